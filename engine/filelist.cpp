@@ -1,0 +1,107 @@
+#include "engine/filelist.h"
+
+#include "engine/filescomparison.h"
+
+#include <algorithm>
+
+void FileList::resetFilesDic()
+{
+    filesDic.clear();
+    filesDic.reserve(qsizetype(files.size()));
+    for (const FileSystemItem& item : files)
+        filesDic.insert(item.fullPath);
+}
+
+bool FileList::append(FileSystemItem item)
+{
+    if (filesDic.contains(item.fullPath))
+        return false;
+    filesDic.insert(item.fullPath);
+    files.push_back(std::move(item));
+    return true;
+}
+
+void FileList::removeRows(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (*it >= 0 && *it < size())
+            files.erase(files.begin() + *it);
+    }
+    resetFilesDic();
+}
+
+void FileList::clear()
+{
+    files.clear();
+    files.shrink_to_fit();
+    filesDic.clear();
+}
+
+QList<int> FileList::moveUp(QList<int> selectedRows)
+{
+    std::sort(selectedRows.begin(), selectedRows.end());
+    QList<int> moved;
+    for (int row : selectedRows) {
+        if (row <= 0 || row >= size()) {
+            moved.append(row);
+            continue;
+        }
+        std::swap(files[size_t(row)], files[size_t(row - 1)]);
+        moved.append(row - 1);
+    }
+    return moved;
+}
+
+QList<int> FileList::moveDown(QList<int> selectedRows)
+{
+    std::sort(selectedRows.begin(), selectedRows.end(), std::greater<int>());
+    QList<int> moved;
+    for (int i = 0; i < selectedRows.size(); ++i) {
+        const int row = selectedRows.at(i);
+        if (row >= size() - 1) {
+            // Already in the last row: the walk stops, nothing further moves.
+            for (int j = i; j < selectedRows.size(); ++j)
+                moved.prepend(selectedRows.at(j));
+            break;
+        }
+        std::swap(files[size_t(row)], files[size_t(row + 1)]);
+        moved.prepend(row + 1);
+    }
+    std::sort(moved.begin(), moved.end());
+    return moved;
+}
+
+void FileList::sortByKey(const QString& key, bool ascending)
+{
+    std::stable_sort(files.begin(), files.end(),
+                     [&](const FileSystemItem& a, const FileSystemItem& b) {
+                         const int c = compareFiles(a.objectForKey(key), b.objectForKey(key));
+                         return ascending ? c < 0 : c > 0;
+                     });
+}
+
+void FileList::sortForFolderRuns()
+{
+    struct Keyed {
+        QString location;
+        QString name;
+        size_t index;
+    };
+    std::vector<Keyed> keys;
+    keys.reserve(files.size());
+    for (size_t i = 0; i < files.size(); ++i)
+        keys.push_back({files[i].fileLocation(), files[i].filenameWithExtension(), i});
+    std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
+        const int c = compareFiles(a.location, b.location);
+        if (c != 0)
+            return c < 0;
+        return compareFiles(a.name, b.name) < 0;
+    });
+    std::vector<FileSystemItem> sorted;
+    sorted.reserve(files.size());
+    for (const Keyed& k : keys)
+        sorted.push_back(std::move(files[k.index]));
+    files = std::move(sorted);
+}

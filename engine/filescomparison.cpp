@@ -1,0 +1,63 @@
+#include "engine/filescomparison.h"
+
+#include <QChar>
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+char32_t fold(QStringView s, qsizetype& i)
+{
+    char32_t cp = s.at(i).unicode();
+    if (QChar::isHighSurrogate(cp) && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+        cp = QChar::surrogateToUcs4(s.at(i), s.at(i + 1));
+        ++i;
+    }
+    ++i;
+    return QChar::toCaseFolded(cp);
+}
+
+} // namespace
+
+int compareFiles(QStringView a, QStringView b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a.at(i)) && isDigit(b.at(j))) {
+            // Compare the digit runs by value: skip leading zeros, then longer is larger.
+            qsizetype si = i, sj = j;
+            while (si < a.size() && a.at(si) == u'0')
+                ++si;
+            while (sj < b.size() && b.at(sj) == u'0')
+                ++sj;
+            qsizetype ei = si, ej = sj;
+            while (ei < a.size() && isDigit(a.at(ei)))
+                ++ei;
+            while (ej < b.size() && isDigit(b.at(ej)))
+                ++ej;
+            if (ei - si != ej - sj)
+                return ei - si < ej - sj ? -1 : 1;
+            for (qsizetype k = 0; k < ei - si; ++k) {
+                if (a.at(si + k) != b.at(sj + k))
+                    return a.at(si + k) < b.at(sj + k) ? -1 : 1;
+            }
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const char32_t ca = fold(a, i);
+        const char32_t cb = fold(b, j);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    // Equal when folded and by value: code units decide (leading zeros, letter case).
+    const int raw = a.compare(b);
+    return raw < 0 ? -1 : (raw > 0 ? 1 : 0);
+}

@@ -1,0 +1,152 @@
+#include "engine/filesystemitem.h"
+
+#include "engine/filename.h"
+#include "platform/filemanager.h"
+
+namespace Status {
+
+bool isError(const QString& text)
+{
+    return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
+        || text == FileNotFound || text == FolderNotFound;
+}
+
+bool isStatus(const QString& text)
+{
+    return isError(text) || text == RenamingOK;
+}
+
+} // namespace Status
+
+namespace {
+
+QString slashToColon(QString s)
+{
+    return s.replace(QLatin1Char('/'), QLatin1Char(':'));
+}
+
+QString colonToSlash(QString s)
+{
+    return s.replace(QLatin1Char(':'), QLatin1Char('/'));
+}
+
+} // namespace
+
+bool FileSystemItem::isPathAlias(const QString& path, bool& isFolder)
+{
+    isFolder = FileManager::isDirectory(path);
+    return FileManager::isSymbolicLink(path);
+}
+
+std::optional<FileSystemItem> FileSystemItem::initWithPath(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    FileSystemItem item;
+    item.fullPath = path;
+    item.isHidden = lastPathComponent(path).startsWith(QLatin1Char('.'));
+    if (item.isHidden)
+        return std::nullopt;
+    item.isPackageAtpath = false; // Linux has no file packages
+    bool folder = false;
+    item.isAlias = isPathAlias(path, folder);
+    item.isFolder = folder;
+    item.isFile = !item.isAlias && !item.isFolder;
+    item.itemType = item.isFile ? 0 : item.isFolder ? 1 : item.isAlias ? 2 : 3;
+    return item;
+}
+
+FileSystemItem FileSystemItem::withKind(const QString& path, int itemType)
+{
+    FileSystemItem item;
+    item.fullPath = path;
+    item.itemType = itemType;
+    item.isFile = itemType == 0;
+    item.isFolder = itemType == 1;
+    item.isAlias = itemType == 2;
+    item.isPackageAtpath = itemType == 3;
+    return item;
+}
+
+QString FileSystemItem::getDisplayFilePath(const QString& path)
+{
+    return colonToSlash(path);
+}
+
+bool FileSystemItem::isPathExists() const
+{
+    return isFile ? FileManager::exists(fullPath) : FileManager::isDirectory(fullPath);
+}
+
+QString FileSystemItem::filenameWithExtension() const
+{
+    return lastPathComponent(fullPath);
+}
+
+QString FileSystemItem::filename() const
+{
+    return splitName(filenameWithExtension()).base;
+}
+
+QString FileSystemItem::fileExtension() const
+{
+    return splitName(filenameWithExtension()).extension;
+}
+
+QString FileSystemItem::fileLocation() const
+{
+    return deletingLastPathComponent(fullPath);
+}
+
+QString FileSystemItem::fileType() const
+{
+    if (itemType == 0)
+        return QStringLiteral("FILE");
+    if (itemType == 1)
+        return QStringLiteral("FOLDER");
+    return QLatin1String("");
+}
+
+QString FileSystemItem::newFilenameValue() const
+{
+    return newFilename.contains(QLatin1Char('/')) ? slashToColon(newFilename) : newFilename;
+}
+
+QString FileSystemItem::objectForKey(const QString& key) const
+{
+    if (key == QLatin1String("newFilename"))
+        return newFilenameValue();
+    if (key == QLatin1String("filename"))
+        return filename();
+    if (key == QLatin1String("fileExtension"))
+        return fileExtension();
+    if (key == QLatin1String("filenameWithExtension"))
+        return filenameWithExtension();
+    if (key == QLatin1String("fileLocation"))
+        return fileLocation();
+    if (key == QLatin1String("fileWithPath"))
+        return fullPath;
+    if (key == QLatin1String("fileType"))
+        return itemType == 0 || itemType == 1 ? fileType() : QString();
+    return QString();
+}
+
+void FileSystemItem::setObjectForKey(const QString& value, const QString& key)
+{
+    if (key == QLatin1String("newFilename"))
+        newFilename = value;
+}
+
+QString FileSystemItem::displayField(const QString& column) const
+{
+    if (column == QLatin1String("filename"))
+        return colonToSlash(filename());
+    if (column == QLatin1String("filenameWithExtension"))
+        return colonToSlash(filenameWithExtension());
+    if (column == QLatin1String("newFilename"))
+        return colonToSlash(newFilename);
+    if (column == QLatin1String("fileLocation") || column == QLatin1String("fileExtension")
+        || column == QLatin1String("fileWithPath") || column == QLatin1String("fileType"))
+        return objectForKey(column);
+    return QString();
+}

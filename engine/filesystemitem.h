@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The six status texts that stand in newFilename instead of a name.
+namespace Status {
+inline const QString NoChanges = QStringLiteral("No Changes");
+inline const QString FileAlreadyExists = QStringLiteral("File Already Exists");
+inline const QString FolderAlreadyExists = QStringLiteral("Folder Already Exists");
+inline const QString FileNotFound = QStringLiteral("File Not Found");
+inline const QString FolderNotFound = QStringLiteral("Folder Not Found");
+inline const QString RenamingOK = QStringLiteral("Renaming (OK)");
+
+// One of the five statuses that are never renamed.
+bool isError(const QString& text);
+// One of the six texts.
+bool isStatus(const QString& text);
+} // namespace Status
+
+// One entry of the file list: the path as it is now, the proposed new name (or a status)
+// and flags fixed when the item is made. Everything else is derived from the path on
+// request through the string keys, which are also the list's column identifiers.
+class FileSystemItem {
+public:
+    // Null for an empty path or a hidden name (last component starting with ".").
+    static std::optional<FileSystemItem> initWithPath(const QString& path);
+    // An item whose flags are given (used where the path is known not to exist).
+    static FileSystemItem withKind(const QString& path, int itemType);
+
+    // True when the last component is a symbolic link; folder tells whether the path,
+    // followed, is a folder.
+    static bool isPathAlias(const QString& path, bool& isFolder);
+    // The path with every ":" shown as "/".
+    static QString getDisplayFilePath(const QString& path);
+
+    QString fullPath;
+    QString newFilename;
+    bool isFile = false;
+    bool isFolder = false;
+    bool isAlias = false;
+    bool isPackageAtpath = false;
+    bool isHidden = false;
+    qint32 itemType = 0; // 0 file, 1 folder, 2 alias, 3 package
+
+    // The exists test of the item's kind: files exist, others exist as a folder.
+    bool isPathExists() const;
+
+    // Key access: "fileWithPath", "filenameWithExtension", "filename", "fileExtension",
+    // "fileLocation", "newFilename" (with "/" turned into ":"), "fileType" ("FILE",
+    // "FOLDER", else null); any other key: null.
+    QString objectForKey(const QString& key) const;
+    // Only "newFilename" is writable; the value is stored as given.
+    void setObjectForKey(const QString& value, const QString& key);
+
+    QString filename() const;
+    QString filenameWithExtension() const;
+    QString fileExtension() const;
+    QString fileLocation() const;
+    QString fileWithPath() const { return fullPath; }
+    QString fileType() const; // "FILE", "FOLDER" or ""
+    // newFilename in its key form ("/" replaced by ":").
+    QString newFilenameValue() const;
+
+    // The value shown in a column: names in display form (":" shown as "/").
+    QString displayField(const QString& column) const;
+};

@@ -1,0 +1,18 @@
+#include "engine/renamingcontract.h"
+
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+QString unableToGenerateNewFilenameError(const QString& reason)
+{
+    if (Edition::current().kind == Edition::Kind::Quorvel2)
+        return QStringLiteral("Unable to generate new filename. Error: %1").arg(reason);
+    return msg("UNABLETOGENERATENEWFILENAMEERROR").arg(reason);
+}
+
+NameParts startingName(const FileSystemItem& item)
+{
+    if (!item.newFilename.isEmpty())
+        return splitName(item.newFilenameValue());
+    return splitName(item.filenameWithExtension());
+}

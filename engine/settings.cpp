@@ -1,0 +1,531 @@
+#include "engine/settings.h"
+
+#include "platform/edition.h"
+#include "platform/keyedarchiver.h"
+#include "platform/numbers.h"
+
+#include <QDebug>
+
+#include <limits>
+
+namespace {
+
+const QString kRenameFile = QStringLiteral("renameFile");
+
+QVariant defaultValue(const SettingDescriptor& d)
+{
+    const QString text = QString::fromLatin1(d.defaultValue);
+    switch (d.kind) {
+    case SettingKind::Text:
+        return text;
+    case SettingKind::Flag:
+        return intValue(text) != 0;
+    case SettingKind::Integer:
+        return intValue(text);
+    case SettingKind::Date:
+        return QDateTime::currentDateTime();
+    case SettingKind::List:
+        return text.isEmpty() ? QStringList() : text.split(QStringLiteral("; "));
+    case SettingKind::MetaDataList:
+        return QVariant();
+    }
+    return QVariant();
+}
+
+// Flags and integers from a dictionary: the integer value of a text, or a
+// property-list number or boolean by value.
+std::optional<int> numberOf(const QVariant& v)
+{
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return intValue(v.toString());
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double: {
+        const double d = v.toDouble();
+        if (d > double(std::numeric_limits<int>::max()))
+            return std::numeric_limits<int>::max();
+        if (d < double(std::numeric_limits<int>::min()))
+            return std::numeric_limits<int>::min();
+        return int(d);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QStringList> stringListOf(const QVariant& v, QString* error)
+{
+    QVariant list = v;
+    if (v.userType() == QMetaType::QByteArray) {
+        std::optional<QVariant> root = KeyedArchiver::unarchive(v.toByteArray(), error);
+        if (!root)
+            return std::nullopt;
+        list = *root;
+    }
+    if (list.userType() == QMetaType::QStringList)
+        return list.toStringList();
+    if (list.userType() != QMetaType::QVariantList) {
+        if (error)
+            *error = QStringLiteral("not a list");
+        return std::nullopt;
+    }
+    QStringList out;
+    for (const QVariant& e : list.toList()) {
+        if (e.userType() != QMetaType::QString) {
+            if (error)
+                *error = QStringLiteral("a list entry is not a text");
+            return std::nullopt;
+        }
+        out.append(e.toString());
+    }
+    return out;
+}
+
+const char* const kGeneralFlags[12] = {
+    "isGeneralConvertFilenameCase", "isGeneralConvertExtension", "isGeneralRemoveExtension",
+    "isGeneralChangeExtension",     "isGeneralReverseFileName",  "isGeneralRemoveSpaces",
+    "isGeneralSwapFromSeperator",   "isGeneralSwapFromPostion",  "isGeneralRemoveAfterString",
+    "isGeneralRemoveFromString",    "isGeneralFilenameMask",     "isGeneralConvertWindowsCompatible"};
+const char* const kDateTimeWhere[5] = {"isDateTimeAtBeginning", "isDateTimeAtEnd",
+                                       "isDateTimeAtPosition", "isDateTimeAtBeforeText",
+                                       "isDateTimeAtAfterText"};
+const char* const kInsertWhere[5] = {"isInsertDeleteInsertAtBeginning", "isInsertDeleteInsertAtEnd",
+                                     "isInsertDeleteInsertAtPosition", "isInsertDeleteInsertAtBeforeText",
+                                     "isInsertDeleteInsertAtAfterText"};
+const char* const kPathWhere[5] = {"isPathComponentsAtBeginning", "isPathComponentsAtEnd",
+                                   "isPathComponentsAtPosition", "isPathComponentsAtBeforeText",
+                                   "isPathComponentsAtAfterText"};
+
+QString key(const char* k)
+{
+    return QString::fromLatin1(k);
+}
+
+} // namespace
+
+Settings::Settings()
+{
+    resetToDefaults();
+}
+
+void Settings::resetToDefaults()
+{
+    const auto all = SettingDescriptors::all();
+    values_.assign(all.size(), QVariant());
+    for (size_t i = 0; i < all.size(); ++i)
+        values_[i] = defaultValue(all[i]);
+    photoMetaDataList_.clear();
+    hasRenameFile_ = false;
+}
+
+Settings Settings::snapshot() const
+{
+    Settings copy(*this);
+    copy.observer_ = nullptr;
+    return copy;
+}
+
+QString Settings::text(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    return i < 0 ? QString() : values_[size_t(i)].toString();
+}
+
+bool Settings::flag(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    return i >= 0 && values_[size_t(i)].toBool();
+}
+
+int Settings::integer(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    return i < 0 ? 0 : values_[size_t(i)].toInt();
+}
+
+QDateTime Settings::date(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    return i < 0 ? QDateTime() : values_[size_t(i)].toDateTime();
+}
+
+QStringList Settings::list(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    return i < 0 ? QStringList() : values_[size_t(i)].toStringList();
+}
+
+void Settings::store(int index, const QVariant& value)
+{
+    QVariant& slot = values_[size_t(index)];
+    if (slot == value && slot.userType() == value.userType())
+        return;
+    const QVariant old = slot;
+    slot = value;
+    const SettingDescriptor& d = SettingDescriptors::all()[size_t(index)];
+    if (d.signalsChange && observer_)
+        observer_(key(d.key), old, value);
+}
+
+void Settings::clearRenameFile()
+{
+    hasRenameFile_ = false;
+    store(SettingDescriptors::indexOf(kRenameFile), QString());
+}
+
+void Settings::setText(const QString& k, const QString& value)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::Text)
+        return;
+    if (k == kRenameFile)
+        hasRenameFile_ = true;
+    store(i, value);
+    if (k == QLatin1String("photoRenamingSeperator"))
+        rebuildPhotoMask();
+    else if (k == QLatin1String("id3RenamingSeperator"))
+        resetID3Mask();
+}
+
+void Settings::setFlag(const QString& k, bool value)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::Flag)
+        return;
+    store(i, value);
+    if (k == QLatin1String("isPhotoRenamingSeperator"))
+        rebuildPhotoMask();
+    else if (k == QLatin1String("isID3RenamingSeperator"))
+        resetID3Mask();
+}
+
+void Settings::setInteger(const QString& k, int value)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::Integer)
+        return;
+    store(i, value);
+}
+
+void Settings::setDate(const QString& k, const QDateTime& value)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::Date)
+        return;
+    store(i, value);
+}
+
+void Settings::setList(const QString& k, const QStringList& value)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::List)
+        return;
+    store(i, value);
+}
+
+void Settings::setPhotoMetaDataList(const QList<MetaDataField>& fields)
+{
+    photoMetaDataList_ = fields;
+}
+
+QVariant Settings::dictionaryValue(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0)
+        return QVariant();
+    const SettingDescriptor& d = SettingDescriptors::all()[size_t(i)];
+    const QVariant& v = values_[size_t(i)];
+    switch (d.kind) {
+    case SettingKind::Text:
+        return v.toString();
+    case SettingKind::Flag:
+        return QString::number(v.toBool() ? 1 : 0);
+    case SettingKind::Integer:
+        return QString::number(v.toInt());
+    case SettingKind::Date:
+        return v.toDateTime();
+    case SettingKind::List: {
+        QVariantList list;
+        for (const QString& s : v.toStringList())
+            list.append(s);
+        return KeyedArchiver::archive(list);
+    }
+    case SettingKind::MetaDataList:
+        return MetaDataField::archiveList(photoMetaDataList_);
+    }
+    return QVariant();
+}
+
+bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QString* error)
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0) {
+        if (error)
+            *error = QStringLiteral("the settings record has no key \"%1\"").arg(k);
+        return false;
+    }
+    const SettingDescriptor& d = SettingDescriptors::all()[size_t(i)];
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(k, why);
+        return false;
+    };
+    switch (d.kind) {
+    case SettingKind::Text: {
+        if (value.userType() != QMetaType::QString && !numberOf(value))
+            return fail(QStringLiteral("not a text"));
+        setText(k, value.userType() == QMetaType::QString ? value.toString()
+                                                          : QString::number(*numberOf(value)));
+        return true;
+    }
+    case SettingKind::Flag: {
+        const std::optional<int> n = numberOf(value);
+        if (!n)
+            return fail(QStringLiteral("not a flag"));
+        setFlag(k, *n != 0);
+        return true;
+    }
+    case SettingKind::Integer: {
+        const std::optional<int> n = numberOf(value);
+        if (!n)
+            return fail(QStringLiteral("not an integer"));
+        setInteger(k, *n);
+        return true;
+    }
+    case SettingKind::Date: {
+        QDateTime date;
+        if (value.userType() == QMetaType::QDateTime)
+            date = value.toDateTime();
+        else if (value.userType() == QMetaType::QString)
+            date = QDateTime::fromString(value.toString(), Qt::ISODate);
+        if (!date.isValid())
+            return fail(QStringLiteral("not a date"));
+        setDate(k, date);
+        return true;
+    }
+    case SettingKind::List: {
+        QString why;
+        const std::optional<QStringList> list = stringListOf(value, &why);
+        if (!list)
+            return fail(why);
+        setList(k, *list);
+        return true;
+    }
+    case SettingKind::MetaDataList: {
+        QString why;
+        std::optional<QList<MetaDataField>> fields;
+        if (value.userType() == QMetaType::QByteArray) {
+            fields = MetaDataField::unarchiveList(value.toByteArray(), &why);
+        } else if (value.userType() == QMetaType::QVariantList) {
+            QList<MetaDataField> out;
+            for (const QVariant& e : value.toList()) {
+                const std::optional<MetaDataField> f = MetaDataField::initWithCoder(e);
+                if (!f)
+                    return fail(QStringLiteral("an entry is not a metadata field"));
+                out.append(*f);
+            }
+            fields = out;
+        } else {
+            why = QStringLiteral("not a keyed archive");
+        }
+        if (!fields)
+            return fail(why);
+        setPhotoMetaDataList(*fields);
+        return true;
+    }
+    }
+    return fail(QStringLiteral("unknown kind"));
+}
+
+QVariantMap Settings::getCurrentSettings() const
+{
+    QVariantMap dict;
+    dict.insert(QStringLiteral("appVersion"), Edition::current().version);
+    for (const SettingDescriptor& d : SettingDescriptors::all()) {
+        const QString k = key(d.key);
+        if (k == kRenameFile && !hasRenameFile_)
+            continue;
+        dict.insert(k, dictionaryValue(k));
+    }
+    return dict;
+}
+
+bool Settings::setSettings(const QVariantMap& dictionary, QString* error)
+{
+    Settings scratch = snapshot();
+    for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
+        if (it.key() == QLatin1String("appVersion"))
+            continue;
+        QString why;
+        if (!scratch.setDictionaryValue(it.key(), it.value(), &why)) {
+            qWarning().noquote() << QStringLiteral("Error in setCurrentSettings : %1").arg(why);
+            if (error)
+                *error = why;
+            return false;
+        }
+    }
+    scratch.rebuildPhotoMask();
+    scratch.resetID3Mask();
+    // Commit key by key so that observers see every change.
+    for (size_t i = 0; i < values_.size(); ++i)
+        store(int(i), scratch.values_[i]);
+    photoMetaDataList_ = scratch.photoMetaDataList_;
+    hasRenameFile_ = scratch.hasRenameFile_;
+    return true;
+}
+
+void Settings::invertSettingsChanged()
+{
+    const bool old = isSettingsChanged_;
+    isSettingsChanged_ = !old;
+    if (observer_)
+        observer_(QStringLiteral("isSettingsChanged"), old, isSettingsChanged_);
+}
+
+void Settings::setWhereFlags(const char* const flags[5], int index)
+{
+    for (int i = 0; i < 5; ++i)
+        setFlag(key(flags[i]), i == index);
+}
+
+void Settings::generalOptionsChanged(int tag)
+{
+    setInteger(QStringLiteral("generalOptionIndex"), tag);
+    setInteger(QStringLiteral("generalOptionsIndex"), tag);
+    for (int i = 0; i < 12; ++i)
+        setFlag(key(kGeneralFlags[i]), i == tag);
+    invertSettingsChanged();
+}
+
+void Settings::dateTimeOptionsChanged()
+{
+    setWhereFlags(kDateTimeWhere, integer(QStringLiteral("dateTimeOptionsIndex")));
+    invertSettingsChanged();
+}
+
+void Settings::dateTimeDateTypeChanged()
+{
+    setFlag(QStringLiteral("hasDateTimeCustomDate"),
+            integer(QStringLiteral("dateTimeDateOptionIndex")) == 2);
+    invertSettingsChanged();
+}
+
+void Settings::prefixSuffixChanged(int tag)
+{
+    setInteger(QStringLiteral("prefixSuffixIndex"), tag);
+    setFlag(QStringLiteral("isPrefixSuffixString"), tag == 0);
+    setFlag(QStringLiteral("isPrefixSuffixDate"), tag != 0);
+}
+
+void Settings::replaceRemoveChanged(int tag)
+{
+    if (tag < 0 || tag > 2)
+        return;
+    setInteger(QStringLiteral("removeReplaceIndex"), tag);
+    setFlag(QStringLiteral("isReplaceRemoveReplace"), tag == 0);
+    setFlag(QStringLiteral("isReplaceRemoveRemove"), tag == 1);
+    setFlag(QStringLiteral("isReplaceRemoveRemoveCharacters"), tag == 2);
+    invertSettingsChanged();
+}
+
+void Settings::insertOptionsChanged()
+{
+    setWhereFlags(kInsertWhere, integer(QStringLiteral("insertDeleteInsertOptionIndex")));
+    invertSettingsChanged();
+}
+
+void Settings::insertDeleteChanged(int tag)
+{
+    setInteger(QStringLiteral("insertDeleteIndex"), tag);
+    setFlag(QStringLiteral("isInsertDeleteInsert"), tag == 0);
+    setFlag(QStringLiteral("isInsertDeleteDelete"), tag != 0);
+    invertSettingsChanged();
+}
+
+void Settings::alphaNumericNumericAlphabeticChanged(int tag)
+{
+    setInteger(QStringLiteral("alphaNumericNumericAlphabeticIndex"), tag);
+    setFlag(QStringLiteral("isAlphaNumericNumeric"), tag == 0);
+    setFlag(QStringLiteral("isAlphaNumericAlphabetic"), tag != 0);
+    invertSettingsChanged();
+}
+
+void Settings::alphaNumericIncrementDecrementChanged(int tag)
+{
+    setInteger(QStringLiteral("alphaNumericIncrementDecrementIndex"), tag);
+    setFlag(QStringLiteral("isAlphaNumericIncrement"), tag == 0);
+    setFlag(QStringLiteral("isAlphaNumericDecrement"), tag != 0);
+    invertSettingsChanged();
+}
+
+void Settings::filesFoldersOptionChanged(int tag)
+{
+    setInteger(QStringLiteral("fileFolderIndex"), tag);
+    setFlag(QStringLiteral("isFiles"), tag == 0);
+    setFlag(QStringLiteral("isFolders"), tag != 0);
+}
+
+void Settings::pathComponentsOptionsChanged()
+{
+    setWhereFlags(kPathWhere, integer(QStringLiteral("pathComponentsOptionsIndex")));
+}
+
+bool Settings::runModeSelectorFor(const QString& k)
+{
+    if (k == QLatin1String("generalOptionIndex") || k == QLatin1String("generalOptionsIndex"))
+        generalOptionsChanged(integer(k));
+    else if (k == QLatin1String("dateTimeOptionsIndex"))
+        dateTimeOptionsChanged();
+    else if (k == QLatin1String("dateTimeDateOptionIndex"))
+        dateTimeDateTypeChanged();
+    else if (k == QLatin1String("prefixSuffixIndex"))
+        prefixSuffixChanged(integer(k));
+    else if (k == QLatin1String("removeReplaceIndex"))
+        replaceRemoveChanged(integer(k));
+    else if (k == QLatin1String("insertDeleteInsertOptionIndex"))
+        insertOptionsChanged();
+    else if (k == QLatin1String("insertDeleteIndex"))
+        insertDeleteChanged(integer(k));
+    else if (k == QLatin1String("alphaNumericNumericAlphabeticIndex"))
+        alphaNumericNumericAlphabeticChanged(integer(k));
+    else if (k == QLatin1String("alphaNumericIncrementDecrementIndex"))
+        alphaNumericIncrementDecrementChanged(integer(k));
+    else if (k == QLatin1String("fileFolderIndex"))
+        filesFoldersOptionChanged(integer(k));
+    else if (k == QLatin1String("pathComponentsOptionsIndex"))
+        pathComponentsOptionsChanged();
+    else
+        return false;
+    return true;
+}
+
+void Settings::rebuildPhotoMask()
+{
+    const bool withSeparator = flag(QStringLiteral("isPhotoRenamingSeperator"));
+    const QString separator = text(QStringLiteral("photoRenamingSeperator"));
+    QString mask;
+    for (const MetaDataField& f : photoMetaDataList_) {
+        if (withSeparator && !mask.isEmpty())
+            mask += separator;
+        mask += f.tagCode;
+    }
+    store(SettingDescriptors::indexOf(QStringLiteral("photoRenamingMask")), mask);
+}
+
+void Settings::resetID3Mask()
+{
+    const bool withSeparator = flag(QStringLiteral("isID3RenamingSeperator"));
+    const QString separator = text(QStringLiteral("id3RenamingSeperator"));
+    QString mask;
+    for (const QString& token : list(QStringLiteral("id3RenamingTagsList"))) {
+        if (withSeparator && !mask.isEmpty())
+            mask += separator;
+        mask += token;
+    }
+    store(SettingDescriptors::indexOf(QStringLiteral("id3RenamingMask")), mask);
+}

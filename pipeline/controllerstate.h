@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/filelist.h"
+#include "engine/settings.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+#include <atomic>
+
+// The program's folder preferences (kept in "preferences.plist" of the data folder).
+struct Preferences {
+    QString defaultLogFolderPath;
+    QString defaultProfileFolderPath;
+    QString defaultRulesFolderPath;
+    bool automaticSaveCurrProfile = false;
+};
+
+// The state the application controller owns, shared by the window, the command line and
+// the tests: the file list, the settings record, the rule chain, the current profile,
+// the preferences and the run flags. While isExecuting is set a background pass owns the
+// list; nothing on the main thread may touch it.
+struct ControllerState {
+    FileList list;
+    Settings settings;
+    QList<QVariantMap> rules;
+    QString currProfileFile;
+    Preferences preferences;
+
+    std::atomic<bool> isExecuting{false};
+    std::atomic<bool> isCancelProcess{false};
+    std::atomic<bool> isHasFilesForRenaming{false};
+    bool isRulePreview = false;
+    bool isProfileLoading = false;
+
+    double startTime = 0;
+    double endTime = 0;
+    QString lastActionTimeTaken;
+    QString currLogFile;
+    int importType = 0;
+    int searchFilesCount = 0;
+
+    bool isFiles() const { return settings.flag(QStringLiteral("isFiles")); }
+    bool isFolders() const { return settings.flag(QStringLiteral("isFolders")); }
+    int selectedTab() const { return settings.integer(QStringLiteral("selectedTab")); }
+
+    // Seconds since 1970, as startTime and endTime hold them.
+    static double now();
+    // Ends the timing of the last action: endTime := now and lastActionTimeTaken := the
+    // "TIMETAKEN" text with the label and the whole seconds elapsed.
+    QString showLastActionTimeTaken(const QString& label);
+};

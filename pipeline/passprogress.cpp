@@ -1,0 +1,81 @@
+#include "pipeline/passprogress.h"
+
+#include "platform/mainthread.h"
+#include "platform/userinterface.h"
+
+namespace {
+constexpr qint64 kPathIntervalMs = 33;
+}
+
+// The latest path, read by the main thread when a posted update runs. The UI pointer is
+// cleared when the pass is gone so that a late update does nothing.
+struct PassProgress::Shared {
+    std::mutex mutex;
+    QString path;
+    UserInterface* ui = nullptr;
+};
+
+PassProgress::PassProgress(UserInterface* ui)
+    : ui_(ui)
+    , shared_(std::make_shared<Shared>())
+{
+    shared_->ui = ui;
+    clock_.start();
+}
+
+PassProgress::~PassProgress()
+{
+    std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->ui = nullptr;
+}
+
+void PassProgress::setPath(const QString& displayPath)
+{
+    if (!ui_)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->path = displayPath;
+    }
+    const qint64 t = clock_.elapsed();
+    if (lastPost_ >= 0 && t - lastPost_ < kPathIntervalMs)
+        return;
+    lastPost_ = t;
+    flush();
+}
+
+void PassProgress::flush()
+{
+    if (!ui_)
+        return;
+    std::shared_ptr<Shared> shared = shared_;
+    MainThread::post([shared] {
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        if (shared->ui)
+            shared->ui->setProgressPath(shared->path);
+    });
+}
+
+void PassProgress::setCount(const QString& text)
+{
+    if (!ui_)
+        return;
+    std::shared_ptr<Shared> shared = shared_;
+    MainThread::post([shared, text] {
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        if (shared->ui)
+            shared->ui->setCountText(text);
+    });
+}
+
+void PassProgress::setMessage(const QString& text)
+{
+    if (!ui_)
+        return;
+    std::shared_ptr<Shared> shared = shared_;
+    MainThread::post([shared, text] {
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        if (shared->ui)
+            shared->ui->setProgressMessage(text);
+    });
+}

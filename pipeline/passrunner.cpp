@@ -1,0 +1,40 @@
+#include "pipeline/passrunner.h"
+
+#include "pipeline/controllerstate.h"
+#include "platform/mainthread.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+namespace PassRunner {
+
+void start(std::function<void()> work, std::function<void()> finish)
+{
+    QThread* thread = QThread::create([work = std::move(work), finish = std::move(finish)]() mutable {
+        work();
+        MainThread::post(std::move(finish));
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+void waitUntilIdle(const ControllerState& state)
+{
+    if (state.isExecuting.load()) {
+        QEventLoop loop;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!state.isExecuting.load())
+                loop.quit();
+        });
+        poll.start();
+        loop.exec();
+    }
+    // Deliver what the pass posted last (its final count line, the reload).
+    QCoreApplication::processEvents();
+}
+
+} // namespace PassRunner

@@ -1,0 +1,116 @@
+#include "pipeline/previewdriver.h"
+
+#include "pipeline/classify.h"
+#include "pipeline/controllerstate.h"
+#include "pipeline/passprogress.h"
+#include "pipeline/passrunner.h"
+#include "pipeline/previewchecks.h"
+#include "pipeline/previewdispatch.h"
+#include "platform/messages.h"
+#include "platform/userinterface.h"
+
+#include <memory>
+
+namespace {
+constexpr int kListControlTag = 12000;
+}
+
+PreviewDriver::PreviewDriver(ControllerState& state, UserInterface& ui)
+    : state_(state)
+    , ui_(ui)
+{
+}
+
+void PreviewDriver::cancelProcess(ControllerState& state)
+{
+    state.isCancelProcess = true;
+}
+
+bool PreviewDriver::actionPreview(std::function<void()> onFinished)
+{
+    if (state_.isExecuting.load())
+        return false;
+    if (state_.list.isEmpty()) {
+        if (!ui_.isCalloutShown())
+            ui_.showCallout(kListControlTag, QStringLiteral("NOITEMSTOPREVIEW"));
+        return false;
+    }
+    ui_.hideCallout();
+    ui_.endEditing();
+
+    if (std::optional<PreviewCheckFailure> failure = PreviewChecks::checkAndFillDefaults(state_.settings)) {
+        ui_.alert(AlertStyle::Warning, msg(failure->titleKey), msg(failure->messageKey));
+        if (!failure->focusControl.isEmpty())
+            ui_.focusControl(failure->focusControl);
+        return false;
+    }
+
+    state_.isRulePreview = false;
+    state_.isExecuting = true;
+    ui_.passStarted(msg("GENERATINGPREVIEWPLEASEWAIT"));
+    state_.startTime = ControllerState::now();
+    state_.endTime = 0;
+
+    auto settings = std::make_shared<Settings>(state_.settings.snapshot());
+    auto progress = std::make_shared<PassProgress>(&ui_);
+    auto error = std::make_shared<QString>();
+    ControllerState* state = &state_;
+    UserInterface* ui = &ui_;
+    PassRunner::start(
+        [state, settings, progress, error] { preview(*state, *settings, *progress, *error); },
+        [state, ui, progress, error, onFinished] {
+            progress->flush();
+            // The list is always reloaded so that the user never applies names not seen.
+            ui->reloadList();
+            state->isExecuting = false;
+            ui->passEnded();
+            ui->showTimeTaken(state->showLastActionTimeTaken(msg("PREVIEWTIME")));
+            if (!error->isEmpty())
+                ui->alert(AlertStyle::Warning, msg("PREVIEWTIME"), *error);
+            if (onFinished)
+                onFinished();
+        });
+    return true;
+}
+
+bool PreviewDriver::preview(ControllerState& state, const Settings& settings, PassProgress& progress,
+                            QString& error)
+{
+    state.isCancelProcess = false;
+    state.isHasFilesForRenaming = false;
+
+    PreviewDispatch dispatch(settings);
+    const bool perFolder = dispatch.resetsPerFolder();
+    if (perFolder)
+        state.list.sortForFolderRuns();
+    const bool keepImportedNames = settings.integer(QStringLiteral("selectedTab")) == 9;
+
+    QString lastFolder;
+    bool result = false;
+    for (FileSystemItem& item : state.list.files) {
+        if (state.isCancelProcess.load())
+            break;
+        if (perFolder) {
+            const QString folder = item.fileLocation();
+            if (folder != lastFolder) {
+                lastFolder = folder;
+                dispatch.resetCounters();
+            }
+        }
+        if (!keepImportedNames)
+            item.newFilename.clear();
+        progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
+
+        if (!isFileExistsOnDisk(item.fullPath)) {
+            item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
+        } else {
+            if (std::optional<bool> called = dispatch.call(item, error))
+                result = *called;
+            if (classifyProposedName(item))
+                state.isHasFilesForRenaming = true;
+        }
+        if (state.isCancelProcess.load())
+            break;
+    }
+    return result;
+}

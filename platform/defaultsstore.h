@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+// The per-user defaults store on QSettings (organization and application from the
+// Edition) under the XDG config folder. Values: "LASTPROFILE", "LASTRULE", "DEFAULTS",
+// "LIVEPREVIEW", "LIVEPREVIEWALLFILES", "LIVEPREVIEWFILESLIMIT".
+class DefaultsStore {
+public:
+    DefaultsStore();
+    ~DefaultsStore();
+
+    bool contains(const QString& key) const;
+    QVariant value(const QString& key) const;
+    void setValue(const QString& key, const QVariant& value);
+    void remove(const QString& key);
+    // Flushes to disk; false when the store could not be written.
+    bool synchronize();
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};

@@ -1,0 +1,284 @@
+#include "platform/filemanager.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <linux/fs.h>
+#include <sys/syscall.h>
+
+namespace FileManager {
+
+namespace {
+
+QByteArray enc(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+void setError(QString* error, int errnum)
+{
+    if (error)
+        *error = errorText(errnum);
+}
+
+int renameNoReplace(const char* from, const char* to)
+{
+#ifdef SYS_renameat2
+    return int(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+#else
+    errno = EINVAL;
+    return -1;
+#endif
+}
+
+QDateTime fromTimespec(qint64 sec, qint64 nsec)
+{
+    return QDateTime::fromMSecsSinceEpoch(sec * 1000 + nsec / 1000000, Qt::UTC);
+}
+
+} // namespace
+
+QString errorText(int errnum)
+{
+    return QString::fromLocal8Bit(std::strerror(errnum));
+}
+
+bool exists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    return ::lstat(enc(path).constData(), &st) == 0;
+}
+
+bool isDirectory(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    return ::stat(enc(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isSymbolicLink(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    return ::lstat(enc(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+QStringList contentsOfDirectory(const QString& path, bool* ok)
+{
+    QStringList names;
+    DIR* dir = ::opendir(enc(path).constData());
+    if (!dir) {
+        if (ok)
+            *ok = false;
+        return names;
+    }
+    while (struct dirent* entry = ::readdir(dir)) {
+        const char* n = entry->d_name;
+        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
+            continue;
+        names.append(QFile::decodeName(n));
+    }
+    ::closedir(dir);
+    if (ok)
+        *ok = true;
+    return names;
+}
+
+bool attributesOfItem(const QString& path, Attributes& out, QString* error)
+{
+    struct statx stx;
+    if (::statx(AT_FDCWD, enc(path).constData(), 0, STATX_BTIME | STATX_MTIME, &stx) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    out.modificationDate = fromTimespec(stx.stx_mtime.tv_sec, stx.stx_mtime.tv_nsec);
+    out.creationDate = (stx.stx_mask & STATX_BTIME)
+        ? fromTimespec(stx.stx_btime.tv_sec, stx.stx_btime.tv_nsec)
+        : out.modificationDate;
+    return true;
+}
+
+bool isSameFile(const QString& a, const QString& b)
+{
+    struct stat sa, sb;
+    if (::lstat(enc(a).constData(), &sa) != 0 || ::lstat(enc(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+MoveResult moveItem(const QString& source, const QString& target, QString* error)
+{
+    const QByteArray from = enc(source);
+    const QByteArray to = enc(target);
+    if (renameNoReplace(from.constData(), to.constData()) == 0)
+        return MoveResult::Moved;
+    int err = errno;
+    if (err == EEXIST) {
+        setError(error, err);
+        return MoveResult::TargetExists;
+    }
+    if (err != EINVAL && err != ENOSYS) {
+        setError(error, err);
+        return MoveResult::Failed;
+    }
+    // The file system does not know RENAME_NOREPLACE.
+    struct stat st;
+    if (::lstat(from.constData(), &st) != 0) {
+        setError(error, errno);
+        return MoveResult::Failed;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (::link(from.constData(), to.constData()) != 0) {
+            err = errno;
+            setError(error, err);
+            return err == EEXIST ? MoveResult::TargetExists : MoveResult::Failed;
+        }
+        if (::unlink(from.constData()) != 0) {
+            err = errno;
+            ::unlink(to.constData()); // take the new link back; the source stays as it was
+            setError(error, err);
+            return MoveResult::Failed;
+        }
+        return MoveResult::Moved;
+    }
+    struct stat tst;
+    if (::lstat(to.constData(), &tst) == 0) {
+        setError(error, EEXIST);
+        return MoveResult::TargetExists;
+    }
+    if (::rename(from.constData(), to.constData()) != 0) {
+        setError(error, errno);
+        return MoveResult::Failed;
+    }
+    return MoveResult::Moved;
+}
+
+bool renameCaseOnly(const QString& source, const QString& target, QString* error)
+{
+    const QByteArray from = enc(source);
+    const QByteArray to = enc(target);
+    struct stat ss, ts;
+    if (::lstat(from.constData(), &ss) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    if (::lstat(to.constData(), &ts) == 0 && (ts.st_dev != ss.st_dev || ts.st_ino != ss.st_ino)) {
+        setError(error, EEXIST); // another file holds that spelling: never replace it
+        return false;
+    }
+    if (::rename(from.constData(), to.constData()) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    // rename() between two hard links of one file succeeds and changes nothing. On a
+    // case-sensitive file system the old spelling is simply gone; on one that ignores case
+    // lstat still finds it, so the folder's listing decides.
+    struct stat os;
+    if (::lstat(from.constData(), &os) != 0 && errno == ENOENT)
+        return true;
+    const QString folder = QFileInfo(source).path();
+    const QString oldName = QFileInfo(source).fileName();
+    const QString newName = QFileInfo(target).fileName();
+    bool oldSeen = false, newSeen = false;
+    for (const QString& name : contentsOfDirectory(folder)) {
+        oldSeen = oldSeen || name == oldName;
+        newSeen = newSeen || name == newName;
+    }
+    if (oldSeen || !newSeen) {
+        if (error)
+            *error = QStringLiteral("the old name is still present");
+        return false;
+    }
+    return true;
+}
+
+bool removeItem(const QString& path, QString* error)
+{
+    const QByteArray p = enc(path);
+    struct stat st;
+    if (::lstat(p.constData(), &st) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    const int rc = S_ISDIR(st.st_mode) ? ::rmdir(p.constData()) : ::unlink(p.constData());
+    if (rc != 0) {
+        setError(error, errno);
+        return false;
+    }
+    return true;
+}
+
+bool createDirectory(const QString& path, bool withIntermediateDirectories, QString* error)
+{
+    if (path.isEmpty()) {
+        setError(error, ENOENT);
+        return false;
+    }
+    if (withIntermediateDirectories) {
+        QString partial;
+        const QStringList parts = path.split(QLatin1Char('/'));
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                partial += QLatin1Char('/');
+            partial += parts.at(i);
+            if (parts.at(i).isEmpty())
+                continue;
+            if (::mkdir(enc(partial).constData(), 0777) != 0 && errno != EEXIST) {
+                setError(error, errno);
+                return false;
+            }
+        }
+        if (!isDirectory(path)) {
+            setError(error, ENOTDIR);
+            return false;
+        }
+        return true;
+    }
+    if (::mkdir(enc(path).constData(), 0777) != 0) {
+        setError(error, errno);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> readFile(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return data;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace FileManager

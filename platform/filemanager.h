@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The file system calls the program makes, on POSIX. Paths are Qt strings converted with
+// QFile::encodeName. Existence tests use lstat (links are not followed) unless noted.
+namespace FileManager {
+
+// Anything (file, folder, link, even a dangling one) exists at the path.
+bool exists(const QString& path);
+// Exists, and is a folder after following a link.
+bool isDirectory(const QString& path);
+// The last component is itself a symbolic link.
+bool isSymbolicLink(const QString& path);
+
+// Entry names of a folder in the order the file system returns them ("." and ".."
+// left out). A folder that cannot be listed gives an empty list and ok = false.
+QStringList contentsOfDirectory(const QString& path, bool* ok = nullptr);
+
+struct Attributes {
+    QDateTime creationDate;     // statx birth time, else the modification time
+    QDateTime modificationDate;
+};
+// Reads the dates of the item (following a link). False when the item cannot be read.
+bool attributesOfItem(const QString& path, Attributes& out, QString* error = nullptr);
+
+// Both paths name the same file (same device and inode; links not followed).
+bool isSameFile(const QString& a, const QString& b);
+
+enum class MoveResult { Moved, TargetExists, Failed };
+// Moves source to target, refusing an existing target: renameat2(RENAME_NOREPLACE);
+// where the file system does not support the flag, link()+unlink() for non-folders and
+// rename() after an lstat finds the target absent for folders. Never replaces anything.
+MoveResult moveItem(const QString& source, const QString& target, QString* error = nullptr);
+
+// A change of letter case only: runs rename() only when target is absent or is the very
+// same file as source, and afterwards checks that the old spelling is gone (two hard links
+// that differ in case make rename() succeed without doing anything). True when the item
+// now carries the target's name.
+bool renameCaseOnly(const QString& source, const QString& target, QString* error = nullptr);
+
+bool removeItem(const QString& path, QString* error = nullptr);
+bool createDirectory(const QString& path, bool withIntermediateDirectories, QString* error = nullptr);
+
+std::optional<QByteArray> readFile(const QString& path, QString* error = nullptr);
+// Atomic: written to a temporary file beside the target, then moved over it.
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// The name of the errno value, for log lines.
+QString errorText(int errnum);
+
+} // namespace FileManager

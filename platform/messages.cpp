@@ -1,0 +1,54 @@
+#include "platform/messages.h"
+
+#include "platform/edition.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<QTranslator> g_english;
+std::unique_ptr<QTranslator> g_language;
+} // namespace
+
+namespace Messages {
+
+QString preferredLanguage()
+{
+    const QStringList languages = QLocale::system().uiLanguages();
+    const QString first = languages.isEmpty() ? QStringLiteral("en") : languages.first();
+    return first.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+}
+
+void install(const Edition& edition)
+{
+    if (g_language)
+        QCoreApplication::removeTranslator(g_language.get());
+    if (g_english)
+        QCoreApplication::removeTranslator(g_english.get());
+    g_language.reset();
+    g_english = std::make_unique<QTranslator>();
+    if (g_english->load(QStringLiteral(":/i18n/quorvel_en.qm")))
+        QCoreApplication::installTranslator(g_english.get());
+    if (!edition.usesTranslations)
+        return;
+    const QString lang = preferredLanguage();
+    if (lang == QLatin1String("en"))
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral(":/i18n/quorvel_%1.qm").arg(lang))) {
+        // Installed last, consulted first; untranslated ids fall through to English.
+        QCoreApplication::installTranslator(translator.get());
+        g_language = std::move(translator);
+    }
+}
+
+} // namespace Messages
+
+QString msg(const char* key)
+{
+    const QString text = qtTrId(key);
+    return text.isEmpty() ? QString::fromLatin1(key) : text;
+}

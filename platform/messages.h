@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+struct Edition;
+
+// Every user-visible text is looked up by its message key, which is also the translation
+// id ("TOTALFILESRENAMED"). Formats use %1, %2 ... for the original "%@" and "%d".
+namespace Messages {
+
+// Loads the English table and, for editions that translate, the table of the user's first
+// preferred language on top of it (English stays the fallback for missing texts).
+// Needs a QCoreApplication. Safe to call again (replaces the tables).
+void install(const Edition& edition);
+
+// The two-letter code of the user's first preferred language ("fr", "de", "en" ...).
+QString preferredLanguage();
+
+} // namespace Messages
+
+// The text of a message key; the key itself when no table holds it.
+QString msg(const char* key);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The integer value of a text, used everywhere a text setting is read as a number:
+// leading white space skipped, an optional sign, then ASCII digits up to the first
+// non-digit. No digits gives 0; values beyond 32 bits saturate.
+// "-1" -> -1, " 12" -> 12, "1abc" -> 1, "" and "abc" -> 0.
+int intValue(const QString& text);
+
+// Sequence arithmetic runs in 64 bits and is clamped to [0, 2^31-1].
+qint64 clampSequence(qint64 value);
