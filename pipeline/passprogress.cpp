@@ -31,6 +31,8 @@ PassProgress::~PassProgress()
 
 void PassProgress::setPath(const QString& displayPath)
 {
+    if (onItem)
+        onItem();
     if (!ui_)
         return;
     {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -22,6 +23,10 @@ public:
     void setMessage(const QString& text);
     // Sends the last path that was held back by the throttle.
     void flush();
+
+    // Runs on the pass's own thread each time an item is reached (setPath), before the
+    // throttle; tests use it to cancel at an exact item.
+    std::function<void()> onItem;
 
 private:
     struct Shared;
