@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+#include <QVariantMap>
+
+// Image properties read through Exiv2, in the shape photo renaming reads them.
+namespace ImageMetadata {
+
+// Prepares Exiv2 once per process (thread-safe): its log goes to ours (qDebug for
+// warnings, qWarning for errors, never straight to the terminal) and XMP parsing gets the
+// lock it needs to be used from several threads. Every reader here calls it; code that
+// uses Exiv2 directly calls it first.
+void initializeExiv2();
+
+// The property dictionary of the image at path:
+//   "PixelWidth", "PixelHeight"  the image's pixel size (qlonglong), absent when unknown
+//   "{Exif}"  "DateTimeOriginal", "UserComment" (QString),
+//             "PixelXDimension", "PixelYDimension" (qlonglong)
+//   "{TIFF}"  "Make", "Model" (QString)
+//   "{IPTC}"  IIM datasets first, XMP for the keys the IIM data lacks: texts as QString,
+//             repeatable datasets and XMP arrays as QStringList, "CreatorContactInfo" as a
+//             QVariantMap of its Ci... fields; language alternatives give their "x-default"
+//             text (or their first one when there is no default)
+// Missing or empty values are absent keys, and a sub-dictionary is present only when it
+// holds a value. A file that cannot be read as an image (missing, not a regular file,
+// truncated, not an image) gives an empty map; the reason goes to the log.
+// Safe to call from any thread.
+QVariantMap readProperties(const QString& path);
+
+// The whole file, memory-mapped where the file system allows it (read into memory
+// otherwise). Empty when the file cannot be opened or is not a regular file.
+class MappedFile {
+public:
+    explicit MappedFile(const QString& path);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    bool isOpen() const { return m_open; }
+    // Valid while this object lives.
+    QByteArrayView bytes() const;
+
+private:
+    QFile m_file;
+    uchar* m_map = nullptr;
+    qint64 m_size = 0;
+    QByteArray m_copy;
+    bool m_open = false;
+};
+
+// A copy of the whole file read through MappedFile; empty when it cannot be read.
+QByteArray readWholeFileMapped(const QString& path);
+
+} // namespace ImageMetadata
