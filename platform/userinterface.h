@@ -58,4 +58,12 @@ public:
     virtual void showTimeTaken(const QString& text) = 0;
     // Open a file or help page with the desktop's default application / help window.
     virtual void openDocument(const QString& path) = 0;
+
+    // The settings record changed as a whole (a profile, a rule step or the defaults were
+    // loaded): the window shows every bound control, the method tab and the masks again.
+    virtual void refreshSettingsView() {}
+    // The window's title (the display name and the current profile's file name).
+    virtual void updateWindowTitle(const QString& title) { (void)title; }
+    // The rules changed as a whole (opened, restored, cleared): the drawer reloads.
+    virtual void reloadRules(bool selectTopRow) { (void)selectTopRow; }
 };
