@@ -1,6 +1,6 @@
 #include "platform/audiometadata.h"
 
-#include "mediafixtures.h"
+#include "support/mediafixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/imagemetadata.h"
 
-#include "mediafixtures.h"
+#include "support/mediafixtures.h"
 
 #include <gtest/gtest.h>
 

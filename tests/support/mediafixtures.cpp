@@ -1,4 +1,4 @@
-#include "mediafixtures.h"
+#include "support/mediafixtures.h"
 
 #include <QDataStream>
 #include <QIODevice>
