@@ -1,0 +1,306 @@
+#include "pipeline/renamelog.h"
+
+#include "engine/filename.h"
+#include "engine/stringutilities.h"
+#include "platform/filemanager.h"
+
+#include <QBuffer>
+#include <QDebug>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kTrailer = QByteArrayLiteral("</files>\n");
+const QByteArray kIndent = QByteArrayLiteral("    ");
+constexpr int kMaxCopies = 10000;
+constexpr qint64 kChunk = 1 << 20;
+
+// Every code unit belongs to a character XML 1.0 can hold (surrogates only in pairs).
+bool isXmlText(const QString& text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x20) {
+            if (c != 0x9 && c != 0xA && c != 0xD)
+                return false;
+        } else if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 1 >= n || !QChar::isLowSurrogate(text.at(i + 1).unicode()))
+                return false;
+            ++i;
+        } else if (c >= 0xDC00 && c <= 0xDFFF) {
+            return false;
+        } else if (c == 0xFFFE || c == 0xFFFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString displayName(QString name)
+{
+    return name.replace(QLatin1Char(':'), QLatin1Char('/'));
+}
+
+bool writeAll(int fd, const char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
+}
+
+} // namespace
+
+QString getNewLogFileName(const QDateTime& start)
+{
+    return QStringLiteral("Log %1-#.xml")
+        .arg(start.toLocalTime().toString(QStringLiteral("dd-MM-yyyy HH-mm-ss")));
+}
+
+QString logFileNameWithCount(const QString& nameWithHash, const QString& count, int copy)
+{
+    QString name = nameWithHash;
+    const qsizetype hash = name.lastIndexOf(QLatin1Char('#'));
+    if (hash >= 0)
+        name.replace(hash, 1, count);
+    if (copy >= 2) {
+        const QString suffix = QStringLiteral(" (%1)").arg(copy);
+        if (name.endsWith(QLatin1String(".xml")))
+            name.insert(name.size() - 4, suffix);
+        else
+            name += suffix;
+    }
+    return name;
+}
+
+bool deleteLogFile(const QString& path)
+{
+    QString error;
+    if (FileManager::removeItem(path, &error))
+        return true;
+    qWarning().noquote() << QStringLiteral("Error in deleteLogFile : %1").arg(error);
+    return false;
+}
+
+RenameLogJournal::RenameLogJournal() = default;
+
+RenameLogJournal::~RenameLogJournal()
+{
+    closeJournal();
+}
+
+void RenameLogJournal::closeJournal()
+{
+    if (fd_ >= 0) {
+        ::close(fd_); // also releases the lock
+        fd_ = -1;
+    }
+}
+
+bool RenameLogJournal::createLogFile(const QString& path, const QString& renamingType)
+{
+    folder_ = deletingLastPathComponent(path);
+    nameWithHash_ = lastPathComponent(path);
+    journalPath_ = path;
+    count_ = 0;
+    lastEntryOffset_ = -1;
+    body_.clear();
+    header_.clear();
+    closeJournal();
+
+    {
+        QXmlStreamWriter writer(&header_);
+        writer.writeStartDocument();
+        writer.writeStartElement(QStringLiteral("files"));
+        writer.writeAttribute(QStringLiteral("appversion"), StringUtilities::appVersion());
+        writer.writeAttribute(QStringLiteral("type"), renamingType);
+        writer.writeCharacters(QString()); // completes the start tag
+    }
+    header_ += '\n';
+
+    entryBuffer_ = std::make_unique<QBuffer>();
+    entryBuffer_->open(QIODevice::WriteOnly);
+    entryWriter_ = std::make_unique<QXmlStreamWriter>(entryBuffer_.get());
+    entryWriter_->writeStartElement(QStringLiteral("files"));
+    entryWriter_->writeCharacters(QString());
+
+    for (int copy = 1; copy <= kMaxCopies; ++copy) {
+        const QString candidate = copy == 1
+            ? path
+            : appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, QStringLiteral("#"), copy));
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            break;
+        }
+        // The lock tells the undo dialog that this journal belongs to a running apply.
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        fd_ = fd;
+        journalPath_ = candidate;
+        closingOffset_ = header_.size();
+        if (writeAll(fd_, (header_ + kTrailer).constData(), header_.size() + kTrailer.size(), 0))
+            return true;
+        closeJournal();
+        ::unlink(QFile::encodeName(candidate).constData());
+        break;
+    }
+    qWarning().noquote() << QStringLiteral("Error in createLogFile : Could not write document out");
+    return false;
+}
+
+RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile)
+{
+    if (!entryWriter_)
+        return EntryResult::WriteFailed;
+    const QString srclocation = deletingLastPathComponent(sourceFile);
+    const QString tarlocation = deletingLastPathComponent(targetFile);
+    const QString srcfilename = displayName(lastPathComponent(sourceFile));
+    const QString tarfilename = displayName(lastPathComponent(targetFile));
+    if (!isXmlText(srclocation) || !isXmlText(tarlocation) || !isXmlText(srcfilename)
+        || !isXmlText(tarfilename))
+        return EntryResult::Unrepresentable;
+
+    entryWriter_->writeStartElement(QStringLiteral("file"));
+    entryWriter_->writeAttribute(QStringLiteral("srclocation"), srclocation);
+    entryWriter_->writeAttribute(QStringLiteral("tarlocation"), tarlocation);
+    entryWriter_->writeAttribute(QStringLiteral("srcfilename"), srcfilename);
+    entryWriter_->writeAttribute(QStringLiteral("tarfilename"), tarfilename);
+    entryWriter_->writeEndElement();
+    QByteArray element = kIndent + entryBuffer_->buffer() + '\n';
+    entryBuffer_->buffer().clear();
+    entryBuffer_->seek(0);
+    if (entryWriter_->hasError())
+        return EntryResult::Unrepresentable;
+
+    if (fd_ < 0) {
+        lastEntryOffset_ = body_.size();
+        body_ += element;
+        ++count_;
+        return EntryResult::Added;
+    }
+    // One write replaces the end tag by the element followed by the end tag again.
+    const qint64 at = closingOffset_;
+    if (!writeAll(fd_, (element + kTrailer).constData(), element.size() + kTrailer.size(), at)) {
+        const int err = errno;
+        writeAll(fd_, kTrailer.constData(), kTrailer.size(), at);
+        ::ftruncate(fd_, off_t(at + kTrailer.size()));
+        qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1").arg(FileManager::errorText(err));
+        return EntryResult::WriteFailed;
+    }
+    lastEntryOffset_ = at;
+    closingOffset_ = at + element.size();
+    ++count_;
+    return EntryResult::Added;
+}
+
+bool RenameLogJournal::takeBackLastEntry()
+{
+    if (lastEntryOffset_ < 0)
+        return false;
+    if (fd_ < 0) {
+        body_.truncate(lastEntryOffset_);
+    } else {
+        // The end tag moves back over the entry; white space fills the rest until the file is
+        // cut, so the document stays complete at every moment.
+        QByteArray data = kTrailer;
+        data.append(QByteArray(closingOffset_ - lastEntryOffset_, ' '));
+        if (!writeAll(fd_, data.constData(), data.size(), lastEntryOffset_))
+            return false;
+        ::ftruncate(fd_, off_t(lastEntryOffset_ + kTrailer.size()));
+    }
+    closingOffset_ = lastEntryOffset_;
+    lastEntryOffset_ = -1;
+    --count_;
+    return true;
+}
+
+bool RenameLogJournal::forEachBodyChunk(const std::function<bool(const char*, qint64)>& take,
+                                        QString* error) const
+{
+    if (fd_ < 0)
+        return take(body_.constData(), body_.size());
+    // The entries are read in chunks so that a long log never sits in memory whole.
+    QByteArray chunk;
+    qint64 offset = header_.size();
+    while (offset < closingOffset_) {
+        const qint64 want = qMin(kChunk, closingOffset_ - offset);
+        chunk.resize(want);
+        const ssize_t n = ::pread(fd_, chunk.data(), size_t(want), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (error)
+                *error = FileManager::errorText(n < 0 ? errno : EIO);
+            return false;
+        }
+        if (!take(chunk.constData(), n))
+            return false;
+        offset += n;
+    }
+    return true;
+}
+
+QByteArray RenameLogJournal::document() const
+{
+    QByteArray out = header_;
+    forEachBodyChunk([&](const char* data, qint64 size) {
+        out.append(data, size);
+        return true;
+    });
+    out += kTrailer;
+    return out;
+}
+
+QString RenameLogJournal::saveLog()
+{
+    if (!entryWriter_)
+        return QString();
+    QString error;
+    QTemporaryFile temp(appendingPathComponent(folder_, QStringLiteral(".quorvel-log-XXXXXX.tmp")));
+    bool written = temp.open() && temp.write(header_) == header_.size()
+        && forEachBodyChunk([&](const char* data, qint64 size) { return temp.write(data, size) == size; },
+                            &error);
+    written = written && temp.write(kTrailer) == kTrailer.size() && temp.flush()
+        && ::fsync(temp.handle()) == 0;
+    if (!written) {
+        if (error.isEmpty())
+            error = temp.errorString();
+        qWarning().noquote() << QStringLiteral("Error in saveLog : %1").arg(error);
+        return QString();
+    }
+
+    const QString count = QString::number(count_);
+    for (int copy = 1; copy <= kMaxCopies; ++copy) {
+        const QString target = appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, count, copy));
+        const FileManager::MoveResult result = FileManager::moveItem(temp.fileName(), target, &error);
+        if (result == FileManager::MoveResult::TargetExists)
+            continue;
+        if (result == FileManager::MoveResult::Failed)
+            break;
+        temp.setAutoRemove(false);
+        if (fd_ >= 0) {
+            deleteLogFile(journalPath_);
+            closeJournal();
+        }
+        return target;
+    }
+    qWarning().noquote() << QStringLiteral("Error in saveLog : %1").arg(error);
+    return QString();
+}

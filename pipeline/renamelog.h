@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QXmlStreamWriter>
+
+#include <functional>
+#include <memory>
+
+class QBuffer;
+
+// The file name of the log of an apply starting at the given time (local time):
+// "Log dd-MM-yyyy HH-mm-ss-#.xml". The "#" stands for the rename count until the end.
+QString getNewLogFileName(const QDateTime& start = QDateTime::currentDateTime());
+
+// The log name with its "#" replaced by the count, and " (copy)" before ".xml" for a
+// copy of 2 or more (two applies in the same second with the same count).
+QString logFileNameWithCount(const QString& nameWithHash, const QString& count, int copy = 1);
+
+// Removes a log file; logs "Error in deleteLogFile : <reason>" and returns false on failure.
+bool deleteLogFile(const QString& path);
+
+// The rename log of one apply, written ahead of the renames. While the apply runs, the
+// log lives in a journal named with "#": each rename is added before the item is moved
+// and taken back when the move fails, and the file is a complete XML document after
+// every change, so an apply that is killed leaves every rename it made readable. The
+// journal holds an exclusive flock for its whole life. At the end saveLog writes the
+// final log atomically, under the name with the count, never replacing a file, and only
+// then removes the journal.
+//
+// Memory stays flat: entries are written through to the journal and the final log is
+// copied from it. Only when the journal could not be created (the user chose to go on
+// without a log file) are the entries kept in memory.
+class RenameLogJournal {
+public:
+    RenameLogJournal();
+    ~RenameLogJournal(); // releases the lock; the journal file stays unless saved
+    RenameLogJournal(const RenameLogJournal&) = delete;
+    RenameLogJournal& operator=(const RenameLogJournal&) = delete;
+
+    // Starts the document (root "files" with "appversion", then "type") and writes it to
+    // path, whose file name holds the "#". When that name is taken, " (2)", " (3)" ... is
+    // tried. Returns false, logging "Error in createLogFile : Could not write document out",
+    // when no journal could be written; the document still gathers entries in memory.
+    bool createLogFile(const QString& path, const QString& renamingType);
+
+    enum class EntryResult {
+        Added,
+        Unrepresentable, // a path holds a character XML 1.0 cannot carry; nothing added
+        WriteFailed,     // the journal could not be extended; nothing added
+    };
+    // Appends one "file" element for a rename from sourceFile to targetFile (full paths).
+    EntryResult addLogEntry(const QString& sourceFile, const QString& targetFile);
+    // Removes the entry added last (its move failed). Only that one entry can be taken back.
+    bool takeBackLastEntry();
+
+    // Writes the final log beside the journal under the name with the entry count; a name
+    // already taken gets " (2)", " (3)" ... On success removes the journal and returns the
+    // final path; on failure logs "Error in saveLog : <reason>", keeps the journal and
+    // returns an empty string.
+    QString saveLog();
+
+    bool hasJournal() const { return fd_ >= 0; }
+    QString journalPath() const { return journalPath_; }
+    int entryCount() const { return count_; }
+
+    // The text of a complete document holding the entries so far (for tests and the
+    // in-memory case). Reads the journal when there is one.
+    QByteArray document() const;
+
+private:
+    // Hands the entries' text to take, chunk by chunk, from the journal or from memory.
+    bool forEachBodyChunk(const std::function<bool(const char*, qint64)>& take,
+                          QString* error = nullptr) const;
+    bool writeAt(qint64 offset, const QByteArray& data);
+    void closeJournal();
+
+    QString folder_;
+    QString nameWithHash_;     // "Log ...-#.xml", without the copy suffix
+    QString journalPath_;
+    int fd_ = -1;
+    QByteArray header_;        // XML declaration and the root's start tag, with a line feed
+    QByteArray body_;          // entries, when there is no journal
+    qint64 closingOffset_ = 0; // where the root's end tag starts in the journal
+    qint64 lastEntryOffset_ = -1;
+    int count_ = 0;
+
+    // One writer for every entry: it does the attribute escaping (TAB, LF and CR as
+    // character references).
+    std::unique_ptr<QBuffer> entryBuffer_;
+    std::unique_ptr<QXmlStreamWriter> entryWriter_;
+};
