@@ -1,0 +1,302 @@
+#include "engine/stringutilities.h"
+
+#include "engine/rangeerror.h"
+#include "platform/dateformat.h"
+#include "platform/edition.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+Qt::CaseSensitivity sensitivity(bool caseSensitive)
+{
+    return caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+}
+
+[[noreturn]] void outOfRange(const char* function, const char* what, qsizetype value, qsizetype length)
+{
+    throw RangeError(QStringLiteral("%1: %2 %3 is out of range for a text of length %4")
+                         .arg(QLatin1String(function), QLatin1String(what))
+                         .arg(value)
+                         .arg(length));
+}
+
+// Where an empty needle would make Qt report a match at every position, it is never found.
+qsizetype indexIn(QStringView haystack, QStringView needle, Qt::CaseSensitivity cs)
+{
+    if (needle.isEmpty())
+        return -1;
+    return haystack.indexOf(needle, 0, cs);
+}
+
+// The part of the text from 1-based start on ("" past the end), for replace and remove.
+QStringView restFrom(const char* function, const QString& text, qsizetype start)
+{
+    if (start < 1)
+        outOfRange(function, "start position", start, text.size());
+    if (text.size() <= start - 1)
+        return QStringView();
+    return QStringView(text).mid(start - 1);
+}
+
+} // namespace
+
+qsizetype StringUtilities::instrString(QStringView text, QStringView find, qsizetype start, bool caseSensitive)
+{
+    if (start < 1 || start > text.size() + 1)
+        outOfRange("instrString", "start position", start, text.size());
+    const qsizetype found = indexIn(text.mid(start - 1), find, sensitivity(caseSensitive));
+    return found < 0 ? 0 : found + start;
+}
+
+qsizetype StringUtilities::findLocationInString(QStringView text, QStringView find, qsizetype startOnOccurrence,
+                                                bool caseSensitive)
+{
+    qsizetype position = instrString(text, find, 1, caseSensitive);
+    for (qsizetype i = 1; i < startOnOccurrence && position != 0; ++i)
+        position = instrString(text, find, position + find.size(), caseSensitive);
+    return position;
+}
+
+QString StringUtilities::leftString(const QString& text, qsizetype length)
+{
+    if (length < 0 || length > text.size())
+        return text;
+    return text.left(length);
+}
+
+QString StringUtilities::midString(const QString& text, qsizetype start, qsizetype length)
+{
+    if (start < 1 || start - 1 >= text.size())
+        return QString();
+    const qsizetype n = std::max<qsizetype>(0, std::min(length, text.size() - start + 1));
+    return text.mid(start - 1, n);
+}
+
+QString StringUtilities::replaceString(const QString& text, QStringView find, QStringView replace, qsizetype start,
+                                       qsizetype count, bool caseSensitive)
+{
+    QStringView rest = restFrom("replaceString", text, start);
+    const Qt::CaseSensitivity cs = sensitivity(caseSensitive);
+    QString result;
+    bool replaced = false;
+    if (count != 0) {
+        qsizetype done = count == -1 ? -2 : 0;
+        for (;;) {
+            const qsizetype found = indexIn(rest, find, cs);
+            if (found < 0 || done >= count)
+                break;
+            if (count != -1)
+                ++done;
+            if (!replaced)
+                result.reserve(rest.size() + replace.size());
+            replaced = true;
+            result += rest.left(found);
+            result += replace;
+            rest = rest.mid(found + find.size());
+        }
+    }
+    if (!replaced && start == 1)
+        return text; // nothing replaced: share the input
+    result += rest;
+    return result;
+}
+
+QString StringUtilities::removeString(const QString& text, QStringView find, QStringView replace, qsizetype start,
+                                      qsizetype count, bool caseSensitive)
+{
+    QStringView rest = restFrom("removeString", text, start);
+    if (count < 1)
+        return text;
+    const Qt::CaseSensitivity cs = sensitivity(caseSensitive);
+    const bool keepMatch = !replace.isEmpty();
+    QString result;
+    qsizetype done = 0;
+    for (;;) {
+        const qsizetype found = indexIn(rest, find, cs);
+        if (found < 0 || done == count)
+            break;
+        ++done;
+        result += rest.left(found);
+        if (keepMatch || done < count)
+            result += rest.mid(found, find.size());
+        rest = rest.mid(found + find.size());
+    }
+    if (done != count)
+        return text;
+    // A cut at the very start of the text leaves what follows the match, not nothing.
+    if (result.isEmpty())
+        return rest.toString();
+    return result;
+}
+
+QString StringUtilities::insertString(const QString& text, QStringView find, QStringView insert,
+                                      qsizetype onOccurence, bool before, bool /*caseSensitive*/)
+{
+    if (onOccurence < 1 || find.isEmpty())
+        return text;
+    qsizetype location = -find.size();
+    for (qsizetype i = 0; i < onOccurence; ++i) {
+        location = text.indexOf(find, location + find.size(), Qt::CaseSensitive);
+        if (location < 0)
+            return text;
+    }
+    const qsizetype at = before ? location : location + find.size();
+    QString result;
+    result.reserve(text.size() + insert.size());
+    result += QStringView(text).left(at);
+    result += insert;
+    result += QStringView(text).mid(at);
+    return result;
+}
+
+QString StringUtilities::reverseString(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    std::reverse_copy(text.begin(), text.end(), result.begin());
+    return result;
+}
+
+QString StringUtilities::swapStringBySeperator(const QString& text, QStringView seperator)
+{
+    const qsizetype found = indexIn(text, seperator, Qt::CaseInsensitive);
+    if (found < 0)
+        return text;
+    const QStringView view(text);
+    QString result;
+    result.reserve(text.size());
+    result += view.mid(found + seperator.size());
+    result += view.mid(found, seperator.size());
+    result += view.left(found);
+    return result;
+}
+
+QString StringUtilities::swapStringByPosition(const QString& text, qsizetype position)
+{
+    if (position < 0)
+        outOfRange("swapStringByPosition", "position", position, text.size());
+    if (position == 0 || text.size() <= position - 1)
+        return text;
+    const QStringView view(text);
+    QString result;
+    result.reserve(text.size());
+    result += view.mid(position);
+    result += view.at(position - 1);
+    result += view.left(position - 1);
+    return result;
+}
+
+bool StringUtilities::isAlphabeticNumericInRange(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); });
+}
+
+std::optional<QString> StringUtilities::stringToFormattedDate(const QString& text)
+{
+    if (text.isEmpty() || text == QLatin1String("0000:00:00 00:00:00"))
+        return std::nullopt;
+    if (text.size() < 10)
+        outOfRange("stringToFormattedDate", "date part of length", 10, text.size());
+    QString dashed = text;
+    for (qsizetype i = 0; i < 10; ++i) {
+        if (dashed.at(i) == QLatin1Char(':'))
+            dashed[i] = QLatin1Char('-');
+    }
+    const std::optional<QDateTime> date =
+        DateFormat::parseFixedFormat(dashed, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!date)
+        return std::nullopt;
+    return DateFormat::standardDescription(*date);
+}
+
+std::optional<QDateTime> StringUtilities::dateFromString(const QString& text)
+{
+    try {
+        // "+02:00" becomes "+0200": the last colon of the text is the offset's.
+        QString compact = text;
+        const qsizetype colon = compact.lastIndexOf(QLatin1Char(':'));
+        if (colon >= 0)
+            compact.remove(colon, 1);
+        return DateFormat::parseFixedFormat(compact, QStringLiteral("yyyy-MM-dd'T'HH:mm:ssZ"));
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("Error in dateFromString : %1").arg(QString::fromUtf8(e.what()));
+        return std::nullopt;
+    }
+}
+
+QString StringUtilities::appVersion()
+{
+    return Edition::current().version;
+}
+
+namespace {
+
+enum class RootRead { Found, Failed };
+
+// Reads up to the root start tag only; whatever follows it is never looked at.
+RootRead readRootVersion(const QString& path, std::optional<QString>& version, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return RootRead::Failed;
+    }
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            if (attributes.hasAttribute(QLatin1String("appversion")))
+                version = attributes.value(QLatin1String("appversion")).toString();
+            return RootRead::Found;
+        }
+    }
+    error = reader.hasError() ? reader.errorString() : QStringLiteral("No root element");
+    return RootRead::Failed;
+}
+
+} // namespace
+
+std::optional<QString> StringUtilities::appVersionInPlist(const QString& path)
+{
+    try {
+        if (!QUrl::fromLocalFile(path).isValid()) {
+            qWarning().noquote()
+                << QStringLiteral("Error in appVersionInPlist : Can't create an URL from file %1.").arg(path);
+            return std::nullopt;
+        }
+        std::optional<QString> version;
+        QString error;
+        // A failed load is tried once more (the file may have been caught mid-write).
+        if (readRootVersion(path, version, error) == RootRead::Failed
+            && readRootVersion(path, version, error) == RootRead::Failed) {
+            qWarning().noquote() << QStringLiteral("Error in appVersionInPlist : %1").arg(error);
+            return std::nullopt;
+        }
+        return version;
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("Error in appVersionInPlist : %1").arg(QString::fromUtf8(e.what()));
+        return std::nullopt;
+    }
+}
+
+bool StringUtilities::isFileVersionMatch(const std::optional<QString>& version)
+{
+    try {
+        const auto major = [](QStringView text) {
+            const qsizetype dot = text.indexOf(QLatin1Char('.'));
+            return dot < 0 ? text : text.left(dot);
+        };
+        const QString own = appVersion();
+        return major(version ? QStringView(*version) : QStringView()) == major(own);
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("isFileVersionMatch Error : %1").arg(QString::fromUtf8(e.what()));
+        return false;
+    }
+}

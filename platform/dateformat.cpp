@@ -1,0 +1,347 @@
+#include "platform/dateformat.h"
+
+#include <QDebug>
+
+#include <unicode/calendar.h>
+#include <unicode/gregocal.h>
+#include <unicode/locid.h>
+#include <unicode/parsepos.h>
+#include <unicode/simpletz.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+#include <unicode/unistr.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+namespace {
+
+icu::UnicodeString toUnicode(const QString& text)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
+}
+
+QString fromUnicode(const icu::UnicodeString& text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
+
+// The first of LC_ALL, LC_TIME, LANG that is set and not empty ("" when none is).
+const char* localeVariable()
+{
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return value;
+    }
+    return "";
+}
+
+QByteArray localeIdFrom(const char* variable)
+{
+    QByteArray id(variable);
+    const qsizetype at = id.indexOf('@');
+    if (at >= 0)
+        id.truncate(at);
+    const qsizetype dot = id.indexOf('.');
+    if (dot >= 0)
+        id.truncate(dot);
+    if (id.isEmpty() || id == "C" || id == "POSIX")
+        return QByteArrayLiteral("en_US_POSIX");
+    return id;
+}
+
+bool isUnknown(const icu::TimeZone* zone)
+{
+    return !zone || *zone == icu::TimeZone::getUnknown();
+}
+
+// A fixed-offset zone with the C library's current offset: the last resort for a TZ
+// value that ICU does not know (a POSIX rule such as "CET-1CEST").
+icu::TimeZone* zoneFromCLibrary()
+{
+    tzset();
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    if (!localtime_r(&now, &local))
+        return nullptr;
+    return new icu::SimpleTimeZone(int32_t(local.tm_gmtoff) * 1000, icu::UnicodeString(u"Local"));
+}
+
+// The user's time zone, built fresh each time: ICU's own default zone is decided once
+// per process and would ignore a later change of TZ.
+icu::TimeZone* createUserTimeZone()
+{
+    if (const char* tz = std::getenv("TZ")) {
+        QByteArray id(tz);
+        if (id.startsWith(':'))
+            id.remove(0, 1);
+        const qsizetype zoneinfo = id.indexOf("zoneinfo/");
+        if (id.startsWith('/') && zoneinfo >= 0)
+            id.remove(0, zoneinfo + 9);
+        if (id.isEmpty())
+            id = "UTC"; // an empty TZ means UTC to the C library too
+        icu::TimeZone* zone = icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(id.constData()));
+        if (!isUnknown(zone))
+            return zone;
+        delete zone;
+        if (icu::TimeZone* fixed = zoneFromCLibrary())
+            return fixed;
+    }
+    icu::TimeZone* zone = icu::TimeZone::detectHostTimeZone();
+    if (!isUnknown(zone))
+        return zone;
+    delete zone;
+    return icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC"));
+}
+
+icu::TimeZone* createTimeZone(const QString& id)
+{
+    if (id.isEmpty())
+        return createUserTimeZone();
+    icu::TimeZone* zone = icu::TimeZone::createTimeZone(toUnicode(id));
+    if (isUnknown(zone))
+        qWarning().noquote() << QStringLiteral("DateFormatter : unknown time zone %1, using UTC").arg(id);
+    return zone;
+}
+
+void logStatus(const char* what, UErrorCode status, const QString& pattern)
+{
+    qWarning().noquote() << QStringLiteral("DateFormatter : %1 failed (%2) for pattern \"%3\"")
+                                .arg(QLatin1String(what), QLatin1String(u_errorName(status)), pattern);
+}
+
+} // namespace
+
+struct DateFormatter::Impl {
+    QString pattern;
+    QString localeId;
+    std::unique_ptr<icu::SimpleDateFormat> format;
+    // Reused for every format() call so that formatting does not clone a calendar per date.
+    std::unique_ptr<icu::Calendar> work;
+
+    void build(const icu::Locale& locale, icu::TimeZone* adoptedZone, bool gregorian);
+};
+
+void DateFormatter::Impl::build(const icu::Locale& locale, icu::TimeZone* adoptedZone, bool gregorian)
+{
+    std::unique_ptr<icu::TimeZone> zone(adoptedZone);
+    if (!zone) {
+        logStatus("time zone", U_MEMORY_ALLOCATION_ERROR, pattern);
+        return;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    auto sdf = std::make_unique<icu::SimpleDateFormat>(toUnicode(pattern), locale, status);
+    if (U_FAILURE(status)) {
+        logStatus("SimpleDateFormat", status, pattern);
+        return;
+    }
+    if (gregorian) {
+        auto calendar = std::make_unique<icu::GregorianCalendar>(*zone, locale, status);
+        if (U_FAILURE(status)) {
+            logStatus("GregorianCalendar", status, pattern);
+            return;
+        }
+        sdf->adoptCalendar(calendar.release());
+    }
+    sdf->adoptTimeZone(zone.release());
+    sdf->setLenient(false);
+
+    std::unique_ptr<icu::Calendar> calendar(sdf->getCalendar()->clone());
+    if (!calendar) {
+        logStatus("Calendar::clone", U_MEMORY_ALLOCATION_ERROR, pattern);
+        return;
+    }
+    // ICU reports an unusable pattern letter only when formatting: try it once now.
+    calendar->setTime(0.0, status);
+    icu::UnicodeString probe;
+    sdf->format(*calendar, probe, nullptr, status);
+    if (U_FAILURE(status)) {
+        logStatus("format", status, pattern);
+        return;
+    }
+    format = std::move(sdf);
+    work = std::move(calendar);
+    localeId = QString::fromLatin1(locale.getName());
+}
+
+DateFormatter::DateFormatter(const QString& pattern)
+    : d(std::make_unique<Impl>())
+{
+    d->pattern = pattern;
+    const QByteArray locale = DateFormat::userLocaleId();
+    d->build(icu::Locale(locale.constData()), createUserTimeZone(), false);
+}
+
+DateFormatter::DateFormatter(const QString& pattern, const QByteArray& localeId, const QString& timeZoneId)
+    : d(std::make_unique<Impl>())
+{
+    d->pattern = pattern;
+    d->build(icu::Locale(localeId.constData()), createTimeZone(timeZoneId), true);
+}
+
+DateFormatter::~DateFormatter() = default;
+
+bool DateFormatter::isValid() const
+{
+    return d->format != nullptr;
+}
+
+QString DateFormatter::pattern() const
+{
+    return d->pattern;
+}
+
+QString DateFormatter::localeId() const
+{
+    return d->localeId;
+}
+
+QString DateFormatter::timeZoneId() const
+{
+    if (!d->format)
+        return QString();
+    icu::UnicodeString id;
+    d->format->getTimeZone().getID(id);
+    return fromUnicode(id);
+}
+
+QString DateFormatter::format(const QDateTime& date) const
+{
+    if (!d->format || !date.isValid())
+        return QString();
+    UErrorCode status = U_ZERO_ERROR;
+    d->work->setTime(UDate(date.toMSecsSinceEpoch()), status);
+    icu::UnicodeString text;
+    d->format->format(*d->work, text, nullptr, status);
+    if (U_FAILURE(status)) {
+        logStatus("format", status, d->pattern);
+        return QString();
+    }
+    return fromUnicode(text);
+}
+
+std::optional<QDateTime> DateFormatter::parse(const QString& text) const
+{
+    if (!d->format || text.isEmpty())
+        return std::nullopt;
+    std::unique_ptr<icu::Calendar> calendar(d->format->getCalendar()->clone());
+    if (!calendar)
+        return std::nullopt;
+    calendar->clear();
+    const icu::UnicodeString source = toUnicode(text);
+    icu::ParsePosition position(0);
+    d->format->parse(source, *calendar, position);
+    if (position.getErrorIndex() >= 0 || position.getIndex() != source.length())
+        return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    const UDate time = calendar->getTime(status);
+    const int32_t zoneOffset = calendar->get(UCAL_ZONE_OFFSET, status);
+    const int32_t dstOffset = calendar->get(UCAL_DST_OFFSET, status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    return QDateTime::fromMSecsSinceEpoch(qint64(std::llround(time)), Qt::OffsetFromUTC,
+                                          (zoneOffset + dstOffset) / 1000);
+}
+
+namespace DateFormat {
+
+namespace {
+
+// The environment a cached formatter was built for, compared without allocating.
+struct CachedFormatter {
+    QString pattern;
+    std::string localeSource;
+    std::string zoneSource;
+    bool zoneSet = false;
+    std::unique_ptr<DateFormatter> formatter;
+
+    bool matches(const QString& wanted, const char* locale, const char* zone) const
+    {
+        return formatter && pattern == wanted
+            && (!locale || localeSource == locale)
+            && zoneSet == (zone != nullptr) && (!zone || zoneSource == zone);
+    }
+
+    void remember(const QString& wanted, const char* locale, const char* zone)
+    {
+        pattern = wanted;
+        localeSource = locale ? locale : "";
+        zoneSet = zone != nullptr;
+        zoneSource = zone ? zone : "";
+    }
+};
+
+const QString& standardPattern()
+{
+    static const QString pattern = QStringLiteral("yyyy-MM-dd HH:mm:ss Z");
+    return pattern;
+}
+
+DateFormatter& standardFormatter()
+{
+    thread_local DateFormatter formatter(standardPattern(), QByteArrayLiteral("en_US_POSIX"),
+                                         QStringLiteral("UTC"));
+    return formatter;
+}
+
+} // namespace
+
+QString format(const QDateTime& date, const QString& pattern)
+{
+    thread_local CachedFormatter cache;
+    const char* locale = localeVariable();
+    const char* zone = std::getenv("TZ");
+    if (!cache.matches(pattern, locale, zone)) {
+        cache.formatter = std::make_unique<DateFormatter>(pattern);
+        cache.remember(pattern, locale, zone);
+    }
+    return cache.formatter->format(date);
+}
+
+std::optional<QDateTime> parseFixedFormat(const QString& text, const QString& pattern)
+{
+    thread_local CachedFormatter cache;
+    const char* zone = std::getenv("TZ");
+    if (!cache.matches(pattern, nullptr, zone)) {
+        cache.formatter = std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"), QString());
+        cache.remember(pattern, nullptr, zone);
+    }
+    return cache.formatter->parse(text);
+}
+
+QString standardDescription(const QDateTime& date)
+{
+    return standardFormatter().format(date);
+}
+
+std::optional<QDateTime> parseStandardDescription(const QString& text)
+{
+    return standardFormatter().parse(text);
+}
+
+QString quotedLiteral(const QString& text)
+{
+    if (text.isEmpty())
+        return QString();
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('\'');
+    for (const QChar c : text) {
+        quoted += c;
+        if (c == QLatin1Char('\''))
+            quoted += QLatin1Char('\'');
+    }
+    quoted += QLatin1Char('\'');
+    return quoted;
+}
+
+QByteArray userLocaleId()
+{
+    return localeIdFrom(localeVariable());
+}
+
+} // namespace DateFormat
