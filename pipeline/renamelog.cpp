@@ -125,6 +125,7 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
 
     {
         QXmlStreamWriter writer(&header_);
+        writer.setAutoFormatting(true);
         writer.writeStartDocument();
         writer.writeStartElement(QStringLiteral("files"));
         writer.writeAttribute(QStringLiteral("appversion"), StringUtilities::appVersion());
@@ -136,8 +137,11 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     entryBuffer_ = std::make_unique<QBuffer>();
     entryBuffer_->open(QIODevice::WriteOnly);
     entryWriter_ = std::make_unique<QXmlStreamWriter>(entryBuffer_.get());
+    // The entries are written inside a root of their own, whose start tag is dropped.
     entryWriter_->writeStartElement(QStringLiteral("files"));
     entryWriter_->writeCharacters(QString());
+    entryBuffer_->buffer().clear();
+    entryBuffer_->seek(0);
 
     for (int copy = 1; copy <= kMaxCopies; ++copy) {
         const QString candidate = copy == 1

@@ -1,0 +1,269 @@
+// The rename log: its name, the journal written ahead of the renames, the final log and
+// the streaming reader that undo relies on.
+#include "engine/stringutilities.h"
+#include "pipeline/renamelog.h"
+#include "pipeline/renamelogreader.h"
+#include "support/temptree.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString journalIn(TempTree& tree, const QString& stamp = QStringLiteral("07-03-2026 09-05-02"))
+{
+    return tree.folder(QStringLiteral("Logs")) + QStringLiteral("/Log %1-#.xml").arg(stamp);
+}
+
+bool exists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
+
+} // namespace
+
+TEST(RenameLogName, CarriesTheStartTimeAndTheCount)
+{
+    const QDateTime start(QDate(2026, 3, 7), QTime(9, 5, 2));
+    const QString name = getNewLogFileName(start);
+    EXPECT_EQ(name, QStringLiteral("Log 07-03-2026 09-05-02-#.xml"));
+    EXPECT_EQ(logFileNameWithCount(name, QStringLiteral("12")), QStringLiteral("Log 07-03-2026 09-05-02-12.xml"));
+
+    // A second log of the same second and count still splits into six parts whose last
+    // starts with the count.
+    const QString second = logFileNameWithCount(name, QStringLiteral("12"), 2);
+    EXPECT_EQ(second, QStringLiteral("Log 07-03-2026 09-05-02-12 (2).xml"));
+    const QStringList parts = QFileInfo(second).completeBaseName().split(QLatin1Char('-'));
+    ASSERT_EQ(parts.size(), 6);
+    EXPECT_TRUE(parts.last().startsWith(QStringLiteral("12")));
+    EXPECT_EQ(QDateTime::currentDateTime().toString(QStringLiteral("'Log 'dd-MM-yyyy HH-mm-ss'-#.xml'")).size(),
+              getNewLogFileName().size());
+}
+
+TEST(RenameLogJournal, StaysWellFormedAndLockedWhileTheApplyRuns)
+{
+    TempTree tree;
+    RenameLogJournal log;
+    const QString path = journalIn(tree);
+    ASSERT_TRUE(log.createLogFile(path, QStringLiteral("FILES")));
+    EXPECT_EQ(log.journalPath(), path);
+    EXPECT_TRUE(RenameLogReader::isLockedByRunningApply(path));
+
+    RenameLogContents empty = RenameLogReader::read(path);
+    EXPECT_TRUE(empty.ok) << empty.error.toStdString();
+    EXPECT_EQ(empty.appversion, StringUtilities::appVersion());
+    EXPECT_EQ(empty.type, QStringLiteral("FILES"));
+    EXPECT_TRUE(empty.entries.isEmpty());
+
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_EQ(log.addLogEntry(tree.at(QStringLiteral("a%1").arg(i)), tree.at(QStringLiteral("b%1").arg(i))),
+                  RenameLogJournal::EntryResult::Added);
+        const RenameLogContents now = RenameLogReader::read(path);
+        EXPECT_TRUE(now.ok) << "after entry " << i << ": " << now.error.toStdString();
+        ASSERT_EQ(now.entries.size(), i);
+        EXPECT_EQ(now.entries.last().tarfilename, QStringLiteral("b%1").arg(i));
+        EXPECT_EQ(RenameLogReader::countEntries(path), i);
+    }
+
+    // A move that failed takes its entry back; the document stays complete.
+    ASSERT_TRUE(log.takeBackLastEntry());
+    EXPECT_FALSE(log.takeBackLastEntry()) << "only the last entry can be taken back";
+    RenameLogContents back = RenameLogReader::read(path);
+    EXPECT_TRUE(back.ok) << back.error.toStdString();
+    ASSERT_EQ(back.entries.size(), 2);
+    EXPECT_EQ(back.entries.last().srcfilename, QStringLiteral("a2"));
+    EXPECT_FALSE(QFile(path).readAll().contains("a3"));
+    ASSERT_EQ(log.addLogEntry(tree.at(QStringLiteral("a4")), tree.at(QStringLiteral("b4"))),
+              RenameLogJournal::EntryResult::Added);
+    EXPECT_EQ(RenameLogReader::read(path).entries.size(), 3);
+
+    // The final log appears under the count, and only then is the journal removed.
+    const QString saved = log.saveLog();
+    EXPECT_EQ(saved, tree.at(QStringLiteral("Logs/Log 07-03-2026 09-05-02-3.xml")));
+    EXPECT_FALSE(exists(path));
+    EXPECT_FALSE(RenameLogReader::isLockedByRunningApply(saved));
+    const RenameLogContents final = RenameLogReader::read(saved);
+    EXPECT_TRUE(final.ok);
+    ASSERT_EQ(final.entries.size(), 3);
+    EXPECT_EQ(final.entries.at(0).srcfilename, QStringLiteral("a1"));
+    EXPECT_EQ(final.entries.at(1).srcfilename, QStringLiteral("a2"));
+    EXPECT_EQ(final.entries.at(2).srcfilename, QStringLiteral("a4"));
+    EXPECT_EQ(tree.names(QStringLiteral("Logs")), QStringList{QStringLiteral("Log 07-03-2026 09-05-02-3.xml")});
+}
+
+TEST(RenameLogJournal, FinalLogHasTheDocumentedShape)
+{
+    TempTree tree;
+    RenameLogJournal log;
+    ASSERT_TRUE(log.createLogFile(journalIn(tree), QStringLiteral("FOLDERS")));
+    // On disk a name holds ":" where the user sees "/"; locations stay as on disk.
+    ASSERT_EQ(log.addLogEntry(QStringLiteral("/x:y/a:b"), QStringLiteral("/x:y/c & <d>")),
+              RenameLogJournal::EntryResult::Added);
+    ASSERT_EQ(log.addLogEntry(QStringLiteral("/t/tab\there"), QStringLiteral("/t/line\nfeed\rreturn \"q\"")),
+              RenameLogJournal::EntryResult::Added);
+    const QString saved = log.saveLog();
+    ASSERT_FALSE(saved.isEmpty());
+
+    const QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                "<files appversion=\""
+        + StringUtilities::appVersion().toUtf8()
+        + "\" type=\"FOLDERS\">\n"
+          "    <file srclocation=\"/x:y\" tarlocation=\"/x:y\" srcfilename=\"a/b\" tarfilename=\"c &amp; &lt;d&gt;\"/>\n"
+          "    <file srclocation=\"/t\" tarlocation=\"/t\" srcfilename=\"tab&#9;here\" "
+          "tarfilename=\"line&#10;feed&#13;return &quot;q&quot;\"/>\n"
+          "</files>\n";
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray actual = file.readAll();
+    EXPECT_EQ(actual.toStdString(), expected.toStdString());
+
+    const RenameLogContents read = RenameLogReader::read(saved);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.type, QStringLiteral("FOLDERS"));
+    ASSERT_EQ(read.entries.size(), 2);
+    EXPECT_TRUE(read.entries.at(0).hasAllAttributes);
+    EXPECT_EQ(read.entries.at(0).srclocation, QStringLiteral("/x:y"));
+    EXPECT_EQ(read.entries.at(0).srcfilename, QStringLiteral("a/b"));
+    EXPECT_EQ(read.entries.at(0).tarfilename, QStringLiteral("c & <d>"));
+    EXPECT_EQ(read.entries.at(1).srcfilename, QStringLiteral("tab\there"));
+    EXPECT_EQ(read.entries.at(1).tarfilename, QStringLiteral("line\nfeed\rreturn \"q\""));
+}
+
+TEST(RenameLogJournal, EmptyApplyLeavesALogEndingInZero)
+{
+    TempTree tree;
+    RenameLogJournal log;
+    ASSERT_TRUE(log.createLogFile(journalIn(tree), QStringLiteral("FILES")));
+    const QString saved = log.saveLog();
+    EXPECT_TRUE(saved.endsWith(QStringLiteral("-0.xml")));
+    const RenameLogContents read = RenameLogReader::read(saved);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.appversion, StringUtilities::appVersion());
+    EXPECT_EQ(read.type, QStringLiteral("FILES"));
+    EXPECT_TRUE(read.entries.isEmpty());
+}
+
+TEST(RenameLogJournal, TwoAppliesInTheSameSecondKeepBothLogs)
+{
+    TempTree tree;
+    const QString path = journalIn(tree);
+    RenameLogJournal first, second;
+    ASSERT_TRUE(first.createLogFile(path, QStringLiteral("FILES")));
+    ASSERT_TRUE(second.createLogFile(path, QStringLiteral("FILES")));
+    EXPECT_EQ(second.journalPath(), tree.at(QStringLiteral("Logs/Log 07-03-2026 09-05-02-# (2).xml")));
+    first.addLogEntry(QStringLiteral("/f/one"), QStringLiteral("/f/uno"));
+    second.addLogEntry(QStringLiteral("/f/two"), QStringLiteral("/f/dos"));
+
+    const QString a = first.saveLog();
+    const QString b = second.saveLog();
+    EXPECT_EQ(a, tree.at(QStringLiteral("Logs/Log 07-03-2026 09-05-02-1.xml")));
+    EXPECT_EQ(b, tree.at(QStringLiteral("Logs/Log 07-03-2026 09-05-02-1 (2).xml")));
+    EXPECT_EQ(RenameLogReader::read(a).entries.value(0).srcfilename, QStringLiteral("one"));
+    EXPECT_EQ(RenameLogReader::read(b).entries.value(0).srcfilename, QStringLiteral("two"));
+    EXPECT_EQ(tree.names(QStringLiteral("Logs")).size(), 2);
+}
+
+TEST(RenameLogJournal, KilledApplyLeavesAReadableJournal)
+{
+    TempTree tree;
+    const QString path = journalIn(tree);
+    {
+        RenameLogJournal log;
+        ASSERT_TRUE(log.createLogFile(path, QStringLiteral("FILES")));
+        log.addLogEntry(QStringLiteral("/f/a"), QStringLiteral("/f/b"));
+        log.addLogEntry(QStringLiteral("/f/c"), QStringLiteral("/f/d"));
+        // Gone without saveLog, as when the process dies: the lock goes with it.
+    }
+    ASSERT_TRUE(exists(path));
+    EXPECT_FALSE(RenameLogReader::isLockedByRunningApply(path));
+    const RenameLogContents whole = RenameLogReader::read(path);
+    EXPECT_TRUE(whole.ok);
+    EXPECT_EQ(whole.entries.size(), 2);
+
+    // A death in the middle of writing an entry: the complete entries before it are kept.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray text = file.readAll();
+    text.chop(QByteArray("</files>\n").size());
+    text += "    <file srclocation=\"/f\" tarloc";
+    file.resize(0);
+    file.write(text);
+    file.close();
+    const RenameLogContents cut = RenameLogReader::read(path);
+    EXPECT_FALSE(cut.ok);
+    EXPECT_TRUE(cut.readable);
+    EXPECT_FALSE(cut.error.isEmpty());
+    EXPECT_EQ(cut.appversion, StringUtilities::appVersion());
+    ASSERT_EQ(cut.entries.size(), 2);
+    EXPECT_EQ(cut.entries.at(1).tarfilename, QStringLiteral("d"));
+    EXPECT_EQ(RenameLogReader::countEntries(path), 2);
+}
+
+TEST(RenameLogJournal, RefusesPathsXmlCannotHold)
+{
+    TempTree tree;
+    RenameLogJournal log;
+    ASSERT_TRUE(log.createLogFile(journalIn(tree), QStringLiteral("FILES")));
+    EXPECT_EQ(log.addLogEntry(QStringLiteral("/f/bell\x07"), QStringLiteral("/f/ok")),
+              RenameLogJournal::EntryResult::Unrepresentable);
+    EXPECT_EQ(log.addLogEntry(QStringLiteral("/f/ok"), QStringLiteral("/f/half") + QChar(char16_t(0xD800))),
+              RenameLogJournal::EntryResult::Unrepresentable);
+    EXPECT_EQ(log.addLogEntry(QStringLiteral("/f/ok"), QStringLiteral("/f/fine")), RenameLogJournal::EntryResult::Added);
+    EXPECT_EQ(log.entryCount(), 1);
+    const RenameLogContents read = RenameLogReader::read(log.journalPath());
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.entries.size(), 1);
+}
+
+TEST(RenameLogJournal, WithoutAJournalEntriesAreGatheredInMemory)
+{
+    TempTree tree;
+    const QString blocker = tree.file(QStringLiteral("not-a-folder"));
+    RenameLogJournal log;
+    EXPECT_FALSE(log.createLogFile(blocker + QStringLiteral("/Log 07-03-2026 09-05-02-#.xml"), QStringLiteral("FILES")));
+    EXPECT_FALSE(log.hasJournal());
+    EXPECT_EQ(log.addLogEntry(QStringLiteral("/f/a"), QStringLiteral("/f/b")), RenameLogJournal::EntryResult::Added);
+    EXPECT_EQ(log.entryCount(), 1);
+    EXPECT_TRUE(log.document().contains("srcfilename=\"a\""));
+    EXPECT_TRUE(log.saveLog().isEmpty()) << "the folder still cannot hold a log";
+}
+
+TEST(RenameLogReader, ToleratesOddFilesWithoutFailing)
+{
+    TempTree tree;
+    EXPECT_FALSE(RenameLogReader::read(tree.at(QStringLiteral("missing.xml"))).readable);
+    EXPECT_EQ(RenameLogReader::countEntries(tree.at(QStringLiteral("missing.xml"))), 0);
+    EXPECT_FALSE(RenameLogReader::isLockedByRunningApply(tree.at(QStringLiteral("missing.xml"))));
+
+    const RenameLogContents notXml = RenameLogReader::read(tree.file(QStringLiteral("junk.xml"), "not xml at all"));
+    EXPECT_FALSE(notXml.ok);
+    EXPECT_FALSE(notXml.readable);
+
+    const RenameLogContents otherRoot = RenameLogReader::read(
+        tree.file(QStringLiteral("plist.xml"), "<plist version=\"1.0\"><file srclocation=\"/\"/></plist>"));
+    EXPECT_FALSE(otherRoot.ok);
+    EXPECT_FALSE(otherRoot.readable);
+    EXPECT_TRUE(otherRoot.entries.isEmpty());
+
+    // Other children are ignored; an element without all four attributes says so.
+    const RenameLogContents mixed = RenameLogReader::read(tree.file(
+        QStringLiteral("mixed.xml"),
+        "<files appversion=\"3.1\" type=\"FILES\"><note/><file srclocation=\"/a\" srcfilename=\"x\"/>"
+        "<file srclocation=\"/a\" tarlocation=\"/a\" srcfilename=\"x\" tarfilename=\"y\"><inner/></file></files>"));
+    EXPECT_TRUE(mixed.ok);
+    EXPECT_EQ(mixed.appversion, QStringLiteral("3.1"));
+    ASSERT_EQ(mixed.entries.size(), 2);
+    EXPECT_FALSE(mixed.entries.at(0).hasAllAttributes);
+    EXPECT_TRUE(mixed.entries.at(1).hasAllAttributes);
+}
+
+TEST(RenameLog, DeleteLogFileReportsFailure)
+{
+    TempTree tree;
+    const QString log = tree.file(QStringLiteral("Log 07-03-2026 09-05-02-0.xml"), "<files/>");
+    EXPECT_TRUE(deleteLogFile(log));
+    EXPECT_FALSE(exists(log));
+    EXPECT_FALSE(deleteLogFile(log));
+}
