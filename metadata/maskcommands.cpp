@@ -1,0 +1,105 @@
+#include "metadata/maskcommands.h"
+
+#include "engine/settings.h"
+#include "metadata/metadatacatalogue.h"
+#include "platform/userinterface.h"
+
+namespace MaskCommands {
+
+namespace {
+
+void endEditing(UserInterface* ui)
+{
+    if (ui)
+        ui->endEditing();
+}
+
+void appendToPhotoMask(Settings& settings, const QString& tagCode, UserInterface* ui)
+{
+    endEditing(ui);
+    QString mask = settings.text(QStringLiteral("photoRenamingMask"));
+    if (settings.flag(QStringLiteral("isPhotoRenamingSeperator")) && !mask.isEmpty())
+        mask += settings.text(QStringLiteral("photoRenamingSeperator"));
+    mask += tagCode;
+    settings.setText(QStringLiteral("photoRenamingMask"), mask);
+}
+
+} // namespace
+
+void photoRenamingMaskDate(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<EXIF_Date>"), ui);
+}
+
+void photoRenamingMaskTime(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<EXIF_Time>"), ui);
+}
+
+void photoRenamingMaskDeviceMake(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<EXIF_Device_Make>"), ui);
+}
+
+void photoRenamingMaskDeviceModel(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<EXIF_Device_Model>"), ui);
+}
+
+void photoRenamingMaskDimensions(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<EXIF_Dimensions>"), ui);
+}
+
+void photoRenamingMaskFilename(Settings& settings, UserInterface* ui)
+{
+    appendToPhotoMask(settings, QStringLiteral("<FILEINFO_Filename>"), ui);
+}
+
+void photoRenamingMaskClear(Settings& settings, UserInterface* ui)
+{
+    endEditing(ui);
+    settings.setPhotoMetaDataList({});
+    settings.setText(QStringLiteral("photoRenamingMask"), QString());
+}
+
+void id3RenamingMaskActions(Settings& settings, int menuTag, UserInterface* ui)
+{
+    endEditing(ui);
+    const QString token = MetaDataCatalogue::audioToken(menuTag);
+    if (!token.isEmpty()) {
+        QStringList tags = settings.list(QStringLiteral("id3RenamingTagsList"));
+        tags.append(token);
+        settings.setList(QStringLiteral("id3RenamingTagsList"), tags);
+    }
+    settings.resetID3Mask();
+}
+
+void id3RenamingMaskClear(Settings& settings, UserInterface* ui)
+{
+    endEditing(ui);
+    settings.setList(QStringLiteral("id3RenamingTagsList"), {});
+    settings.setText(QStringLiteral("id3RenamingMask"), QString());
+    settings.resetID3Mask();
+}
+
+void PhotoRenamingMaskEditorControllerDidFinish(Settings& settings, const QList<MetaDataField>& metadataFields,
+                                                UserInterface* ui)
+{
+    endEditing(ui);
+    settings.setPhotoMetaDataList(metadataFields);
+    settings.rebuildPhotoMask();
+}
+
+void ExtensionsEditorControllerDidFinish(Settings& settings, const QStringList& extensions, int itemType)
+{
+    settings.setList(itemType == 0 ? QStringLiteral("photoExtensions") : QStringLiteral("id3Extensions"),
+                     extensions);
+}
+
+QString extensionsText(const QStringList& extensions)
+{
+    return extensions.join(QStringLiteral("; "));
+}
+
+} // namespace MaskCommands

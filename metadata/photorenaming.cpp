@@ -1,0 +1,342 @@
+#include "metadata/photorenaming.h"
+
+#include "engine/datepattern.h"
+#include "engine/rangeerror.h"
+#include "engine/renamingcontract.h"
+#include "engine/stringutilities.h"
+#include "metadata/codetables.h"
+#include "metadata/xmptext.h"
+#include "platform/dateformat.h"
+#include "platform/imagemetadata.h"
+#include "platform/numbers.h"
+
+#include <QDebug>
+
+#include <exception>
+#include <optional>
+
+namespace {
+
+const QString kExifFamily = QStringLiteral("EXIF_");
+const QString kIptcFamily = QStringLiteral("IPTC_");
+const QString kFileInfoFamily = QStringLiteral("FILEINFO_");
+const QString kSequencesFamily = QStringLiteral("SEQUENCES_");
+
+const QString kFilenameToken = QStringLiteral("<FILEINFO_Filename>");
+const QString kDateToken = QStringLiteral("<EXIF_Date>");
+const QString kTimeToken = QStringLiteral("<EXIF_Time>");
+const QString kMakeToken = QStringLiteral("<EXIF_Device_Make>");
+const QString kModelToken = QStringLiteral("<EXIF_Device_Model>");
+const QString kDimensionsToken = QStringLiteral("<EXIF_Dimensions>");
+const QString kCommentsToken = QStringLiteral("<EXIF_Comments>");
+const QString kSequenceToken = QStringLiteral("<SEQUENCES_Number_Sequence>");
+
+bool containsIgnoringCase(const QString& text, const QString& family)
+{
+    return text.contains(family, Qt::CaseInsensitive);
+}
+
+void logError(const char* operation, const QString& reason)
+{
+    qWarning().noquote() << QStringLiteral("Error in %1 : %2").arg(QString::fromLatin1(operation), reason);
+}
+
+// The values the EXIF tokens stand for, all empty when the image was not read.
+struct ExifValues {
+    QString date, time, make, model, dimensions, comment;
+
+    void replaceColons(const QString& replacement)
+    {
+        for (QString* value : {&date, &time, &make, &model, &dimensions, &comment})
+            value->replace(QLatin1Char(':'), replacement);
+    }
+};
+
+// The capture date: the EXIF text as its standard description, read back as a date.
+// A text that is not a date (too short, all zeros, garbage) gives no date, like a
+// missing one: the image is still named from its other values.
+std::optional<QDateTime> captureDate(const QVariantMap& exif)
+{
+    const QString original = exif.value(QStringLiteral("DateTimeOriginal")).toString();
+    std::optional<QString> description;
+    try {
+        description = StringUtilities::stringToFormattedDate(original);
+    } catch (const RangeError&) {
+        return std::nullopt;
+    }
+    if (!description)
+        return std::nullopt;
+    return DateFormat::parseStandardDescription(*description);
+}
+
+QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
+{
+    QVariant width = properties.value(QStringLiteral("PixelWidth"));
+    QVariant height = properties.value(QStringLiteral("PixelHeight"));
+    if ((!width.isValid() || !height.isValid()) && !exif.isEmpty()) {
+        width = exif.value(QStringLiteral("PixelXDimension"));
+        height = exif.value(QStringLiteral("PixelYDimension"));
+    }
+    if (!width.isValid() || !height.isValid())
+        return QString();
+    return QStringLiteral("%1x%2").arg(width.toString(), height.toString());
+}
+
+ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern)
+{
+    const QVariantMap exif = properties.value(QStringLiteral("{Exif}")).toMap();
+    const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
+    ExifValues v;
+    if (const std::optional<QDateTime> date = captureDate(exif)) {
+        v.date = DatePattern::formatDate(*date, datePattern);
+        v.time = DatePattern::formatDate(*date, timePattern);
+    }
+    v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
+    v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
+    v.dimensions = dimensionsOf(properties, exif);
+    v.comment = exif.value(QStringLiteral("UserComment")).toString().trimmed();
+    return v;
+}
+
+// The running number, padded from the front with the head of the padding mask.
+QString paddedNumber(qint64 number, const QString& paddingMask)
+{
+    const QString digits = QString::number(number);
+    if (paddingMask.size() > digits.size())
+        return paddingMask.left(paddingMask.size() - digits.size()) + digits;
+    return digits;
+}
+
+// The value of one catalogue field for the image (step by step as resetMetaDataList
+// describes it), before any colon replacement.
+QString fieldValue(const MetaDataField& field, const QVariantMap& iptc, QByteArrayView imageData,
+                   const QString& dateFormat, const QString& timeFormat)
+{
+    const QStringList parts = field.metadataCode.split(QLatin1Char('@'));
+    const QString& key = parts.first();
+    const auto entry = iptc.constFind(key);
+    if (entry == iptc.cend()) {
+        if (key == QLatin1String("CopyrightStatus"))
+            return PhotoRenaming::getCopyrightStatus(imageData);
+        if (key == QLatin1String("CopyrightInfoURL"))
+            return PhotoRenaming::getCopyrightInfoURL(imageData);
+        if (key == QLatin1String("Date_Created"))
+            return PhotoRenaming::getDateCreated(imageData, dateFormat);
+        if (key == QLatin1String("TimeCreated"))
+            return PhotoRenaming::getTimeCreated(imageData, timeFormat);
+        return QString();
+    }
+    const QVariant& value = entry.value();
+    switch (value.userType()) {
+    case QMetaType::QString:
+        return key == QLatin1String("Urgency") ? PhotoRenaming::getUrgency(value.toString()) : value.toString();
+    case QMetaType::QStringList:
+    case QMetaType::QVariantList: {
+        const QStringList list = value.toStringList();
+        if (key == QLatin1String("Scene"))
+            return PhotoRenaming::getScene(list);
+        if (key == QLatin1String("SubjectReference"))
+            return PhotoRenaming::getSubjectCode(list);
+        return list.join(QLatin1Char(','));
+    }
+    case QMetaType::QVariantMap:
+        return parts.size() == 2 ? value.toMap().value(parts.at(1)).toString() : QString();
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+bool PhotoRenaming::renameByPhotoEXIFTags(
+    FileSystemItem& item, const QString& photoRenamingMask, bool isPhotoRenamingSeperator,
+    const QString& photoRenamingSeperator, bool isPhotoRenamingColonReplace,
+    const QString& photoRenamingColonReplace, const QString& photoDatePart1, const QString& photoDateSeperator1,
+    const QString& photoDatePart2, const QString& photoDateSeperator2, const QString& photoDatePart3,
+    const QString& photoTimePart1, const QString& photoTimeSeperator1, const QString& photoTimePart2,
+    const QString& photoTimeSeperator2, const QString& photoTimePart3, const QString& photoPaddingMask,
+    const QStringList& tags, const QStringList& allowedExtensions, qint64& numberSequence, QString& error)
+{
+    return applyRenamingContract(item, error, [&](const NameParts& start) {
+        const QString mask = slashesToColons(photoRenamingMask);
+        const QString seperator = slashesToColons(photoRenamingSeperator);
+        const QString colonReplace = slashesToColons(photoRenamingColonReplace);
+        const QString paddingMask = slashesToColons(photoPaddingMask);
+        const QString& name = start.base;
+
+        const bool eligible = allowedExtensions.contains(QLatin1Char('.') + start.extension.toUpper())
+                              && !mask.isEmpty();
+        if (!eligible)
+            return joinName(name, start.extension);
+
+        const QString datePattern = DatePattern::datePattern(
+            {photoDatePart1, slashesToColons(photoDateSeperator1), photoDatePart2,
+             slashesToColons(photoDateSeperator2), photoDatePart3});
+        const QString timePattern = DatePattern::timePattern(
+            {photoTimePart1, slashesToColons(photoTimeSeperator1), photoTimePart2,
+             slashesToColons(photoTimeSeperator2), photoTimePart3});
+        const bool separatorMode = isPhotoRenamingSeperator && !seperator.isEmpty();
+        const QString path = item.fileWithPath();
+
+        QString maskText = mask;
+        ExifValues exif;
+        const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
+        if (readsIptc || containsIgnoringCase(mask, kExifFamily)) {
+            const QVariantMap properties = ImageMetadata::readProperties(path);
+            exif = exifValues(properties, datePattern, timePattern);
+            if (readsIptc) {
+                const ImageMetadata::MappedFile file(path);
+                const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
+                const QVariantMap iptcMap = iptc == properties.cend() ? QVariantMap() : iptc->toMap();
+                resetMetaDataList(iptc == properties.cend() ? nullptr : &iptcMap,
+                                  separatorMode ? nullptr : &maskText, file.bytes(), datePattern, timePattern,
+                                  isPhotoRenamingSeperator ? seperator : QString(),
+                                  isPhotoRenamingColonReplace ? colonReplace : QString());
+            }
+        }
+        if (!readsIptc) {
+            // Nothing of this image was read: no value of an earlier image may show through.
+            resetMetaDataList(nullptr, nullptr, {}, datePattern, timePattern, QString(), QString());
+        }
+        if (isPhotoRenamingColonReplace)
+            exif.replaceColons(colonReplace);
+
+        const QString number = paddedNumber(numberSequence, paddingMask);
+        QString result;
+        if (separatorMode) {
+            for (const QString& token : tags) {
+                QString value;
+                if (token == kFilenameToken)
+                    value = name;
+                else if (token == kDateToken)
+                    value = exif.date;
+                else if (token == kTimeToken)
+                    value = exif.time;
+                else if (token == kMakeToken)
+                    value = exif.make;
+                else if (token == kModelToken)
+                    value = exif.model;
+                else if (token == kDimensionsToken)
+                    value = exif.dimensions;
+                else if (token == kCommentsToken)
+                    value = exif.comment;
+                else if (token == kSequenceToken)
+                    value = number;
+                else {
+                    value = getTagValue(token);
+                    if (isPhotoRenamingColonReplace)
+                        value.replace(QLatin1Char(':'), colonReplace);
+                }
+                if (!result.isEmpty() && !value.isEmpty())
+                    result += seperator;
+                result += value;
+            }
+        } else {
+            result = maskText;
+            result.replace(kFilenameToken, name);
+            result.replace(kDateToken, exif.date);
+            result.replace(kTimeToken, exif.time);
+            result.replace(kMakeToken, exif.make);
+            result.replace(kModelToken, exif.model);
+            result.replace(kDimensionsToken, exif.dimensions);
+            result.replace(kCommentsToken, exif.comment);
+            result.replace(kSequenceToken, number);
+        }
+        if (result.isEmpty())
+            result = name;
+        numberSequence = clampSequence(numberSequence + 1);
+        return joinName(result, start.extension);
+    });
+}
+
+void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
+                                      const QString& dateFormat, const QString& timeFormat,
+                                      const QString& photoRenamingSeperator,
+                                      const QString& photoRenamingColonReplace)
+{
+    Q_UNUSED(photoRenamingSeperator);
+    for (MetaDataCategory& category : metaDataList_.categories()) {
+        for (MetaDataField& field : category.fields) {
+            try {
+                field.metadataValue = QString();
+                if (iptc)
+                    field.metadataValue = fieldValue(field, *iptc, imageData, dateFormat, timeFormat);
+                if (mask && !containsIgnoringCase(field.tagCode, kExifFamily)
+                    && !containsIgnoringCase(field.tagCode, kFileInfoFamily)
+                    && !containsIgnoringCase(field.tagCode, kSequencesFamily)) {
+                    QString value = field.metadataValue.toString();
+                    if (!photoRenamingColonReplace.isEmpty())
+                        value.replace(QLatin1Char(':'), photoRenamingColonReplace);
+                    mask->replace(field.tagCode, value);
+                }
+            } catch (const std::exception& e) {
+                logError("resetMetaDataList", QString::fromUtf8(e.what()));
+            }
+        }
+    }
+}
+
+QString PhotoRenaming::getTagValue(const QString& tagCode) const
+{
+    return metaDataList_.getTagValue(tagCode);
+}
+
+QString PhotoRenaming::getUrgency(const QString& urgency)
+{
+    static const char* const kWords[] = {"None",       "High",       "Normal + 3", "Normal + 2", "Normal + 1",
+                                         "Normal",     "Normal - 1", "Normal - 2", "Low"};
+    const int level = intValue(urgency);
+    if (level >= 0 && level <= 8)
+        return QString::fromLatin1(kWords[level]);
+    return urgency;
+}
+
+QString PhotoRenaming::getScene(const QStringList& scenes)
+{
+    const std::optional<CodeTables::Table> table = CodeTables::scenes("getScene");
+    return table ? CodeTables::translate(scenes, *table, "getScene") : QString();
+}
+
+QString PhotoRenaming::getSubjectCode(const QStringList& codes)
+{
+    const std::optional<CodeTables::Table> table = CodeTables::subjectCodes("getSubjectCode");
+    return table ? CodeTables::translate(codes, *table, "getSubjectCode") : QString();
+}
+
+QString PhotoRenaming::getCopyrightStatus(QByteArrayView imageData)
+{
+    const std::optional<QString> marked = XmpText::propertyText(imageData, QLatin1StringView("xmpRights:Marked"));
+    if (!marked)
+        return QStringLiteral("Unknown");
+    return marked->trimmed().toUpper() == QLatin1String("TRUE") ? QStringLiteral("Copyrighted")
+                                                                : QStringLiteral("Public Domain");
+}
+
+QString PhotoRenaming::getCopyrightInfoURL(QByteArrayView imageData)
+{
+    return XmpText::propertyText(imageData, QLatin1StringView("xmpRights:WebStatement")).value_or(QString());
+}
+
+namespace {
+
+QString formattedDateCreated(QByteArrayView imageData, const QString& pattern)
+{
+    const QString text =
+        XmpText::propertyText(imageData, QLatin1StringView("photoshop:DateCreated")).value_or(QString());
+    const std::optional<QDateTime> date = StringUtilities::dateFromString(text);
+    if (!date)
+        return text;
+    return DatePattern::formatDate(*date, pattern);
+}
+
+} // namespace
+
+QString PhotoRenaming::getDateCreated(QByteArrayView imageData, const QString& dateFormat)
+{
+    return formattedDateCreated(imageData, dateFormat);
+}
+
+QString PhotoRenaming::getTimeCreated(QByteArrayView imageData, const QString& timeFormat)
+{
+    return formattedDateCreated(imageData, timeFormat);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/filesystemitem.h"
+#include "metadata/metadatacatalogue.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+// The photo method (tab 7): names images from a mask of tokens filled with the current
+// name, a running number and the image's EXIF, TIFF and IPTC metadata.
+//
+// Holds its own catalogue, whose fields' metadataValue is the working state of the
+// current image: one instance per pass, never shared between threads.
+class PhotoRenaming {
+public:
+    PhotoRenaming() = default;
+
+    // The renaming method (contract of every renameBy... method). numberSequence is the
+    // pass's photo counter; it advances once per eligible image.
+    bool renameByPhotoEXIFTags(FileSystemItem& item, const QString& photoRenamingMask,
+                               bool isPhotoRenamingSeperator, const QString& photoRenamingSeperator,
+                               bool isPhotoRenamingColonReplace, const QString& photoRenamingColonReplace,
+                               const QString& photoDatePart1, const QString& photoDateSeperator1,
+                               const QString& photoDatePart2, const QString& photoDateSeperator2,
+                               const QString& photoDatePart3, const QString& photoTimePart1,
+                               const QString& photoTimeSeperator1, const QString& photoTimePart2,
+                               const QString& photoTimeSeperator2, const QString& photoTimePart3,
+                               const QString& photoPaddingMask, const QStringList& tags,
+                               const QStringList& allowedExtensions, qint64& numberSequence, QString& error);
+
+    // Fills every catalogue field's metadataValue from the IPTC dictionary (none: all
+    // values empty) and the image file's bytes (the XMP fallbacks), and, when mask is
+    // given, replaces each IPTC token in it by its value (":" replaced by
+    // photoRenamingColonReplace when that is not empty). photoRenamingSeperator is part of
+    // the operation's interface but takes no part in filling the values.
+    void resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
+                           const QString& dateFormat, const QString& timeFormat,
+                           const QString& photoRenamingSeperator, const QString& photoRenamingColonReplace);
+
+    // The metadataValue of the catalogue field with this token ("" when none has it).
+    QString getTagValue(const QString& tagCode) const;
+
+    const MetaDataCatalogue& metaDataList() const { return metaDataList_; }
+
+    // Value translators.
+    static QString getUrgency(const QString& urgency);
+    static QString getScene(const QStringList& scenes);
+    static QString getSubjectCode(const QStringList& codes);
+    static QString getCopyrightStatus(QByteArrayView imageData);
+    static QString getCopyrightInfoURL(QByteArrayView imageData);
+    static QString getDateCreated(QByteArrayView imageData, const QString& dateFormat);
+    static QString getTimeCreated(QByteArrayView imageData, const QString& timeFormat);
+
+private:
+    MetaDataCatalogue metaDataList_;
+};

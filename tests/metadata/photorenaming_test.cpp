@@ -1,0 +1,392 @@
+#include "metadata/photorenaming.h"
+
+#include "metadatafixtures.h"
+#include "pipeline/controllerstate.h"
+#include "pipeline/passprogress.h"
+#include "pipeline/previewdriver.h"
+#include "support/temptree.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace MetadataFixtures;
+
+namespace {
+
+MetaDataField field(const QString& tagCode)
+{
+    return *MetaDataCatalogue().fieldForTagCode(tagCode);
+}
+
+PhotoTags fullTags()
+{
+    PhotoTags t;
+    t.dateTimeOriginal = QStringLiteral("2009:03:05 10:11:12");
+    t.make = QStringLiteral("Canon");
+    t.model = QStringLiteral("  EOS 5D \n");
+    t.userComment = QStringLiteral("Sunset at sea");
+    t.keywords = {QStringLiteral("sea"), QStringLiteral("sun")};
+    t.urgency = QStringLiteral("1");
+    t.city = QStringLiteral("Paris");
+    t.xmpMarked = QStringLiteral("True");
+    t.xmpWebStatement = QStringLiteral("http://example.com/rights");
+    t.xmpDateCreated = QStringLiteral("2009-03-05T10:11:12+02:00");
+    return t;
+}
+
+// A preview pass of the photo tab over files the test writes.
+class PhotoPreview : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        state.settings.setInteger("selectedTab", 7);
+        setDateParts("yyyy", "-", "MM", "-", "dd");
+        setTimeParts("HH", ":", "mm", ":", "ss");
+    }
+
+    QString jpeg(const QString& name, const PhotoTags& tags = fullTags())
+    {
+        const QString path = tree.at(name);
+        EXPECT_TRUE(writeTaggedJpeg(path, tags)) << name.toStdString();
+        add(path);
+        return path;
+    }
+
+    void add(const QString& path) { state.list.append(*FileSystemItem::initWithPath(path)); }
+
+    void setDateParts(const char* p1, const char* s1, const char* p2, const char* s2, const char* p3)
+    {
+        state.settings.setText("photoDatePart1", p1);
+        state.settings.setText("photoDateSeperator1", s1);
+        state.settings.setText("photoDatePart2", p2);
+        state.settings.setText("photoDateSeperator2", s2);
+        state.settings.setText("photoDatePart3", p3);
+    }
+
+    void setTimeParts(const char* p1, const char* s1, const char* p2, const char* s2, const char* p3)
+    {
+        state.settings.setText("photoTimePart1", p1);
+        state.settings.setText("photoTimeSeperator1", s1);
+        state.settings.setText("photoTimePart2", p2);
+        state.settings.setText("photoTimeSeperator2", s2);
+        state.settings.setText("photoTimePart3", p3);
+    }
+
+    // The chosen fields; the mask is rebuilt from them.
+    void choose(const QStringList& tagCodes)
+    {
+        QList<MetaDataField> fields;
+        for (const QString& code : tagCodes)
+            fields << field(code);
+        state.settings.setPhotoMetaDataList(fields);
+        state.settings.rebuildPhotoMask();
+    }
+
+    QStringList preview()
+    {
+        PassProgress progress(nullptr);
+        error.clear();
+        PreviewDriver::preview(state, state.settings, progress, error);
+        QStringList names;
+        for (const FileSystemItem& item : state.list.files)
+            names << item.newFilename;
+        return names;
+    }
+
+    TempTree tree;
+    ControllerState state;
+    QString error;
+};
+
+} // namespace
+
+TEST_F(PhotoPreview, DateAndPaddedSequenceSkipOtherTypes)
+{
+    state.settings.setText("photoRenamingMask", "<EXIF_Date>-<SEQUENCES_Number_Sequence>");
+    state.settings.setText("photoPaddingMask", "000");
+    jpeg("a.jpg");
+    add(tree.file("b.png", "not looked at"));
+    jpeg("c.JPG");
+    PhotoTags undated = fullTags();
+    undated.dateTimeOriginal.clear();
+    jpeg("d.jpeg", undated);
+
+    EXPECT_EQ(preview(), (QStringList{"2009-03-05-001.jpg", "No Changes", "2009-03-05-002.JPG", "-003.jpeg"}));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(state.isHasFilesForRenaming.load());
+}
+
+TEST_F(PhotoPreview, AllValuesEmptyKeepsTheOldName)
+{
+    state.settings.setText("photoRenamingMask", "<EXIF_Date><EXIF_Device_Make><IPTC_Keywords>");
+    jpeg("plain.jpg", PhotoTags());
+    EXPECT_EQ(preview(), QStringList{"No Changes"});
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST_F(PhotoPreview, SeparatorModeSkipsEmptyValuesAndTrimsTheModel)
+{
+    state.settings.setText("photoRenamingSeperator", "_");
+    state.settings.setFlag("isPhotoRenamingSeperator", true);
+    // A date separator typed as "/" is stored as ":" and then turned into "-".
+    setDateParts("yyyy", "/", "MM", "/", "dd");
+    state.settings.setFlag("isPhotoRenamingColonReplace", true);
+    state.settings.setText("photoRenamingColonReplace", "-");
+    choose({"<EXIF_Date>", "<EXIF_Device_Make>", "<EXIF_Device_Model>", "<EXIF_Dimensions>"});
+    PhotoTags noMake = fullTags();
+    noMake.make.clear();
+    jpeg("x.jpg", noMake);
+    EXPECT_EQ(preview(), QStringList{"2009-03-05_EOS 5D_16x12.jpg"});
+}
+
+TEST_F(PhotoPreview, IptcAndXmpValuesInMaskMode)
+{
+    state.settings.setText("photoRenamingMask",
+                           "<IPTC_Keywords> <IPTC_Description_Urgency> <IPTC_Origin_City> "
+                           "<IPTC_Description_Copyright_Status> <IPTC_Origin_Date_Created> <EXIF_Comments>");
+    // Exiv2 writes these XMP properties in the compact (attribute) form.
+    jpeg("a.jpg");
+    PhotoTags other;
+    other.keywords = {QStringLiteral("snow")};
+    other.urgency = QStringLiteral("9");
+    jpeg("b.jpg", other);
+    // TZ is UTC in the tests: 10:11:12+02:00 is 08:11:12 on the same day.
+    EXPECT_EQ(preview(), (QStringList{"sea,sun High Paris Copyrighted 2009-03-05 Sunset at sea.jpg",
+                                      "snow 9  Unknown  .jpg"}));
+}
+
+TEST_F(PhotoPreview, ColonReplacementInMaskAndSeparatorModes)
+{
+    PhotoTags tags = fullTags();
+    tags.headline = QStringLiteral("Note: tide");
+    state.settings.setFlag("isPhotoRenamingColonReplace", true);
+    state.settings.setText("photoRenamingColonReplace", "");
+    choose({"<EXIF_Time>", "<IPTC_Origin_Headline>"});
+    state.settings.setText("photoRenamingMask", "<EXIF_Time> <IPTC_Origin_Headline>");
+    jpeg("a.jpg", tags);
+    // Mask mode with an empty replacement: EXIF values lose their colons, IPTC values keep them.
+    EXPECT_EQ(preview(), QStringList{"101112 Note: tide.jpg"});
+
+    // Separator mode: both lose them.
+    state.settings.setText("photoRenamingSeperator", "_");
+    state.settings.setFlag("isPhotoRenamingSeperator", true);
+    EXPECT_EQ(preview(), QStringList{"101112_Note tide.jpg"});
+
+    // Mask mode with a replacement text: it replaces the colons of IPTC values too.
+    state.settings.setFlag("isPhotoRenamingSeperator", false);
+    state.settings.setText("photoRenamingColonReplace", "-");
+    state.settings.setText("photoRenamingMask", "<EXIF_Time> <IPTC_Origin_Headline>");
+    EXPECT_EQ(preview(), QStringList{"10-11-12 Note- tide.jpg"});
+}
+
+TEST_F(PhotoPreview, FilenameTokenAndPerFolderSequence)
+{
+    state.settings.setText("photoRenamingMask", "<FILEINFO_Filename>_<SEQUENCES_Number_Sequence>");
+    state.settings.setText("photoPaddingMask", "ab");
+    state.settings.setFlag("isPhotoResetSequenceOnEachFolder", true);
+    tree.folder("one");
+    tree.folder("two");
+    jpeg("one/p.jpg", PhotoTags());
+    jpeg("one/q.jpg", PhotoTags());
+    jpeg("two/r.jpg", PhotoTags());
+    EXPECT_EQ(preview(), (QStringList{"p_a1.jpg", "q_a2.jpg", "r_a1.jpg"}));
+}
+
+TEST_F(PhotoPreview, DamagedFilesKeepTheirNameAndThePassGoesOn)
+{
+    state.settings.setText("photoRenamingMask", "<EXIF_Date><IPTC_Keywords><IPTC_Description_Copyright_Status>");
+    const QString good = tree.at("good.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(good, fullTags()));
+    const QByteArray bytes = readBytes(good);
+    add(tree.file("cut.jpg", bytes.left(40)));        // ends inside the EXIF segment
+    add(tree.file("text.jpg", "this is not an image\n"));
+    add(tree.file("empty.jpg"));
+    // A date that is too short to be one is no date, not a failure of the pass.
+    PhotoTags shortDate;
+    shortDate.dateTimeOriginal = QStringLiteral("2009");
+    jpeg("short.jpg", shortDate);
+    add(good);
+    EXPECT_EQ(preview(), (QStringList{"No Changes", "No Changes", "No Changes", "No Changes",
+                                      "2009-03-05sea,sunCopyrighted.jpg"}));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+}
+
+TEST_F(PhotoPreview, JpegCutInsideTheImageDataStillGivesItsMetadata)
+{
+    state.settings.setText("photoRenamingMask", "<EXIF_Date> <IPTC_Keywords>");
+    const QString good = tree.at("good.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(good, fullTags()));
+    const QByteArray bytes = readBytes(good);
+    add(tree.file("cut.jpg", bytes.left(bytes.size() - 20)));
+    EXPECT_EQ(preview(), QStringList{"2009-03-05 sea,sun.jpg"});
+}
+
+TEST_F(PhotoPreview, UnreadableFileKeepsItsName)
+{
+    state.settings.setText("photoRenamingMask", "<EXIF_Date><IPTC_Keywords>");
+    const QString path = jpeg("locked.jpg");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0), 0);
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "running with rights that read a mode-000 file";
+    EXPECT_EQ(preview(), QStringList{"No Changes"});
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST(PhotoRenaming, ValuesOfAnEarlierImageNeverShowThrough)
+{
+    TempTree tree;
+    const QString tagged = tree.at("a.jpg");
+    const QString plain = tree.at("b.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(tagged, fullTags()));
+    ASSERT_TRUE(writeJpeg(plain));
+    PhotoRenaming photo;
+    const QStringList tags{"<EXIF_Date>", "<IPTC_Keywords>"};
+    const QStringList extensions{".JPG"};
+    qint64 counter = 1;
+    QString error;
+    const auto rename = [&](const QString& path, const QString& mask) {
+        FileSystemItem item = *FileSystemItem::initWithPath(path);
+        photo.renameByPhotoEXIFTags(item, mask, true, "_", false, "", "yyyy", "", "MM", "", "dd", "HH", "", "mm",
+                                    "", "ss", "", tags, extensions, counter, error);
+        return item.newFilename;
+    };
+    EXPECT_EQ(rename(tagged, "<EXIF_Date>_<IPTC_Keywords>"), "20090305_sea,sun.jpg");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Keywords>"), "sea,sun");
+    // A mask that reads no IPTC data (its list and mask went apart): the keywords of the
+    // first image must not name the second one.
+    EXPECT_EQ(rename(plain, "<EXIF_Date>"), "b.jpg");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Keywords>"), "");
+    EXPECT_EQ(counter, 3);
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST(PhotoRenaming, MaskOfFilenameAndSequence)
+{
+    TempTree tree;
+    const QString path = tree.at("a.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(path, fullTags()));
+    PhotoRenaming photo;
+    FileSystemItem item = *FileSystemItem::initWithPath(path);
+    qint64 counter = 7;
+    QString error;
+    EXPECT_TRUE(photo.renameByPhotoEXIFTags(item, "<FILEINFO_Filename>-<SEQUENCES_Number_Sequence>", false, "",
+                                            false, "", "None", "", "None", "", "None", "None", "", "None", "",
+                                            "None", "00", {}, {".JPG"}, counter, error));
+    EXPECT_EQ(item.newFilename, "a-07.jpg");
+    EXPECT_EQ(counter, 8);
+}
+
+TEST(PhotoRenaming, ChainedStepContinuesFromTheProposedName)
+{
+    TempTree tree;
+    const QString path = tree.at("a.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(path, fullTags()));
+    PhotoRenaming photo;
+    FileSystemItem item = *FileSystemItem::initWithPath(path);
+    item.newFilename = QStringLiteral("earlier.txt");
+    qint64 counter = 1;
+    QString error;
+    // The proposed name's extension decides eligibility: .TXT is not an image type.
+    photo.renameByPhotoEXIFTags(item, "<EXIF_Date>", false, "", false, "", "yyyy", "", "None", "", "None", "HH",
+                                "", "None", "", "None", "", {}, {".JPG"}, counter, error);
+    EXPECT_EQ(item.newFilename, "earlier.txt");
+    EXPECT_EQ(counter, 1);
+    item.newFilename = QStringLiteral("earlier.jpg");
+    photo.renameByPhotoEXIFTags(item, "<FILEINFO_Filename> <EXIF_Date>", false, "", false, "", "yyyy", "", "None",
+                                "", "None", "HH", "", "None", "", "None", "", {}, {".JPG"}, counter, error);
+    EXPECT_EQ(item.newFilename, "earlier 2009.jpg");
+}
+
+TEST(PhotoTranslators, Urgency)
+{
+    EXPECT_EQ(PhotoRenaming::getUrgency("1"), "High");
+    EXPECT_EQ(PhotoRenaming::getUrgency("0"), "None");
+    EXPECT_EQ(PhotoRenaming::getUrgency("5"), "Normal");
+    EXPECT_EQ(PhotoRenaming::getUrgency("8"), "Low");
+    EXPECT_EQ(PhotoRenaming::getUrgency("9"), "9");
+    EXPECT_EQ(PhotoRenaming::getUrgency("-1"), "-1");
+}
+
+TEST(PhotoTranslators, SceneAndSubjectCodesFromTheShippedTables)
+{
+    EXPECT_EQ(PhotoRenaming::getScene({"010100", "011900"}), "headshot,action");
+    EXPECT_EQ(PhotoRenaming::getSubjectCode({"15000000"}), "sport");
+    EXPECT_EQ(PhotoRenaming::getSubjectCode({"01000000", "17000000"}),
+              "arts, culture and entertainment,weather");
+    // An unknown code stops the translation; what was translated before it stays.
+    EXPECT_EQ(PhotoRenaming::getSubjectCode({"17000000", "99999999", "15000000"}), "weather,99999999,15000000");
+}
+
+TEST(PhotoTranslators, XmpSearchedInBinaryBytes)
+{
+    QByteArray data(5000, '<');
+    data += QByteArray::fromHex("ffd80001e9ff003c00");
+    data += QByteArray("<xmprights:marked>  tRuE \n</XMPRIGHTS:MARKED>");
+    data += QByteArray("<xmpRights:WebStatement>http://x.org/r?a=1</xmpRights:WebStatement>");
+    data += QByteArray(3000, '\xFF');
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus(data), "Copyrighted");
+    EXPECT_EQ(PhotoRenaming::getCopyrightInfoURL(data), "http://x.org/r?a=1");
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<xmpRights:Marked>False</xmpRights:Marked>"), "Public Domain");
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<xmpRights:Marked>True"), "Unknown");
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus(QByteArray(100, '\0')), "Unknown");
+    EXPECT_EQ(PhotoRenaming::getCopyrightInfoURL("nothing here"), "");
+    // The compact form writes simple properties as attributes.
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<rdf:Description\n xmpRights:Marked=\"True\"/>"), "Copyrighted");
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<x foo-xmpRights:Marked=\"True\"/>"), "Unknown");
+}
+
+TEST(PhotoTranslators, DateAndTimeCreated)
+{
+    const QByteArray xmp = xmpPacket("", "", "2009-03-05T10:11:12+02:00");
+    EXPECT_EQ(PhotoRenaming::getDateCreated(xmp, "yyyy.MM.dd"), "2009.03.05");
+    EXPECT_EQ(PhotoRenaming::getTimeCreated(xmp, "HH-mm"), "08-11");
+    // A date without a time does not parse as a timestamp: the raw text is used.
+    EXPECT_EQ(PhotoRenaming::getDateCreated(xmpPacket("", "", "2009-03-05"), "yyyy"), "2009-03-05");
+    EXPECT_EQ(PhotoRenaming::getDateCreated("", "yyyy"), "");
+}
+
+TEST(PhotoTranslators, ElementFormPacketWrittenIntoTheImage)
+{
+    TempTree tree;
+    PhotoTags tags;
+    tags.keywords = {QStringLiteral("k")};
+    tags.xmpPacket = xmpPacket("False", "https://example.org/terms", "");
+    const QString path = tree.at("a.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(path, tags));
+    PhotoRenaming photo;
+    FileSystemItem item = *FileSystemItem::initWithPath(path);
+    qint64 counter = 1;
+    QString error;
+    photo.renameByPhotoEXIFTags(item, "<IPTC_Description_Copyright_Status> <IPTC_Description_Copyright_Info_URL>",
+                                false, "", true, "", "yyyy", "", "None", "", "None", "HH", "", "None", "", "None",
+                                "", {}, {".JPG"}, counter, error);
+    // Colon replacement with an empty text in mask mode leaves IPTC values as they are.
+    EXPECT_EQ(item.newFilename, "Public Domain https://example.org/terms.jpg");
+}
+
+TEST(PhotoRenaming, ResetMetaDataListFillsValuesAndReplacesIptcTokens)
+{
+    PhotoRenaming photo;
+    QVariantMap contact{{"CiAdrCity", "Lyon"}};
+    QVariantMap iptc{{"Keywords", QStringList{"a", "b"}},
+                     {"City", "Oslo"},
+                     {"CreatorContactInfo", contact},
+                     {"Scene", QStringList{"011400"}},
+                     {"TimeCreated", "10:11:12+02:00"}};
+    QString mask = QStringLiteral("<IPTC_Contact_City>|<IPTC_Origin_City>|<IPTC_Keywords>|<IPTC_Image_Scene>|"
+                                  "<IPTC_Origin_Time_Created>|<EXIF_Date>|<IPTC_Description_Copyright_Status>");
+    photo.resetMetaDataList(&iptc, &mask, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "", "_");
+    EXPECT_EQ(mask, "Lyon|Oslo|a,b|night scene|10_11_12+02_00|<EXIF_Date>|Copyrighted");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Origin_Time_Created>"), "10:11:12+02:00");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Contact_Country>"), "");
+    EXPECT_EQ(photo.getTagValue("<no such token>"), "");
+
+    // Without a dictionary every value is emptied and the XMP text is not consulted.
+    photo.resetMetaDataList(nullptr, nullptr, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "", "");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Origin_City>"), "");
+    EXPECT_EQ(photo.getTagValue("<IPTC_Description_Copyright_Status>"), "");
+}
