@@ -29,8 +29,10 @@ Q_DECLARE_METATYPE(ArchivedObject)
 namespace KeyedArchiver {
 
 // Archives a value tree (QString, integers, double, bool, QDateTime, QByteArray,
-// QVariantList, QVariantMap, ArchivedObject) as a binary property list.
-QByteArray archive(const QVariant& root);
+// QVariantList, QVariantMap, ArchivedObject; an invalid QVariant inside the tree stands for
+// "$null") as a binary property list. Returns an empty array and sets *error when the tree
+// holds a value with no archived form or nests deeper than 512 levels.
+QByteArray archive(const QVariant& root, QString* error = nullptr);
 
 // Reads a binary or XML keyed archive back into the same value model. Shared references
 // are accepted; cycles, out-of-range UIDs and malformed layouts give std::nullopt and an
