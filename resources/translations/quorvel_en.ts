@@ -343,6 +343,10 @@
     <source>The list file holds no usable line. Each line needs three fields separated by tabs: current name, new name and folder.</source>
     <translation>The list file holds no usable line. Each line needs three fields separated by tabs: current name, new name and folder.</translation>
 </message>
+<message id="RENAMEFROMFILENOTTEXT">
+    <source>The list file is not UTF-8 text, so it was not read.</source>
+    <translation>The list file is not UTF-8 text, so it was not read.</translation>
+</message>
 <message id="EXPORTFILESTITLE">
     <source>Export</source>
     <translation>Export</translation>
@@ -366,6 +370,10 @@
 <message id="EXPORTFILESEXPORTEDFAILED">
     <source>The list could not be exported. %1</source>
     <translation>The list could not be exported. %1</translation>
+</message>
+<message id="EXPORTFILESSKIPPED">
+    <source>%1 item(s) were left out because a name or folder holds a tab or a line break.</source>
+    <translation>%1 item(s) were left out because a name or folder holds a tab or a line break.</translation>
 </message>
 <message id="UNDOFILESFOLDERSTITLE">
     <source>Undo</source>

@@ -1,0 +1,343 @@
+#include "intake/intake.h"
+
+#include "engine/filename.h"
+#include "engine/settings.h"
+#include "intake/foundcounter.h"
+#include "intake/exceptionreason.h"
+#include "intake/intakepath.h"
+#include "pipeline/classify.h"
+#include "pipeline/controllerstate.h"
+#include "pipeline/passprogress.h"
+#include "pipeline/passrunner.h"
+#include "platform/filemanager.h"
+#include "platform/messages.h"
+#include "platform/userinterface.h"
+
+#include <QDebug>
+#include <QSet>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool isDescendableFolder(const FileSystemItem& item)
+{
+    return item.isPathExists() && item.isFolder && !item.isPackageAtpath && !item.isAlias;
+}
+
+// Appends an item that is not listed yet; counts it and updates the found label.
+bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& item,
+            FoundCounter& counter)
+{
+    if (state.list.filesDic.contains(item.fullPath))
+        return false;
+    if (scope.selectedTab == 9)
+        item.newFilename = Status::NoChanges;
+    state.list.append(std::move(item));
+    ++state.searchFilesCount;
+    counter.found(state.searchFilesCount);
+    return true;
+}
+
+// One directory being walked: the folder and its entry names in listing order, or, for
+// the bottom frame, the paths the run was given.
+struct Frame {
+    QString folder;
+    QStringList names;
+    qsizetype next = 0;
+    bool isTop = false;
+};
+
+// The path of the next entry of a frame, or nothing when it is refused.
+std::optional<QString> entryPath(const Frame& frame, const QString& name)
+{
+    if (frame.isTop) {
+        std::optional<QString> path = IntakePath::normalized(name);
+        if (!path && !name.isEmpty())
+            qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
+                                        .arg(QStringLiteral("the path %1 cannot be named faithfully")
+                                                 .arg(FileSystemItem::getDisplayFilePath(name)));
+        return path;
+    }
+    const QString path = appendingPathComponent(frame.folder, name);
+    if (!IntakePath::isFaithful(path)) {
+        qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
+                                    .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")
+                                             .arg(FileSystemItem::getDisplayFilePath(frame.folder)));
+        return std::nullopt;
+    }
+    return path;
+}
+
+
+} // namespace
+
+IntakeScope IntakeScope::fromSettings(const Settings& settings)
+{
+    IntakeScope scope;
+    scope.isFiles = settings.flag(QStringLiteral("isFiles"));
+    scope.isIncludeSubFolders = settings.flag(QStringLiteral("isIncludeSubFolders"));
+    scope.selectedTab = settings.integer(QStringLiteral("selectedTab"));
+    return scope;
+}
+
+Intake::Intake(ControllerState& state, UserInterface& ui)
+    : state_(state)
+    , ui_(ui)
+{
+}
+
+void Intake::cancelProcess(ControllerState& state)
+{
+    state.isCancelProcess = true;
+}
+
+bool Intake::addFilesToList(const QStringList& paths)
+{
+    const IntakeScope scope = IntakeScope::fromSettings(state_.settings);
+    PassProgress progress(&ui_);
+    const bool accepted = addFilesToList(state_, scope, paths, progress);
+    // Called on the main thread: the queued updates die with progress, so the final
+    // count is shown directly.
+    if (accepted)
+        ui_.setCountText(msg(scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND").arg(state_.searchFilesCount));
+    return accepted;
+}
+
+bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
+                            PassProgress& progress)
+{
+    FoundCounter counter(progress, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND");
+    std::vector<Frame> stack;
+    stack.push_back(Frame{QString(), paths, 0, true});
+    while (!stack.empty()) {
+        try {
+            if (state.isCancelProcess.load())
+                break;
+            Frame& frame = stack.back();
+            if (frame.next >= frame.names.size()) {
+                stack.pop_back();
+                continue;
+            }
+            // Each name is released once taken, so a walked folder keeps no leftovers.
+            const QString name = std::exchange(frame.names[frame.next++], QString());
+            std::optional<QString> path = entryPath(frame, name);
+            if (!path)
+                continue;
+            std::optional<FileSystemItem> item = FileSystemItem::initWithPath(*path);
+            if (!item)
+                continue; // hidden names never enter the list
+            progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
+
+            if (!isDescendableFolder(*item)) {
+                // Files, links, missing paths: taken in files scope only.
+                if (scope.isFiles)
+                    accept(state, scope, *item, counter);
+                continue;
+            }
+            if (scope.isFiles) {
+                if (scope.isIncludeSubFolders)
+                    stack.push_back(Frame{*path, FileManager::contentsOfDirectory(*path), 0, false});
+                continue;
+            }
+            if (!accept(state, scope, *item, counter))
+                continue; // an already listed folder is not walked again
+            if (scope.isIncludeSubFolders)
+                stack.push_back(Frame{*path, FileManager::contentsOfDirectory(*path), 0, false});
+        } catch (...) {
+            // That level of the walk ends; the one above goes on with its next path and
+            // everything appended so far stays.
+            qWarning().noquote() << QStringLiteral("addFilesToList Error : %1").arg(currentExceptionReason());
+            if (!stack.empty())
+                stack.pop_back();
+        }
+    }
+    counter.finish();
+    return state.searchFilesCount > 0;
+}
+
+void Intake::beginRun(const QString& progressMessage)
+{
+    state_.searchFilesCount = 0;
+    state_.isCancelProcess = false;
+    state_.isExecuting = true;
+    state_.startTime = ControllerState::now();
+    state_.endTime = 0;
+    ui_.passStarted(progressMessage);
+}
+
+namespace {
+
+// The closing steps shared by both kinds of run, on the main thread.
+void endRun(ControllerState& state, UserInterface& ui, PassProgress& progress)
+{
+    progress.flush();
+    ui.reloadList();
+    state.isExecuting = false;
+    ui.passEnded();
+    ui.showTimeTaken(state.showLastActionTimeTaken(msg("LOADINGTIME")));
+}
+
+void runAddFiles(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
+                 PassProgress& progress)
+{
+    if (!Intake::addFilesToList(state, scope, paths, progress))
+        return;
+    if (scope.isFiles || !scope.isIncludeSubFolders)
+        return;
+    // Folders scope with subfolders: only the folders inside the chosen ones remain. The
+    // chosen ones stay in filesDic until it is next rebuilt, so dropping them again adds
+    // nothing.
+    QSet<QString> topLevel;
+    for (const QString& path : paths) {
+        if (std::optional<QString> p = IntakePath::normalized(path))
+            topLevel.insert(*p);
+    }
+    std::erase_if(state.list.files, [&](const FileSystemItem& item) { return topLevel.contains(item.fullPath); });
+}
+
+} // namespace
+
+bool Intake::addFiles(const QStringList& paths, std::function<void()> onFinished)
+{
+    if (state_.isExecuting.load())
+        return false;
+    const IntakeScope scope = IntakeScope::fromSettings(state_.settings);
+    ui_.endEditing();
+    beginRun(msg("LOADINGMESSAGE").arg(scope.isFiles ? msg("FILES") : msg("FOLDERS")));
+
+    auto progress = std::make_shared<PassProgress>(&ui_);
+    ControllerState* state = &state_;
+    UserInterface* ui = &ui_;
+    PassRunner::start(
+        [state, scope, paths, progress] { runAddFiles(*state, scope, paths, *progress); },
+        [state, ui, progress, onFinished] {
+            state->isHasFilesForRenaming = false; // the new items need a preview
+            endRun(*state, *ui, *progress);
+            if (onFinished)
+                onFinished();
+        });
+    return true;
+}
+
+Intake::LoadFilesResult Intake::loadFiles(const QStringList& paths, std::function<void()> onFinished)
+{
+    if (state_.isExecuting.load() || paths.isEmpty())
+        return LoadFilesResult::NotStarted;
+    try {
+        for (const QString& path : paths) {
+            std::optional<QString> p = IntakePath::normalized(path);
+            if (!p)
+                continue;
+            std::optional<FileSystemItem> item = FileSystemItem::initWithPath(*p);
+            if (item && item->isFolder)
+                return LoadFilesResult::NeedsChoice;
+        }
+        if (state_.isFolders())
+            clearFilesFolders();
+        state_.settings.filesFoldersOptionChanged(0);
+        return addFiles(paths, std::move(onFinished)) ? LoadFilesResult::Started : LoadFilesResult::NotStarted;
+    } catch (...) {
+        qWarning().noquote() << QStringLiteral("Error in loadFiles : %1").arg(currentExceptionReason());
+        return LoadFilesResult::NotStarted;
+    }
+}
+
+bool Intake::PasteboardItemsControllerDidFinish(const PasteboardItemsController& choice,
+                                                std::function<void()> onFinished)
+{
+    if (state_.isExecuting.load())
+        return false;
+    if (choice.isFiles != state_.isFiles())
+        clearFilesFolders();
+    state_.settings.filesFoldersOptionChanged(choice.isFiles ? 0 : 1);
+    state_.settings.setFlag(QStringLiteral("isIncludeSubFolders"), choice.isProcessSubfolders);
+    return addFiles(choice.Files, std::move(onFinished));
+}
+
+void Intake::importFilesToList(ControllerState& state, const FileRenameItem& list, PassProgress& progress)
+{
+    const bool wantsFolders = list.importType != 0;
+    FoundCounter counter(progress, wantsFolders ? "TOTALFOLDERSFOUND" : "TOTALFILESFOUND");
+    try {
+        for (const QString& listed : list.paths) {
+            if (state.isCancelProcess.load())
+                break;
+            std::optional<QString> path = IntakePath::normalized(listed);
+            if (!path)
+                continue;
+            std::optional<FileSystemItem> item = FileSystemItem::initWithPath(*path);
+            if (!item)
+                continue;
+            progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
+            item->newFilename = list.records.value(listed);
+
+            bool renames = false;
+            if (!FileManager::exists(item->fullPath)) {
+                item = FileSystemItem::withKind(*path, wantsFolders ? 1 : 0);
+                item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;
+            } else {
+                renames = classifyProposedName(*item);
+            }
+            // A folder for a folders list; anything else (files, links to files) for a
+            // files list.
+            if (item->isFolder != wantsFolders)
+                continue;
+            if (!state.list.append(std::move(*item)))
+                continue;
+            // Only an item that is listed can make Apply worth running.
+            if (renames)
+                state.isHasFilesForRenaming = true;
+            ++state.searchFilesCount;
+            counter.found(state.searchFilesCount);
+        }
+    } catch (...) {
+        qWarning().noquote() << QStringLiteral("importFiles Error : %1").arg(currentExceptionReason());
+    }
+    counter.finish();
+}
+
+bool Intake::importFiles(std::optional<FileRenameItem> list, std::function<void()> onFinished)
+{
+    if (state_.isExecuting.load())
+        return false;
+    beginRun(msg("LOADINGMESSAGE").arg(QString()));
+
+    auto progress = std::make_shared<PassProgress>(&ui_);
+    auto shared = std::make_shared<std::optional<FileRenameItem>>(std::move(list));
+    ControllerState* state = &state_;
+    UserInterface* ui = &ui_;
+    PassRunner::start(
+        [state, shared, progress] {
+            if (*shared)
+                importFilesToList(*state, **shared, *progress);
+            shared->reset(); // the parsed list is not needed past the import
+        },
+        [state, ui, progress, onFinished] {
+            endRun(*state, *ui, *progress);
+            if (onFinished)
+                onFinished();
+        });
+    return true;
+}
+
+bool Intake::clearFilesFolders()
+{
+    if (state_.isExecuting.load())
+        return false;
+    state_.lastActionTimeTaken.clear();
+    state_.list.clear();
+    state_.isHasFilesForRenaming = false;
+    ui_.reloadList();
+    return true;
+}
+
+bool Intake::filesFoldersOptionChanged(int tag)
+{
+    if (state_.isExecuting.load())
+        return false;
+    state_.settings.filesFoldersOptionChanged(tag);
+    return clearFilesFolders();
+}

@@ -1,0 +1,259 @@
+// The scan that turns dropped paths into list items: scopes, hidden names, links,
+// duplicates, cancellation, unreadable folders and paths that cannot be named.
+#include "intaketestsupport.h"
+
+#include "intake/intakepath.h"
+#include "pipeline/passprogress.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Scan = IntakeTest;
+
+TEST_F(Scan, FilesScopeWithSubfoldersTakesFilesDepthFirstInListingOrder)
+{
+    tree.file("drop/a.txt");
+    tree.file("drop/.hidden");
+    tree.file("drop/sub/b.txt");
+    tree.file("drop/sub/.also-hidden");
+    setScope(true, true);
+
+    EXPECT_TRUE(intake.addFilesToList({tree.at("drop")}));
+
+    QStringList expected;
+    for (const QString& name : readdirOrder("drop")) {
+        if (name == "a.txt")
+            expected << "drop/a.txt";
+        else if (name == "sub")
+            expected << "drop/sub/b.txt"; // at the place where sub was met
+    }
+    EXPECT_EQ(listed(), expected);
+    EXPECT_EQ(state.searchFilesCount, 2);
+    EXPECT_EQ(state.list.filesDic.size(), 2);
+    ASSERT_FALSE(ui.countTexts.isEmpty());
+    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(2));
+    EXPECT_EQ(newNames(), QStringList({QString(), QString()}));
+}
+
+TEST_F(Scan, FilesScopeWithoutSubfoldersSkipsFoldersSilently)
+{
+    tree.file("drop/a.txt");
+    const QString file = tree.file("loose.txt");
+    setScope(true, false);
+
+    EXPECT_TRUE(intake.addFilesToList({tree.at("drop"), file}));
+    EXPECT_EQ(listed(), QStringList({"loose.txt"}));
+
+    state.list.clear();
+    state.searchFilesCount = 0;
+    EXPECT_FALSE(intake.addFilesToList({tree.at("drop")}));
+    EXPECT_TRUE(state.list.isEmpty());
+    EXPECT_TRUE(ui.alerts.isEmpty());
+}
+
+TEST_F(Scan, FoldersScopeWithoutSubfoldersTakesEachFolderOnce)
+{
+    const QString folder = tree.folder("A");
+    tree.folder("A/B");
+    const QString file = tree.file("f.txt");
+    setScope(false, false);
+
+    EXPECT_FALSE(intake.addFilesToList({file}));
+    EXPECT_TRUE(state.list.isEmpty());
+    EXPECT_TRUE(intake.addFilesToList({folder}));
+    EXPECT_TRUE(intake.addFilesToList({folder})); // the run so far has accepted A
+    EXPECT_EQ(listed(), QStringList({"A"}));
+    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFOLDERSFOUND").arg(1));
+}
+
+TEST_F(Scan, FoldersScopeWithSubfoldersFollowsEveryFolderWithItsSubfolders)
+{
+    tree.folder("A/B/C");
+    tree.folder("A/D");
+    tree.file("A/file.txt");
+    tree.folder("A/.hiddenfolder/E");
+    setScope(false, true);
+
+    EXPECT_TRUE(intake.addFilesToList({tree.at("A")}));
+    QStringList expected{"A"};
+    for (const QString& name : readdirOrder("A")) {
+        if (name == "B")
+            expected << "A/B" << "A/B/C";
+        else if (name == "D")
+            expected << "A/D";
+    }
+    EXPECT_EQ(listed(), expected);
+    for (const FileSystemItem& item : state.list.files)
+        EXPECT_EQ(item.itemType, 1);
+}
+
+TEST_F(Scan, SymbolicLinksAreNeverDescended)
+{
+    tree.file("real/inside.txt");
+    tree.folder("drop");
+    ASSERT_EQ(::symlink(QFile::encodeName(tree.at("real")).constData(),
+                        QFile::encodeName(tree.at("drop/link")).constData()), 0);
+
+    setScope(true, true);
+    EXPECT_TRUE(intake.addFilesToList({tree.at("drop")}));
+    // The link itself is an item (it counts as a file here); its target is not walked.
+    EXPECT_EQ(listed(), QStringList({"drop/link"}));
+    EXPECT_TRUE(state.list.files[0].isAlias);
+
+    state.list.clear();
+    state.searchFilesCount = 0;
+    setScope(false, true);
+    EXPECT_FALSE(intake.addFilesToList({tree.at("drop/link")}));
+    EXPECT_TRUE(state.list.isEmpty());
+}
+
+TEST_F(Scan, HiddenAndMissingPaths)
+{
+    const QString hidden = tree.file(".secret");
+    const QString hiddenFolder = tree.folder(".cache");
+    const QString missing = tree.at("gone.txt");
+
+    setScope(true, true);
+    EXPECT_TRUE(intake.addFilesToList({hidden, hiddenFolder, missing, QString()}));
+    // A missing path counts as a file; preview reports it later.
+    EXPECT_EQ(listed(), QStringList({"gone.txt"}));
+
+    state.list.clear();
+    state.searchFilesCount = 0;
+    setScope(false, true);
+    EXPECT_FALSE(intake.addFilesToList({hidden, hiddenFolder, missing}));
+    EXPECT_TRUE(state.list.isEmpty());
+}
+
+TEST_F(Scan, DuplicatesAreRefusedWhateverTheSpellingOfThePath)
+{
+    const QString a = tree.file("drop/a.txt");
+    tree.file("drop/b.txt");
+    setScope(true, true);
+
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(tree.path()));
+    EXPECT_TRUE(intake.addFilesToList({a, tree.at("drop/./a.txt"), tree.at("drop/sub/../a.txt/"), "drop/a.txt",
+                                       tree.at("drop"), tree.at("drop//")}));
+    QDir::setCurrent(cwd);
+
+    EXPECT_EQ(state.list.size(), 2);
+    EXPECT_EQ(state.list.files[0].fullPath, a);
+    EXPECT_EQ(state.list.filesDic.size(), 2);
+    EXPECT_EQ(state.searchFilesCount, 2);
+}
+
+TEST_F(Scan, RenameFromListTabMarksNewItemsNoChanges)
+{
+    tree.file("x.txt");
+    state.settings.setInteger("selectedTab", 9);
+    EXPECT_TRUE(intake.addFilesToList({tree.at("x.txt")}));
+    EXPECT_EQ(newNames(), QStringList({Status::NoChanges}));
+}
+
+TEST_F(Scan, CancelStopsBeforeTheNextEntryAndKeepsWhatWasAppended)
+{
+    for (int i = 0; i < 6; ++i)
+        tree.file(QStringLiteral("drop/sub/f%1.txt").arg(i));
+    tree.file("drop/z.txt");
+    setScope(true, true);
+
+    PassProgress progress(&ui);
+    // Cancel while the third file is being examined: it is still taken, nothing after.
+    progress.onItem = [&] {
+        if (state.list.size() == 2)
+            Intake::cancelProcess(state);
+    };
+    EXPECT_TRUE(Intake::addFilesToList(state, IntakeScope::fromSettings(state.settings), {tree.at("drop")}, progress));
+    QCoreApplication::processEvents(); // the count is posted to the main thread
+    EXPECT_EQ(state.list.size(), 3);
+    EXPECT_EQ(state.searchFilesCount, 3);
+    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(3));
+}
+
+TEST_F(Scan, AFolderThatCannotBeListedContributesNothing)
+{
+    tree.file("drop/a.txt");
+    tree.file("drop/locked/secret.txt");
+    setScope(true, true);
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.at("drop")).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tree.at("drop/locked")).constData(), 0), 0);
+
+    const IntakeScope scope = IntakeScope::fromSettings(state.settings);
+    const auto scan = [&] {
+        PassProgress progress(nullptr);
+        Intake::addFilesToList(state, scope, {tree.at("drop")}, progress);
+        return state.list.size() == 1 && state.list.files[0].fullPath == tree.at("drop/a.txt");
+    };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(scan());
+    } else {
+        // Permissions do not stop root: scan as an unprivileged user in a child process.
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(2);
+            ::_exit(scan() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    ::chmod(QFile::encodeName(tree.at("drop/locked")).constData(), 0755);
+}
+
+TEST_F(Scan, NamesThatAreNotUtf8AreRefused)
+{
+    tree.file("drop/good.txt");
+    const QByteArray bad = QFile::encodeName(tree.at("drop")) + "/bad\xff.txt";
+    const int fd = ::open(bad.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    // A genuine U+FFFD in a name is a real name and stays welcome.
+    tree.file(QStringLiteral("drop/real\uFFFD.txt"));
+    setScope(true, true);
+
+    EXPECT_TRUE(intake.addFilesToList({tree.at("drop")}));
+    QStringList names = listed();
+    names.sort();
+    EXPECT_EQ(names, QStringList({"drop/good.txt", QStringLiteral("drop/real\uFFFD.txt")}));
+
+    // The same rule at the top level.
+    EXPECT_FALSE(IntakePath::normalized(QFile::decodeName(bad)).has_value());
+    EXPECT_FALSE(IntakePath::normalized(QStringLiteral("/tmp/a") + QChar(0xD800)).has_value());
+    EXPECT_FALSE(IntakePath::normalized(QString()).has_value());
+    ::unlink(bad.constData()); // QTemporaryDir cannot name it either
+
+}
+
+TEST_F(Scan, DeepTreesAreWalkedToTheBottom)
+{
+    QByteArray path = QFile::encodeName(tree.at("deep"));
+    ASSERT_EQ(::mkdir(path.constData(), 0755), 0);
+    const int depth = 400;
+    const QByteArray cwd = QFile::encodeName(QDir::currentPath());
+    ASSERT_EQ(::chdir(path.constData()), 0);
+    for (int i = 0; i < depth; ++i) {
+        ASSERT_EQ(::mkdir("d", 0755), 0);
+        ASSERT_EQ(::chdir("d"), 0);
+    }
+    const int fd = ::open("leaf.txt", O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_EQ(::chdir(cwd.constData()), 0);
+
+    setScope(true, true);
+    EXPECT_TRUE(intake.addFilesToList({tree.at("deep")}));
+    ASSERT_EQ(state.list.size(), 1);
+    EXPECT_TRUE(state.list.files[0].fullPath.endsWith("/d/leaf.txt"));
+}
