@@ -82,14 +82,21 @@ QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
     return QStringLiteral("%1x%2").arg(width.toString(), height.toString());
 }
 
-ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern)
+// The date and time are formatted only when the name uses them: an ICU formatter per
+// pattern is costly, and the name is the same either way.
+ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern,
+                      bool needsDate, bool needsTime)
 {
     const QVariantMap exif = properties.value(QStringLiteral("{Exif}")).toMap();
     const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
     ExifValues v;
-    if (const std::optional<QDateTime> date = captureDate(exif)) {
-        v.date = DatePattern::formatDate(*date, datePattern);
-        v.time = DatePattern::formatDate(*date, timePattern);
+    if (needsDate || needsTime) {
+        if (const std::optional<QDateTime> date = captureDate(exif)) {
+            if (needsDate)
+                v.date = DatePattern::formatDate(*date, datePattern);
+            if (needsTime)
+                v.time = DatePattern::formatDate(*date, timePattern);
+        }
     }
     v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
     v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
@@ -182,8 +189,11 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         ExifValues exif;
         const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
         if (readsIptc || containsIgnoringCase(mask, kExifFamily)) {
+            const auto uses = [&](const QString& token) {
+                return separatorMode ? tags.contains(token) : mask.contains(token);
+            };
             const QVariantMap properties = ImageMetadata::readProperties(path);
-            exif = exifValues(properties, datePattern, timePattern);
+            exif = exifValues(properties, datePattern, timePattern, uses(kDateToken), uses(kTimeToken));
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
@@ -323,6 +333,8 @@ QString formattedDateCreated(QByteArrayView imageData, const QString& pattern)
 {
     const QString text =
         XmpText::propertyText(imageData, QLatin1StringView("photoshop:DateCreated")).value_or(QString());
+    if (text.isEmpty())
+        return text;
     const std::optional<QDateTime> date = StringUtilities::dateFromString(text);
     if (!date)
         return text;
