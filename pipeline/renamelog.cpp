@@ -19,7 +19,7 @@ namespace {
 const QByteArray kTrailer = QByteArrayLiteral("</files>\n");
 const QByteArray kIndent = QByteArrayLiteral("    ");
 constexpr int kMaxCopies = 10000;
-constexpr qint64 kChunk = 1 << 20;
+constexpr qint64 kChunk = 256 * 1024;
 
 // Every code unit belongs to a character XML 1.0 can hold (surrogates only in pairs).
 bool isXmlText(const QString& text)
