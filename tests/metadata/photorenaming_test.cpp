@@ -1,5 +1,7 @@
 #include "metadata/photorenaming.h"
 
+#include "metadata/codetables.h"
+
 #include "metadatafixtures.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
@@ -337,6 +339,9 @@ TEST(PhotoTranslators, XmpSearchedInBinaryBytes)
     // The compact form writes simple properties as attributes.
     EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<rdf:Description\n xmpRights:Marked=\"True\"/>"), "Copyrighted");
     EXPECT_EQ(PhotoRenaming::getCopyrightStatus("<x foo-xmpRights:Marked=\"True\"/>"), "Unknown");
+    // The closing marker is looked for after the opening one.
+    EXPECT_EQ(PhotoRenaming::getCopyrightStatus("</xmpRights:Marked><xmpRights:Marked>True</xmpRights:Marked>"),
+              "Copyrighted");
 }
 
 TEST(PhotoTranslators, DateAndTimeCreated)
@@ -389,4 +394,19 @@ TEST(PhotoRenaming, ResetMetaDataListFillsValuesAndReplacesIptcTokens)
     photo.resetMetaDataList(nullptr, nullptr, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "", "");
     EXPECT_EQ(photo.getTagValue("<IPTC_Origin_City>"), "");
     EXPECT_EQ(photo.getTagValue("<IPTC_Description_Copyright_Status>"), "");
+}
+
+TEST(CodeTables, UnloadableTablesGiveNothing)
+{
+    TempTree tree;
+    EXPECT_FALSE(CodeTables::loadTable(tree.at("missing.plist"), "getScene").has_value());
+    EXPECT_FALSE(CodeTables::loadTable(tree.file("broken.plist", "<plist><dict><key>"), "getScene").has_value());
+    const QByteArray array = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>x</string></array></plist>";
+    EXPECT_FALSE(CodeTables::loadTable(tree.file("array.plist", array), "getScene").has_value());
+    const QByteArray dict = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>1</key><string>one</string>"
+                            "<key>2</key><string>two</string></dict></plist>";
+    const std::optional<CodeTables::Table> table = CodeTables::loadTable(tree.file("ok.plist", dict), "getScene");
+    ASSERT_TRUE(table.has_value());
+    EXPECT_EQ(CodeTables::translate({"2", "1"}, *table, "getScene"), "two,one");
+    EXPECT_EQ(CodeTables::translate({}, *table, "getScene"), "");
 }
