@@ -131,7 +131,7 @@ bool renameItem(FileSystemItem& item, RenameLogJournal& log, MovedFolders* moved
     }
     // After a plain rename the old path still reaches the folder, so only real moves
     // rewrite the paths inside it.
-    if (movedFolders && moved == FileManager::MoveResult::Moved)
+    if (movedFolders && moved == FileManager::MoveResult::Moved && item.itemType != 0)
         movedFolders->add(source, target);
     item.newFilename = Status::RenamingOK;
     item.fullPath = target;
@@ -172,10 +172,14 @@ bool ApplyDriver::doApply(std::function<void(const ApplyOutcome&)> onFinished)
     auto settings = std::make_shared<Settings>(state_.settings.snapshot());
     auto progress = std::make_shared<PassProgress>(&ui_);
     auto outcome = std::make_shared<ApplyOutcome>();
+    // The log folder is read here, on the main thread, where the preferences live.
+    const QString logFolder = state_.preferences.defaultLogFolderPath;
     ControllerState* state = &state_;
     UserInterface* ui = &ui_;
     PassRunner::start(
-        [state, settings, ui, progress, outcome] { *outcome = applyRenames(*state, *settings, ui, *progress); },
+        [state, settings, logFolder, ui, progress, outcome] {
+            *outcome = applyRenamesTo(*state, *settings, logFolder, ui, *progress);
+        },
         [state, ui, progress, outcome, onFinished] {
             progress->flush();
             ui->reloadList();
@@ -193,6 +197,12 @@ bool ApplyDriver::doApply(std::function<void(const ApplyOutcome&)> onFinished)
 ApplyOutcome ApplyDriver::applyRenames(ControllerState& state, const Settings& settings,
                                        UserInterface* uiForQuestions, PassProgress& progress)
 {
+    return applyRenamesTo(state, settings, state.preferences.defaultLogFolderPath, uiForQuestions, progress);
+}
+
+ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings& settings, const QString& logFolder,
+                                         UserInterface* uiForQuestions, PassProgress& progress)
+{
     ApplyOutcome outcome;
     const bool isFiles = settings.flag(QStringLiteral("isFiles"));
     const bool isFolders = settings.flag(QStringLiteral("isFolders"));
@@ -205,7 +215,7 @@ ApplyOutcome ApplyDriver::applyRenames(ControllerState& state, const Settings& s
     int renamed = 0;
     size_t next = 0; // the first item the loop has not reached
     try {
-        state.currLogFile = appendingPathComponent(state.preferences.defaultLogFolderPath, getNewLogFileName());
+        state.currLogFile = appendingPathComponent(logFolder, getNewLogFileName());
         if (log.createLogFile(state.currLogFile, isFiles ? QStringLiteral("FILES") : QStringLiteral("FOLDERS")))
             state.currLogFile = log.journalPath();
         else

@@ -40,11 +40,15 @@ public:
     // The item loop, on the worker thread (also usable synchronously on the main thread).
     // uiForQuestions answers the "LOGCREATEFAILED" question on the main thread while the
     // loop waits; without one the apply is aborted when the log cannot be created.
-    // Records the log path in state.currLogFile.
+    // The log goes to state.preferences.defaultLogFolderPath. Records the log path in
+    // state.currLogFile.
     static ApplyOutcome applyRenames(ControllerState& state, const Settings& settings,
                                      UserInterface* uiForQuestions, PassProgress& progress);
 
 private:
+    static ApplyOutcome applyRenamesTo(ControllerState& state, const Settings& settings, const QString& logFolder,
+                                       UserInterface* uiForQuestions, PassProgress& progress);
+
     ControllerState& state_;
     UserInterface& ui_;
 };

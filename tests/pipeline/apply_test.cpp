@@ -138,6 +138,28 @@ TEST(Apply, FoldersGoFirstAndListedPathsFollowThem)
     EXPECT_EQ(b.ui.countTexts.last(), msg("TOTALNOSFOLDERSRENAMED").arg(4));
 }
 
+TEST(Apply, AFolderTakingTheNameAnotherOneLeftKeepsTheirContentsApart)
+{
+    ApplyBench b;
+    b.useFolders();
+    b.tree.file(QStringLiteral("a/b/d.txt"), "old b");
+    b.tree.file(QStringLiteral("a/c/sub/w.txt"), "old c");
+    b.add(b.tree.at(QStringLiteral("a/c/sub/w.txt")), QStringLiteral("w2.txt"));
+    b.add(b.tree.at(QStringLiteral("a/b/d.txt")), QStringLiteral("No Changes"));
+    b.add(b.tree.at(QStringLiteral("a/c/sub")), QStringLiteral("sub2"));
+    b.add(b.tree.at(QStringLiteral("a/c")), QStringLiteral("b"));
+    b.add(b.tree.at(QStringLiteral("a/b")), QStringLiteral("z"));
+
+    const ApplyOutcome outcome = b.run();
+    EXPECT_EQ(outcome.renamedCount, 4);
+    EXPECT_EQ(b.tree.read(QStringLiteral("a/z/d.txt")), "old b");
+    EXPECT_EQ(b.tree.read(QStringLiteral("a/b/sub2/w2.txt")), "old c");
+    QStringList paths;
+    for (const FileSystemItem& item : b.state.list.files)
+        paths << item.fullPath.mid(b.tree.path().size());
+    EXPECT_EQ(paths, (QStringList{"/a/z", "/a/b", "/a/z/d.txt", "/a/b/sub2", "/a/b/sub2/w2.txt"}));
+}
+
 TEST(Apply, FilesKeepTheListOrderAndColonsShowAsSlashes)
 {
     ApplyBench b;
