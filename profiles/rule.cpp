@@ -1,0 +1,342 @@
+#include "profiles/rule.h"
+
+#include "platform/dateformat.h"
+#include "platform/messages.h"
+#include "profiles/rulekinds.h"
+
+#include <QDateTime>
+
+using RuleKinds::Kind;
+
+namespace {
+
+QString k(const char* key)
+{
+    return QString::fromLatin1(key);
+}
+
+QString yesNo(bool value)
+{
+    return value ? msg("TRUE") : msg("FALSE");
+}
+
+// A date or time format from its three parts: a "None" part is left out, and each part
+// that stays brings the separator that follows it.
+QString formatOf(const QVariantMap& step, const QString& p1, const QString& s1, const QString& p2,
+                 const QString& s2, const QString& p3, const QString& whenEmpty)
+{
+    const QString none = QStringLiteral("None");
+    QString out;
+    if (RuleKinds::text(step, p1) != none)
+        out += RuleKinds::text(step, p1) + RuleKinds::text(step, s1);
+    if (RuleKinds::text(step, p2) != none)
+        out += RuleKinds::text(step, p2) + RuleKinds::text(step, s2);
+    if (RuleKinds::text(step, p3) != none)
+        out += RuleKinds::text(step, p3);
+    return out.isEmpty() ? whenEmpty : out;
+}
+
+QString dateFormatOf(const QVariantMap& step, const char* prefix, const char* sepPrefix)
+{
+    const QString p = k(prefix);
+    const QString s = k(sepPrefix);
+    return formatOf(step, p + k("1"), s + k("1"), p + k("2"), s + k("2"), p + k("3"), QStringLiteral("MM/dd/yyyy"));
+}
+
+QString timeFormatOf(const QVariantMap& step, const char* prefix, const char* sepPrefix)
+{
+    const QString p = k(prefix);
+    const QString s = k(sepPrefix);
+    return formatOf(step, p + k("1"), s + k("1"), p + k("2"), s + k("2"), p + k("3"), QStringLiteral("hh mm ss a"));
+}
+
+// The label and value of every shown option of a step, in order.
+class RowBuilder {
+public:
+    explicit RowBuilder(const QVariantMap& step)
+        : s(step)
+    {
+    }
+
+    QList<QPair<QString, QString>> rows;
+
+    void add(const char* label, const QString& value) { rows.append({msg(label), value}); }
+    void addText(const char* label, const char* key) { add(label, RuleKinds::text(s, k(key))); }
+    void addFlag(const char* label, const char* key) { add(label, yesNo(RuleKinds::flag(s, k(key)))); }
+
+    // Where a text goes (insert, date and time, path components), by the option index.
+    void addWhere(const char* indexKey, const char* positionKey, const char* directionKey, const char* beforeKey,
+                  const char* beforeOccurrenceKey, const char* afterKey, const char* afterOccurrenceKey)
+    {
+        switch (RuleKinds::intOf(s, k(indexKey))) {
+        case 0:
+            add("Insert At Beginning", msg("TRUE"));
+            break;
+        case 1:
+            add("Insert At End", msg("TRUE"));
+            break;
+        case 2:
+            add("Insert At Position", msg("TRUE"));
+            addText("At Character Positions", positionKey);
+            add("Insert From", RuleKinds::intOf(s, k(directionKey)) == 0 ? msg("START") : msg("END"));
+            break;
+        case 3:
+            add("Insert At Before Text", msg("TRUE"));
+            addText("Text To Search", beforeKey);
+            addText("On Occurrence", beforeOccurrenceKey);
+            break;
+        case 4:
+            add("Insert At After Text", msg("TRUE"));
+            addText("Text To Search", afterKey);
+            addText("On Occurrence", afterOccurrenceKey);
+            break;
+        default:
+            break;
+        }
+    }
+
+    const QVariantMap& s;
+};
+
+QString caseName(int value)
+{
+    switch (value) {
+    case 1: return msg("Upper Case");
+    case 2: return msg("Lower Case");
+    case 3: return msg("Proper Case");
+    default: return QString();
+    }
+}
+
+void alphaNumericRows(RowBuilder& r, const QString& type)
+{
+    const QVariantMap& s = r.s;
+    r.addText("Start With", type == QLatin1String("Numeric") ? "alphaNumericNumericStartWith"
+                                                              : "alphaNumericAlphabeticStartWith");
+    if (RuleKinds::flag(s, k("isAlphaNumericIncrement")))
+        r.addText("Increment by", "alphaNumericIncrementBy");
+    else
+        r.addText("Decrement by", "alphaNumericDecrementBy");
+    r.addFlag("Add as Prefix", "isAlphaNumericPrefix");
+    r.addFlag("Add as Suffix", "isAlphaNumericSufix");
+    if (RuleKinds::flag(s, k("isAlphaNumericSeperator")))
+        r.addText("Separator", "alphaNumericSeperator");
+    r.addText("Padding Mask", "alphaNumericPaddingMask");
+    r.addFlag("Reset Sequence On Each Folder", "isAlphaNumericResetSequenceOnEachFolder");
+}
+
+void insertDeleteRows(RowBuilder& r, const QString& type)
+{
+    if (type == QLatin1String("Insert")) {
+        r.addText("Insert", "insertDeleteInsert");
+        r.addWhere("insertDeleteInsertOptionIndex", "insertDeleteAtCharacterPositions",
+                   "insertDeleteInsertAtPostionDirection", "insertDeleteInsertAtBeforeText",
+                   "insertDeleteInsertAtBeforeOccurrence", "insertDeleteInsertAtAfterText",
+                   "insertDeleteInsertAtAfterOccurrence");
+        return;
+    }
+    r.addFlag("Delete From Backward", "isInsertDeleteDeleteFromBackWard");
+    r.addText("From Character Position", "insertDeleteFromCharacterPosition");
+    r.addText("Number of Characters", "insertDeleteNumberOfCharacters");
+}
+
+void replaceRemoveRows(RowBuilder& r, const QString& type)
+{
+    const QVariantMap& s = r.s;
+    const bool removeCharacters = type == QLatin1String("Remove Characters");
+    r.addText("THIS", "replaceRemoveThis");
+    if (type == QLatin1String("Replace"))
+        r.addText("WITH", "replaceRemoveWith");
+    r.addFlag("Case Sensitive", "isReplaceRemoveCaseSensitive");
+    r.add("Start From", RuleKinds::intOf(s, k("replaceRemovePositionDirection")) == 0
+                            ? msg("Beginning of the filename")
+                            : msg("End of the filename"));
+    if (!removeCharacters)
+        r.addFlag("All Occurrence", "isReplaceRemoveAllOccurrence");
+    r.addText("Start From Character", "replaceRemoveStartFromCharacter");
+    if (!RuleKinds::flag(s, k("isReplaceRemoveAllOccurrence")) && !removeCharacters) {
+        r.addText("Start On Occurrence", "replaceRemoveStartOnOccurrence");
+        r.addText("Occurrence Count", "replaceRemoveOccuranceCount");
+    }
+}
+
+void prefixSuffixRows(RowBuilder& r, const QString& type)
+{
+    const QVariantMap& s = r.s;
+    if (type == QLatin1String("As String")) {
+        r.addText("PREFIX", "prefixSuffixPrefix");
+        r.addText("SUFFIX", "prefixSuffixSuffix");
+        return;
+    }
+    const int attribute = RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute"));
+    r.add("File Date Attributes", attribute == 1 ? msg("Date Created") : attribute == 2 ? msg("Date Modified") : QString());
+    r.addFlag("Add as Prefix", "isPrefixSuffixDatePrefix");
+    r.addFlag("Add as Suffix", "isPrefixSuffixDateSuffix");
+    r.add("DateAndTime Format", dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator")
+                                    + QLatin1Char(' ')
+                                    + timeFormatOf(s, "prefixSuffixTimePart", "prefixSuffixTimeSeperator"));
+    r.addText("PREFIX", "prefixSuffixDatePrefix");
+    r.addText("SUFFIX", "prefixSuffixDateSuffix");
+}
+
+void dateTimeRows(RowBuilder& r)
+{
+    const QVariantMap& s = r.s;
+    const int source = RuleKinds::intOf(s, k("dateTimeDateOptionIndex"));
+    r.add("Date Source", source == 0   ? msg("Date Created")
+                         : source == 1 ? msg("Date Modified")
+                         : source == 2 ? msg("Custom Date")
+                                       : QString());
+    if (source == 2)
+        r.add("DATE", DateFormat::format(s.value(k("dateTimeCustomDate")).toDateTime(),
+                                         QStringLiteral("dd/MM/yyyy hh:mm:ss a")));
+    r.addWhere("dateTimeOptionsIndex", "dateTimeAtPositionNo", "dateTimeAtPositionDirection", "dateTimeAtBeforeText",
+               "dateTimeAtBeforeTextOccurrence", "dateTimeAtAfterText", "dateTimeAtAfterTextOccurrence");
+    if (RuleKinds::flag(s, k("hasDateFormat")))
+        r.add("Date Format", dateFormatOf(s, "dateTimeFormatDatePart", "dateTimeFormatDateSeperator"));
+    if (RuleKinds::flag(s, k("hasTimeFormat")))
+        r.add("Time Format", timeFormatOf(s, "dateTimeFormatTimePart", "dateTimeFormatTimeSeperator"));
+    r.addText("Separator", "dateTimeSeparator");
+    r.addText("Replace colon[:] with character(s)", "dateTimeColonReplace");
+    r.addText("PREFIX", "dateTimePrefix");
+    r.addText("SUFFIX", "dateTimeSuffix");
+}
+
+void generalRows(RowBuilder& r)
+{
+    const QVariantMap& s = r.s;
+    switch (RuleKinds::intOf(s, k("generalOptionIndex"))) {
+    case 0:
+        r.add("Convert Filename to", caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
+        break;
+    case 1:
+        r.add("Convert Extension to", caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
+        break;
+    case 2:
+        r.add("Remove Extension", msg("TRUE"));
+        break;
+    case 3:
+        r.addText("Add/Change Extension", "generalChangeExtension");
+        break;
+    case 4:
+        r.add("Reverse Filename", msg("TRUE"));
+        break;
+    case 5:
+        r.add("Remove Spaces", msg("TRUE"));
+        break;
+    case 6:
+        r.addText("Swap Filename by separator", "generalSwapSeperator");
+        break;
+    case 7:
+        r.addText("Swap Filename by position", "generalSwapPosition");
+        break;
+    case 8:
+        r.addText("Remove All Characters After", "generalRemoveAfterString");
+        r.addText("On Occurrence", "generalRemoveAfterStringOccurrence");
+        break;
+    case 9:
+        r.addText("Remove All Characters From", "generalRemoveFromString");
+        r.addText("On Occurrence", "generalRemoveFromStringOccurrence");
+        break;
+    case 10:
+        r.addText("Filename Padding Mask", "generalFilenameMask");
+        break;
+    case 11:
+        r.add("Convert Filename To Windows Compatible", msg("TRUE"));
+        r.addText("Replace With", "generalConvertWindowsCompatibleString");
+        break;
+    default:
+        break;
+    }
+}
+
+void id3Rows(RowBuilder& r)
+{
+    r.addText("Renaming Mask", "id3RenamingMask");
+    if (RuleKinds::flag(r.s, k("isID3RenamingColonReplace")))
+        r.addText("Replace colon[:] with character(s)", "id3RenamingColonReplace");
+    r.add("Allowed Extensions", RuleKinds::stringList(r.s, k("id3Extensions")).join(QStringLiteral("; ")));
+}
+
+void photoRows(RowBuilder& r)
+{
+    const QVariantMap& s = r.s;
+    r.addText("Renaming Mask", "photoRenamingMask");
+    r.add("Date Format", dateFormatOf(s, "photoDatePart", "photoDateSeperator"));
+    r.add("Time Format", timeFormatOf(s, "photoTimePart", "photoTimeSeperator"));
+    if (!RuleKinds::text(s, k("photoPaddingMask")).isEmpty())
+        r.addText("Sequence Padding Mask", "photoPaddingMask");
+    r.addFlag("Reset Sequence On Each Folder", "isPhotoResetSequenceOnEachFolder");
+    if (RuleKinds::flag(s, k("isPhotoRenamingColonReplace")))
+        r.addText("Replace colon[:] with character(s)", "photoRenamingColonReplace");
+    r.add("Allowed Extensions", RuleKinds::stringList(s, k("photoExtensions")).join(QStringLiteral("; ")));
+}
+
+void pathComponentsRows(RowBuilder& r)
+{
+    r.addText("Parent folders level", "pathComponentsLevelNo");
+    r.addWhere("pathComponentsOptionsIndex", "pathComponentsAtPositionNo", "pathComponentsAtPositionDirection",
+               "pathComponentsAtBeforeText", "pathComponentsAtBeforeOccurrence", "pathComponentsAtAfterText",
+               "pathComponentsAtAfterOccurrence");
+    r.addText("PREFIX", "pathComponentsPrefix");
+    r.addText("SUFFIX", "pathComponentsSuffix");
+    r.addText("Separator", "pathComponentsSeparator");
+}
+
+} // namespace
+
+Rule::Rule(const QString& opt, const QString& val)
+    : option(opt)
+    , value(val)
+{
+}
+
+std::unique_ptr<Rule> Rule::rootItem(const QVariantMap& step)
+{
+    std::unique_ptr<Rule> root(new Rule(RuleKinds::text(step, k("type")), QString()));
+    root->rule = step;
+    root->isRoot_ = true;
+    return root;
+}
+
+void Rule::buildChildren() const
+{
+    if (built_)
+        return;
+    built_ = true;
+    if (!isRoot_)
+        return;
+    RowBuilder rows(rule);
+    const QString type = RuleKinds::text(rule, k("type"));
+    switch (RuleKinds::kindOf(RuleKinds::text(rule, k("rule")))) {
+    case Kind::AlphaNumeric: alphaNumericRows(rows, type); break;
+    case Kind::InsertDelete: insertDeleteRows(rows, type); break;
+    case Kind::ReplaceRemove: replaceRemoveRows(rows, type); break;
+    case Kind::PrefixSuffix: prefixSuffixRows(rows, type); break;
+    case Kind::DateTime: dateTimeRows(rows); break;
+    case Kind::General: generalRows(rows); break;
+    case Kind::ID3: id3Rows(rows); break;
+    case Kind::Photo: photoRows(rows); break;
+    case Kind::PathComponents: pathComponentsRows(rows); break;
+    case Kind::Unknown: break;
+    }
+    for (const auto& [label, val] : rows.rows)
+        children_.push_back(std::unique_ptr<Rule>(new Rule(label, val)));
+}
+
+int Rule::numberOfChildren() const
+{
+    buildChildren();
+    return int(children_.size());
+}
+
+const Rule* Rule::childAtIndex(int index) const
+{
+    buildChildren();
+    return index >= 0 && index < int(children_.size()) ? children_[size_t(index)].get() : nullptr;
+}
+
+QString Rule::objectValueForColumn(const QString& identifier) const
+{
+    return identifier == QLatin1String("options") ? option : value;
+}

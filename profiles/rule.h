@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+#include <vector>
+
+// The read-only display tree of one rule step, as the rules sheet's outline shows it: a
+// root whose option is the step's "type", and one child per shown option of the step with
+// its label and value. Labels are message keys whose English text is the key itself.
+class Rule {
+public:
+    // The root node of a step.
+    static std::unique_ptr<Rule> rootItem(const QVariantMap& step);
+
+    QVariantMap rule; // the step, on the root only
+    QString option;   // the row's label
+    QString value;    // the row's value text
+
+    // The children are built on the first request, once.
+    int numberOfChildren() const;
+    const Rule* childAtIndex(int index) const;
+
+    // The outline's cell: the column "options" shows the label, any other the value.
+    QString objectValueForColumn(const QString& identifier) const;
+
+private:
+    Rule(const QString& option, const QString& value);
+    void buildChildren() const;
+
+    bool isRoot_ = false;
+    mutable bool built_ = false;
+    mutable std::vector<std::unique_ptr<Rule>> children_;
+};

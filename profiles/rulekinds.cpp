@@ -1,0 +1,218 @@
+#include "profiles/rulekinds.h"
+
+#include "platform/numbers.h"
+
+#include <QHash>
+
+#include <limits>
+
+namespace RuleKinds {
+
+namespace {
+
+QStringList keys(std::initializer_list<const char*> list)
+{
+    QStringList out;
+    out.reserve(qsizetype(list.size()));
+    for (const char* k : list)
+        out.append(QString::fromLatin1(k));
+    return out;
+}
+
+const QStringList& sequenceKeys(bool numeric)
+{
+    static const QStringList numericKeys = keys(
+        {"isAlphaNumericIncrement", "isAlphaNumericDecrement", "isAlphaNumericPrefix", "isAlphaNumericSufix",
+         "isAlphaNumericSeperator", "alphaNumericSeperator", "alphaNumericPaddingMask",
+         "alphaNumericNumericStartWith", "alphaNumericIncrementBy", "alphaNumericDecrementBy",
+         "isAlphaNumericResetSequenceOnEachFolder"});
+    static const QStringList alphabeticKeys = keys(
+        {"isAlphaNumericIncrement", "isAlphaNumericDecrement", "isAlphaNumericPrefix", "isAlphaNumericSufix",
+         "isAlphaNumericSeperator", "alphaNumericSeperator", "alphaNumericPaddingMask",
+         "alphaNumericAlphabeticStartWith", "alphaNumericIncrementBy", "alphaNumericDecrementBy",
+         "isAlphaNumericResetSequenceOnEachFolder"});
+    return numeric ? numericKeys : alphabeticKeys;
+}
+
+} // namespace
+
+Kind kindOf(const QString& rule)
+{
+    static const QHash<QString, Kind> kinds = {
+        {QStringLiteral("AlphaNumeric"), Kind::AlphaNumeric},
+        {QStringLiteral("InsertDelete"), Kind::InsertDelete},
+        {QStringLiteral("ReplaceRemove"), Kind::ReplaceRemove},
+        {QStringLiteral("PrefixSuffix"), Kind::PrefixSuffix},
+        {QStringLiteral("Date & Time"), Kind::DateTime},
+        {QStringLiteral("General"), Kind::General},
+        {QStringLiteral("ID3"), Kind::ID3},
+        {QStringLiteral("Photo"), Kind::Photo},
+        {QStringLiteral("PathComponents"), Kind::PathComponents},
+    };
+    return kinds.value(rule, Kind::Unknown);
+}
+
+int tabOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::AlphaNumeric: return 0;
+    case Kind::InsertDelete: return 1;
+    case Kind::ReplaceRemove: return 2;
+    case Kind::PrefixSuffix: return 3;
+    case Kind::DateTime: return 4;
+    case Kind::General: return 5;
+    case Kind::ID3: return 6;
+    case Kind::Photo: return 7;
+    case Kind::PathComponents: return 8;
+    case Kind::Unknown: break;
+    }
+    return -1;
+}
+
+QStringList settingsKeys(Kind kind, const QString& type)
+{
+    switch (kind) {
+    case Kind::AlphaNumeric:
+        return sequenceKeys(type == QLatin1String("Numeric"));
+    case Kind::InsertDelete:
+        if (type == QLatin1String("Insert"))
+            return keys({"insertDeleteInsert", "insertDeleteInsertOptionIndex", "insertDeleteAtCharacterPositions",
+                         "insertDeleteInsertAtPostionDirection", "insertDeleteInsertAtBeforeText",
+                         "insertDeleteInsertAtBeforeOccurrence", "insertDeleteInsertAtAfterText",
+                         "insertDeleteInsertAtAfterOccurrence"});
+        return keys({"isInsertDeleteDeleteFromBackWard", "insertDeleteFromCharacterPosition",
+                     "insertDeleteNumberOfCharacters"});
+    case Kind::ReplaceRemove: {
+        QStringList out = keys({"replaceRemoveThis", "replaceRemoveWith", "isReplaceRemoveCaseSensitive",
+                                "isReplaceRemoveAllOccurrence", "replaceRemoveStartFromCharacter",
+                                "replaceRemoveStartOnOccurrence", "replaceRemoveOccuranceCount",
+                                "replaceRemovePositionDirection"});
+        if (type != QLatin1String("Replace"))
+            out.removeOne(QStringLiteral("replaceRemoveWith"));
+        return out;
+    }
+    case Kind::PrefixSuffix:
+        return keys({"isPrefixSuffixString", "isPrefixSuffixDate", "prefixSuffixPrefix", "prefixSuffixSuffix",
+                     "isPrefixSuffixDatePrefix", "isPrefixSuffixDateSuffix", "prefixSuffixFileDateAttribute",
+                     "prefixSuffixDatePart1", "prefixSuffixDateSeperator1", "prefixSuffixDatePart2",
+                     "prefixSuffixDateSeperator2", "prefixSuffixDatePart3", "prefixSuffixTimePart1",
+                     "prefixSuffixTimeSeperator1", "prefixSuffixTimePart2", "prefixSuffixTimeSeperator2",
+                     "prefixSuffixTimePart3", "prefixSuffixDatePrefix", "prefixSuffixDateSuffix"});
+    case Kind::DateTime:
+        return keys({"dateTimeDateOptionIndex", "hasDateTimeCustomDate", "dateTimeCustomDate",
+                     "dateTimeOptionsIndex", "dateTimeAtPositionNo", "dateTimeAtPositionDirection",
+                     "dateTimeAtBeforeText", "dateTimeAtBeforeTextOccurrence", "dateTimeAtAfterText",
+                     "dateTimeAtAfterTextOccurrence", "hasDateFormat", "hasTimeFormat", "dateTimeFormatDatePart1",
+                     "dateTimeFormatDateSeperator1", "dateTimeFormatDatePart2", "dateTimeFormatDateSeperator2",
+                     "dateTimeFormatDatePart3", "dateTimeFormatTimePart1", "dateTimeFormatTimeSeperator1",
+                     "dateTimeFormatTimePart2", "dateTimeFormatTimeSeperator2", "dateTimeFormatTimePart3",
+                     "isDateTimeColonReplace", "dateTimeColonReplace", "dateTimeSeparator", "dateTimePrefix",
+                     "dateTimeSuffix"});
+    case Kind::General:
+        return keys({"generalOptionIndex", "generalFileNameCase", "generalExtensionCase", "generalChangeExtension",
+                     "generalSwapSeperator", "generalSwapPosition", "generalRemoveAfterString",
+                     "generalRemoveFromString", "generalRemoveAfterStringOccurrence",
+                     "generalRemoveFromStringOccurrence", "generalConvertWindowsCompatibleString",
+                     "generalFilenameMask"});
+    case Kind::ID3:
+        return keys({"isID3RenamingSeperator", "isID3RenamingColonReplace", "id3RenamingSeperator",
+                     "id3RenamingColonReplace", "id3RenamingMask", "id3Extensions", "id3RenamingTagsList"});
+    case Kind::Photo:
+        return keys({"isPhotoRenamingSeperator", "isPhotoRenamingColonReplace", "photoRenamingSeperator",
+                     "photoRenamingColonReplace", "photoRenamingMask", "photoDatePart1", "photoDateSeperator1",
+                     "photoDatePart2", "photoDateSeperator2", "photoDatePart3", "photoTimePart1",
+                     "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2", "photoTimePart3",
+                     "photoPaddingMask", "photoExtensions", "isPhotoResetSequenceOnEachFolder"});
+    case Kind::PathComponents:
+        return keys({"pathComponentsLevelNo", "pathComponentsOptionsIndex", "pathComponentsAtPositionNo",
+                     "pathComponentsAtPositionDirection", "pathComponentsAtBeforeText",
+                     "pathComponentsAtBeforeOccurrence", "pathComponentsAtAfterText",
+                     "pathComponentsAtAfterOccurrence", "pathComponentsSeparator", "pathComponentsPrefix",
+                     "pathComponentsSuffix"});
+    case Kind::Unknown:
+        break;
+    }
+    return {};
+}
+
+QString text(const QVariantMap& step, const QString& key)
+{
+    const QVariant v = step.value(key);
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return v.toString();
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return QString::number(v.toLongLong());
+    case QMetaType::Double:
+        return QString::number(qint64(v.toDouble()));
+    default:
+        return QString();
+    }
+}
+
+int intOf(const QVariantMap& step, const QString& key)
+{
+    const QVariant v = step.value(key);
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return intValue(v.toString());
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double: {
+        const double d = v.toDouble();
+        if (d >= double(std::numeric_limits<int>::max()))
+            return std::numeric_limits<int>::max();
+        if (d <= double(std::numeric_limits<int>::min()))
+            return std::numeric_limits<int>::min();
+        return int(d);
+    }
+    default:
+        return 0;
+    }
+}
+
+bool flag(const QVariantMap& step, const QString& key)
+{
+    return intOf(step, key) != 0;
+}
+
+QStringList stringList(const QVariantMap& step, const QString& key)
+{
+    const QVariant v = step.value(key);
+    if (v.userType() == QMetaType::QStringList)
+        return v.toStringList();
+    QStringList out;
+    if (v.userType() == QMetaType::QVariantList) {
+        for (const QVariant& e : v.toList())
+            out.append(e.toString());
+    }
+    return out;
+}
+
+qint64 numericSequence(const QVariantMap& step)
+{
+    const QVariant v = step.value(QStringLiteral("sequence"));
+    switch (v.userType()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return v.toLongLong();
+    case QMetaType::QString:
+        return v.toString().trimmed().isEmpty() ? -1 : intValue(v.toString());
+    default:
+        return -1;
+    }
+}
+
+} // namespace RuleKinds

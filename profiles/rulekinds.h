@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+
+// The kinds of rule step, the settings keys each kind keeps, and how a step's values are
+// read. A step dictionary holds "rule" (the kind), "type" (the variant), "isActive", the
+// settings keys of its kind in their dictionary form (flags and integers as decimal text)
+// and, for a sequence step, its running counter "sequence".
+namespace RuleKinds {
+
+enum class Kind {
+    AlphaNumeric,
+    InsertDelete,
+    ReplaceRemove,
+    PrefixSuffix,
+    DateTime,
+    General,
+    ID3,
+    Photo,
+    PathComponents,
+    Unknown,
+};
+
+// The kind named by a step's "rule" text ("Date & Time" is DateTime).
+Kind kindOf(const QString& rule);
+// The method tab of a kind (0 to 8), -1 for Unknown.
+int tabOf(Kind kind);
+
+// The settings keys a step of this kind and type keeps, in the order they are shown.
+// Leaves out "rule", "type", "isActive", "sequence", "MetaDataList" and the photo step's
+// tag list "photoMetaDataList", which are not settings in the step's dictionary form.
+QStringList settingsKeys(Kind kind, const QString& type);
+
+// Reading a step's values. Texts come as stored (a property-list number as its decimal
+// text); intOf is the integer value of a text, property-list numbers and booleans by
+// value; a flag is a non-zero intOf. A missing key gives "" / 0 / false.
+QString text(const QVariantMap& step, const QString& key);
+int intOf(const QVariantMap& step, const QString& key);
+bool flag(const QVariantMap& step, const QString& key);
+QStringList stringList(const QVariantMap& step, const QString& key);
+
+// A numeric step's counter: -1 (not started) when absent or not a number.
+qint64 numericSequence(const QVariantMap& step);
+
+} // namespace RuleKinds
