@@ -226,11 +226,14 @@ void Settings::setList(const QString& k, const QStringList& value)
     if (i < 0 || SettingDescriptors::all()[size_t(i)].kind != SettingKind::List)
         return;
     store(i, value);
+    if (k == QLatin1String("id3RenamingTagsList"))
+        resetID3Mask();
 }
 
 void Settings::setPhotoMetaDataList(const QList<MetaDataField>& fields)
 {
     photoMetaDataList_ = fields;
+    rebuildPhotoMask();
 }
 
 QVariant Settings::dictionaryValue(const QString& k) const

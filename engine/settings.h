@@ -43,8 +43,8 @@ public:
     bool hasRenameFile() const { return hasRenameFile_; }
     void clearRenameFile();
 
-    // Typed writes. The four separator setters of the photo and audio methods rebuild
-    // their masks. A change of one of the signalling keys notifies the observer.
+    // Typed writes. The four separator setters of the photo and audio methods and the two
+    // field lists rebuild their masks. A change of one of the signalling keys notifies the observer.
     void setText(const QString& key, const QString& value);
     void setFlag(const QString& key, bool value);
     void setInteger(const QString& key, int value);

@@ -455,5 +455,9 @@
     <source>The program's data folders could not be created. </source>
     <translation>The program's data folders could not be created. </translation>
 </message>
+<message id="UNDOLOGDELETEFAILED">
+    <source>The rename log %1 could not be deleted: %2</source>
+    <translation>The rename log %1 could not be deleted: %2</translation>
+</message>
 </context>
 </TS>

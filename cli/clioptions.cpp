@@ -1,0 +1,172 @@
+#include "cli/clioptions.h"
+
+bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
+{
+    auto takeValue = [&](int& i, const QString& name, QString& out) {
+        if (i + 1 >= args.size()) {
+            error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        out = args.at(++i);
+        return true;
+    };
+    bool onlyPaths = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString a = args.at(i);
+        if (onlyPaths || !a.startsWith(QLatin1String("--")) || a == QLatin1String("--")) {
+            if (a == QLatin1String("--") && !onlyPaths) {
+                onlyPaths = true;
+                continue;
+            }
+            if (o.command.isEmpty() && !onlyPaths)
+                o.command = a;
+            else
+                o.positional << a;
+            continue;
+        }
+        QString name = a;
+        QString inlineValue;
+        bool hasInline = false;
+        const qsizetype eq = a.indexOf(QLatin1Char('='));
+        if (eq > 0 && a != QLatin1String("--set")) {
+            name = a.left(eq);
+            inlineValue = a.mid(eq + 1);
+            hasInline = true;
+        }
+        auto value = [&](QString& out) {
+            if (hasInline) {
+                out = inlineValue;
+                return true;
+            }
+            return takeValue(i, name, out);
+        };
+        QString v;
+        if (name == QLatin1String("--help") || name == QLatin1String("-h"))
+            o.help = true;
+        else if (name == QLatin1String("--version"))
+            o.version = true;
+        else if (name == QLatin1String("--profile")) {
+            if (!value(o.profile))
+                return false;
+        } else if (name == QLatin1String("--rule")) {
+            if (!value(o.rule))
+                return false;
+        } else if (name == QLatin1String("--set")) {
+            if (!value(v))
+                return false;
+            const qsizetype sep = v.indexOf(QLatin1Char('='));
+            if (sep <= 0) {
+                error = QStringLiteral("--set needs KEY=VALUE, got \"%1\"").arg(v);
+                return false;
+            }
+            o.sets.append({v.left(sep), v.mid(sep + 1)});
+        } else if (name == QLatin1String("--folders"))
+            o.folders = true;
+        else if (name == QLatin1String("--no-subfolders"))
+            o.noSubfolders = true;
+        else if (name == QLatin1String("--format")) {
+            if (!value(o.format))
+                return false;
+            if (o.format != QLatin1String("tsv") && o.format != QLatin1String("json")
+                && o.format != QLatin1String("table")) {
+                error = QStringLiteral("--format must be tsv, json or table");
+                return false;
+            }
+        } else if (name == QLatin1String("--yes") || name == QLatin1String("-y"))
+            o.yes = true;
+        else if (name == QLatin1String("--verbose"))
+            o.verbose = true;
+        else if (name == QLatin1String("--import-type")) {
+            if (!value(o.importType))
+                return false;
+            if (o.importType != QLatin1String("files") && o.importType != QLatin1String("folders")) {
+                error = QStringLiteral("--import-type must be files or folders");
+                return false;
+            }
+        } else if (name == QLatin1String("--apply"))
+            o.apply = true;
+        else if (name == QLatin1String("--output")) {
+            if (!value(o.output))
+                return false;
+        } else if (name == QLatin1String("--no-header"))
+            o.noHeader = true;
+        else if (name == QLatin1String("--columns")) {
+            if (!value(v))
+                return false;
+            o.columns = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            for (const QString& c : o.columns) {
+                if (c != QLatin1String("filename") && c != QLatin1String("newfilename")
+                    && c != QLatin1String("location")) {
+                    error = QStringLiteral("unknown column \"%1\" (filename, newfilename, location)").arg(c);
+                    return false;
+                }
+            }
+        } else if (name == QLatin1String("--include-location"))
+            o.includeLocation = true;
+        else {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString cliHelpText()
+{
+    return QStringLiteral(R"(quorvel-cli - rename files and folders in batches, from a shell
+
+Usage:
+  quorvel-cli preview  [options] PATH...     classify only; prints one line per item
+  quorvel-cli apply    [options] PATH...     preview, then rename on disk and write a rename log
+  quorvel-cli import-list FILE [--import-type files|folders] [--apply] [--yes]
+                                             load a tab-separated list (current name, new name,
+                                             folder) and print it; with --apply rename as it says
+  quorvel-cli undo     [LOG] [--yes]         undo a rename log (the newest one when LOG is not given)
+  quorvel-cli logs                           list the rename logs the undo dialog would list
+  quorvel-cli export   --output FILE [--no-header] [--columns filename,newfilename,location]
+                       [--include-location] [options] PATH...
+                                             preview PATHs, then write the list as tab-separated text
+  quorvel-cli settings [options]             print the settings after the options as an XML plist
+  quorvel-cli save-profile FILE [options]    write those settings as a profile
+
+Options:
+  --profile FILE       start from this profile (.qvprofile) instead of the factory defaults
+  --rule FILE          run this rule chain (.qvrule) instead of the selected method
+  --set KEY=VALUE      set one settings key (repeatable, applied in order after --profile);
+                       flags and integers as decimal text, dates as ISO 8601 local time
+                       (2010-03-07T14:05:09), lists as texts separated by ";"; an index key
+                       also sets the flags of its mode (generalOptionIndex=4 selects "reverse")
+  --folders            rename the folders themselves (default: the files)
+  --no-subfolders      do not descend into the folders given
+  --format tsv|json|table
+                       output form (default: table on a terminal, tsv otherwise)
+  --yes                answer YES to every confirmation (apply, undo)
+  --verbose            print progress and timing on stderr
+  --version            print the program's name and version
+  --help               this text
+
+Methods are chosen with --set selectedTab=N: 0 sequences, 1 insert/delete, 2 replace/remove,
+3 prefix/suffix, 4 date and time, 5 general, 6 audio tags, 7 photo metadata,
+8 path components, 9 rename from list (see import-list).
+
+Examples:
+  # Replace blanks by underscores in every file below ~/Pictures, see the result first:
+  quorvel-cli preview --set selectedTab=2 --set replaceRemoveThis=" " \
+      --set replaceRemoveWith=_ --set isReplaceRemoveAllOccurrence=1 ~/Pictures
+  # ... then do it (and keep a log that "quorvel-cli undo" can reverse):
+  quorvel-cli apply --yes --set selectedTab=2 --set replaceRemoveThis=" " \
+      --set replaceRemoveWith=_ --set isReplaceRemoveAllOccurrence=1 ~/Pictures
+  # Number files 001, 002 ... in front of their names:
+  quorvel-cli apply --yes --set selectedTab=0 --set alphaNumericNumericStartWith=1 \
+      --set alphaNumericPaddingMask=000 --set isAlphaNumericPrefix=1 \
+      --set isAlphaNumericSeperator=1 --set alphaNumericSeperator=_ ~/Scans
+  # Names in lower case (general method, option 0, case 2):
+  quorvel-cli preview --set selectedTab=5 --set generalOptionIndex=0 --set generalFileNameCase=2 .
+  # Undo the last batch:
+  quorvel-cli undo --yes
+
+Exit status: 0 done, 1 nothing to rename, 2 usage error, 3 failure.
+Data (logs, profiles, rules) lives under $XDG_DATA_HOME/Tamsel/Quorvel3, the defaults
+store under $XDG_CONFIG_HOME.
+)");
+}

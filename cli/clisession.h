@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/clioptions.h"
+#include "cli/cliuserinterface.h"
+#include "pipeline/controllerstate.h"
+
+#include <QString>
+#include <QStringList>
+
+// One run of quorvel-cli: the controller state, the command-line user interface and the
+// steps the commands share (data folders, preferences, settings from the options, the
+// list from paths, the preview and apply passes), each waiting for its background pass.
+class CliSession {
+public:
+    explicit CliSession(const CliOptions& options);
+
+    ControllerState state;
+    CliUserInterface ui;
+    const CliOptions& options;
+
+    // Data folders and preferences. False with an error text when the folders cannot be
+    // created.
+    bool prepareFolders(QString& error);
+    // --profile, --rule, --set, --folders, --no-subfolders, in that order. Returns an exit
+    // code: Done, Usage (unknown key, bad value) or Failure (unreadable profile or rule).
+    int applySettingsOptions(QString& error);
+    // Adds the paths to the list (made absolute against the working folder).
+    void buildList(const QStringList& paths);
+    // Runs the preview (or the rule preview when a rule was given). False when it could not
+    // start (empty list or an option check failed; the reason was printed).
+    bool runPreview();
+    // Asks for confirmation (unless --yes) and applies. False when nothing was renamed
+    // because the user declined or nothing qualified.
+    bool runApply();
+};

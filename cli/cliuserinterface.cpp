@@ -1,0 +1,83 @@
+#include "cli/cliuserinterface.h"
+
+#include "platform/messages.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void printErr(const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+} // namespace
+
+QString CliUserInterface::alert(AlertStyle style, const QString& title, const QString& message,
+                                const QStringList& buttonKeys)
+{
+    ++alertsShown;
+    lastAlertMessage = message;
+    const char* kind = style == AlertStyle::Critical ? "error" : style == AlertStyle::Warning ? "warning" : "note";
+    printErr(QStringLiteral("%1: %2: %3").arg(QString::fromLatin1(kind), title, message));
+    if (buttonKeys.isEmpty())
+        return QStringLiteral("OK");
+    const QString affirmative = buttonKeys.contains(QStringLiteral("YES")) ? QStringLiteral("YES")
+        : buttonKeys.contains(QStringLiteral("CONTINUE"))                  ? QStringLiteral("CONTINUE")
+                                                                           : buttonKeys.first();
+    if (assumeYes)
+        return affirmative;
+    if (interactive) {
+        QStringList choices;
+        for (const QString& key : buttonKeys)
+            choices << msg(key.toLatin1().constData());
+        std::fprintf(stderr, "%s [%s]? ", "Answer", choices.join(QLatin1Char('/')).toLocal8Bit().constData());
+        std::string line;
+        if (std::getline(std::cin, line)) {
+            const QString answer = QString::fromLocal8Bit(line.c_str()).trimmed();
+            for (const QString& key : buttonKeys) {
+                const QString text = msg(key.toLatin1().constData());
+                if (!answer.isEmpty() && (text.startsWith(answer, Qt::CaseInsensitive)
+                                          || key.startsWith(answer, Qt::CaseInsensitive)))
+                    return key;
+            }
+        }
+    }
+    // Without --yes and without a terminal the cautious answer is taken: the last button
+    // ("NO", "ABORT").
+    return buttonKeys.last();
+}
+
+void CliUserInterface::showCallout(int, const QString& messageKey)
+{
+    printErr(QStringLiteral("error: %1").arg(msg(messageKey.toLatin1().constData())));
+}
+
+void CliUserInterface::passStarted(const QString& progressMessage)
+{
+    if (verbose)
+        printErr(progressMessage);
+}
+
+void CliUserInterface::setProgressMessage(const QString& text)
+{
+    if (verbose)
+        printErr(text);
+}
+
+void CliUserInterface::setCountText(const QString& text)
+{
+    if (verbose)
+        printErr(text);
+}
+
+void CliUserInterface::showTimeTaken(const QString& text)
+{
+    if (verbose)
+        printErr(text);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// quorvel-cli's exit status.
+namespace ExitCode {
+constexpr int Done = 0;
+constexpr int NothingToRename = 1;
+constexpr int Usage = 2;
+constexpr int Failure = 3;
+} // namespace ExitCode

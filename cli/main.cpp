@@ -1,0 +1,39 @@
+// quorvel-cli: the renaming engine without a window. Builds the list from paths with the
+// intake scan, runs the same preview and apply passes as the desktop program and prints
+// one line per item.
+#include "cli/clicommands.h"
+#include "cli/clioptions.h"
+#include "cli/exitcodes.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    Edition::select(Edition::Kind::Quorvel);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel-cli"));
+    Messages::install(Edition::current());
+
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    CliOptions options;
+    QString error;
+    if (!parseCliOptions(args, options, error)) {
+        std::fprintf(stderr, "quorvel-cli: %s\nTry quorvel-cli --help.\n", error.toLocal8Bit().constData());
+        return ExitCode::Usage;
+    }
+    if (options.help) {
+        std::fputs(cliHelpText().toLocal8Bit().constData(), stdout);
+        return ExitCode::Done;
+    }
+    if (options.version) {
+        std::printf("quorvel-cli (%s) %s\n", Edition::current().displayName.toUtf8().constData(),
+                    Edition::current().version.toUtf8().constData());
+        return ExitCode::Done;
+    }
+    return runCliCommand(options);
+}
