@@ -5,45 +5,45 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "platform/plist.h"
+#include "profiles/profilecommands.h"
 
 #include <QHash>
 
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-void printError(const QString& text)
+void printCliError(const QString& text)
 {
     std::fprintf(stderr, "quorvel-cli: %s\n", text.toLocal8Bit().constData());
 }
 
-// The shared start of every command: data folders, preferences and settings options.
-int prepare(CliSession& session)
+int prepareSession(CliSession& session)
 {
     QString error;
     if (!session.prepareFolders(error)) {
-        printError(QStringLiteral("the data folders cannot be created: %1").arg(error));
+        printCliError(QStringLiteral("the data folders cannot be created: %1").arg(error));
         return ExitCode::Failure;
     }
     const int code = session.applySettingsOptions(error);
     if (code != ExitCode::Done)
-        printError(error);
+        printCliError(error);
     return code;
 }
+
+namespace {
 
 int previewOrApply(const CliOptions& options, bool apply)
 {
     if (options.positional.isEmpty()) {
-        printError(QStringLiteral("%1 needs at least one PATH").arg(options.command));
+        printCliError(QStringLiteral("%1 needs at least one PATH").arg(options.command));
         return ExitCode::Usage;
     }
     CliSession session(options);
-    if (const int code = prepare(session); code != ExitCode::Done)
+    if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
-        printError(QStringLiteral("no item to rename was found"));
+        printCliError(QStringLiteral("no item to rename was found"));
         return ExitCode::NothingToRename;
     }
     if (!session.runPreview())
@@ -54,7 +54,7 @@ int previewOrApply(const CliOptions& options, bool apply)
             return ExitCode::NothingToRename;
         }
         if (!session.runApply()) {
-            printError(QStringLiteral("nothing was renamed"));
+            printCliError(QStringLiteral("nothing was renamed"));
             return ExitCode::NothingToRename;
         }
         if (!session.state.currLogFile.isEmpty())
@@ -66,15 +66,27 @@ int previewOrApply(const CliOptions& options, bool apply)
     return ExitCode::Done;
 }
 
+} // namespace
+
+int previewCommand(const CliOptions& options)
+{
+    return previewOrApply(options, false);
+}
+
+int applyCommand(const CliOptions& options)
+{
+    return previewOrApply(options, true);
+}
+
 int settingsCommand(const CliOptions& options)
 {
     CliSession session(options);
-    if (const int code = prepare(session); code != ExitCode::Done)
+    if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
     QString error;
     const QByteArray xml = Plist::write(session.state.settings.getCurrentSettings(), Plist::Format::Xml, &error);
     if (xml.isEmpty()) {
-        printError(error);
+        printCliError(error);
         return ExitCode::Failure;
     }
     std::fwrite(xml.constData(), 1, size_t(xml.size()), stdout);
@@ -84,38 +96,39 @@ int settingsCommand(const CliOptions& options)
 int saveProfileCommand(const CliOptions& options)
 {
     if (options.positional.size() != 1) {
-        printError(QStringLiteral("save-profile needs one FILE"));
+        printCliError(QStringLiteral("save-profile needs one FILE"));
         return ExitCode::Usage;
     }
     CliSession session(options);
-    if (const int code = prepare(session); code != ExitCode::Done)
+    if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
     QString error;
-    if (!Plist::writeFile(options.positional.first(), session.state.settings.getCurrentSettings(),
-                          Plist::Format::Xml, &error)) {
-        printError(QStringLiteral("the profile could not be saved: %1").arg(error));
+    if (!ProfileCommands::writeProfile(session.state, CliSession::absolutePath(options.positional.first()), &error)) {
+        printCliError(QStringLiteral("the profile could not be saved: %1").arg(error));
         return ExitCode::Failure;
     }
     return ExitCode::Done;
 }
 
-} // namespace
-
 int runCliCommand(const CliOptions& options)
 {
     static const QHash<QString, std::function<int(const CliOptions&)>> commands = {
-        {QStringLiteral("preview"), [](const CliOptions& o) { return previewOrApply(o, false); }},
-        {QStringLiteral("apply"), [](const CliOptions& o) { return previewOrApply(o, true); }},
+        {QStringLiteral("preview"), previewCommand},
+        {QStringLiteral("apply"), applyCommand},
         {QStringLiteral("settings"), settingsCommand},
         {QStringLiteral("save-profile"), saveProfileCommand},
+        {QStringLiteral("logs"), logsCommand},
+        {QStringLiteral("undo"), undoCommand},
+        {QStringLiteral("import-list"), importListCommand},
+        {QStringLiteral("export"), exportCommand},
     };
     if (options.command.isEmpty()) {
-        printError(QStringLiteral("no command given; try quorvel-cli --help"));
+        printCliError(QStringLiteral("no command given; try quorvel-cli --help"));
         return ExitCode::Usage;
     }
     const auto it = commands.find(options.command);
     if (it == commands.end()) {
-        printError(QStringLiteral("unknown command \"%1\"; try quorvel-cli --help").arg(options.command));
+        printCliError(QStringLiteral("unknown command \"%1\"; try quorvel-cli --help").arg(options.command));
         return ExitCode::Usage;
     }
     return it.value()(options);

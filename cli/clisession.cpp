@@ -6,9 +6,10 @@
 #include "pipeline/applydriver.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewdriver.h"
-#include "platform/plist.h"
+#include "profiles/rulefile.h"
+#include "profiles/rulepreview.h"
+#include "profiles/settingsloader.h"
 #include "profiles/preferences.h"
-#include "engine/stringutilities.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +28,7 @@ bool CliSession::prepareFolders(QString& error)
 {
     if (!createApplicationFolders(error))
         return false;
+    state.preferences = PreferencesFile::defaultPreferences();
     loadPreferences(state.preferences);
     return true;
 }
@@ -34,23 +36,27 @@ bool CliSession::prepareFolders(QString& error)
 int CliSession::applySettingsOptions(QString& error)
 {
     if (!options.profile.isEmpty()) {
+        SettingsLoader loader(state, ui);
         QString why;
-        const std::optional<QVariant> root = Plist::readFile(options.profile, &why);
-        if (!root || root->userType() != QMetaType::QVariantMap) {
-            error = QStringLiteral("cannot read the profile %1%2").arg(options.profile,
-                                                                       why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+        const ProfileLoadResult loaded = loader.setCurrentSettings(absolutePath(options.profile), &why);
+        if (loaded != ProfileLoadResult::Loaded) {
+            error = QStringLiteral("the profile %1 was not loaded%2")
+                        .arg(options.profile, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
             return ExitCode::Failure;
         }
-        const QVariantMap dict = root->toMap();
-        if (!StringUtilities::isFileVersionMatch(dict.value(QStringLiteral("appVersion")).toString())) {
-            error = QStringLiteral("the profile %1 was saved by an incompatible version").arg(options.profile);
+    }
+    if (!options.rule.isEmpty()) {
+        QList<QVariantMap> steps;
+        QString why;
+        const RuleFile::ReadResult read = RuleFile::read(absolutePath(options.rule), steps, true, &why);
+        if (read != RuleFile::ReadResult::Read) {
+            error = read == RuleFile::ReadResult::Incompatible
+                ? QStringLiteral("the rule file %1 was saved by an incompatible version").arg(options.rule)
+                : QStringLiteral("the rule file %1 cannot be read%2")
+                      .arg(options.rule, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
             return ExitCode::Failure;
         }
-        if (!state.settings.setSettings(dict, &why)) {
-            error = QStringLiteral("the profile %1 could not be loaded: %2").arg(options.profile, why);
-            return ExitCode::Failure;
-        }
-        state.currProfileFile = options.profile;
+        state.rules = steps;
     }
     for (const auto& [key, value] : options.sets) {
         if (!applySetArgument(state.settings, key, value, error))
@@ -63,11 +69,16 @@ int CliSession::applySettingsOptions(QString& error)
     return ExitCode::Done;
 }
 
+QString CliSession::absolutePath(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).isAbsolute() ? path : QDir::current().absoluteFilePath(path));
+}
+
 void CliSession::buildList(const QStringList& paths)
 {
     QStringList absolute;
     for (const QString& p : paths)
-        absolute << QDir::cleanPath(QFileInfo(p).isAbsolute() ? p : QDir::current().absoluteFilePath(p));
+        absolute << absolutePath(p);
     Intake intake(state, ui);
     intake.addFiles(absolute);
     PassRunner::waitUntilIdle(state);
@@ -75,6 +86,12 @@ void CliSession::buildList(const QStringList& paths)
 
 bool CliSession::runPreview()
 {
+    if (!state.rules.isEmpty()) {
+        if (!RulePreview(state, ui).actionPreviewRule())
+            return false;
+        PassRunner::waitUntilIdle(state);
+        return true;
+    }
     PreviewDriver driver(state, ui);
     if (!driver.actionPreview())
         return false;

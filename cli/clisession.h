@@ -24,6 +24,8 @@ public:
     // --profile, --rule, --set, --folders, --no-subfolders, in that order. Returns an exit
     // code: Done, Usage (unknown key, bad value) or Failure (unreadable profile or rule).
     int applySettingsOptions(QString& error);
+    // A path made absolute against the working folder and cleaned (links not resolved).
+    static QString absolutePath(const QString& path);
     // Adds the paths to the list (made absolute against the working folder).
     void buildList(const QStringList& paths);
     // Runs the preview (or the rule preview when a rule was given). False when it could not

@@ -23,8 +23,11 @@ QString CliUserInterface::alert(AlertStyle style, const QString& title, const QS
 {
     ++alertsShown;
     lastAlertMessage = message;
+    const bool answeredByFlag = assumeYes && !buttonKeys.isEmpty();
     const char* kind = style == AlertStyle::Critical ? "error" : style == AlertStyle::Warning ? "warning" : "note";
-    printErr(QStringLiteral("%1: %2: %3").arg(QString::fromLatin1(kind), title, message));
+    // A question that --yes answers is not printed unless asked for.
+    if (!answeredByFlag || verbose)
+        printErr(QStringLiteral("%1: %2: %3").arg(QString::fromLatin1(kind), title, message));
     if (buttonKeys.isEmpty())
         return QStringLiteral("OK");
     const QString affirmative = buttonKeys.contains(QStringLiteral("YES")) ? QStringLiteral("YES")

@@ -1,12 +1,13 @@
 #include "intake/exportsheetcontroller.h"
 
+#include "platform/filemanager.h"
+
 #include "intake/exceptionreason.h"
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
 #include <QDebug>
-#include <QSaveFile>
 
 namespace {
 
@@ -30,16 +31,6 @@ public:
 private:
     ExportSheetController& sheet_;
 };
-
-bool writeThroughSaveFile(const QString& path, const QByteArray& data, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -124,7 +115,7 @@ bool ExportSheetController::exportToPath(const QString& path)
                 progressIndicator(done, total);
         });
         QString error;
-        if (!writeThroughSaveFile(path, data, &error)) {
+        if (!FileManager::writeFileAtomically(path, data, &error)) {
             ui_.alert(AlertStyle::Critical, msg("EXPORTFILESTITLE"), msg("EXPORTFILESEXPORTEDFAILED").arg(error));
             return false;
         }

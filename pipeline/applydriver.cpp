@@ -12,6 +12,7 @@
 #include "platform/userinterface.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QElapsedTimer>
 
 #include <memory>
@@ -215,11 +216,18 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
     int renamed = 0;
     size_t next = 0; // the first item the loop has not reached
     try {
-        state.currLogFile = appendingPathComponent(logFolder, getNewLogFileName());
-        if (log.createLogFile(state.currLogFile, isFiles ? QStringLiteral("FILES") : QStringLiteral("FOLDERS")))
+        // A log folder that is not set (or not absolute) is a log that cannot be created,
+        // never the root or the working folder.
+        const bool hasLogFolder = QDir::isAbsolutePath(logFolder);
+        state.currLogFile = hasLogFolder ? appendingPathComponent(logFolder, getNewLogFileName()) : QString();
+        const QString renamingType = isFiles ? QStringLiteral("FILES") : QStringLiteral("FOLDERS");
+        if (hasLogFolder && log.createLogFile(state.currLogFile, renamingType)) {
             state.currLogFile = log.journalPath();
-        else
+        } else {
+            if (!hasLogFolder)
+                log.beginWithoutJournal(renamingType);
             outcome.aborted = !continueWithoutLog(uiForQuestions);
+        }
 
         if (!outcome.aborted) {
             if (foldersFirst)

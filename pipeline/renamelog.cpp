@@ -112,11 +112,16 @@ void RenameLogJournal::closeJournal()
     }
 }
 
-bool RenameLogJournal::createLogFile(const QString& path, const QString& renamingType)
+void RenameLogJournal::beginWithoutJournal(const QString& renamingType)
 {
-    folder_ = deletingLastPathComponent(path);
-    nameWithHash_ = lastPathComponent(path);
-    journalPath_ = path;
+    folder_.clear();
+    nameWithHash_.clear();
+    journalPath_.clear();
+    prepareDocument(renamingType);
+}
+
+void RenameLogJournal::prepareDocument(const QString& renamingType)
+{
     count_ = 0;
     lastEntryOffset_ = -1;
     body_.clear();
@@ -142,6 +147,14 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     entryWriter_->writeCharacters(QString());
     entryBuffer_->buffer().clear();
     entryBuffer_->seek(0);
+}
+
+bool RenameLogJournal::createLogFile(const QString& path, const QString& renamingType)
+{
+    folder_ = deletingLastPathComponent(path);
+    nameWithHash_ = lastPathComponent(path);
+    journalPath_ = path;
+    prepareDocument(renamingType);
 
     for (int copy = 1; copy <= kMaxCopies; ++copy) {
         const QString candidate = copy == 1
@@ -274,7 +287,7 @@ QByteArray RenameLogJournal::document() const
 
 QString RenameLogJournal::saveLog()
 {
-    if (!entryWriter_)
+    if (!entryWriter_ || folder_.isEmpty())
         return QString();
     QString error;
     QTemporaryFile temp(appendingPathComponent(folder_, QStringLiteral(".quorvel-log-XXXXXX.tmp")));

@@ -44,6 +44,8 @@ public:
     // tried. Returns false, logging "Error in createLogFile : Could not write document out",
     // when no journal could be written; the document still gathers entries in memory.
     bool createLogFile(const QString& path, const QString& renamingType);
+    // Starts the document in memory only, for an apply that has no log folder.
+    void beginWithoutJournal(const QString& renamingType);
 
     enum class EntryResult {
         Added,
@@ -70,6 +72,7 @@ public:
     QByteArray document() const;
 
 private:
+    void prepareDocument(const QString& renamingType);
     // Hands the entries' text to take, chunk by chunk, from the journal or from memory.
     bool forEachBodyChunk(const std::function<bool(const char*, qint64)>& take,
                           QString* error = nullptr) const;

@@ -272,10 +272,15 @@ std::optional<QByteArray> readFile(const QString& path, QString* error)
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error)
 {
+    // The buffer is flushed and checked before the commit: QSaveFile (Qt 6.4) commits a
+    // file whose last buffered write failed half-way (a full disk, a file size limit),
+    // which would put a truncated file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
+    if (!written || !file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("Can't write %1: %2").arg(path, file.errorString());
+        file.cancelWriting();
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 #include "platform/plist.h"
 
+#include "platform/filemanager.h"
+
 #include "platform/plistlimits.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <QtEndian>
 
@@ -415,17 +416,7 @@ bool writeFile(const QString& path, const QVariant& root, Format format, QString
     const QByteArray bytes = write(root, format, error);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("Can't write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, QStringLiteral("Can't write %1: %2").arg(path, file.errorString()));
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return FileManager::writeFileAtomically(path, bytes, error);
 }
 
 } // namespace Plist

@@ -6,7 +6,7 @@
 #include "platform/messages.h"
 #include "platform/plist.h"
 #include "platform/userinterface.h"
-#include "profiles/atomicwrite.h"
+#include "platform/filemanager.h"
 #include "profiles/launchstate.h"
 #include "profiles/settingsloader.h"
 
@@ -42,7 +42,7 @@ bool ProfileCommands::writeProfile(const ControllerState& state, const QString& 
 {
     QString why;
     const QByteArray xml = Plist::write(state.settings.getCurrentSettings(), Plist::Format::Xml, &why);
-    if (xml.isEmpty() || !writeFileWhole(path, xml, &why)) {
+    if (xml.isEmpty() || !FileManager::writeFileAtomically(path, xml, &why)) {
         qWarning().noquote() << QStringLiteral("Error in saveProfile : %1").arg(why);
         if (error)
             *error = why;

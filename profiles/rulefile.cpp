@@ -9,7 +9,7 @@
 #include "platform/messages.h"
 #include "platform/plist.h"
 #include "platform/userinterface.h"
-#include "profiles/atomicwrite.h"
+#include "platform/filemanager.h"
 #include "profiles/ruleshape.h"
 
 #include <QDebug>
@@ -84,7 +84,7 @@ bool write(const QString& path, const QList<QVariantMap>& rules, QString* error)
         return false;
     }
     // One whole document into a temporary file, moved over the target only when complete.
-    return writeFileWhole(path, *document, error);
+    return FileManager::writeFileAtomically(path, *document, error);
 }
 
 ReadResult read(const QString& path, QList<QVariantMap>& steps, bool checkVersion, QString* error)

@@ -459,5 +459,9 @@
     <source>The rename log %1 could not be deleted: %2</source>
     <translation>The rename log %1 could not be deleted: %2</translation>
 </message>
+<message id="UNDOCONFIRM">
+    <source>Undo the %1 rename(s) recorded in %2?</source>
+    <translation>Undo the %1 rename(s) recorded in %2?</translation>
+</message>
 </context>
 </TS>
