@@ -4,6 +4,9 @@
 #include "platform/messages.h"
 
 #include <QCoreApplication>
+#ifdef QUORVEL_GUI_TESTS
+#include <QApplication>
+#endif
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,7 +22,12 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", (root + "/run").constData(), 1);
     setenv("LANG", "en_US.UTF-8", 0);
     setenv("TZ", "UTC", 0);
+#ifdef QUORVEL_GUI_TESTS
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+#else
     QCoreApplication app(argc, argv);
+#endif
     Messages::install(Edition::current());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
