@@ -344,6 +344,22 @@ TEST(Apply, ContinueWithoutALogStillRenames)
     EXPECT_FALSE(outcome.logSaveFailed);
 }
 
+TEST(Apply, NoLogFolderIsALogThatCannotBeCreated)
+{
+    for (const QString& folder : {QString(), QStringLiteral("relative/Logs")}) {
+        ApplyBench b;
+        b.state.preferences.defaultLogFolderPath = folder;
+        b.add(b.tree.file(QStringLiteral("a.txt")), QStringLiteral("b.txt"));
+        b.ui.alertAnswers = {QStringLiteral("CONTINUE")};
+        const ApplyOutcome outcome = b.run();
+        ASSERT_EQ(b.ui.alerts.size(), 1) << folder.toStdString();
+        EXPECT_EQ(b.ui.alerts[0].message, msg("LOGCREATEFAILED"));
+        EXPECT_EQ(outcome.renamedCount, 1);
+        EXPECT_TRUE(outcome.logFile.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative")));
+    }
+}
+
 TEST(Apply, AnExceptionEndsTheLoopAndTheFinishingStepsRun)
 {
     ApplyBench b;
