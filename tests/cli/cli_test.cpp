@@ -1,0 +1,162 @@
+#include "clirunner.h"
+#include "support/temptree.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList kReplaceBlanks = {"--set", "selectedTab=2", "--set", "replaceRemoveThis= ",
+                                    "--set", "replaceRemoveWith=_", "--set",
+                                    "isReplaceRemoveAllOccurrence=1"};
+
+QStringList operator+(QStringList a, const QStringList& b)
+{
+    a.append(b);
+    return a;
+}
+
+} // namespace
+
+TEST(Cli, PreviewPrintsOneTsvLinePerItemAndTouchesNothing)
+{
+    TempTree tree;
+    tree.file("a b.txt");
+    tree.file("sub/c d.txt");
+    tree.file("plain.txt");
+    tree.file(".hidden file");
+    CliRunner cli;
+    const CliResult r = cli.run(QStringList{"preview", "--format", "tsv"} + kReplaceBlanks + QStringList{tree.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QStringList lines = r.lines();
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{tree.at("a b.txt") + "\ta_b.txt", tree.at("plain.txt") + "\tNo Changes",
+                                  tree.at("sub/c d.txt") + "\tc_d.txt"}));
+    EXPECT_EQ(tree.names(), (QStringList{".hidden file", "a b.txt", "plain.txt", "sub"}));
+    EXPECT_FALSE(QDir(cli.logsFolder()).exists() && !QDir(cli.logsFolder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Cli, ApplyRenamesWritesALogAndUndoRestores)
+{
+    TempTree tree;
+    tree.file("a b.txt", "one");
+    tree.file("taken c.txt", "two");
+    tree.file("taken_c.txt", "three");
+    CliRunner cli;
+    const CliResult applied = cli.run(QStringList{"apply", "--yes", "--format", "json"} + kReplaceBlanks + QStringList{tree.path()});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    EXPECT_TRUE(applied.out.contains("\"newFilename\": \"Renaming (OK)\""));
+    EXPECT_TRUE(applied.out.contains("\"newFilename\": \"File Already Exists\""));
+    EXPECT_EQ(tree.names(), (QStringList{"a_b.txt", "taken c.txt", "taken_c.txt"}));
+    EXPECT_EQ(tree.read("taken_c.txt"), "three"); // never replaced
+
+    // The log's path is printed on stderr and the log is listed.
+    const QStringList logs = QDir(cli.logsFolder()).entryList({"*.xml"}, QDir::Files);
+    ASSERT_EQ(logs.size(), 1);
+    EXPECT_TRUE(logs.first().endsWith("-1.xml"));
+    EXPECT_TRUE(applied.err.contains(logs.first()));
+    const CliResult listed = cli.run({"logs", "--format", "tsv"});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_TRUE(listed.out.contains(logs.first()));
+
+    const CliResult undone = cli.run({"undo", "--yes"});
+    ASSERT_EQ(undone.exitCode, 0) << undone.err.toStdString();
+    EXPECT_TRUE(undone.out.contains("1/1 restored"));
+    EXPECT_EQ(tree.names(), (QStringList{"a b.txt", "taken c.txt", "taken_c.txt"}));
+    EXPECT_EQ(cli.run({"logs"}).exitCode, 1); // nothing left to undo
+}
+
+TEST(Cli, ApplyWithoutYesAndWithoutATerminalRenamesNothing)
+{
+    TempTree tree;
+    tree.file("a b.txt");
+    CliRunner cli;
+    const CliResult r = cli.run(QStringList{"apply"} + kReplaceBlanks + QStringList{tree.path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(tree.names(), QStringList{"a b.txt"});
+}
+
+TEST(Cli, ExitStatusesAndMessages)
+{
+    TempTree tree;
+    tree.file("x.txt");
+    CliRunner cli;
+    const CliResult unknownKey = cli.run({"preview", "--set", "noSuchKey=1", tree.path()});
+    EXPECT_EQ(unknownKey.exitCode, 2);
+    EXPECT_TRUE(unknownKey.err.contains("noSuchKey"));
+    EXPECT_EQ(cli.run({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(cli.run({"preview", "--format", "xml", tree.path()}).exitCode, 2);
+    EXPECT_EQ(cli.run({"preview", "--set", "dateTimeCustomDate=yesterday", tree.path()}).exitCode, 2);
+    // Nothing would change: exit 1.
+    EXPECT_EQ(cli.run(QStringList{"preview"} + kReplaceBlanks + QStringList{tree.path()}).exitCode, 1);
+    // An option check that fails (empty search text) is reported, not run.
+    const CliResult check = cli.run({"preview", "--set", "selectedTab=2", tree.path()});
+    EXPECT_EQ(check.exitCode, 2);
+    EXPECT_FALSE(check.err.isEmpty());
+    const CliResult help = cli.run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("import-list"));
+    EXPECT_TRUE(cli.run({"--version"}).out.contains("3."));
+}
+
+TEST(Cli, IndexKeysRunTheirModeSelectors)
+{
+    TempTree tree;
+    tree.file("abc.txt");
+    CliRunner cli;
+    // generalOptionIndex=4 selects "reverse" through its selector.
+    const CliResult r = cli.run({"preview", "--format", "tsv", "--set", "selectedTab=5", "--set",
+                                 "generalOptionIndex=4", tree.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.lines(), QStringList{tree.at("abc.txt") + "\tcba.txt"});
+}
+
+TEST(Cli, SettingsAndSaveProfileRoundTrip)
+{
+    TempTree tree;
+    tree.file("a.txt");
+    CliRunner cli;
+    const QString profile = tree.at("upper.qvprofile");
+    ASSERT_EQ(cli.run({"save-profile", profile, "--set", "selectedTab=5", "--set", "generalOptionIndex=0",
+                       "--set", "generalFileNameCase=1"}).exitCode, 0);
+    const CliResult settings = cli.run({"settings", "--profile", profile});
+    ASSERT_EQ(settings.exitCode, 0) << settings.err.toStdString();
+    EXPECT_TRUE(settings.out.startsWith("<?xml"));
+    EXPECT_TRUE(settings.out.contains("<key>generalFileNameCase</key>"));
+
+    const CliResult r = cli.run({"preview", "--format", "tsv", "--profile", profile, tree.at("a.txt")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.lines(), QStringList{tree.at("a.txt") + "\tA.txt"});
+    EXPECT_EQ(cli.run({"preview", "--profile", tree.at("missing.qvprofile"), tree.path()}).exitCode, 3);
+}
+
+TEST(Cli, ExportThenImportListAndApply)
+{
+    TempTree tree;
+    tree.file("one two.txt", "1");
+    tree.file("three.txt", "3");
+    CliRunner cli;
+    const QString list = tree.at("out/list.txt");
+    QDir().mkpath(tree.at("out"));
+    const CliResult exported = cli.run(QStringList{"export", "--output", list} + kReplaceBlanks + QStringList{tree.at("one two.txt"), tree.at("three.txt")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const QByteArray text = tree.read("out/list.txt");
+    EXPECT_TRUE(text.startsWith("Filename\tNew Filename\tLocation\n"));
+    EXPECT_TRUE(text.contains("one two.txt\tone_two.txt\t" + tree.path().toUtf8() + "\n"));
+
+    const CliResult printed = cli.run({"import-list", list, "--format", "tsv"});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    EXPECT_EQ(tree.names(), (QStringList{"one two.txt", "out", "three.txt"}));
+
+    const CliResult applied = cli.run({"import-list", list, "--apply", "--yes", "--format", "tsv"});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    EXPECT_EQ(tree.names(), (QStringList{"one_two.txt", "out", "three.txt"}));
+    EXPECT_EQ(tree.read("one_two.txt"), "1");
+
+    // Only a header: the list is refused.
+    tree.file("bad.txt", "Filename\tNew Filename\tLocation\n");
+    EXPECT_EQ(cli.run({"import-list", tree.at("bad.txt")}).exitCode, 3);
+    EXPECT_EQ(cli.run({"export", "--output", list, "--columns", "location", "--include-location", tree.path()}).exitCode, 2);
+}

@@ -1,0 +1,41 @@
+#include "clirunner.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+QStringList CliResult::lines() const
+{
+    return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+CliRunner::CliRunner() = default;
+
+QString CliRunner::dataFolder() const
+{
+    return home_.path() + QStringLiteral("/data/Tamsel/Quorvel3");
+}
+
+QString CliRunner::logsFolder() const
+{
+    return dataFolder() + QStringLiteral("/Logs");
+}
+
+CliResult CliRunner::run(const QStringList& args, const QString& workingFolder) const
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    process.setProcessEnvironment(env);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(QUORVEL_BINARY_DIR "/cli/quorvel-cli"), args);
+    process.waitForFinished(120000);
+    CliResult r;
+    r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = QString::fromUtf8(process.readAllStandardOutput());
+    r.err = QString::fromUtf8(process.readAllStandardError());
+    return r;
+}
