@@ -24,6 +24,7 @@ inline FileSystemItem itemNamed(const QString& name, int itemType = 0,
 inline void expectSafeName(const FileSystemItem& item)
 {
     EXPECT_FALSE(item.newFilename.contains(QLatin1Char('/'))) << item.newFilename.toStdString();
-    if (!item.newFilename.isEmpty())
+    if (!item.newFilename.isEmpty()) {
         EXPECT_TRUE(isUsableFileName(item.newFilename)) << item.newFilename.toStdString();
+    }
 }
