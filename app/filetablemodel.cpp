@@ -1,0 +1,162 @@
+#include "app/filetablemodel.h"
+
+#include "engine/filesystemitem.h"
+#include "pipeline/controllerstate.h"
+#include "platform/messages.h"
+
+#include <QColor>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+const QString kIcon = QStringLiteral("icon");
+const QString kNewFilename = QStringLiteral("newFilename");
+
+} // namespace
+
+FileTableModel::FileTableModel(ControllerState& state, QObject* parent)
+    : QAbstractTableModel(parent)
+    , state_(state)
+{
+}
+
+const QStringList& FileTableModel::columnKeys()
+{
+    static const QStringList keys = {kIcon, QStringLiteral("filenameWithExtension"), kNewFilename,
+                                     QStringLiteral("fileLocation"), QStringLiteral("fileType")};
+    return keys;
+}
+
+int FileTableModel::columnOf(const QString& key)
+{
+    return int(columnKeys().indexOf(key));
+}
+
+int FileTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || detached_ ? 0 : state_.list.size();
+}
+
+int FileTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(columnKeys().size());
+}
+
+QVariant FileTableModel::data(const QModelIndex& index, int role) const
+{
+    if (detached_ || !index.isValid() || index.row() >= state_.list.size())
+        return QVariant();
+    const FileSystemItem& item = state_.list.files[size_t(index.row())];
+    const QString& key = columnKeys().at(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return key == kIcon ? QVariant() : QVariant(item.displayField(key));
+    case Qt::DecorationRole:
+        return key == kIcon ? QVariant(icons_.iconFor(item)) : QVariant();
+    case Qt::ForegroundRole:
+        // Errors in red, renamed items in blue; other names keep the palette's text colour.
+        if (key != kNewFilename)
+            return QVariant();
+        if (Status::isError(item.newFilename))
+            return QColor(0xcc, 0x1f, 0x1a);
+        if (item.newFilename == Status::RenamingOK)
+            return QColor(0x1c, 0x5f, 0xd6);
+        return QVariant();
+    case Qt::ToolTipRole:
+        return key == kIcon ? QVariant() : QVariant(FileSystemItem::getDisplayFilePath(item.fullPath));
+    default:
+        return QVariant();
+    }
+}
+
+QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnKeys().size())
+        return QVariant();
+    const QString& key = columnKeys().at(section);
+    if (role == Qt::DisplayRole) {
+        if (key == kIcon)
+            return QString();
+        if (key == QLatin1String("filenameWithExtension"))
+            return msg("FILENAME");
+        if (key == kNewFilename)
+            return msg("NEWFILENAME");
+        if (key == QLatin1String("fileLocation"))
+            return msg("LOCATION");
+        return msg("FILETYPE");
+    }
+    return QVariant();
+}
+
+Qt::ItemFlags FileTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void FileTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (detached_ || column <= 0 || column >= columnKeys().size() || state_.isExecuting.load())
+        return;
+    beginResetModel();
+    state_.list.sortByKey(columnKeys().at(column), order == Qt::AscendingOrder);
+    endResetModel();
+}
+
+QStringList FileTableModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+Qt::DropActions FileTableModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+}
+
+bool FileTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int, const QModelIndex&) const
+{
+    return !detached_ && data && data->hasUrls();
+}
+
+bool FileTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                  const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return false;
+    if (onDropPaths)
+        onDropPaths(paths);
+    return true;
+}
+
+void FileTableModel::detach()
+{
+    if (detached_)
+        return;
+    beginResetModel();
+    detached_ = true;
+    endResetModel();
+}
+
+void FileTableModel::attach()
+{
+    beginResetModel();
+    detached_ = false;
+    endResetModel();
+}
+
+void FileTableModel::reload()
+{
+    if (detached_)
+        return;
+    beginResetModel();
+    endResetModel();
+}

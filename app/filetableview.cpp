@@ -1,0 +1,131 @@
+#include "app/filetableview.h"
+
+#include "platform/messages.h"
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QPainter>
+
+#include <algorithm>
+
+FileTableView::FileTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    setProperty("tag", 12000);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setIconSize(QSize(22, 22));
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(26);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
+}
+
+QList<int> FileTableView::selectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void FileTableView::selectRows(const QList<int>& rows)
+{
+    if (!selectionModel() || !model())
+        return;
+    QItemSelection selection;
+    for (int row : rows) {
+        if (row >= 0 && row < model()->rowCount())
+            selection.select(model()->index(row, 0), model()->index(row, model()->columnCount() - 1));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.isEmpty() && rows.last() < model()->rowCount())
+        selectionModel()->setCurrentIndex(model()->index(rows.last(), 1), QItemSelectionModel::NoUpdate);
+}
+
+bool FileTableView::isDropHintVisible() const
+{
+    return dropHintAllowed_ && model() && model()->rowCount() == 0;
+}
+
+void FileTableView::setDropHintAllowed(bool allowed)
+{
+    dropHintAllowed_ = allowed;
+    viewport()->update();
+}
+
+bool FileTableView::accepts(const QDropEvent* event) const
+{
+    // Nothing dragged out of the list itself, and only what carries URLs.
+    return event->source() != this && event->mimeData() && event->mimeData()->hasUrls() && model()
+        && model()->canDropMimeData(event->mimeData(), Qt::CopyAction, -1, -1, QModelIndex());
+}
+
+void FileTableView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!accepts(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void FileTableView::dragMoveEvent(QDragMoveEvent* event)
+{
+    // A drop anywhere counts as a drop on the whole list.
+    if (!accepts(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void FileTableView::dropEvent(QDropEvent* event)
+{
+    if (!accepts(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    if (model()->dropMimeData(event->mimeData(), Qt::CopyAction, -1, -1, QModelIndex()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FileTableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (!isDropHintVisible())
+        return;
+    QPainter painter(viewport());
+    QColor colour = palette().color(QPalette::Disabled, QPalette::Text);
+    painter.setPen(colour);
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    painter.setFont(font);
+    const QRect area = viewport()->rect().adjusted(24, 24, -24, -24);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, msg("DROPHINT"));
+    colour.setAlpha(90);
+    painter.setPen(QPen(colour, 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(viewport()->rect().adjusted(12, 12, -13, -13), 10, 10);
+}

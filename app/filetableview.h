@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QTableView>
+
+// The file table (control tag 12000): rows selected whole, columns sortable by a click on
+// their header, file URLs from other programs dropped anywhere on it, and the drop hint
+// drawn while the list is empty.
+class FileTableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit FileTableView(QWidget* parent = nullptr);
+
+    // The selected rows in ascending order.
+    QList<int> selectedRows() const;
+    // Selects exactly these rows (the current row becomes the last of them).
+    void selectRows(const QList<int>& rows);
+
+    // Whether the drop hint is drawn: the list is empty and no pass hides it.
+    bool isDropHintVisible() const;
+    void setDropHintAllowed(bool allowed);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool accepts(const QDropEvent* event) const;
+    bool dropHintAllowed_ = true;
+};

@@ -1,0 +1,23 @@
+// quorvel: the desktop program.
+#include "app/quorvelappcontroller.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    Edition::select(Edition::Kind::Quorvel);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(Edition::current().displayName);
+    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    Messages::install(Edition::current());
+
+    QuorvelAppController controller;
+    controller.quitOnTerminationSignals();
+    if (!controller.startUp())
+        return 1;
+    controller.window()->show();
+    return app.exec();
+}

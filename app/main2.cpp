@@ -1,0 +1,22 @@
+// quorvel2: the earlier edition, built from the same sources with fewer features.
+#include "app/quorvelappcontroller.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    Edition::select(Edition::Kind::Quorvel2);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(Edition::current().displayName);
+    Messages::install(Edition::current());
+
+    QuorvelAppController controller;
+    controller.quitOnTerminationSignals();
+    if (!controller.startUp())
+        return 1;
+    controller.window()->show();
+    return app.exec();
+}

@@ -1,0 +1,207 @@
+#include "app/mainwindow.h"
+
+#include "app/busypanel.h"
+#include "app/filetablemodel.h"
+#include "app/filetableview.h"
+#include "app/quorvelappcontroller.h"
+#include "app/settingsbinder.h"
+#include "app/tabs/methodtabs.h"
+#include "app/themeicons.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(QuorvelAppController& controller)
+    : controller_(controller)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowIcon(ThemeIcons::image(QStringLiteral("quorvel")));
+    setUnifiedTitleAndToolBarOnMac(true);
+    binder_ = new SettingsBinder(controller_.state().settings, this);
+
+    createActions();
+    createMenus();
+    createToolBar();
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("listTabsSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(createListPane());
+    splitter_->addWidget(createMethodPane());
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({360, 380});
+    setCentralWidget(splitter_);
+    createStatusBar();
+    connectBinder();
+    resize(1040, 800);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::createListPane()
+{
+    auto* pane = new QWidget(this);
+
+    // The scope of the list: files or folders, with or without subfolders.
+    scopeBar_ = new QWidget(pane);
+    scopeBar_->setObjectName(QStringLiteral("scopeBar"));
+    auto* scope = new QHBoxLayout(scopeBar_);
+    scope->setContentsMargins(0, 0, 0, 0);
+    auto* scopeGroup = new QButtonGroup(scopeBar_);
+    scopeGroup->setObjectName(QStringLiteral("fileFolderIndex"));
+    auto* files = new QRadioButton(msg("SCOPEFILES"), scopeBar_);
+    auto* folders = new QRadioButton(msg("SCOPEFOLDERS"), scopeBar_);
+    files->setObjectName(QStringLiteral("fileFolderIndex_0"));
+    folders->setObjectName(QStringLiteral("fileFolderIndex_1"));
+    files->setToolTip(msg("TIPSCOPEFILES"));
+    folders->setToolTip(msg("TIPSCOPEFOLDERS"));
+    scopeGroup->addButton(files, 0);
+    scopeGroup->addButton(folders, 1);
+    auto* subfolders = new QCheckBox(msg("INCLUDESUBFOLDERS"), scopeBar_);
+    subfolders->setObjectName(QStringLiteral("isIncludeSubFolders"));
+    subfolders->setToolTip(msg("TIPINCLUDESUBFOLDERS"));
+    scope->addWidget(new QLabel(msg("SCOPERENAME"), scopeBar_));
+    scope->addWidget(files);
+    scope->addWidget(folders);
+    scope->addSpacing(16);
+    scope->addWidget(subfolders);
+    scope->addStretch(1);
+
+    table_ = new FileTableView(pane);
+    table_->setObjectName(QStringLiteral("fileTable"));
+    model_ = new FileTableModel(controller_.state(), this);
+    table_->setModel(model_);
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->resizeSection(0, 34);
+    header->resizeSection(1, 260);
+    header->resizeSection(2, 260);
+    header->resizeSection(3, 320);
+    table_->setColumnHidden(FileTableModel::columnOf(QStringLiteral("fileType")), true);
+    table_->setToolTip(msg("TIPFILELIST"));
+    // Keys of the list: Ctrl+Up / Ctrl+Down move, Delete removes.
+    table_->addAction(actions_.moveUp);
+    table_->addAction(actions_.moveDown);
+    table_->addAction(actions_.remove);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    busy_ = new BusyPanel(pane);
+    connect(busy_->cancelButton(), &QPushButton::clicked, actions_.cancel, &QAction::trigger);
+    listStack_ = new QStackedWidget(pane);
+    listStack_->addWidget(table_);
+    listStack_->addWidget(busy_);
+
+    count_ = new QLabel(pane);
+    count_->setObjectName(QStringLiteral("totalNosOfFiles"));
+
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(scopeBar_);
+    layout->addWidget(listStack_, 1);
+    layout->addWidget(count_);
+    return pane;
+}
+
+QWidget* MainWindow::createMethodPane()
+{
+    auto* pane = new QWidget(this);
+    tabs_ = new QTabWidget(pane);
+    tabs_->setObjectName(QStringLiteral("methodTabs"));
+    tabs_->setUsesScrollButtons(true);
+    tabs_->setDocumentMode(false);
+    using Make = QWidget* (*)(QuorvelAppController&);
+    static const Make kTabs[MethodTabs::kCount] = {
+        MethodTabs::sequenceTab,  MethodTabs::insertDeleteTab, MethodTabs::replaceRemoveTab,
+        MethodTabs::prefixSuffixTab, MethodTabs::dateTimeTab, MethodTabs::generalTab,
+        MethodTabs::audioTab,     MethodTabs::photoTab,        MethodTabs::pathComponentsTab,
+        MethodTabs::renameFromListTab};
+    for (int i = 0; i < MethodTabs::kCount; ++i) {
+        QWidget* page = kTabs[i](controller_);
+        page->setObjectName(QStringLiteral("methodTab%1").arg(i));
+        tabs_->addTab(page, msg(MethodTabs::titleKey(i)));
+    }
+
+    auto* help = new QPushButton(ThemeIcons::icon({"help-contents", "help-browser"}, "help-contents"), QString(), pane);
+    help->setObjectName(QStringLiteral("tabHelpButton"));
+    help->setToolTip(msg("TIPTABHELP"));
+    help->setFlat(true);
+    connect(help, &QPushButton::clicked, actions_.help, &QAction::trigger);
+
+    previewGroup_ = new QWidget(pane);
+    previewGroup_->setObjectName(QStringLiteral("previewGroup"));
+    previewGroup_->setProperty("tag", 15000);
+    auto* previewLayout = new QHBoxLayout(previewGroup_);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    auto* preview = new QPushButton(actions_.preview->icon(), msg("ACTIONPREVIEW"), previewGroup_);
+    preview->setObjectName(QStringLiteral("previewButton"));
+    preview->setToolTip(actions_.preview->toolTip());
+    connect(preview, &QPushButton::clicked, actions_.preview, &QAction::trigger);
+    previewLayout->addWidget(preview);
+
+    auto* apply = new QPushButton(actions_.apply->icon(), msg("ACTIONAPPLY"), pane);
+    apply->setObjectName(QStringLiteral("applyButton"));
+    apply->setToolTip(actions_.apply->toolTip());
+    connect(apply, &QPushButton::clicked, actions_.apply, &QAction::trigger);
+    connect(actions_.apply, &QAction::enabledChanged, apply, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    buttons->addWidget(previewGroup_);
+    buttons->addWidget(apply);
+
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(6, 0, 6, 6);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    return pane;
+}
+
+void MainWindow::createStatusBar()
+{
+    time_ = new QLabel(this);
+    time_->setObjectName(QStringLiteral("lastActionTimeTaken"));
+    statusBar()->addWidget(time_, 1);
+    flag_ = new QLabel(this);
+    flag_->setObjectName(QStringLiteral("languageFlag"));
+    flag_->setProperty("tag", 1000);
+    statusBar()->addPermanentWidget(flag_);
+}
+
+void MainWindow::connectBinder()
+{
+    binder_->setGroupHandler(QStringLiteral("fileFolderIndex"),
+                             [this](int id) { controller_.filesFoldersOptionChanged(id); });
+    binder_->bind(scopeBar_);
+    binder_->bind(tabs_);
+    binder_->onUserChange = [this](const QString&) { updateCommands(); };
+    connect(tabs_, &QTabWidget::currentChanged, &controller_, &QuorvelAppController::actionChanged);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, &controller_,
+            &QuorvelAppController::tableViewSelectionDidChange);
+    connect(model_, &QAbstractItemModel::modelReset, &controller_, &QuorvelAppController::tableViewSelectionDidChange);
+    model_->onDropPaths = [this](const QStringList& paths) { controller_.tableViewAcceptDrop(paths); };
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is the Quit command: a running pass is cancelled and finished,
+    // then the termination steps run.
+    controller_.quit();
+    event->accept();
+}

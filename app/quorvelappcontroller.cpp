@@ -1,0 +1,83 @@
+#include "app/quorvelappcontroller.h"
+
+#include "app/filetablemodel.h"
+#include "app/filetableview.h"
+#include "app/mainwindow.h"
+#include "app/qtuserinterface.h"
+#include "app/unixsignals.h"
+#include "intake/intake.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+#include "profiles/profilecommands.h"
+#include "profiles/settingsloader.h"
+
+#include <QHeaderView>
+
+QuorvelAppController::QuorvelAppController(QObject* parent)
+    : QObject(parent)
+{
+    window_ = std::make_unique<MainWindow>(*this);
+    ui_ = std::make_unique<QtUserInterface>(*this, *window_);
+    intake_ = std::make_unique<Intake>(state_, *ui_);
+    loader_ = std::make_unique<SettingsLoader>(state_, *ui_);
+    profiles_ = std::make_unique<ProfileCommands>(state_, *ui_, *loader_);
+    loader_->onTabChanged = [this](int tab) { emit profileLoaded(tab); };
+    loader_->saveCurrentProfile = [this] { return profiles_->saveProfile(); };
+    profiles_->onDefaultsRestored = [this] { restoreLivePreviewOptions(); };
+
+    quickPreviewTimer_.setSingleShot(true);
+    connect(&quickPreviewTimer_, &QTimer::timeout, this, &QuorvelAppController::quickPreviewTimerMethod);
+    state_.settings.setChangeObserver([this](const QString& key, const QVariant& oldValue, const QVariant& newValue) {
+        settingsChanged(key, oldValue, newValue);
+    });
+    ui_->helpPageHandler = [this](const QString& page) { showHelpPage(page); };
+}
+
+QuorvelAppController::~QuorvelAppController()
+{
+    state_.settings.setChangeObserver(nullptr);
+}
+
+QMainWindow* QuorvelAppController::window()
+{
+    return window_.get();
+}
+
+void QuorvelAppController::passStarted()
+{
+    // A pass supersedes a pending live recomputation, which would otherwise clear the
+    // statuses of a full preview right after it ended.
+    quickPreviewTimer_.stop();
+    window_->setExecuting(true);
+    emit executingChanged(true);
+}
+
+void QuorvelAppController::passEnded()
+{
+    window_->setExecuting(false);
+    reloadTable();
+    emit executingChanged(false);
+}
+
+QString QuorvelAppController::selectedCountText() const
+{
+    return msg(state_.isFolders() ? "TOTALFOLDERSSELECTED" : "TOTALFILESSELECTED").arg(state_.list.size());
+}
+
+void QuorvelAppController::reloadTable()
+{
+    window_->model()->reload();
+    if (state_.list.isEmpty())
+        window_->table()->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    window_->setCountText(selectedCountText());
+    window_->table()->viewport()->update();
+    window_->updateCommands();
+    emit listReloaded();
+}
+
+void QuorvelAppController::tableViewSelectionDidChange()
+{
+    if (state_.isExecuting.load())
+        return;
+    window_->updateCommands();
+}

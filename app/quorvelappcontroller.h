@@ -1,0 +1,188 @@
+#pragma once
+
+#include "metadata/metadatacatalogue.h"
+#include "pipeline/controllerstate.h"
+#include "pipeline/livepreview.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class Intake;
+class MainWindow;
+class MetaDataField;
+class ProfileCommands;
+class QDockWidget;
+class QMainWindow;
+class QtUserInterface;
+class SettingsLoader;
+class UnixSignals;
+struct PasteboardItemsController;
+
+// The application controller: the state the program owns for its whole life and the
+// operations of the window, each a short forwarder to the subsystem that does the work
+// (PreviewDriver, ApplyDriver, Intake, SettingsLoader, ProfileCommands, LaunchState,
+// RulePreview, MaskCommands, LivePreview ...). Its operations are grouped by concern:
+// quorvelappcontroller_actions.cpp (list and pass commands), _intake.cpp (paths
+// entering the list), _masks.cpp (photo and audio masks, extension lists, rename from
+// list), _profiles.cpp, _livepreview.cpp, _logs.cpp and _applicationutilities.cpp
+// (start-up, termination, title, help).
+//
+// Every entry point that changes the list, the settings or the rules, or starts a pass,
+// does nothing while a pass is executing.
+class QuorvelAppController : public QObject {
+    Q_OBJECT
+public:
+    explicit QuorvelAppController(QObject* parent = nullptr);
+    ~QuorvelAppController() override;
+
+    ControllerState& state() { return state_; }
+    QtUserInterface& ui() { return *ui_; }
+    QMainWindow* window();
+    MainWindow& mainWindow() { return *window_; }
+    Intake& intake() { return *intake_; }
+    SettingsLoader& settingsLoader() { return *loader_; }
+    ProfileCommands& profileCommands() { return *profiles_; }
+    MetaDataCatalogue& metaDataList() { return metaDataList_; }
+    LivePreviewOptions& livePreviewOptions() { return livePreview_; }
+
+    // The rules drawer, made by whoever builds it (nullptr until then). While it is shown
+    // and the rules hold a step, Preview runs the rules.
+    QPointer<QDockWidget> rulesDrawer;
+
+    // --- Application utilities (start-up, termination) -------------------------------
+    // The start-up sequence: data folders (a failure shows "APPLICATIONINITTITLE" and
+    // returns false: the program must end), defaults, preferences, the last profile or
+    // settings and the rule chain, the live preview options, the title and the flag.
+    bool startUp();
+    // The termination steps: editing ended, the current profile saved when wanted,
+    // "DEFAULTS", "LASTPROFILE" and "LASTRULE" stored. Runs once.
+    void applicationShouldTerminate();
+    // Quit, the window's close, SIGTERM and SIGINT: a running pass is cancelled and
+    // waited for (so an apply finishes its log), then the termination steps run and the
+    // event loop ends.
+    void quit();
+    bool hasTerminated() const { return terminated_; }
+    // SIGTERM and SIGINT quit as the Quit command does.
+    void quitOnTerminationSignals();
+    void updateWindowTitle();
+    // The flag picture of the first preferred language ("French_Flag" ...).
+    static QString flagImageName(const QString& language);
+    // Help for the selected tab (no page for tab 3).
+    void showTabHelp();
+    static QString helpPage(int tab);
+    // Shows a help page by name ("ChooseItems.html") with helpViewer.
+    void showHelpPage(const QString& page);
+    // The help window, set by whoever provides it.
+    std::function<void(const QString& page)> helpViewer;
+
+    // --- Actions: passes ---------------------------------------------------------------
+    void actionPreview();
+    void actionApply();
+    void cancelProcess();
+    // The method tab changed (the user picked it).
+    void actionChanged(int tab);
+
+    // --- Actions: the list -------------------------------------------------------------
+    void RemoveFiles();
+    void clearFilesFolders();
+    void moveUp();
+    void moveDown();
+    void tableViewSelectionDidChange();
+    // The list's contents changed: model, count line, drop hint, commands.
+    void reloadTable();
+    // The count line with "TOTALFILESSELECTED" / "TOTALFOLDERSSELECTED".
+    QString selectedCountText() const;
+
+    // --- Intake ------------------------------------------------------------------------
+    void addFilesFolders();
+    // Paths dropped on the list: a run in the current scope.
+    void tableViewAcceptDrop(const QStringList& paths);
+    // "Add from file manager": the paths copied in a file manager (the clipboard).
+    void addFilesFoldersFromFinder();
+    // Paths from outside (file manager selection, services entry, opened documents): a
+    // folder among them opens the choice dialog (when the edition has it).
+    void loadFiles(const QStringList& paths);
+    void PasteboardItemsControllerDidFinish(const PasteboardItemsController& choice);
+    // The files/folders radio: the scope changes and the list is emptied.
+    void filesFoldersOptionChanged(int tag);
+
+    // --- Photo and audio masks, extension lists, rename from list ----------------------
+    void photoRenamingMaskEditor();
+    void photoExtensionEditor();
+    void id3ExtensionEditor();
+    // The quick photo mask commands, by number: 0 date, 1 time, 2 device make, 3 device
+    // model, 4 dimensions, 5 file name.
+    void photoRenamingMaskQuick(int command);
+    void photoRenamingMaskClear();
+    void id3RenamingMaskActions(int menuTag);
+    void id3RenamingMaskClear();
+    void PhotoRenamingMaskEditorControllerDidFinish(const QList<MetaDataField>& metadataFields);
+    void ExtensionsEditorControllerDidFinish(const QStringList& extensions, int itemType);
+    void browseRenameFile();
+    void loadRenameFile();
+    void importTypeChanged(int tag);
+
+    // --- Profiles ----------------------------------------------------------------------
+    void saveProfile();
+    void saveAsProfile();
+    void loadProfile();
+    void loadEmptyProfile();
+    void loadDefaultProfile();
+
+    // --- Live preview ------------------------------------------------------------------
+    // The toolbar command: off when on; the options dialog when off.
+    void showLivePreview();
+    // The options dialog, whether live preview is on or off (the menu command).
+    void showLivePreviewOptions();
+    // The options dialog's confirm and cancel.
+    void applyLivePreview(bool allFiles, const QString& filesLimit);
+    void closeLivePreview();
+    // The pending recomputation (at most one).
+    QTimer& quickPreviewTimer() { return quickPreviewTimer_; }
+    void quickPreviewTimerMethod();
+
+    // --- Logs --------------------------------------------------------------------------
+    void showLogsFolder();
+
+signals:
+    // A pass started or ended (the rules drawer saves or restores its controls).
+    void executingChanged(bool executing);
+    // The user picked another method tab (the drawer's tabChanged).
+    void methodTabChanged(int tab);
+    // A profile was loaded or the settings reset (the drawer's profileLoaded).
+    void profileLoaded(int tab);
+    // The rules changed as a whole (the drawer reloads).
+    void rulesReloaded(bool selectTopRow);
+    // The list was redrawn as a whole (after a pass, a load, a clear).
+    void listReloaded();
+
+private:
+    friend class QtUserInterface;
+    void passStarted();
+    void passEnded();
+    void settingsChanged(const QString& key, const QVariant& oldValue, const QVariant& newValue);
+    void startQuickPreviewTimer(int milliseconds);
+    void afterIntake();
+    bool routesPreviewToRules() const;
+    void showMovedRows(const QList<int>& rows);
+    void restoreLivePreviewOptions();
+
+    ControllerState state_;
+    MetaDataCatalogue metaDataList_;
+    LivePreviewOptions livePreview_;
+    QTimer quickPreviewTimer_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<QtUserInterface> ui_;
+    std::unique_ptr<Intake> intake_;
+    std::unique_ptr<SettingsLoader> loader_;
+    std::unique_ptr<ProfileCommands> profiles_;
+    std::unique_ptr<UnixSignals> signals_;
+    QString lastAddFolder_;
+    bool terminated_ = false;
+    bool quitting_ = false;
+};

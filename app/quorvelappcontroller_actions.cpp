@@ -1,0 +1,127 @@
+// The list and pass commands of the window.
+#include "app/quorvelappcontroller.h"
+
+#include "app/filetableview.h"
+#include "app/mainwindow.h"
+#include "app/qtuserinterface.h"
+#include "intake/intake.h"
+#include "pipeline/applydriver.h"
+#include "pipeline/previewdriver.h"
+#include "platform/edition.h"
+#include "profiles/rulepreview.h"
+
+#include <QDockWidget>
+#include <QHeaderView>
+
+namespace {
+constexpr int kListControlTag = 12000;
+constexpr int kRulePreviewDelayMs = 500;
+} // namespace
+
+bool QuorvelAppController::routesPreviewToRules() const
+{
+    return Edition::current().hasRulesDrawer && rulesDrawer && rulesDrawer->isVisible() && !state_.rules.isEmpty();
+}
+
+void QuorvelAppController::actionPreview()
+{
+    if (state_.isExecuting.load() || state_.selectedTab() == 9)
+        return;
+    if (routesPreviewToRules()) {
+        QTimer::singleShot(kRulePreviewDelayMs, this, [this] {
+            if (!state_.isExecuting.load())
+                RulePreview(state_, *ui_).actionPreviewRule();
+        });
+        return;
+    }
+    PreviewDriver(state_, *ui_).actionPreview();
+}
+
+void QuorvelAppController::actionApply()
+{
+    if (state_.isExecuting.load())
+        return;
+    ApplyDriver(state_, *ui_).actionApply();
+    window_->updateCommands();
+}
+
+void QuorvelAppController::cancelProcess()
+{
+    PreviewDriver::cancelProcess(state_);
+}
+
+void QuorvelAppController::actionChanged(int tab)
+{
+    if (state_.isExecuting.load()) {
+        window_->showSettings(); // the tab stays where the pass found it
+        return;
+    }
+    state_.settings.setInteger(QStringLiteral("selectedTab"), tab);
+    state_.settings.clearRenameFile();
+    state_.isHasFilesForRenaming = false;
+    window_->showSettings();
+    emit methodTabChanged(tab);
+}
+
+void QuorvelAppController::RemoveFiles()
+{
+    if (state_.isExecuting.load())
+        return;
+    FileTableView* table = window_->table();
+    const QList<int> rows = table->selectedRows();
+    if (rows.isEmpty()) {
+        if (!ui_->isCalloutShown())
+            ui_->showCallout(kListControlTag, QStringLiteral("NOITEMSTOREMOVE"));
+        return;
+    }
+    ui_->hideCallout();
+    state_.list.removeRows(rows);
+    reloadTable();
+    table->setFocus(Qt::OtherFocusReason);
+}
+
+void QuorvelAppController::clearFilesFolders()
+{
+    if (!intake_->clearFilesFolders())
+        return;
+    window_->setTimeText(QString());
+}
+
+void QuorvelAppController::moveUp()
+{
+    if (state_.isExecuting.load())
+        return;
+    const QList<int> rows = window_->table()->selectedRows();
+    if (rows.isEmpty() || rows.first() == 0)
+        return;
+    showMovedRows(state_.list.moveUp(rows));
+}
+
+void QuorvelAppController::moveDown()
+{
+    if (state_.isExecuting.load())
+        return;
+    const QList<int> rows = window_->table()->selectedRows();
+    if (rows.isEmpty() || rows.last() >= state_.list.size() - 1)
+        return;
+    showMovedRows(state_.list.moveDown(rows));
+}
+
+void QuorvelAppController::showMovedRows(const QList<int>& rows)
+{
+    // The order is now the user's: no column sort is shown.
+    FileTableView* table = window_->table();
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    reloadTable();
+    table->selectRows(rows);
+    if (!rows.isEmpty())
+        table->scrollTo(table->model()->index(rows.last(), 1));
+    table->setFocus(Qt::OtherFocusReason);
+    window_->updateCommands();
+}
+
+void QuorvelAppController::filesFoldersOptionChanged(int tag)
+{
+    if (!intake_->filesFoldersOptionChanged(tag))
+        window_->showSettings(); // refused during a pass: the radio shows the scope again
+}
