@@ -1,0 +1,100 @@
+#include "app/dialogs/exportdialog.h"
+
+#include "app/dialogs/dialogwidgets.h"
+#include "platform/messages.h"
+#include "platform/userinterface.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+using namespace DialogWidgets;
+
+ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* parent)
+    : Sheet(parent)
+    , ui_(ui)
+    , controller_(state, ui)
+{
+    setObjectName(QStringLiteral("ExportSheet"));
+    setWindowTitle(msg("EXPORTFILESTITLE"));
+
+    auto* layout = new QVBoxLayout(this);
+    const auto addSwitch = [&](const char* name, const char* label, bool ExportSheetController::*value) {
+        auto* box = new QCheckBox(msg(label), this);
+        box->setObjectName(QString::fromLatin1(name));
+        connect(box, &QCheckBox::clicked, this, [this, value](bool checked) { controller_.*value = checked; });
+        switches_.append(box);
+        layout->addWidget(box);
+    };
+    addSwitch("isFilename", "Current names", &ExportSheetController::isFilename);
+    addSwitch("isNewFilename", "New names", &ExportSheetController::isNewFilename);
+    addSwitch("isLocation", "Folders", &ExportSheetController::isLocation);
+    addSwitch("isIncludeLocation", "Full paths in the name columns", &ExportSheetController::isIncludeLocation);
+    addSwitch("addColumnNamesInHeader", "Column names in the first line", &ExportSheetController::addColumnNamesInHeader);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progressIndicator"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    layout->addWidget(progress_);
+    controller_.progressIndicator = [this](int value, int maximum) {
+        progress_->setRange(0, qMax(maximum, 1));
+        progress_->setValue(value);
+        paintNow(progress_);
+    };
+
+    export_ = makeButton(this, "Export...", [this] { startExport(); });
+    export_->setObjectName(QStringLiteral("exportButton"));
+    close_ = makeButton(this, "Close", [this] { reject(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makeButton(this, "Help", [this] { ui_.openDocument(QStringLiteral("Export.html")); }));
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    buttons->addWidget(export_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    refresh();
+}
+
+QCheckBox* ExportDialog::switchNamed(const QString& name) const
+{
+    for (QCheckBox* box : switches_) {
+        if (box->objectName() == name)
+            return box;
+    }
+    return nullptr;
+}
+
+void ExportDialog::startExport()
+{
+    if (controller_.isExporting)
+        return;
+    controller_.isExporting = true;
+    refresh();
+    QTimer::singleShot(exportDelayMs, this, [this] {
+        controller_.exportList();
+        refresh();
+    });
+}
+
+void ExportDialog::refresh()
+{
+    const bool values[] = {controller_.isFilename, controller_.isNewFilename, controller_.isLocation,
+                           controller_.isIncludeLocation, controller_.addColumnNamesInHeader};
+    for (int i = 0; i < switches_.size(); ++i) {
+        const QSignalBlocker blocker(switches_.at(i));
+        switches_.at(i)->setChecked(values[i]);
+        switches_.at(i)->setEnabled(!controller_.isExporting);
+    }
+    export_->setEnabled(!controller_.isExporting);
+    close_->setEnabled(!controller_.isExporting);
+    if (controller_.isExporting && progress_->maximum() <= 1 && progress_->value() == 0)
+        progress_->setRange(0, 0); // busy until the first item is written
+    else if (!controller_.isExporting)
+        progress_->setRange(0, 1);
+}

@@ -1,0 +1,46 @@
+#include "app/dialogs/rulestable.h"
+
+#include "app/dialogs/listtablemodel.h"
+#include "pipeline/controllerstate.h"
+#include "platform/messages.h"
+#include "platform/numbers.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace RulesTable {
+
+ListTableModel* makeModel(ControllerState& state, QObject* parent)
+{
+    auto* model = new ListTableModel(
+        {{QStringLiteral("isActive"), msg("Active"), true},
+         {QStringLiteral("rule"), msg("Rule")},
+         {QStringLiteral("type"), msg("Type")}},
+        [&state] { return int(state.rules.size()); },
+        [&state](int row, const QString& id) {
+            // Kinds and types are stored values; their shown text may be translated.
+            return msg(state.rules.at(row).value(id).toString().toUtf8().constData());
+        },
+        parent);
+    model->isChecked = [&state](int row, const QString& id) {
+        return intValue(state.rules.at(row).value(id).toString()) != 0;
+    };
+    return model;
+}
+
+QTableView* makeView(ListTableModel* model, QWidget* parent)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(QStringLiteral("ruleTableView"));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    return view;
+}
+
+} // namespace RulesTable

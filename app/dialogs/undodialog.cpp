@@ -1,0 +1,100 @@
+#include "app/dialogs/undodialog.h"
+
+#include "app/dialogs/dialogwidgets.h"
+#include "app/dialogs/listtablemodel.h"
+#include "platform/messages.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace DialogWidgets;
+
+UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* parent)
+    : Sheet(parent)
+    , controller_(state, ui)
+{
+    setObjectName(QStringLiteral("UndoSheet"));
+    setWindowTitle(msg("UNDOFILESFOLDERSTITLE"));
+
+    model_ = new ListTableModel(
+        {{QStringLiteral("logFileName"), msg("Log File")},
+         {QStringLiteral("dateCreated"), msg("Date Created")},
+         {QStringLiteral("filesCount"), msg("Renamed Items")}},
+        [this] { return int(controller_.logFiles.size()); },
+        [this](int row, const QString& id) {
+            const LogFileEntry& entry = controller_.logFiles.at(row);
+            if (id == QLatin1String("logFileName"))
+                return entry.logFileName;
+            if (id == QLatin1String("dateCreated"))
+                return entry.dateCreated;
+            return QString::number(entry.filesCount);
+        },
+        this);
+
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("logFilesList"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    sortOnHeaderClick(table_, [this](int column, bool ascending) {
+        controller_.sortByColumn(model_->identifier(column), ascending);
+    });
+    onRowSelected(table_, [this](int row) { controller_.tableViewSelectionDidChange(row); });
+
+    logTotalNosOfFiles_ = new QLabel(this);
+    logTotalNosOfFiles_->setObjectName(QStringLiteral("logTotalNosOfFiles"));
+    totalFilesInLog_ = new QLabel(this);
+    totalFilesInLog_->setObjectName(QStringLiteral("totalFilesInLog"));
+    progressIndicator_ = new QProgressBar(this);
+    progressIndicator_->setObjectName(QStringLiteral("progressIndicator"));
+    progressIndicator_->setRange(0, 0); // busy
+    progressIndicator_->setTextVisible(false);
+    progressIndicator_->setMaximumWidth(80);
+    progressIndicator_->setVisible(false);
+
+    auto* status = new QHBoxLayout;
+    status->addWidget(logTotalNosOfFiles_);
+    status->addStretch();
+    status->addWidget(totalFilesInLog_);
+    status->addWidget(progressIndicator_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, "Open...", [this] { controller_.openLogFile(); }));
+    buttons->addWidget(makeButton(this, "View", [this] { controller_.viewLogFileContent(); }));
+    buttons->addWidget(makeButton(this, "Delete", [this] { controller_.deleteLogFile(); }));
+    buttons->addStretch();
+    buttons->addWidget(makeButton(this, "Close", [this] { reject(); }));
+    QPushButton* undo = makeButton(this, "Undo", [this] { controller_.undoRenaming(); });
+    undo->setObjectName(QStringLiteral("undoButton"));
+    buttons->addWidget(undo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(status);
+    layout->addLayout(buttons);
+    resize(640, 400);
+
+    controller_.changed = [this] { refresh(); };
+    controller_.awakeFromNib();
+}
+
+void UndoDialog::refresh()
+{
+    model_->reload();
+    selectRowQuietly(table_, controller_.selectedRow);
+    logTotalNosOfFiles_->setText(controller_.logTotalNosOfFiles);
+    totalFilesInLog_->setText(controller_.totalFilesInLog);
+    progressIndicator_->setVisible(controller_.isUndoing);
+    // Checking and undoing run right after this on the main thread: show their state now.
+    paintNow(this);
+}

@@ -1,0 +1,88 @@
+#include "profiles/preferencessheetcontroller.h"
+
+#include "pipeline/controllerstate.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+#include "platform/userinterface.h"
+#include "profiles/preferences.h"
+
+PreferencesSheetController::PreferencesSheetController(ControllerState& state, UserInterface& ui)
+    : state_(state)
+    , ui_(ui)
+{
+}
+
+void PreferencesSheetController::notify()
+{
+    if (changed)
+        changed();
+}
+
+bool PreferencesSheetController::browse(QString& folder, const char* titleKey)
+{
+    PanelOptions options;
+    options.title = msg(titleKey);
+    options.directory = folder;
+    options.canChooseFiles = false;
+    options.canChooseDirectories = true;
+    options.allowsMultipleSelection = false;
+    options.canCreateDirectories = true;
+    const QStringList chosen = ui_.openPanel(options);
+    if (chosen.isEmpty() || chosen.last().isEmpty())
+        return false;
+    folder = chosen.last();
+    notify();
+    return true;
+}
+
+bool PreferencesSheetController::browseLogFolderPath()
+{
+    return browse(state_.preferences.defaultLogFolderPath, "CHOOSELOGFOLDERPATHTITLE");
+}
+
+bool PreferencesSheetController::browseProfileFolderPath()
+{
+    return browse(state_.preferences.defaultProfileFolderPath, "CHOOSEPROFILEFOLDERPATHTITLE");
+}
+
+bool PreferencesSheetController::browseRulesFolderPath()
+{
+    return browse(state_.preferences.defaultRulesFolderPath, "CHOOSERULEFOLDERPATHTITLE");
+}
+
+void PreferencesSheetController::setDefaultLogFolderPath(const QString& path)
+{
+    state_.preferences.defaultLogFolderPath = path;
+}
+
+void PreferencesSheetController::setDefaultProfileFolderPath(const QString& path)
+{
+    state_.preferences.defaultProfileFolderPath = path;
+}
+
+void PreferencesSheetController::setDefaultRulesFolderPath(const QString& path)
+{
+    state_.preferences.defaultRulesFolderPath = path;
+}
+
+void PreferencesSheetController::setAutomaticSaveCurrProfile(bool on)
+{
+    state_.preferences.automaticSaveCurrProfile = on;
+}
+
+bool PreferencesSheetController::applyPreferences()
+{
+    ui_.endEditing();
+    const QString title = Edition::current().displayName + msg("PREFERENCESTITLE");
+    if (!savePreferences(state_.preferences)) {
+        ui_.alert(AlertStyle::Critical, title, msg("PREFERENCESSAVEFAILED"));
+        return false;
+    }
+    ui_.alert(AlertStyle::Informational, title, msg("PREFERENCESSAVEDMESSAGE"));
+    return true;
+}
+
+void PreferencesSheetController::showHelp()
+{
+    ui_.openDocument(QStringLiteral("Preferences.html"));
+}
