@@ -463,5 +463,821 @@
     <source>Undo the %1 rename(s) recorded in %2?</source>
     <translation>Die %1 in %2 aufgezeichnete(n) Umbenennung(en) rückgängig machen?</translation>
 </message>
+<message id="MENUFILE">
+    <source>&amp;File</source>
+    <translation>&amp;Datei</translation>
+</message>
+<message id="MENUEDIT">
+    <source>&amp;Edit</source>
+    <translation>&amp;Bearbeiten</translation>
+</message>
+<message id="MENURENAME">
+    <source>&amp;Rename</source>
+    <translation>&amp;Umbenennen</translation>
+</message>
+<message id="MENURULES">
+    <source>R&amp;ules</source>
+    <translation>Re&amp;geln</translation>
+</message>
+<message id="MENUTOOLS">
+    <source>&amp;Tools</source>
+    <translation>E&amp;xtras</translation>
+</message>
+<message id="MENUHELP">
+    <source>&amp;Help</source>
+    <translation>&amp;Hilfe</translation>
+</message>
+<message id="TOOLBAR">
+    <source>Main toolbar</source>
+    <translation>Hauptwerkzeugleiste</translation>
+</message>
+<message id="ACTIONADD">
+    <source>Add…</source>
+    <translation>Hinzufügen…</translation>
+</message>
+<message id="ACTIONADDFROMFILEMANAGER">
+    <source>Add Copied Items</source>
+    <translation>Kopierte Objekte hinzufügen</translation>
+</message>
+<message id="ACTIONCLEAR">
+    <source>Clear List</source>
+    <translation>Liste leeren</translation>
+</message>
+<message id="ACTIONREMOVE">
+    <source>Remove</source>
+    <translation>Entfernen</translation>
+</message>
+<message id="ACTIONMOVEUP">
+    <source>Move Up</source>
+    <translation>Nach oben</translation>
+</message>
+<message id="ACTIONMOVEDOWN">
+    <source>Move Down</source>
+    <translation>Nach unten</translation>
+</message>
+<message id="ACTIONPREVIEW">
+    <source>Preview</source>
+    <translation>Vorschau</translation>
+</message>
+<message id="ACTIONAPPLY">
+    <source>Rename</source>
+    <translation>Umbenennen</translation>
+</message>
+<message id="ACTIONCANCEL">
+    <source>Cancel</source>
+    <translation>Abbrechen</translation>
+</message>
+<message id="ACTIONLIVEPREVIEW">
+    <source>Live Preview</source>
+    <translation>Live-Vorschau</translation>
+</message>
+<message id="ACTIONLIVEPREVIEWOPTIONS">
+    <source>Live Preview Options…</source>
+    <translation>Optionen der Live-Vorschau…</translation>
+</message>
+<message id="ACTIONLOADPROFILE">
+    <source>Open Profile…</source>
+    <translation>Profil öffnen…</translation>
+</message>
+<message id="ACTIONSAVEPROFILE">
+    <source>Save Profile</source>
+    <translation>Profil speichern</translation>
+</message>
+<message id="ACTIONSAVEASPROFILE">
+    <source>Save Profile As…</source>
+    <translation>Profil speichern unter…</translation>
+</message>
+<message id="ACTIONDEFAULTSETTINGS">
+    <source>Factory Settings</source>
+    <translation>Werkseinstellungen</translation>
+</message>
+<message id="ACTIONLASTSETTINGS">
+    <source>Settings of the Last Session</source>
+    <translation>Einstellungen der letzten Sitzung</translation>
+</message>
+<message id="ACTIONSHOWLOGS">
+    <source>Show Rename Logs Folder</source>
+    <translation>Ordner der Protokolle zeigen</translation>
+</message>
+<message id="ACTIONHELP">
+    <source>Help for This Method</source>
+    <translation>Hilfe zu dieser Methode</translation>
+</message>
+<message id="ACTIONABOUT">
+    <source>About Quorvel</source>
+    <translation>Über Quorvel</translation>
+</message>
+<message id="ACTIONQUIT">
+    <source>Quit</source>
+    <translation>Beenden</translation>
+</message>
+<message id="ABOUTTEXT">
+    <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
+    <translation>Benennt Dateien und Ordner stapelweise um, mit einer Vorschau jedes neuen Namens und einem Protokoll, mit dem sich jeder Stapel rückgängig machen lässt.</translation>
+</message>
+<message id="TIPADD">
+    <source>Add files or folders to the list</source>
+    <translation>Dateien oder Ordner zur Liste hinzufügen</translation>
+</message>
+<message id="TIPADDFROMFILEMANAGER">
+    <source>Add the items copied in the file manager</source>
+    <translation>Die im Dateimanager kopierten Objekte hinzufügen</translation>
+</message>
+<message id="TIPCLEAR">
+    <source>Remove every item from the list</source>
+    <translation>Alle Objekte aus der Liste entfernen</translation>
+</message>
+<message id="TIPREMOVE">
+    <source>Remove the selected items from the list</source>
+    <translation>Die ausgewählten Objekte aus der Liste entfernen</translation>
+</message>
+<message id="TIPMOVEUP">
+    <source>Move the selected items up</source>
+    <translation>Die ausgewählten Objekte nach oben schieben</translation>
+</message>
+<message id="TIPMOVEDOWN">
+    <source>Move the selected items down</source>
+    <translation>Die ausgewählten Objekte nach unten schieben</translation>
+</message>
+<message id="TIPPREVIEW">
+    <source>Show the new name of every item</source>
+    <translation>Den neuen Namen jedes Objekts anzeigen</translation>
+</message>
+<message id="TIPAPPLY">
+    <source>Rename the items on disk as previewed</source>
+    <translation>Die Objekte wie in der Vorschau auf dem Datenträger umbenennen</translation>
+</message>
+<message id="TIPCANCEL">
+    <source>Stop the running task</source>
+    <translation>Die laufende Aufgabe anhalten</translation>
+</message>
+<message id="TIPLIVEPREVIEW">
+    <source>Update the new names while the options change</source>
+    <translation>Die neuen Namen während der Änderung der Optionen aktualisieren</translation>
+</message>
+<message id="TIPLOADPROFILE">
+    <source>Open the settings saved in a profile</source>
+    <translation>Die in einem Profil gespeicherten Einstellungen öffnen</translation>
+</message>
+<message id="TIPSAVEPROFILE">
+    <source>Save the settings in the current profile</source>
+    <translation>Die Einstellungen im aktuellen Profil speichern</translation>
+</message>
+<message id="TIPDEFAULTSETTINGS">
+    <source>Set every option back to its default</source>
+    <translation>Jede Option auf ihren Standardwert zurücksetzen</translation>
+</message>
+<message id="TIPLASTSETTINGS">
+    <source>Restore the settings and rules of the last session</source>
+    <translation>Die Einstellungen und Regeln der letzten Sitzung wiederherstellen</translation>
+</message>
+<message id="TIPTABHELP">
+    <source>Help for the selected method</source>
+    <translation>Hilfe zur ausgewählten Methode</translation>
+</message>
+<message id="TIPFILELIST">
+    <source>Drop files and folders here. Ctrl+Up and Ctrl+Down move the selected items, Delete removes them.</source>
+    <translation>Dateien und Ordner hier ablegen. Strg+Auf und Strg+Ab verschieben die ausgewählten Objekte, Entf entfernt sie.</translation>
+</message>
+<message id="TIPSCOPEFILES">
+    <source>The list holds files; folders added are searched for files</source>
+    <translation>Die Liste enthält Dateien; hinzugefügte Ordner werden nach Dateien durchsucht</translation>
+</message>
+<message id="TIPSCOPEFOLDERS">
+    <source>The list holds folders</source>
+    <translation>Die Liste enthält Ordner</translation>
+</message>
+<message id="TIPINCLUDESUBFOLDERS">
+    <source>Also take what the subfolders of an added folder hold</source>
+    <translation>Auch den Inhalt der Unterordner eines hinzugefügten Ordners übernehmen</translation>
+</message>
+<message id="TIPSEPARATOR">
+    <source>Text between two parts</source>
+    <translation>Text zwischen zwei Teilen</translation>
+</message>
+<message id="TIPPADDINGMASK">
+    <source>Zeros that set the width of the number, for example 000 gives 007</source>
+    <translation>Nullen, die die Breite der Zahl festlegen, zum Beispiel ergibt 000 die 007</translation>
+</message>
+<message id="TIPNUMERICSTART">
+    <source>The number of the first item</source>
+    <translation>Die Nummer des ersten Objekts</translation>
+</message>
+<message id="TIPALPHABETICSTART">
+    <source>The letters of the first item</source>
+    <translation>Die Buchstaben des ersten Objekts</translation>
+</message>
+<message id="TIPINSERTTEXT">
+    <source>The text to insert into every name</source>
+    <translation>Der in jeden Namen einzufügende Text</translation>
+</message>
+<message id="TIPREPLACEFIND">
+    <source>The text to look for in every name</source>
+    <translation>Der in jedem Namen zu suchende Text</translation>
+</message>
+<message id="TIPFILENAMEMASK">
+    <source>A pattern of the new name; see the help of this method</source>
+    <translation>Ein Muster des neuen Namens; siehe die Hilfe zu dieser Methode</translation>
+</message>
+<message id="TIPWINDOWSCOMPATIBLE">
+    <source>The text that replaces characters other systems do not allow in names</source>
+    <translation>Der Text, der Zeichen ersetzt, die andere Systeme in Namen nicht erlauben</translation>
+</message>
+<message id="TIPAUDIOMASK">
+    <source>The tags that make the new name, in order</source>
+    <translation>Die Tags, aus denen der neue Name besteht, in ihrer Reihenfolge</translation>
+</message>
+<message id="TIPPHOTOMASK">
+    <source>The metadata fields that make the new name, in order</source>
+    <translation>Die Metadatenfelder, aus denen der neue Name besteht, in ihrer Reihenfolge</translation>
+</message>
+<message id="TIPPATHLEVEL">
+    <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
+    <translation>1 ist der Ordner, der das Objekt enthält, 2 der Ordner darüber und so weiter</translation>
+</message>
+<message id="DROPHINT">
+    <source>Drop files and folders here, or use Add</source>
+    <translation>Dateien und Ordner hier ablegen oder Hinzufügen verwenden</translation>
+</message>
+<message id="NOFILEMANAGERSELECTION">
+    <source>Copy some files or folders in the file manager first.</source>
+    <translation>Kopieren Sie zuerst Dateien oder Ordner im Dateimanager.</translation>
+</message>
+<message id="FILETYPE">
+    <source>Kind</source>
+    <translation>Art</translation>
+</message>
+<message id="SCOPERENAME">
+    <source>Rename:</source>
+    <translation>Umbenennen:</translation>
+</message>
+<message id="SCOPEFILES">
+    <source>Files</source>
+    <translation>Dateien</translation>
+</message>
+<message id="SCOPEFOLDERS">
+    <source>Folders</source>
+    <translation>Ordner</translation>
+</message>
+<message id="INCLUDESUBFOLDERS">
+    <source>Include subfolders</source>
+    <translation>Unterordner einbeziehen</translation>
+</message>
+<message id="TABSEQUENCE">
+    <source>Sequence</source>
+    <translation>Folge</translation>
+</message>
+<message id="TABINSERTDELETE">
+    <source>Insert/Delete</source>
+    <translation>Einfügen/Löschen</translation>
+</message>
+<message id="TABREPLACEREMOVE">
+    <source>Replace/Remove</source>
+    <translation>Ersetzen/Entfernen</translation>
+</message>
+<message id="TABPREFIXSUFFIX">
+    <source>Prefix/Suffix</source>
+    <translation>Präfix/Suffix</translation>
+</message>
+<message id="TABDATETIME">
+    <source>Date &amp; Time</source>
+    <translation>Datum &amp; Uhrzeit</translation>
+</message>
+<message id="TABGENERAL">
+    <source>General</source>
+    <translation>Allgemein</translation>
+</message>
+<message id="TABAUDIO">
+    <source>Audio Tags</source>
+    <translation>Audio-Tags</translation>
+</message>
+<message id="TABPHOTO">
+    <source>Photo</source>
+    <translation>Foto</translation>
+</message>
+<message id="TABPATHCOMPONENTS">
+    <source>Folder Names</source>
+    <translation>Ordnernamen</translation>
+</message>
+<message id="TABRENAMEFROMLIST">
+    <source>From List</source>
+    <translation>Aus Liste</translation>
+</message>
+<message id="SEQUENCEKIND">
+    <source>Sequence of</source>
+    <translation>Folge aus</translation>
+</message>
+<message id="SEQUENCENUMBERS">
+    <source>Numbers</source>
+    <translation>Zahlen</translation>
+</message>
+<message id="SEQUENCELETTERS">
+    <source>Letters</source>
+    <translation>Buchstaben</translation>
+</message>
+<message id="SEQUENCEDIRECTION">
+    <source>Direction</source>
+    <translation>Richtung</translation>
+</message>
+<message id="SEQUENCEINCREMENT">
+    <source>Increasing</source>
+    <translation>Aufsteigend</translation>
+</message>
+<message id="SEQUENCEDECREMENT">
+    <source>Decreasing</source>
+    <translation>Absteigend</translation>
+</message>
+<message id="SEQUENCEVALUES">
+    <source>Values</source>
+    <translation>Werte</translation>
+</message>
+<message id="SEQUENCENUMERICSTART">
+    <source>Start with number:</source>
+    <translation>Mit Zahl beginnen:</translation>
+</message>
+<message id="SEQUENCEALPHABETICSTART">
+    <source>Start with letters:</source>
+    <translation>Mit Buchstaben beginnen:</translation>
+</message>
+<message id="SEQUENCEINCREMENTBY">
+    <source>Increase by:</source>
+    <translation>Erhöhen um:</translation>
+</message>
+<message id="SEQUENCEDECREMENTBY">
+    <source>Decrease by:</source>
+    <translation>Verringern um:</translation>
+</message>
+<message id="SEQUENCEPADDINGMASK">
+    <source>Padding mask:</source>
+    <translation>Auffüllmaske:</translation>
+</message>
+<message id="SEQUENCEPLACEMENT">
+    <source>Placement</source>
+    <translation>Platzierung</translation>
+</message>
+<message id="SEQUENCEASPREFIX">
+    <source>Before the name</source>
+    <translation>Vor dem Namen</translation>
+</message>
+<message id="SEQUENCEASSUFFIX">
+    <source>After the name</source>
+    <translation>Nach dem Namen</translation>
+</message>
+<message id="SEQUENCESEPARATOR">
+    <source>Separate from the name with:</source>
+    <translation>Vom Namen trennen mit:</translation>
+</message>
+<message id="SEQUENCERESETEACHFOLDER">
+    <source>Start the sequence again in each folder</source>
+    <translation>Die Folge in jedem Ordner neu beginnen</translation>
+</message>
+<message id="INSERTGROUP">
+    <source>Insert</source>
+    <translation>Einfügen</translation>
+</message>
+<message id="DELETEGROUP">
+    <source>Delete</source>
+    <translation>Löschen</translation>
+</message>
+<message id="INSERTDELETEINSERT">
+    <source>Insert the text:</source>
+    <translation>Den Text einfügen:</translation>
+</message>
+<message id="INSERTDELETEDELETE">
+    <source>Delete characters</source>
+    <translation>Zeichen löschen</translation>
+</message>
+<message id="DELETECOUNT">
+    <source>Number of characters:</source>
+    <translation>Anzahl der Zeichen:</translation>
+</message>
+<message id="DELETEFROMPOSITION">
+    <source>from position:</source>
+    <translation>ab Position:</translation>
+</message>
+<message id="DELETEFROMEND">
+    <source>Counted from the end</source>
+    <translation>Vom Ende gezählt</translation>
+</message>
+<message id="ATBEGINNING">
+    <source>At the beginning</source>
+    <translation>Am Anfang</translation>
+</message>
+<message id="ATEND">
+    <source>At the end</source>
+    <translation>Am Ende</translation>
+</message>
+<message id="ATPOSITION">
+    <source>At position:</source>
+    <translation>An Position:</translation>
+</message>
+<message id="BEFORETEXT">
+    <source>Before the text:</source>
+    <translation>Vor dem Text:</translation>
+</message>
+<message id="AFTERTEXT">
+    <source>After the text:</source>
+    <translation>Nach dem Text:</translation>
+</message>
+<message id="OCCURRENCE">
+    <source>Occurrence:</source>
+    <translation>Vorkommen:</translation>
+</message>
+<message id="FROMTHESTART">
+    <source>from the start</source>
+    <translation>vom Anfang</translation>
+</message>
+<message id="FROMTHEEND">
+    <source>from the end</source>
+    <translation>vom Ende</translation>
+</message>
+<message id="REPLACEMODE">
+    <source>Replace</source>
+    <translation>Ersetzen</translation>
+</message>
+<message id="REMOVEMODE">
+    <source>Remove</source>
+    <translation>Entfernen</translation>
+</message>
+<message id="REMOVECHARACTERSMODE">
+    <source>Remove each of the characters</source>
+    <translation>Jedes der Zeichen entfernen</translation>
+</message>
+<message id="REPLACETEXTS">
+    <source>Texts</source>
+    <translation>Texte</translation>
+</message>
+<message id="REPLACEFIND">
+    <source>Find:</source>
+    <translation>Suchen:</translation>
+</message>
+<message id="REPLACEWITH">
+    <source>Replace with:</source>
+    <translation>Ersetzen durch:</translation>
+</message>
+<message id="CASESENSITIVE">
+    <source>Match case</source>
+    <translation>Groß-/Kleinschreibung beachten</translation>
+</message>
+<message id="ALLOCCURRENCES">
+    <source>Every occurrence</source>
+    <translation>Jedes Vorkommen</translation>
+</message>
+<message id="REPLACEWHERE">
+    <source>Where</source>
+    <translation>Wo</translation>
+</message>
+<message id="STARTFROMCHARACTER">
+    <source>Start at character:</source>
+    <translation>Bei Zeichen beginnen:</translation>
+</message>
+<message id="STARTONOCCURRENCE">
+    <source>Start at occurrence:</source>
+    <translation>Bei Vorkommen beginnen:</translation>
+</message>
+<message id="OCCURRENCECOUNT">
+    <source>Number of occurrences:</source>
+    <translation>Anzahl der Vorkommen:</translation>
+</message>
+<message id="PREFIXSUFFIXTEXTGROUP">
+    <source>Text</source>
+    <translation>Text</translation>
+</message>
+<message id="PREFIXSUFFIXDATEGROUP">
+    <source>File date</source>
+    <translation>Dateidatum</translation>
+</message>
+<message id="PREFIXSUFFIXTEXT">
+    <source>Add texts before and after the name</source>
+    <translation>Texte vor und nach dem Namen hinzufügen</translation>
+</message>
+<message id="PREFIXSUFFIXDATE">
+    <source>Add the file's date</source>
+    <translation>Das Datum der Datei hinzufügen</translation>
+</message>
+<message id="PREFIX">
+    <source>Prefix:</source>
+    <translation>Präfix:</translation>
+</message>
+<message id="SUFFIX">
+    <source>Suffix:</source>
+    <translation>Suffix:</translation>
+</message>
+<message id="FILEDATE">
+    <source>Date:</source>
+    <translation>Datum:</translation>
+</message>
+<message id="ASPREFIX">
+    <source>Before the name</source>
+    <translation>Vor dem Namen</translation>
+</message>
+<message id="ASSUFFIX">
+    <source>After the name</source>
+    <translation>Nach dem Namen</translation>
+</message>
+<message id="DATECREATED">
+    <source>Date created</source>
+    <translation>Erstellungsdatum</translation>
+</message>
+<message id="DATEMODIFIED">
+    <source>Date modified</source>
+    <translation>Änderungsdatum</translation>
+</message>
+<message id="DATECUSTOM">
+    <source>This date:</source>
+    <translation>Dieses Datum:</translation>
+</message>
+<message id="DATEPARTS">
+    <source>Date:</source>
+    <translation>Datum:</translation>
+</message>
+<message id="TIMEPARTS">
+    <source>Time:</source>
+    <translation>Uhrzeit:</translation>
+</message>
+<message id="DATEPARTNONE">
+    <source>None</source>
+    <translation>Keiner</translation>
+</message>
+<message id="TEXTBEFOREDATE">
+    <source>Text before the date:</source>
+    <translation>Text vor dem Datum:</translation>
+</message>
+<message id="TEXTAFTERDATE">
+    <source>Text after the date:</source>
+    <translation>Text nach dem Datum:</translation>
+</message>
+<message id="DATESOURCE">
+    <source>Which date</source>
+    <translation>Welches Datum</translation>
+</message>
+<message id="PLACEMENT">
+    <source>Where</source>
+    <translation>Wo</translation>
+</message>
+<message id="DATEFORMAT">
+    <source>Format</source>
+    <translation>Format</translation>
+</message>
+<message id="DATETIMESEPARATOR">
+    <source>Between date and time:</source>
+    <translation>Zwischen Datum und Uhrzeit:</translation>
+</message>
+<message id="REPLACECOLONWITH">
+    <source>Replace ":" with:</source>
+    <translation>„:“ ersetzen durch:</translation>
+</message>
+<message id="GENERALOPERATION">
+    <source>Change</source>
+    <translation>Änderung</translation>
+</message>
+<message id="CONVERTFILENAMECASE">
+    <source>Change the case of the name:</source>
+    <translation>Schreibweise des Namens ändern:</translation>
+</message>
+<message id="CONVERTEXTENSIONCASE">
+    <source>Change the case of the extension:</source>
+    <translation>Schreibweise der Endung ändern:</translation>
+</message>
+<message id="UPPERCASE">
+    <source>UPPER CASE</source>
+    <translation>GROSSBUCHSTABEN</translation>
+</message>
+<message id="LOWERCASE">
+    <source>lower case</source>
+    <translation>kleinbuchstaben</translation>
+</message>
+<message id="PROPERCASE">
+    <source>Capitalised Words</source>
+    <translation>Wörter Groß Beginnen</translation>
+</message>
+<message id="REMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Endung entfernen</translation>
+</message>
+<message id="CHANGEEXTENSION">
+    <source>Change the extension to:</source>
+    <translation>Endung ändern in:</translation>
+</message>
+<message id="REVERSEFILENAME">
+    <source>Reverse the name</source>
+    <translation>Namen umkehren</translation>
+</message>
+<message id="REMOVESPACES">
+    <source>Remove spaces</source>
+    <translation>Leerzeichen entfernen</translation>
+</message>
+<message id="SWAPFROMSEPARATOR">
+    <source>Swap the parts around:</source>
+    <translation>Teile vertauschen um:</translation>
+</message>
+<message id="SWAPFROMPOSITION">
+    <source>Swap the parts at position:</source>
+    <translation>Teile vertauschen an Position:</translation>
+</message>
+<message id="REMOVEAFTERTEXT">
+    <source>Remove what follows:</source>
+    <translation>Entfernen, was folgt auf:</translation>
+</message>
+<message id="REMOVEFROMTEXT">
+    <source>Remove from:</source>
+    <translation>Entfernen ab:</translation>
+</message>
+<message id="FILENAMEMASK">
+    <source>Name pattern:</source>
+    <translation>Namensmuster:</translation>
+</message>
+<message id="WINDOWSCOMPATIBLE">
+    <source>Make names safe for other systems, replacing with:</source>
+    <translation>Namen für andere Systeme sicher machen, ersetzen durch:</translation>
+</message>
+<message id="AUDIOMASK">
+    <source>New name from tags</source>
+    <translation>Neuer Name aus Tags</translation>
+</message>
+<message id="AUDIOOPTIONS">
+    <source>Options</source>
+    <translation>Optionen</translation>
+</message>
+<message id="AUDIOEXTENSIONS">
+    <source>Audio files renamed</source>
+    <translation>Umbenannte Audiodateien</translation>
+</message>
+<message id="PHOTOMASK">
+    <source>New name from metadata</source>
+    <translation>Neuer Name aus Metadaten</translation>
+</message>
+<message id="PHOTOOPTIONS">
+    <source>Options</source>
+    <translation>Optionen</translation>
+</message>
+<message id="PHOTOEXTENSIONS">
+    <source>Image files renamed</source>
+    <translation>Umbenannte Bilddateien</translation>
+</message>
+<message id="MASK">
+    <source>Mask:</source>
+    <translation>Maske:</translation>
+</message>
+<message id="ADDTAG">
+    <source>Add Tag</source>
+    <translation>Tag hinzufügen</translation>
+</message>
+<message id="ADDFIELD">
+    <source>Add Field</source>
+    <translation>Feld hinzufügen</translation>
+</message>
+<message id="EDITMASK">
+    <source>Edit…</source>
+    <translation>Bearbeiten…</translation>
+</message>
+<message id="CLEARMASK">
+    <source>Clear</source>
+    <translation>Leeren</translation>
+</message>
+<message id="EDITEXTENSIONS">
+    <source>Edit…</source>
+    <translation>Bearbeiten…</translation>
+</message>
+<message id="SEPARATEWITH">
+    <source>Separate the parts with:</source>
+    <translation>Teile trennen mit:</translation>
+</message>
+<message id="TAGARTIST">
+    <source>Artist</source>
+    <translation>Interpret</translation>
+</message>
+<message id="TAGYEAR">
+    <source>Year</source>
+    <translation>Jahr</translation>
+</message>
+<message id="TAGGENRE">
+    <source>Genre</source>
+    <translation>Genre</translation>
+</message>
+<message id="TAGTITLE">
+    <source>Title</source>
+    <translation>Titel</translation>
+</message>
+<message id="TAGALBUM">
+    <source>Album</source>
+    <translation>Album</translation>
+</message>
+<message id="TAGCOMMENTS">
+    <source>Comments</source>
+    <translation>Kommentare</translation>
+</message>
+<message id="TAGTRACKNUMBER">
+    <source>Track number</source>
+    <translation>Titelnummer</translation>
+</message>
+<message id="TAGCOMPOSER">
+    <source>Composer</source>
+    <translation>Komponist</translation>
+</message>
+<message id="FIELDDATE">
+    <source>Date taken</source>
+    <translation>Aufnahmedatum</translation>
+</message>
+<message id="FIELDTIME">
+    <source>Time taken</source>
+    <translation>Aufnahmezeit</translation>
+</message>
+<message id="FIELDDEVICEMAKE">
+    <source>Camera maker</source>
+    <translation>Kamerahersteller</translation>
+</message>
+<message id="FIELDDEVICEMODEL">
+    <source>Camera model</source>
+    <translation>Kameramodell</translation>
+</message>
+<message id="FIELDDIMENSIONS">
+    <source>Dimensions</source>
+    <translation>Abmessungen</translation>
+</message>
+<message id="FIELDFILENAME">
+    <source>File name</source>
+    <translation>Dateiname</translation>
+</message>
+<message id="PATHCOMPONENTS">
+    <source>Folder name</source>
+    <translation>Ordnername</translation>
+</message>
+<message id="PATHLEVEL">
+    <source>Folder level:</source>
+    <translation>Ordnerebene:</translation>
+</message>
+<message id="PATHSEPARATOR">
+    <source>Separator:</source>
+    <translation>Trennzeichen:</translation>
+</message>
+<message id="TEXTBEFORE">
+    <source>Text before:</source>
+    <translation>Text davor:</translation>
+</message>
+<message id="TEXTAFTER">
+    <source>Text after:</source>
+    <translation>Text danach:</translation>
+</message>
+<message id="RENAMEFROMLISTHELP">
+    <source>Choose a text file with one line per item: its current name, its new name and its folder, separated by tabs. Loading it replaces the list; then press Rename.</source>
+    <translation>Wählen Sie eine Textdatei mit einer Zeile pro Objekt: aktueller Name, neuer Name und Ordner, durch Tabulatoren getrennt. Das Laden ersetzt die Liste; danach auf Umbenennen klicken.</translation>
+</message>
+<message id="RENAMEFROMLISTFILE">
+    <source>List file</source>
+    <translation>Listendatei</translation>
+</message>
+<message id="RENAMEFROMLISTPLACEHOLDER">
+    <source>Path of a tab-delimited text file</source>
+    <translation>Pfad einer tabulatorgetrennten Textdatei</translation>
+</message>
+<message id="BROWSE">
+    <source>Browse…</source>
+    <translation>Durchsuchen…</translation>
+</message>
+<message id="LISTNAMESFILES">
+    <source>The list names files</source>
+    <translation>Die Liste nennt Dateien</translation>
+</message>
+<message id="LISTNAMESFOLDERS">
+    <source>The list names folders</source>
+    <translation>Die Liste nennt Ordner</translation>
+</message>
+<message id="LOADLIST">
+    <source>Load List</source>
+    <translation>Liste laden</translation>
+</message>
+<message id="APPLY">
+    <source>Apply</source>
+    <translation>Anwenden</translation>
+</message>
+<message id="CHOOSEITEMSTITLE">
+    <source>Add Items</source>
+    <translation>Objekte hinzufügen</translation>
+</message>
+<message id="CHOOSEITEMSMESSAGE">
+    <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
+    <translation>Unter den Objekten sind Ordner. Dateien (in den Ordnern gefunden) oder die Ordner selbst umbenennen?</translation>
+</message>
+<message id="LIVEPREVIEWTITLE">
+    <source>Live Preview</source>
+    <translation>Live-Vorschau</translation>
+</message>
+<message id="LIVEPREVIEWMESSAGE">
+    <source>The new names follow the options a moment after each change. On long lists, limit it to the first items.</source>
+    <translation>Die neuen Namen folgen den Optionen kurz nach jeder Änderung. Bei langen Listen auf die ersten Objekte beschränken.</translation>
+</message>
+<message id="LIVEPREVIEWALLITEMS">
+    <source>Every item</source>
+    <translation>Alle Objekte</translation>
+</message>
+<message id="LIVEPREVIEWFIRSTITEMS">
+    <source>Only the first items:</source>
+    <translation>Nur die ersten Objekte:</translation>
+</message>
+<message id="LIVEPREVIEWTURNON">
+    <source>Turn On</source>
+    <translation>Einschalten</translation>
+</message>
 </context>
 </TS>

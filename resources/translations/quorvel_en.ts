@@ -463,5 +463,821 @@
     <source>Undo the %1 rename(s) recorded in %2?</source>
     <translation>Undo the %1 rename(s) recorded in %2?</translation>
 </message>
+<message id="MENUFILE">
+    <source>&amp;File</source>
+    <translation>&amp;File</translation>
+</message>
+<message id="MENUEDIT">
+    <source>&amp;Edit</source>
+    <translation>&amp;Edit</translation>
+</message>
+<message id="MENURENAME">
+    <source>&amp;Rename</source>
+    <translation>&amp;Rename</translation>
+</message>
+<message id="MENURULES">
+    <source>R&amp;ules</source>
+    <translation>R&amp;ules</translation>
+</message>
+<message id="MENUTOOLS">
+    <source>&amp;Tools</source>
+    <translation>&amp;Tools</translation>
+</message>
+<message id="MENUHELP">
+    <source>&amp;Help</source>
+    <translation>&amp;Help</translation>
+</message>
+<message id="TOOLBAR">
+    <source>Main toolbar</source>
+    <translation>Main toolbar</translation>
+</message>
+<message id="ACTIONADD">
+    <source>Add…</source>
+    <translation>Add…</translation>
+</message>
+<message id="ACTIONADDFROMFILEMANAGER">
+    <source>Add Copied Items</source>
+    <translation>Add Copied Items</translation>
+</message>
+<message id="ACTIONCLEAR">
+    <source>Clear List</source>
+    <translation>Clear List</translation>
+</message>
+<message id="ACTIONREMOVE">
+    <source>Remove</source>
+    <translation>Remove</translation>
+</message>
+<message id="ACTIONMOVEUP">
+    <source>Move Up</source>
+    <translation>Move Up</translation>
+</message>
+<message id="ACTIONMOVEDOWN">
+    <source>Move Down</source>
+    <translation>Move Down</translation>
+</message>
+<message id="ACTIONPREVIEW">
+    <source>Preview</source>
+    <translation>Preview</translation>
+</message>
+<message id="ACTIONAPPLY">
+    <source>Rename</source>
+    <translation>Rename</translation>
+</message>
+<message id="ACTIONCANCEL">
+    <source>Cancel</source>
+    <translation>Cancel</translation>
+</message>
+<message id="ACTIONLIVEPREVIEW">
+    <source>Live Preview</source>
+    <translation>Live Preview</translation>
+</message>
+<message id="ACTIONLIVEPREVIEWOPTIONS">
+    <source>Live Preview Options…</source>
+    <translation>Live Preview Options…</translation>
+</message>
+<message id="ACTIONLOADPROFILE">
+    <source>Open Profile…</source>
+    <translation>Open Profile…</translation>
+</message>
+<message id="ACTIONSAVEPROFILE">
+    <source>Save Profile</source>
+    <translation>Save Profile</translation>
+</message>
+<message id="ACTIONSAVEASPROFILE">
+    <source>Save Profile As…</source>
+    <translation>Save Profile As…</translation>
+</message>
+<message id="ACTIONDEFAULTSETTINGS">
+    <source>Factory Settings</source>
+    <translation>Factory Settings</translation>
+</message>
+<message id="ACTIONLASTSETTINGS">
+    <source>Settings of the Last Session</source>
+    <translation>Settings of the Last Session</translation>
+</message>
+<message id="ACTIONSHOWLOGS">
+    <source>Show Rename Logs Folder</source>
+    <translation>Show Rename Logs Folder</translation>
+</message>
+<message id="ACTIONHELP">
+    <source>Help for This Method</source>
+    <translation>Help for This Method</translation>
+</message>
+<message id="ACTIONABOUT">
+    <source>About Quorvel</source>
+    <translation>About Quorvel</translation>
+</message>
+<message id="ACTIONQUIT">
+    <source>Quit</source>
+    <translation>Quit</translation>
+</message>
+<message id="ABOUTTEXT">
+    <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
+    <translation>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</translation>
+</message>
+<message id="TIPADD">
+    <source>Add files or folders to the list</source>
+    <translation>Add files or folders to the list</translation>
+</message>
+<message id="TIPADDFROMFILEMANAGER">
+    <source>Add the items copied in the file manager</source>
+    <translation>Add the items copied in the file manager</translation>
+</message>
+<message id="TIPCLEAR">
+    <source>Remove every item from the list</source>
+    <translation>Remove every item from the list</translation>
+</message>
+<message id="TIPREMOVE">
+    <source>Remove the selected items from the list</source>
+    <translation>Remove the selected items from the list</translation>
+</message>
+<message id="TIPMOVEUP">
+    <source>Move the selected items up</source>
+    <translation>Move the selected items up</translation>
+</message>
+<message id="TIPMOVEDOWN">
+    <source>Move the selected items down</source>
+    <translation>Move the selected items down</translation>
+</message>
+<message id="TIPPREVIEW">
+    <source>Show the new name of every item</source>
+    <translation>Show the new name of every item</translation>
+</message>
+<message id="TIPAPPLY">
+    <source>Rename the items on disk as previewed</source>
+    <translation>Rename the items on disk as previewed</translation>
+</message>
+<message id="TIPCANCEL">
+    <source>Stop the running task</source>
+    <translation>Stop the running task</translation>
+</message>
+<message id="TIPLIVEPREVIEW">
+    <source>Update the new names while the options change</source>
+    <translation>Update the new names while the options change</translation>
+</message>
+<message id="TIPLOADPROFILE">
+    <source>Open the settings saved in a profile</source>
+    <translation>Open the settings saved in a profile</translation>
+</message>
+<message id="TIPSAVEPROFILE">
+    <source>Save the settings in the current profile</source>
+    <translation>Save the settings in the current profile</translation>
+</message>
+<message id="TIPDEFAULTSETTINGS">
+    <source>Set every option back to its default</source>
+    <translation>Set every option back to its default</translation>
+</message>
+<message id="TIPLASTSETTINGS">
+    <source>Restore the settings and rules of the last session</source>
+    <translation>Restore the settings and rules of the last session</translation>
+</message>
+<message id="TIPTABHELP">
+    <source>Help for the selected method</source>
+    <translation>Help for the selected method</translation>
+</message>
+<message id="TIPFILELIST">
+    <source>Drop files and folders here. Ctrl+Up and Ctrl+Down move the selected items, Delete removes them.</source>
+    <translation>Drop files and folders here. Ctrl+Up and Ctrl+Down move the selected items, Delete removes them.</translation>
+</message>
+<message id="TIPSCOPEFILES">
+    <source>The list holds files; folders added are searched for files</source>
+    <translation>The list holds files; folders added are searched for files</translation>
+</message>
+<message id="TIPSCOPEFOLDERS">
+    <source>The list holds folders</source>
+    <translation>The list holds folders</translation>
+</message>
+<message id="TIPINCLUDESUBFOLDERS">
+    <source>Also take what the subfolders of an added folder hold</source>
+    <translation>Also take what the subfolders of an added folder hold</translation>
+</message>
+<message id="TIPSEPARATOR">
+    <source>Text between two parts</source>
+    <translation>Text between two parts</translation>
+</message>
+<message id="TIPPADDINGMASK">
+    <source>Zeros that set the width of the number, for example 000 gives 007</source>
+    <translation>Zeros that set the width of the number, for example 000 gives 007</translation>
+</message>
+<message id="TIPNUMERICSTART">
+    <source>The number of the first item</source>
+    <translation>The number of the first item</translation>
+</message>
+<message id="TIPALPHABETICSTART">
+    <source>The letters of the first item</source>
+    <translation>The letters of the first item</translation>
+</message>
+<message id="TIPINSERTTEXT">
+    <source>The text to insert into every name</source>
+    <translation>The text to insert into every name</translation>
+</message>
+<message id="TIPREPLACEFIND">
+    <source>The text to look for in every name</source>
+    <translation>The text to look for in every name</translation>
+</message>
+<message id="TIPFILENAMEMASK">
+    <source>A pattern of the new name; see the help of this method</source>
+    <translation>A pattern of the new name; see the help of this method</translation>
+</message>
+<message id="TIPWINDOWSCOMPATIBLE">
+    <source>The text that replaces characters other systems do not allow in names</source>
+    <translation>The text that replaces characters other systems do not allow in names</translation>
+</message>
+<message id="TIPAUDIOMASK">
+    <source>The tags that make the new name, in order</source>
+    <translation>The tags that make the new name, in order</translation>
+</message>
+<message id="TIPPHOTOMASK">
+    <source>The metadata fields that make the new name, in order</source>
+    <translation>The metadata fields that make the new name, in order</translation>
+</message>
+<message id="TIPPATHLEVEL">
+    <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
+    <translation>1 is the folder that holds the item, 2 the folder above it, and so on</translation>
+</message>
+<message id="DROPHINT">
+    <source>Drop files and folders here, or use Add</source>
+    <translation>Drop files and folders here, or use Add</translation>
+</message>
+<message id="NOFILEMANAGERSELECTION">
+    <source>Copy some files or folders in the file manager first.</source>
+    <translation>Copy some files or folders in the file manager first.</translation>
+</message>
+<message id="FILETYPE">
+    <source>Kind</source>
+    <translation>Kind</translation>
+</message>
+<message id="SCOPERENAME">
+    <source>Rename:</source>
+    <translation>Rename:</translation>
+</message>
+<message id="SCOPEFILES">
+    <source>Files</source>
+    <translation>Files</translation>
+</message>
+<message id="SCOPEFOLDERS">
+    <source>Folders</source>
+    <translation>Folders</translation>
+</message>
+<message id="INCLUDESUBFOLDERS">
+    <source>Include subfolders</source>
+    <translation>Include subfolders</translation>
+</message>
+<message id="TABSEQUENCE">
+    <source>Sequence</source>
+    <translation>Sequence</translation>
+</message>
+<message id="TABINSERTDELETE">
+    <source>Insert/Delete</source>
+    <translation>Insert/Delete</translation>
+</message>
+<message id="TABREPLACEREMOVE">
+    <source>Replace/Remove</source>
+    <translation>Replace/Remove</translation>
+</message>
+<message id="TABPREFIXSUFFIX">
+    <source>Prefix/Suffix</source>
+    <translation>Prefix/Suffix</translation>
+</message>
+<message id="TABDATETIME">
+    <source>Date &amp; Time</source>
+    <translation>Date &amp; Time</translation>
+</message>
+<message id="TABGENERAL">
+    <source>General</source>
+    <translation>General</translation>
+</message>
+<message id="TABAUDIO">
+    <source>Audio Tags</source>
+    <translation>Audio Tags</translation>
+</message>
+<message id="TABPHOTO">
+    <source>Photo</source>
+    <translation>Photo</translation>
+</message>
+<message id="TABPATHCOMPONENTS">
+    <source>Folder Names</source>
+    <translation>Folder Names</translation>
+</message>
+<message id="TABRENAMEFROMLIST">
+    <source>From List</source>
+    <translation>From List</translation>
+</message>
+<message id="SEQUENCEKIND">
+    <source>Sequence of</source>
+    <translation>Sequence of</translation>
+</message>
+<message id="SEQUENCENUMBERS">
+    <source>Numbers</source>
+    <translation>Numbers</translation>
+</message>
+<message id="SEQUENCELETTERS">
+    <source>Letters</source>
+    <translation>Letters</translation>
+</message>
+<message id="SEQUENCEDIRECTION">
+    <source>Direction</source>
+    <translation>Direction</translation>
+</message>
+<message id="SEQUENCEINCREMENT">
+    <source>Increasing</source>
+    <translation>Increasing</translation>
+</message>
+<message id="SEQUENCEDECREMENT">
+    <source>Decreasing</source>
+    <translation>Decreasing</translation>
+</message>
+<message id="SEQUENCEVALUES">
+    <source>Values</source>
+    <translation>Values</translation>
+</message>
+<message id="SEQUENCENUMERICSTART">
+    <source>Start with number:</source>
+    <translation>Start with number:</translation>
+</message>
+<message id="SEQUENCEALPHABETICSTART">
+    <source>Start with letters:</source>
+    <translation>Start with letters:</translation>
+</message>
+<message id="SEQUENCEINCREMENTBY">
+    <source>Increase by:</source>
+    <translation>Increase by:</translation>
+</message>
+<message id="SEQUENCEDECREMENTBY">
+    <source>Decrease by:</source>
+    <translation>Decrease by:</translation>
+</message>
+<message id="SEQUENCEPADDINGMASK">
+    <source>Padding mask:</source>
+    <translation>Padding mask:</translation>
+</message>
+<message id="SEQUENCEPLACEMENT">
+    <source>Placement</source>
+    <translation>Placement</translation>
+</message>
+<message id="SEQUENCEASPREFIX">
+    <source>Before the name</source>
+    <translation>Before the name</translation>
+</message>
+<message id="SEQUENCEASSUFFIX">
+    <source>After the name</source>
+    <translation>After the name</translation>
+</message>
+<message id="SEQUENCESEPARATOR">
+    <source>Separate from the name with:</source>
+    <translation>Separate from the name with:</translation>
+</message>
+<message id="SEQUENCERESETEACHFOLDER">
+    <source>Start the sequence again in each folder</source>
+    <translation>Start the sequence again in each folder</translation>
+</message>
+<message id="INSERTGROUP">
+    <source>Insert</source>
+    <translation>Insert</translation>
+</message>
+<message id="DELETEGROUP">
+    <source>Delete</source>
+    <translation>Delete</translation>
+</message>
+<message id="INSERTDELETEINSERT">
+    <source>Insert the text:</source>
+    <translation>Insert the text:</translation>
+</message>
+<message id="INSERTDELETEDELETE">
+    <source>Delete characters</source>
+    <translation>Delete characters</translation>
+</message>
+<message id="DELETECOUNT">
+    <source>Number of characters:</source>
+    <translation>Number of characters:</translation>
+</message>
+<message id="DELETEFROMPOSITION">
+    <source>from position:</source>
+    <translation>from position:</translation>
+</message>
+<message id="DELETEFROMEND">
+    <source>Counted from the end</source>
+    <translation>Counted from the end</translation>
+</message>
+<message id="ATBEGINNING">
+    <source>At the beginning</source>
+    <translation>At the beginning</translation>
+</message>
+<message id="ATEND">
+    <source>At the end</source>
+    <translation>At the end</translation>
+</message>
+<message id="ATPOSITION">
+    <source>At position:</source>
+    <translation>At position:</translation>
+</message>
+<message id="BEFORETEXT">
+    <source>Before the text:</source>
+    <translation>Before the text:</translation>
+</message>
+<message id="AFTERTEXT">
+    <source>After the text:</source>
+    <translation>After the text:</translation>
+</message>
+<message id="OCCURRENCE">
+    <source>Occurrence:</source>
+    <translation>Occurrence:</translation>
+</message>
+<message id="FROMTHESTART">
+    <source>from the start</source>
+    <translation>from the start</translation>
+</message>
+<message id="FROMTHEEND">
+    <source>from the end</source>
+    <translation>from the end</translation>
+</message>
+<message id="REPLACEMODE">
+    <source>Replace</source>
+    <translation>Replace</translation>
+</message>
+<message id="REMOVEMODE">
+    <source>Remove</source>
+    <translation>Remove</translation>
+</message>
+<message id="REMOVECHARACTERSMODE">
+    <source>Remove each of the characters</source>
+    <translation>Remove each of the characters</translation>
+</message>
+<message id="REPLACETEXTS">
+    <source>Texts</source>
+    <translation>Texts</translation>
+</message>
+<message id="REPLACEFIND">
+    <source>Find:</source>
+    <translation>Find:</translation>
+</message>
+<message id="REPLACEWITH">
+    <source>Replace with:</source>
+    <translation>Replace with:</translation>
+</message>
+<message id="CASESENSITIVE">
+    <source>Match case</source>
+    <translation>Match case</translation>
+</message>
+<message id="ALLOCCURRENCES">
+    <source>Every occurrence</source>
+    <translation>Every occurrence</translation>
+</message>
+<message id="REPLACEWHERE">
+    <source>Where</source>
+    <translation>Where</translation>
+</message>
+<message id="STARTFROMCHARACTER">
+    <source>Start at character:</source>
+    <translation>Start at character:</translation>
+</message>
+<message id="STARTONOCCURRENCE">
+    <source>Start at occurrence:</source>
+    <translation>Start at occurrence:</translation>
+</message>
+<message id="OCCURRENCECOUNT">
+    <source>Number of occurrences:</source>
+    <translation>Number of occurrences:</translation>
+</message>
+<message id="PREFIXSUFFIXTEXTGROUP">
+    <source>Text</source>
+    <translation>Text</translation>
+</message>
+<message id="PREFIXSUFFIXDATEGROUP">
+    <source>File date</source>
+    <translation>File date</translation>
+</message>
+<message id="PREFIXSUFFIXTEXT">
+    <source>Add texts before and after the name</source>
+    <translation>Add texts before and after the name</translation>
+</message>
+<message id="PREFIXSUFFIXDATE">
+    <source>Add the file's date</source>
+    <translation>Add the file's date</translation>
+</message>
+<message id="PREFIX">
+    <source>Prefix:</source>
+    <translation>Prefix:</translation>
+</message>
+<message id="SUFFIX">
+    <source>Suffix:</source>
+    <translation>Suffix:</translation>
+</message>
+<message id="FILEDATE">
+    <source>Date:</source>
+    <translation>Date:</translation>
+</message>
+<message id="ASPREFIX">
+    <source>Before the name</source>
+    <translation>Before the name</translation>
+</message>
+<message id="ASSUFFIX">
+    <source>After the name</source>
+    <translation>After the name</translation>
+</message>
+<message id="DATECREATED">
+    <source>Date created</source>
+    <translation>Date created</translation>
+</message>
+<message id="DATEMODIFIED">
+    <source>Date modified</source>
+    <translation>Date modified</translation>
+</message>
+<message id="DATECUSTOM">
+    <source>This date:</source>
+    <translation>This date:</translation>
+</message>
+<message id="DATEPARTS">
+    <source>Date:</source>
+    <translation>Date:</translation>
+</message>
+<message id="TIMEPARTS">
+    <source>Time:</source>
+    <translation>Time:</translation>
+</message>
+<message id="DATEPARTNONE">
+    <source>None</source>
+    <translation>None</translation>
+</message>
+<message id="TEXTBEFOREDATE">
+    <source>Text before the date:</source>
+    <translation>Text before the date:</translation>
+</message>
+<message id="TEXTAFTERDATE">
+    <source>Text after the date:</source>
+    <translation>Text after the date:</translation>
+</message>
+<message id="DATESOURCE">
+    <source>Which date</source>
+    <translation>Which date</translation>
+</message>
+<message id="PLACEMENT">
+    <source>Where</source>
+    <translation>Where</translation>
+</message>
+<message id="DATEFORMAT">
+    <source>Format</source>
+    <translation>Format</translation>
+</message>
+<message id="DATETIMESEPARATOR">
+    <source>Between date and time:</source>
+    <translation>Between date and time:</translation>
+</message>
+<message id="REPLACECOLONWITH">
+    <source>Replace ":" with:</source>
+    <translation>Replace ":" with:</translation>
+</message>
+<message id="GENERALOPERATION">
+    <source>Change</source>
+    <translation>Change</translation>
+</message>
+<message id="CONVERTFILENAMECASE">
+    <source>Change the case of the name:</source>
+    <translation>Change the case of the name:</translation>
+</message>
+<message id="CONVERTEXTENSIONCASE">
+    <source>Change the case of the extension:</source>
+    <translation>Change the case of the extension:</translation>
+</message>
+<message id="UPPERCASE">
+    <source>UPPER CASE</source>
+    <translation>UPPER CASE</translation>
+</message>
+<message id="LOWERCASE">
+    <source>lower case</source>
+    <translation>lower case</translation>
+</message>
+<message id="PROPERCASE">
+    <source>Capitalised Words</source>
+    <translation>Capitalised Words</translation>
+</message>
+<message id="REMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Remove the extension</translation>
+</message>
+<message id="CHANGEEXTENSION">
+    <source>Change the extension to:</source>
+    <translation>Change the extension to:</translation>
+</message>
+<message id="REVERSEFILENAME">
+    <source>Reverse the name</source>
+    <translation>Reverse the name</translation>
+</message>
+<message id="REMOVESPACES">
+    <source>Remove spaces</source>
+    <translation>Remove spaces</translation>
+</message>
+<message id="SWAPFROMSEPARATOR">
+    <source>Swap the parts around:</source>
+    <translation>Swap the parts around:</translation>
+</message>
+<message id="SWAPFROMPOSITION">
+    <source>Swap the parts at position:</source>
+    <translation>Swap the parts at position:</translation>
+</message>
+<message id="REMOVEAFTERTEXT">
+    <source>Remove what follows:</source>
+    <translation>Remove what follows:</translation>
+</message>
+<message id="REMOVEFROMTEXT">
+    <source>Remove from:</source>
+    <translation>Remove from:</translation>
+</message>
+<message id="FILENAMEMASK">
+    <source>Name pattern:</source>
+    <translation>Name pattern:</translation>
+</message>
+<message id="WINDOWSCOMPATIBLE">
+    <source>Make names safe for other systems, replacing with:</source>
+    <translation>Make names safe for other systems, replacing with:</translation>
+</message>
+<message id="AUDIOMASK">
+    <source>New name from tags</source>
+    <translation>New name from tags</translation>
+</message>
+<message id="AUDIOOPTIONS">
+    <source>Options</source>
+    <translation>Options</translation>
+</message>
+<message id="AUDIOEXTENSIONS">
+    <source>Audio files renamed</source>
+    <translation>Audio files renamed</translation>
+</message>
+<message id="PHOTOMASK">
+    <source>New name from metadata</source>
+    <translation>New name from metadata</translation>
+</message>
+<message id="PHOTOOPTIONS">
+    <source>Options</source>
+    <translation>Options</translation>
+</message>
+<message id="PHOTOEXTENSIONS">
+    <source>Image files renamed</source>
+    <translation>Image files renamed</translation>
+</message>
+<message id="MASK">
+    <source>Mask:</source>
+    <translation>Mask:</translation>
+</message>
+<message id="ADDTAG">
+    <source>Add Tag</source>
+    <translation>Add Tag</translation>
+</message>
+<message id="ADDFIELD">
+    <source>Add Field</source>
+    <translation>Add Field</translation>
+</message>
+<message id="EDITMASK">
+    <source>Edit…</source>
+    <translation>Edit…</translation>
+</message>
+<message id="CLEARMASK">
+    <source>Clear</source>
+    <translation>Clear</translation>
+</message>
+<message id="EDITEXTENSIONS">
+    <source>Edit…</source>
+    <translation>Edit…</translation>
+</message>
+<message id="SEPARATEWITH">
+    <source>Separate the parts with:</source>
+    <translation>Separate the parts with:</translation>
+</message>
+<message id="TAGARTIST">
+    <source>Artist</source>
+    <translation>Artist</translation>
+</message>
+<message id="TAGYEAR">
+    <source>Year</source>
+    <translation>Year</translation>
+</message>
+<message id="TAGGENRE">
+    <source>Genre</source>
+    <translation>Genre</translation>
+</message>
+<message id="TAGTITLE">
+    <source>Title</source>
+    <translation>Title</translation>
+</message>
+<message id="TAGALBUM">
+    <source>Album</source>
+    <translation>Album</translation>
+</message>
+<message id="TAGCOMMENTS">
+    <source>Comments</source>
+    <translation>Comments</translation>
+</message>
+<message id="TAGTRACKNUMBER">
+    <source>Track number</source>
+    <translation>Track number</translation>
+</message>
+<message id="TAGCOMPOSER">
+    <source>Composer</source>
+    <translation>Composer</translation>
+</message>
+<message id="FIELDDATE">
+    <source>Date taken</source>
+    <translation>Date taken</translation>
+</message>
+<message id="FIELDTIME">
+    <source>Time taken</source>
+    <translation>Time taken</translation>
+</message>
+<message id="FIELDDEVICEMAKE">
+    <source>Camera maker</source>
+    <translation>Camera maker</translation>
+</message>
+<message id="FIELDDEVICEMODEL">
+    <source>Camera model</source>
+    <translation>Camera model</translation>
+</message>
+<message id="FIELDDIMENSIONS">
+    <source>Dimensions</source>
+    <translation>Dimensions</translation>
+</message>
+<message id="FIELDFILENAME">
+    <source>File name</source>
+    <translation>File name</translation>
+</message>
+<message id="PATHCOMPONENTS">
+    <source>Folder name</source>
+    <translation>Folder name</translation>
+</message>
+<message id="PATHLEVEL">
+    <source>Folder level:</source>
+    <translation>Folder level:</translation>
+</message>
+<message id="PATHSEPARATOR">
+    <source>Separator:</source>
+    <translation>Separator:</translation>
+</message>
+<message id="TEXTBEFORE">
+    <source>Text before:</source>
+    <translation>Text before:</translation>
+</message>
+<message id="TEXTAFTER">
+    <source>Text after:</source>
+    <translation>Text after:</translation>
+</message>
+<message id="RENAMEFROMLISTHELP">
+    <source>Choose a text file with one line per item: its current name, its new name and its folder, separated by tabs. Loading it replaces the list; then press Rename.</source>
+    <translation>Choose a text file with one line per item: its current name, its new name and its folder, separated by tabs. Loading it replaces the list; then press Rename.</translation>
+</message>
+<message id="RENAMEFROMLISTFILE">
+    <source>List file</source>
+    <translation>List file</translation>
+</message>
+<message id="RENAMEFROMLISTPLACEHOLDER">
+    <source>Path of a tab-delimited text file</source>
+    <translation>Path of a tab-delimited text file</translation>
+</message>
+<message id="BROWSE">
+    <source>Browse…</source>
+    <translation>Browse…</translation>
+</message>
+<message id="LISTNAMESFILES">
+    <source>The list names files</source>
+    <translation>The list names files</translation>
+</message>
+<message id="LISTNAMESFOLDERS">
+    <source>The list names folders</source>
+    <translation>The list names folders</translation>
+</message>
+<message id="LOADLIST">
+    <source>Load List</source>
+    <translation>Load List</translation>
+</message>
+<message id="APPLY">
+    <source>Apply</source>
+    <translation>Apply</translation>
+</message>
+<message id="CHOOSEITEMSTITLE">
+    <source>Add Items</source>
+    <translation>Add Items</translation>
+</message>
+<message id="CHOOSEITEMSMESSAGE">
+    <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
+    <translation>Folders are among the items. Rename files (found in the folders) or the folders themselves?</translation>
+</message>
+<message id="LIVEPREVIEWTITLE">
+    <source>Live Preview</source>
+    <translation>Live Preview</translation>
+</message>
+<message id="LIVEPREVIEWMESSAGE">
+    <source>The new names follow the options a moment after each change. On long lists, limit it to the first items.</source>
+    <translation>The new names follow the options a moment after each change. On long lists, limit it to the first items.</translation>
+</message>
+<message id="LIVEPREVIEWALLITEMS">
+    <source>Every item</source>
+    <translation>Every item</translation>
+</message>
+<message id="LIVEPREVIEWFIRSTITEMS">
+    <source>Only the first items:</source>
+    <translation>Only the first items:</translation>
+</message>
+<message id="LIVEPREVIEWTURNON">
+    <source>Turn On</source>
+    <translation>Turn On</translation>
+</message>
 </context>
 </TS>

@@ -463,5 +463,821 @@
     <source>Undo the %1 rename(s) recorded in %2?</source>
     <translation>¿Deshacer los %1 cambio(s) de nombre registrado(s) en %2?</translation>
 </message>
+<message id="MENUFILE">
+    <source>&amp;File</source>
+    <translation>&amp;Archivo</translation>
+</message>
+<message id="MENUEDIT">
+    <source>&amp;Edit</source>
+    <translation>&amp;Editar</translation>
+</message>
+<message id="MENURENAME">
+    <source>&amp;Rename</source>
+    <translation>&amp;Renombrar</translation>
+</message>
+<message id="MENURULES">
+    <source>R&amp;ules</source>
+    <translation>Re&amp;glas</translation>
+</message>
+<message id="MENUTOOLS">
+    <source>&amp;Tools</source>
+    <translation>&amp;Herramientas</translation>
+</message>
+<message id="MENUHELP">
+    <source>&amp;Help</source>
+    <translation>A&amp;yuda</translation>
+</message>
+<message id="TOOLBAR">
+    <source>Main toolbar</source>
+    <translation>Barra de herramientas principal</translation>
+</message>
+<message id="ACTIONADD">
+    <source>Add…</source>
+    <translation>Añadir…</translation>
+</message>
+<message id="ACTIONADDFROMFILEMANAGER">
+    <source>Add Copied Items</source>
+    <translation>Añadir elementos copiados</translation>
+</message>
+<message id="ACTIONCLEAR">
+    <source>Clear List</source>
+    <translation>Vaciar la lista</translation>
+</message>
+<message id="ACTIONREMOVE">
+    <source>Remove</source>
+    <translation>Quitar</translation>
+</message>
+<message id="ACTIONMOVEUP">
+    <source>Move Up</source>
+    <translation>Subir</translation>
+</message>
+<message id="ACTIONMOVEDOWN">
+    <source>Move Down</source>
+    <translation>Bajar</translation>
+</message>
+<message id="ACTIONPREVIEW">
+    <source>Preview</source>
+    <translation>Vista previa</translation>
+</message>
+<message id="ACTIONAPPLY">
+    <source>Rename</source>
+    <translation>Renombrar</translation>
+</message>
+<message id="ACTIONCANCEL">
+    <source>Cancel</source>
+    <translation>Cancelar</translation>
+</message>
+<message id="ACTIONLIVEPREVIEW">
+    <source>Live Preview</source>
+    <translation>Vista previa en directo</translation>
+</message>
+<message id="ACTIONLIVEPREVIEWOPTIONS">
+    <source>Live Preview Options…</source>
+    <translation>Opciones de la vista previa en directo…</translation>
+</message>
+<message id="ACTIONLOADPROFILE">
+    <source>Open Profile…</source>
+    <translation>Abrir perfil…</translation>
+</message>
+<message id="ACTIONSAVEPROFILE">
+    <source>Save Profile</source>
+    <translation>Guardar perfil</translation>
+</message>
+<message id="ACTIONSAVEASPROFILE">
+    <source>Save Profile As…</source>
+    <translation>Guardar perfil como…</translation>
+</message>
+<message id="ACTIONDEFAULTSETTINGS">
+    <source>Factory Settings</source>
+    <translation>Ajustes de fábrica</translation>
+</message>
+<message id="ACTIONLASTSETTINGS">
+    <source>Settings of the Last Session</source>
+    <translation>Ajustes de la última sesión</translation>
+</message>
+<message id="ACTIONSHOWLOGS">
+    <source>Show Rename Logs Folder</source>
+    <translation>Mostrar la carpeta de registros</translation>
+</message>
+<message id="ACTIONHELP">
+    <source>Help for This Method</source>
+    <translation>Ayuda sobre este método</translation>
+</message>
+<message id="ACTIONABOUT">
+    <source>About Quorvel</source>
+    <translation>Acerca de Quorvel</translation>
+</message>
+<message id="ACTIONQUIT">
+    <source>Quit</source>
+    <translation>Salir</translation>
+</message>
+<message id="ABOUTTEXT">
+    <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
+    <translation>Cambia el nombre de archivos y carpetas por lotes, con una vista previa de cada nombre nuevo y un registro con el que se puede deshacer cada lote.</translation>
+</message>
+<message id="TIPADD">
+    <source>Add files or folders to the list</source>
+    <translation>Añadir archivos o carpetas a la lista</translation>
+</message>
+<message id="TIPADDFROMFILEMANAGER">
+    <source>Add the items copied in the file manager</source>
+    <translation>Añadir los elementos copiados en el gestor de archivos</translation>
+</message>
+<message id="TIPCLEAR">
+    <source>Remove every item from the list</source>
+    <translation>Quitar todos los elementos de la lista</translation>
+</message>
+<message id="TIPREMOVE">
+    <source>Remove the selected items from the list</source>
+    <translation>Quitar de la lista los elementos seleccionados</translation>
+</message>
+<message id="TIPMOVEUP">
+    <source>Move the selected items up</source>
+    <translation>Subir los elementos seleccionados</translation>
+</message>
+<message id="TIPMOVEDOWN">
+    <source>Move the selected items down</source>
+    <translation>Bajar los elementos seleccionados</translation>
+</message>
+<message id="TIPPREVIEW">
+    <source>Show the new name of every item</source>
+    <translation>Mostrar el nombre nuevo de cada elemento</translation>
+</message>
+<message id="TIPAPPLY">
+    <source>Rename the items on disk as previewed</source>
+    <translation>Renombrar los elementos en el disco como en la vista previa</translation>
+</message>
+<message id="TIPCANCEL">
+    <source>Stop the running task</source>
+    <translation>Detener la tarea en curso</translation>
+</message>
+<message id="TIPLIVEPREVIEW">
+    <source>Update the new names while the options change</source>
+    <translation>Actualizar los nombres nuevos mientras cambian las opciones</translation>
+</message>
+<message id="TIPLOADPROFILE">
+    <source>Open the settings saved in a profile</source>
+    <translation>Abrir los ajustes guardados en un perfil</translation>
+</message>
+<message id="TIPSAVEPROFILE">
+    <source>Save the settings in the current profile</source>
+    <translation>Guardar los ajustes en el perfil actual</translation>
+</message>
+<message id="TIPDEFAULTSETTINGS">
+    <source>Set every option back to its default</source>
+    <translation>Devolver cada opción a su valor predeterminado</translation>
+</message>
+<message id="TIPLASTSETTINGS">
+    <source>Restore the settings and rules of the last session</source>
+    <translation>Restaurar los ajustes y reglas de la última sesión</translation>
+</message>
+<message id="TIPTABHELP">
+    <source>Help for the selected method</source>
+    <translation>Ayuda sobre el método seleccionado</translation>
+</message>
+<message id="TIPFILELIST">
+    <source>Drop files and folders here. Ctrl+Up and Ctrl+Down move the selected items, Delete removes them.</source>
+    <translation>Suelte aquí archivos y carpetas. Ctrl+Arriba y Ctrl+Abajo mueven los elementos seleccionados, Supr los quita.</translation>
+</message>
+<message id="TIPSCOPEFILES">
+    <source>The list holds files; folders added are searched for files</source>
+    <translation>La lista contiene archivos; en las carpetas añadidas se buscan archivos</translation>
+</message>
+<message id="TIPSCOPEFOLDERS">
+    <source>The list holds folders</source>
+    <translation>La lista contiene carpetas</translation>
+</message>
+<message id="TIPINCLUDESUBFOLDERS">
+    <source>Also take what the subfolders of an added folder hold</source>
+    <translation>Tomar también el contenido de las subcarpetas de una carpeta añadida</translation>
+</message>
+<message id="TIPSEPARATOR">
+    <source>Text between two parts</source>
+    <translation>Texto entre dos partes</translation>
+</message>
+<message id="TIPPADDINGMASK">
+    <source>Zeros that set the width of the number, for example 000 gives 007</source>
+    <translation>Ceros que fijan el ancho del número; por ejemplo, 000 da 007</translation>
+</message>
+<message id="TIPNUMERICSTART">
+    <source>The number of the first item</source>
+    <translation>El número del primer elemento</translation>
+</message>
+<message id="TIPALPHABETICSTART">
+    <source>The letters of the first item</source>
+    <translation>Las letras del primer elemento</translation>
+</message>
+<message id="TIPINSERTTEXT">
+    <source>The text to insert into every name</source>
+    <translation>El texto que se inserta en cada nombre</translation>
+</message>
+<message id="TIPREPLACEFIND">
+    <source>The text to look for in every name</source>
+    <translation>El texto que se busca en cada nombre</translation>
+</message>
+<message id="TIPFILENAMEMASK">
+    <source>A pattern of the new name; see the help of this method</source>
+    <translation>Un patrón del nombre nuevo; consulte la ayuda de este método</translation>
+</message>
+<message id="TIPWINDOWSCOMPATIBLE">
+    <source>The text that replaces characters other systems do not allow in names</source>
+    <translation>El texto que sustituye a los caracteres que otros sistemas no admiten en los nombres</translation>
+</message>
+<message id="TIPAUDIOMASK">
+    <source>The tags that make the new name, in order</source>
+    <translation>Las etiquetas que forman el nombre nuevo, en orden</translation>
+</message>
+<message id="TIPPHOTOMASK">
+    <source>The metadata fields that make the new name, in order</source>
+    <translation>Los campos de metadatos que forman el nombre nuevo, en orden</translation>
+</message>
+<message id="TIPPATHLEVEL">
+    <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
+    <translation>1 es la carpeta que contiene el elemento, 2 la carpeta superior, y así sucesivamente</translation>
+</message>
+<message id="DROPHINT">
+    <source>Drop files and folders here, or use Add</source>
+    <translation>Suelte aquí archivos y carpetas, o use Añadir</translation>
+</message>
+<message id="NOFILEMANAGERSELECTION">
+    <source>Copy some files or folders in the file manager first.</source>
+    <translation>Copie primero algunos archivos o carpetas en el gestor de archivos.</translation>
+</message>
+<message id="FILETYPE">
+    <source>Kind</source>
+    <translation>Tipo</translation>
+</message>
+<message id="SCOPERENAME">
+    <source>Rename:</source>
+    <translation>Renombrar:</translation>
+</message>
+<message id="SCOPEFILES">
+    <source>Files</source>
+    <translation>Archivos</translation>
+</message>
+<message id="SCOPEFOLDERS">
+    <source>Folders</source>
+    <translation>Carpetas</translation>
+</message>
+<message id="INCLUDESUBFOLDERS">
+    <source>Include subfolders</source>
+    <translation>Incluir subcarpetas</translation>
+</message>
+<message id="TABSEQUENCE">
+    <source>Sequence</source>
+    <translation>Secuencia</translation>
+</message>
+<message id="TABINSERTDELETE">
+    <source>Insert/Delete</source>
+    <translation>Insertar/Eliminar</translation>
+</message>
+<message id="TABREPLACEREMOVE">
+    <source>Replace/Remove</source>
+    <translation>Reemplazar/Quitar</translation>
+</message>
+<message id="TABPREFIXSUFFIX">
+    <source>Prefix/Suffix</source>
+    <translation>Prefijo/Sufijo</translation>
+</message>
+<message id="TABDATETIME">
+    <source>Date &amp; Time</source>
+    <translation>Fecha y hora</translation>
+</message>
+<message id="TABGENERAL">
+    <source>General</source>
+    <translation>General</translation>
+</message>
+<message id="TABAUDIO">
+    <source>Audio Tags</source>
+    <translation>Etiquetas de audio</translation>
+</message>
+<message id="TABPHOTO">
+    <source>Photo</source>
+    <translation>Foto</translation>
+</message>
+<message id="TABPATHCOMPONENTS">
+    <source>Folder Names</source>
+    <translation>Nombres de carpetas</translation>
+</message>
+<message id="TABRENAMEFROMLIST">
+    <source>From List</source>
+    <translation>Desde lista</translation>
+</message>
+<message id="SEQUENCEKIND">
+    <source>Sequence of</source>
+    <translation>Secuencia de</translation>
+</message>
+<message id="SEQUENCENUMBERS">
+    <source>Numbers</source>
+    <translation>Números</translation>
+</message>
+<message id="SEQUENCELETTERS">
+    <source>Letters</source>
+    <translation>Letras</translation>
+</message>
+<message id="SEQUENCEDIRECTION">
+    <source>Direction</source>
+    <translation>Dirección</translation>
+</message>
+<message id="SEQUENCEINCREMENT">
+    <source>Increasing</source>
+    <translation>Creciente</translation>
+</message>
+<message id="SEQUENCEDECREMENT">
+    <source>Decreasing</source>
+    <translation>Decreciente</translation>
+</message>
+<message id="SEQUENCEVALUES">
+    <source>Values</source>
+    <translation>Valores</translation>
+</message>
+<message id="SEQUENCENUMERICSTART">
+    <source>Start with number:</source>
+    <translation>Empezar por el número:</translation>
+</message>
+<message id="SEQUENCEALPHABETICSTART">
+    <source>Start with letters:</source>
+    <translation>Empezar por las letras:</translation>
+</message>
+<message id="SEQUENCEINCREMENTBY">
+    <source>Increase by:</source>
+    <translation>Aumentar en:</translation>
+</message>
+<message id="SEQUENCEDECREMENTBY">
+    <source>Decrease by:</source>
+    <translation>Disminuir en:</translation>
+</message>
+<message id="SEQUENCEPADDINGMASK">
+    <source>Padding mask:</source>
+    <translation>Máscara de relleno:</translation>
+</message>
+<message id="SEQUENCEPLACEMENT">
+    <source>Placement</source>
+    <translation>Posición</translation>
+</message>
+<message id="SEQUENCEASPREFIX">
+    <source>Before the name</source>
+    <translation>Antes del nombre</translation>
+</message>
+<message id="SEQUENCEASSUFFIX">
+    <source>After the name</source>
+    <translation>Después del nombre</translation>
+</message>
+<message id="SEQUENCESEPARATOR">
+    <source>Separate from the name with:</source>
+    <translation>Separar del nombre con:</translation>
+</message>
+<message id="SEQUENCERESETEACHFOLDER">
+    <source>Start the sequence again in each folder</source>
+    <translation>Reiniciar la secuencia en cada carpeta</translation>
+</message>
+<message id="INSERTGROUP">
+    <source>Insert</source>
+    <translation>Insertar</translation>
+</message>
+<message id="DELETEGROUP">
+    <source>Delete</source>
+    <translation>Eliminar</translation>
+</message>
+<message id="INSERTDELETEINSERT">
+    <source>Insert the text:</source>
+    <translation>Insertar el texto:</translation>
+</message>
+<message id="INSERTDELETEDELETE">
+    <source>Delete characters</source>
+    <translation>Eliminar caracteres</translation>
+</message>
+<message id="DELETECOUNT">
+    <source>Number of characters:</source>
+    <translation>Número de caracteres:</translation>
+</message>
+<message id="DELETEFROMPOSITION">
+    <source>from position:</source>
+    <translation>desde la posición:</translation>
+</message>
+<message id="DELETEFROMEND">
+    <source>Counted from the end</source>
+    <translation>Contada desde el final</translation>
+</message>
+<message id="ATBEGINNING">
+    <source>At the beginning</source>
+    <translation>Al principio</translation>
+</message>
+<message id="ATEND">
+    <source>At the end</source>
+    <translation>Al final</translation>
+</message>
+<message id="ATPOSITION">
+    <source>At position:</source>
+    <translation>En la posición:</translation>
+</message>
+<message id="BEFORETEXT">
+    <source>Before the text:</source>
+    <translation>Antes del texto:</translation>
+</message>
+<message id="AFTERTEXT">
+    <source>After the text:</source>
+    <translation>Después del texto:</translation>
+</message>
+<message id="OCCURRENCE">
+    <source>Occurrence:</source>
+    <translation>Aparición:</translation>
+</message>
+<message id="FROMTHESTART">
+    <source>from the start</source>
+    <translation>desde el principio</translation>
+</message>
+<message id="FROMTHEEND">
+    <source>from the end</source>
+    <translation>desde el final</translation>
+</message>
+<message id="REPLACEMODE">
+    <source>Replace</source>
+    <translation>Reemplazar</translation>
+</message>
+<message id="REMOVEMODE">
+    <source>Remove</source>
+    <translation>Quitar</translation>
+</message>
+<message id="REMOVECHARACTERSMODE">
+    <source>Remove each of the characters</source>
+    <translation>Quitar cada uno de los caracteres</translation>
+</message>
+<message id="REPLACETEXTS">
+    <source>Texts</source>
+    <translation>Textos</translation>
+</message>
+<message id="REPLACEFIND">
+    <source>Find:</source>
+    <translation>Buscar:</translation>
+</message>
+<message id="REPLACEWITH">
+    <source>Replace with:</source>
+    <translation>Reemplazar por:</translation>
+</message>
+<message id="CASESENSITIVE">
+    <source>Match case</source>
+    <translation>Distinguir mayúsculas</translation>
+</message>
+<message id="ALLOCCURRENCES">
+    <source>Every occurrence</source>
+    <translation>Todas las apariciones</translation>
+</message>
+<message id="REPLACEWHERE">
+    <source>Where</source>
+    <translation>Dónde</translation>
+</message>
+<message id="STARTFROMCHARACTER">
+    <source>Start at character:</source>
+    <translation>Empezar en el carácter:</translation>
+</message>
+<message id="STARTONOCCURRENCE">
+    <source>Start at occurrence:</source>
+    <translation>Empezar en la aparición:</translation>
+</message>
+<message id="OCCURRENCECOUNT">
+    <source>Number of occurrences:</source>
+    <translation>Número de apariciones:</translation>
+</message>
+<message id="PREFIXSUFFIXTEXTGROUP">
+    <source>Text</source>
+    <translation>Texto</translation>
+</message>
+<message id="PREFIXSUFFIXDATEGROUP">
+    <source>File date</source>
+    <translation>Fecha del archivo</translation>
+</message>
+<message id="PREFIXSUFFIXTEXT">
+    <source>Add texts before and after the name</source>
+    <translation>Añadir textos antes y después del nombre</translation>
+</message>
+<message id="PREFIXSUFFIXDATE">
+    <source>Add the file's date</source>
+    <translation>Añadir la fecha del archivo</translation>
+</message>
+<message id="PREFIX">
+    <source>Prefix:</source>
+    <translation>Prefijo:</translation>
+</message>
+<message id="SUFFIX">
+    <source>Suffix:</source>
+    <translation>Sufijo:</translation>
+</message>
+<message id="FILEDATE">
+    <source>Date:</source>
+    <translation>Fecha:</translation>
+</message>
+<message id="ASPREFIX">
+    <source>Before the name</source>
+    <translation>Antes del nombre</translation>
+</message>
+<message id="ASSUFFIX">
+    <source>After the name</source>
+    <translation>Después del nombre</translation>
+</message>
+<message id="DATECREATED">
+    <source>Date created</source>
+    <translation>Fecha de creación</translation>
+</message>
+<message id="DATEMODIFIED">
+    <source>Date modified</source>
+    <translation>Fecha de modificación</translation>
+</message>
+<message id="DATECUSTOM">
+    <source>This date:</source>
+    <translation>Esta fecha:</translation>
+</message>
+<message id="DATEPARTS">
+    <source>Date:</source>
+    <translation>Fecha:</translation>
+</message>
+<message id="TIMEPARTS">
+    <source>Time:</source>
+    <translation>Hora:</translation>
+</message>
+<message id="DATEPARTNONE">
+    <source>None</source>
+    <translation>Ninguno</translation>
+</message>
+<message id="TEXTBEFOREDATE">
+    <source>Text before the date:</source>
+    <translation>Texto antes de la fecha:</translation>
+</message>
+<message id="TEXTAFTERDATE">
+    <source>Text after the date:</source>
+    <translation>Texto después de la fecha:</translation>
+</message>
+<message id="DATESOURCE">
+    <source>Which date</source>
+    <translation>Qué fecha</translation>
+</message>
+<message id="PLACEMENT">
+    <source>Where</source>
+    <translation>Dónde</translation>
+</message>
+<message id="DATEFORMAT">
+    <source>Format</source>
+    <translation>Formato</translation>
+</message>
+<message id="DATETIMESEPARATOR">
+    <source>Between date and time:</source>
+    <translation>Entre la fecha y la hora:</translation>
+</message>
+<message id="REPLACECOLONWITH">
+    <source>Replace ":" with:</source>
+    <translation>Reemplazar «:» por:</translation>
+</message>
+<message id="GENERALOPERATION">
+    <source>Change</source>
+    <translation>Cambio</translation>
+</message>
+<message id="CONVERTFILENAMECASE">
+    <source>Change the case of the name:</source>
+    <translation>Cambiar las mayúsculas del nombre:</translation>
+</message>
+<message id="CONVERTEXTENSIONCASE">
+    <source>Change the case of the extension:</source>
+    <translation>Cambiar las mayúsculas de la extensión:</translation>
+</message>
+<message id="UPPERCASE">
+    <source>UPPER CASE</source>
+    <translation>MAYÚSCULAS</translation>
+</message>
+<message id="LOWERCASE">
+    <source>lower case</source>
+    <translation>minúsculas</translation>
+</message>
+<message id="PROPERCASE">
+    <source>Capitalised Words</source>
+    <translation>Palabras Con Mayúscula</translation>
+</message>
+<message id="REMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Quitar la extensión</translation>
+</message>
+<message id="CHANGEEXTENSION">
+    <source>Change the extension to:</source>
+    <translation>Cambiar la extensión a:</translation>
+</message>
+<message id="REVERSEFILENAME">
+    <source>Reverse the name</source>
+    <translation>Invertir el nombre</translation>
+</message>
+<message id="REMOVESPACES">
+    <source>Remove spaces</source>
+    <translation>Quitar los espacios</translation>
+</message>
+<message id="SWAPFROMSEPARATOR">
+    <source>Swap the parts around:</source>
+    <translation>Intercambiar las partes en torno a:</translation>
+</message>
+<message id="SWAPFROMPOSITION">
+    <source>Swap the parts at position:</source>
+    <translation>Intercambiar las partes en la posición:</translation>
+</message>
+<message id="REMOVEAFTERTEXT">
+    <source>Remove what follows:</source>
+    <translation>Quitar lo que sigue a:</translation>
+</message>
+<message id="REMOVEFROMTEXT">
+    <source>Remove from:</source>
+    <translation>Quitar desde:</translation>
+</message>
+<message id="FILENAMEMASK">
+    <source>Name pattern:</source>
+    <translation>Patrón de nombre:</translation>
+</message>
+<message id="WINDOWSCOMPATIBLE">
+    <source>Make names safe for other systems, replacing with:</source>
+    <translation>Hacer los nombres seguros para otros sistemas, sustituyendo por:</translation>
+</message>
+<message id="AUDIOMASK">
+    <source>New name from tags</source>
+    <translation>Nombre nuevo a partir de etiquetas</translation>
+</message>
+<message id="AUDIOOPTIONS">
+    <source>Options</source>
+    <translation>Opciones</translation>
+</message>
+<message id="AUDIOEXTENSIONS">
+    <source>Audio files renamed</source>
+    <translation>Archivos de audio que se renombran</translation>
+</message>
+<message id="PHOTOMASK">
+    <source>New name from metadata</source>
+    <translation>Nombre nuevo a partir de metadatos</translation>
+</message>
+<message id="PHOTOOPTIONS">
+    <source>Options</source>
+    <translation>Opciones</translation>
+</message>
+<message id="PHOTOEXTENSIONS">
+    <source>Image files renamed</source>
+    <translation>Archivos de imagen que se renombran</translation>
+</message>
+<message id="MASK">
+    <source>Mask:</source>
+    <translation>Máscara:</translation>
+</message>
+<message id="ADDTAG">
+    <source>Add Tag</source>
+    <translation>Añadir etiqueta</translation>
+</message>
+<message id="ADDFIELD">
+    <source>Add Field</source>
+    <translation>Añadir campo</translation>
+</message>
+<message id="EDITMASK">
+    <source>Edit…</source>
+    <translation>Editar…</translation>
+</message>
+<message id="CLEARMASK">
+    <source>Clear</source>
+    <translation>Borrar</translation>
+</message>
+<message id="EDITEXTENSIONS">
+    <source>Edit…</source>
+    <translation>Editar…</translation>
+</message>
+<message id="SEPARATEWITH">
+    <source>Separate the parts with:</source>
+    <translation>Separar las partes con:</translation>
+</message>
+<message id="TAGARTIST">
+    <source>Artist</source>
+    <translation>Artista</translation>
+</message>
+<message id="TAGYEAR">
+    <source>Year</source>
+    <translation>Año</translation>
+</message>
+<message id="TAGGENRE">
+    <source>Genre</source>
+    <translation>Género</translation>
+</message>
+<message id="TAGTITLE">
+    <source>Title</source>
+    <translation>Título</translation>
+</message>
+<message id="TAGALBUM">
+    <source>Album</source>
+    <translation>Álbum</translation>
+</message>
+<message id="TAGCOMMENTS">
+    <source>Comments</source>
+    <translation>Comentarios</translation>
+</message>
+<message id="TAGTRACKNUMBER">
+    <source>Track number</source>
+    <translation>Número de pista</translation>
+</message>
+<message id="TAGCOMPOSER">
+    <source>Composer</source>
+    <translation>Compositor</translation>
+</message>
+<message id="FIELDDATE">
+    <source>Date taken</source>
+    <translation>Fecha de captura</translation>
+</message>
+<message id="FIELDTIME">
+    <source>Time taken</source>
+    <translation>Hora de captura</translation>
+</message>
+<message id="FIELDDEVICEMAKE">
+    <source>Camera maker</source>
+    <translation>Fabricante de la cámara</translation>
+</message>
+<message id="FIELDDEVICEMODEL">
+    <source>Camera model</source>
+    <translation>Modelo de la cámara</translation>
+</message>
+<message id="FIELDDIMENSIONS">
+    <source>Dimensions</source>
+    <translation>Dimensiones</translation>
+</message>
+<message id="FIELDFILENAME">
+    <source>File name</source>
+    <translation>Nombre del archivo</translation>
+</message>
+<message id="PATHCOMPONENTS">
+    <source>Folder name</source>
+    <translation>Nombre de carpeta</translation>
+</message>
+<message id="PATHLEVEL">
+    <source>Folder level:</source>
+    <translation>Nivel de carpeta:</translation>
+</message>
+<message id="PATHSEPARATOR">
+    <source>Separator:</source>
+    <translation>Separador:</translation>
+</message>
+<message id="TEXTBEFORE">
+    <source>Text before:</source>
+    <translation>Texto antes:</translation>
+</message>
+<message id="TEXTAFTER">
+    <source>Text after:</source>
+    <translation>Texto después:</translation>
+</message>
+<message id="RENAMEFROMLISTHELP">
+    <source>Choose a text file with one line per item: its current name, its new name and its folder, separated by tabs. Loading it replaces the list; then press Rename.</source>
+    <translation>Elija un archivo de texto con una línea por elemento: su nombre actual, su nombre nuevo y su carpeta, separados por tabuladores. Cargarlo sustituye la lista; después pulse Renombrar.</translation>
+</message>
+<message id="RENAMEFROMLISTFILE">
+    <source>List file</source>
+    <translation>Archivo de lista</translation>
+</message>
+<message id="RENAMEFROMLISTPLACEHOLDER">
+    <source>Path of a tab-delimited text file</source>
+    <translation>Ruta de un archivo de texto delimitado por tabuladores</translation>
+</message>
+<message id="BROWSE">
+    <source>Browse…</source>
+    <translation>Examinar…</translation>
+</message>
+<message id="LISTNAMESFILES">
+    <source>The list names files</source>
+    <translation>La lista nombra archivos</translation>
+</message>
+<message id="LISTNAMESFOLDERS">
+    <source>The list names folders</source>
+    <translation>La lista nombra carpetas</translation>
+</message>
+<message id="LOADLIST">
+    <source>Load List</source>
+    <translation>Cargar lista</translation>
+</message>
+<message id="APPLY">
+    <source>Apply</source>
+    <translation>Aplicar</translation>
+</message>
+<message id="CHOOSEITEMSTITLE">
+    <source>Add Items</source>
+    <translation>Añadir elementos</translation>
+</message>
+<message id="CHOOSEITEMSMESSAGE">
+    <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
+    <translation>Hay carpetas entre los elementos. ¿Renombrar archivos (encontrados en las carpetas) o las propias carpetas?</translation>
+</message>
+<message id="LIVEPREVIEWTITLE">
+    <source>Live Preview</source>
+    <translation>Vista previa en directo</translation>
+</message>
+<message id="LIVEPREVIEWMESSAGE">
+    <source>The new names follow the options a moment after each change. On long lists, limit it to the first items.</source>
+    <translation>Los nombres nuevos siguen a las opciones un momento después de cada cambio. En listas largas, limítela a los primeros elementos.</translation>
+</message>
+<message id="LIVEPREVIEWALLITEMS">
+    <source>Every item</source>
+    <translation>Todos los elementos</translation>
+</message>
+<message id="LIVEPREVIEWFIRSTITEMS">
+    <source>Only the first items:</source>
+    <translation>Solo los primeros elementos:</translation>
+</message>
+<message id="LIVEPREVIEWTURNON">
+    <source>Turn On</source>
+    <translation>Activar</translation>
+</message>
 </context>
 </TS>

@@ -463,5 +463,821 @@
     <source>Undo the %1 rename(s) recorded in %2?</source>
     <translation>Annuler les %1 renommage(s) enregistré(s) dans %2 ?</translation>
 </message>
+<message id="MENUFILE">
+    <source>&amp;File</source>
+    <translation>&amp;Fichier</translation>
+</message>
+<message id="MENUEDIT">
+    <source>&amp;Edit</source>
+    <translation>É&amp;dition</translation>
+</message>
+<message id="MENURENAME">
+    <source>&amp;Rename</source>
+    <translation>&amp;Renommer</translation>
+</message>
+<message id="MENURULES">
+    <source>R&amp;ules</source>
+    <translation>Rè&amp;gles</translation>
+</message>
+<message id="MENUTOOLS">
+    <source>&amp;Tools</source>
+    <translation>&amp;Outils</translation>
+</message>
+<message id="MENUHELP">
+    <source>&amp;Help</source>
+    <translation>&amp;Aide</translation>
+</message>
+<message id="TOOLBAR">
+    <source>Main toolbar</source>
+    <translation>Barre d'outils principale</translation>
+</message>
+<message id="ACTIONADD">
+    <source>Add…</source>
+    <translation>Ajouter…</translation>
+</message>
+<message id="ACTIONADDFROMFILEMANAGER">
+    <source>Add Copied Items</source>
+    <translation>Ajouter les éléments copiés</translation>
+</message>
+<message id="ACTIONCLEAR">
+    <source>Clear List</source>
+    <translation>Vider la liste</translation>
+</message>
+<message id="ACTIONREMOVE">
+    <source>Remove</source>
+    <translation>Retirer</translation>
+</message>
+<message id="ACTIONMOVEUP">
+    <source>Move Up</source>
+    <translation>Monter</translation>
+</message>
+<message id="ACTIONMOVEDOWN">
+    <source>Move Down</source>
+    <translation>Descendre</translation>
+</message>
+<message id="ACTIONPREVIEW">
+    <source>Preview</source>
+    <translation>Aperçu</translation>
+</message>
+<message id="ACTIONAPPLY">
+    <source>Rename</source>
+    <translation>Renommer</translation>
+</message>
+<message id="ACTIONCANCEL">
+    <source>Cancel</source>
+    <translation>Annuler</translation>
+</message>
+<message id="ACTIONLIVEPREVIEW">
+    <source>Live Preview</source>
+    <translation>Aperçu direct</translation>
+</message>
+<message id="ACTIONLIVEPREVIEWOPTIONS">
+    <source>Live Preview Options…</source>
+    <translation>Options de l'aperçu direct…</translation>
+</message>
+<message id="ACTIONLOADPROFILE">
+    <source>Open Profile…</source>
+    <translation>Ouvrir un profil…</translation>
+</message>
+<message id="ACTIONSAVEPROFILE">
+    <source>Save Profile</source>
+    <translation>Enregistrer le profil</translation>
+</message>
+<message id="ACTIONSAVEASPROFILE">
+    <source>Save Profile As…</source>
+    <translation>Enregistrer le profil sous…</translation>
+</message>
+<message id="ACTIONDEFAULTSETTINGS">
+    <source>Factory Settings</source>
+    <translation>Réglages d'origine</translation>
+</message>
+<message id="ACTIONLASTSETTINGS">
+    <source>Settings of the Last Session</source>
+    <translation>Réglages de la dernière session</translation>
+</message>
+<message id="ACTIONSHOWLOGS">
+    <source>Show Rename Logs Folder</source>
+    <translation>Afficher le dossier des journaux</translation>
+</message>
+<message id="ACTIONHELP">
+    <source>Help for This Method</source>
+    <translation>Aide sur cette méthode</translation>
+</message>
+<message id="ACTIONABOUT">
+    <source>About Quorvel</source>
+    <translation>À propos de Quorvel</translation>
+</message>
+<message id="ACTIONQUIT">
+    <source>Quit</source>
+    <translation>Quitter</translation>
+</message>
+<message id="ABOUTTEXT">
+    <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
+    <translation>Renomme des fichiers et des dossiers par lots, avec un aperçu de chaque nouveau nom et un journal qui permet d'annuler chaque lot.</translation>
+</message>
+<message id="TIPADD">
+    <source>Add files or folders to the list</source>
+    <translation>Ajouter des fichiers ou des dossiers à la liste</translation>
+</message>
+<message id="TIPADDFROMFILEMANAGER">
+    <source>Add the items copied in the file manager</source>
+    <translation>Ajouter les éléments copiés dans le gestionnaire de fichiers</translation>
+</message>
+<message id="TIPCLEAR">
+    <source>Remove every item from the list</source>
+    <translation>Retirer tous les éléments de la liste</translation>
+</message>
+<message id="TIPREMOVE">
+    <source>Remove the selected items from the list</source>
+    <translation>Retirer de la liste les éléments sélectionnés</translation>
+</message>
+<message id="TIPMOVEUP">
+    <source>Move the selected items up</source>
+    <translation>Monter les éléments sélectionnés</translation>
+</message>
+<message id="TIPMOVEDOWN">
+    <source>Move the selected items down</source>
+    <translation>Descendre les éléments sélectionnés</translation>
+</message>
+<message id="TIPPREVIEW">
+    <source>Show the new name of every item</source>
+    <translation>Afficher le nouveau nom de chaque élément</translation>
+</message>
+<message id="TIPAPPLY">
+    <source>Rename the items on disk as previewed</source>
+    <translation>Renommer les éléments sur le disque comme dans l'aperçu</translation>
+</message>
+<message id="TIPCANCEL">
+    <source>Stop the running task</source>
+    <translation>Arrêter la tâche en cours</translation>
+</message>
+<message id="TIPLIVEPREVIEW">
+    <source>Update the new names while the options change</source>
+    <translation>Mettre à jour les nouveaux noms pendant la modification des options</translation>
+</message>
+<message id="TIPLOADPROFILE">
+    <source>Open the settings saved in a profile</source>
+    <translation>Ouvrir les réglages enregistrés dans un profil</translation>
+</message>
+<message id="TIPSAVEPROFILE">
+    <source>Save the settings in the current profile</source>
+    <translation>Enregistrer les réglages dans le profil actuel</translation>
+</message>
+<message id="TIPDEFAULTSETTINGS">
+    <source>Set every option back to its default</source>
+    <translation>Remettre chaque option à sa valeur par défaut</translation>
+</message>
+<message id="TIPLASTSETTINGS">
+    <source>Restore the settings and rules of the last session</source>
+    <translation>Rétablir les réglages et les règles de la dernière session</translation>
+</message>
+<message id="TIPTABHELP">
+    <source>Help for the selected method</source>
+    <translation>Aide sur la méthode sélectionnée</translation>
+</message>
+<message id="TIPFILELIST">
+    <source>Drop files and folders here. Ctrl+Up and Ctrl+Down move the selected items, Delete removes them.</source>
+    <translation>Déposez ici des fichiers et des dossiers. Ctrl+Haut et Ctrl+Bas déplacent les éléments sélectionnés, Suppr les retire.</translation>
+</message>
+<message id="TIPSCOPEFILES">
+    <source>The list holds files; folders added are searched for files</source>
+    <translation>La liste contient des fichiers ; les dossiers ajoutés sont parcourus pour y trouver des fichiers</translation>
+</message>
+<message id="TIPSCOPEFOLDERS">
+    <source>The list holds folders</source>
+    <translation>La liste contient des dossiers</translation>
+</message>
+<message id="TIPINCLUDESUBFOLDERS">
+    <source>Also take what the subfolders of an added folder hold</source>
+    <translation>Prendre aussi le contenu des sous-dossiers d'un dossier ajouté</translation>
+</message>
+<message id="TIPSEPARATOR">
+    <source>Text between two parts</source>
+    <translation>Texte entre deux parties</translation>
+</message>
+<message id="TIPPADDINGMASK">
+    <source>Zeros that set the width of the number, for example 000 gives 007</source>
+    <translation>Des zéros qui fixent la largeur du nombre, par exemple 000 donne 007</translation>
+</message>
+<message id="TIPNUMERICSTART">
+    <source>The number of the first item</source>
+    <translation>Le numéro du premier élément</translation>
+</message>
+<message id="TIPALPHABETICSTART">
+    <source>The letters of the first item</source>
+    <translation>Les lettres du premier élément</translation>
+</message>
+<message id="TIPINSERTTEXT">
+    <source>The text to insert into every name</source>
+    <translation>Le texte à insérer dans chaque nom</translation>
+</message>
+<message id="TIPREPLACEFIND">
+    <source>The text to look for in every name</source>
+    <translation>Le texte à chercher dans chaque nom</translation>
+</message>
+<message id="TIPFILENAMEMASK">
+    <source>A pattern of the new name; see the help of this method</source>
+    <translation>Un modèle du nouveau nom ; voir l'aide de cette méthode</translation>
+</message>
+<message id="TIPWINDOWSCOMPATIBLE">
+    <source>The text that replaces characters other systems do not allow in names</source>
+    <translation>Le texte qui remplace les caractères que d'autres systèmes n'acceptent pas dans les noms</translation>
+</message>
+<message id="TIPAUDIOMASK">
+    <source>The tags that make the new name, in order</source>
+    <translation>Les balises qui composent le nouveau nom, dans l'ordre</translation>
+</message>
+<message id="TIPPHOTOMASK">
+    <source>The metadata fields that make the new name, in order</source>
+    <translation>Les champs de métadonnées qui composent le nouveau nom, dans l'ordre</translation>
+</message>
+<message id="TIPPATHLEVEL">
+    <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
+    <translation>1 est le dossier qui contient l'élément, 2 le dossier au-dessus, et ainsi de suite</translation>
+</message>
+<message id="DROPHINT">
+    <source>Drop files and folders here, or use Add</source>
+    <translation>Déposez ici des fichiers et des dossiers, ou utilisez Ajouter</translation>
+</message>
+<message id="NOFILEMANAGERSELECTION">
+    <source>Copy some files or folders in the file manager first.</source>
+    <translation>Copiez d'abord des fichiers ou des dossiers dans le gestionnaire de fichiers.</translation>
+</message>
+<message id="FILETYPE">
+    <source>Kind</source>
+    <translation>Type</translation>
+</message>
+<message id="SCOPERENAME">
+    <source>Rename:</source>
+    <translation>Renommer :</translation>
+</message>
+<message id="SCOPEFILES">
+    <source>Files</source>
+    <translation>Fichiers</translation>
+</message>
+<message id="SCOPEFOLDERS">
+    <source>Folders</source>
+    <translation>Dossiers</translation>
+</message>
+<message id="INCLUDESUBFOLDERS">
+    <source>Include subfolders</source>
+    <translation>Inclure les sous-dossiers</translation>
+</message>
+<message id="TABSEQUENCE">
+    <source>Sequence</source>
+    <translation>Séquence</translation>
+</message>
+<message id="TABINSERTDELETE">
+    <source>Insert/Delete</source>
+    <translation>Insérer/Supprimer</translation>
+</message>
+<message id="TABREPLACEREMOVE">
+    <source>Replace/Remove</source>
+    <translation>Remplacer/Enlever</translation>
+</message>
+<message id="TABPREFIXSUFFIX">
+    <source>Prefix/Suffix</source>
+    <translation>Préfixe/Suffixe</translation>
+</message>
+<message id="TABDATETIME">
+    <source>Date &amp; Time</source>
+    <translation>Date et heure</translation>
+</message>
+<message id="TABGENERAL">
+    <source>General</source>
+    <translation>Général</translation>
+</message>
+<message id="TABAUDIO">
+    <source>Audio Tags</source>
+    <translation>Balises audio</translation>
+</message>
+<message id="TABPHOTO">
+    <source>Photo</source>
+    <translation>Photo</translation>
+</message>
+<message id="TABPATHCOMPONENTS">
+    <source>Folder Names</source>
+    <translation>Noms de dossiers</translation>
+</message>
+<message id="TABRENAMEFROMLIST">
+    <source>From List</source>
+    <translation>Depuis une liste</translation>
+</message>
+<message id="SEQUENCEKIND">
+    <source>Sequence of</source>
+    <translation>Séquence de</translation>
+</message>
+<message id="SEQUENCENUMBERS">
+    <source>Numbers</source>
+    <translation>Nombres</translation>
+</message>
+<message id="SEQUENCELETTERS">
+    <source>Letters</source>
+    <translation>Lettres</translation>
+</message>
+<message id="SEQUENCEDIRECTION">
+    <source>Direction</source>
+    <translation>Sens</translation>
+</message>
+<message id="SEQUENCEINCREMENT">
+    <source>Increasing</source>
+    <translation>Croissant</translation>
+</message>
+<message id="SEQUENCEDECREMENT">
+    <source>Decreasing</source>
+    <translation>Décroissant</translation>
+</message>
+<message id="SEQUENCEVALUES">
+    <source>Values</source>
+    <translation>Valeurs</translation>
+</message>
+<message id="SEQUENCENUMERICSTART">
+    <source>Start with number:</source>
+    <translation>Commencer au nombre :</translation>
+</message>
+<message id="SEQUENCEALPHABETICSTART">
+    <source>Start with letters:</source>
+    <translation>Commencer aux lettres :</translation>
+</message>
+<message id="SEQUENCEINCREMENTBY">
+    <source>Increase by:</source>
+    <translation>Augmenter de :</translation>
+</message>
+<message id="SEQUENCEDECREMENTBY">
+    <source>Decrease by:</source>
+    <translation>Diminuer de :</translation>
+</message>
+<message id="SEQUENCEPADDINGMASK">
+    <source>Padding mask:</source>
+    <translation>Masque de remplissage :</translation>
+</message>
+<message id="SEQUENCEPLACEMENT">
+    <source>Placement</source>
+    <translation>Position</translation>
+</message>
+<message id="SEQUENCEASPREFIX">
+    <source>Before the name</source>
+    <translation>Avant le nom</translation>
+</message>
+<message id="SEQUENCEASSUFFIX">
+    <source>After the name</source>
+    <translation>Après le nom</translation>
+</message>
+<message id="SEQUENCESEPARATOR">
+    <source>Separate from the name with:</source>
+    <translation>Séparer du nom par :</translation>
+</message>
+<message id="SEQUENCERESETEACHFOLDER">
+    <source>Start the sequence again in each folder</source>
+    <translation>Recommencer la séquence dans chaque dossier</translation>
+</message>
+<message id="INSERTGROUP">
+    <source>Insert</source>
+    <translation>Insérer</translation>
+</message>
+<message id="DELETEGROUP">
+    <source>Delete</source>
+    <translation>Supprimer</translation>
+</message>
+<message id="INSERTDELETEINSERT">
+    <source>Insert the text:</source>
+    <translation>Insérer le texte :</translation>
+</message>
+<message id="INSERTDELETEDELETE">
+    <source>Delete characters</source>
+    <translation>Supprimer des caractères</translation>
+</message>
+<message id="DELETECOUNT">
+    <source>Number of characters:</source>
+    <translation>Nombre de caractères :</translation>
+</message>
+<message id="DELETEFROMPOSITION">
+    <source>from position:</source>
+    <translation>à partir de la position :</translation>
+</message>
+<message id="DELETEFROMEND">
+    <source>Counted from the end</source>
+    <translation>Comptée depuis la fin</translation>
+</message>
+<message id="ATBEGINNING">
+    <source>At the beginning</source>
+    <translation>Au début</translation>
+</message>
+<message id="ATEND">
+    <source>At the end</source>
+    <translation>À la fin</translation>
+</message>
+<message id="ATPOSITION">
+    <source>At position:</source>
+    <translation>À la position :</translation>
+</message>
+<message id="BEFORETEXT">
+    <source>Before the text:</source>
+    <translation>Avant le texte :</translation>
+</message>
+<message id="AFTERTEXT">
+    <source>After the text:</source>
+    <translation>Après le texte :</translation>
+</message>
+<message id="OCCURRENCE">
+    <source>Occurrence:</source>
+    <translation>Occurrence :</translation>
+</message>
+<message id="FROMTHESTART">
+    <source>from the start</source>
+    <translation>depuis le début</translation>
+</message>
+<message id="FROMTHEEND">
+    <source>from the end</source>
+    <translation>depuis la fin</translation>
+</message>
+<message id="REPLACEMODE">
+    <source>Replace</source>
+    <translation>Remplacer</translation>
+</message>
+<message id="REMOVEMODE">
+    <source>Remove</source>
+    <translation>Enlever</translation>
+</message>
+<message id="REMOVECHARACTERSMODE">
+    <source>Remove each of the characters</source>
+    <translation>Enlever chacun des caractères</translation>
+</message>
+<message id="REPLACETEXTS">
+    <source>Texts</source>
+    <translation>Textes</translation>
+</message>
+<message id="REPLACEFIND">
+    <source>Find:</source>
+    <translation>Chercher :</translation>
+</message>
+<message id="REPLACEWITH">
+    <source>Replace with:</source>
+    <translation>Remplacer par :</translation>
+</message>
+<message id="CASESENSITIVE">
+    <source>Match case</source>
+    <translation>Respecter la casse</translation>
+</message>
+<message id="ALLOCCURRENCES">
+    <source>Every occurrence</source>
+    <translation>Toutes les occurrences</translation>
+</message>
+<message id="REPLACEWHERE">
+    <source>Where</source>
+    <translation>Où</translation>
+</message>
+<message id="STARTFROMCHARACTER">
+    <source>Start at character:</source>
+    <translation>Commencer au caractère :</translation>
+</message>
+<message id="STARTONOCCURRENCE">
+    <source>Start at occurrence:</source>
+    <translation>Commencer à l'occurrence :</translation>
+</message>
+<message id="OCCURRENCECOUNT">
+    <source>Number of occurrences:</source>
+    <translation>Nombre d'occurrences :</translation>
+</message>
+<message id="PREFIXSUFFIXTEXTGROUP">
+    <source>Text</source>
+    <translation>Texte</translation>
+</message>
+<message id="PREFIXSUFFIXDATEGROUP">
+    <source>File date</source>
+    <translation>Date du fichier</translation>
+</message>
+<message id="PREFIXSUFFIXTEXT">
+    <source>Add texts before and after the name</source>
+    <translation>Ajouter des textes avant et après le nom</translation>
+</message>
+<message id="PREFIXSUFFIXDATE">
+    <source>Add the file's date</source>
+    <translation>Ajouter la date du fichier</translation>
+</message>
+<message id="PREFIX">
+    <source>Prefix:</source>
+    <translation>Préfixe :</translation>
+</message>
+<message id="SUFFIX">
+    <source>Suffix:</source>
+    <translation>Suffixe :</translation>
+</message>
+<message id="FILEDATE">
+    <source>Date:</source>
+    <translation>Date :</translation>
+</message>
+<message id="ASPREFIX">
+    <source>Before the name</source>
+    <translation>Avant le nom</translation>
+</message>
+<message id="ASSUFFIX">
+    <source>After the name</source>
+    <translation>Après le nom</translation>
+</message>
+<message id="DATECREATED">
+    <source>Date created</source>
+    <translation>Date de création</translation>
+</message>
+<message id="DATEMODIFIED">
+    <source>Date modified</source>
+    <translation>Date de modification</translation>
+</message>
+<message id="DATECUSTOM">
+    <source>This date:</source>
+    <translation>Cette date :</translation>
+</message>
+<message id="DATEPARTS">
+    <source>Date:</source>
+    <translation>Date :</translation>
+</message>
+<message id="TIMEPARTS">
+    <source>Time:</source>
+    <translation>Heure :</translation>
+</message>
+<message id="DATEPARTNONE">
+    <source>None</source>
+    <translation>Aucun</translation>
+</message>
+<message id="TEXTBEFOREDATE">
+    <source>Text before the date:</source>
+    <translation>Texte avant la date :</translation>
+</message>
+<message id="TEXTAFTERDATE">
+    <source>Text after the date:</source>
+    <translation>Texte après la date :</translation>
+</message>
+<message id="DATESOURCE">
+    <source>Which date</source>
+    <translation>Quelle date</translation>
+</message>
+<message id="PLACEMENT">
+    <source>Where</source>
+    <translation>Où</translation>
+</message>
+<message id="DATEFORMAT">
+    <source>Format</source>
+    <translation>Format</translation>
+</message>
+<message id="DATETIMESEPARATOR">
+    <source>Between date and time:</source>
+    <translation>Entre la date et l'heure :</translation>
+</message>
+<message id="REPLACECOLONWITH">
+    <source>Replace ":" with:</source>
+    <translation>Remplacer « : » par :</translation>
+</message>
+<message id="GENERALOPERATION">
+    <source>Change</source>
+    <translation>Modification</translation>
+</message>
+<message id="CONVERTFILENAMECASE">
+    <source>Change the case of the name:</source>
+    <translation>Changer la casse du nom :</translation>
+</message>
+<message id="CONVERTEXTENSIONCASE">
+    <source>Change the case of the extension:</source>
+    <translation>Changer la casse de l'extension :</translation>
+</message>
+<message id="UPPERCASE">
+    <source>UPPER CASE</source>
+    <translation>MAJUSCULES</translation>
+</message>
+<message id="LOWERCASE">
+    <source>lower case</source>
+    <translation>minuscules</translation>
+</message>
+<message id="PROPERCASE">
+    <source>Capitalised Words</source>
+    <translation>Mots Avec Majuscule</translation>
+</message>
+<message id="REMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Enlever l'extension</translation>
+</message>
+<message id="CHANGEEXTENSION">
+    <source>Change the extension to:</source>
+    <translation>Changer l'extension en :</translation>
+</message>
+<message id="REVERSEFILENAME">
+    <source>Reverse the name</source>
+    <translation>Inverser le nom</translation>
+</message>
+<message id="REMOVESPACES">
+    <source>Remove spaces</source>
+    <translation>Enlever les espaces</translation>
+</message>
+<message id="SWAPFROMSEPARATOR">
+    <source>Swap the parts around:</source>
+    <translation>Intervertir les parties autour de :</translation>
+</message>
+<message id="SWAPFROMPOSITION">
+    <source>Swap the parts at position:</source>
+    <translation>Intervertir les parties à la position :</translation>
+</message>
+<message id="REMOVEAFTERTEXT">
+    <source>Remove what follows:</source>
+    <translation>Enlever ce qui suit :</translation>
+</message>
+<message id="REMOVEFROMTEXT">
+    <source>Remove from:</source>
+    <translation>Enlever à partir de :</translation>
+</message>
+<message id="FILENAMEMASK">
+    <source>Name pattern:</source>
+    <translation>Modèle de nom :</translation>
+</message>
+<message id="WINDOWSCOMPATIBLE">
+    <source>Make names safe for other systems, replacing with:</source>
+    <translation>Rendre les noms sûrs pour d'autres systèmes, en remplaçant par :</translation>
+</message>
+<message id="AUDIOMASK">
+    <source>New name from tags</source>
+    <translation>Nouveau nom à partir des balises</translation>
+</message>
+<message id="AUDIOOPTIONS">
+    <source>Options</source>
+    <translation>Options</translation>
+</message>
+<message id="AUDIOEXTENSIONS">
+    <source>Audio files renamed</source>
+    <translation>Fichiers audio renommés</translation>
+</message>
+<message id="PHOTOMASK">
+    <source>New name from metadata</source>
+    <translation>Nouveau nom à partir des métadonnées</translation>
+</message>
+<message id="PHOTOOPTIONS">
+    <source>Options</source>
+    <translation>Options</translation>
+</message>
+<message id="PHOTOEXTENSIONS">
+    <source>Image files renamed</source>
+    <translation>Fichiers image renommés</translation>
+</message>
+<message id="MASK">
+    <source>Mask:</source>
+    <translation>Masque :</translation>
+</message>
+<message id="ADDTAG">
+    <source>Add Tag</source>
+    <translation>Ajouter une balise</translation>
+</message>
+<message id="ADDFIELD">
+    <source>Add Field</source>
+    <translation>Ajouter un champ</translation>
+</message>
+<message id="EDITMASK">
+    <source>Edit…</source>
+    <translation>Modifier…</translation>
+</message>
+<message id="CLEARMASK">
+    <source>Clear</source>
+    <translation>Effacer</translation>
+</message>
+<message id="EDITEXTENSIONS">
+    <source>Edit…</source>
+    <translation>Modifier…</translation>
+</message>
+<message id="SEPARATEWITH">
+    <source>Separate the parts with:</source>
+    <translation>Séparer les parties par :</translation>
+</message>
+<message id="TAGARTIST">
+    <source>Artist</source>
+    <translation>Artiste</translation>
+</message>
+<message id="TAGYEAR">
+    <source>Year</source>
+    <translation>Année</translation>
+</message>
+<message id="TAGGENRE">
+    <source>Genre</source>
+    <translation>Genre</translation>
+</message>
+<message id="TAGTITLE">
+    <source>Title</source>
+    <translation>Titre</translation>
+</message>
+<message id="TAGALBUM">
+    <source>Album</source>
+    <translation>Album</translation>
+</message>
+<message id="TAGCOMMENTS">
+    <source>Comments</source>
+    <translation>Commentaires</translation>
+</message>
+<message id="TAGTRACKNUMBER">
+    <source>Track number</source>
+    <translation>Numéro de piste</translation>
+</message>
+<message id="TAGCOMPOSER">
+    <source>Composer</source>
+    <translation>Compositeur</translation>
+</message>
+<message id="FIELDDATE">
+    <source>Date taken</source>
+    <translation>Date de prise de vue</translation>
+</message>
+<message id="FIELDTIME">
+    <source>Time taken</source>
+    <translation>Heure de prise de vue</translation>
+</message>
+<message id="FIELDDEVICEMAKE">
+    <source>Camera maker</source>
+    <translation>Fabricant de l'appareil</translation>
+</message>
+<message id="FIELDDEVICEMODEL">
+    <source>Camera model</source>
+    <translation>Modèle de l'appareil</translation>
+</message>
+<message id="FIELDDIMENSIONS">
+    <source>Dimensions</source>
+    <translation>Dimensions</translation>
+</message>
+<message id="FIELDFILENAME">
+    <source>File name</source>
+    <translation>Nom du fichier</translation>
+</message>
+<message id="PATHCOMPONENTS">
+    <source>Folder name</source>
+    <translation>Nom de dossier</translation>
+</message>
+<message id="PATHLEVEL">
+    <source>Folder level:</source>
+    <translation>Niveau du dossier :</translation>
+</message>
+<message id="PATHSEPARATOR">
+    <source>Separator:</source>
+    <translation>Séparateur :</translation>
+</message>
+<message id="TEXTBEFORE">
+    <source>Text before:</source>
+    <translation>Texte avant :</translation>
+</message>
+<message id="TEXTAFTER">
+    <source>Text after:</source>
+    <translation>Texte après :</translation>
+</message>
+<message id="RENAMEFROMLISTHELP">
+    <source>Choose a text file with one line per item: its current name, its new name and its folder, separated by tabs. Loading it replaces the list; then press Rename.</source>
+    <translation>Choisissez un fichier texte avec une ligne par élément : son nom actuel, son nouveau nom et son dossier, séparés par des tabulations. Le charger remplace la liste ; appuyez ensuite sur Renommer.</translation>
+</message>
+<message id="RENAMEFROMLISTFILE">
+    <source>List file</source>
+    <translation>Fichier de liste</translation>
+</message>
+<message id="RENAMEFROMLISTPLACEHOLDER">
+    <source>Path of a tab-delimited text file</source>
+    <translation>Chemin d'un fichier texte délimité par des tabulations</translation>
+</message>
+<message id="BROWSE">
+    <source>Browse…</source>
+    <translation>Parcourir…</translation>
+</message>
+<message id="LISTNAMESFILES">
+    <source>The list names files</source>
+    <translation>La liste nomme des fichiers</translation>
+</message>
+<message id="LISTNAMESFOLDERS">
+    <source>The list names folders</source>
+    <translation>La liste nomme des dossiers</translation>
+</message>
+<message id="LOADLIST">
+    <source>Load List</source>
+    <translation>Charger la liste</translation>
+</message>
+<message id="APPLY">
+    <source>Apply</source>
+    <translation>Appliquer</translation>
+</message>
+<message id="CHOOSEITEMSTITLE">
+    <source>Add Items</source>
+    <translation>Ajouter des éléments</translation>
+</message>
+<message id="CHOOSEITEMSMESSAGE">
+    <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
+    <translation>Des dossiers figurent parmi les éléments. Renommer des fichiers (trouvés dans les dossiers) ou les dossiers eux-mêmes ?</translation>
+</message>
+<message id="LIVEPREVIEWTITLE">
+    <source>Live Preview</source>
+    <translation>Aperçu direct</translation>
+</message>
+<message id="LIVEPREVIEWMESSAGE">
+    <source>The new names follow the options a moment after each change. On long lists, limit it to the first items.</source>
+    <translation>Les nouveaux noms suivent les options un instant après chaque modification. Sur les longues listes, limitez-le aux premiers éléments.</translation>
+</message>
+<message id="LIVEPREVIEWALLITEMS">
+    <source>Every item</source>
+    <translation>Tous les éléments</translation>
+</message>
+<message id="LIVEPREVIEWFIRSTITEMS">
+    <source>Only the first items:</source>
+    <translation>Seulement les premiers éléments :</translation>
+</message>
+<message id="LIVEPREVIEWTURNON">
+    <source>Turn On</source>
+    <translation>Activer</translation>
+</message>
 </context>
 </TS>
