@@ -32,32 +32,6 @@ QVariant defaultValue(const SettingDescriptor& d)
     return QVariant();
 }
 
-// Flags and integers from a dictionary: the integer value of a text, or a
-// property-list number or boolean by value.
-std::optional<int> numberOf(const QVariant& v)
-{
-    switch (v.userType()) {
-    case QMetaType::QString:
-        return intValue(v.toString());
-    case QMetaType::Bool:
-        return v.toBool() ? 1 : 0;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double: {
-        const double d = v.toDouble();
-        if (d > double(std::numeric_limits<int>::max()))
-            return std::numeric_limits<int>::max();
-        if (d < double(std::numeric_limits<int>::min()))
-            return std::numeric_limits<int>::min();
-        return int(d);
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
 std::optional<QStringList> stringListOf(const QVariant& v, QString* error)
 {
     QVariant list = v;
@@ -280,21 +254,21 @@ bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QStri
     };
     switch (d.kind) {
     case SettingKind::Text: {
-        if (value.userType() != QMetaType::QString && !numberOf(value))
+        if (value.userType() != QMetaType::QString && !intValueOf(value))
             return fail(QStringLiteral("not a text"));
         setText(k, value.userType() == QMetaType::QString ? value.toString()
-                                                          : QString::number(*numberOf(value)));
+                                                          : QString::number(*intValueOf(value)));
         return true;
     }
     case SettingKind::Flag: {
-        const std::optional<int> n = numberOf(value);
+        const std::optional<int> n = intValueOf(value);
         if (!n)
             return fail(QStringLiteral("not a flag"));
         setFlag(k, *n != 0);
         return true;
     }
     case SettingKind::Integer: {
-        const std::optional<int> n = numberOf(value);
+        const std::optional<int> n = intValueOf(value);
         if (!n)
             return fail(QStringLiteral("not an integer"));
         setInteger(k, *n);

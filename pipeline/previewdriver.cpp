@@ -58,19 +58,23 @@ bool PreviewDriver::actionPreview(std::function<void()> onFinished)
     UserInterface* ui = &ui_;
     PassRunner::start(
         [state, settings, progress, error] { preview(*state, *settings, *progress, *error); },
-        [state, ui, progress, error, onFinished] {
-            progress->flush();
-            // The list is always reloaded so that the user never applies names not seen.
-            ui->reloadList();
-            state->isExecuting = false;
-            ui->passEnded();
-            ui->showTimeTaken(state->showLastActionTimeTaken(msg("PREVIEWTIME")));
-            if (!error->isEmpty())
-                ui->alert(AlertStyle::Warning, msg("PREVIEWTIME"), *error);
-            if (onFinished)
-                onFinished();
-        });
+        [state, ui, progress, error, onFinished] { endPreviewPass(*state, *ui, *progress, *error, onFinished); });
     return true;
+}
+
+void PreviewDriver::endPreviewPass(ControllerState& state, UserInterface& ui, PassProgress& progress,
+                                   const QString& error, const std::function<void()>& onFinished)
+{
+    progress.flush();
+    // The list is always reloaded so that the user never applies names not seen.
+    ui.reloadList();
+    state.isExecuting = false;
+    ui.passEnded();
+    ui.showTimeTaken(state.showLastActionTimeTaken(msg("PREVIEWTIME")));
+    if (!error.isEmpty())
+        ui.alert(AlertStyle::Warning, msg("PREVIEWTIME"), error);
+    if (onFinished)
+        onFinished();
 }
 
 bool PreviewDriver::preview(ControllerState& state, const Settings& settings, PassProgress& progress,

@@ -26,6 +26,11 @@ public:
     static bool preview(ControllerState& state, const Settings& settings, PassProgress& progress,
                         QString& error);
 
+    // The end of a preview pass on the main thread: the last progress, the list reloaded,
+    // isExecuting cleared, the timing message and, once, a method's error text.
+    static void endPreviewPass(ControllerState& state, UserInterface& ui, PassProgress& progress,
+                               const QString& error, const std::function<void()>& onFinished);
+
     // The Cancel command: the loop stops at the next item boundary.
     static void cancelProcess(ControllerState& state);
 

@@ -35,3 +35,27 @@ qint64 clampSequence(qint64 value)
     const qint64 max = std::numeric_limits<int>::max();
     return value > max ? max : value;
 }
+
+std::optional<int> intValueOf(const QVariant& v)
+{
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return intValue(v.toString());
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double: {
+        const double d = v.toDouble();
+        if (d >= double(std::numeric_limits<int>::max()))
+            return std::numeric_limits<int>::max();
+        if (d <= double(std::numeric_limits<int>::min()))
+            return std::numeric_limits<int>::min();
+        return int(d);
+    }
+    default:
+        return std::nullopt;
+    }
+}

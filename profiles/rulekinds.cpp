@@ -157,27 +157,7 @@ QString text(const QVariantMap& step, const QString& key)
 
 int intOf(const QVariantMap& step, const QString& key)
 {
-    const QVariant v = step.value(key);
-    switch (v.userType()) {
-    case QMetaType::QString:
-        return intValue(v.toString());
-    case QMetaType::Bool:
-        return v.toBool() ? 1 : 0;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double: {
-        const double d = v.toDouble();
-        if (d >= double(std::numeric_limits<int>::max()))
-            return std::numeric_limits<int>::max();
-        if (d <= double(std::numeric_limits<int>::min()))
-            return std::numeric_limits<int>::min();
-        return int(d);
-    }
-    default:
-        return 0;
-    }
+    return intValueOf(step.value(key)).value_or(0);
 }
 
 bool flag(const QVariantMap& step, const QString& key)

@@ -1,5 +1,7 @@
 #include "profiles/rulepreview.h"
 
+#include "pipeline/previewdriver.h"
+
 #include "engine/renamingmethods.h"
 #include "metadata/audiorenaming.h"
 #include "metadata/photorenaming.h"
@@ -314,22 +316,13 @@ bool RulePreview::actionPreviewRule(std::function<void()> onFinished)
     PassRunner::start(
         [state, rules, progress, error] { previewRule(*state, *rules, *progress, *error); },
         [state, ui, rules, progress, error, onFinished] {
-            progress->flush();
             // The steps' counters as the run left them (nothing could edit the rules meanwhile).
             const qsizetype n = qMin(rules->size(), state->rules.size());
             for (qsizetype i = 0; i < n; ++i) {
                 if (rules->at(i).contains(k("sequence")))
                     state->rules[i].insert(k("sequence"), rules->at(i).value(k("sequence")));
             }
-            // The list is always reloaded so that the user never applies names not seen.
-            ui->reloadList();
-            state->isExecuting = false;
-            ui->passEnded();
-            ui->showTimeTaken(state->showLastActionTimeTaken(msg("PREVIEWTIME")));
-            if (!error->isEmpty())
-                ui->alert(AlertStyle::Warning, msg("PREVIEWTIME"), *error);
-            if (onFinished)
-                onFinished();
+            PreviewDriver::endPreviewPass(*state, *ui, *progress, *error, onFinished);
         });
     return true;
 }
