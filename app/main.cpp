@@ -1,5 +1,6 @@
 // quorvel: the desktop program.
 #include "app/quorvelappcontroller.h"
+#include "app/singleinstance.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(Edition::current().displayName);
     QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    // A running instance takes this launch's documents; this process then ends.
+    if (SingleInstance::handOff(QApplication::arguments()))
+        return 0;
     Messages::install(Edition::current());
 
     QuorvelAppController controller;
@@ -19,5 +23,6 @@ int main(int argc, char** argv)
     if (!controller.startUp())
         return 1;
     controller.window()->show();
+    controller.startSingleInstance(QApplication::arguments());
     return app.exec();
 }

@@ -1,5 +1,6 @@
 // quorvel2: the earlier edition, built from the same sources with fewer features.
 #include "app/quorvelappcontroller.h"
+#include "app/singleinstance.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
     Edition::select(Edition::Kind::Quorvel2);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(Edition::current().displayName);
+    // A running instance takes this launch's documents; this process then ends.
+    if (SingleInstance::handOff(QApplication::arguments()))
+        return 0;
     Messages::install(Edition::current());
 
     QuorvelAppController controller;
@@ -18,5 +22,6 @@ int main(int argc, char** argv)
     if (!controller.startUp())
         return 1;
     controller.window()->show();
+    controller.startSingleInstance(QApplication::arguments());
     return app.exec();
 }

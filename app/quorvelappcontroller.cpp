@@ -6,6 +6,7 @@
 #include "app/qtuserinterface.h"
 #include "app/unixsignals.h"
 #include "intake/intake.h"
+#include "intake/openeddocuments.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 #include "profiles/profilecommands.h"

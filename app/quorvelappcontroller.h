@@ -15,11 +15,13 @@
 class Intake;
 class MainWindow;
 class MetaDataField;
+class OpenedDocuments;
 class ProfileCommands;
 class QDockWidget;
 class QMainWindow;
 class QtUserInterface;
 class SettingsLoader;
+class SingleInstance;
 class UnixSignals;
 struct PasteboardItemsController;
 
@@ -149,6 +151,13 @@ public:
     // --- Logs --------------------------------------------------------------------------
     void showLogsFolder();
 
+    // --- Opened documents, one instance (quorvelappcontroller_documents.cpp) ------------
+    // Serves the requests of later launches, then opens this launch's own documents
+    // (arguments as QCoreApplication::arguments() gives them).
+    void startSingleInstance(const QStringList& arguments);
+    OpenedDocuments& openedDocuments();
+    void bringToFront();
+
 signals:
     // A pass started or ended (the rules drawer saves or restores its controls).
     void executingChanged(bool executing);
@@ -185,4 +194,8 @@ private:
     QString lastAddFolder_;
     bool terminated_ = false;
     bool quitting_ = false;
+    void holdRequestsWhileModal();
+    SingleInstance* instance_ = nullptr;
+    // Last: it uses the state and the user interface above.
+    std::unique_ptr<OpenedDocuments> documents_;
 };

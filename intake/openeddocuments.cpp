@@ -32,6 +32,7 @@ OpenedDocuments::OpenedDocuments(ControllerState& state, UserInterface& ui,
         SettingsLoader loader(state_, ui_);
         return loader.setCurrentSettings(path) == ProfileLoadResult::Loaded;
     };
+    loadFiles = [this](const QStringList& paths) { startLoad(paths); };
     saveCurrentProfile = [this] {
         SettingsLoader loader(state_, ui_);
         return ProfileCommands(state_, ui_, loader).saveProfile();
@@ -166,30 +167,22 @@ OpenedDocuments::Reply OpenedDocuments::scheduleLoad(const QStringList& paths)
 
 void OpenedDocuments::loadFilesFromFinder(const QStringList& paths)
 {
-    if (state_.isExecuting.load())
+    if (state_.isExecuting.load() || !loadFiles)
         return;
-    startLoad(paths);
+    loadFiles(paths);
 }
 
 bool OpenedDocuments::loadItems(const QStringList& paths)
 {
-    if (!Edition::current().hasServicesEntry || state_.isExecuting.load())
+    if (!Edition::current().hasServicesEntry || state_.isExecuting.load() || !loadFiles)
         return false;
-    return startLoad(paths);
+    loadFiles(paths);
+    return true;
 }
 
-bool OpenedDocuments::startLoad(const QStringList& paths)
+void OpenedDocuments::startLoad(const QStringList& paths)
 {
     Intake intake(state_, ui_);
-    switch (intake.loadFiles(paths, onLoadFinished)) {
-    case Intake::LoadFilesResult::Started:
-        return true;
-    case Intake::LoadFilesResult::NeedsChoice:
-        if (showChoice)
-            showChoice(paths);
-        return true;
-    case Intake::LoadFilesResult::NotStarted:
-        break;
-    }
-    return false;
+    if (intake.loadFiles(paths, onLoadFinished) == Intake::LoadFilesResult::NeedsChoice && showChoice)
+        showChoice(paths);
 }

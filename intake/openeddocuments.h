@@ -35,10 +35,14 @@ public:
     // What the window provides; each may be left unset.
     std::function<void()> bringToFront;    // raise and activate the main window
     std::function<void()> openRulesDrawer; // show the rules drawer if it is hidden
-    // A folder is among the paths of a load: the window shows the files-or-folders choice
-    // with these paths (Intake::PasteboardItemsControllerDidFinish takes its result).
+    // Hands paths to the file list. The default runs Intake::loadFiles and, when a folder
+    // is among the paths, calls showChoice; the window may put its own loadFiles here.
+    std::function<void(const QStringList& paths)> loadFiles;
+    // For the default loadFiles: a folder is among the paths, the window shows the
+    // files-or-folders choice with them (Intake::PasteboardItemsControllerDidFinish takes
+    // its result).
     std::function<void(const QStringList& paths)> showChoice;
-    // Runs on the main thread after a load started here has ended.
+    // For the default loadFiles: runs on the main thread after the load has ended.
     std::function<void()> onLoadFinished;
     // Loads a profile as the current one (default: SettingsLoader::setCurrentSettings).
     // True when it was loaded.
@@ -51,10 +55,10 @@ public:
     Reply applicationOpenFiles(const QStringList& paths);
     // application:openFile: one document; always handled.
     void applicationOpenFile(const QString& path);
-    // The delayed load firing: ignored while a pass runs, otherwise Intake::loadFiles.
+    // The delayed load firing: ignored while a pass runs, otherwise loadFiles.
     void loadFilesFromFinder(const QStringList& paths);
-    // The services entry (loadItems): the paths go to Intake::loadFiles at once. Nothing
-    // in an edition without the entry. True when a run started or the choice is shown.
+    // The services entry (loadItems): the paths go to loadFiles at once. Nothing while a
+    // pass runs or in an edition without the entry; true when the paths were handed on.
     bool loadItems(const QStringList& paths);
 
     // A load is waiting for its delay.
@@ -69,7 +73,7 @@ private:
     Reply openRuleFile(const QString& path);
     Reply openProfileFile(const QString& path);
     Reply scheduleLoad(const QStringList& paths);
-    bool startLoad(const QStringList& paths);
+    void startLoad(const QStringList& paths);
     QString titled(const char* key) const;
 
     ControllerState& state_;

@@ -1,0 +1,94 @@
+// The running window serves later launches: its own command line and a second launch's
+// paths reach the file list, and a request that arrives while a sheet is open waits for it.
+#include "app/quorvelappcontroller.h"
+#include "app/singleinstance.h"
+#include "pipeline/controllerstate.h"
+#include "support/temptree.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace {
+
+// Private data, config and runtime folders for one test.
+class PrivateHome {
+public:
+    PrivateHome()
+    {
+        for (int i = 0; i < 3; ++i) {
+            saved_[i] = qgetenv(kNames[i]);
+            QDir(dir_.path()).mkpath(QString::number(i));
+            QFile::setPermissions(dir_.filePath(QString::number(i)),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv(kNames[i], QFile::encodeName(dir_.filePath(QString::number(i))));
+        }
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath("1"));
+    }
+    ~PrivateHome()
+    {
+        for (int i = 0; i < 3; ++i)
+            qputenv(kNames[i], saved_[i]);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromLocal8Bit(saved_[1]));
+    }
+
+private:
+    static constexpr const char* kNames[3] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"};
+    QTemporaryDir dir_;
+    QByteArray saved_[3];
+};
+
+bool sendFromAnotherThread(const SingleInstance::Request& request, const QString& path)
+{
+    std::atomic<bool> accepted{false};
+    QThread* thread = QThread::create([&] { accepted = SingleInstance::sendRequest(request, path); });
+    thread->start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return thread->isFinished(); }, 30000));
+    thread->wait();
+    delete thread;
+    return accepted;
+}
+
+QStringList listed(QuorvelAppController& controller)
+{
+    QStringList paths;
+    for (const FileSystemItem& item : controller.state().list.files)
+        paths << item.fullPath;
+    return paths;
+}
+
+TEST(DesktopRequests, LaunchesReachTheListAndWaitForAnOpenSheet)
+{
+    PrivateHome home;
+    QuorvelAppController controller;
+    ASSERT_TRUE(controller.startUp());
+    TempTree tree;
+    const QString a = tree.file("a.txt");
+    const QString b = tree.file("b.txt");
+
+    // This launch's own document goes through the delayed load.
+    controller.startSingleInstance({"quorvel", a});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listed(controller) == QStringList{a}; }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.state().isExecuting.load(); }, 30000));
+
+    QDialog sheet(controller.window());
+    sheet.setWindowModality(Qt::WindowModal);
+    sheet.open();
+    ASSERT_TRUE(sendFromAnotherThread({SingleInstance::Mode::Add, {b}}, SingleInstance::socketPath()));
+    QTest::qWait(50);
+    EXPECT_EQ(listed(controller), QStringList{a});
+
+    sheet.accept();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(controller) == (QStringList{a, b}); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.state().isExecuting.load(); }, 30000));
+}
+
+} // namespace
