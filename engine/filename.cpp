@@ -12,7 +12,12 @@ QString joinName(const QString& base, const QString& extension)
 {
     if (extension.isEmpty())
         return base;
-    return base + QLatin1Char('.') + extension;
+    QString name;
+    name.reserve(base.size() + 1 + extension.size());
+    name += base;
+    name += QLatin1Char('.');
+    name += extension;
+    return name;
 }
 
 QString lastPathComponent(const QString& path)
@@ -33,9 +38,14 @@ QString deletingLastPathComponent(const QString& path)
 
 QString appendingPathComponent(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + name;
-    return folder + QLatin1Char('/') + name;
+    // One allocation: this runs for every item of every pass.
+    QString path;
+    path.reserve(folder.size() + 1 + name.size());
+    path += folder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    path += name;
+    return path;
 }
 
 bool isUsableFileName(const QString& name)
@@ -58,5 +68,6 @@ bool isUsableFileName(const QString& name)
         if (c == 0xFFFE || c == 0xFFFF || c == u'/')
             return false;
     }
-    return name.toUtf8().size() <= 255;
+    // A UTF-16 unit takes at most three bytes in UTF-8, so a short name needs no encoding.
+    return n <= 85 || name.toUtf8().size() <= 255;
 }

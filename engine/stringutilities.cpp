@@ -89,8 +89,10 @@ QString StringUtilities::replaceString(const QString& text, QStringView find, QS
     if (count != 0) {
         qsizetype done = count == -1 ? -2 : 0;
         for (;;) {
+            if (done >= count)
+                break; // the count is reached: no need to search any further
             const qsizetype found = indexIn(rest, find, cs);
-            if (found < 0 || done >= count)
+            if (found < 0)
                 break;
             if (count != -1)
                 ++done;

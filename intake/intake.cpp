@@ -22,9 +22,10 @@
 
 namespace {
 
+// The flags are looked at first: a file needs no look at the disk.
 bool isDescendableFolder(const FileSystemItem& item)
 {
-    return item.isPathExists() && item.isFolder && !item.isPackageAtpath && !item.isAlias;
+    return item.isFolder && !item.isPackageAtpath && !item.isAlias && item.isPathExists();
 }
 
 // Appends an item that is not listed yet; counts it and updates the found label.
@@ -41,34 +42,64 @@ bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& it
     return true;
 }
 
-// One directory being walked: the folder and its entry names in listing order, or, for
-// the bottom frame, the paths the run was given.
+// One directory being walked: the folder and its entries in listing order, or, for the
+// bottom frame, the paths the run was given.
 struct Frame {
     QString folder;
-    QStringList names;
-    qsizetype next = 0;
+    QStringList paths;                                // the bottom frame
+    std::vector<FileManager::DirectoryEntry> entries; // a folder's frame
+    size_t next = 0;
     bool isTop = false;
+
+    size_t size() const { return isTop ? size_t(paths.size()) : entries.size(); }
 };
 
-// The path of the next entry of a frame, or nothing when it is refused.
-std::optional<QString> entryPath(const Frame& frame, const QString& name)
+Frame folderFrame(const QString& folder)
 {
-    if (frame.isTop) {
-        std::optional<QString> path = IntakePath::normalized(name);
-        if (!path && !name.isEmpty())
+    return Frame{folder, {}, FileManager::directoryEntries(folder), 0, false};
+}
+
+// The item of a path the run was given, or nothing when it is refused.
+std::optional<FileSystemItem> givenItem(const QString& given)
+{
+    std::optional<QString> path = IntakePath::normalized(given);
+    if (!path) {
+        if (!given.isEmpty())
             qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
                                         .arg(QStringLiteral("the path %1 cannot be named faithfully")
-                                                 .arg(FileSystemItem::getDisplayFilePath(name)));
-        return path;
-    }
-    const QString path = appendingPathComponent(frame.folder, name);
-    if (!IntakePath::isFaithful(path)) {
-        qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
-                                    .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")
-                                             .arg(FileSystemItem::getDisplayFilePath(frame.folder)));
+                                                 .arg(FileSystemItem::getDisplayFilePath(given)));
         return std::nullopt;
     }
-    return path;
+    return FileSystemItem::initWithPath(*path);
+}
+
+// The item of a folder's entry, or nothing when it is refused. The folder's path is
+// already faithful, so the entry's name decides: its bytes must come back unchanged from
+// the decoded name (and a replacement character in it must name what is there). Regular
+// files and folders are known from the listing itself; links and entries of unknown kind
+// are examined on disk like any path.
+std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager::DirectoryEntry& entry)
+{
+    const QString path = appendingPathComponent(folder, entry.name);
+    const bool faithful = entry.isExactName
+        && (!entry.name.contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path));
+    if (!faithful) {
+        qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
+                                    .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")
+                                             .arg(FileSystemItem::getDisplayFilePath(folder)));
+        return std::nullopt;
+    }
+    if (entry.name.startsWith(QLatin1Char('.')))
+        return std::nullopt; // hidden, as initWithPath refuses it
+    switch (entry.kind) {
+    case FileManager::DirectoryEntry::Kind::RegularFile:
+        return FileSystemItem::withKind(path, 0);
+    case FileManager::DirectoryEntry::Kind::Folder:
+        return FileSystemItem::withKind(path, 1);
+    case FileManager::DirectoryEntry::Kind::Unknown:
+        break;
+    }
+    return FileSystemItem::initWithPath(path);
 }
 
 
@@ -111,25 +142,24 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
 {
     FoundCounter counter(progress, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND");
     std::vector<Frame> stack;
-    stack.push_back(Frame{QString(), paths, 0, true});
+    stack.push_back(Frame{QString(), paths, {}, 0, true});
     while (!stack.empty()) {
         try {
             if (state.isCancelProcess.load())
                 break;
             Frame& frame = stack.back();
-            if (frame.next >= frame.names.size()) {
+            if (frame.next >= frame.size()) {
                 stack.pop_back();
                 continue;
             }
             // Each name is released once taken, so a walked folder keeps no leftovers.
-            const QString name = std::exchange(frame.names[frame.next++], QString());
-            std::optional<QString> path = entryPath(frame, name);
-            if (!path)
-                continue;
-            std::optional<FileSystemItem> item = FileSystemItem::initWithPath(*path);
+            std::optional<FileSystemItem> item = frame.isTop
+                ? givenItem(std::exchange(frame.paths[qsizetype(frame.next++)], QString()))
+                : entryItem(frame.folder, std::exchange(frame.entries[frame.next++], {}));
             if (!item)
-                continue; // hidden names never enter the list
-            progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
+                continue; // refused, or a hidden name: never in the list
+            const QString path = item->fullPath;
+            progress.setPath(FileSystemItem::getDisplayFilePath(path));
 
             if (!isDescendableFolder(*item)) {
                 // Files, links, missing paths: taken in files scope only.
@@ -139,13 +169,13 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
             }
             if (scope.isFiles) {
                 if (scope.isIncludeSubFolders)
-                    stack.push_back(Frame{*path, FileManager::contentsOfDirectory(*path), 0, false});
+                    stack.push_back(folderFrame(path));
                 continue;
             }
             if (!accept(state, scope, *item, counter))
                 continue; // an already listed folder is not walked again
             if (scope.isIncludeSubFolders)
-                stack.push_back(Frame{*path, FileManager::contentsOfDirectory(*path), 0, false});
+                stack.push_back(folderFrame(path));
         } catch (...) {
             // That level of the walk ends; the one above goes on with its next path and
             // everything appended so far stays.

@@ -18,9 +18,43 @@ namespace FileManager {
 
 namespace {
 
-QByteArray enc(const QString& path)
+// A path in the file system's encoding for one call. A path of ASCII characters only (the
+// usual case) is copied into a buffer on the stack, which spares a heap block and the
+// codec per system call; any other path goes through QFile::encodeName.
+class NativePath {
+public:
+    explicit NativePath(const QString& path)
+    {
+        const qsizetype n = path.size();
+        const char16_t* s = reinterpret_cast<const char16_t*>(path.utf16());
+        if (n < qsizetype(sizeof buffer_)) {
+            qsizetype i = 0;
+            while (i < n && s[i] != 0 && s[i] < 0x80) {
+                buffer_[i] = char(s[i]);
+                ++i;
+            }
+            if (i == n) {
+                buffer_[n] = '\0';
+                onStack_ = true;
+                return;
+            }
+        }
+        encoded_ = QFile::encodeName(path);
+    }
+    NativePath(const NativePath&) = delete;
+    NativePath& operator=(const NativePath&) = delete;
+
+    const char* constData() const { return onStack_ ? buffer_ : encoded_.constData(); }
+
+private:
+    char buffer_[512];
+    bool onStack_ = false;
+    QByteArray encoded_;
+};
+
+NativePath enc(const QString& path)
 {
-    return QFile::encodeName(path);
+    return NativePath(path);
 }
 
 void setError(QString* error, int errnum)
@@ -96,6 +130,43 @@ QStringList contentsOfDirectory(const QString& path, bool* ok)
     return names;
 }
 
+std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok)
+{
+    std::vector<DirectoryEntry> entries;
+    DIR* dir = ::opendir(enc(path).constData());
+    if (!dir) {
+        if (ok)
+            *ok = false;
+        return entries;
+    }
+    while (struct dirent* entry = ::readdir(dir)) {
+        const char* n = entry->d_name;
+        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
+            continue;
+        DirectoryEntry e;
+        const size_t length = std::strlen(n);
+        bool ascii = true;
+        for (size_t i = 0; i < length && ascii; ++i)
+            ascii = static_cast<unsigned char>(n[i]) < 0x80;
+        if (ascii) {
+            e.name = QString::fromLatin1(n, qsizetype(length));
+        } else {
+            const QByteArray bytes(n, qsizetype(length));
+            e.name = QFile::decodeName(bytes);
+            e.isExactName = QFile::encodeName(e.name) == bytes;
+        }
+        if (entry->d_type == DT_REG)
+            e.kind = DirectoryEntry::Kind::RegularFile;
+        else if (entry->d_type == DT_DIR)
+            e.kind = DirectoryEntry::Kind::Folder;
+        entries.push_back(std::move(e));
+    }
+    ::closedir(dir);
+    if (ok)
+        *ok = true;
+    return entries;
+}
+
 bool attributesOfItem(const QString& path, Attributes& out, QString* error)
 {
     struct statx stx;
@@ -120,8 +191,8 @@ bool isSameFile(const QString& a, const QString& b)
 
 MoveResult moveItem(const QString& source, const QString& target, QString* error)
 {
-    const QByteArray from = enc(source);
-    const QByteArray to = enc(target);
+    const NativePath from(source);
+    const NativePath to(target);
     if (renameNoReplace(from.constData(), to.constData()) == 0)
         return MoveResult::Moved;
     int err = errno;
@@ -167,8 +238,8 @@ MoveResult moveItem(const QString& source, const QString& target, QString* error
 
 bool renameCaseOnly(const QString& source, const QString& target, QString* error)
 {
-    const QByteArray from = enc(source);
-    const QByteArray to = enc(target);
+    const NativePath from(source);
+    const NativePath to(target);
     struct stat ss, ts;
     if (::lstat(from.constData(), &ss) != 0) {
         setError(error, errno);
@@ -206,7 +277,7 @@ bool renameCaseOnly(const QString& source, const QString& target, QString* error
 
 bool removeItem(const QString& path, QString* error)
 {
-    const QByteArray p = enc(path);
+    const NativePath p(path);
     struct stat st;
     if (::lstat(p.constData(), &st) != 0) {
         setError(error, errno);

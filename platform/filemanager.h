@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The file system calls the program makes, on POSIX. Paths are Qt strings converted with
 // QFile::encodeName. Existence tests use lstat (links are not followed) unless noted.
@@ -21,6 +22,20 @@ bool isSymbolicLink(const QString& path);
 // Entry names of a folder in the order the file system returns them ("." and ".."
 // left out). A folder that cannot be listed gives an empty list and ok = false.
 QStringList contentsOfDirectory(const QString& path, bool* ok = nullptr);
+
+// One entry of a folder listing: its name, what the listing says it is (readdir's d_type;
+// Unknown where the file system does not tell, and for links, which the caller examines
+// itself), and whether the name turns back into exactly the bytes read (a name that is
+// not valid UTF-8 does not).
+struct DirectoryEntry {
+    enum class Kind : quint8 { Unknown, RegularFile, Folder };
+    QString name;
+    Kind kind = Kind::Unknown;
+    bool isExactName = true;
+};
+// The entries of a folder in the order the file system returns them ("." and ".." left
+// out). A folder that cannot be listed gives no entries and ok = false.
+std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok = nullptr);
 
 struct Attributes {
     QDateTime creationDate;     // statx birth time, else the modification time
