@@ -47,12 +47,12 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
         refresh();
     });
     add->setObjectName(QStringLiteral("addButton"));
-    remove_ = makeButton(this, "Remove", [this] {
+    remove_ = makeButton(this, "ACTIONREMOVE", [this] {
         controller_.removeExtension();
         refresh();
     });
     remove_->setObjectName(QStringLiteral("removeButton"));
-    QPushButton* apply = makeButton(this, "Apply", [this] {
+    QPushButton* apply = makeButton(this, "APPLY", [this] {
         controller_.applyExtensions();
         accept();
     });
@@ -69,7 +69,7 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Cancel", [this] {
+    buttons->addWidget(makeButton(this, "CANCEL", [this] {
         controller_.sheetClosed();
         reject();
     }));

@@ -58,8 +58,8 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     catalogue_->setDragEnabled(true);
     catalogue_->setDragDropMode(QAbstractItemView::DragOnly);
     catalogue_->setExpandsOnDoubleClick(true);
-    catalogue_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    catalogue_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    catalogue_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    catalogue_->header()->setStretchLastSection(true);
     catalogue_->installEventFilter(this);
     connect(catalogue_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) { addFromCatalogue(index); });
     connect(catalogue_, &QTreeView::expanded, this, [this](const QModelIndex& index) {
@@ -110,12 +110,12 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     });
     connect(chosen_, &QTableView::doubleClicked, this, [this] { removeChosen(); });
 
-    moveUp_ = makeButton(this, "Move Up", [this] {
+    moveUp_ = makeButton(this, "ACTIONMOVEUP", [this] {
         controller_.moveUp();
         refreshChosen();
     });
     moveUp_->setObjectName(QStringLiteral("moveUp"));
-    moveDown_ = makeButton(this, "Move Down", [this] {
+    moveDown_ = makeButton(this, "ACTIONMOVEDOWN", [this] {
         controller_.moveDown();
         refreshChosen();
     });
@@ -140,8 +140,8 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(left);
     split->addWidget(right);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
 
     QPushButton* ok = makeButton(this, "OK", [this] {
@@ -151,7 +151,7 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     ok->setObjectName(QStringLiteral("okButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Cancel", [this] {
+    buttons->addWidget(makeButton(this, "CANCEL", [this] {
         controller_.sheetClosedWithCancel();
         reject();
     }));
@@ -164,6 +164,13 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
 
     refreshCatalogue();
     refreshChosen();
+}
+
+PhotoMaskEditorDialog::~PhotoMaskEditorDialog()
+{
+    // The views outlive the controller they read (children go after members).
+    catalogue_->setModel(nullptr);
+    chosen_->setModel(nullptr);
 }
 
 void PhotoMaskEditorDialog::addFromCatalogue(const QModelIndex& index)

@@ -22,6 +22,7 @@ class PhotoMaskEditorDialog : public Sheet {
 public:
     PhotoMaskEditorDialog(ControllerState& state, UserInterface& ui, const QList<MetaDataCategory>& categories,
                           QWidget* parent);
+    ~PhotoMaskEditorDialog() override;
 
     PhotoRenamingMaskEditorController& controller() { return controller_; }
     QTreeView* catalogue() const { return catalogue_; }

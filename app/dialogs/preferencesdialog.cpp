@@ -31,7 +31,7 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
         field->setObjectName(QString::fromLatin1(name));
         field->setMinimumWidth(360);
         connect(field, &QLineEdit::textEdited, this, [this, set](const QString& text) { (controller_.*set)(text); });
-        QPushButton* choose = makeButton(this, "Browse...", [this, browse] { (controller_.*browse)(); });
+        QPushButton* choose = makeButton(this, "BROWSE", [this, browse] { (controller_.*browse)(); });
         choose->setObjectName(QString::fromLatin1(name) + QStringLiteral("Browse"));
         folders->addWidget(new QLabel(msg(label), this), row, 0);
         folders->addWidget(field, row, 1);
@@ -51,7 +51,7 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     connect(automaticSave_, &QCheckBox::clicked, this,
             [this](bool checked) { controller_.setAutomaticSaveCurrProfile(checked); });
 
-    QPushButton* apply = makeButton(this, "Apply", [this] { controller_.applyPreferences(); });
+    QPushButton* apply = makeButton(this, "APPLY", [this] { controller_.applyPreferences(); });
     apply->setObjectName(QStringLiteral("applyButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));

@@ -81,6 +81,12 @@ ProfilesDialog::ProfilesDialog(ControllerState& state, UserInterface& ui, Profil
     controller_.awakeFromNib();
 }
 
+ProfilesDialog::~ProfilesDialog()
+{
+    // The table outlives the controller it reads (children go after members).
+    table_->setModel(nullptr);
+}
+
 void ProfilesDialog::refresh()
 {
     model_->reload();

@@ -19,6 +19,7 @@ class ProfilesDialog : public Sheet {
 public:
     ProfilesDialog(ControllerState& state, UserInterface& ui, ProfileCommands& commands, SettingsLoader& loader,
                    QWidget* parent);
+    ~ProfilesDialog() override;
 
     ProfileSheetController& controller() { return controller_; }
     QTableView* table() const { return table_; }

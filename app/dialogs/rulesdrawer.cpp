@@ -44,8 +44,8 @@ RulesDrawer::RulesDrawer(ControllerState& state, UserInterface& ui, QWidget* par
     updateRuleButton_ = named(makeButton(body, "Update", [this] { controller_.updateRule(); }), "updateRuleButton");
     clearButton_ = named(makeButton(body, "Clear", [this] { controller_.clearSelected(); }), "clearButton");
     clearAllButton_ = named(makeButton(body, "Clear All", [this] { controller_.clearAll(); }), "clearAllButton");
-    moveUp_ = named(makeButton(body, "Move Up", [this] { controller_.moveUp(); }), "moveUp");
-    moveDown_ = named(makeButton(body, "Move Down", [this] { controller_.moveDown(); }), "moveDown");
+    moveUp_ = named(makeButton(body, "ACTIONMOVEUP", [this] { controller_.moveUp(); }), "moveUp");
+    moveDown_ = named(makeButton(body, "ACTIONMOVEDOWN", [this] { controller_.moveDown(); }), "moveDown");
     openRuleButton_ = named(makeButton(body, "Open...", [this] { controller_.openRule(); }), "openRuleButton");
     saveRuleButton_ = named(makeButton(body, "Save...", [this] { controller_.saveRule(); }), "saveRuleButton");
     QPushButton* help = makeButton(body, "Help", [this] { controller_.showHelp(); });
@@ -71,6 +71,14 @@ RulesDrawer::RulesDrawer(ControllerState& state, UserInterface& ui, QWidget* par
     controller_.isOpen = !isHidden();
     controller_.updateControlStates();
     refresh();
+}
+
+RulesDrawer::~RulesDrawer()
+{
+    // Hiding while it goes must not reach the controller, which goes first.
+    disconnect(this, &QDockWidget::visibilityChanged, this, nullptr);
+    controller_.changed = nullptr;
+    table_->setModel(nullptr);
 }
 
 void RulesDrawer::followVisibility()

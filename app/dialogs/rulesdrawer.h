@@ -18,6 +18,7 @@ class RulesDrawer : public QDockWidget {
     Q_OBJECT
 public:
     RulesDrawer(ControllerState& state, UserInterface& ui, QWidget* parent);
+    ~RulesDrawer() override;
 
     RulesController& controller() { return controller_; }
     QTableView* table() const { return table_; }

@@ -67,9 +67,9 @@ RulesSheet::RulesSheet(ControllerState& state, UserInterface& ui, QWidget* paren
     ruleFilePath_->setObjectName(QStringLiteral("ruleFilePath"));
     ruleFilePath_->setReadOnly(true);
 
-    moveUp_ = makeButton(this, "Move Up", [this] { controller_.moveUp(); });
+    moveUp_ = makeButton(this, "ACTIONMOVEUP", [this] { controller_.moveUp(); });
     moveUp_->setObjectName(QStringLiteral("moveUp"));
-    moveDown_ = makeButton(this, "Move Down", [this] { controller_.moveDown(); });
+    moveDown_ = makeButton(this, "ACTIONMOVEDOWN", [this] { controller_.moveDown(); });
     moveDown_->setObjectName(QStringLiteral("moveDown"));
     QPushButton* clear = makeButton(this, "Clear", [this] { controller_.clearSelected(); });
     clear->setObjectName(QStringLiteral("clearButton"));
@@ -77,7 +77,7 @@ RulesSheet::RulesSheet(ControllerState& state, UserInterface& ui, QWidget* paren
     open->setObjectName(QStringLiteral("openRuleButton"));
     QPushButton* save = makeButton(this, "Save...", [this] { controller_.saveRule(); });
     save->setObjectName(QStringLiteral("saveRuleButton"));
-    QPushButton* preview = makeButton(this, "Preview", [this] { controller_.preview(); });
+    QPushButton* preview = makeButton(this, "ACTIONPREVIEW", [this] { controller_.preview(); });
     preview->setObjectName(QStringLiteral("previewButton"));
 
     auto* edit = new QHBoxLayout;

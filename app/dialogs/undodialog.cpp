@@ -88,6 +88,12 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
     controller_.awakeFromNib();
 }
 
+UndoDialog::~UndoDialog()
+{
+    // The table outlives the controller it reads (children go after members).
+    table_->setModel(nullptr);
+}
+
 void UndoDialog::refresh()
 {
     model_->reload();

@@ -18,6 +18,7 @@ class UndoDialog : public Sheet {
     Q_OBJECT
 public:
     UndoDialog(ControllerState& state, UserInterface& ui, QWidget* parent);
+    ~UndoDialog() override;
 
     UndoSheetController& controller() { return controller_; }
     QTableView* table() const { return table_; }

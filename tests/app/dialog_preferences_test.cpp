@@ -1,0 +1,98 @@
+// The preferences sheet: folder choosers (confirmed and cancelled), the automatic save
+// switch, Apply writing the file, and a file that cannot be written.
+#include "dialog_fixture.h"
+
+#include "app/dialogs/preferencesdialog.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+#include "platform/plist.h"
+#include "profiles/preferences.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+
+class PreferencesDialogTest : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        previousHome_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", tree.folder(QStringLiteral("home")).toLocal8Bit());
+        QString error;
+        ASSERT_TRUE(createApplicationFolders(error)) << error.toStdString();
+    }
+    void TearDown() override { qputenv("XDG_DATA_HOME", previousHome_); }
+
+    PreferencesDialog* openDialog()
+    {
+        auto* dialog = new PreferencesDialog(state, ui, &window);
+        dialog->open();
+        return dialog;
+    }
+
+    QByteArray previousHome_;
+};
+
+TEST_F(PreferencesDialogTest, ChooseAFolderCancelAnotherAndApply)
+{
+    const QString logs = state.preferences.defaultLogFolderPath;
+    const QString rules = state.preferences.defaultRulesFolderPath;
+    QPointer<PreferencesDialog> dialog = openDialog();
+    EXPECT_EQ(dialog->logFolderField()->text(), logs);
+    EXPECT_FALSE(dialog->automaticSaveBox()->isChecked());
+
+    const QString elsewhere = tree.folder(QStringLiteral("elsewhere"));
+    ui.openPanelAnswers = {{elsewhere}, {}};
+    click(dialog->findChild<QPushButton*>(QStringLiteral("defaultLogFolderPathBrowse")));
+    ASSERT_EQ(ui.panels.size(), 1);
+    EXPECT_EQ(ui.panels.first().title, msg("CHOOSELOGFOLDERPATHTITLE"));
+    EXPECT_EQ(ui.panels.first().directory, logs);
+    EXPECT_TRUE(ui.panels.first().canChooseDirectories);
+    EXPECT_FALSE(ui.panels.first().canChooseFiles);
+    EXPECT_EQ(state.preferences.defaultLogFolderPath, elsewhere);
+    EXPECT_EQ(dialog->logFolderField()->text(), elsewhere);
+
+    // A cancelled chooser changes nothing.
+    click(dialog->findChild<QPushButton*>(QStringLiteral("defaultRulesFolderPathBrowse")));
+    EXPECT_EQ(ui.panels.last().title, msg("CHOOSERULEFOLDERPATHTITLE"));
+    EXPECT_EQ(state.preferences.defaultRulesFolderPath, rules);
+    EXPECT_EQ(dialog->rulesFolderField()->text(), rules);
+
+    // A typed folder and the switch take effect at once; the file only on Apply.
+    dialog->profileFolderField()->clear();
+    QTest::keyClicks(dialog->profileFolderField(), QStringLiteral("/srv/profiles"));
+    toggle(dialog->automaticSaveBox());
+    EXPECT_EQ(state.preferences.defaultProfileFolderPath, QStringLiteral("/srv/profiles"));
+    EXPECT_TRUE(state.preferences.automaticSaveCurrProfile);
+    EXPECT_FALSE(Plist::readFile(PreferencesFile::preferencesFilePath()).has_value());
+
+    click(button(dialog, msg("APPLY")));
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().style, AlertStyle::Informational);
+    EXPECT_EQ(ui.alerts.first().title, Edition::current().displayName + msg("PREFERENCESTITLE"));
+    EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESSAVEDMESSAGE"));
+    const QVariantMap written = Plist::readFile(PreferencesFile::preferencesFilePath()).value_or(QVariant()).toMap();
+    EXPECT_EQ(written.value(QStringLiteral("defaultLogFolderPath")).toString(), elsewhere);
+    EXPECT_EQ(written.value(QStringLiteral("defaultProfileFolderPath")).toString(), QStringLiteral("/srv/profiles"));
+    EXPECT_EQ(written.value(QStringLiteral("automaticSaveCurrProfile")).toString(), QStringLiteral("1"));
+    EXPECT_FALSE(dialog.isNull()); // the sheet stays open
+
+    click(button(dialog, msg("Help")));
+    EXPECT_EQ(ui.openedDocuments, QStringList{QStringLiteral("Preferences.html")});
+}
+
+TEST_F(PreferencesDialogTest, AFileThatCannotBeWrittenIsReportedNotPraised)
+{
+    // The data folder below a plain file: nothing can be written there, even by root.
+    qputenv("XDG_DATA_HOME", tree.file(QStringLiteral("blocked"), "x").toLocal8Bit());
+    QPointer<PreferencesDialog> dialog = openDialog();
+    click(button(dialog, msg("APPLY")));
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
+    EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESSAVEFAILED"));
+    EXPECT_EQ(tree.read(QStringLiteral("blocked")), QByteArray("x"));
+}
+
+} // namespace

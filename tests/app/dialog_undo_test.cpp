@@ -1,0 +1,167 @@
+// The undo sheet driven as the user drives it: a real rename log written by the log
+// journal, selected in the table and undone; sorting by a header; a log of another
+// version opened from the panel.
+#include "dialog_fixture.h"
+
+#include "app/dialogs/undodialog.h"
+#include "pipeline/renamelog.h"
+#include "platform/messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTableView>
+
+namespace {
+
+class UndoDialogTest : public DialogTest {
+protected:
+    // Renames each pair on disk and records it in a log, as an apply does; returns the log.
+    QString applyAndLog(const QList<QPair<QString, QString>>& renames, const QDateTime& start)
+    {
+        RenameLogJournal journal;
+        EXPECT_TRUE(journal.createLogFile(QDir(state.preferences.defaultLogFolderPath).filePath(getNewLogFileName(start)),
+                                          QStringLiteral("FILES")));
+        for (const auto& [from, to] : renames) {
+            EXPECT_EQ(journal.addLogEntry(tree.at(from), tree.at(to)), RenameLogJournal::EntryResult::Added);
+            EXPECT_TRUE(QFile::rename(tree.at(from), tree.at(to)));
+        }
+        const QString log = journal.saveLog();
+        EXPECT_FALSE(log.isEmpty());
+        return log;
+    }
+
+    UndoDialog* openDialog()
+    {
+        auto* dialog = new UndoDialog(state, ui, &window);
+        dialog->open();
+        return dialog;
+    }
+
+    static QString labelText(QWidget* dialog, const char* name)
+    {
+        auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no label>");
+    }
+};
+
+TEST_F(UndoDialogTest, SelectingALogAndPressingUndoPutsTheFilesBackAndDeletesTheLog)
+{
+    tree.file(QStringLiteral("photos/a.txt"), "A");
+    tree.file(QStringLiteral("photos/b.txt"), "B");
+    const QString log = applyAndLog({{QStringLiteral("photos/a.txt"), QStringLiteral("photos/x.txt")},
+                                     {QStringLiteral("photos/b.txt"), QStringLiteral("photos/y.txt")}},
+                                    QDateTime::currentDateTime());
+    ASSERT_EQ(tree.names(QStringLiteral("photos")), (QStringList{"x.txt", "y.txt"}));
+
+    QPointer<UndoDialog> dialog = openDialog();
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    QTableView* table = dialog->table();
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), QFileInfo(log).fileName());
+    EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(labelText(dialog, "logTotalNosOfFiles"), msg("TOTALLOGFILES").arg(1));
+    EXPECT_FALSE(dialog->findChild<QProgressBar*>()->isVisible());
+
+    clickRow(table, 0);
+    EXPECT_EQ(dialog->controller().currLogFilePath, log);
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+
+    click(button(dialog, msg("Undo")));
+    EXPECT_EQ(tree.names(QStringLiteral("photos")), (QStringList{"a.txt", "b.txt"}));
+    EXPECT_EQ(tree.read(QStringLiteral("photos/a.txt")), QByteArray("A"));
+    EXPECT_FALSE(QFile::exists(log));
+    EXPECT_EQ(table->model()->rowCount(), 0);
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().title, msg("UNDOFILESFOLDERSTITLE"));
+    EXPECT_EQ(ui.alerts.first().message, msg("UNDOTOTALNOSITEMSFOUND").arg(2) + msg("UNDOTOTALNOSITEMSRENAMED").arg(2)
+                                             + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(0));
+    EXPECT_EQ(ui.timeTexts.size(), 1);
+    EXPECT_FALSE(dialog->findChild<QProgressBar*>()->isVisible());
+
+    // Close finishes the sheet, which then goes away.
+    int finished = -1;
+    dialog->didFinish = [&finished](int result) { finished = result; };
+    click(button(dialog, msg("Close")));
+    EXPECT_EQ(finished, int(QDialog::Rejected));
+    settle();
+    EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(UndoDialogTest, UndoWithoutASelectionSaysSoAndAHeaderClickSorts)
+{
+    tree.file(QStringLiteral("f/1.txt"));
+    tree.file(QStringLiteral("f/2.txt"));
+    tree.file(QStringLiteral("f/3.txt"));
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-100);
+    applyAndLog({{QStringLiteral("f/1.txt"), QStringLiteral("f/one.txt")}}, start);
+    applyAndLog({{QStringLiteral("f/2.txt"), QStringLiteral("f/two.txt")},
+                 {QStringLiteral("f/3.txt"), QStringLiteral("f/three.txt")}},
+                start.addSecs(10));
+
+    QPointer<UndoDialog> dialog = openDialog();
+    QTableView* table = dialog->table();
+    ASSERT_EQ(table->model()->rowCount(), 2);
+
+    click(button(dialog, msg("Undo")));
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().message, msg("UNDOFILESFOLDERSNOLOGSELECTED"));
+    EXPECT_EQ(tree.names(QStringLiteral("f")), (QStringList{"one.txt", "three.txt", "two.txt"}));
+
+    // The renamed-items column: ascending on the first click, descending on the second.
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint countHeader(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, countHeader);
+    const auto counts = [table] {
+        return QStringList{table->model()->index(0, 2).data().toString(), table->model()->index(1, 2).data().toString()};
+    };
+    const QStringList first = counts();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, countHeader);
+    const QStringList second = counts();
+    EXPECT_NE(first, second);
+    EXPECT_TRUE((first == QStringList{"1", "2"} && second == QStringList{"2", "1"})
+                || (first == QStringList{"2", "1"} && second == QStringList{"1", "2"}));
+}
+
+TEST_F(UndoDialogTest, ALogOfAnotherVersionOpenedFromThePanelIsRefused)
+{
+    tree.file(QStringLiteral("g/a.txt"));
+    const QString log = applyAndLog({{QStringLiteral("g/a.txt"), QStringLiteral("g/b.txt")}},
+                                    QDateTime::currentDateTime());
+    QString xml = QString::fromUtf8(tree.read(QDir(tree.path()).relativeFilePath(log)));
+    ASSERT_TRUE(xml.contains(QStringLiteral("appversion=")));
+    xml.replace(QRegularExpression(QStringLiteral("appversion=\"[^\"]*\"")), QStringLiteral("appversion=\"1.0\""));
+    const QString elsewhere = tree.file(QStringLiteral("old/Log 01-01-2001 10-00-00-1.xml"), xml.toUtf8());
+
+    QPointer<UndoDialog> dialog = openDialog();
+    ui.openPanelAnswers = {{elsewhere}};
+    click(button(dialog, msg("Open...")));
+    ASSERT_EQ(ui.panels.size(), 1);
+    EXPECT_EQ(ui.panels.first().allowedExtensions, QStringList{QStringLiteral("xml")});
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
+    EXPECT_EQ(ui.alerts.first().message, msg("UNDOFILESFOLDERSINCOMPATIBLE"));
+    EXPECT_TRUE(dialog->controller().currLogFilePath.isEmpty());
+
+    // Nothing was undone and nothing deleted.
+    click(button(dialog, msg("Undo")));
+    EXPECT_EQ(tree.names(QStringLiteral("g")), QStringList{QStringLiteral("b.txt")});
+    EXPECT_TRUE(QFile::exists(elsewhere));
+    EXPECT_TRUE(QFile::exists(log));
+}
+
+TEST_F(UndoDialogTest, ViewAndHelpGoThroughTheDesktop)
+{
+    QPointer<UndoDialog> dialog = openDialog();
+    click(button(dialog, msg("View")));
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().message, msg("VIEWLOGFILETITLEMESSAGE"));
+    EXPECT_TRUE(ui.openedDocuments.isEmpty());
+    click(button(dialog, msg("Help")));
+    EXPECT_EQ(ui.openedDocuments, QStringList{QStringLiteral("Undo.html")});
+}
+
+} // namespace
