@@ -65,6 +65,11 @@ QString alreadyExists(const FileSystemItem& item)
     return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
 }
 
+QString notFound(const FileSystemItem& item)
+{
+    return item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
+}
+
 // Asks the user, on the main thread while the loop waits, whether to go on without a log
 // file. Without anyone to ask the apply is aborted.
 bool continueWithoutLog(UserInterface* ui)
@@ -127,7 +132,14 @@ bool renameItem(FileSystemItem& item, RenameLogJournal& log, MovedFolders* moved
     }
     if (!renamed) {
         log.takeBackLastEntry();
-        item.newFilename = takenByAnother ? alreadyExists(item) : Status::NoChanges;
+        // An item deleted or moved away since the preview is reported as missing, not as
+        // an item that merely kept its name.
+        if (takenByAnother)
+            item.newFilename = alreadyExists(item);
+        else if (moved == FileManager::MoveResult::Failed && !FileManager::exists(source))
+            item.newFilename = notFound(item);
+        else
+            item.newFilename = Status::NoChanges;
         return false;
     }
     // After a plain rename the old path still reaches the folder, so only real moves
