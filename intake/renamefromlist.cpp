@@ -148,10 +148,12 @@ bool loadRenameFile(ControllerState& state, UserInterface& ui, Intake& intake, s
         const QString path = state.settings.hasRenameFile() ? state.settings.text(QStringLiteral("renameFile")) : QString();
         if (path.isEmpty())
             return fail(QStringLiteral("UNABLETOOPENFILE"));
+        // Only a regular file of reasonable size is read whole: a folder, a device such as
+        // /dev/zero (which never ends) or a FIFO (whose opening waits for a writer) is refused.
         const QFileInfo info(path);
-        if (info.isDir() || info.size() > kMaxListBytes) {
+        if ((info.exists() && !info.isFile()) || info.size() > kMaxListBytes) {
             qWarning().noquote() << QStringLiteral("Error in loadRenameFile : %1")
-                                        .arg(QStringLiteral("%1 is a folder or too large for a list").arg(path));
+                                        .arg(QStringLiteral("%1 is not a regular file or too large for a list").arg(path));
             return fail(QStringLiteral("UNABLETOOPENFILE"));
         }
         QString error;

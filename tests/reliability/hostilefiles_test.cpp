@@ -267,8 +267,8 @@ TEST(HostileFiles, HugeFilesAreRefusedWithoutBeingReadWhole)
     EXPECT_TRUE(QFile::exists(log));
 }
 
-// A device that never ends and a FIFO that no one writes to, given as a profile or a rule
-// file: refused at once, never read (or waited on).
+// A device that never ends and a FIFO that no one writes to, given as a profile, a rule
+// file or a rename list: refused at once, never read (or waited on).
 TEST(HostileFiles, DevicesAndFifosAreNotRead)
 {
     TempTree tree;
@@ -286,5 +286,12 @@ TEST(HostileFiles, DevicesAndFifosAreNotRead)
 
         QList<QVariantMap> steps;
         EXPECT_EQ(RuleFile::read(path, steps, false, &why), RuleFile::ReadResult::Unreadable);
+
+        s.state.settings.setText("renameFile", path);
+        Intake intake(s.state, s.ui);
+        s.ui.alerts.clear();
+        EXPECT_FALSE(loadRenameFile(s.state, s.ui, intake));
+        ASSERT_EQ(s.ui.alerts.size(), 1);
+        EXPECT_EQ(s.ui.alerts[0].message, msg("UNABLETOOPENFILE"));
     }
 }
