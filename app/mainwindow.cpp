@@ -134,7 +134,8 @@ QWidget* MainWindow::createMethodPane()
     for (int i = 0; i < MethodTabs::kCount; ++i) {
         QWidget* page = kTabs[i](controller_);
         page->setObjectName(QStringLiteral("methodTab%1").arg(i));
-        tabs_->addTab(page, msg(MethodTabs::titleKey(i)));
+        // "&" in a title is a mnemonic marker: "Date & Time" shows its ampersand.
+        tabs_->addTab(page, msg(MethodTabs::titleKey(i)).replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
 
     auto* help = new QPushButton(ThemeIcons::icon({"help-contents", "help-browser"}, "help-contents"), QString(), pane);

@@ -9,6 +9,7 @@
 #include "engine/settings.h"
 #include "platform/edition.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QHeaderView>

@@ -151,7 +151,6 @@ void QtUserInterface::setCountText(const QString& text)
 
 void QtUserInterface::passEnded()
 {
-    window_.model()->attach();
     controller_.passEnded();
 }
 

@@ -55,8 +55,10 @@ void QuorvelAppController::passStarted()
 
 void QuorvelAppController::passEnded()
 {
+    // Giving the list back to the model shows it as the pass left it: one reset.
+    window_->model()->attach();
     window_->setExecuting(false);
-    reloadTable();
+    showListState();
     emit executingChanged(false);
 }
 
@@ -68,6 +70,11 @@ QString QuorvelAppController::selectedCountText() const
 void QuorvelAppController::reloadTable()
 {
     window_->model()->reload();
+    showListState();
+}
+
+void QuorvelAppController::showListState()
+{
     if (state_.list.isEmpty())
         window_->table()->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     window_->setCountText(selectedCountText());

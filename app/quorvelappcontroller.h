@@ -179,6 +179,9 @@ private:
     void afterIntake();
     bool routesPreviewToRules() const;
     void showMovedRows(const QList<int>& rows);
+    // The count line, the sort indicator and the commands after the list changed.
+    void showListState();
+    void openExtensionEditor(int itemType);
     void restoreLivePreviewOptions();
 
     ControllerState state_;

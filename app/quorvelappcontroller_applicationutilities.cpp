@@ -25,7 +25,7 @@ bool QuorvelAppController::startUp()
     QString error;
     if (!createApplicationFolders(error)) {
         ui_->alert(AlertStyle::Critical, msg("APPLICATIONINITTITLE"),
-                   msg("APPLICATIONCREATEFOLDERFAILED") + QLatin1Char('\n') + error);
+                   msg("APPLICATIONCREATEFOLDERFAILED") + error);
         return false;
     }
     // The catalogue was built with the controller. Folders, defaults, preferences.

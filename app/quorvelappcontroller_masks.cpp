@@ -1,11 +1,46 @@
 // The photo and audio masks, the extension lists and rename from list.
 #include "app/quorvelappcontroller.h"
 
+#include "app/dialogs/extensionsdialog.h"
+#include "app/dialogs/photomaskeditordialog.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "platform/edition.h"
 #include "intake/intake.h"
 #include "intake/renamefromlist.h"
 #include "metadata/maskcommands.h"
+
+void QuorvelAppController::photoRenamingMaskEditor()
+{
+    if (state_.isExecuting.load())
+        return;
+    auto* sheet = new PhotoMaskEditorDialog(state_, *ui_, metaDataList_.categories(), window_.get());
+    sheet->controller().delegate = [this](const QList<MetaDataField>& fields) {
+        PhotoRenamingMaskEditorControllerDidFinish(fields);
+    };
+    sheet->open();
+}
+
+void QuorvelAppController::photoExtensionEditor()
+{
+    openExtensionEditor(0);
+}
+
+void QuorvelAppController::id3ExtensionEditor()
+{
+    openExtensionEditor(1);
+}
+
+void QuorvelAppController::openExtensionEditor(int itemType)
+{
+    if (state_.isExecuting.load() || !Edition::current().hasExtensionEditor)
+        return;
+    auto* sheet = new ExtensionsDialog(state_, *ui_, itemType, window_.get());
+    sheet->controller().delegate = [this](const QStringList& extensions, int type) {
+        ExtensionsEditorControllerDidFinish(extensions, type);
+    };
+    sheet->open();
+}
 
 void QuorvelAppController::photoRenamingMaskQuick(int command)
 {

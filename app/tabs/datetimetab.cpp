@@ -103,10 +103,16 @@ QWidget* MethodTabs::dateTimeTab(QuorvelAppController&)
     formatGrid->addWidget(suffix, 3, 3);
     formatGrid->setColumnStretch(4, 1);
 
-    auto* layout = new QVBoxLayout(w);
-    layout->addWidget(source);
-    layout->addWidget(where);
-    layout->addWidget(format);
-    layout->addStretch(1);
+    // Which date and where on the left, its format on the right.
+    auto* left = new QVBoxLayout;
+    left->addWidget(source);
+    left->addWidget(where);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(format);
+    right->addStretch(1);
+    auto* layout = new QHBoxLayout(w);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
     return page(w);
 }

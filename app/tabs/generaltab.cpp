@@ -25,18 +25,17 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     auto* grid = new QGridLayout(box);
     QButtonGroup* op = radioGroup(w, "generalOptionIndex");
 
-    // One row per operation: its radio button (id = generalOptionIndex) and its fields,
-    // enabled while it is the chosen operation.
-    int row = 0;
+    // One row per operation, in two columns of six: its radio button (id =
+    // generalOptionIndex) and its fields, enabled while it is the chosen operation.
     auto add = [&](int id, const char* labelKey, std::initializer_list<QWidget*> fields) {
-        grid->addWidget(radio(w, op, id, labelKey), row, 0);
-        int column = 1;
+        const int row = id % 6;
+        int column = id < 6 ? 0 : 4;
+        grid->addWidget(radio(w, op, id, labelKey), row, column++);
         const QByteArray condition = "generalOptionIndex=" + QByteArray::number(id);
         for (QWidget* field : fields) {
             enabledWhen(field, condition.constData());
             grid->addWidget(field, row, column++);
         }
-        ++row;
     };
     add(0, "CONVERTFILENAMECASE", {comboBox(w, "generalFileNameCase", kCases)});
     add(1, "CONVERTEXTENSIONCASE", {comboBox(w, "generalExtensionCase", kCases)});
@@ -60,7 +59,9 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     QLineEdit* safe = lineEdit(w, "generalConvertWindowsCompatibleString", 0, 80);
     safe->setToolTip(msg("TIPWINDOWSCOMPATIBLE"));
     add(11, "WINDOWSCOMPATIBLE", {safe});
+    grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(7, 1);
 
     auto* layout = new QVBoxLayout(w);
     layout->addWidget(box);

@@ -964,8 +964,8 @@
     <translation>Suffix:</translation>
 </message>
 <message id="FILEDATE">
-    <source>Date:</source>
-    <translation>Datum:</translation>
+    <source>Which date:</source>
+    <translation>Welches Datum:</translation>
 </message>
 <message id="ASPREFIX">
     <source>Before the name</source>

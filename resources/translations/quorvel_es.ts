@@ -964,8 +964,8 @@
     <translation>Sufijo:</translation>
 </message>
 <message id="FILEDATE">
-    <source>Date:</source>
-    <translation>Fecha:</translation>
+    <source>Which date:</source>
+    <translation>Qué fecha:</translation>
 </message>
 <message id="ASPREFIX">
     <source>Before the name</source>
