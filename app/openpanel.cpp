@@ -1,5 +1,6 @@
 #include "app/openpanel.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -55,12 +56,16 @@ namespace OpenPanel {
 
 QStringList open(QWidget* parent, const PanelOptions& options)
 {
-    if (options.canChooseFiles && options.canChooseDirectories) {
+    // Files and folders together, or several folders: Qt's own dialog, taking the
+    // selected rows as they are.
+    if (options.canChooseDirectories && (options.canChooseFiles || options.allowsMultipleSelection)) {
         ItemsDialog dialog(parent, options.title, options.directory);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         dialog.setOption(QFileDialog::DontResolveSymlinks, true);
         dialog.setFileMode(options.allowsMultipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
         dialog.setNameFilters(nameFilters(options));
+        if (!options.canChooseFiles)
+            dialog.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
         if (auto* view = dialog.findChild<QListView*>(QStringLiteral("listView")))
             view->setSelectionMode(options.allowsMultipleSelection ? QAbstractItemView::ExtendedSelection
                                                                    : QAbstractItemView::SingleSelection);
