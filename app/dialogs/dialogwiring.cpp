@@ -1,0 +1,154 @@
+#include "app/dialogs/dialogwiring.h"
+
+#include "app/dialogs/exportdialog.h"
+#include "app/dialogs/helpwindow.h"
+#include "app/dialogs/preferencesdialog.h"
+#include "app/dialogs/profilesdialog.h"
+#include "app/dialogs/rulesdrawer.h"
+#include "app/dialogs/rulesmenu.h"
+#include "app/dialogs/rulessheet.h"
+#include "app/dialogs/undodialog.h"
+#include "app/mainwindow.h"
+#include "app/qtuserinterface.h"
+#include "app/quorvelappcontroller.h"
+#include "intake/exportsheetcontroller.h"
+#include "platform/edition.h"
+#include "platform/messages.h"
+#include "profiles/rulefile.h"
+#include "profiles/rulesteps.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace Dialogs {
+
+RulesDrawer* rulesDrawer(QuorvelAppController& controller)
+{
+    return qobject_cast<RulesDrawer*>(controller.rulesDrawer.data());
+}
+
+void showUndo(QuorvelAppController& controller)
+{
+    if (controller.state().isExecuting.load())
+        return;
+    auto* sheet = new UndoDialog(controller.state(), controller.ui(), controller.window());
+    // Undo renamed items on disk that may be listed: the list shows them as they are now.
+    sheet->didFinish = [&controller](int) { controller.reloadTable(); };
+    sheet->open();
+}
+
+void showProfiles(QuorvelAppController& controller)
+{
+    if (controller.state().isExecuting.load())
+        return;
+    auto* sheet = new ProfilesDialog(controller.state(), controller.ui(), controller.profileCommands(),
+                                     controller.settingsLoader(), controller.window());
+    sheet->open();
+}
+
+void showRulesSheet(QuorvelAppController& controller)
+{
+    if (controller.state().isExecuting.load())
+        return;
+    auto* sheet = new RulesSheet(controller.state(), controller.ui(), controller.window());
+    // The sheet edits the steps the drawer shows.
+    sheet->didFinish = [&controller](int) {
+        if (RulesDrawer* drawer = rulesDrawer(controller))
+            drawer->resetData(true);
+    };
+    sheet->open();
+}
+
+void showPreferences(QuorvelAppController& controller)
+{
+    if (controller.state().isExecuting.load())
+        return;
+    (new PreferencesDialog(controller.state(), controller.ui(), controller.window()))->open();
+}
+
+void showExport(QuorvelAppController& controller)
+{
+    if (!ExportSheetController::showExport(controller.state(), controller.ui()))
+        return;
+    (new ExportDialog(controller.state(), controller.ui(), controller.window()))->open();
+}
+
+} // namespace Dialogs
+
+namespace {
+
+QAction* addCommand(QMenu* menu, QAction* before, const char* labelKey, const char* name, std::function<void()> run)
+{
+    auto* action = new QAction(msg(labelKey), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, menu, [run = std::move(run)] { run(); });
+    menu->insertAction(before, action);
+    return action;
+}
+
+RulesDrawer* makeRulesDrawer(QuorvelAppController& controller)
+{
+    QMainWindow* window = controller.window();
+    auto* drawer = new RulesDrawer(controller.state(), controller.ui(), window);
+    window->addDockWidget(Qt::RightDockWidgetArea, drawer);
+    drawer->setOpen(false);
+    controller.rulesDrawer = drawer;
+    QObject::connect(&controller, &QuorvelAppController::executingChanged, drawer,
+                     [drawer](bool executing) { drawer->setIsExecuting(executing); });
+    QObject::connect(&controller, &QuorvelAppController::methodTabChanged, drawer,
+                     [drawer](int tab) { drawer->controller().tabChanged(tab); });
+    QObject::connect(&controller, &QuorvelAppController::profileLoaded, drawer,
+                     [drawer](int tab) { drawer->controller().profileLoaded(tab); });
+    QObject::connect(&controller, &QuorvelAppController::rulesReloaded, drawer,
+                     [drawer](bool selectTopRow) { drawer->resetData(selectTopRow); });
+    return drawer;
+}
+
+} // namespace
+
+void attachDialogs(QuorvelAppController& controller)
+{
+    MainWindow& window = controller.mainWindow();
+    const MainWindow::Actions& a = window.actions();
+    QuorvelAppController* c = &controller;
+    controller.helpViewer = [](const QString& page) { HelpWindow::show(page); };
+    RulesDrawer* drawer = Edition::current().hasRulesDrawer ? makeRulesDrawer(controller) : nullptr;
+
+    // File: the profiles sheet before the profile commands, export before Quit.
+    addCommand(window.fileMenu(), a.loadProfile, "Profiles...", "showProfiles", [c] { Dialogs::showProfiles(*c); });
+    addCommand(window.fileMenu(), a.quit, "Export...", "showExport", [c] { Dialogs::showExport(*c); });
+    window.fileMenu()->insertSeparator(a.quit);
+
+    // Rules: add a step, the drawer, the sheet, and the saved rules.
+    QMenu* rules = window.rulesMenu();
+    addCommand(rules, nullptr, "Add Step to Rule", "addToRule", [c, drawer] {
+        if (drawer)
+            drawer->controller().addToRule();
+        else
+            RuleSteps::addToRule(c->state(), c->ui());
+    });
+    if (drawer) {
+        QAction* toggle = drawer->toggleViewAction();
+        toggle->setText(msg("Rules Drawer"));
+        toggle->setObjectName(QStringLiteral("toggleRulesDrawer"));
+        rules->addAction(toggle);
+    }
+    addCommand(rules, nullptr, "Rules...", "actionRules", [c] { Dialogs::showRulesSheet(*c); });
+    rules->addSeparator();
+    QMenu* saved = rules->addMenu(msg("Saved Rules"));
+    saved->setObjectName(QStringLiteral("savedRulesMenu"));
+    RulesMenu::attach(saved, controller.state(), [c, drawer](const QString& path) {
+        if (drawer)
+            drawer->ruleMenuItemClick(path);
+        else
+            RuleFile::loadRulesFromFile(c->state(), c->ui(), path, false);
+    });
+
+    // Tools: undo and preferences.
+    addCommand(window.toolsMenu(), nullptr, "Undo...", "actionUndo", [c] { Dialogs::showUndo(*c); });
+    addCommand(window.toolsMenu(), nullptr, "Preferences...", "showPreferences", [c] { Dialogs::showPreferences(*c); });
+
+    // Help: the contents, before the tab's help.
+    addCommand(window.helpMenu(), a.help, "Help Contents", "showHelp",
+               [] { HelpWindow::show(QStringLiteral("index.html")); });
+}
