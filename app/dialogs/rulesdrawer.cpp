@@ -89,9 +89,12 @@ void RulesDrawer::followVisibility()
         return;
     controller_.isOpen = open;
     if (open) {
-        // The rules may have changed while the drawer was closed (the sheet, an opened
-        // file): show them with nothing selected, so opening loads no step.
-        controller_.profileLoaded(state_.selectedTab());
+        // The rules may have changed while the drawer was closed: show them as they are
+        // now. Opening loads no step into the window.
+        if (controller_.selectedRow >= state_.rules.size())
+            controller_.selectedRow = -1;
+        controller_.updateControlStates();
+        controller_.tabChanged(state_.selectedTab());
     }
 }
 
