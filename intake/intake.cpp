@@ -75,9 +75,10 @@ std::optional<FileSystemItem> givenItem(const QString& given)
 
 // The item of a folder's entry, or nothing when it is refused. The folder's path is
 // already faithful, so the entry's name decides: its bytes must come back unchanged from
-// the decoded name (and a replacement character in it must name what is there). Regular
-// files and folders are known from the listing itself; links and entries of unknown kind
-// are examined on disk like any path.
+// the decoded name (and a replacement character in it must name what is there). A regular
+// file is known from the listing itself (the flags initWithPath gives it whether or not
+// it can be stat'ed); folders, links and entries of unknown kind are examined on disk
+// like any path.
 std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager::DirectoryEntry& entry)
 {
     const QString path = appendingPathComponent(folder, entry.name);
@@ -91,14 +92,8 @@ std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager
     }
     if (entry.name.startsWith(QLatin1Char('.')))
         return std::nullopt; // hidden, as initWithPath refuses it
-    switch (entry.kind) {
-    case FileManager::DirectoryEntry::Kind::RegularFile:
+    if (entry.kind == FileManager::DirectoryEntry::Kind::RegularFile)
         return FileSystemItem::withKind(path, 0);
-    case FileManager::DirectoryEntry::Kind::Folder:
-        return FileSystemItem::withKind(path, 1);
-    case FileManager::DirectoryEntry::Kind::Unknown:
-        break;
-    }
     return FileSystemItem::initWithPath(path);
 }
 
