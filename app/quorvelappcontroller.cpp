@@ -1,5 +1,6 @@
 #include "app/quorvelappcontroller.h"
 
+#include "app/dialogs/dialogwiring.h"
 #include "app/filetablemodel.h"
 #include "app/filetableview.h"
 #include "app/mainwindow.h"
@@ -32,6 +33,7 @@ QuorvelAppController::QuorvelAppController(QObject* parent)
         settingsChanged(key, oldValue, newValue);
     });
     ui_->helpPageHandler = [this](const QString& page) { showHelpPage(page); };
+    attachDialogs(*this);
 }
 
 QuorvelAppController::~QuorvelAppController()

@@ -109,6 +109,8 @@ RulesDrawer* makeRulesDrawer(QuorvelAppController& controller)
 void attachDialogs(QuorvelAppController& controller)
 {
     MainWindow& window = controller.mainWindow();
+    if (window.findChild<QAction*>(QStringLiteral("showProfiles")))
+        return; // attached already
     const MainWindow::Actions& a = window.actions();
     QuorvelAppController* c = &controller;
     controller.helpViewer = [](const QString& page) { HelpWindow::show(page); };

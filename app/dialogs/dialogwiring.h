@@ -7,7 +7,7 @@ class RulesDrawer;
 // Preferences..., the rules commands, the saved rules and the help contents), makes the
 // help window the controller's help viewer and, when the edition has one, creates the
 // rules drawer as a dock of the window, closed, following the controller's signals.
-// Called once, after the window is built.
+// Called when the window is built; a second call changes nothing.
 void attachDialogs(QuorvelAppController& controller);
 
 // The sheets, opened on the main window. None opens while a pass runs.

@@ -84,9 +84,11 @@ TEST(DialogWiring, MenuCommandsOpenTheirSheetsAndTheDrawerFollowsTheController)
     PrivateHome home;
     QuorvelAppController controller;
     ASSERT_TRUE(controller.startUp());
-    attachDialogs(controller);
+    attachDialogs(controller); // the controller attached them already: nothing changes
     MainWindow& window = controller.mainWindow();
     window.show();
+    EXPECT_EQ(window.findChildren<RulesDrawer*>().size(), 1);
+    EXPECT_EQ(window.fileMenu()->findChildren<QAction*>(QStringLiteral("showProfiles")).size(), 1);
 
     RulesDrawer* drawer = Dialogs::rulesDrawer(controller);
     ASSERT_NE(drawer, nullptr);
