@@ -15,6 +15,7 @@
 #include "platform/edition.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QSettings>
 #include <QTableView>
@@ -96,6 +97,11 @@ TEST(DialogWiring, MenuCommandsOpenTheirSheetsAndTheDrawerFollowsTheController)
     EXPECT_FALSE(drawer->isOpen());
     command(window, "toggleRulesDrawer")->trigger();
     EXPECT_TRUE(drawer->isOpen());
+    // The window with the drawer beside it, to look at.
+    window.resize(1200, 760);
+    QCoreApplication::processEvents();
+    QDir().mkpath(QStringLiteral(QUORVEL_BINARY_DIR "/screenshots"));
+    EXPECT_TRUE(window.grab().save(QStringLiteral(QUORVEL_BINARY_DIR "/screenshots/MainWindowWithRulesDrawer.png")));
 
     emit controller.executingChanged(true);
     EXPECT_FALSE(drawer->table()->isEnabled());
