@@ -204,5 +204,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Closing the window is the Quit command: a running pass is cancelled and finished,
     // then the termination steps run.
     controller_.quit();
-    event->accept();
+    // A quit that first waits for an open dialog to close finishes later and closes
+    // the window itself.
+    if (controller_.hasTerminated())
+        event->accept();
+    else
+        event->ignore();
 }

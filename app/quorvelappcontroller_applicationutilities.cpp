@@ -13,10 +13,16 @@
 #include "profiles/profilecommands.h"
 #include "profiles/settingsloader.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QDebug>
 
 #include <csignal>
+
+namespace {
+constexpr int kQuitRetryMs = 20;
+} // namespace
 
 bool QuorvelAppController::startUp()
 {
@@ -63,6 +69,18 @@ void QuorvelAppController::quit()
 {
     if (quitting_)
         return;
+    // An alert, panel or sheet runs its own event loop below this call. It is closed
+    // (declined) first and the quit resumes a moment later, once that loop has
+    // returned: a pass that waits for the alert's answer would otherwise wait forever
+    // on the loop below.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(kQuitRetryMs, this, &QuorvelAppController::quit);
+        return;
+    }
     quitting_ = true;
     quickPreviewTimer_.stop();
     if (state_.isExecuting.load()) {

@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTabWidget>
 
@@ -139,6 +142,47 @@ TEST(Lifecycle, SigtermQuitsLikeTheQuitCommand)
     DefaultsStore store;
     const QVariantMap stored = store.value("DEFAULTS").toMap();
     EXPECT_EQ(stored.value("pathComponentsPrefix").toString(), "before the signal");
+}
+
+TEST(Lifecycle, SigtermWhileAnApplyWaitsForAnAnswerEndsWithoutHanging)
+{
+    FreshHome home;
+    TempTree tree;
+    QuorvelAppController c;
+    ASSERT_TRUE(c.startUp());
+    c.quitOnTerminationSignals();
+    c.tableViewAcceptDrop({tree.file("one.txt"), tree.file("two.txt")});
+    waitIdle(c);
+    c.mainWindow().methodTabs()->setCurrentIndex(2);
+    c.state().settings.setText("replaceRemoveThis", "o");
+    c.state().settings.setText("replaceRemoveWith", "0");
+    c.actionPreview();
+    waitIdle(c);
+    ASSERT_TRUE(c.state().isHasFilesForRenaming.load());
+    // No usable log folder: the running apply asks whether to go on without a log, and
+    // the signal arrives while it waits for the answer.
+    c.state().preferences.defaultLogFolderPath.clear();
+    QStringList asked;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QMessageBox* box : c.window()->findChildren<QMessageBox*>()) {
+            const QString message = box->property("messageText").toString();
+            if (box->isVisible() && !asked.contains(message)) {
+                asked << message;
+                if (message == msg("LOGCREATEFAILED"))
+                    std::raise(SIGTERM);
+                else
+                    box->defaultButton()->click();
+            }
+        }
+    });
+    poll.start(10);
+    c.actionApply();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.hasTerminated(); }, 20000));
+    EXPECT_FALSE(c.state().isExecuting.load());
+    EXPECT_EQ(asked.size(), 2); // the confirmation, then the log question
+    // Closing the question declined it: nothing was renamed without a log.
+    EXPECT_EQ(tree.names(), QStringList({"one.txt", "two.txt"}));
 }
 
 TEST(Lifecycle, HelpOpensThePageOfTheTab)
