@@ -2,9 +2,13 @@
 #include "gui_testsupport.h"
 
 #include "app/busypanel.h"
+#include "app/dialogs/dialogwiring.h"
+#include "app/dialogs/rulesdrawer.h"
 #include "app/settingsbinder.h"
 #include "engine/filesystemitem.h"
+#include "engine/settings.h"
 #include "platform/defaultsstore.h"
+#include "profiles/rulesteps.h"
 #include "support/temptree.h"
 
 #include <QDir>
@@ -272,4 +276,41 @@ TEST_F(Commands, CancelStopsAPreviewAndTheListComesBack)
     EXPECT_FALSE(w.window().actions().cancel->isEnabled());
     EXPECT_EQ(w.model().rowCount(), 300);
     EXPECT_TRUE(w.window().actions().preview->isEnabled());
+}
+
+TEST_F(Commands, WithTheRulesDrawerOpenPreviewRunsTheRuleChain)
+{
+    addThree();
+    // Two steps: "photo" becomes "pic", then a prefix.
+    Settings step;
+    step.setInteger("selectedTab", 2);
+    step.setText("replaceRemoveThis", "photo");
+    step.setText("replaceRemoveWith", "pic");
+    QVariantMap replace = *RuleSteps::buildRule(step).step;
+    step.setInteger("selectedTab", 3);
+    step.setText("prefixSuffixPrefix", "2024 ");
+    QVariantMap prefix = *RuleSteps::buildRule(step).step;
+    w.controller.state().rules = {replace, prefix};
+    w.window().methodTabs()->setCurrentIndex(1); // the tab's own options do not count
+
+    w.window().show();
+    RulesDrawer* drawer = Dialogs::rulesDrawer(w.controller);
+    ASSERT_NE(drawer, nullptr);
+    drawer->setOpen(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drawer->isVisible(); }));
+    w.window().actions().preview->trigger();
+    // The rule preview starts a moment later.
+    EXPECT_FALSE(w.controller.state().isExecuting.load());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.shown(0, "newFilename") == "2024 pic1.txt"; }));
+    waitIdle(w.controller);
+    EXPECT_EQ(w.shown(2, "newFilename"), "2024 pic10.txt");
+    EXPECT_TRUE(w.window().actions().apply->isEnabled());
+
+    // Closed again: Preview runs the selected tab (an empty insert text is refused).
+    drawer->setOpen(false);
+    answers.answers = {"OK"};
+    w.controller.actionPreview();
+    ASSERT_EQ(answers.seen.size(), 1);
+    EXPECT_EQ(answers.seen[0].title, msg("INSERTINVALIDINPUT"));
+    w.window().hide();
 }
