@@ -1279,5 +1279,533 @@
     <source>Turn On</source>
     <translation>Einschalten</translation>
 </message>
+<message id="Active">
+    <source>Active</source>
+    <translation>Aktiv</translation>
+</message>
+<message id="Rule">
+    <source>Rule</source>
+    <translation>Regel</translation>
+</message>
+<message id="Type">
+    <source>Type</source>
+    <translation>Typ</translation>
+</message>
+<message id="Add">
+    <source>Add</source>
+    <translation>Hinzufügen</translation>
+</message>
+<message id="Add...">
+    <source>Add...</source>
+    <translation>Hinzufügen...</translation>
+</message>
+<message id="Update">
+    <source>Update</source>
+    <translation>Aktualisieren</translation>
+</message>
+<message id="Clear">
+    <source>Clear</source>
+    <translation>Entfernen</translation>
+</message>
+<message id="Clear All">
+    <source>Clear All</source>
+    <translation>Alle entfernen</translation>
+</message>
+<message id="Close">
+    <source>Close</source>
+    <translation>Schließen</translation>
+</message>
+<message id="Delete">
+    <source>Delete</source>
+    <translation>Löschen</translation>
+</message>
+<message id="Load">
+    <source>Load</source>
+    <translation>Laden</translation>
+</message>
+<message id="Save">
+    <source>Save</source>
+    <translation>Speichern</translation>
+</message>
+<message id="Save...">
+    <source>Save...</source>
+    <translation>Speichern...</translation>
+</message>
+<message id="Open">
+    <source>&amp;Open</source>
+    <translation>Ö&amp;ffnen</translation>
+</message>
+<message id="Open...">
+    <source>Open...</source>
+    <translation>Öffnen...</translation>
+</message>
+<message id="View">
+    <source>View</source>
+    <translation>Anzeigen</translation>
+</message>
+<message id="Undo">
+    <source>Undo</source>
+    <translation>Rückgängig machen</translation>
+</message>
+<message id="Help">
+    <source>Help</source>
+    <translation>Hilfe</translation>
+</message>
+<message id="Back">
+    <source>Back</source>
+    <translation>Zurück</translation>
+</message>
+<message id="Forward">
+    <source>Forward</source>
+    <translation>Vorwärts</translation>
+</message>
+<message id="Contents">
+    <source>Contents</source>
+    <translation>Inhalt</translation>
+</message>
+<message id="Search">
+    <source>Search</source>
+    <translation>Suchen</translation>
+</message>
+<message id="Option">
+    <source>Option</source>
+    <translation>Option</translation>
+</message>
+<message id="Value">
+    <source>Value</source>
+    <translation>Wert</translation>
+</message>
+<message id="Label">
+    <source>Label</source>
+    <translation>Bezeichnung</translation>
+</message>
+<message id="Category">
+    <source>Category</source>
+    <translation>Kategorie</translation>
+</message>
+<message id="Metadata">
+    <source>Metadata</source>
+    <translation>Metadaten</translation>
+</message>
+<message id="Tag Code">
+    <source>Tag Code</source>
+    <translation>Tag-Code</translation>
+</message>
+<message id="Profile">
+    <source>Profile</source>
+    <translation>Profil</translation>
+</message>
+<message id="Date Created">
+    <source>Date Created</source>
+    <translation>Erstellungsdatum</translation>
+</message>
+<message id="Date Modified">
+    <source>Date Modified</source>
+    <translation>Änderungsdatum</translation>
+</message>
+<message id="Log File">
+    <source>Log File</source>
+    <translation>Protokolldatei</translation>
+</message>
+<message id="Renamed Items">
+    <source>Renamed Items</source>
+    <translation>Umbenannte Elemente</translation>
+</message>
+<message id="New profile:">
+    <source>New profile:</source>
+    <translation>Neues Profil:</translation>
+</message>
+<message id="Name of the new profile">
+    <source>Name of the new profile</source>
+    <translation>Name des neuen Profils</translation>
+</message>
+<message id="Photo Renaming Mask">
+    <source>Photo Renaming Mask</source>
+    <translation>Umbenennungsmaske für Fotos</translation>
+</message>
+<message id="Rename logs:">
+    <source>Rename logs:</source>
+    <translation>Umbenennungsprotokolle:</translation>
+</message>
+<message id="Profiles:">
+    <source>Profiles:</source>
+    <translation>Profile:</translation>
+</message>
+<message id="Rules:">
+    <source>Rules:</source>
+    <translation>Regeln:</translation>
+</message>
+<message id="Save the current profile automatically when quitting">
+    <source>Save the current profile automatically when quitting</source>
+    <translation>Aktuelles Profil beim Beenden automatisch speichern</translation>
+</message>
+<message id="Current names">
+    <source>Current names</source>
+    <translation>Aktuelle Namen</translation>
+</message>
+<message id="New names">
+    <source>New names</source>
+    <translation>Neue Namen</translation>
+</message>
+<message id="Folders">
+    <source>Folders</source>
+    <translation>Ordner</translation>
+</message>
+<message id="Full paths in the name columns">
+    <source>Full paths in the name columns</source>
+    <translation>Vollständige Pfade in den Namensspalten</translation>
+</message>
+<message id="Column names in the first line">
+    <source>Column names in the first line</source>
+    <translation>Spaltennamen in der ersten Zeile</translation>
+</message>
+<message id="Export...">
+    <source>Export...</source>
+    <translation>Exportieren...</translation>
+</message>
+<message id="Profiles...">
+    <source>Profiles...</source>
+    <translation>Profile...</translation>
+</message>
+<message id="Add Step to Rule">
+    <source>Add Step to Rule</source>
+    <translation>Schritt zur Regel hinzufügen</translation>
+</message>
+<message id="Rules Drawer">
+    <source>Rules Drawer</source>
+    <translation>Regelleiste</translation>
+</message>
+<message id="Rules...">
+    <source>Rules...</source>
+    <translation>Regeln...</translation>
+</message>
+<message id="Saved Rules">
+    <source>Saved Rules</source>
+    <translation>Gespeicherte Regeln</translation>
+</message>
+<message id="Undo...">
+    <source>Undo...</source>
+    <translation>Rückgängig machen...</translation>
+</message>
+<message id="Preferences...">
+    <source>Preferences...</source>
+    <translation>Einstellungen...</translation>
+</message>
+<message id="Help Contents">
+    <source>Help Contents</source>
+    <translation>Hilfe-Inhalt</translation>
+</message>
+<message id="AlphaNumeric">
+    <source>AlphaNumeric</source>
+    <translation>Sequenz</translation>
+</message>
+<message id="InsertDelete">
+    <source>InsertDelete</source>
+    <translation>Einfügen/Löschen</translation>
+</message>
+<message id="ReplaceRemove">
+    <source>ReplaceRemove</source>
+    <translation>Ersetzen/Entfernen</translation>
+</message>
+<message id="PrefixSuffix">
+    <source>PrefixSuffix</source>
+    <translation>Präfix/Suffix</translation>
+</message>
+<message id="Date &amp; Time">
+    <source>Date &amp; Time</source>
+    <translation>Datum und Uhrzeit</translation>
+</message>
+<message id="General">
+    <source>General</source>
+    <translation>Allgemein</translation>
+</message>
+<message id="ID3">
+    <source>ID3</source>
+    <translation>Audio-Tags</translation>
+</message>
+<message id="Photo">
+    <source>Photo</source>
+    <translation>Foto</translation>
+</message>
+<message id="PathComponents">
+    <source>PathComponents</source>
+    <translation>Ordnernamen</translation>
+</message>
+<message id="Numeric">
+    <source>Numeric</source>
+    <translation>Numerisch</translation>
+</message>
+<message id="Alphabetic">
+    <source>Alphabetic</source>
+    <translation>Alphabetisch</translation>
+</message>
+<message id="Insert">
+    <source>Insert</source>
+    <translation>Einfügen</translation>
+</message>
+<message id="Replace">
+    <source>Replace</source>
+    <translation>Ersetzen</translation>
+</message>
+<message id="Remove">
+    <source>Remove</source>
+    <translation>Entfernen</translation>
+</message>
+<message id="Remove Characters">
+    <source>Remove Characters</source>
+    <translation>Zeichen entfernen</translation>
+</message>
+<message id="As String">
+    <source>As String</source>
+    <translation>Text</translation>
+</message>
+<message id="As Date">
+    <source>As Date</source>
+    <translation>Datum</translation>
+</message>
+<message id="DateTime">
+    <source>DateTime</source>
+    <translation>Datum und Uhrzeit</translation>
+</message>
+<message id="ID3Tag">
+    <source>ID3Tag</source>
+    <translation>Audio-Tags</translation>
+</message>
+<message id="Path Components">
+    <source>Path Components</source>
+    <translation>Ordnernamen</translation>
+</message>
+<message id="Start With">
+    <source>Start With</source>
+    <translation>Beginnen mit</translation>
+</message>
+<message id="Increment by">
+    <source>Increment by</source>
+    <translation>Erhöhen um</translation>
+</message>
+<message id="Decrement by">
+    <source>Decrement by</source>
+    <translation>Verringern um</translation>
+</message>
+<message id="Add as Prefix">
+    <source>Add as Prefix</source>
+    <translation>Als Präfix hinzufügen</translation>
+</message>
+<message id="Add as Suffix">
+    <source>Add as Suffix</source>
+    <translation>Als Suffix hinzufügen</translation>
+</message>
+<message id="Separator">
+    <source>Separator</source>
+    <translation>Trennzeichen</translation>
+</message>
+<message id="Padding Mask">
+    <source>Padding Mask</source>
+    <translation>Auffüllmaske</translation>
+</message>
+<message id="Reset Sequence On Each Folder">
+    <source>Reset Sequence On Each Folder</source>
+    <translation>Sequenz in jedem Ordner neu beginnen</translation>
+</message>
+<message id="Insert At Beginning">
+    <source>Insert At Beginning</source>
+    <translation>Am Anfang einfügen</translation>
+</message>
+<message id="Insert At End">
+    <source>Insert At End</source>
+    <translation>Am Ende einfügen</translation>
+</message>
+<message id="Insert At Position">
+    <source>Insert At Position</source>
+    <translation>An Position einfügen</translation>
+</message>
+<message id="At Character Positions">
+    <source>At Character Positions</source>
+    <translation>An Zeichenposition</translation>
+</message>
+<message id="Insert From">
+    <source>Insert From</source>
+    <translation>Zählen ab</translation>
+</message>
+<message id="Insert At Before Text">
+    <source>Insert At Before Text</source>
+    <translation>Vor dem Text einfügen</translation>
+</message>
+<message id="Insert At After Text">
+    <source>Insert At After Text</source>
+    <translation>Nach dem Text einfügen</translation>
+</message>
+<message id="Text To Search">
+    <source>Text To Search</source>
+    <translation>Zu suchender Text</translation>
+</message>
+<message id="On Occurrence">
+    <source>On Occurrence</source>
+    <translation>Beim Vorkommen</translation>
+</message>
+<message id="Delete From Backward">
+    <source>Delete From Backward</source>
+    <translation>Vom Ende her löschen</translation>
+</message>
+<message id="From Character Position">
+    <source>From Character Position</source>
+    <translation>Ab Zeichenposition</translation>
+</message>
+<message id="Number of Characters">
+    <source>Number of Characters</source>
+    <translation>Anzahl der Zeichen</translation>
+</message>
+<message id="THIS">
+    <source>THIS</source>
+    <translation>Suchen</translation>
+</message>
+<message id="WITH">
+    <source>WITH</source>
+    <translation>Ersetzen durch</translation>
+</message>
+<message id="Case Sensitive">
+    <source>Case Sensitive</source>
+    <translation>Groß-/Kleinschreibung beachten</translation>
+</message>
+<message id="Start From">
+    <source>Start From</source>
+    <translation>Beginnen am</translation>
+</message>
+<message id="Beginning of the filename">
+    <source>Beginning of the filename</source>
+    <translation>Anfang des Namens</translation>
+</message>
+<message id="End of the filename">
+    <source>End of the filename</source>
+    <translation>Ende des Namens</translation>
+</message>
+<message id="All Occurrence">
+    <source>All Occurrence</source>
+    <translation>Alle Vorkommen</translation>
+</message>
+<message id="Start From Character">
+    <source>Start From Character</source>
+    <translation>Ab Zeichen</translation>
+</message>
+<message id="Start On Occurrence">
+    <source>Start On Occurrence</source>
+    <translation>Ab Vorkommen</translation>
+</message>
+<message id="Occurrence Count">
+    <source>Occurrence Count</source>
+    <translation>Anzahl der Vorkommen</translation>
+</message>
+<message id="File Date Attributes">
+    <source>File Date Attributes</source>
+    <translation>Dateidatum</translation>
+</message>
+<message id="DateAndTime Format">
+    <source>DateAndTime Format</source>
+    <translation>Datums- und Zeitformat</translation>
+</message>
+<message id="Date Source">
+    <source>Date Source</source>
+    <translation>Datumsquelle</translation>
+</message>
+<message id="Custom Date">
+    <source>Custom Date</source>
+    <translation>Eigenes Datum</translation>
+</message>
+<message id="DATE">
+    <source>DATE</source>
+    <translation>Datum</translation>
+</message>
+<message id="Date Format">
+    <source>Date Format</source>
+    <translation>Datumsformat</translation>
+</message>
+<message id="Time Format">
+    <source>Time Format</source>
+    <translation>Zeitformat</translation>
+</message>
+<message id="Replace colon[:] with character(s)">
+    <source>Replace colon[:] with character(s)</source>
+    <translation>Doppelpunkt [:] ersetzen durch</translation>
+</message>
+<message id="Convert Filename to">
+    <source>Convert Filename to</source>
+    <translation>Namen umwandeln in</translation>
+</message>
+<message id="Convert Extension to">
+    <source>Convert Extension to</source>
+    <translation>Erweiterung umwandeln in</translation>
+</message>
+<message id="Upper Case">
+    <source>Upper Case</source>
+    <translation>GROSSBUCHSTABEN</translation>
+</message>
+<message id="Lower Case">
+    <source>Lower Case</source>
+    <translation>Kleinbuchstaben</translation>
+</message>
+<message id="Proper Case">
+    <source>Proper Case</source>
+    <translation>Wörter Mit Großem Anfangsbuchstaben</translation>
+</message>
+<message id="Remove Extension">
+    <source>Remove Extension</source>
+    <translation>Erweiterung entfernen</translation>
+</message>
+<message id="Add/Change Extension">
+    <source>Add/Change Extension</source>
+    <translation>Erweiterung hinzufügen oder ändern</translation>
+</message>
+<message id="Reverse Filename">
+    <source>Reverse Filename</source>
+    <translation>Namen umkehren</translation>
+</message>
+<message id="Remove Spaces">
+    <source>Remove Spaces</source>
+    <translation>Leerzeichen entfernen</translation>
+</message>
+<message id="Swap Filename by separator">
+    <source>Swap Filename by separator</source>
+    <translation>Namen am Trennzeichen tauschen</translation>
+</message>
+<message id="Swap Filename by position">
+    <source>Swap Filename by position</source>
+    <translation>Namen an der Position tauschen</translation>
+</message>
+<message id="Remove All Characters After">
+    <source>Remove All Characters After</source>
+    <translation>Alles danach entfernen</translation>
+</message>
+<message id="Remove All Characters From">
+    <source>Remove All Characters From</source>
+    <translation>Alles ab dem Text entfernen</translation>
+</message>
+<message id="Filename Padding Mask">
+    <source>Filename Padding Mask</source>
+    <translation>Namensmaske</translation>
+</message>
+<message id="Convert Filename To Windows Compatible">
+    <source>Convert Filename To Windows Compatible</source>
+    <translation>Namen Windows-kompatibel machen</translation>
+</message>
+<message id="Replace With">
+    <source>Replace With</source>
+    <translation>Ersetzen durch</translation>
+</message>
+<message id="Renaming Mask">
+    <source>Renaming Mask</source>
+    <translation>Umbenennungsmaske</translation>
+</message>
+<message id="Sequence Padding Mask">
+    <source>Sequence Padding Mask</source>
+    <translation>Auffüllmaske der Sequenz</translation>
+</message>
+<message id="Allowed Extensions">
+    <source>Allowed Extensions</source>
+    <translation>Zulässige Erweiterungen</translation>
+</message>
+<message id="Parent folders level">
+    <source>Parent folders level</source>
+    <translation>Ebene des übergeordneten Ordners</translation>
+</message>
 </context>
 </TS>

@@ -1279,5 +1279,533 @@
     <source>Turn On</source>
     <translation>Turn On</translation>
 </message>
+<message id="Active">
+    <source>Active</source>
+    <translation>Active</translation>
+</message>
+<message id="Rule">
+    <source>Rule</source>
+    <translation>Rule</translation>
+</message>
+<message id="Type">
+    <source>Type</source>
+    <translation>Type</translation>
+</message>
+<message id="Add">
+    <source>Add</source>
+    <translation>Add</translation>
+</message>
+<message id="Add...">
+    <source>Add...</source>
+    <translation>Add...</translation>
+</message>
+<message id="Update">
+    <source>Update</source>
+    <translation>Update</translation>
+</message>
+<message id="Clear">
+    <source>Clear</source>
+    <translation>Clear</translation>
+</message>
+<message id="Clear All">
+    <source>Clear All</source>
+    <translation>Clear All</translation>
+</message>
+<message id="Close">
+    <source>Close</source>
+    <translation>Close</translation>
+</message>
+<message id="Delete">
+    <source>Delete</source>
+    <translation>Delete</translation>
+</message>
+<message id="Load">
+    <source>Load</source>
+    <translation>Load</translation>
+</message>
+<message id="Save">
+    <source>Save</source>
+    <translation>Save</translation>
+</message>
+<message id="Save...">
+    <source>Save...</source>
+    <translation>Save...</translation>
+</message>
+<message id="Open">
+    <source>&amp;Open</source>
+    <translation>&amp;Open</translation>
+</message>
+<message id="Open...">
+    <source>Open...</source>
+    <translation>Open...</translation>
+</message>
+<message id="View">
+    <source>View</source>
+    <translation>View</translation>
+</message>
+<message id="Undo">
+    <source>Undo</source>
+    <translation>Undo</translation>
+</message>
+<message id="Help">
+    <source>Help</source>
+    <translation>Help</translation>
+</message>
+<message id="Back">
+    <source>Back</source>
+    <translation>Back</translation>
+</message>
+<message id="Forward">
+    <source>Forward</source>
+    <translation>Forward</translation>
+</message>
+<message id="Contents">
+    <source>Contents</source>
+    <translation>Contents</translation>
+</message>
+<message id="Search">
+    <source>Search</source>
+    <translation>Search</translation>
+</message>
+<message id="Option">
+    <source>Option</source>
+    <translation>Option</translation>
+</message>
+<message id="Value">
+    <source>Value</source>
+    <translation>Value</translation>
+</message>
+<message id="Label">
+    <source>Label</source>
+    <translation>Label</translation>
+</message>
+<message id="Category">
+    <source>Category</source>
+    <translation>Category</translation>
+</message>
+<message id="Metadata">
+    <source>Metadata</source>
+    <translation>Metadata</translation>
+</message>
+<message id="Tag Code">
+    <source>Tag Code</source>
+    <translation>Tag Code</translation>
+</message>
+<message id="Profile">
+    <source>Profile</source>
+    <translation>Profile</translation>
+</message>
+<message id="Date Created">
+    <source>Date Created</source>
+    <translation>Date Created</translation>
+</message>
+<message id="Date Modified">
+    <source>Date Modified</source>
+    <translation>Date Modified</translation>
+</message>
+<message id="Log File">
+    <source>Log File</source>
+    <translation>Log File</translation>
+</message>
+<message id="Renamed Items">
+    <source>Renamed Items</source>
+    <translation>Renamed Items</translation>
+</message>
+<message id="New profile:">
+    <source>New profile:</source>
+    <translation>New profile:</translation>
+</message>
+<message id="Name of the new profile">
+    <source>Name of the new profile</source>
+    <translation>Name of the new profile</translation>
+</message>
+<message id="Photo Renaming Mask">
+    <source>Photo Renaming Mask</source>
+    <translation>Photo Renaming Mask</translation>
+</message>
+<message id="Rename logs:">
+    <source>Rename logs:</source>
+    <translation>Rename logs:</translation>
+</message>
+<message id="Profiles:">
+    <source>Profiles:</source>
+    <translation>Profiles:</translation>
+</message>
+<message id="Rules:">
+    <source>Rules:</source>
+    <translation>Rules:</translation>
+</message>
+<message id="Save the current profile automatically when quitting">
+    <source>Save the current profile automatically when quitting</source>
+    <translation>Save the current profile automatically when quitting</translation>
+</message>
+<message id="Current names">
+    <source>Current names</source>
+    <translation>Current names</translation>
+</message>
+<message id="New names">
+    <source>New names</source>
+    <translation>New names</translation>
+</message>
+<message id="Folders">
+    <source>Folders</source>
+    <translation>Folders</translation>
+</message>
+<message id="Full paths in the name columns">
+    <source>Full paths in the name columns</source>
+    <translation>Full paths in the name columns</translation>
+</message>
+<message id="Column names in the first line">
+    <source>Column names in the first line</source>
+    <translation>Column names in the first line</translation>
+</message>
+<message id="Export...">
+    <source>Export...</source>
+    <translation>Export...</translation>
+</message>
+<message id="Profiles...">
+    <source>Profiles...</source>
+    <translation>Profiles...</translation>
+</message>
+<message id="Add Step to Rule">
+    <source>Add Step to Rule</source>
+    <translation>Add Step to Rule</translation>
+</message>
+<message id="Rules Drawer">
+    <source>Rules Drawer</source>
+    <translation>Rules Drawer</translation>
+</message>
+<message id="Rules...">
+    <source>Rules...</source>
+    <translation>Rules...</translation>
+</message>
+<message id="Saved Rules">
+    <source>Saved Rules</source>
+    <translation>Saved Rules</translation>
+</message>
+<message id="Undo...">
+    <source>Undo...</source>
+    <translation>Undo...</translation>
+</message>
+<message id="Preferences...">
+    <source>Preferences...</source>
+    <translation>Preferences...</translation>
+</message>
+<message id="Help Contents">
+    <source>Help Contents</source>
+    <translation>Help Contents</translation>
+</message>
+<message id="AlphaNumeric">
+    <source>AlphaNumeric</source>
+    <translation>AlphaNumeric</translation>
+</message>
+<message id="InsertDelete">
+    <source>InsertDelete</source>
+    <translation>InsertDelete</translation>
+</message>
+<message id="ReplaceRemove">
+    <source>ReplaceRemove</source>
+    <translation>ReplaceRemove</translation>
+</message>
+<message id="PrefixSuffix">
+    <source>PrefixSuffix</source>
+    <translation>PrefixSuffix</translation>
+</message>
+<message id="Date &amp; Time">
+    <source>Date &amp; Time</source>
+    <translation>Date &amp; Time</translation>
+</message>
+<message id="General">
+    <source>General</source>
+    <translation>General</translation>
+</message>
+<message id="ID3">
+    <source>ID3</source>
+    <translation>ID3</translation>
+</message>
+<message id="Photo">
+    <source>Photo</source>
+    <translation>Photo</translation>
+</message>
+<message id="PathComponents">
+    <source>PathComponents</source>
+    <translation>PathComponents</translation>
+</message>
+<message id="Numeric">
+    <source>Numeric</source>
+    <translation>Numeric</translation>
+</message>
+<message id="Alphabetic">
+    <source>Alphabetic</source>
+    <translation>Alphabetic</translation>
+</message>
+<message id="Insert">
+    <source>Insert</source>
+    <translation>Insert</translation>
+</message>
+<message id="Replace">
+    <source>Replace</source>
+    <translation>Replace</translation>
+</message>
+<message id="Remove">
+    <source>Remove</source>
+    <translation>Remove</translation>
+</message>
+<message id="Remove Characters">
+    <source>Remove Characters</source>
+    <translation>Remove Characters</translation>
+</message>
+<message id="As String">
+    <source>As String</source>
+    <translation>As String</translation>
+</message>
+<message id="As Date">
+    <source>As Date</source>
+    <translation>As Date</translation>
+</message>
+<message id="DateTime">
+    <source>DateTime</source>
+    <translation>DateTime</translation>
+</message>
+<message id="ID3Tag">
+    <source>ID3Tag</source>
+    <translation>ID3Tag</translation>
+</message>
+<message id="Path Components">
+    <source>Path Components</source>
+    <translation>Path Components</translation>
+</message>
+<message id="Start With">
+    <source>Start With</source>
+    <translation>Start With</translation>
+</message>
+<message id="Increment by">
+    <source>Increment by</source>
+    <translation>Increment by</translation>
+</message>
+<message id="Decrement by">
+    <source>Decrement by</source>
+    <translation>Decrement by</translation>
+</message>
+<message id="Add as Prefix">
+    <source>Add as Prefix</source>
+    <translation>Add as Prefix</translation>
+</message>
+<message id="Add as Suffix">
+    <source>Add as Suffix</source>
+    <translation>Add as Suffix</translation>
+</message>
+<message id="Separator">
+    <source>Separator</source>
+    <translation>Separator</translation>
+</message>
+<message id="Padding Mask">
+    <source>Padding Mask</source>
+    <translation>Padding Mask</translation>
+</message>
+<message id="Reset Sequence On Each Folder">
+    <source>Reset Sequence On Each Folder</source>
+    <translation>Reset Sequence On Each Folder</translation>
+</message>
+<message id="Insert At Beginning">
+    <source>Insert At Beginning</source>
+    <translation>Insert At Beginning</translation>
+</message>
+<message id="Insert At End">
+    <source>Insert At End</source>
+    <translation>Insert At End</translation>
+</message>
+<message id="Insert At Position">
+    <source>Insert At Position</source>
+    <translation>Insert At Position</translation>
+</message>
+<message id="At Character Positions">
+    <source>At Character Positions</source>
+    <translation>At Character Positions</translation>
+</message>
+<message id="Insert From">
+    <source>Insert From</source>
+    <translation>Insert From</translation>
+</message>
+<message id="Insert At Before Text">
+    <source>Insert At Before Text</source>
+    <translation>Insert At Before Text</translation>
+</message>
+<message id="Insert At After Text">
+    <source>Insert At After Text</source>
+    <translation>Insert At After Text</translation>
+</message>
+<message id="Text To Search">
+    <source>Text To Search</source>
+    <translation>Text To Search</translation>
+</message>
+<message id="On Occurrence">
+    <source>On Occurrence</source>
+    <translation>On Occurrence</translation>
+</message>
+<message id="Delete From Backward">
+    <source>Delete From Backward</source>
+    <translation>Delete From Backward</translation>
+</message>
+<message id="From Character Position">
+    <source>From Character Position</source>
+    <translation>From Character Position</translation>
+</message>
+<message id="Number of Characters">
+    <source>Number of Characters</source>
+    <translation>Number of Characters</translation>
+</message>
+<message id="THIS">
+    <source>THIS</source>
+    <translation>THIS</translation>
+</message>
+<message id="WITH">
+    <source>WITH</source>
+    <translation>WITH</translation>
+</message>
+<message id="Case Sensitive">
+    <source>Case Sensitive</source>
+    <translation>Case Sensitive</translation>
+</message>
+<message id="Start From">
+    <source>Start From</source>
+    <translation>Start From</translation>
+</message>
+<message id="Beginning of the filename">
+    <source>Beginning of the filename</source>
+    <translation>Beginning of the filename</translation>
+</message>
+<message id="End of the filename">
+    <source>End of the filename</source>
+    <translation>End of the filename</translation>
+</message>
+<message id="All Occurrence">
+    <source>All Occurrence</source>
+    <translation>All Occurrence</translation>
+</message>
+<message id="Start From Character">
+    <source>Start From Character</source>
+    <translation>Start From Character</translation>
+</message>
+<message id="Start On Occurrence">
+    <source>Start On Occurrence</source>
+    <translation>Start On Occurrence</translation>
+</message>
+<message id="Occurrence Count">
+    <source>Occurrence Count</source>
+    <translation>Occurrence Count</translation>
+</message>
+<message id="File Date Attributes">
+    <source>File Date Attributes</source>
+    <translation>File Date Attributes</translation>
+</message>
+<message id="DateAndTime Format">
+    <source>DateAndTime Format</source>
+    <translation>DateAndTime Format</translation>
+</message>
+<message id="Date Source">
+    <source>Date Source</source>
+    <translation>Date Source</translation>
+</message>
+<message id="Custom Date">
+    <source>Custom Date</source>
+    <translation>Custom Date</translation>
+</message>
+<message id="DATE">
+    <source>DATE</source>
+    <translation>DATE</translation>
+</message>
+<message id="Date Format">
+    <source>Date Format</source>
+    <translation>Date Format</translation>
+</message>
+<message id="Time Format">
+    <source>Time Format</source>
+    <translation>Time Format</translation>
+</message>
+<message id="Replace colon[:] with character(s)">
+    <source>Replace colon[:] with character(s)</source>
+    <translation>Replace colon[:] with character(s)</translation>
+</message>
+<message id="Convert Filename to">
+    <source>Convert Filename to</source>
+    <translation>Convert Filename to</translation>
+</message>
+<message id="Convert Extension to">
+    <source>Convert Extension to</source>
+    <translation>Convert Extension to</translation>
+</message>
+<message id="Upper Case">
+    <source>Upper Case</source>
+    <translation>Upper Case</translation>
+</message>
+<message id="Lower Case">
+    <source>Lower Case</source>
+    <translation>Lower Case</translation>
+</message>
+<message id="Proper Case">
+    <source>Proper Case</source>
+    <translation>Proper Case</translation>
+</message>
+<message id="Remove Extension">
+    <source>Remove Extension</source>
+    <translation>Remove Extension</translation>
+</message>
+<message id="Add/Change Extension">
+    <source>Add/Change Extension</source>
+    <translation>Add/Change Extension</translation>
+</message>
+<message id="Reverse Filename">
+    <source>Reverse Filename</source>
+    <translation>Reverse Filename</translation>
+</message>
+<message id="Remove Spaces">
+    <source>Remove Spaces</source>
+    <translation>Remove Spaces</translation>
+</message>
+<message id="Swap Filename by separator">
+    <source>Swap Filename by separator</source>
+    <translation>Swap Filename by separator</translation>
+</message>
+<message id="Swap Filename by position">
+    <source>Swap Filename by position</source>
+    <translation>Swap Filename by position</translation>
+</message>
+<message id="Remove All Characters After">
+    <source>Remove All Characters After</source>
+    <translation>Remove All Characters After</translation>
+</message>
+<message id="Remove All Characters From">
+    <source>Remove All Characters From</source>
+    <translation>Remove All Characters From</translation>
+</message>
+<message id="Filename Padding Mask">
+    <source>Filename Padding Mask</source>
+    <translation>Filename Padding Mask</translation>
+</message>
+<message id="Convert Filename To Windows Compatible">
+    <source>Convert Filename To Windows Compatible</source>
+    <translation>Convert Filename To Windows Compatible</translation>
+</message>
+<message id="Replace With">
+    <source>Replace With</source>
+    <translation>Replace With</translation>
+</message>
+<message id="Renaming Mask">
+    <source>Renaming Mask</source>
+    <translation>Renaming Mask</translation>
+</message>
+<message id="Sequence Padding Mask">
+    <source>Sequence Padding Mask</source>
+    <translation>Sequence Padding Mask</translation>
+</message>
+<message id="Allowed Extensions">
+    <source>Allowed Extensions</source>
+    <translation>Allowed Extensions</translation>
+</message>
+<message id="Parent folders level">
+    <source>Parent folders level</source>
+    <translation>Parent folders level</translation>
+</message>
 </context>
 </TS>

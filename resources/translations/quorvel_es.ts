@@ -1279,5 +1279,533 @@
     <source>Turn On</source>
     <translation>Activar</translation>
 </message>
+<message id="Active">
+    <source>Active</source>
+    <translation>Activo</translation>
+</message>
+<message id="Rule">
+    <source>Rule</source>
+    <translation>Regla</translation>
+</message>
+<message id="Type">
+    <source>Type</source>
+    <translation>Tipo</translation>
+</message>
+<message id="Add">
+    <source>Add</source>
+    <translation>Añadir</translation>
+</message>
+<message id="Add...">
+    <source>Add...</source>
+    <translation>Añadir...</translation>
+</message>
+<message id="Update">
+    <source>Update</source>
+    <translation>Actualizar</translation>
+</message>
+<message id="Clear">
+    <source>Clear</source>
+    <translation>Quitar</translation>
+</message>
+<message id="Clear All">
+    <source>Clear All</source>
+    <translation>Quitar todo</translation>
+</message>
+<message id="Close">
+    <source>Close</source>
+    <translation>Cerrar</translation>
+</message>
+<message id="Delete">
+    <source>Delete</source>
+    <translation>Eliminar</translation>
+</message>
+<message id="Load">
+    <source>Load</source>
+    <translation>Cargar</translation>
+</message>
+<message id="Save">
+    <source>Save</source>
+    <translation>Guardar</translation>
+</message>
+<message id="Save...">
+    <source>Save...</source>
+    <translation>Guardar...</translation>
+</message>
+<message id="Open">
+    <source>&amp;Open</source>
+    <translation>&amp;Abrir</translation>
+</message>
+<message id="Open...">
+    <source>Open...</source>
+    <translation>Abrir...</translation>
+</message>
+<message id="View">
+    <source>View</source>
+    <translation>Ver</translation>
+</message>
+<message id="Undo">
+    <source>Undo</source>
+    <translation>Deshacer</translation>
+</message>
+<message id="Help">
+    <source>Help</source>
+    <translation>Ayuda</translation>
+</message>
+<message id="Back">
+    <source>Back</source>
+    <translation>Atrás</translation>
+</message>
+<message id="Forward">
+    <source>Forward</source>
+    <translation>Adelante</translation>
+</message>
+<message id="Contents">
+    <source>Contents</source>
+    <translation>Contenido</translation>
+</message>
+<message id="Search">
+    <source>Search</source>
+    <translation>Buscar</translation>
+</message>
+<message id="Option">
+    <source>Option</source>
+    <translation>Opción</translation>
+</message>
+<message id="Value">
+    <source>Value</source>
+    <translation>Valor</translation>
+</message>
+<message id="Label">
+    <source>Label</source>
+    <translation>Etiqueta</translation>
+</message>
+<message id="Category">
+    <source>Category</source>
+    <translation>Categoría</translation>
+</message>
+<message id="Metadata">
+    <source>Metadata</source>
+    <translation>Metadatos</translation>
+</message>
+<message id="Tag Code">
+    <source>Tag Code</source>
+    <translation>Código de etiqueta</translation>
+</message>
+<message id="Profile">
+    <source>Profile</source>
+    <translation>Perfil</translation>
+</message>
+<message id="Date Created">
+    <source>Date Created</source>
+    <translation>Fecha de creación</translation>
+</message>
+<message id="Date Modified">
+    <source>Date Modified</source>
+    <translation>Fecha de modificación</translation>
+</message>
+<message id="Log File">
+    <source>Log File</source>
+    <translation>Archivo de registro</translation>
+</message>
+<message id="Renamed Items">
+    <source>Renamed Items</source>
+    <translation>Elementos renombrados</translation>
+</message>
+<message id="New profile:">
+    <source>New profile:</source>
+    <translation>Nuevo perfil:</translation>
+</message>
+<message id="Name of the new profile">
+    <source>Name of the new profile</source>
+    <translation>Nombre del nuevo perfil</translation>
+</message>
+<message id="Photo Renaming Mask">
+    <source>Photo Renaming Mask</source>
+    <translation>Máscara de renombrado de fotos</translation>
+</message>
+<message id="Rename logs:">
+    <source>Rename logs:</source>
+    <translation>Registros de renombrado:</translation>
+</message>
+<message id="Profiles:">
+    <source>Profiles:</source>
+    <translation>Perfiles:</translation>
+</message>
+<message id="Rules:">
+    <source>Rules:</source>
+    <translation>Reglas:</translation>
+</message>
+<message id="Save the current profile automatically when quitting">
+    <source>Save the current profile automatically when quitting</source>
+    <translation>Guardar automáticamente el perfil actual al salir</translation>
+</message>
+<message id="Current names">
+    <source>Current names</source>
+    <translation>Nombres actuales</translation>
+</message>
+<message id="New names">
+    <source>New names</source>
+    <translation>Nombres nuevos</translation>
+</message>
+<message id="Folders">
+    <source>Folders</source>
+    <translation>Carpetas</translation>
+</message>
+<message id="Full paths in the name columns">
+    <source>Full paths in the name columns</source>
+    <translation>Rutas completas en las columnas de nombres</translation>
+</message>
+<message id="Column names in the first line">
+    <source>Column names in the first line</source>
+    <translation>Nombres de las columnas en la primera línea</translation>
+</message>
+<message id="Export...">
+    <source>Export...</source>
+    <translation>Exportar...</translation>
+</message>
+<message id="Profiles...">
+    <source>Profiles...</source>
+    <translation>Perfiles...</translation>
+</message>
+<message id="Add Step to Rule">
+    <source>Add Step to Rule</source>
+    <translation>Añadir el paso a la regla</translation>
+</message>
+<message id="Rules Drawer">
+    <source>Rules Drawer</source>
+    <translation>Panel de reglas</translation>
+</message>
+<message id="Rules...">
+    <source>Rules...</source>
+    <translation>Reglas...</translation>
+</message>
+<message id="Saved Rules">
+    <source>Saved Rules</source>
+    <translation>Reglas guardadas</translation>
+</message>
+<message id="Undo...">
+    <source>Undo...</source>
+    <translation>Deshacer...</translation>
+</message>
+<message id="Preferences...">
+    <source>Preferences...</source>
+    <translation>Preferencias...</translation>
+</message>
+<message id="Help Contents">
+    <source>Help Contents</source>
+    <translation>Contenido de la ayuda</translation>
+</message>
+<message id="AlphaNumeric">
+    <source>AlphaNumeric</source>
+    <translation>Secuencia</translation>
+</message>
+<message id="InsertDelete">
+    <source>InsertDelete</source>
+    <translation>Insertar/Eliminar</translation>
+</message>
+<message id="ReplaceRemove">
+    <source>ReplaceRemove</source>
+    <translation>Reemplazar/Quitar</translation>
+</message>
+<message id="PrefixSuffix">
+    <source>PrefixSuffix</source>
+    <translation>Prefijo/Sufijo</translation>
+</message>
+<message id="Date &amp; Time">
+    <source>Date &amp; Time</source>
+    <translation>Fecha y hora</translation>
+</message>
+<message id="General">
+    <source>General</source>
+    <translation>General</translation>
+</message>
+<message id="ID3">
+    <source>ID3</source>
+    <translation>Etiquetas de audio</translation>
+</message>
+<message id="Photo">
+    <source>Photo</source>
+    <translation>Foto</translation>
+</message>
+<message id="PathComponents">
+    <source>PathComponents</source>
+    <translation>Nombres de carpetas</translation>
+</message>
+<message id="Numeric">
+    <source>Numeric</source>
+    <translation>Numérica</translation>
+</message>
+<message id="Alphabetic">
+    <source>Alphabetic</source>
+    <translation>Alfabética</translation>
+</message>
+<message id="Insert">
+    <source>Insert</source>
+    <translation>Insertar</translation>
+</message>
+<message id="Replace">
+    <source>Replace</source>
+    <translation>Reemplazar</translation>
+</message>
+<message id="Remove">
+    <source>Remove</source>
+    <translation>Quitar</translation>
+</message>
+<message id="Remove Characters">
+    <source>Remove Characters</source>
+    <translation>Quitar caracteres</translation>
+</message>
+<message id="As String">
+    <source>As String</source>
+    <translation>Texto</translation>
+</message>
+<message id="As Date">
+    <source>As Date</source>
+    <translation>Fecha</translation>
+</message>
+<message id="DateTime">
+    <source>DateTime</source>
+    <translation>Fecha y hora</translation>
+</message>
+<message id="ID3Tag">
+    <source>ID3Tag</source>
+    <translation>Etiquetas de audio</translation>
+</message>
+<message id="Path Components">
+    <source>Path Components</source>
+    <translation>Nombres de carpetas</translation>
+</message>
+<message id="Start With">
+    <source>Start With</source>
+    <translation>Empezar con</translation>
+</message>
+<message id="Increment by">
+    <source>Increment by</source>
+    <translation>Aumentar en</translation>
+</message>
+<message id="Decrement by">
+    <source>Decrement by</source>
+    <translation>Disminuir en</translation>
+</message>
+<message id="Add as Prefix">
+    <source>Add as Prefix</source>
+    <translation>Añadir como prefijo</translation>
+</message>
+<message id="Add as Suffix">
+    <source>Add as Suffix</source>
+    <translation>Añadir como sufijo</translation>
+</message>
+<message id="Separator">
+    <source>Separator</source>
+    <translation>Separador</translation>
+</message>
+<message id="Padding Mask">
+    <source>Padding Mask</source>
+    <translation>Máscara de relleno</translation>
+</message>
+<message id="Reset Sequence On Each Folder">
+    <source>Reset Sequence On Each Folder</source>
+    <translation>Reiniciar la secuencia en cada carpeta</translation>
+</message>
+<message id="Insert At Beginning">
+    <source>Insert At Beginning</source>
+    <translation>Insertar al principio</translation>
+</message>
+<message id="Insert At End">
+    <source>Insert At End</source>
+    <translation>Insertar al final</translation>
+</message>
+<message id="Insert At Position">
+    <source>Insert At Position</source>
+    <translation>Insertar en la posición</translation>
+</message>
+<message id="At Character Positions">
+    <source>At Character Positions</source>
+    <translation>En la posición</translation>
+</message>
+<message id="Insert From">
+    <source>Insert From</source>
+    <translation>Contar desde</translation>
+</message>
+<message id="Insert At Before Text">
+    <source>Insert At Before Text</source>
+    <translation>Insertar antes del texto</translation>
+</message>
+<message id="Insert At After Text">
+    <source>Insert At After Text</source>
+    <translation>Insertar después del texto</translation>
+</message>
+<message id="Text To Search">
+    <source>Text To Search</source>
+    <translation>Texto que buscar</translation>
+</message>
+<message id="On Occurrence">
+    <source>On Occurrence</source>
+    <translation>En la aparición</translation>
+</message>
+<message id="Delete From Backward">
+    <source>Delete From Backward</source>
+    <translation>Eliminar desde el final</translation>
+</message>
+<message id="From Character Position">
+    <source>From Character Position</source>
+    <translation>Desde la posición</translation>
+</message>
+<message id="Number of Characters">
+    <source>Number of Characters</source>
+    <translation>Número de caracteres</translation>
+</message>
+<message id="THIS">
+    <source>THIS</source>
+    <translation>Buscar</translation>
+</message>
+<message id="WITH">
+    <source>WITH</source>
+    <translation>Reemplazar por</translation>
+</message>
+<message id="Case Sensitive">
+    <source>Case Sensitive</source>
+    <translation>Distinguir mayúsculas y minúsculas</translation>
+</message>
+<message id="Start From">
+    <source>Start From</source>
+    <translation>Empezar desde</translation>
+</message>
+<message id="Beginning of the filename">
+    <source>Beginning of the filename</source>
+    <translation>Principio del nombre</translation>
+</message>
+<message id="End of the filename">
+    <source>End of the filename</source>
+    <translation>Final del nombre</translation>
+</message>
+<message id="All Occurrence">
+    <source>All Occurrence</source>
+    <translation>Todas las apariciones</translation>
+</message>
+<message id="Start From Character">
+    <source>Start From Character</source>
+    <translation>Desde el carácter</translation>
+</message>
+<message id="Start On Occurrence">
+    <source>Start On Occurrence</source>
+    <translation>Desde la aparición</translation>
+</message>
+<message id="Occurrence Count">
+    <source>Occurrence Count</source>
+    <translation>Número de apariciones</translation>
+</message>
+<message id="File Date Attributes">
+    <source>File Date Attributes</source>
+    <translation>Fecha del archivo</translation>
+</message>
+<message id="DateAndTime Format">
+    <source>DateAndTime Format</source>
+    <translation>Formato de fecha y hora</translation>
+</message>
+<message id="Date Source">
+    <source>Date Source</source>
+    <translation>Origen de la fecha</translation>
+</message>
+<message id="Custom Date">
+    <source>Custom Date</source>
+    <translation>Fecha personalizada</translation>
+</message>
+<message id="DATE">
+    <source>DATE</source>
+    <translation>Fecha</translation>
+</message>
+<message id="Date Format">
+    <source>Date Format</source>
+    <translation>Formato de fecha</translation>
+</message>
+<message id="Time Format">
+    <source>Time Format</source>
+    <translation>Formato de hora</translation>
+</message>
+<message id="Replace colon[:] with character(s)">
+    <source>Replace colon[:] with character(s)</source>
+    <translation>Reemplazar los dos puntos [:] por</translation>
+</message>
+<message id="Convert Filename to">
+    <source>Convert Filename to</source>
+    <translation>Convertir el nombre a</translation>
+</message>
+<message id="Convert Extension to">
+    <source>Convert Extension to</source>
+    <translation>Convertir la extensión a</translation>
+</message>
+<message id="Upper Case">
+    <source>Upper Case</source>
+    <translation>MAYÚSCULAS</translation>
+</message>
+<message id="Lower Case">
+    <source>Lower Case</source>
+    <translation>minúsculas</translation>
+</message>
+<message id="Proper Case">
+    <source>Proper Case</source>
+    <translation>Mayúscula En Cada Palabra</translation>
+</message>
+<message id="Remove Extension">
+    <source>Remove Extension</source>
+    <translation>Quitar la extensión</translation>
+</message>
+<message id="Add/Change Extension">
+    <source>Add/Change Extension</source>
+    <translation>Añadir o cambiar la extensión</translation>
+</message>
+<message id="Reverse Filename">
+    <source>Reverse Filename</source>
+    <translation>Invertir el nombre</translation>
+</message>
+<message id="Remove Spaces">
+    <source>Remove Spaces</source>
+    <translation>Quitar los espacios</translation>
+</message>
+<message id="Swap Filename by separator">
+    <source>Swap Filename by separator</source>
+    <translation>Intercambiar el nombre en el separador</translation>
+</message>
+<message id="Swap Filename by position">
+    <source>Swap Filename by position</source>
+    <translation>Intercambiar el nombre en la posición</translation>
+</message>
+<message id="Remove All Characters After">
+    <source>Remove All Characters After</source>
+    <translation>Quitar todo lo que sigue a</translation>
+</message>
+<message id="Remove All Characters From">
+    <source>Remove All Characters From</source>
+    <translation>Quitar desde</translation>
+</message>
+<message id="Filename Padding Mask">
+    <source>Filename Padding Mask</source>
+    <translation>Máscara del nombre</translation>
+</message>
+<message id="Convert Filename To Windows Compatible">
+    <source>Convert Filename To Windows Compatible</source>
+    <translation>Hacer el nombre compatible con Windows</translation>
+</message>
+<message id="Replace With">
+    <source>Replace With</source>
+    <translation>Reemplazar por</translation>
+</message>
+<message id="Renaming Mask">
+    <source>Renaming Mask</source>
+    <translation>Máscara de renombrado</translation>
+</message>
+<message id="Sequence Padding Mask">
+    <source>Sequence Padding Mask</source>
+    <translation>Máscara de relleno de la secuencia</translation>
+</message>
+<message id="Allowed Extensions">
+    <source>Allowed Extensions</source>
+    <translation>Extensiones admitidas</translation>
+</message>
+<message id="Parent folders level">
+    <source>Parent folders level</source>
+    <translation>Nivel de la carpeta superior</translation>
+</message>
 </context>
 </TS>

@@ -1279,5 +1279,533 @@
     <source>Turn On</source>
     <translation>Activer</translation>
 </message>
+<message id="Active">
+    <source>Active</source>
+    <translation>Actif</translation>
+</message>
+<message id="Rule">
+    <source>Rule</source>
+    <translation>Règle</translation>
+</message>
+<message id="Type">
+    <source>Type</source>
+    <translation>Type</translation>
+</message>
+<message id="Add">
+    <source>Add</source>
+    <translation>Ajouter</translation>
+</message>
+<message id="Add...">
+    <source>Add...</source>
+    <translation>Ajouter...</translation>
+</message>
+<message id="Update">
+    <source>Update</source>
+    <translation>Mettre à jour</translation>
+</message>
+<message id="Clear">
+    <source>Clear</source>
+    <translation>Retirer</translation>
+</message>
+<message id="Clear All">
+    <source>Clear All</source>
+    <translation>Tout retirer</translation>
+</message>
+<message id="Close">
+    <source>Close</source>
+    <translation>Fermer</translation>
+</message>
+<message id="Delete">
+    <source>Delete</source>
+    <translation>Supprimer</translation>
+</message>
+<message id="Load">
+    <source>Load</source>
+    <translation>Charger</translation>
+</message>
+<message id="Save">
+    <source>Save</source>
+    <translation>Enregistrer</translation>
+</message>
+<message id="Save...">
+    <source>Save...</source>
+    <translation>Enregistrer...</translation>
+</message>
+<message id="Open">
+    <source>&amp;Open</source>
+    <translation>&amp;Ouvrir</translation>
+</message>
+<message id="Open...">
+    <source>Open...</source>
+    <translation>Ouvrir...</translation>
+</message>
+<message id="View">
+    <source>View</source>
+    <translation>Afficher</translation>
+</message>
+<message id="Undo">
+    <source>Undo</source>
+    <translation>Annuler les renommages</translation>
+</message>
+<message id="Help">
+    <source>Help</source>
+    <translation>Aide</translation>
+</message>
+<message id="Back">
+    <source>Back</source>
+    <translation>Précédent</translation>
+</message>
+<message id="Forward">
+    <source>Forward</source>
+    <translation>Suivant</translation>
+</message>
+<message id="Contents">
+    <source>Contents</source>
+    <translation>Sommaire</translation>
+</message>
+<message id="Search">
+    <source>Search</source>
+    <translation>Rechercher</translation>
+</message>
+<message id="Option">
+    <source>Option</source>
+    <translation>Option</translation>
+</message>
+<message id="Value">
+    <source>Value</source>
+    <translation>Valeur</translation>
+</message>
+<message id="Label">
+    <source>Label</source>
+    <translation>Libellé</translation>
+</message>
+<message id="Category">
+    <source>Category</source>
+    <translation>Catégorie</translation>
+</message>
+<message id="Metadata">
+    <source>Metadata</source>
+    <translation>Métadonnées</translation>
+</message>
+<message id="Tag Code">
+    <source>Tag Code</source>
+    <translation>Code de balise</translation>
+</message>
+<message id="Profile">
+    <source>Profile</source>
+    <translation>Profil</translation>
+</message>
+<message id="Date Created">
+    <source>Date Created</source>
+    <translation>Date de création</translation>
+</message>
+<message id="Date Modified">
+    <source>Date Modified</source>
+    <translation>Date de modification</translation>
+</message>
+<message id="Log File">
+    <source>Log File</source>
+    <translation>Fichier journal</translation>
+</message>
+<message id="Renamed Items">
+    <source>Renamed Items</source>
+    <translation>Éléments renommés</translation>
+</message>
+<message id="New profile:">
+    <source>New profile:</source>
+    <translation>Nouveau profil :</translation>
+</message>
+<message id="Name of the new profile">
+    <source>Name of the new profile</source>
+    <translation>Nom du nouveau profil</translation>
+</message>
+<message id="Photo Renaming Mask">
+    <source>Photo Renaming Mask</source>
+    <translation>Masque de renommage des photos</translation>
+</message>
+<message id="Rename logs:">
+    <source>Rename logs:</source>
+    <translation>Journaux de renommage :</translation>
+</message>
+<message id="Profiles:">
+    <source>Profiles:</source>
+    <translation>Profils :</translation>
+</message>
+<message id="Rules:">
+    <source>Rules:</source>
+    <translation>Règles :</translation>
+</message>
+<message id="Save the current profile automatically when quitting">
+    <source>Save the current profile automatically when quitting</source>
+    <translation>Enregistrer automatiquement le profil en cours en quittant</translation>
+</message>
+<message id="Current names">
+    <source>Current names</source>
+    <translation>Noms actuels</translation>
+</message>
+<message id="New names">
+    <source>New names</source>
+    <translation>Nouveaux noms</translation>
+</message>
+<message id="Folders">
+    <source>Folders</source>
+    <translation>Dossiers</translation>
+</message>
+<message id="Full paths in the name columns">
+    <source>Full paths in the name columns</source>
+    <translation>Chemins complets dans les colonnes de noms</translation>
+</message>
+<message id="Column names in the first line">
+    <source>Column names in the first line</source>
+    <translation>Noms des colonnes en première ligne</translation>
+</message>
+<message id="Export...">
+    <source>Export...</source>
+    <translation>Exporter...</translation>
+</message>
+<message id="Profiles...">
+    <source>Profiles...</source>
+    <translation>Profils...</translation>
+</message>
+<message id="Add Step to Rule">
+    <source>Add Step to Rule</source>
+    <translation>Ajouter l'étape à la règle</translation>
+</message>
+<message id="Rules Drawer">
+    <source>Rules Drawer</source>
+    <translation>Panneau des règles</translation>
+</message>
+<message id="Rules...">
+    <source>Rules...</source>
+    <translation>Règles...</translation>
+</message>
+<message id="Saved Rules">
+    <source>Saved Rules</source>
+    <translation>Règles enregistrées</translation>
+</message>
+<message id="Undo...">
+    <source>Undo...</source>
+    <translation>Annuler des renommages...</translation>
+</message>
+<message id="Preferences...">
+    <source>Preferences...</source>
+    <translation>Préférences...</translation>
+</message>
+<message id="Help Contents">
+    <source>Help Contents</source>
+    <translation>Sommaire de l'aide</translation>
+</message>
+<message id="AlphaNumeric">
+    <source>AlphaNumeric</source>
+    <translation>Séquence</translation>
+</message>
+<message id="InsertDelete">
+    <source>InsertDelete</source>
+    <translation>Insertion/Suppression</translation>
+</message>
+<message id="ReplaceRemove">
+    <source>ReplaceRemove</source>
+    <translation>Remplacement/Retrait</translation>
+</message>
+<message id="PrefixSuffix">
+    <source>PrefixSuffix</source>
+    <translation>Préfixe/Suffixe</translation>
+</message>
+<message id="Date &amp; Time">
+    <source>Date &amp; Time</source>
+    <translation>Date et heure</translation>
+</message>
+<message id="General">
+    <source>General</source>
+    <translation>Général</translation>
+</message>
+<message id="ID3">
+    <source>ID3</source>
+    <translation>Balises audio</translation>
+</message>
+<message id="Photo">
+    <source>Photo</source>
+    <translation>Photo</translation>
+</message>
+<message id="PathComponents">
+    <source>PathComponents</source>
+    <translation>Noms de dossiers</translation>
+</message>
+<message id="Numeric">
+    <source>Numeric</source>
+    <translation>Numérique</translation>
+</message>
+<message id="Alphabetic">
+    <source>Alphabetic</source>
+    <translation>Alphabétique</translation>
+</message>
+<message id="Insert">
+    <source>Insert</source>
+    <translation>Insérer</translation>
+</message>
+<message id="Replace">
+    <source>Replace</source>
+    <translation>Remplacer</translation>
+</message>
+<message id="Remove">
+    <source>Remove</source>
+    <translation>Retirer</translation>
+</message>
+<message id="Remove Characters">
+    <source>Remove Characters</source>
+    <translation>Retirer des caractères</translation>
+</message>
+<message id="As String">
+    <source>As String</source>
+    <translation>Texte</translation>
+</message>
+<message id="As Date">
+    <source>As Date</source>
+    <translation>Date</translation>
+</message>
+<message id="DateTime">
+    <source>DateTime</source>
+    <translation>Date et heure</translation>
+</message>
+<message id="ID3Tag">
+    <source>ID3Tag</source>
+    <translation>Balises audio</translation>
+</message>
+<message id="Path Components">
+    <source>Path Components</source>
+    <translation>Noms de dossiers</translation>
+</message>
+<message id="Start With">
+    <source>Start With</source>
+    <translation>Commencer par</translation>
+</message>
+<message id="Increment by">
+    <source>Increment by</source>
+    <translation>Incrémenter de</translation>
+</message>
+<message id="Decrement by">
+    <source>Decrement by</source>
+    <translation>Décrémenter de</translation>
+</message>
+<message id="Add as Prefix">
+    <source>Add as Prefix</source>
+    <translation>Ajouter en préfixe</translation>
+</message>
+<message id="Add as Suffix">
+    <source>Add as Suffix</source>
+    <translation>Ajouter en suffixe</translation>
+</message>
+<message id="Separator">
+    <source>Separator</source>
+    <translation>Séparateur</translation>
+</message>
+<message id="Padding Mask">
+    <source>Padding Mask</source>
+    <translation>Masque de remplissage</translation>
+</message>
+<message id="Reset Sequence On Each Folder">
+    <source>Reset Sequence On Each Folder</source>
+    <translation>Recommencer la séquence dans chaque dossier</translation>
+</message>
+<message id="Insert At Beginning">
+    <source>Insert At Beginning</source>
+    <translation>Insérer au début</translation>
+</message>
+<message id="Insert At End">
+    <source>Insert At End</source>
+    <translation>Insérer à la fin</translation>
+</message>
+<message id="Insert At Position">
+    <source>Insert At Position</source>
+    <translation>Insérer à la position</translation>
+</message>
+<message id="At Character Positions">
+    <source>At Character Positions</source>
+    <translation>À la position</translation>
+</message>
+<message id="Insert From">
+    <source>Insert From</source>
+    <translation>Compter depuis</translation>
+</message>
+<message id="Insert At Before Text">
+    <source>Insert At Before Text</source>
+    <translation>Insérer avant le texte</translation>
+</message>
+<message id="Insert At After Text">
+    <source>Insert At After Text</source>
+    <translation>Insérer après le texte</translation>
+</message>
+<message id="Text To Search">
+    <source>Text To Search</source>
+    <translation>Texte à rechercher</translation>
+</message>
+<message id="On Occurrence">
+    <source>On Occurrence</source>
+    <translation>À l'occurrence</translation>
+</message>
+<message id="Delete From Backward">
+    <source>Delete From Backward</source>
+    <translation>Supprimer depuis la fin</translation>
+</message>
+<message id="From Character Position">
+    <source>From Character Position</source>
+    <translation>À partir de la position</translation>
+</message>
+<message id="Number of Characters">
+    <source>Number of Characters</source>
+    <translation>Nombre de caractères</translation>
+</message>
+<message id="THIS">
+    <source>THIS</source>
+    <translation>Rechercher</translation>
+</message>
+<message id="WITH">
+    <source>WITH</source>
+    <translation>Remplacer par</translation>
+</message>
+<message id="Case Sensitive">
+    <source>Case Sensitive</source>
+    <translation>Respecter la casse</translation>
+</message>
+<message id="Start From">
+    <source>Start From</source>
+    <translation>Partir de</translation>
+</message>
+<message id="Beginning of the filename">
+    <source>Beginning of the filename</source>
+    <translation>Début du nom</translation>
+</message>
+<message id="End of the filename">
+    <source>End of the filename</source>
+    <translation>Fin du nom</translation>
+</message>
+<message id="All Occurrence">
+    <source>All Occurrence</source>
+    <translation>Toutes les occurrences</translation>
+</message>
+<message id="Start From Character">
+    <source>Start From Character</source>
+    <translation>À partir du caractère</translation>
+</message>
+<message id="Start On Occurrence">
+    <source>Start On Occurrence</source>
+    <translation>À partir de l'occurrence</translation>
+</message>
+<message id="Occurrence Count">
+    <source>Occurrence Count</source>
+    <translation>Nombre d'occurrences</translation>
+</message>
+<message id="File Date Attributes">
+    <source>File Date Attributes</source>
+    <translation>Date du fichier</translation>
+</message>
+<message id="DateAndTime Format">
+    <source>DateAndTime Format</source>
+    <translation>Format de date et d'heure</translation>
+</message>
+<message id="Date Source">
+    <source>Date Source</source>
+    <translation>Source de la date</translation>
+</message>
+<message id="Custom Date">
+    <source>Custom Date</source>
+    <translation>Date choisie</translation>
+</message>
+<message id="DATE">
+    <source>DATE</source>
+    <translation>Date</translation>
+</message>
+<message id="Date Format">
+    <source>Date Format</source>
+    <translation>Format de date</translation>
+</message>
+<message id="Time Format">
+    <source>Time Format</source>
+    <translation>Format d'heure</translation>
+</message>
+<message id="Replace colon[:] with character(s)">
+    <source>Replace colon[:] with character(s)</source>
+    <translation>Remplacer les deux-points [:] par</translation>
+</message>
+<message id="Convert Filename to">
+    <source>Convert Filename to</source>
+    <translation>Convertir le nom en</translation>
+</message>
+<message id="Convert Extension to">
+    <source>Convert Extension to</source>
+    <translation>Convertir l'extension en</translation>
+</message>
+<message id="Upper Case">
+    <source>Upper Case</source>
+    <translation>MAJUSCULES</translation>
+</message>
+<message id="Lower Case">
+    <source>Lower Case</source>
+    <translation>minuscules</translation>
+</message>
+<message id="Proper Case">
+    <source>Proper Case</source>
+    <translation>Majuscule À Chaque Mot</translation>
+</message>
+<message id="Remove Extension">
+    <source>Remove Extension</source>
+    <translation>Retirer l'extension</translation>
+</message>
+<message id="Add/Change Extension">
+    <source>Add/Change Extension</source>
+    <translation>Ajouter ou changer l'extension</translation>
+</message>
+<message id="Reverse Filename">
+    <source>Reverse Filename</source>
+    <translation>Inverser le nom</translation>
+</message>
+<message id="Remove Spaces">
+    <source>Remove Spaces</source>
+    <translation>Retirer les espaces</translation>
+</message>
+<message id="Swap Filename by separator">
+    <source>Swap Filename by separator</source>
+    <translation>Permuter le nom autour du séparateur</translation>
+</message>
+<message id="Swap Filename by position">
+    <source>Swap Filename by position</source>
+    <translation>Permuter le nom à la position</translation>
+</message>
+<message id="Remove All Characters After">
+    <source>Remove All Characters After</source>
+    <translation>Retirer tout ce qui suit</translation>
+</message>
+<message id="Remove All Characters From">
+    <source>Remove All Characters From</source>
+    <translation>Retirer à partir de</translation>
+</message>
+<message id="Filename Padding Mask">
+    <source>Filename Padding Mask</source>
+    <translation>Masque du nom</translation>
+</message>
+<message id="Convert Filename To Windows Compatible">
+    <source>Convert Filename To Windows Compatible</source>
+    <translation>Rendre le nom compatible avec Windows</translation>
+</message>
+<message id="Replace With">
+    <source>Replace With</source>
+    <translation>Remplacer par</translation>
+</message>
+<message id="Renaming Mask">
+    <source>Renaming Mask</source>
+    <translation>Masque de renommage</translation>
+</message>
+<message id="Sequence Padding Mask">
+    <source>Sequence Padding Mask</source>
+    <translation>Masque de remplissage de la séquence</translation>
+</message>
+<message id="Allowed Extensions">
+    <source>Allowed Extensions</source>
+    <translation>Extensions acceptées</translation>
+</message>
+<message id="Parent folders level">
+    <source>Parent folders level</source>
+    <translation>Niveau du dossier parent</translation>
+</message>
 </context>
 </TS>
