@@ -57,6 +57,28 @@ qint64 floorDiv(qint64 a, qint64 b)
 
 // ---- writing -----------------------------------------------------------------------------------
 
+// A date node holding exactly the given seconds since 2001, made by libplist's binary reader
+// from a one-object document: its date constructor takes int32 seconds and microseconds, which
+// cannot hold years before 1933 or after 2069, nor keep milliseconds exact for them.
+plist_t exactDateNode(double seconds)
+{
+    char doc[8 + 9 + 1 + 32] = {'b', 'p', 'l', 'i', 's', 't', '0', '0'};
+    quint64 bits = 0;
+    std::memcpy(&bits, &seconds, sizeof bits);
+    doc[8] = char(0x33); // a date: a big-endian double follows
+    qToBigEndian<quint64>(bits, doc + 9);
+    doc[17] = 8;         // the offset table: object 0 starts at byte 8
+    char* trailer = doc + 18;
+    trailer[6] = 1;      // offset size
+    trailer[7] = 1;      // object reference size
+    qToBigEndian<quint64>(1, trailer + 8);   // one object
+    qToBigEndian<quint64>(0, trailer + 16);  // the top object
+    qToBigEndian<quint64>(17, trailer + 24); // where the offset table starts
+    plist_t node = nullptr;
+    plist_from_bin(doc, uint32_t(sizeof doc), &node);
+    return node;
+}
+
 plist_t dateNode(const QDateTime& dateTime, Format format, QString* error)
 {
     if (!dateTime.isValid()) {
@@ -64,10 +86,20 @@ plist_t dateNode(const QDateTime& dateTime, Format format, QString* error)
         return nullptr;
     }
     qint64 msecs = dateTime.toMSecsSinceEpoch() - kAppleEpochMSecs;
+    if (format == Format::Binary) {
+        const QDateTime utc = dateTime.toUTC();
+        if (utc.date().year() < 1 || utc.date().year() > 9999) {
+            setError(error, QStringLiteral("date out of range: %1").arg(utc.toString(Qt::ISODate)));
+            return nullptr;
+        }
+        plist_t node = exactDateNode(double(msecs) / 1000.0);
+        if (!node)
+            setError(error, QStringLiteral("date out of range: %1").arg(utc.toString(Qt::ISODate)));
+        return node;
+    }
     // XML dates carry whole seconds. Flooring here keeps libplist from truncating toward zero,
     // which would move a date before 2001 one second later.
-    if (format == Format::Xml)
-        msecs = floorDiv(msecs, 1000) * 1000;
+    msecs = floorDiv(msecs, 1000) * 1000;
     const qint64 seconds = floorDiv(msecs, 1000);
     const qint64 rest = msecs - seconds * 1000;
     if (seconds >= std::numeric_limits<int32_t>::min() && seconds <= std::numeric_limits<int32_t>::max())

@@ -124,14 +124,17 @@ TEST(PlistDates, XmlKeepsWholeSecondsFlooredAndOtherZonesMeanTheSameInstant)
     EXPECT_EQ(back->toDateTime(), utc(2024, 3, 1, 10, 0, 5));
 }
 
-TEST(PlistDates, YearsOutsideInt32SecondsKeepWholeSeconds)
+TEST(PlistDates, YearsOutsideInt32SecondsKeepTheirPrecision)
 {
-    // libplist 2.2 builds dates from int32 seconds since 2001 (1933..2069).
+    // libplist 2.2 builds dates from int32 seconds since 2001 (1933..2069); the binary form
+    // still keeps milliseconds beyond that, the XML form whole seconds as everywhere.
     for (const auto format : {Plist::Format::Xml, Plist::Format::Binary}) {
-        for (const QDateTime& date : {utc(1900, 2, 3, 4, 5, 6), utc(2100, 7, 8, 9, 10, 11)}) {
+        for (const QDateTime& date : {utc(1769, 12, 27, 15, 39, 11, 938), utc(1900, 2, 3, 4, 5, 6),
+                                      utc(2100, 7, 8, 9, 10, 11, 5), utc(9999, 12, 31, 23, 59, 59, 999)}) {
             const std::optional<QVariant> back = Plist::read(Plist::write(date, format));
             ASSERT_TRUE(back);
-            EXPECT_EQ(back->toDateTime(), date) << back->toDateTime().toString(Qt::ISODate).toStdString();
+            const QDateTime expected = format == Plist::Format::Binary ? date : date.addMSecs(-date.time().msec());
+            EXPECT_EQ(back->toDateTime(), expected) << back->toDateTime().toString(Qt::ISODateWithMs).toStdString();
         }
     }
 }
