@@ -256,8 +256,12 @@ bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QStri
     case SettingKind::Text: {
         if (value.userType() != QMetaType::QString && !intValueOf(value))
             return fail(QStringLiteral("not a text"));
-        setText(k, value.userType() == QMetaType::QString ? value.toString()
-                                                          : QString::number(*intValueOf(value)));
+        const QString text = value.userType() == QMetaType::QString ? value.toString()
+                                                                    : QString::number(*intValueOf(value));
+        // No file name can hold it, and no profile could be saved with it.
+        if (text.contains(QChar(u'\0')))
+            return fail(QStringLiteral("text holds a NUL character"));
+        setText(k, text);
         return true;
     }
     case SettingKind::Flag: {
@@ -290,6 +294,10 @@ bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QStri
         const std::optional<QStringList> list = stringListOf(value, &why);
         if (!list)
             return fail(why);
+        for (const QString& entry : *list) {
+            if (entry.contains(QChar(u'\0')))
+                return fail(QStringLiteral("an entry holds a NUL character"));
+        }
         setList(k, *list);
         return true;
     }

@@ -72,6 +72,14 @@ TEST(Settings, ApplyingIsAllOrNothing)
                                 {"photoExtensions", QByteArray("not an archive")}}));
     EXPECT_EQ(s.text("replaceRemoveThis"), "keep");
     EXPECT_EQ(s.list("photoExtensions").size(), 5);
+
+    // A NUL (a binary profile can hold one) fits in no file name and in no saved profile.
+    const QString withNul = QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
+    EXPECT_FALSE(s.setSettings({{"replaceRemoveThis", "changed"}, {"prefixSuffixPrefix", withNul}}, &error));
+    EXPECT_TRUE(error.contains("NUL"));
+    EXPECT_FALSE(s.setSettings({{"replaceRemoveThis", "changed"}, {"photoExtensions", QStringList{"jpg", withNul}}}));
+    EXPECT_EQ(s.text("replaceRemoveThis"), "keep");
+    EXPECT_EQ(s.list("photoExtensions").size(), 5);
 }
 
 TEST(Settings, MissingKeysKeepTheirValues)
