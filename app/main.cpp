@@ -1,4 +1,5 @@
 // quorvel: the desktop program.
+#include "app/commandline.h"
 #include "app/quorvelappcontroller.h"
 #include "app/singleinstance.h"
 #include "platform/edition.h"
@@ -10,6 +11,9 @@
 int main(int argc, char** argv)
 {
     Edition::select(Edition::Kind::Quorvel);
+    // --version and --help are answered here: no window, no hand-off.
+    if (const std::optional<int> status = CommandLine::answer(argc, argv, Edition::current(), QStringLiteral("quorvel")))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(Edition::current().displayName);
     QApplication::setDesktopFileName(QStringLiteral("quorvel"));
