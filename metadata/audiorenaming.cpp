@@ -1,6 +1,7 @@
 #include "metadata/audiorenaming.h"
 
 #include "engine/renamingcontract.h"
+#include "metadata/acceptedextensions.h"
 #include "metadata/metadatacatalogue.h"
 #include "platform/audiometadata.h"
 
@@ -66,7 +67,8 @@ bool renameByID3Tags(FileSystemItem& item, const QString& id3RenamingMask, bool 
         const QString colonReplace = slashesToColons(id3RenamingColonReplace);
         const QString& fallback = start.base;
 
-        if (!allowedExtensions.contains(QLatin1Char('.') + start.extension.toUpper()) || mask.isEmpty())
+        const QStringList accepted = acceptedExtensions(allowedExtensions, "id3Extensions");
+        if (!accepted.contains(QLatin1Char('.') + start.extension.toUpper()) || mask.isEmpty())
             return joinName(fallback, start.extension);
 
         const QHash<QString, QString> values =

@@ -4,6 +4,7 @@
 #include "engine/rangeerror.h"
 #include "engine/renamingcontract.h"
 #include "engine/stringutilities.h"
+#include "metadata/acceptedextensions.h"
 #include "metadata/codetables.h"
 #include "metadata/xmptext.h"
 #include "platform/dateformat.h"
@@ -171,7 +172,8 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         const QString paddingMask = slashesToColons(photoPaddingMask);
         const QString& name = start.base;
 
-        const bool eligible = allowedExtensions.contains(QLatin1Char('.') + start.extension.toUpper())
+        const bool eligible = acceptedExtensions(allowedExtensions, "photoExtensions")
+                                  .contains(QLatin1Char('.') + start.extension.toUpper())
                               && !mask.isEmpty();
         if (!eligible)
             return joinName(name, start.extension);
