@@ -33,6 +33,15 @@ QMessageBox::ButtonRole roleOf(const QString& key)
 
 } // namespace
 
+QWidget* QtUserInterface::dialogParent() const
+{
+    // While a sheet is open the window is blocked behind it: an alert or panel on the
+    // window would wait behind the sheet. The topmost modal widget carries it instead.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return &window_;
+}
+
 QtUserInterface::QtUserInterface(QuorvelAppController& controller, MainWindow& window)
     : controller_(controller)
     , window_(window)
@@ -43,7 +52,7 @@ QString QtUserInterface::alert(AlertStyle style, const QString& title, const QSt
                                const QStringList& buttonKeys)
 {
     const QStringList keys = buttonKeys.isEmpty() ? QStringList{QStringLiteral("OK")} : buttonKeys;
-    QMessageBox box(&window_);
+    QMessageBox box(dialogParent());
     box.setObjectName(QStringLiteral("alert"));
     box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(Edition::current().displayName);
@@ -113,14 +122,14 @@ QStringList QtUserInterface::openPanel(const PanelOptions& options)
 {
     if (openPanelHandler)
         return openPanelHandler(options);
-    return OpenPanel::open(&window_, options);
+    return OpenPanel::open(dialogParent(), options);
 }
 
 QString QtUserInterface::savePanel(const PanelOptions& options)
 {
     if (savePanelHandler)
         return savePanelHandler(options);
-    return OpenPanel::save(&window_, options);
+    return OpenPanel::save(dialogParent(), options);
 }
 
 void QtUserInterface::passStarted(const QString& progressMessage)

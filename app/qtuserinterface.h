@@ -6,6 +6,7 @@
 
 class MainWindow;
 class QuorvelAppController;
+class QWidget;
 
 // The user interface port on Qt Widgets: alerts are window-modal message boxes with the
 // translated button texts, callouts are balloons beside the control with the tag, panels
@@ -44,6 +45,10 @@ public:
     // The last callout shown (its tag and message key).
     int lastCalloutTag() const { return calloutTag_; }
     QString lastCalloutKey() const { return calloutKey_; }
+
+    // What alerts and panels are parented to: the open sheet (or other modal dialog) on
+    // top, else the main window.
+    QWidget* dialogParent() const;
 
 private:
     QuorvelAppController& controller_;

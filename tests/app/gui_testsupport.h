@@ -65,6 +65,7 @@ public:
         QString message;
         QStringList buttons;
         QString answer;
+        const QWidget* parent = nullptr; // what the box was shown on (compared, never used)
     };
 
     ModalAnswerer()
@@ -94,6 +95,7 @@ private:
             Seen s;
             s.title = box->text();
             s.message = box->property("messageText").toString();
+            s.parent = box->parentWidget();
             for (QAbstractButton* b : box->buttons())
                 s.buttons << b->objectName();
             s.answer = answers.isEmpty() ? QString() : answers.takeFirst();
