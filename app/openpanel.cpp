@@ -1,5 +1,7 @@
 #include "app/openpanel.h"
 
+#include "platform/messages.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -69,7 +71,7 @@ QStringList open(QWidget* parent, const PanelOptions& options)
         if (auto* view = dialog.findChild<QListView*>(QStringLiteral("listView")))
             view->setSelectionMode(options.allowsMultipleSelection ? QAbstractItemView::ExtendedSelection
                                                                    : QAbstractItemView::SingleSelection);
-        dialog.setLabelText(QFileDialog::Accept, QFileDialog::tr("&Open"));
+        dialog.setLabelText(QFileDialog::Accept, msg("Open"));
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return dialog.chosen;

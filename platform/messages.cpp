@@ -24,6 +24,11 @@ QString preferredLanguage()
 
 void install(const Edition& edition)
 {
+    install(edition, preferredLanguage());
+}
+
+void install(const Edition& edition, const QString& language)
+{
     if (g_language)
         QCoreApplication::removeTranslator(g_language.get());
     if (g_english)
@@ -34,7 +39,7 @@ void install(const Edition& edition)
         QCoreApplication::installTranslator(g_english.get());
     if (!edition.usesTranslations)
         return;
-    const QString lang = preferredLanguage();
+    const QString lang = language.toLower();
     if (lang == QLatin1String("en"))
         return;
     auto translator = std::make_unique<QTranslator>();

@@ -12,6 +12,8 @@ namespace Messages {
 // preferred language on top of it (English stays the fallback for missing texts).
 // Needs a QCoreApplication. Safe to call again (replaces the tables).
 void install(const Edition& edition);
+// The same with the language given ("fr") in place of the user's preferred one.
+void install(const Edition& edition, const QString& language);
 
 // The two-letter code of the user's first preferred language ("fr", "de", "en" ...).
 QString preferredLanguage();

@@ -3,6 +3,7 @@
 #include "platform/dateformat.h"
 #include "platform/messages.h"
 #include "profiles/rulekinds.h"
+#include "profiles/rulenames.h"
 
 #include <QDateTime>
 
@@ -15,9 +16,12 @@ QString k(const char* key)
     return QString::fromLatin1(key);
 }
 
+// "TRUE", "FALSE", "START" and "END" are the display tree's fixed markers of a chosen
+// option and a direction, shown as they are in every language (like "None" and the date
+// pattern letters).
 QString yesNo(bool value)
 {
-    return value ? msg("TRUE") : msg("FALSE");
+    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
 // A date or time format from its three parts: a "None" part is left out, and each part
@@ -60,9 +64,10 @@ public:
 
     QList<QPair<QString, QString>> rows;
 
-    void add(const char* label, const QString& value) { rows.append({msg(label), value}); }
-    void addText(const char* label, const char* key) { add(label, RuleKinds::text(s, k(key))); }
-    void addFlag(const char* label, const char* key) { add(label, yesNo(RuleKinds::flag(s, k(key)))); }
+    // Labels are msg() texts, looked up where each row is written.
+    void add(const QString& label, const QString& value) { rows.append({label, value}); }
+    void addText(const QString& label, const char* key) { add(label, RuleKinds::text(s, k(key))); }
+    void addFlag(const QString& label, const char* key) { add(label, yesNo(RuleKinds::flag(s, k(key)))); }
 
     // Where a text goes (insert, date and time, path components), by the option index.
     void addWhere(const char* indexKey, const char* positionKey, const char* directionKey, const char* beforeKey,
@@ -70,25 +75,26 @@ public:
     {
         switch (RuleKinds::intOf(s, k(indexKey))) {
         case 0:
-            add("Insert At Beginning", msg("TRUE"));
+            add(msg("Insert At Beginning"), QStringLiteral("TRUE"));
             break;
         case 1:
-            add("Insert At End", msg("TRUE"));
+            add(msg("Insert At End"), QStringLiteral("TRUE"));
             break;
         case 2:
-            add("Insert At Position", msg("TRUE"));
-            addText("At Character Positions", positionKey);
-            add("Insert From", RuleKinds::intOf(s, k(directionKey)) == 0 ? msg("START") : msg("END"));
+            add(msg("Insert At Position"), QStringLiteral("TRUE"));
+            addText(msg("At Character Positions"), positionKey);
+            add(msg("Insert From"),
+                RuleKinds::intOf(s, k(directionKey)) == 0 ? QStringLiteral("START") : QStringLiteral("END"));
             break;
         case 3:
-            add("Insert At Before Text", msg("TRUE"));
-            addText("Text To Search", beforeKey);
-            addText("On Occurrence", beforeOccurrenceKey);
+            add(msg("Insert At Before Text"), QStringLiteral("TRUE"));
+            addText(msg("Text To Search"), beforeKey);
+            addText(msg("On Occurrence"), beforeOccurrenceKey);
             break;
         case 4:
-            add("Insert At After Text", msg("TRUE"));
-            addText("Text To Search", afterKey);
-            addText("On Occurrence", afterOccurrenceKey);
+            add(msg("Insert At After Text"), QStringLiteral("TRUE"));
+            addText(msg("Text To Search"), afterKey);
+            addText(msg("On Occurrence"), afterOccurrenceKey);
             break;
         default:
             break;
@@ -111,52 +117,52 @@ QString caseName(int value)
 void alphaNumericRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
-    r.addText("Start With", type == QLatin1String("Numeric") ? "alphaNumericNumericStartWith"
-                                                              : "alphaNumericAlphabeticStartWith");
+    r.addText(msg("Start With"), type == QLatin1String("Numeric") ? "alphaNumericNumericStartWith"
+                                                                   : "alphaNumericAlphabeticStartWith");
     if (RuleKinds::flag(s, k("isAlphaNumericIncrement")))
-        r.addText("Increment by", "alphaNumericIncrementBy");
+        r.addText(msg("Increment by"), "alphaNumericIncrementBy");
     else
-        r.addText("Decrement by", "alphaNumericDecrementBy");
-    r.addFlag("Add as Prefix", "isAlphaNumericPrefix");
-    r.addFlag("Add as Suffix", "isAlphaNumericSufix");
+        r.addText(msg("Decrement by"), "alphaNumericDecrementBy");
+    r.addFlag(msg("Add as Prefix"), "isAlphaNumericPrefix");
+    r.addFlag(msg("Add as Suffix"), "isAlphaNumericSufix");
     if (RuleKinds::flag(s, k("isAlphaNumericSeperator")))
-        r.addText("Separator", "alphaNumericSeperator");
-    r.addText("Padding Mask", "alphaNumericPaddingMask");
-    r.addFlag("Reset Sequence On Each Folder", "isAlphaNumericResetSequenceOnEachFolder");
+        r.addText(msg("Separator"), "alphaNumericSeperator");
+    r.addText(msg("Padding Mask"), "alphaNumericPaddingMask");
+    r.addFlag(msg("Reset Sequence On Each Folder"), "isAlphaNumericResetSequenceOnEachFolder");
 }
 
 void insertDeleteRows(RowBuilder& r, const QString& type)
 {
     if (type == QLatin1String("Insert")) {
-        r.addText("Insert", "insertDeleteInsert");
+        r.addText(msg("Insert"), "insertDeleteInsert");
         r.addWhere("insertDeleteInsertOptionIndex", "insertDeleteAtCharacterPositions",
                    "insertDeleteInsertAtPostionDirection", "insertDeleteInsertAtBeforeText",
                    "insertDeleteInsertAtBeforeOccurrence", "insertDeleteInsertAtAfterText",
                    "insertDeleteInsertAtAfterOccurrence");
         return;
     }
-    r.addFlag("Delete From Backward", "isInsertDeleteDeleteFromBackWard");
-    r.addText("From Character Position", "insertDeleteFromCharacterPosition");
-    r.addText("Number of Characters", "insertDeleteNumberOfCharacters");
+    r.addFlag(msg("Delete From Backward"), "isInsertDeleteDeleteFromBackWard");
+    r.addText(msg("From Character Position"), "insertDeleteFromCharacterPosition");
+    r.addText(msg("Number of Characters"), "insertDeleteNumberOfCharacters");
 }
 
 void replaceRemoveRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
     const bool removeCharacters = type == QLatin1String("Remove Characters");
-    r.addText("THIS", "replaceRemoveThis");
+    r.addText(msg("THIS"), "replaceRemoveThis");
     if (type == QLatin1String("Replace"))
-        r.addText("WITH", "replaceRemoveWith");
-    r.addFlag("Case Sensitive", "isReplaceRemoveCaseSensitive");
-    r.add("Start From", RuleKinds::intOf(s, k("replaceRemovePositionDirection")) == 0
+        r.addText(msg("WITH"), "replaceRemoveWith");
+    r.addFlag(msg("Case Sensitive"), "isReplaceRemoveCaseSensitive");
+    r.add(msg("Start From"), RuleKinds::intOf(s, k("replaceRemovePositionDirection")) == 0
                             ? msg("Beginning of the filename")
                             : msg("End of the filename"));
     if (!removeCharacters)
-        r.addFlag("All Occurrence", "isReplaceRemoveAllOccurrence");
-    r.addText("Start From Character", "replaceRemoveStartFromCharacter");
+        r.addFlag(msg("All Occurrence"), "isReplaceRemoveAllOccurrence");
+    r.addText(msg("Start From Character"), "replaceRemoveStartFromCharacter");
     if (!RuleKinds::flag(s, k("isReplaceRemoveAllOccurrence")) && !removeCharacters) {
-        r.addText("Start On Occurrence", "replaceRemoveStartOnOccurrence");
-        r.addText("Occurrence Count", "replaceRemoveOccuranceCount");
+        r.addText(msg("Start On Occurrence"), "replaceRemoveStartOnOccurrence");
+        r.addText(msg("Occurrence Count"), "replaceRemoveOccuranceCount");
     }
 }
 
@@ -164,42 +170,43 @@ void prefixSuffixRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
     if (type == QLatin1String("As String")) {
-        r.addText("PREFIX", "prefixSuffixPrefix");
-        r.addText("SUFFIX", "prefixSuffixSuffix");
+        r.addText(msg("PREFIX"), "prefixSuffixPrefix");
+        r.addText(msg("SUFFIX"), "prefixSuffixSuffix");
         return;
     }
     const int attribute = RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute"));
-    r.add("File Date Attributes", attribute == 1 ? msg("Date Created") : attribute == 2 ? msg("Date Modified") : QString());
-    r.addFlag("Add as Prefix", "isPrefixSuffixDatePrefix");
-    r.addFlag("Add as Suffix", "isPrefixSuffixDateSuffix");
-    r.add("DateAndTime Format", dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator")
+    r.add(msg("File Date Attributes"),
+          attribute == 1 ? msg("Date Created") : attribute == 2 ? msg("Date Modified") : QString());
+    r.addFlag(msg("Add as Prefix"), "isPrefixSuffixDatePrefix");
+    r.addFlag(msg("Add as Suffix"), "isPrefixSuffixDateSuffix");
+    r.add(msg("DateAndTime Format"), dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator")
                                     + QLatin1Char(' ')
                                     + timeFormatOf(s, "prefixSuffixTimePart", "prefixSuffixTimeSeperator"));
-    r.addText("PREFIX", "prefixSuffixDatePrefix");
-    r.addText("SUFFIX", "prefixSuffixDateSuffix");
+    r.addText(msg("PREFIX"), "prefixSuffixDatePrefix");
+    r.addText(msg("SUFFIX"), "prefixSuffixDateSuffix");
 }
 
 void dateTimeRows(RowBuilder& r)
 {
     const QVariantMap& s = r.s;
     const int source = RuleKinds::intOf(s, k("dateTimeDateOptionIndex"));
-    r.add("Date Source", source == 0   ? msg("Date Created")
+    r.add(msg("Date Source"), source == 0   ? msg("Date Created")
                          : source == 1 ? msg("Date Modified")
                          : source == 2 ? msg("Custom Date")
                                        : QString());
     if (source == 2)
-        r.add("DATE", DateFormat::format(s.value(k("dateTimeCustomDate")).toDateTime(),
+        r.add(msg("DATE"), DateFormat::format(s.value(k("dateTimeCustomDate")).toDateTime(),
                                          QStringLiteral("dd/MM/yyyy hh:mm:ss a")));
     r.addWhere("dateTimeOptionsIndex", "dateTimeAtPositionNo", "dateTimeAtPositionDirection", "dateTimeAtBeforeText",
                "dateTimeAtBeforeTextOccurrence", "dateTimeAtAfterText", "dateTimeAtAfterTextOccurrence");
     if (RuleKinds::flag(s, k("hasDateFormat")))
-        r.add("Date Format", dateFormatOf(s, "dateTimeFormatDatePart", "dateTimeFormatDateSeperator"));
+        r.add(msg("Date Format"), dateFormatOf(s, "dateTimeFormatDatePart", "dateTimeFormatDateSeperator"));
     if (RuleKinds::flag(s, k("hasTimeFormat")))
-        r.add("Time Format", timeFormatOf(s, "dateTimeFormatTimePart", "dateTimeFormatTimeSeperator"));
-    r.addText("Separator", "dateTimeSeparator");
-    r.addText("Replace colon[:] with character(s)", "dateTimeColonReplace");
-    r.addText("PREFIX", "dateTimePrefix");
-    r.addText("SUFFIX", "dateTimeSuffix");
+        r.add(msg("Time Format"), timeFormatOf(s, "dateTimeFormatTimePart", "dateTimeFormatTimeSeperator"));
+    r.addText(msg("Separator"), "dateTimeSeparator");
+    r.addText(msg("Replace colon[:] with character(s)"), "dateTimeColonReplace");
+    r.addText(msg("PREFIX"), "dateTimePrefix");
+    r.addText(msg("SUFFIX"), "dateTimeSuffix");
 }
 
 void generalRows(RowBuilder& r)
@@ -207,43 +214,43 @@ void generalRows(RowBuilder& r)
     const QVariantMap& s = r.s;
     switch (RuleKinds::intOf(s, k("generalOptionIndex"))) {
     case 0:
-        r.add("Convert Filename to", caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
+        r.add(msg("Convert Filename to"), caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
         break;
     case 1:
-        r.add("Convert Extension to", caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
+        r.add(msg("Convert Extension to"), caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
         break;
     case 2:
-        r.add("Remove Extension", msg("TRUE"));
+        r.add(msg("Remove Extension"), QStringLiteral("TRUE"));
         break;
     case 3:
-        r.addText("Add/Change Extension", "generalChangeExtension");
+        r.addText(msg("Add/Change Extension"), "generalChangeExtension");
         break;
     case 4:
-        r.add("Reverse Filename", msg("TRUE"));
+        r.add(msg("Reverse Filename"), QStringLiteral("TRUE"));
         break;
     case 5:
-        r.add("Remove Spaces", msg("TRUE"));
+        r.add(msg("Remove Spaces"), QStringLiteral("TRUE"));
         break;
     case 6:
-        r.addText("Swap Filename by separator", "generalSwapSeperator");
+        r.addText(msg("Swap Filename by separator"), "generalSwapSeperator");
         break;
     case 7:
-        r.addText("Swap Filename by position", "generalSwapPosition");
+        r.addText(msg("Swap Filename by position"), "generalSwapPosition");
         break;
     case 8:
-        r.addText("Remove All Characters After", "generalRemoveAfterString");
-        r.addText("On Occurrence", "generalRemoveAfterStringOccurrence");
+        r.addText(msg("Remove All Characters After"), "generalRemoveAfterString");
+        r.addText(msg("On Occurrence"), "generalRemoveAfterStringOccurrence");
         break;
     case 9:
-        r.addText("Remove All Characters From", "generalRemoveFromString");
-        r.addText("On Occurrence", "generalRemoveFromStringOccurrence");
+        r.addText(msg("Remove All Characters From"), "generalRemoveFromString");
+        r.addText(msg("On Occurrence"), "generalRemoveFromStringOccurrence");
         break;
     case 10:
-        r.addText("Filename Padding Mask", "generalFilenameMask");
+        r.addText(msg("Filename Padding Mask"), "generalFilenameMask");
         break;
     case 11:
-        r.add("Convert Filename To Windows Compatible", msg("TRUE"));
-        r.addText("Replace With", "generalConvertWindowsCompatibleString");
+        r.add(msg("Convert Filename To Windows Compatible"), QStringLiteral("TRUE"));
+        r.addText(msg("Replace With"), "generalConvertWindowsCompatibleString");
         break;
     default:
         break;
@@ -252,35 +259,35 @@ void generalRows(RowBuilder& r)
 
 void id3Rows(RowBuilder& r)
 {
-    r.addText("Renaming Mask", "id3RenamingMask");
+    r.addText(msg("Renaming Mask"), "id3RenamingMask");
     if (RuleKinds::flag(r.s, k("isID3RenamingColonReplace")))
-        r.addText("Replace colon[:] with character(s)", "id3RenamingColonReplace");
-    r.add("Allowed Extensions", RuleKinds::stringList(r.s, k("id3Extensions")).join(QStringLiteral("; ")));
+        r.addText(msg("Replace colon[:] with character(s)"), "id3RenamingColonReplace");
+    r.add(msg("Allowed Extensions"), RuleKinds::stringList(r.s, k("id3Extensions")).join(QStringLiteral("; ")));
 }
 
 void photoRows(RowBuilder& r)
 {
     const QVariantMap& s = r.s;
-    r.addText("Renaming Mask", "photoRenamingMask");
-    r.add("Date Format", dateFormatOf(s, "photoDatePart", "photoDateSeperator"));
-    r.add("Time Format", timeFormatOf(s, "photoTimePart", "photoTimeSeperator"));
+    r.addText(msg("Renaming Mask"), "photoRenamingMask");
+    r.add(msg("Date Format"), dateFormatOf(s, "photoDatePart", "photoDateSeperator"));
+    r.add(msg("Time Format"), timeFormatOf(s, "photoTimePart", "photoTimeSeperator"));
     if (!RuleKinds::text(s, k("photoPaddingMask")).isEmpty())
-        r.addText("Sequence Padding Mask", "photoPaddingMask");
-    r.addFlag("Reset Sequence On Each Folder", "isPhotoResetSequenceOnEachFolder");
+        r.addText(msg("Sequence Padding Mask"), "photoPaddingMask");
+    r.addFlag(msg("Reset Sequence On Each Folder"), "isPhotoResetSequenceOnEachFolder");
     if (RuleKinds::flag(s, k("isPhotoRenamingColonReplace")))
-        r.addText("Replace colon[:] with character(s)", "photoRenamingColonReplace");
-    r.add("Allowed Extensions", RuleKinds::stringList(s, k("photoExtensions")).join(QStringLiteral("; ")));
+        r.addText(msg("Replace colon[:] with character(s)"), "photoRenamingColonReplace");
+    r.add(msg("Allowed Extensions"), RuleKinds::stringList(s, k("photoExtensions")).join(QStringLiteral("; ")));
 }
 
 void pathComponentsRows(RowBuilder& r)
 {
-    r.addText("Parent folders level", "pathComponentsLevelNo");
+    r.addText(msg("Parent folders level"), "pathComponentsLevelNo");
     r.addWhere("pathComponentsOptionsIndex", "pathComponentsAtPositionNo", "pathComponentsAtPositionDirection",
                "pathComponentsAtBeforeText", "pathComponentsAtBeforeOccurrence", "pathComponentsAtAfterText",
                "pathComponentsAtAfterOccurrence");
-    r.addText("PREFIX", "pathComponentsPrefix");
-    r.addText("SUFFIX", "pathComponentsSuffix");
-    r.addText("Separator", "pathComponentsSeparator");
+    r.addText(msg("PREFIX"), "pathComponentsPrefix");
+    r.addText(msg("SUFFIX"), "pathComponentsSuffix");
+    r.addText(msg("Separator"), "pathComponentsSeparator");
 }
 
 } // namespace
@@ -293,7 +300,7 @@ Rule::Rule(const QString& opt, const QString& val)
 
 std::unique_ptr<Rule> Rule::rootItem(const QVariantMap& step)
 {
-    std::unique_ptr<Rule> root(new Rule(RuleKinds::text(step, k("type")), QString()));
+    std::unique_ptr<Rule> root(new Rule(RuleNames::shown(RuleKinds::text(step, k("type"))), QString()));
     root->rule = step;
     root->isRoot_ = true;
     return root;

@@ -1,7 +1,5 @@
 #include "app/dialogs/dialogwidgets.h"
 
-#include "platform/messages.h"
-
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -10,9 +8,9 @@
 
 namespace DialogWidgets {
 
-QPushButton* makeButton(QWidget* parent, const char* labelKey, std::function<void()> action)
+QPushButton* makeButton(QWidget* parent, const QString& text, std::function<void()> action)
 {
-    auto* button = new QPushButton(msg(labelKey), parent);
+    auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, parent, [action = std::move(action)] { action(); });
     return button;

@@ -13,8 +13,8 @@ class QWidget;
 // textEdited, a header click); what the dialogs set themselves is set quietly.
 namespace DialogWidgets {
 
-// A push button labelled with the text of labelKey whose user click runs action.
-QPushButton* makeButton(QWidget* parent, const char* labelKey, std::function<void()> action);
+// A push button labelled text (a msg() text) whose user click runs action.
+QPushButton* makeButton(QWidget* parent, const QString& text, std::function<void()> action);
 
 // Redraws a widget now: the logic classes do slow work on the main thread right after
 // they report a change (checking or undoing a log), so the change is painted first.

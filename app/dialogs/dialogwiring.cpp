@@ -77,9 +77,9 @@ void showExport(QuorvelAppController& controller)
 
 namespace {
 
-QAction* addCommand(QMenu* menu, QAction* before, const char* labelKey, const char* name, std::function<void()> run)
+QAction* addCommand(QMenu* menu, QAction* before, const QString& text, const char* name, std::function<void()> run)
 {
-    auto* action = new QAction(msg(labelKey), menu);
+    auto* action = new QAction(text, menu);
     action->setObjectName(QString::fromLatin1(name));
     QObject::connect(action, &QAction::triggered, menu, [run = std::move(run)] { run(); });
     menu->insertAction(before, action);
@@ -117,13 +117,14 @@ void attachDialogs(QuorvelAppController& controller)
     RulesDrawer* drawer = Edition::current().hasRulesDrawer ? makeRulesDrawer(controller) : nullptr;
 
     // File: the profiles sheet before the profile commands, export before Quit.
-    addCommand(window.fileMenu(), a.loadProfile, "Profiles...", "showProfiles", [c] { Dialogs::showProfiles(*c); });
-    addCommand(window.fileMenu(), a.quit, "Export...", "showExport", [c] { Dialogs::showExport(*c); });
+    addCommand(window.fileMenu(), a.loadProfile, msg("Profiles..."), "showProfiles",
+               [c] { Dialogs::showProfiles(*c); });
+    addCommand(window.fileMenu(), a.quit, msg("Export..."), "showExport", [c] { Dialogs::showExport(*c); });
     window.fileMenu()->insertSeparator(a.quit);
 
     // Rules: add a step, the drawer, the sheet, and the saved rules.
     QMenu* rules = window.rulesMenu();
-    addCommand(rules, nullptr, "Add Step to Rule", "addToRule", [c, drawer] {
+    addCommand(rules, nullptr, msg("Add Step to Rule"), "addToRule", [c, drawer] {
         if (drawer)
             drawer->controller().addToRule();
         else
@@ -135,7 +136,7 @@ void attachDialogs(QuorvelAppController& controller)
         toggle->setObjectName(QStringLiteral("toggleRulesDrawer"));
         rules->addAction(toggle);
     }
-    addCommand(rules, nullptr, "Rules...", "actionRules", [c] { Dialogs::showRulesSheet(*c); });
+    addCommand(rules, nullptr, msg("Rules..."), "actionRules", [c] { Dialogs::showRulesSheet(*c); });
     rules->addSeparator();
     QMenu* saved = rules->addMenu(msg("Saved Rules"));
     saved->setObjectName(QStringLiteral("savedRulesMenu"));
@@ -147,10 +148,11 @@ void attachDialogs(QuorvelAppController& controller)
     });
 
     // Tools: undo and preferences.
-    addCommand(window.toolsMenu(), nullptr, "Undo...", "actionUndo", [c] { Dialogs::showUndo(*c); });
-    addCommand(window.toolsMenu(), nullptr, "Preferences...", "showPreferences", [c] { Dialogs::showPreferences(*c); });
+    addCommand(window.toolsMenu(), nullptr, msg("Undo..."), "actionUndo", [c] { Dialogs::showUndo(*c); });
+    addCommand(window.toolsMenu(), nullptr, msg("Preferences..."), "showPreferences",
+               [c] { Dialogs::showPreferences(*c); });
 
     // Help: the contents, before the tab's help.
-    addCommand(window.helpMenu(), a.help, "Help Contents", "showHelp",
+    addCommand(window.helpMenu(), a.help, msg("Help Contents"), "showHelp",
                [] { HelpWindow::show(QStringLiteral("index.html")); });
 }

@@ -22,18 +22,19 @@ ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* p
     setWindowTitle(msg("EXPORTFILESTITLE"));
 
     auto* layout = new QVBoxLayout(this);
-    const auto addSwitch = [&](const char* name, const char* label, bool ExportSheetController::*value) {
-        auto* box = new QCheckBox(msg(label), this);
+    const auto addSwitch = [&](const char* name, const QString& label, bool ExportSheetController::*value) {
+        auto* box = new QCheckBox(label, this);
         box->setObjectName(QString::fromLatin1(name));
         connect(box, &QCheckBox::clicked, this, [this, value](bool checked) { controller_.*value = checked; });
         switches_.append(box);
         layout->addWidget(box);
     };
-    addSwitch("isFilename", "Current names", &ExportSheetController::isFilename);
-    addSwitch("isNewFilename", "New names", &ExportSheetController::isNewFilename);
-    addSwitch("isLocation", "Folders", &ExportSheetController::isLocation);
-    addSwitch("isIncludeLocation", "Full paths in the name columns", &ExportSheetController::isIncludeLocation);
-    addSwitch("addColumnNamesInHeader", "Column names in the first line", &ExportSheetController::addColumnNamesInHeader);
+    addSwitch("isFilename", msg("Current names"), &ExportSheetController::isFilename);
+    addSwitch("isNewFilename", msg("New names"), &ExportSheetController::isNewFilename);
+    addSwitch("isLocation", msg("Folders"), &ExportSheetController::isLocation);
+    addSwitch("isIncludeLocation", msg("Full paths in the name columns"), &ExportSheetController::isIncludeLocation);
+    addSwitch("addColumnNamesInHeader", msg("Column names in the first line"),
+              &ExportSheetController::addColumnNamesInHeader);
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressIndicator"));
@@ -47,11 +48,11 @@ ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* p
         paintNow(progress_);
     };
 
-    export_ = makeButton(this, "Export...", [this] { startExport(); });
+    export_ = makeButton(this, msg("Export..."), [this] { startExport(); });
     export_->setObjectName(QStringLiteral("exportButton"));
-    close_ = makeButton(this, "Close", [this] { reject(); });
+    close_ = makeButton(this, msg("Close"), [this] { reject(); });
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { ui_.openDocument(QStringLiteral("Export.html")); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { ui_.openDocument(QStringLiteral("Export.html")); }));
     buttons->addStretch();
     buttons->addWidget(close_);
     buttons->addWidget(export_);

@@ -42,17 +42,17 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
         remove_->setEnabled(controller_.isRemoveEnabled());
     });
 
-    QPushButton* add = makeButton(this, "Add...", [this] {
+    QPushButton* add = makeButton(this, msg("Add..."), [this] {
         controller_.addExtension();
         refresh();
     });
     add->setObjectName(QStringLiteral("addButton"));
-    remove_ = makeButton(this, "ACTIONREMOVE", [this] {
+    remove_ = makeButton(this, msg("ACTIONREMOVE"), [this] {
         controller_.removeExtension();
         refresh();
     });
     remove_->setObjectName(QStringLiteral("removeButton"));
-    QPushButton* apply = makeButton(this, "APPLY", [this] {
+    QPushButton* apply = makeButton(this, msg("APPLY"), [this] {
         controller_.applyExtensions();
         accept();
     });
@@ -67,9 +67,9 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
     top->addLayout(edit);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "CANCEL", [this] {
+    buttons->addWidget(makeButton(this, msg("CANCEL"), [this] {
         controller_.sheetClosed();
         reject();
     }));

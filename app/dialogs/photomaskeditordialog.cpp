@@ -110,17 +110,17 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     });
     connect(chosen_, &QTableView::doubleClicked, this, [this] { removeChosen(); });
 
-    moveUp_ = makeButton(this, "ACTIONMOVEUP", [this] {
+    moveUp_ = makeButton(this, msg("ACTIONMOVEUP"), [this] {
         controller_.moveUp();
         refreshChosen();
     });
     moveUp_->setObjectName(QStringLiteral("moveUp"));
-    moveDown_ = makeButton(this, "ACTIONMOVEDOWN", [this] {
+    moveDown_ = makeButton(this, msg("ACTIONMOVEDOWN"), [this] {
         controller_.moveDown();
         refreshChosen();
     });
     moveDown_->setObjectName(QStringLiteral("moveDown"));
-    clear_ = makeButton(this, "Clear", [this] {
+    clear_ = makeButton(this, msg("Clear"), [this] {
         controller_.clearSelected();
         refreshChosen();
     });
@@ -144,14 +144,14 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
 
-    QPushButton* ok = makeButton(this, "OK", [this] {
+    QPushButton* ok = makeButton(this, msg("OK"), [this] {
         controller_.sheetClosed();
         accept();
     });
     ok->setObjectName(QStringLiteral("okButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "CANCEL", [this] {
+    buttons->addWidget(makeButton(this, msg("CANCEL"), [this] {
         controller_.sheetClosedWithCancel();
         reject();
     }));

@@ -24,25 +24,25 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     setWindowTitle(Edition::current().displayName + msg("PREFERENCESTITLE"));
 
     auto* folders = new QGridLayout;
-    auto addFolder = [&](int row, const char* label, const char* name, QLineEdit*& field,
+    auto addFolder = [&](int row, const QString& label, const char* name, QLineEdit*& field,
                          void (PreferencesSheetController::*set)(const QString&),
                          bool (PreferencesSheetController::*browse)()) {
         field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(name));
         field->setMinimumWidth(360);
         connect(field, &QLineEdit::textEdited, this, [this, set](const QString& text) { (controller_.*set)(text); });
-        QPushButton* choose = makeButton(this, "BROWSE", [this, browse] { (controller_.*browse)(); });
+        QPushButton* choose = makeButton(this, msg("BROWSE"), [this, browse] { (controller_.*browse)(); });
         choose->setObjectName(QString::fromLatin1(name) + QStringLiteral("Browse"));
-        folders->addWidget(new QLabel(msg(label), this), row, 0);
+        folders->addWidget(new QLabel(label, this), row, 0);
         folders->addWidget(field, row, 1);
         folders->addWidget(choose, row, 2);
     };
-    addFolder(0, "Rename logs:", "defaultLogFolderPath", logFolder_,
+    addFolder(0, msg("Rename logs:"), "defaultLogFolderPath", logFolder_,
               &PreferencesSheetController::setDefaultLogFolderPath, &PreferencesSheetController::browseLogFolderPath);
-    addFolder(1, "Profiles:", "defaultProfileFolderPath", profileFolder_,
+    addFolder(1, msg("Profiles:"), "defaultProfileFolderPath", profileFolder_,
               &PreferencesSheetController::setDefaultProfileFolderPath,
               &PreferencesSheetController::browseProfileFolderPath);
-    addFolder(2, "Rules:", "defaultRulesFolderPath", rulesFolder_,
+    addFolder(2, msg("Rules:"), "defaultRulesFolderPath", rulesFolder_,
               &PreferencesSheetController::setDefaultRulesFolderPath,
               &PreferencesSheetController::browseRulesFolderPath);
 
@@ -51,12 +51,12 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     connect(automaticSave_, &QCheckBox::clicked, this,
             [this](bool checked) { controller_.setAutomaticSaveCurrProfile(checked); });
 
-    QPushButton* apply = makeButton(this, "APPLY", [this] { controller_.applyPreferences(); });
+    QPushButton* apply = makeButton(this, msg("APPLY"), [this] { controller_.applyPreferences(); });
     apply->setObjectName(QStringLiteral("applyButton"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Close", [this] { reject(); }));
+    buttons->addWidget(makeButton(this, msg("Close"), [this] { reject(); }));
     buttons->addWidget(apply);
 
     auto* layout = new QVBoxLayout(this);

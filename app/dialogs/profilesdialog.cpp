@@ -51,7 +51,7 @@ ProfilesDialog::ProfilesDialog(ControllerState& state, UserInterface& ui, Profil
     connect(newProfileName_, &QLineEdit::textEdited, this,
             [this](const QString& text) { controller_.newProfileName = text; });
 
-    QPushButton* save = makeButton(this, "Save", [this] { controller_.saveProfile(); });
+    QPushButton* save = makeButton(this, msg("Save"), [this] { controller_.saveProfile(); });
     save->setObjectName(QStringLiteral("saveButton"));
     connect(newProfileName_, &QLineEdit::returnPressed, save, &QPushButton::click);
     auto* newRow = new QHBoxLayout;
@@ -59,15 +59,15 @@ ProfilesDialog::ProfilesDialog(ControllerState& state, UserInterface& ui, Profil
     newRow->addWidget(newProfileName_, 1);
     newRow->addWidget(save);
 
-    QPushButton* load = makeButton(this, "Load", [this] { controller_.loadProfile(); });
+    QPushButton* load = makeButton(this, msg("Load"), [this] { controller_.loadProfile(); });
     load->setObjectName(QStringLiteral("loadButton"));
-    QPushButton* remove = makeButton(this, "Delete", [this] { controller_.deleteProfile(); });
+    QPushButton* remove = makeButton(this, msg("Delete"), [this] { controller_.deleteProfile(); });
     remove->setObjectName(QStringLiteral("deleteButton"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
     buttons->addWidget(remove);
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Close", [this] { reject(); }));
+    buttons->addWidget(makeButton(this, msg("Close"), [this] { reject(); }));
     buttons->addWidget(load);
 
     auto* layout = new QVBoxLayout(this);

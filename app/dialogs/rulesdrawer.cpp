@@ -40,15 +40,16 @@ RulesDrawer::RulesDrawer(ControllerState& state, UserInterface& ui, QWidget* par
     table_ = RulesTable::makeView(model_, body);
     onRowSelected(table_, [this](int row) { controller_.tableViewSelectionDidChange(row); });
 
-    addButton_ = named(makeButton(body, "Add", [this] { controller_.addToRule(); }), "addButton");
-    updateRuleButton_ = named(makeButton(body, "Update", [this] { controller_.updateRule(); }), "updateRuleButton");
-    clearButton_ = named(makeButton(body, "Clear", [this] { controller_.clearSelected(); }), "clearButton");
-    clearAllButton_ = named(makeButton(body, "Clear All", [this] { controller_.clearAll(); }), "clearAllButton");
-    moveUp_ = named(makeButton(body, "ACTIONMOVEUP", [this] { controller_.moveUp(); }), "moveUp");
-    moveDown_ = named(makeButton(body, "ACTIONMOVEDOWN", [this] { controller_.moveDown(); }), "moveDown");
-    openRuleButton_ = named(makeButton(body, "Open...", [this] { controller_.openRule(); }), "openRuleButton");
-    saveRuleButton_ = named(makeButton(body, "Save...", [this] { controller_.saveRule(); }), "saveRuleButton");
-    QPushButton* help = makeButton(body, "Help", [this] { controller_.showHelp(); });
+    addButton_ = named(makeButton(body, msg("Add"), [this] { controller_.addToRule(); }), "addButton");
+    updateRuleButton_ =
+        named(makeButton(body, msg("Update"), [this] { controller_.updateRule(); }), "updateRuleButton");
+    clearButton_ = named(makeButton(body, msg("Clear"), [this] { controller_.clearSelected(); }), "clearButton");
+    clearAllButton_ = named(makeButton(body, msg("Clear All"), [this] { controller_.clearAll(); }), "clearAllButton");
+    moveUp_ = named(makeButton(body, msg("ACTIONMOVEUP"), [this] { controller_.moveUp(); }), "moveUp");
+    moveDown_ = named(makeButton(body, msg("ACTIONMOVEDOWN"), [this] { controller_.moveDown(); }), "moveDown");
+    openRuleButton_ = named(makeButton(body, msg("Open..."), [this] { controller_.openRule(); }), "openRuleButton");
+    saveRuleButton_ = named(makeButton(body, msg("Save..."), [this] { controller_.saveRule(); }), "saveRuleButton");
+    QPushButton* help = makeButton(body, msg("Help"), [this] { controller_.showHelp(); });
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(addButton_, 0, 0);

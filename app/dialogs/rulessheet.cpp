@@ -67,17 +67,17 @@ RulesSheet::RulesSheet(ControllerState& state, UserInterface& ui, QWidget* paren
     ruleFilePath_->setObjectName(QStringLiteral("ruleFilePath"));
     ruleFilePath_->setReadOnly(true);
 
-    moveUp_ = makeButton(this, "ACTIONMOVEUP", [this] { controller_.moveUp(); });
+    moveUp_ = makeButton(this, msg("ACTIONMOVEUP"), [this] { controller_.moveUp(); });
     moveUp_->setObjectName(QStringLiteral("moveUp"));
-    moveDown_ = makeButton(this, "ACTIONMOVEDOWN", [this] { controller_.moveDown(); });
+    moveDown_ = makeButton(this, msg("ACTIONMOVEDOWN"), [this] { controller_.moveDown(); });
     moveDown_->setObjectName(QStringLiteral("moveDown"));
-    QPushButton* clear = makeButton(this, "Clear", [this] { controller_.clearSelected(); });
+    QPushButton* clear = makeButton(this, msg("Clear"), [this] { controller_.clearSelected(); });
     clear->setObjectName(QStringLiteral("clearButton"));
-    QPushButton* open = makeButton(this, "Open...", [this] { controller_.openRule(); });
+    QPushButton* open = makeButton(this, msg("Open..."), [this] { controller_.openRule(); });
     open->setObjectName(QStringLiteral("openRuleButton"));
-    QPushButton* save = makeButton(this, "Save...", [this] { controller_.saveRule(); });
+    QPushButton* save = makeButton(this, msg("Save..."), [this] { controller_.saveRule(); });
     save->setObjectName(QStringLiteral("saveRuleButton"));
-    QPushButton* preview = makeButton(this, "ACTIONPREVIEW", [this] { controller_.preview(); });
+    QPushButton* preview = makeButton(this, msg("ACTIONPREVIEW"), [this] { controller_.preview(); });
     preview->setObjectName(QStringLiteral("previewButton"));
 
     auto* edit = new QHBoxLayout;
@@ -89,9 +89,9 @@ RulesSheet::RulesSheet(ControllerState& state, UserInterface& ui, QWidget* paren
     edit->addWidget(save);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Close", [this] { reject(); }));
+    buttons->addWidget(makeButton(this, msg("Close"), [this] { reject(); }));
     buttons->addWidget(preview);
 
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
+#include "profiles/rulenames.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -18,8 +19,8 @@ ListTableModel* makeModel(ControllerState& state, QObject* parent)
          {QStringLiteral("type"), msg("Type")}},
         [&state] { return int(state.rules.size()); },
         [&state](int row, const QString& id) {
-            // Kinds and types are stored values; their shown text may be translated.
-            return msg(state.rules.at(row).value(id).toString().toUtf8().constData());
+            // Kinds and types are stored values, shown in the user's language.
+            return RuleNames::shown(state.rules.at(row).value(id).toString());
         },
         parent);
     model->isChecked = [&state](int row, const QString& id) {

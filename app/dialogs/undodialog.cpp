@@ -68,13 +68,13 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
     status->addWidget(progressIndicator_);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(this, "Help", [this] { controller_.showHelp(); }));
-    buttons->addWidget(makeButton(this, "Open...", [this] { controller_.openLogFile(); }));
-    buttons->addWidget(makeButton(this, "View", [this] { controller_.viewLogFileContent(); }));
-    buttons->addWidget(makeButton(this, "Delete", [this] { controller_.deleteLogFile(); }));
+    buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
+    buttons->addWidget(makeButton(this, msg("Open..."), [this] { controller_.openLogFile(); }));
+    buttons->addWidget(makeButton(this, msg("View"), [this] { controller_.viewLogFileContent(); }));
+    buttons->addWidget(makeButton(this, msg("Delete"), [this] { controller_.deleteLogFile(); }));
     buttons->addStretch();
-    buttons->addWidget(makeButton(this, "Close", [this] { reject(); }));
-    QPushButton* undo = makeButton(this, "Undo", [this] { controller_.undoRenaming(); });
+    buttons->addWidget(makeButton(this, msg("Close"), [this] { reject(); }));
+    QPushButton* undo = makeButton(this, msg("Undo"), [this] { controller_.undoRenaming(); });
     undo->setObjectName(QStringLiteral("undoButton"));
     buttons->addWidget(undo);
 

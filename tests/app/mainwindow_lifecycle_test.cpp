@@ -208,6 +208,10 @@ TEST(Lifecycle, HelpOpensThePageOfTheTab)
 TEST(Lifecycle, TheEarlierEditionKeepsNothingAndOffersLess)
 {
     FreshHome home;
+    // The edition goes back to Quorvel however the test ends (the tests share the process).
+    struct BackToQuorvel {
+        ~BackToQuorvel() { Edition::select(Edition::Kind::Quorvel); }
+    } backToQuorvel;
     Edition::select(Edition::Kind::Quorvel2);
     {
         QuorvelAppController c;
@@ -224,5 +228,4 @@ TEST(Lifecycle, TheEarlierEditionKeepsNothingAndOffersLess)
         ASSERT_TRUE(c.startUp());
         EXPECT_EQ(c.state().settings.text("dateTimeSuffix"), "");
     }
-    Edition::select(Edition::Kind::Quorvel);
 }

@@ -186,7 +186,7 @@ TEST(Rule, DisplayTreeOfAReplaceStep)
     }
     EXPECT_EQ(labels, (QStringList{"THIS", "WITH", "Case Sensitive", "Start From", "All Occurrence",
                                    "Start From Character"}));
-    EXPECT_EQ(values, (QStringList{"a", "b", msg("FALSE"), "End of the filename", msg("TRUE"), "2"}));
+    EXPECT_EQ(values, (QStringList{"a", "b", "FALSE", "End of the filename", "TRUE", "2"}));
     EXPECT_EQ(root->childAtIndex(6), nullptr);
     EXPECT_EQ(root->childAtIndex(0)->numberOfChildren(), 0);
 
