@@ -3,6 +3,7 @@
 #include "platform/edition.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -11,6 +12,7 @@
 namespace {
 std::unique_ptr<QTranslator> g_english;
 std::unique_ptr<QTranslator> g_language;
+std::unique_ptr<QTranslator> g_qt; // Qt's own texts: file dialogs, standard buttons
 } // namespace
 
 namespace Messages {
@@ -33,7 +35,10 @@ void install(const Edition& edition, const QString& language)
         QCoreApplication::removeTranslator(g_language.get());
     if (g_english)
         QCoreApplication::removeTranslator(g_english.get());
+    if (g_qt)
+        QCoreApplication::removeTranslator(g_qt.get());
     g_language.reset();
+    g_qt.reset();
     g_english = std::make_unique<QTranslator>();
     if (g_english->load(QStringLiteral(":/i18n/quorvel_en.qm")))
         QCoreApplication::installTranslator(g_english.get());
@@ -47,6 +52,13 @@ void install(const Edition& edition, const QString& language)
         // Installed last, consulted first; untranslated ids fall through to English.
         QCoreApplication::installTranslator(translator.get());
         g_language = std::move(translator);
+        // The file dialogs and standard buttons in the same language, when Qt's
+        // translations are installed; without them those stay English.
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(QStringLiteral("qtbase_%1").arg(lang), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt.get());
+            g_qt = std::move(qt);
+        }
     }
 }
 

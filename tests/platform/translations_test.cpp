@@ -2,6 +2,10 @@
 // language, with the same %N placeholders (a dropped or renumbered one would make
 // QString::arg fill the wrong value or leave "%1" on screen) and the same leading and
 // trailing blanks (some texts are concatenated to others).
+#include "platform/edition.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -157,3 +161,24 @@ TEST(Translations, EveryLanguageTranslatesEveryEnglishMessage)
 }
 
 } // namespace
+
+// Qt's own texts (the file dialogs' buttons and labels) follow the chosen language; the
+// earlier edition stays English throughout.
+TEST(Translations, QtsOwnTextsFollowTheLanguage)
+{
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const QList<QPair<QString, QString>> expected = {
+        {QStringLiteral("fr"), QStringLiteral("Annuler")},
+        {QStringLiteral("de"), QStringLiteral("Abbrechen")},
+        {QStringLiteral("es"), QStringLiteral("Cancelar")},
+    };
+    for (const auto& [language, text] : expected) {
+        Messages::install(Edition::quorvel(), language);
+        EXPECT_EQ(cancel(), text) << qPrintable(language);
+        EXPECT_NE(msg("OK"), QString()) << qPrintable(language);
+    }
+    Messages::install(Edition::quorvel2(), QStringLiteral("fr"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    Messages::install(Edition::quorvel(), QStringLiteral("en"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+}
