@@ -48,7 +48,8 @@ std::optional<MetaDataField> MetaDataField::initWithCoder(const QVariant& archiv
             out.clear();
             return true;
         }
-        if (v.userType() != QMetaType::QString)
+        // A NUL fits in no name and could not be archived again with the profile.
+        if (v.userType() != QMetaType::QString || v.toString().contains(QChar(u'\0')))
             return false;
         out = v.toString();
         return true;

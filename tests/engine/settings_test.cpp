@@ -78,6 +78,10 @@ TEST(Settings, ApplyingIsAllOrNothing)
     EXPECT_FALSE(s.setSettings({{"replaceRemoveThis", "changed"}, {"prefixSuffixPrefix", withNul}}, &error));
     EXPECT_TRUE(error.contains("NUL"));
     EXPECT_FALSE(s.setSettings({{"replaceRemoveThis", "changed"}, {"photoExtensions", QStringList{"jpg", withNul}}}));
+    MetaDataField nulField = field("Date", "<EXIF_Date>");
+    nulField.label = withNul;
+    EXPECT_FALSE(s.setSettings({{"replaceRemoveThis", "changed"},
+                                {"photoMetaDataList", QVariantList{nulField.encodeWithCoder()}}}));
     EXPECT_EQ(s.text("replaceRemoveThis"), "keep");
     EXPECT_EQ(s.list("photoExtensions").size(), 5);
 }
