@@ -1,12 +1,63 @@
 #include "platform/mainthread.h"
 
+#include "platform/racedetector.h"
+
 #include <QCoreApplication>
-#include <QMetaObject>
+#include <QEvent>
 #include <QThread>
 
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+
+namespace {
+
+// A function travelling to the main thread as an event: made and filled by the posting
+// thread, then read, run and deleted by the main thread only.
+class FunctionEvent : public QEvent {
+public:
+    static QEvent::Type type()
+    {
+        static const auto registered = QEvent::Type(QEvent::registerEventType());
+        return registered;
+    }
+    explicit FunctionEvent(std::function<void()> fn)
+        : QEvent(type())
+        , fn_(std::move(fn))
+    {
+    }
+    void run() { fn_(); }
+
+private:
+    std::function<void()> fn_;
+};
+
+// Lives in the main thread and runs the functions posted to it.
+class Receiver : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != FunctionEvent::type())
+            return QObject::event(e);
+        RaceDetector::takenOver(e);
+        static_cast<FunctionEvent*>(e)->run();
+        return true;
+    }
+};
+
+QObject* receiver(QCoreApplication* app)
+{
+    // Made once, on whichever thread posts first, and moved to the main thread. Never
+    // deleted: it may be needed until the very end of the process.
+    static QObject* const object = [app] {
+        auto* r = new Receiver;
+        r->moveToThread(app->thread());
+        return r;
+    }();
+    return object;
+}
+
+} // namespace
 
 namespace MainThread {
 
@@ -23,7 +74,9 @@ void post(std::function<void()> fn)
         fn();
         return;
     }
-    QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
+    auto* event = new FunctionEvent(std::move(fn));
+    RaceDetector::handedOver(event);
+    QCoreApplication::postEvent(receiver(app), event);
 }
 
 void run(std::function<void()> fn)
