@@ -14,6 +14,9 @@ void start(std::function<void()> work, std::function<void()> finish)
 {
     QThread* thread = QThread::create([work = std::move(work), finish = std::move(finish)]() mutable {
         work();
+        // What the work holds is let go here, before the finish is handed over: the
+        // finish then owns the pass's last state alone and frees it on the main thread.
+        work = nullptr;
         MainThread::post(std::move(finish));
     });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);

@@ -37,9 +37,9 @@ class Receiver : public QObject {
 public:
     bool event(QEvent* e) override
     {
+        RaceDetector::takenOver(e);
         if (e->type() != FunctionEvent::type())
             return QObject::event(e);
-        RaceDetector::takenOver(e);
         static_cast<FunctionEvent*>(e)->run();
         return true;
     }
