@@ -3,6 +3,7 @@
 #include "engine/filesystemitem.h"
 #include "engine/stringutilities.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/passrunner.h"
 #include "platform/apppaths.h"
 #include "platform/edition.h"
 #include "platform/filemanager.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -188,20 +190,12 @@ UndoOutcome UndoSheetController::undoRenaming()
         return outcome;
     }
 
-    try {
-        totalFilesInLog = msg("UNDOINGITEMS");
-        isUndoing = true;
-        notify();
-        state_.startTime = ControllerState::now();
-        state_.endTime = 0;
-        // Last rename first, so a chain a -> b -> c unwinds through b back to a.
-        for (qsizetype i = contents.entries.size() - 1; i >= 0; --i) {
-            if (LogRestore::restoreEntry(contents.entries.at(i)))
-                ++outcome.restored;
-        }
-    } catch (const std::exception& e) {
-        qWarning().noquote() << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
-    }
+    totalFilesInLog = msg("UNDOINGITEMS");
+    isUndoing = true;
+    notify();
+    state_.startTime = ControllerState::now();
+    state_.endTime = 0;
+    outcome.restored = restoreOnWorker(contents.entries);
     isUndoing = false;
     totalFilesInLog = msg("ITEMSRESTORED").arg(outcome.restored);
     notify();
@@ -219,6 +213,37 @@ UndoOutcome UndoSheetController::undoRenaming()
         ui_.alert(AlertStyle::Warning, msg(kTitle), msg("UNDOFILESFOLDERSINVALIDFILE"));
     }
     return outcome;
+}
+
+int UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries)
+{
+    // The renames run on the worker thread while this thread keeps the window alive (the
+    // spinner turns, the window repaints); the caller still gets the count when they are
+    // done. isExecuting keeps every other pass out meanwhile.
+    struct Work {
+        QList<RenameLogEntry> entries;
+        int restored = 0;
+    };
+    auto work = std::make_shared<Work>();
+    work->entries = entries;
+    state_.isExecuting = true;
+    ControllerState* state = &state_;
+    PassRunner::start(
+        [work] {
+            try {
+                // Last rename first, so a chain a -> b -> c unwinds through b back to a.
+                for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
+                    if (LogRestore::restoreEntry(work->entries.at(i)))
+                        ++work->restored;
+                }
+            } catch (const std::exception& e) {
+                qWarning().noquote()
+                    << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
+            }
+        },
+        [state] { state->isExecuting = false; });
+    PassRunner::waitUntilIdle(state_);
+    return work->restored;
 }
 
 UndoOutcome UndoSheetController::undoLogFile(const QString& givenPath)

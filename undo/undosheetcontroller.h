@@ -30,7 +30,8 @@ struct UndoOutcome {
 // The logic of the undo dialog, without widgets: lists the rename logs of the log folder,
 // makes one current (by selection or from an open panel), reverses its renames last first
 // and deletes it. Everything it asks or tells goes through the UserInterface port; the
-// dialog draws the public fields and redraws when `changed` is called. Main thread only.
+// dialog draws the public fields and redraws when `changed` is called. Called on the main
+// thread; the renames of an undo run on the worker while the window stays responsive.
 class UndoSheetController {
 public:
     UndoSheetController(ControllerState& state, UserInterface& ui);
@@ -69,7 +70,8 @@ public:
     // The log's contents; logs "Error in readLogFile : %1" when it did not parse cleanly.
     RenameLogContents readLogFile(const QString& path);
 
-    // The Undo button: restores the current log's entries, last first, reports the counts,
+    // The Undo button: restores the current log's entries, last first (on the worker thread,
+    // returning when they are done), reports the counts,
     // then deletes the log, but only a log that parsed cleanly. A log that cannot be read
     // (or is the journal of a running apply) changes nothing.
     UndoOutcome undoRenaming();
@@ -90,6 +92,8 @@ public:
 
 private:
     void notify();
+    // Restores the entries, last first, on the worker thread; returns the number put back.
+    int restoreOnWorker(const QList<RenameLogEntry>& entries);
     // What the table's data source shows whenever it is reloaded.
     void reloadData();
     bool isCompatible(const QString& path);

@@ -101,6 +101,17 @@ void UndoDialog::refresh()
     logTotalNosOfFiles_->setText(controller_.logTotalNosOfFiles);
     totalFilesInLog_->setText(controller_.totalFilesInLog);
     progressIndicator_->setVisible(controller_.isUndoing);
-    // Checking and undoing run right after this on the main thread: show their state now.
+    // While a log is checked or undone nothing else may start from this sheet.
+    table_->setEnabled(!controller_.isUndoing);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setEnabled(!controller_.isUndoing);
+    // Checking runs right after this on the main thread: show its state now.
     paintNow(this);
+}
+
+void UndoDialog::reject()
+{
+    if (controller_.isUndoing)
+        return;
+    Sheet::reject();
 }

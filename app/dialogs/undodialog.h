@@ -23,6 +23,9 @@ public:
     UndoSheetController& controller() { return controller_; }
     QTableView* table() const { return table_; }
 
+    // Closing (Close, Escape) waits until a running undo has finished.
+    void reject() override;
+
 private:
     void refresh();
 

@@ -12,8 +12,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -89,6 +91,45 @@ TEST_F(UndoDialogTest, SelectingALogAndPressingUndoPutsTheFilesBackAndDeletesThe
     EXPECT_EQ(finished, int(QDialog::Rejected));
     settle();
     EXPECT_TRUE(dialog.isNull());
+}
+
+// The renames run on the worker: the window's event loop goes on meanwhile (a timer fires
+// before Undo returns), the sheet shows it is busy, takes no other command, and Close waits.
+TEST_F(UndoDialogTest, TheWindowStaysAliveWhileALogIsUndone)
+{
+    QList<QPair<QString, QString>> renames;
+    for (int i = 0; i < 200; ++i) {
+        const QString n = QString::number(i);
+        tree.file(QStringLiteral("many/") + n + QStringLiteral(".txt"), n.toUtf8());
+        renames.append({QStringLiteral("many/") + n + QStringLiteral(".txt"), QStringLiteral("many/r") + n + QStringLiteral(".txt")});
+    }
+    applyAndLog(renames, QDateTime::currentDateTime());
+
+    QPointer<UndoDialog> dialog = openDialog();
+    clickRow(dialog->table(), 0);
+    QPushButton* undo = button(dialog, msg("Undo"));
+    bool ranDuringUndo = false;
+    bool busy = false;
+    bool commandsOff = false;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, dialog, [&] {
+        ranDuringUndo = true;
+        busy = dialog->controller().isUndoing && dialog->findChild<QProgressBar*>()->isVisible();
+        commandsOff = !undo->isEnabled() && !button(dialog, msg("Close"))->isEnabled() && !dialog->table()->isEnabled();
+        dialog->reject();
+        stayedOpen = dialog->isVisible();
+    });
+    click(undo);
+    EXPECT_TRUE(ranDuringUndo);
+    EXPECT_TRUE(busy);
+    EXPECT_TRUE(commandsOff);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(tree.names(QStringLiteral("many")).size(), 200);
+    EXPECT_TRUE(tree.names(QStringLiteral("many")).contains(QStringLiteral("199.txt")));
+    EXPECT_FALSE(state.isExecuting);
+    // Afterwards the sheet takes commands again.
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(dialog->table()->isEnabled());
 }
 
 TEST_F(UndoDialogTest, UndoWithoutASelectionSaysSoAndAHeaderClickSorts)
