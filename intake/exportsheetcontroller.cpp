@@ -4,10 +4,15 @@
 
 #include "intake/exceptionreason.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/passrunner.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
 #include <QDebug>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -107,26 +112,62 @@ bool ExportSheetController::exportToPath(const QString& path)
     if (state_.isExecuting.load())
         return false;
     ExportingScope busy(*this);
-    try {
-        const int total = state_.list.size();
-        int skipped = 0;
-        const QByteArray data = buildExport(state_.list, options(), &skipped, [&](int done) {
-            if (progressIndicator)
-                progressIndicator(done, total);
-        });
-        QString error;
-        if (!FileManager::writeFileAtomically(path, data, &error)) {
-            ui_.alert(AlertStyle::Critical, msg("EXPORTFILESTITLE"), msg("EXPORTFILESEXPORTEDFAILED").arg(error));
-            return false;
-        }
-        QString text = msg("EXPORTFILESEXPORTEDSUCCESS");
-        if (skipped > 0)
-            text += QStringLiteral("\n\n") + msg("EXPORTFILESSKIPPED").arg(skipped);
-        ui_.alert(skipped > 0 ? AlertStyle::Warning : AlertStyle::Informational, msg("EXPORTFILESTITLE"), text);
-        return true;
-    } catch (...) {
-        qWarning().noquote() << QStringLiteral("Error in export : %1").arg(currentExceptionReason());
+    const ExportResult result = writeOnWorker(path);
+    if (result.failure) {
+        qWarning().noquote() << QStringLiteral("Error in export : %1").arg(*result.failure);
         ui_.alert(AlertStyle::Critical, msg("EXPORTFILESTITLE"), msg("EXPORTFILESEXPORTEDFAILED").arg(QString()));
         return false;
     }
+    if (!result.written) {
+        ui_.alert(AlertStyle::Critical, msg("EXPORTFILESTITLE"), msg("EXPORTFILESEXPORTEDFAILED").arg(result.error));
+        return false;
+    }
+    QString text = msg("EXPORTFILESEXPORTEDSUCCESS");
+    if (result.skipped > 0)
+        text += QStringLiteral("\n\n") + msg("EXPORTFILESSKIPPED").arg(result.skipped);
+    ui_.alert(result.skipped > 0 ? AlertStyle::Warning : AlertStyle::Informational, msg("EXPORTFILESTITLE"), text);
+    return true;
+}
+
+ExportSheetController::ExportResult ExportSheetController::writeOnWorker(const QString& path)
+{
+    // The lines are built and written on the worker thread while this thread keeps the
+    // window alive and moves the progress bar. The list is only read meanwhile, and
+    // isExecuting keeps every pass (the only writers of the list) out.
+    struct Work {
+        std::atomic<int> done{0};
+        ExportResult result;
+    };
+    auto work = std::make_shared<Work>();
+    const FileList* list = &state_.list;
+    const ExportOptions chosen = options();
+    const int total = list->size();
+    state_.isExecuting = true;
+    ControllerState* state = &state_;
+    PassRunner::start(
+        [work, list, chosen, path] {
+            try {
+                const QByteArray data = buildExport(*list, chosen, &work->result.skipped, [&](int done) {
+                    work->done.store(done, std::memory_order_relaxed);
+                });
+                work->result.written = FileManager::writeFileAtomically(path, data, &work->result.error);
+            } catch (...) {
+                work->result.failure = currentExceptionReason();
+            }
+        },
+        [state] { state->isExecuting = false; });
+
+    QTimer progress;
+    progress.setInterval(50);
+    QObject::connect(&progress, &QTimer::timeout, [this, work, total] {
+        if (progressIndicator)
+            progressIndicator(work->done.load(std::memory_order_relaxed), total);
+    });
+    progress.start();
+    PassRunner::waitUntilIdle(state_);
+    progress.stop();
+    // The last count, however short the export was.
+    if (progressIndicator)
+        progressIndicator(work->done.load(std::memory_order_relaxed), total);
+    return work->result;
 }

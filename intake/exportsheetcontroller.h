@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 struct ControllerState;
 class UserInterface;
@@ -33,14 +34,23 @@ public:
     // The sheet's Export action (the window runs it after the busy state is shown): the
     // column checks, the save panel, then the export. True when a file was written.
     bool exportList();
-    // Writes the list to path (through QSaveFile) and shows the success or failure alert.
+    // Writes the list to path (atomically, on the worker thread; returns when the file is
+    // written) and shows the success or failure alert.
     bool exportToPath(const QString& path);
 
     ExportOptions options() const;
 
 private:
+    struct ExportResult {
+        bool written = false;
+        int skipped = 0;                 // lines left out because they would break the file
+        QString error;                   // why the file could not be written
+        std::optional<QString> failure;  // an exception's reason
+    };
+
     // The two column combinations that cannot be written; shows the alert.
     bool refuseColumns();
+    ExportResult writeOnWorker(const QString& path);
 
     ControllerState& state_;
     UserInterface& ui_;

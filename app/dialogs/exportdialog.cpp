@@ -79,8 +79,17 @@ void ExportDialog::startExport()
     refresh();
     QTimer::singleShot(exportDelayMs, this, [this] {
         controller_.exportList();
+        // Also when the export could not even start (a pass was running).
+        controller_.isExporting = false;
         refresh();
     });
+}
+
+void ExportDialog::reject()
+{
+    if (controller_.isExporting)
+        return;
+    Sheet::reject();
 }
 
 void ExportDialog::refresh()

@@ -24,6 +24,9 @@ public:
     // The pause that lets the busy state show before the export runs.
     int exportDelayMs = 1000;
 
+    // Closing (Close, Escape) waits until a running export has finished.
+    void reject() override;
+
 private:
     void startExport();
     void refresh();

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -76,6 +78,41 @@ TEST_F(ExportDialogTest, ExportsWithAndWithoutFullPaths)
     EXPECT_EQ(read(full), (folder + "/a.txt\t" + folder + "/new-a.txt\n" + folder + "/b.txt\t" + folder
                            + "/new-b.txt\n")
                               .toUtf8());
+}
+
+// The file is built and written on the worker: the event loop goes on meanwhile (a timer
+// fires before the export returns), every pass is kept out, the sheet takes no command and
+// Close waits; the file is whole when the report comes.
+TEST_F(ExportDialogTest, TheWindowStaysAliveWhileTheListIsWritten)
+{
+    QPointer<ExportDialog> dialog = openDialog();
+    const QString out = tree.at(QStringLiteral("alive.txt"));
+    bool ranDuringExport = false;
+    bool passesKeptOut = false;
+    bool commandsOff = false;
+    bool stayedOpen = false;
+    ui.savePanelAnswers = {out};
+    // Answering the save panel is the last thing before the work starts; the timer set
+    // then fires inside the export's wait.
+    ui.savePanelHandler = [&] {
+        QTimer::singleShot(0, dialog, [&] {
+            ranDuringExport = true;
+            passesKeptOut = state.isExecuting.load() && dialog->controller().isExporting;
+            commandsOff = !dialog->findChild<QPushButton*>(QStringLiteral("exportButton"))->isEnabled()
+                          && !button(dialog, msg("Close"))->isEnabled();
+            dialog->reject();
+            stayedOpen = dialog->isVisible();
+        });
+    };
+    ASSERT_NO_FATAL_FAILURE(exportNow(dialog));
+    EXPECT_TRUE(ranDuringExport);
+    EXPECT_TRUE(passesKeptOut);
+    EXPECT_TRUE(commandsOff);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(state.isExecuting.load());
+    EXPECT_EQ(lastAlert().message, msg("EXPORTFILESEXPORTEDSUCCESS"));
+    EXPECT_TRUE(read(out).endsWith(("b.txt\tnew-b.txt\t" + folder + "\n").toUtf8()));
+    EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("exportButton"))->isEnabled());
 }
 
 TEST_F(ExportDialogTest, ColumnChecksComeBeforeThePanelAndAFailedWriteIsReported)

@@ -26,6 +26,8 @@ QStringList ScriptedUserInterface::openPanel(const PanelOptions& options)
 QString ScriptedUserInterface::savePanel(const PanelOptions& options)
 {
     panels.append(options);
+    if (savePanelHandler)
+        savePanelHandler();
     return savePanelAnswers.isEmpty() ? QString() : savePanelAnswers.takeFirst();
 }
 

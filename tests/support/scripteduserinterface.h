@@ -27,6 +27,8 @@ public:
     // Answers for open and save panels, in order; an empty entry means "cancelled".
     QList<QStringList> openPanelAnswers;
     QStringList savePanelAnswers;
+    // Called as a save panel is answered (to act at that moment of a command).
+    std::function<void()> savePanelHandler;
 
     QList<Alert> alerts;
     QList<Callout> callouts;
