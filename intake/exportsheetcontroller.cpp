@@ -132,8 +132,8 @@ bool ExportSheetController::exportToPath(const QString& path)
 ExportSheetController::ExportResult ExportSheetController::writeOnWorker(const QString& path)
 {
     // The lines are built and written on the worker thread while this thread keeps the
-    // window alive and moves the progress bar. The list is only read meanwhile, and
-    // isExecuting keeps every pass (the only writers of the list) out.
+    // window alive and moves the progress bar. The list is only read meanwhile; no pass
+    // (the only writers of the list) can start until it is done.
     struct Work {
         std::atomic<int> done{0};
         ExportResult result;
@@ -142,21 +142,6 @@ ExportSheetController::ExportResult ExportSheetController::writeOnWorker(const Q
     const FileList* list = &state_.list;
     const ExportOptions chosen = options();
     const int total = list->size();
-    state_.isExecuting = true;
-    ControllerState* state = &state_;
-    PassRunner::start(
-        [work, list, chosen, path] {
-            try {
-                const QByteArray data = buildExport(*list, chosen, &work->result.skipped, [&](int done) {
-                    work->done.store(done, std::memory_order_relaxed);
-                });
-                work->result.written = FileManager::writeFileAtomically(path, data, &work->result.error);
-            } catch (...) {
-                work->result.failure = currentExceptionReason();
-            }
-        },
-        [state] { state->isExecuting = false; });
-
     QTimer progress;
     progress.setInterval(50);
     QObject::connect(&progress, &QTimer::timeout, [this, work, total] {
@@ -164,7 +149,16 @@ ExportSheetController::ExportResult ExportSheetController::writeOnWorker(const Q
             progressIndicator(work->done.load(std::memory_order_relaxed), total);
     });
     progress.start();
-    PassRunner::waitUntilIdle(state_);
+    PassRunner::runAndWait(state_, [work, list, chosen, path] {
+        try {
+            const QByteArray data = buildExport(*list, chosen, &work->result.skipped, [&](int done) {
+                work->done.store(done, std::memory_order_relaxed);
+            });
+            work->result.written = FileManager::writeFileAtomically(path, data, &work->result.error);
+        } catch (...) {
+            work->result.failure = currentExceptionReason();
+        }
+    });
     progress.stop();
     // The last count, however short the export was.
     if (progressIndicator)

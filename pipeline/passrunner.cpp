@@ -40,4 +40,12 @@ void waitUntilIdle(const ControllerState& state)
     QCoreApplication::processEvents();
 }
 
+void runAndWait(ControllerState& state, std::function<void()> work)
+{
+    state.isExecuting = true;
+    ControllerState* executing = &state;
+    start(std::move(work), [executing] { executing->isExecuting = false; });
+    waitUntilIdle(state);
+}
+
 } // namespace PassRunner

@@ -15,4 +15,9 @@ void start(std::function<void()> work, std::function<void()> finish);
 // wait for their passes this way; the window never blocks).
 void waitUntilIdle(const ControllerState& state);
 
+// For a command that returns its result to its caller (undo, export): runs work on the
+// worker thread with isExecuting set, so no pass starts meanwhile, and returns when it is
+// done. The main thread's event loop goes on while it waits, so the window stays alive.
+void runAndWait(ControllerState& state, std::function<void()> work);
+
 } // namespace PassRunner

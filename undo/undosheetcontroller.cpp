@@ -219,30 +219,24 @@ int UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries)
 {
     // The renames run on the worker thread while this thread keeps the window alive (the
     // spinner turns, the window repaints); the caller still gets the count when they are
-    // done. isExecuting keeps every other pass out meanwhile.
+    // done.
     struct Work {
         QList<RenameLogEntry> entries;
         int restored = 0;
     };
     auto work = std::make_shared<Work>();
     work->entries = entries;
-    state_.isExecuting = true;
-    ControllerState* state = &state_;
-    PassRunner::start(
-        [work] {
-            try {
-                // Last rename first, so a chain a -> b -> c unwinds through b back to a.
-                for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
-                    if (LogRestore::restoreEntry(work->entries.at(i)))
-                        ++work->restored;
-                }
-            } catch (const std::exception& e) {
-                qWarning().noquote()
-                    << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
+    PassRunner::runAndWait(state_, [work] {
+        try {
+            // Last rename first, so a chain a -> b -> c unwinds through b back to a.
+            for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
+                if (LogRestore::restoreEntry(work->entries.at(i)))
+                    ++work->restored;
             }
-        },
-        [state] { state->isExecuting = false; });
-    PassRunner::waitUntilIdle(state_);
+        } catch (const std::exception& e) {
+            qWarning().noquote() << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
+        }
+    });
     return work->restored;
 }
 
