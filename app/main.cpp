@@ -1,32 +1,7 @@
 // quorvel: the desktop program.
-#include "app/commandline.h"
-#include "app/quorvelappcontroller.h"
-#include "app/singleinstance.h"
-#include "platform/edition.h"
-#include "platform/messages.h"
-
-#include <QApplication>
-#include <QMainWindow>
+#include "app/desktopmain.h"
 
 int main(int argc, char** argv)
 {
-    Edition::select(Edition::Kind::Quorvel);
-    // --version and --help are answered here: no window, no hand-off.
-    if (const std::optional<int> status = CommandLine::answer(argc, argv, Edition::current(), QStringLiteral("quorvel")))
-        return *status;
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(Edition::current().displayName);
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
-    // A running instance takes this launch's documents; this process then ends.
-    if (SingleInstance::handOff(QApplication::arguments()))
-        return 0;
-    Messages::install(Edition::current());
-
-    QuorvelAppController controller;
-    controller.quitOnTerminationSignals();
-    if (!controller.startUp())
-        return 1;
-    controller.window()->show();
-    controller.startSingleInstance(QApplication::arguments());
-    return app.exec();
+    return runDesktopProgram(argc, argv, Edition::Kind::Quorvel, QStringLiteral("quorvel"), QStringLiteral("quorvel"));
 }

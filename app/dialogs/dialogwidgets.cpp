@@ -16,6 +16,18 @@ QPushButton* makeButton(QWidget* parent, const QString& text, std::function<void
     return button;
 }
 
+QTableView* makeRowTable(QWidget* parent, const QString& objectName, QAbstractItemModel* model)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(objectName);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    return view;
+}
+
 void paintNow(QWidget* widget)
 {
     if (widget && widget->isVisible())

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAbstractItemModel;
 class QAbstractItemView;
 class QPushButton;
 class QTableView;
@@ -19,6 +20,9 @@ QPushButton* makeButton(QWidget* parent, const QString& text, std::function<void
 // Redraws a widget now: the logic classes do slow work on the main thread right after
 // they report a change (checking or undoing a log), so the change is painted first.
 void paintNow(QWidget* widget);
+
+// A read-only table of model's rows for a sheet: whole rows, one at a time, no row numbers.
+QTableView* makeRowTable(QWidget* parent, const QString& objectName, QAbstractItemModel* model);
 
 // Selects one row of a view (-1: none) without telling the view's listeners.
 void selectRowQuietly(QAbstractItemView* view, int row);

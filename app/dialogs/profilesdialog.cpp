@@ -31,13 +31,7 @@ ProfilesDialog::ProfilesDialog(ControllerState& state, UserInterface& ui, Profil
         },
         this);
 
-    table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("profileListView"));
-    table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
+    table_ = makeRowTable(this, QStringLiteral("profileListView"), model_);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     sortOnHeaderClick(table_, [this](int column, bool ascending) {

@@ -1,5 +1,6 @@
 #include "app/dialogs/rulestable.h"
 
+#include "app/dialogs/dialogwidgets.h"
 #include "app/dialogs/listtablemodel.h"
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
@@ -31,13 +32,7 @@ ListTableModel* makeModel(ControllerState& state, QObject* parent)
 
 QTableView* makeView(ListTableModel* model, QWidget* parent)
 {
-    auto* view = new QTableView(parent);
-    view->setObjectName(QStringLiteral("ruleTableView"));
-    view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->verticalHeader()->hide();
+    QTableView* view = DialogWidgets::makeRowTable(parent, QStringLiteral("ruleTableView"), model);
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     view->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);

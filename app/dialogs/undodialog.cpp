@@ -35,13 +35,7 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
         },
         this);
 
-    table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("logFilesList"));
-    table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->hide();
+    table_ = makeRowTable(this, QStringLiteral("logFilesList"), model_);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
