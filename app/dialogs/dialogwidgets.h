@@ -18,7 +18,7 @@ namespace DialogWidgets {
 QPushButton* makeButton(QWidget* parent, const QString& text, std::function<void()> action);
 
 // Redraws a widget now: the logic classes do slow work on the main thread right after
-// they report a change (checking or undoing a log), so the change is painted first.
+// they report a change (checking a log), so the change is painted first.
 void paintNow(QWidget* widget);
 
 // A read-only table of model's rows for a sheet: whole rows, one at a time, no row numbers.
