@@ -18,10 +18,17 @@ bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
                 onlyPaths = true;
                 continue;
             }
-            if (o.command.isEmpty() && !onlyPaths)
+            if (o.command.isEmpty() && !onlyPaths) {
                 o.command = a;
-            else
-                o.positional << a;
+                continue;
+            }
+            // An empty path (an unset shell variable) would otherwise become the working
+            // folder and its whole tree would be listed.
+            if (a.isEmpty()) {
+                error = QStringLiteral("empty path");
+                return false;
+            }
+            o.positional << a;
             continue;
         }
         QString name = a;
@@ -40,16 +47,26 @@ bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
             }
             return takeValue(i, name, out);
         };
+        // A file option given an empty value is an empty path, not an option left out.
+        auto path = [&](QString& out) {
+            if (!value(out))
+                return false;
+            if (out.isEmpty()) {
+                error = QStringLiteral("%1: empty path").arg(name);
+                return false;
+            }
+            return true;
+        };
         QString v;
         if (name == QLatin1String("--help") || name == QLatin1String("-h"))
             o.help = true;
         else if (name == QLatin1String("--version"))
             o.version = true;
         else if (name == QLatin1String("--profile")) {
-            if (!value(o.profile))
+            if (!path(o.profile))
                 return false;
         } else if (name == QLatin1String("--rule")) {
-            if (!value(o.rule))
+            if (!path(o.rule))
                 return false;
         } else if (name == QLatin1String("--set")) {
             if (!value(v))
@@ -86,7 +103,7 @@ bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
         } else if (name == QLatin1String("--apply"))
             o.apply = true;
         else if (name == QLatin1String("--output")) {
-            if (!value(o.output))
+            if (!path(o.output))
                 return false;
         } else if (name == QLatin1String("--no-header"))
             o.noHeader = true;

@@ -160,3 +160,38 @@ TEST(Cli, ExportThenImportListAndApply)
     EXPECT_EQ(cli.run({"import-list", tree.at("bad.txt")}).exitCode, 3);
     EXPECT_EQ(cli.run({"export", "--output", list, "--columns", "location", "--include-location", tree.path()}).exitCode, 2);
 }
+
+// An empty argument where a path belongs (an unset shell variable) is a usage error before
+// anything is listed: it must never stand for the working folder.
+TEST(Cli, AnEmptyPathIsAUsageErrorInEveryCommand)
+{
+    TempTree tree;
+    tree.file("a b.txt");
+    tree.file("sub/c d.txt");
+    const QString list = tree.file("list.txt", "a b.txt\ta_b.txt\t" + tree.path().toUtf8() + "\n");
+    CliRunner cli;
+    const auto join = [](QStringList a, const QStringList& b, const QStringList& c) { return a << b << c; };
+    const QList<QStringList> commands = {
+        join({"apply", "--yes"}, kReplaceBlanks, {""}),
+        join({"apply", "--yes"}, kReplaceBlanks, {tree.at("sub"), ""}),
+        join({"preview"}, kReplaceBlanks, {""}),
+        join({"preview", "--profile", ""}, kReplaceBlanks, {tree.path()}),
+        {"apply", "--yes", "--rule", "", tree.path()},
+        join({"export", "--output", ""}, kReplaceBlanks, {tree.path()}),
+        join({"export", "--output", tree.at("out.txt")}, kReplaceBlanks, {""}),
+        {"import-list", "", "--apply", "--yes"},
+        {"undo", "--yes", ""},
+        {"save-profile", ""},
+        {"settings", "--profile="},
+    };
+    for (const QStringList& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliResult r = cli.run(args, tree.path());
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains("empty path")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_EQ(tree.names(), (QStringList{"a b.txt", "list.txt", "sub"}));
+        EXPECT_EQ(tree.names("sub"), QStringList{"c d.txt"});
+    }
+    EXPECT_FALSE(QDir(cli.logsFolder()).exists() && !QDir(cli.logsFolder()).entryList(QDir::Files).isEmpty());
+}
