@@ -1,6 +1,7 @@
 #include "engine/stringutilities.h"
 
 #include "engine/rangeerror.h"
+#include "platform/checkedfile.h"
 #include "platform/dateformat.h"
 #include "platform/edition.h"
 
@@ -245,12 +246,11 @@ enum class RootRead { Found, Failed };
 // Reads up to the root start tag only; whatever follows it is never looked at.
 RootRead readRootVersion(const QString& path, std::optional<QString>& version, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    // Rule files and logs alike: only the start is read, so no size cap applies.
+    CheckedFile file;
+    if (!file.open(path, CheckedFile::Kind::Log, &error))
         return RootRead::Failed;
-    }
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(&file.device());
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement) {
             const QXmlStreamAttributes attributes = reader.attributes();

@@ -6,20 +6,17 @@
 #include "intake/exceptionreason.h"
 #include "intake/intakepath.h"
 #include "pipeline/controllerstate.h"
+#include "platform/checkedfile.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 
 namespace {
-
-// A list file larger than this is not a list someone wrote (and is not read whole).
-constexpr qint64 kMaxListBytes = qint64(256) * 1024 * 1024;
 
 // Lines split at LF. A final LF ends the last line rather than starting an empty one,
 // and a CR before the LF (Windows line ends) is not part of the line.
@@ -148,16 +145,10 @@ bool loadRenameFile(ControllerState& state, UserInterface& ui, Intake& intake, s
         const QString path = state.settings.hasRenameFile() ? state.settings.text(QStringLiteral("renameFile")) : QString();
         if (path.isEmpty())
             return fail(QStringLiteral("UNABLETOOPENFILE"));
-        // Only a regular file of reasonable size is read whole: a folder, a device such as
-        // /dev/zero (which never ends) or a FIFO (whose opening waits for a writer) is refused.
-        const QFileInfo info(path);
-        if ((info.exists() && !info.isFile()) || info.size() > kMaxListBytes) {
-            qWarning().noquote() << QStringLiteral("Error in loadRenameFile : %1")
-                                        .arg(QStringLiteral("%1 is not a regular file or too large for a list").arg(path));
-            return fail(QStringLiteral("UNABLETOOPENFILE"));
-        }
+        // Only a regular file of a list's size is read: a folder, a device such as /dev/zero
+        // (which never ends) or a FIFO (whose opening waits for a writer) is refused.
         QString error;
-        std::optional<QByteArray> data = FileManager::readFile(path, &error);
+        std::optional<QByteArray> data = CheckedFile::readAll(path, CheckedFile::Kind::List, &error);
         if (!data) {
             qWarning().noquote() << QStringLiteral("Error in loadRenameFile : %1").arg(error);
             return fail(QStringLiteral("UNABLETOOPENFILE"));

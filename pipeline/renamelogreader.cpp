@@ -1,11 +1,14 @@
 #include "pipeline/renamelogreader.h"
 
+#include "platform/checkedfile.h"
+
 #include <QFile>
 #include <QXmlStreamReader>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace RenameLogReader {
@@ -20,12 +23,11 @@ const QString kFile = QStringLiteral("file");
 template <typename OnEntry>
 void parse(const QString& path, RenameLogContents& contents, OnEntry onEntry)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.errorString();
+    // Logs are read as a stream, so they are not capped by size.
+    CheckedFile file;
+    if (!file.open(path, CheckedFile::Kind::Log, &contents.error))
         return;
-    }
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(&file.device());
     int depth = 0;
     bool inFile = false;
     RenameLogEntry entry;
@@ -94,9 +96,15 @@ int countEntries(const QString& path)
 
 bool isLockedByRunningApply(const QString& journalPath)
 {
-    const int fd = ::open(QFile::encodeName(journalPath).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking on a FIFO; only a regular file can be a journal in use.
+    const int fd = ::open(QFile::encodeName(journalPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
     bool locked = false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         locked = errno == EWOULDBLOCK;

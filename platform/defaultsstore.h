@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -19,9 +20,11 @@ public:
     QVariant value(const QString& key) const;
     void setValue(const QString& key, const QVariant& value);
     void remove(const QString& key);
-    // Flushes to disk; false when the store could not be written.
+    // Flushes to disk; false when the store could not be written (or its file was refused).
     bool synchronize();
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QSettings> settings_; // null when the store's file is not a usable file
+    QVariantMap unsaved_;                 // the values of this run when settings_ is null
+
 };

@@ -324,23 +324,6 @@ bool createDirectory(const QString& path, bool withIntermediateDirectories, QStr
     return true;
 }
 
-std::optional<QByteArray> readFile(const QString& path, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    return data;
-}
-
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error)
 {
     // The buffer is flushed and checked before the commit: QSaveFile (Qt 6.4) commits a

@@ -62,7 +62,6 @@ bool renameCaseOnly(const QString& source, const QString& target, QString* error
 bool removeItem(const QString& path, QString* error = nullptr);
 bool createDirectory(const QString& path, bool withIntermediateDirectories, QString* error = nullptr);
 
-std::optional<QByteArray> readFile(const QString& path, QString* error = nullptr);
 // Atomic: written to a temporary file beside the target, then moved over it.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error = nullptr);
 

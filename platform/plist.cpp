@@ -1,12 +1,10 @@
 #include "platform/plist.h"
 
+#include "platform/checkedfile.h"
 #include "platform/filemanager.h"
-
 #include "platform/plistlimits.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <QtEndian>
 
@@ -25,8 +23,6 @@ namespace {
 constexpr qint64 kAppleEpochMSecs = 978307200000LL;
 // Dates further than this from 2001 (about 9,500 years) are refused rather than misconverted.
 constexpr double kMaxDateSeconds = 3.0e11;
-// Profiles, rule files and preferences are kilobytes; no file the program writes nears this.
-constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
 
 struct NodeDeleter {
     void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
@@ -429,30 +425,11 @@ std::optional<QVariant> read(const QByteArray& data, QString* error)
 
 std::optional<QVariant> readFile(const QString& path, QString* error)
 {
-    // Only a regular file is read: a device such as /dev/zero never ends, and opening a
-    // FIFO would wait for a writer.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        setError(error, QStringLiteral("Can't read %1: not a regular file").arg(path));
+    const std::optional<QByteArray> data = CheckedFile::readAll(path, CheckedFile::Kind::PropertyList, error);
+    if (!data)
         return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Can't read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    // A file larger than any property list the program writes is refused unread: reading
-    // it whole first would take its size in memory.
-    const QByteArray data = file.size() > kMaxFileBytes ? QByteArray() : file.read(kMaxFileBytes + 1);
-    if (file.size() > kMaxFileBytes || data.size() > kMaxFileBytes) {
-        setError(error, QStringLiteral("Can't read %1: the file is too large for a property list").arg(path));
-        return std::nullopt;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Can't read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
     QString reason;
-    std::optional<QVariant> value = read(data, &reason);
+    std::optional<QVariant> value = read(*data, &reason);
     if (!value)
         setError(error, QStringLiteral("%1: %2").arg(path, reason));
     return value;

@@ -5,6 +5,7 @@
 #include "platform/plist.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QVariantMap>
 
 namespace {
@@ -56,7 +57,11 @@ void loadPreferences(Preferences& prefs)
     const QString path = PreferencesFile::preferencesFilePath();
     const std::optional<QVariant> root = path.isEmpty() ? std::nullopt : Plist::readFile(path);
     if (!root || root->typeId() != QMetaType::QVariantMap) {
-        savePreferences(prefs);
+        // A file that cannot be read as preferences is replaced by the current values; what
+        // is not a file at all (a FIFO, a device, a folder, a link to nothing) is left alone.
+        const QFileInfo info(path);
+        if (path.isEmpty() || info.isFile() || (!info.exists() && !info.isSymLink()))
+            savePreferences(prefs);
         return;
     }
     const QVariantMap dictionary = root->toMap();

@@ -4,8 +4,8 @@
 #include "engine/stringutilities.h"
 #include "pipeline/controllerstate.h"
 #include "platform/apppaths.h"
+#include "platform/checkedfile.h"
 #include "platform/edition.h"
-#include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/plist.h"
 #include "platform/userinterface.h"
@@ -89,6 +89,11 @@ bool write(const QString& path, const QList<QVariantMap>& rules, QString* error)
 
 ReadResult read(const QString& path, QList<QVariantMap>& steps, bool checkVersion, QString* error)
 {
+    // A file that cannot be read at all is unreadable, not of another version.
+    if (QString why; !CheckedFile::isAcceptable(path, CheckedFile::Kind::PropertyList, &why)) {
+        setError(error, why);
+        return ReadResult::Unreadable;
+    }
     if (checkVersion && !StringUtilities::isFileVersionMatch(StringUtilities::appVersionInPlist(path))) {
         setError(error, QStringLiteral("the rule file has no compatible \"appversion\""));
         return ReadResult::Incompatible;

@@ -5,6 +5,7 @@
 #include "pipeline/controllerstate.h"
 #include "pipeline/passrunner.h"
 #include "platform/apppaths.h"
+#include "platform/checkedfile.h"
 #include "platform/edition.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
@@ -319,6 +320,13 @@ void UndoSheetController::viewLogFileContent()
 {
     if (currLogFilePath.isEmpty()) {
         ui_.alert(AlertStyle::Warning, msg("VIEWLOGFILETITLE"), msg("VIEWLOGFILETITLEMESSAGE"));
+        return;
+    }
+    // The viewer is handed only a regular file: a FIFO or a device would hang it.
+    QString error;
+    if (!CheckedFile::isAcceptable(currLogFilePath, CheckedFile::Kind::Log, &error)) {
+        qWarning().noquote() << QStringLiteral("Error in viewLogFileContent : %1").arg(error);
+        ui_.alert(AlertStyle::Warning, msg("VIEWLOGFILETITLE"), msg("UNDOFILESFOLDERSINVALIDFILE"));
         return;
     }
     ui_.openDocument(currLogFilePath);

@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 #include "pipeline/controllerstate.h"
 #include "support/temptree.h"
+#include "gui_testsupport.h"
 
 #include <QDialog>
 #include <QFile>
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,6 +92,32 @@ TEST(DesktopRequests, LaunchesReachTheListAndWaitForAnOpenSheet)
     sheet.accept();
     EXPECT_TRUE(QTest::qWaitFor([&] { return listed(controller) == (QStringList{a, b}); }, 30000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.state().isExecuting.load(); }, 30000));
+}
+
+// A rule file handed to the running window that is a FIFO no one writes to: refused at
+// once, and the window goes on serving (the next launch's file reaches the list).
+TEST(DesktopRequests, ARuleFileThatIsAFifoIsRefusedAndTheWindowGoesOnAnswering)
+{
+    PrivateHome home;
+    QuorvelAppController controller;
+    ASSERT_TRUE(controller.startUp());
+    controller.startSingleInstance({"quorvel"});
+    ModalAnswerer answerer;
+    TempTree tree;
+    const QString fifo = tree.at("pipe.qvrule");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString b = tree.file("b.txt");
+
+    ASSERT_TRUE(sendFromAnotherThread({SingleInstance::Mode::Open, {fifo}}, SingleInstance::socketPath()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.isEmpty(); }, 30000));
+    EXPECT_TRUE(controller.state().rules.isEmpty());
+
+    ASSERT_TRUE(sendFromAnotherThread({SingleInstance::Mode::Add, {b}}, SingleInstance::socketPath()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(controller) == QStringList{b}; }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.state().isExecuting.load(); }, 30000));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 } // namespace
