@@ -44,15 +44,29 @@ QString joinWithLiteral(const QString& datePattern, const QString& literal, cons
     return datePattern + DateFormat::quotedLiteral(literal) + timePattern;
 }
 
-QString formatDate(const QDateTime& date, const QString& pattern)
+namespace {
+
+QString checkedFormat(const QDateTime& date, const QString& pattern, bool wallClock)
 {
     if (!date.isValid())
         throw std::runtime_error("no date to format");
-    QString text = DateFormat::format(date, pattern);
+    QString text = wallClock ? DateFormat::formatWallClock(date, pattern) : DateFormat::format(date, pattern);
     // A usable non-empty pattern never formats to nothing.
     if (text.isEmpty() && !pattern.isEmpty())
         throw std::runtime_error(QStringLiteral("invalid date format \"%1\"").arg(pattern).toStdString());
     return text;
+}
+
+} // namespace
+
+QString formatDate(const QDateTime& date, const QString& pattern)
+{
+    return checkedFormat(date, pattern, false);
+}
+
+QString formatWallClock(const QDateTime& wallClock, const QString& pattern)
+{
+    return checkedFormat(wallClock, pattern, true);
 }
 
 } // namespace DatePattern

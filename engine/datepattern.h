@@ -38,4 +38,8 @@ QString joinWithLiteral(const QString& datePattern, const QString& literal, cons
 // silently leaving the date out.
 QString formatDate(const QDateTime& date, const QString& pattern);
 
+// The same for a wall-clock value read from a file (DateFormat::parseWallClock): formatted
+// as written, in the user's locale but without the user's zone.
+QString formatWallClock(const QDateTime& wallClock, const QString& pattern);
+
 } // namespace DatePattern

@@ -90,17 +90,17 @@ std::optional<Table> scenes(const char* operation)
 
 QString translate(const QStringList& codes, const Table& table, const char* operation)
 {
-    QString text = codes.join(QLatin1Char(','));
+    // Each code is translated on its own: one without a text is kept as it is and the
+    // codes after it are still translated.
+    QStringList texts;
+    texts.reserve(codes.size());
     for (const QString& code : codes) {
         const auto found = table.constFind(code);
-        if (found == table.cend()) {
+        if (found == table.cend() && !code.isEmpty())
             logError(operation, QStringLiteral("no text for the code \"%1\"").arg(code));
-            return text;
-        }
-        if (!code.isEmpty())
-            text.replace(code, found.value());
+        texts << (found == table.cend() ? code : found.value());
     }
-    return text;
+    return texts.join(QLatin1Char(','));
 }
 
 } // namespace CodeTables

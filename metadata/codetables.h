@@ -23,9 +23,8 @@ std::optional<Table> scenes(const char* operation = "getScene");
 // <reason>" and give nothing.
 std::optional<Table> loadTable(const QString& path, const char* operation);
 
-// The codes joined by ",", then every occurrence of each code, in order, replaced by
-// its text. A code missing from the table stops the translation: it is logged as
-// "Error in <operation> : ..." and the text translated so far is returned.
+// Each code replaced by its text, joined by ",". A code missing from the table is logged
+// as "Error in <operation> : ..." and kept as it is; the codes after it are translated.
 QString translate(const QStringList& codes, const Table& table, const char* operation);
 
 } // namespace CodeTables

@@ -1,11 +1,10 @@
 #include "metadata/photorenaming.h"
 
 #include "engine/datepattern.h"
-#include "engine/rangeerror.h"
 #include "engine/renamingcontract.h"
-#include "engine/stringutilities.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/codetables.h"
+#include "metadata/xmpdate.h"
 #include "metadata/xmptext.h"
 #include "platform/dateformat.h"
 #include "platform/imagemetadata.h"
@@ -53,21 +52,37 @@ struct ExifValues {
     }
 };
 
-// The capture date: the EXIF text as its standard description, read back as a date.
-// A text that is not a date (too short, all zeros, garbage) gives no date, like a
+// The capture date as written, without the user's zone (a time the zone skipped for
+// daylight saving is still that time): the EXIF DateTimeOriginal text; when the EXIF block
+// gives none, the XMP exif:DateTimeOriginal, then xmp:CreateDate (a date alone there gives
+// no time). A text that is not a date (too short, all zeros, garbage) gives no date, like a
 // missing one: the image is still named from its other values.
-std::optional<QDateTime> captureDate(const QVariantMap& exif)
+std::optional<XmpDate> captureDate(const QVariantMap& properties)
 {
-    const QString original = exif.value(QStringLiteral("DateTimeOriginal")).toString();
-    std::optional<QString> description;
-    try {
-        description = StringUtilities::stringToFormattedDate(original);
-    } catch (const RangeError&) {
-        return std::nullopt;
+    const QString original =
+        properties.value(QStringLiteral("{Exif}")).toMap().value(QStringLiteral("DateTimeOriginal")).toString();
+    if (original.size() >= 10 && original != QLatin1String("0000:00:00 00:00:00")) {
+        QString dashed = original;
+        for (qsizetype i = 0; i < 10; ++i) {
+            if (dashed.at(i) == QLatin1Char(':'))
+                dashed[i] = QLatin1Char('-');
+        }
+        if (const std::optional<QDateTime> date =
+                DateFormat::parseWallClock(dashed, QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+            return XmpDate{*date, true};
     }
-    if (!description)
-        return std::nullopt;
-    return DateFormat::parseStandardDescription(*description);
+    const QVariantMap xmp = properties.value(QStringLiteral("{XMP}")).toMap();
+    for (const char* key : {"DateTimeOriginal", "CreateDate"}) {
+        if (const std::optional<XmpDate> date = parseXmpDate(xmp.value(QString::fromLatin1(key)).toString()))
+            return date;
+    }
+    return std::nullopt;
+}
+
+// An XMP packet in the file's bytes (its wrapper or its meta element's namespace).
+bool hasXmpText(QByteArrayView bytes)
+{
+    return XmpText::indexOfIgnoringCase(bytes, "<?xpacket") >= 0 || XmpText::indexOfIgnoringCase(bytes, "adobe:ns:meta") >= 0;
 }
 
 QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
@@ -92,11 +107,11 @@ ExifValues exifValues(const QVariantMap& properties, const QString& datePattern,
     const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
     ExifValues v;
     if (needsDate || needsTime) {
-        if (const std::optional<QDateTime> date = captureDate(exif)) {
+        if (const std::optional<XmpDate> date = captureDate(properties)) {
             if (needsDate)
-                v.date = DatePattern::formatDate(*date, datePattern);
-            if (needsTime)
-                v.time = DatePattern::formatDate(*date, timePattern);
+                v.date = DatePattern::formatWallClock(date->wallClock, datePattern);
+            if (needsTime && date->hasTime)
+                v.time = DatePattern::formatWallClock(date->wallClock, timePattern);
         }
     }
     v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
@@ -200,7 +215,10 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
                 const QVariantMap iptcMap = iptc == properties.cend() ? QVariantMap() : iptc->toMap();
-                resetMetaDataList(iptc == properties.cend() ? nullptr : &iptcMap,
+                // The XMP fallbacks need no IIM data: an image whose only metadata is XMP
+                // still has its copyright and creation date.
+                const bool hasIptc = iptc != properties.cend() || hasXmpText(file.bytes());
+                resetMetaDataList(hasIptc ? &iptcMap : nullptr,
                                   separatorMode ? nullptr : &maskText, file.bytes(), datePattern, timePattern,
                                   isPhotoRenamingSeperator ? seperator : QString(),
                                   isPhotoRenamingColonReplace ? colonReplace : QString());
@@ -331,26 +349,30 @@ QString PhotoRenaming::getCopyrightInfoURL(QByteArrayView imageData)
 
 namespace {
 
-QString formattedDateCreated(QByteArrayView imageData, const QString& pattern)
+// photoshop:DateCreated as written (an offset it carries is not applied); a text that is not
+// a date is shown as it stands, and a date alone has no time.
+QString formattedDateCreated(QByteArrayView imageData, const QString& pattern, bool isTime)
 {
     const QString text =
         XmpText::propertyText(imageData, QLatin1StringView("photoshop:DateCreated")).value_or(QString());
     if (text.isEmpty())
         return text;
-    const std::optional<QDateTime> date = StringUtilities::dateFromString(text);
+    const std::optional<XmpDate> date = parseXmpDate(text);
     if (!date)
         return text;
-    return DatePattern::formatDate(*date, pattern);
+    if (isTime && !date->hasTime)
+        return QString();
+    return DatePattern::formatWallClock(date->wallClock, pattern);
 }
 
 } // namespace
 
 QString PhotoRenaming::getDateCreated(QByteArrayView imageData, const QString& dateFormat)
 {
-    return formattedDateCreated(imageData, dateFormat);
+    return formattedDateCreated(imageData, dateFormat, false);
 }
 
 QString PhotoRenaming::getTimeCreated(QByteArrayView imageData, const QString& timeFormat)
 {
-    return formattedDateCreated(imageData, timeFormat);
+    return formattedDateCreated(imageData, timeFormat, true);
 }

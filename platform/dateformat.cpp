@@ -183,6 +183,14 @@ DateFormatter::DateFormatter(const QString& pattern, const QByteArray& localeId,
     d->build(icu::Locale(localeId.constData()), createTimeZone(timeZoneId), true);
 }
 
+DateFormatter::DateFormatter(const QString& pattern, WallClock)
+    : d(std::make_unique<Impl>())
+{
+    d->pattern = pattern;
+    const QByteArray locale = DateFormat::userLocaleId();
+    d->build(icu::Locale(locale.constData()), icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")), false);
+}
+
 DateFormatter::~DateFormatter() = default;
 
 bool DateFormatter::isValid() const
@@ -311,6 +319,30 @@ std::optional<QDateTime> parseFixedFormat(const QString& text, const QString& pa
         cache.remember(pattern, nullptr, zone);
     }
     return cache.formatter->parse(text);
+}
+
+std::optional<QDateTime> parseWallClock(const QString& text, const QString& pattern)
+{
+    thread_local CachedFormatter cache;
+    if (!cache.matches(pattern, nullptr, nullptr)) {
+        cache.formatter = std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"), QStringLiteral("UTC"));
+        cache.remember(pattern, nullptr, nullptr);
+    }
+    std::optional<QDateTime> date = cache.formatter->parse(text);
+    if (date)
+        date = date->toUTC();
+    return date;
+}
+
+QString formatWallClock(const QDateTime& wallClock, const QString& pattern)
+{
+    thread_local CachedFormatter cache;
+    const char* locale = localeVariable();
+    if (!cache.matches(pattern, locale, nullptr)) {
+        cache.formatter = std::make_unique<DateFormatter>(pattern, DateFormatter::WallClock{});
+        cache.remember(pattern, locale, nullptr);
+    }
+    return cache.formatter->format(wallClock);
 }
 
 QString standardDescription(const QDateTime& date)

@@ -19,6 +19,9 @@ public:
     // A fixed locale id ("en_US_POSIX") with the Gregorian calendar, in the time zone
     // timeZoneId ("UTC", "Europe/Paris"); an empty timeZoneId means the user's zone.
     DateFormatter(const QString& pattern, const QByteArray& localeId, const QString& timeZoneId);
+    // The user's locale (with its own calendar) in UTC, for wall-clock values.
+    struct WallClock {};
+    DateFormatter(const QString& pattern, WallClock);
     ~DateFormatter();
     DateFormatter(const DateFormatter&) = delete;
     DateFormatter& operator=(const DateFormatter&) = delete;
@@ -48,6 +51,13 @@ QString format(const QDateTime& date, const QString& pattern);
 // a non-Gregorian calendar (Buddhist, Japanese) changes how the digits are read.
 // Per-thread cached like format().
 std::optional<QDateTime> parseFixedFormat(const QString& text, const QString& pattern);
+
+// Wall-clock values: date texts that name no zone (EXIF, IPTC, XMP dates as written). They
+// are held as UTC dates whose fields are the written ones, parsed (en_US_POSIX, Gregorian)
+// and formatted (the user's locale) in UTC, so no zone transition of the user's zone can
+// move or refuse them: "2009:03:29 02:30:00" stays 02:30 where that hour was skipped.
+std::optional<QDateTime> parseWallClock(const QString& text, const QString& pattern);
+QString formatWallClock(const QDateTime& wallClock, const QString& pattern);
 
 // The fixed "standard textual description" of a date: pattern "yyyy-MM-dd HH:mm:ss Z",
 // locale en_US_POSIX, Gregorian calendar, UTC (for example "2010-03-07 13:05:09 +0000").

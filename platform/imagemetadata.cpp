@@ -230,6 +230,15 @@ QVariantMap tiffDictionary(const Exiv2::ExifData& exif)
     return map;
 }
 
+// The capture dates an XMP packet may hold, as written.
+QVariantMap xmpDatesDictionary(const Exiv2::XmpData& xmp)
+{
+    QVariantMap map;
+    putValue(map, "DateTimeOriginal", xmpTexts(xmp, "Xmp.exif.DateTimeOriginal"), Kind::Text);
+    putValue(map, "CreateDate", xmpTexts(xmp, "Xmp.xmp.CreateDate"), Kind::Text);
+    return map;
+}
+
 void putDictionary(QVariantMap& into, const char* key, const QVariantMap& dictionary)
 {
     if (!dictionary.isEmpty())
@@ -272,6 +281,7 @@ QVariantMap readProperties(const QString& path)
         putDictionary(properties, "{Exif}", exifDictionary(image->exifData()));
         putDictionary(properties, "{TIFF}", tiffDictionary(image->exifData()));
         putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), image->xmpData()));
+        putDictionary(properties, "{XMP}", xmpDatesDictionary(image->xmpData()));
     } catch (const Exiv2::AnyError& e) {
         qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
                                     .arg(QString::fromLocal8Bit(e.what()));

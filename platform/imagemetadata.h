@@ -24,6 +24,8 @@ void initializeExiv2();
 //             repeatable datasets and XMP arrays as QStringList, "CreatorContactInfo" as a
 //             QVariantMap of its Ci... fields; language alternatives give their "x-default"
 //             text (or their first one when there is no default)
+//   "{XMP}"   "DateTimeOriginal" (Xmp.exif.DateTimeOriginal), "CreateDate" (Xmp.xmp.CreateDate),
+//             texts as written
 // Missing or empty values are absent keys, and a sub-dictionary is present only when it
 // holds a value. A file that cannot be read as an image (missing, not a regular file,
 // truncated, not an image) gives an empty map; the reason goes to the log.

@@ -9,6 +9,7 @@
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
+#include "engine/settingsdescriptors.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
 #include "platform/userinterface.h"
@@ -51,10 +52,40 @@ struct PreparedStep {
     std::function<bool(FileSystemItem&, PreparedStep&, RunContext&, QString&)> call;
 };
 
+// The step with every settings key it leaves out at its default, as when the same step is
+// loaded into the window (a hand-written rule file may name only the keys it changes). A
+// custom date left out stays out: its default is the moment the window started.
+QVariantMap withDefaults(const QVariantMap& given)
+{
+    const QString rule = RuleKinds::text(given, k("rule"));
+    QVariantMap step = given;
+    for (const QString& key : RuleKinds::settingsKeys(RuleKinds::kindOf(rule), RuleKinds::text(given, k("type")))) {
+        const SettingDescriptor* descriptor = step.contains(key) ? nullptr : SettingDescriptors::find(key);
+        if (!descriptor)
+            continue;
+        const QString value = QString::fromUtf8(descriptor->defaultValue);
+        switch (descriptor->kind) {
+        case SettingKind::Text:
+        case SettingKind::Flag:
+        case SettingKind::Integer:
+            step.insert(key, value);
+            break;
+        case SettingKind::List:
+            step.insert(key, value.split(QStringLiteral("; "), Qt::SkipEmptyParts));
+            break;
+        case SettingKind::Date:
+        case SettingKind::MetaDataList:
+            break;
+        }
+    }
+    return step;
+}
+
 // The operation of a step, or nothing for a kind or type the preview skips.
-std::optional<PreparedStep> prepare(const QVariantMap& step, qsizetype index)
+std::optional<PreparedStep> prepare(const QVariantMap& given, qsizetype index)
 {
     using namespace RuleKinds;
+    const QVariantMap step = withDefaults(given);
     const auto t = [&](const char* key) { return text(step, k(key)); };
     const auto i = [&](const char* key) { return intOf(step, k(key)); };
     const auto f = [&](const char* key) { return flag(step, k(key)); };

@@ -92,6 +92,10 @@ bool writeTaggedJpeg(const QString& path, const PhotoTags& tags)
                 xmp["Xmp.xmpRights.WebStatement"] = utf8(tags.xmpWebStatement);
             if (!tags.xmpDateCreated.isEmpty())
                 xmp["Xmp.photoshop.DateCreated"] = utf8(tags.xmpDateCreated);
+            if (!tags.xmpDateTimeOriginal.isEmpty())
+                xmp["Xmp.exif.DateTimeOriginal"] = utf8(tags.xmpDateTimeOriginal);
+            if (!tags.xmpCreateDate.isEmpty())
+                xmp["Xmp.xmp.CreateDate"] = utf8(tags.xmpCreateDate);
             image->setXmpData(xmp);
         }
         image->writeMetadata();

@@ -17,6 +17,7 @@ struct PhotoTags {
     QStringList subjectCodes;   // IIM subject references
     // XMP properties written through Exiv2's own XMP serialisation.
     QString xmpMarked, xmpWebStatement, xmpDateCreated;
+    QString xmpDateTimeOriginal, xmpCreateDate; // exif:DateTimeOriginal, xmp:CreateDate
     // Or a raw XMP packet written as it stands (used when not empty).
     QByteArray xmpPacket;
 };

@@ -155,7 +155,6 @@ TEST_F(PhotoPreview, IptcAndXmpValuesInMaskMode)
     other.keywords = {QStringLiteral("snow")};
     other.urgency = QStringLiteral("9");
     jpeg("b.jpg", other);
-    // TZ is UTC in the tests: 10:11:12+02:00 is 08:11:12 on the same day.
     EXPECT_EQ(preview(), (QStringList{"sea,sun High Paris Copyrighted 2009-03-05 Sunset at sea.jpg",
                                       "snow 9  Unknown  .jpg"}));
 }
@@ -319,8 +318,8 @@ TEST(PhotoTranslators, SceneAndSubjectCodesFromTheShippedTables)
     EXPECT_EQ(PhotoRenaming::getSubjectCode({"15000000"}), "sport");
     EXPECT_EQ(PhotoRenaming::getSubjectCode({"01000000", "17000000"}),
               "arts, culture and entertainment,weather");
-    // An unknown code stops the translation; what was translated before it stays.
-    EXPECT_EQ(PhotoRenaming::getSubjectCode({"17000000", "99999999", "15000000"}), "weather,99999999,15000000");
+    // An unknown code stays as it is; the codes after it are still translated.
+    EXPECT_EQ(PhotoRenaming::getSubjectCode({"17000000", "99999999", "15000000"}), "weather,99999999,sport");
 }
 
 TEST(PhotoTranslators, XmpSearchedInBinaryBytes)
@@ -348,9 +347,12 @@ TEST(PhotoTranslators, DateAndTimeCreated)
 {
     const QByteArray xmp = xmpPacket("", "", "2009-03-05T10:11:12+02:00");
     EXPECT_EQ(PhotoRenaming::getDateCreated(xmp, "yyyy.MM.dd"), "2009.03.05");
-    EXPECT_EQ(PhotoRenaming::getTimeCreated(xmp, "HH-mm"), "08-11");
-    // A date without a time does not parse as a timestamp: the raw text is used.
-    EXPECT_EQ(PhotoRenaming::getDateCreated(xmpPacket("", "", "2009-03-05"), "yyyy"), "2009-03-05");
+    // The time as written: the offset is not applied.
+    EXPECT_EQ(PhotoRenaming::getTimeCreated(xmp, "HH-mm"), "10-11");
+    // A date without a time has no time; a text that is no date is used as it stands.
+    EXPECT_EQ(PhotoRenaming::getDateCreated(xmpPacket("", "", "2009-03-05"), "yyyy"), "2009");
+    EXPECT_EQ(PhotoRenaming::getTimeCreated(xmpPacket("", "", "2009-03-05"), "HH"), "");
+    EXPECT_EQ(PhotoRenaming::getDateCreated(xmpPacket("", "", "spring 2009"), "yyyy"), "spring 2009");
     EXPECT_EQ(PhotoRenaming::getDateCreated("", "yyyy"), "");
 }
 

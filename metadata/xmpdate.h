@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// A date as XMP writes it: "YYYY-MM-DDThh:mm:ss" with optional fractions of a second and an
+// optional zone ("Z" or "+hh:mm" / "-hh:mm"), "YYYY-MM-DDThh:mm" with the same optional
+// zone, or "YYYY-MM-DD" alone. The value is kept as written: a wall-clock date (see
+// DateFormat::parseWallClock) whose fields are the written ones; a zone offset is not
+// applied and fractions are dropped.
+struct XmpDate {
+    QDateTime wallClock;
+    bool hasTime = false; // false for a date alone: it has no time to show
+};
+
+std::optional<XmpDate> parseXmpDate(const QString& text);
