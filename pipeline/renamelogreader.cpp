@@ -37,7 +37,7 @@ void parse(const QString& path, RenameLogContents& contents, OnEntry onEntry)
             ++depth;
             if (depth == 1) {
                 if (reader.name() != kRoot) {
-                    contents.error = QStringLiteral("the root element is not \"files\"");
+                    contents.error = QStringLiteral("%1: the root element is not \"files\"").arg(path);
                     return;
                 }
                 contents.readable = true;
@@ -67,11 +67,11 @@ void parse(const QString& path, RenameLogContents& contents, OnEntry onEntry)
         }
     }
     if (reader.hasError()) {
-        contents.error = reader.errorString();
+        contents.error = QStringLiteral("%1: %2").arg(path, reader.errorString());
         return;
     }
     if (!contents.readable) {
-        contents.error = QStringLiteral("the document has no root element");
+        contents.error = QStringLiteral("%1: the document has no root element").arg(path);
         return;
     }
     contents.ok = true;
