@@ -4,6 +4,7 @@
 #include "cli/clisession.h"
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
+#include "cli/methodwarnings.h"
 #include "platform/plist.h"
 #include "profiles/profilecommands.h"
 
@@ -27,6 +28,8 @@ int prepareSession(CliSession& session)
     const int code = session.applySettingsOptions(error);
     if (code != ExitCode::Done)
         printCliError(error);
+    else
+        warnAboutKeysOfOtherMethods(session.options, session.state.settings);
     return code;
 }
 
@@ -121,6 +124,7 @@ int runCliCommand(const CliOptions& options)
         {QStringLiteral("undo"), undoCommand},
         {QStringLiteral("import-list"), importListCommand},
         {QStringLiteral("export"), exportCommand},
+        {QStringLiteral("keys"), keysCommand},
     };
     if (options.command.isEmpty()) {
         printCliError(QStringLiteral("no command given; try quorvel-cli --help"));

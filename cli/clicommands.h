@@ -17,6 +17,7 @@ int logsCommand(const CliOptions& options);
 int undoCommand(const CliOptions& options);
 int importListCommand(const CliOptions& options);
 int exportCommand(const CliOptions& options);
+int keysCommand(const CliOptions& options);
 
 // The shared start of every command: data folders, preferences and the settings options.
 // Prints the reason and returns the exit status when it fails, ExitCode::Done otherwise.

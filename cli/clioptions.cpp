@@ -118,6 +118,15 @@ bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
                     return false;
                 }
             }
+        } else if (name == QLatin1String("--tab")) {
+            if (!value(o.tab))
+                return false;
+            bool number = false;
+            const int tab = o.tab.toInt(&number);
+            if (o.tab != QLatin1String("none") && (!number || tab < 0 || tab > 9)) {
+                error = QStringLiteral("--tab must be a method number from 0 to 9, or none");
+                return false;
+            }
         } else if (name == QLatin1String("--include-location"))
             o.includeLocation = true;
         else {
@@ -145,6 +154,10 @@ Usage:
                                              preview PATHs, then write the list as tab-separated text
   quorvel-cli settings [options]             print the settings after the options as an XML plist
   quorvel-cli save-profile FILE [options]    write those settings as a profile
+  quorvel-cli keys [--tab N|none] [--format tsv|json|table]
+                                             list the settings keys --set takes: kind, default,
+                                             method tab and meaning (tsv: key, kind, default,
+                                             tab, method, values, meaning)
 
 Options:
   --profile FILE       start from this profile (.qvprofile) instead of the factory defaults
@@ -152,7 +165,9 @@ Options:
   --set KEY=VALUE      set one settings key (repeatable, applied in order after --profile);
                        flags and integers as decimal text, dates as ISO 8601 local time
                        (2010-03-07T14:05:09), lists as texts separated by ";"; an index key
-                       also sets the flags of its mode (generalOptionIndex=4 selects "reverse")
+                       also sets the flags of its mode (generalOptionIndex=4 selects "reverse");
+                       "quorvel-cli keys" lists the keys. A key of another method than the
+                       final selectedTab has no effect: a warning says so on stderr
   --folders            rename the folders themselves (default: the files)
   --no-subfolders      do not descend into the folders given
   --format tsv|json|table

@@ -28,6 +28,8 @@ struct CliOptions {
     bool noHeader = false;                   // --no-header
     QStringList columns;                     // --columns filename,newfilename,location
     bool includeLocation = false;            // --include-location
+    // keys
+    QString tab;                             // --tab N|none ("" = every key)
 
     bool help = false;
     bool version = false;
