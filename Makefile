@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: deps configure build run test unit test-asan test-tsan fuzz-smoke clean
+.PHONY: deps configure build run test unit test-asan test-tsan fuzz-smoke package clean
 
 deps:
 	scripts/install-deps
@@ -38,6 +38,10 @@ test-tsan: deps
 
 fuzz-smoke: deps
 	JOBS=$(JOBS) FUZZ_PARALLEL=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
+
+# The Debian package: $(BUILD_DIR)/quorvel_<version>_<arch>.deb (see README).
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-tsan build-fuzz

@@ -218,11 +218,11 @@ TEST(DesktopFiles, InstallPutsEveryFileWhereDesktopsFindIt)
         "icons/hicolor/256x256/apps/quorvel.png",
         "icons/hicolor/scalable/apps/quorvel.svg",
         "kio/servicemenus/quorvel-servicemenu.desktop",
-        "nautilus/scripts/Rename with Quorvel",
+        "quorvel/nautilus-rename-with-quorvel.sh",
     };
     for (const QString& file : expected)
         EXPECT_TRUE(QFileInfo(share.filePath(file)).isFile()) << file.toStdString();
-    EXPECT_TRUE(QFileInfo(share.filePath("nautilus/scripts/Rename with Quorvel")).isExecutable());
+    EXPECT_TRUE(QFileInfo(share.filePath("quorvel/nautilus-rename-with-quorvel.sh")).isExecutable());
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         EXPECT_TRUE(QFile::exists(share.filePath("mime/application/x-quorvel-rule.xml")));
     }
