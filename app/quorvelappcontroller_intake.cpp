@@ -30,8 +30,9 @@ void QuorvelAppController::addFilesFolders()
     options.title = msg("CHOOSEFILESORFOLDERSTITLE");
     options.directory = lastAddFolder_.isEmpty() ? QDir::homePath() : lastAddFolder_;
     options.canChooseFiles = state_.isFiles();
-    options.canChooseDirectories =
-        state_.settings.flag(QStringLiteral("isIncludeSubFolders")) || state_.isFolders();
+    // Folders can always be chosen, files with them: Open adds every selected row (a
+    // folder in files scope without subfolders adds the files at its top).
+    options.canChooseDirectories = true;
     options.allowsMultipleSelection = true;
     options.canCreateDirectories = false;
     const QStringList paths = ui_->openPanel(options);
@@ -70,6 +71,9 @@ void QuorvelAppController::loadFiles(const QStringList& paths)
     if (result == Intake::LoadFilesResult::NeedsChoice) {
         PasteboardItemsController choice;
         choice.Files = paths;
+        // The choice starts as the last one left it: the list's scope and its subfolders box.
+        choice.filesFoldersOptionChanged(state_.isFiles() ? 0 : 1);
+        choice.isProcessSubfolders = state_.settings.flag(QStringLiteral("isIncludeSubFolders"));
         if (Edition::current().hasDroppedItemsChoice) {
             auto* dialog = new PasteboardItemsDialog(choice, window_.get());
             connect(dialog, &PasteboardItemsDialog::chosen, this,

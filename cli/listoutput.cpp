@@ -33,7 +33,7 @@ void printFileList(const FileList& list, const QString& format)
         for (const FileSystemItem& item : list.files) {
             QJsonObject o;
             o.insert(QStringLiteral("fullPath"), item.fullPath);
-            o.insert(QStringLiteral("newFilename"), item.newFilename);
+            o.insert(QStringLiteral("newFilename"), item.newFilenameValue()); // as it will be on disk
             o.insert(QStringLiteral("itemType"), item.itemType);
             array.append(o);
         }

@@ -25,11 +25,6 @@ QString slashToColon(QString s)
     return s.replace(QLatin1Char('/'), QLatin1Char(':'));
 }
 
-QString colonToSlash(QString s)
-{
-    return s.replace(QLatin1Char(':'), QLatin1Char('/'));
-}
-
 } // namespace
 
 bool FileSystemItem::isPathAlias(const QString& path, bool& isFolder)
@@ -70,7 +65,8 @@ FileSystemItem FileSystemItem::withKind(const QString& path, int itemType)
 
 QString FileSystemItem::getDisplayFilePath(const QString& path)
 {
-    return colonToSlash(path);
+    // A name is shown as it is on disk: ":" is an ordinary character of a Linux name.
+    return path;
 }
 
 bool FileSystemItem::isPathExists() const
@@ -140,11 +136,11 @@ void FileSystemItem::setObjectForKey(const QString& value, const QString& key)
 QString FileSystemItem::displayField(const QString& column) const
 {
     if (column == QLatin1String("filename"))
-        return colonToSlash(filename());
+        return filename();
     if (column == QLatin1String("filenameWithExtension"))
-        return colonToSlash(filenameWithExtension());
+        return filenameWithExtension();
     if (column == QLatin1String("newFilename"))
-        return colonToSlash(newFilename);
+        return newFilenameValue(); // the name the file will have on disk
     if (column == QLatin1String("fileLocation") || column == QLatin1String("fileExtension")
         || column == QLatin1String("fileWithPath") || column == QLatin1String("fileType"))
         return objectForKey(column);

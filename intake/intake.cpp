@@ -1,6 +1,7 @@
 #include "intake/intake.h"
 
 #include "engine/filename.h"
+#include "engine/filescomparison.h"
 #include "engine/settings.h"
 #include "intake/foundcounter.h"
 #include "intake/exceptionreason.h"
@@ -16,6 +17,7 @@
 #include <QDebug>
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -42,7 +44,7 @@ bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& it
     return true;
 }
 
-// One directory being walked: the folder and its entries in listing order, or, for the
+// One directory being walked: the folder and its entries in natural order, or, for the
 // bottom frame, the paths the run was given.
 struct Frame {
     QString folder;
@@ -54,9 +56,16 @@ struct Frame {
     size_t size() const { return isTop ? size_t(paths.size()) : entries.size(); }
 };
 
+// A folder's entries in natural order (file2 before file10), whatever order the file
+// system lists them in: one sort of the names already read, no further look at the disk.
 Frame folderFrame(const QString& folder)
 {
-    return Frame{folder, {}, FileManager::directoryEntries(folder), 0, false};
+    std::vector<FileManager::DirectoryEntry> entries = FileManager::directoryEntries(folder);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const FileManager::DirectoryEntry& a, const FileManager::DirectoryEntry& b) {
+                         return compareFiles(a.name, b.name) < 0;
+                     });
+    return Frame{folder, {}, std::move(entries), 0, false};
 }
 
 // The item of a path the run was given, or nothing when it is refused.
@@ -133,7 +142,7 @@ bool Intake::addFilesToList(const QStringList& paths)
 }
 
 bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
-                            PassProgress& progress)
+                            PassProgress& progress, int* skippedFolders)
 {
     FoundCounter counter(progress, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND");
     std::vector<Frame> stack;
@@ -163,7 +172,12 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
                 continue;
             }
             if (scope.isFiles) {
-                if (scope.isIncludeSubFolders)
+                // Without subfolders a given folder brings the files at its top; the
+                // folders inside it are passed over.
+                const bool walk = scope.isIncludeSubFolders || frame.isTop;
+                if (!scope.isIncludeSubFolders && skippedFolders)
+                    ++*skippedFolders;
+                if (walk)
                     stack.push_back(folderFrame(path));
                 continue;
             }
@@ -195,23 +209,28 @@ void Intake::beginRun(const QString& progressMessage)
 
 namespace {
 
-// The closing steps shared by both kinds of run, on the main thread.
-void endRun(ControllerState& state, UserInterface& ui, PassProgress& progress)
+// The closing steps shared by both kinds of run, on the main thread. A run that added
+// nothing because the folders it met held no file at their top says so instead of its time.
+void endRun(ControllerState& state, UserInterface& ui, PassProgress& progress, bool onlySkippedFolders = false)
 {
     progress.flush();
     ui.reloadList();
     state.isExecuting = false;
     ui.passEnded();
-    ui.showTimeTaken(state.showLastActionTimeTaken(msg("LOADINGTIME")));
+    const QString timeTaken = state.showLastActionTimeTaken(msg("LOADINGTIME"));
+    ui.showTimeTaken(onlySkippedFolders ? msg("NOFILESATTOPOFFOLDER") : timeTaken);
 }
 
-void runAddFiles(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
+// Returns true when nothing was added although folders were met in files scope without
+// subfolders: they held no file at their top.
+bool runAddFiles(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
                  PassProgress& progress)
 {
-    if (!Intake::addFilesToList(state, scope, paths, progress))
-        return;
+    int skippedFolders = 0;
+    if (!Intake::addFilesToList(state, scope, paths, progress, &skippedFolders))
+        return skippedFolders > 0 && !state.isCancelProcess.load();
     if (scope.isFiles || !scope.isIncludeSubFolders)
-        return;
+        return false;
     // Folders scope with subfolders: only the folders inside the chosen ones remain. The
     // chosen ones stay in filesDic until it is next rebuilt, so dropping them again adds
     // nothing.
@@ -221,6 +240,7 @@ void runAddFiles(ControllerState& state, const IntakeScope& scope, const QString
             topLevel.insert(*p);
     }
     std::erase_if(state.list.files, [&](const FileSystemItem& item) { return topLevel.contains(item.fullPath); });
+    return false;
 }
 
 } // namespace
@@ -234,13 +254,16 @@ bool Intake::addFiles(const QStringList& paths, std::function<void()> onFinished
     beginRun(msg("LOADINGMESSAGE").arg(scope.isFiles ? msg("FILES") : msg("FOLDERS")));
 
     auto progress = std::make_shared<PassProgress>(&ui_);
+    auto onlySkippedFolders = std::make_shared<bool>(false);
     ControllerState* state = &state_;
     UserInterface* ui = &ui_;
     PassRunner::start(
-        [state, scope, paths, progress] { runAddFiles(*state, scope, paths, *progress); },
-        [state, ui, progress, onFinished] {
+        [state, scope, paths, progress, onlySkippedFolders] {
+            *onlySkippedFolders = runAddFiles(*state, scope, paths, *progress);
+        },
+        [state, ui, progress, onlySkippedFolders, onFinished] {
             state->isHasFilesForRenaming = false; // the new items need a preview
-            endRun(*state, *ui, *progress);
+            endRun(*state, *ui, *progress, *onlySkippedFolders);
             if (onFinished)
                 onFinished();
         });

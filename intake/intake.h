@@ -40,10 +40,12 @@ public:
     // line and tests; the window uses addFiles). Returns true when the run so far has
     // accepted at least one item (searchFilesCount > 0).
     bool addFilesToList(const QStringList& paths);
-    // The scan itself: depth first in listing order, with an explicit stack so that very
-    // deep trees cannot exhaust the thread's stack. Appends to state.list.
+    // The scan itself: depth first, each folder's items in natural order, with an explicit
+    // stack so that very deep trees cannot exhaust the thread's stack. Appends to
+    // state.list. In files scope without subfolders a given folder brings only the files
+    // at its top. skippedFolders, when given, counts the folders met in that scope.
     static bool addFilesToList(ControllerState& state, const IntakeScope& scope,
-                               const QStringList& paths, PassProgress& progress);
+                               const QStringList& paths, PassProgress& progress, int* skippedFolders = nullptr);
 
     // One intake run on a background thread. False (nothing started) while a pass is
     // executing. onFinished runs on the main thread after the run has ended.

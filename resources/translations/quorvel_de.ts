@@ -107,6 +107,10 @@
     <source>Adding items</source>
     <translation>Hinzufügen der Elemente</translation>
 </message>
+<message id="NOFILESATTOPOFFOLDER">
+    <source>No files at the top of this folder; tick Include subfolders to go deeper</source>
+    <translation>Keine Dateien auf der obersten Ebene dieses Ordners; kreuzen Sie Unterordner einbeziehen an, um tiefer zu gehen</translation>
+</message>
 <message id="GENERATINGPREVIEWPLEASEWAIT">
     <source>Generating the preview, please wait...</source>
     <translation>Die Vorschau wird erstellt, bitte warten...</translation>
@@ -1283,6 +1287,14 @@
     <source>Active</source>
     <translation>Aktiv</translation>
 </message>
+<message id="RULEMETHODCOLUMN">
+    <source>Method</source>
+    <translation>Methode</translation>
+</message>
+<message id="RULESETTINGSCOLUMN">
+    <source>What it does</source>
+    <translation>Was er tut</translation>
+</message>
 <message id="Rule">
     <source>Rule</source>
     <translation>Regel</translation>
@@ -1463,6 +1475,10 @@
     <source>Export...</source>
     <translation>Exportieren...</translation>
 </message>
+<message id="EXPORTINGLIST">
+    <source>Exporting the list…</source>
+    <translation>Liste wird exportiert…</translation>
+</message>
 <message id="Profiles...">
     <source>Profiles...</source>
     <translation>Profile...</translation>
@@ -1486,6 +1502,22 @@
 <message id="Undo...">
     <source>Undo...</source>
     <translation>Rückgängig machen...</translation>
+</message>
+<message id="UNDOLASTRENAME">
+    <source>Undo Last Rename</source>
+    <translation>Letzte Umbenennung rückgängig machen</translation>
+</message>
+<message id="UNDOLASTRENAMECONFIRM">
+    <source>Give %1 item(s) their earlier names back?</source>
+    <translation>%1 Element(en) ihre früheren Namen zurückgeben?</translation>
+</message>
+<message id="UNDOLASTRENAMEDETAIL">
+    <source>The newest rename log, %1, is undone and then deleted.</source>
+    <translation>Das neueste Umbenennungsprotokoll, %1, wird rückgängig gemacht und dann gelöscht.</translation>
+</message>
+<message id="UNDOLASTRENAMENOLOG">
+    <source>There is no rename to undo: the log folder holds no rename log.</source>
+    <translation>Es gibt keine Umbenennung zum Rückgängigmachen: Der Protokollordner enthält kein Protokoll.</translation>
 </message>
 <message id="Preferences...">
     <source>Preferences...</source>
@@ -1574,6 +1606,198 @@
 <message id="Path Components">
     <source>Path Components</source>
     <translation>Ordnernamen</translation>
+</message>
+<message id="SUMATBEGINNING">
+    <source>at the beginning</source>
+    <translation>am Anfang</translation>
+</message>
+<message id="SUMATEND">
+    <source>at the end</source>
+    <translation>am Ende</translation>
+</message>
+<message id="SUMATPOSITION">
+    <source>at position %1</source>
+    <translation>an Position %1</translation>
+</message>
+<message id="SUMATPOSITIONFROMEND">
+    <source>at position %1 from the end</source>
+    <translation>an Position %1 vom Ende</translation>
+</message>
+<message id="SUMBEFORE">
+    <source>before '%1'</source>
+    <translation>vor „%1“</translation>
+</message>
+<message id="SUMAFTER">
+    <source>after '%1'</source>
+    <translation>nach „%1“</translation>
+</message>
+<message id="SUMASPREFIX">
+    <source>, as a prefix</source>
+    <translation>, als Präfix</translation>
+</message>
+<message id="SUMASSUFFIX">
+    <source>, as a suffix</source>
+    <translation>, als Suffix</translation>
+</message>
+<message id="SUMASPREFIXANDSUFFIX">
+    <source>, as a prefix and a suffix</source>
+    <translation>, als Präfix und Suffix</translation>
+</message>
+<message id="SUMNUMBERS">
+    <source>Numbers from %1</source>
+    <translation>Zahlen ab %1</translation>
+</message>
+<message id="SUMLETTERS">
+    <source>Letters from '%1'</source>
+    <translation>Buchstaben ab „%1“</translation>
+</message>
+<message id="SUMUPBY">
+    <source>, up by %1</source>
+    <translation>, aufwärts um %1</translation>
+</message>
+<message id="SUMDOWNBY">
+    <source>, down by %1</source>
+    <translation>, abwärts um %1</translation>
+</message>
+<message id="SUMINSERT">
+    <source>Insert '%1' %2</source>
+    <translation>„%1“ %2 einfügen</translation>
+</message>
+<message id="SUMDELETE">
+    <source>Delete %1 character(s) from position %2</source>
+    <translation>%1 Zeichen ab Position %2 löschen</translation>
+</message>
+<message id="SUMDELETEFROMEND">
+    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <translation>%1 Zeichen ab Position %2 löschen, vom Ende gezählt</translation>
+</message>
+<message id="SUMREPLACE">
+    <source>Replace '%1' with '%2'</source>
+    <translation>„%1“ durch „%2“ ersetzen</translation>
+</message>
+<message id="SUMREMOVE">
+    <source>Remove '%1'</source>
+    <translation>„%1“ entfernen</translation>
+</message>
+<message id="SUMREMOVECHARACTERS">
+    <source>Remove the characters '%1'</source>
+    <translation>Die Zeichen „%1“ entfernen</translation>
+</message>
+<message id="SUMEVERYOCCURRENCE">
+    <source>, every occurrence</source>
+    <translation>, jedes Vorkommen</translation>
+</message>
+<message id="SUMOCCURRENCES">
+    <source>, %1 occurrence(s) from occurrence %2</source>
+    <translation>, %1 Vorkommen ab Vorkommen %2</translation>
+</message>
+<message id="SUMFROMEND">
+    <source>, searching from the end</source>
+    <translation>, von hinten gesucht</translation>
+</message>
+<message id="SUMCASESENSITIVE">
+    <source>, case sensitive</source>
+    <translation>, Groß-/Kleinschreibung beachtet</translation>
+</message>
+<message id="SUMREGULAREXPRESSION">
+    <source>, as a regular expression</source>
+    <translation>, als regulärer Ausdruck</translation>
+</message>
+<message id="SUMPREFIXSUFFIX">
+    <source>Add '%1' before and '%2' after the name</source>
+    <translation>„%1“ vor und „%2“ nach dem Namen einfügen</translation>
+</message>
+<message id="SUMPREFIX">
+    <source>Add '%1' before the name</source>
+    <translation>„%1“ vor dem Namen einfügen</translation>
+</message>
+<message id="SUMSUFFIX">
+    <source>Add '%1' after the name</source>
+    <translation>„%1“ nach dem Namen einfügen</translation>
+</message>
+<message id="SUMDATECREATED">
+    <source>date created</source>
+    <translation>Erstellungsdatum</translation>
+</message>
+<message id="SUMDATEMODIFIED">
+    <source>date modified</source>
+    <translation>Änderungsdatum</translation>
+</message>
+<message id="SUMCUSTOMDATE">
+    <source>chosen date</source>
+    <translation>gewählte Datum</translation>
+</message>
+<message id="SUMADDDATE">
+    <source>Add the %1</source>
+    <translation>Das %1 hinzufügen</translation>
+</message>
+<message id="SUMINSERTDATE">
+    <source>Insert the %1 %2</source>
+    <translation>Das %1 %2 einfügen</translation>
+</message>
+<message id="SUMNAMECASE">
+    <source>Name in %1</source>
+    <translation>Name in %1</translation>
+</message>
+<message id="SUMEXTENSIONCASE">
+    <source>Extension in %1</source>
+    <translation>Erweiterung in %1</translation>
+</message>
+<message id="SUMREMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Die Erweiterung entfernen</translation>
+</message>
+<message id="SUMCHANGEEXTENSION">
+    <source>Change the extension to '%1'</source>
+    <translation>Die Erweiterung in „%1“ ändern</translation>
+</message>
+<message id="SUMREVERSE">
+    <source>Reverse the name</source>
+    <translation>Den Namen umkehren</translation>
+</message>
+<message id="SUMREMOVESPACES">
+    <source>Remove the spaces</source>
+    <translation>Die Leerzeichen entfernen</translation>
+</message>
+<message id="SUMSWAPSEPARATOR">
+    <source>Swap the parts around '%1'</source>
+    <translation>Die Teile um „%1“ tauschen</translation>
+</message>
+<message id="SUMSWAPPOSITION">
+    <source>Swap the parts at position %1</source>
+    <translation>Die Teile an Position %1 tauschen</translation>
+</message>
+<message id="SUMREMOVEAFTER">
+    <source>Remove everything after '%1'</source>
+    <translation>Alles nach „%1“ entfernen</translation>
+</message>
+<message id="SUMREMOVEFROM">
+    <source>Remove everything from '%1' on</source>
+    <translation>Alles ab „%1“ entfernen</translation>
+</message>
+<message id="SUMPADNAME">
+    <source>Pad the name to the mask '%1'</source>
+    <translation>Den Namen mit der Maske „%1“ auffüllen</translation>
+</message>
+<message id="SUMWINDOWSCOMPATIBLE">
+    <source>Make the name Windows-compatible, replacing with '%1'</source>
+    <translation>Den Namen Windows-tauglich machen, ersetzt durch „%1“</translation>
+</message>
+<message id="SUMTRANSLITERATE">
+    <source>Transliterate the name to Latin letters</source>
+    <translation>Den Namen in lateinische Buchstaben umschreiben</translation>
+</message>
+<message id="SUMAUDIO">
+    <source>Name from the tags '%1'</source>
+    <translation>Name aus den Tags „%1“</translation>
+</message>
+<message id="SUMPHOTO">
+    <source>Name from the photo's data '%1'</source>
+    <translation>Name aus den Fotodaten „%1“</translation>
+</message>
+<message id="SUMPATHCOMPONENTS">
+    <source>Insert %1 folder name(s) %2</source>
+    <translation>%1 Ordnername(n) %2 einfügen</translation>
 </message>
 <message id="Start With">
     <source>Start With</source>

@@ -107,6 +107,10 @@
     <source>Adding items</source>
     <translation>Adding items</translation>
 </message>
+<message id="NOFILESATTOPOFFOLDER">
+    <source>No files at the top of this folder; tick Include subfolders to go deeper</source>
+    <translation>No files at the top of this folder; tick Include subfolders to go deeper</translation>
+</message>
 <message id="GENERATINGPREVIEWPLEASEWAIT">
     <source>Generating the preview, please wait...</source>
     <translation>Generating the preview, please wait...</translation>
@@ -1283,6 +1287,14 @@
     <source>Active</source>
     <translation>Active</translation>
 </message>
+<message id="RULEMETHODCOLUMN">
+    <source>Method</source>
+    <translation>Method</translation>
+</message>
+<message id="RULESETTINGSCOLUMN">
+    <source>What it does</source>
+    <translation>What it does</translation>
+</message>
 <message id="Rule">
     <source>Rule</source>
     <translation>Rule</translation>
@@ -1463,6 +1475,10 @@
     <source>Export...</source>
     <translation>Export...</translation>
 </message>
+<message id="EXPORTINGLIST">
+    <source>Exporting the list…</source>
+    <translation>Exporting the list…</translation>
+</message>
 <message id="Profiles...">
     <source>Profiles...</source>
     <translation>Profiles...</translation>
@@ -1486,6 +1502,22 @@
 <message id="Undo...">
     <source>Undo...</source>
     <translation>Undo...</translation>
+</message>
+<message id="UNDOLASTRENAME">
+    <source>Undo Last Rename</source>
+    <translation>Undo Last Rename</translation>
+</message>
+<message id="UNDOLASTRENAMECONFIRM">
+    <source>Give %1 item(s) their earlier names back?</source>
+    <translation>Give %1 item(s) their earlier names back?</translation>
+</message>
+<message id="UNDOLASTRENAMEDETAIL">
+    <source>The newest rename log, %1, is undone and then deleted.</source>
+    <translation>The newest rename log, %1, is undone and then deleted.</translation>
+</message>
+<message id="UNDOLASTRENAMENOLOG">
+    <source>There is no rename to undo: the log folder holds no rename log.</source>
+    <translation>There is no rename to undo: the log folder holds no rename log.</translation>
 </message>
 <message id="Preferences...">
     <source>Preferences...</source>
@@ -1574,6 +1606,198 @@
 <message id="Path Components">
     <source>Path Components</source>
     <translation>Path Components</translation>
+</message>
+<message id="SUMATBEGINNING">
+    <source>at the beginning</source>
+    <translation>at the beginning</translation>
+</message>
+<message id="SUMATEND">
+    <source>at the end</source>
+    <translation>at the end</translation>
+</message>
+<message id="SUMATPOSITION">
+    <source>at position %1</source>
+    <translation>at position %1</translation>
+</message>
+<message id="SUMATPOSITIONFROMEND">
+    <source>at position %1 from the end</source>
+    <translation>at position %1 from the end</translation>
+</message>
+<message id="SUMBEFORE">
+    <source>before '%1'</source>
+    <translation>before '%1'</translation>
+</message>
+<message id="SUMAFTER">
+    <source>after '%1'</source>
+    <translation>after '%1'</translation>
+</message>
+<message id="SUMASPREFIX">
+    <source>, as a prefix</source>
+    <translation>, as a prefix</translation>
+</message>
+<message id="SUMASSUFFIX">
+    <source>, as a suffix</source>
+    <translation>, as a suffix</translation>
+</message>
+<message id="SUMASPREFIXANDSUFFIX">
+    <source>, as a prefix and a suffix</source>
+    <translation>, as a prefix and a suffix</translation>
+</message>
+<message id="SUMNUMBERS">
+    <source>Numbers from %1</source>
+    <translation>Numbers from %1</translation>
+</message>
+<message id="SUMLETTERS">
+    <source>Letters from '%1'</source>
+    <translation>Letters from '%1'</translation>
+</message>
+<message id="SUMUPBY">
+    <source>, up by %1</source>
+    <translation>, up by %1</translation>
+</message>
+<message id="SUMDOWNBY">
+    <source>, down by %1</source>
+    <translation>, down by %1</translation>
+</message>
+<message id="SUMINSERT">
+    <source>Insert '%1' %2</source>
+    <translation>Insert '%1' %2</translation>
+</message>
+<message id="SUMDELETE">
+    <source>Delete %1 character(s) from position %2</source>
+    <translation>Delete %1 character(s) from position %2</translation>
+</message>
+<message id="SUMDELETEFROMEND">
+    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <translation>Delete %1 character(s) from position %2, counting from the end</translation>
+</message>
+<message id="SUMREPLACE">
+    <source>Replace '%1' with '%2'</source>
+    <translation>Replace '%1' with '%2'</translation>
+</message>
+<message id="SUMREMOVE">
+    <source>Remove '%1'</source>
+    <translation>Remove '%1'</translation>
+</message>
+<message id="SUMREMOVECHARACTERS">
+    <source>Remove the characters '%1'</source>
+    <translation>Remove the characters '%1'</translation>
+</message>
+<message id="SUMEVERYOCCURRENCE">
+    <source>, every occurrence</source>
+    <translation>, every occurrence</translation>
+</message>
+<message id="SUMOCCURRENCES">
+    <source>, %1 occurrence(s) from occurrence %2</source>
+    <translation>, %1 occurrence(s) from occurrence %2</translation>
+</message>
+<message id="SUMFROMEND">
+    <source>, searching from the end</source>
+    <translation>, searching from the end</translation>
+</message>
+<message id="SUMCASESENSITIVE">
+    <source>, case sensitive</source>
+    <translation>, case sensitive</translation>
+</message>
+<message id="SUMREGULAREXPRESSION">
+    <source>, as a regular expression</source>
+    <translation>, as a regular expression</translation>
+</message>
+<message id="SUMPREFIXSUFFIX">
+    <source>Add '%1' before and '%2' after the name</source>
+    <translation>Add '%1' before and '%2' after the name</translation>
+</message>
+<message id="SUMPREFIX">
+    <source>Add '%1' before the name</source>
+    <translation>Add '%1' before the name</translation>
+</message>
+<message id="SUMSUFFIX">
+    <source>Add '%1' after the name</source>
+    <translation>Add '%1' after the name</translation>
+</message>
+<message id="SUMDATECREATED">
+    <source>date created</source>
+    <translation>date created</translation>
+</message>
+<message id="SUMDATEMODIFIED">
+    <source>date modified</source>
+    <translation>date modified</translation>
+</message>
+<message id="SUMCUSTOMDATE">
+    <source>chosen date</source>
+    <translation>chosen date</translation>
+</message>
+<message id="SUMADDDATE">
+    <source>Add the %1</source>
+    <translation>Add the %1</translation>
+</message>
+<message id="SUMINSERTDATE">
+    <source>Insert the %1 %2</source>
+    <translation>Insert the %1 %2</translation>
+</message>
+<message id="SUMNAMECASE">
+    <source>Name in %1</source>
+    <translation>Name in %1</translation>
+</message>
+<message id="SUMEXTENSIONCASE">
+    <source>Extension in %1</source>
+    <translation>Extension in %1</translation>
+</message>
+<message id="SUMREMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Remove the extension</translation>
+</message>
+<message id="SUMCHANGEEXTENSION">
+    <source>Change the extension to '%1'</source>
+    <translation>Change the extension to '%1'</translation>
+</message>
+<message id="SUMREVERSE">
+    <source>Reverse the name</source>
+    <translation>Reverse the name</translation>
+</message>
+<message id="SUMREMOVESPACES">
+    <source>Remove the spaces</source>
+    <translation>Remove the spaces</translation>
+</message>
+<message id="SUMSWAPSEPARATOR">
+    <source>Swap the parts around '%1'</source>
+    <translation>Swap the parts around '%1'</translation>
+</message>
+<message id="SUMSWAPPOSITION">
+    <source>Swap the parts at position %1</source>
+    <translation>Swap the parts at position %1</translation>
+</message>
+<message id="SUMREMOVEAFTER">
+    <source>Remove everything after '%1'</source>
+    <translation>Remove everything after '%1'</translation>
+</message>
+<message id="SUMREMOVEFROM">
+    <source>Remove everything from '%1' on</source>
+    <translation>Remove everything from '%1' on</translation>
+</message>
+<message id="SUMPADNAME">
+    <source>Pad the name to the mask '%1'</source>
+    <translation>Pad the name to the mask '%1'</translation>
+</message>
+<message id="SUMWINDOWSCOMPATIBLE">
+    <source>Make the name Windows-compatible, replacing with '%1'</source>
+    <translation>Make the name Windows-compatible, replacing with '%1'</translation>
+</message>
+<message id="SUMTRANSLITERATE">
+    <source>Transliterate the name to Latin letters</source>
+    <translation>Transliterate the name to Latin letters</translation>
+</message>
+<message id="SUMAUDIO">
+    <source>Name from the tags '%1'</source>
+    <translation>Name from the tags '%1'</translation>
+</message>
+<message id="SUMPHOTO">
+    <source>Name from the photo's data '%1'</source>
+    <translation>Name from the photo's data '%1'</translation>
+</message>
+<message id="SUMPATHCOMPONENTS">
+    <source>Insert %1 folder name(s) %2</source>
+    <translation>Insert %1 folder name(s) %2</translation>
 </message>
 <message id="Start With">
     <source>Start With</source>

@@ -107,6 +107,10 @@
     <source>Adding items</source>
     <translation>Adición de elementos</translation>
 </message>
+<message id="NOFILESATTOPOFFOLDER">
+    <source>No files at the top of this folder; tick Include subfolders to go deeper</source>
+    <translation>No hay archivos en el primer nivel de esta carpeta; marque Incluir subcarpetas para ir más adentro</translation>
+</message>
 <message id="GENERATINGPREVIEWPLEASEWAIT">
     <source>Generating the preview, please wait...</source>
     <translation>Generando la vista previa, espere, por favor...</translation>
@@ -1283,6 +1287,14 @@
     <source>Active</source>
     <translation>Activo</translation>
 </message>
+<message id="RULEMETHODCOLUMN">
+    <source>Method</source>
+    <translation>Método</translation>
+</message>
+<message id="RULESETTINGSCOLUMN">
+    <source>What it does</source>
+    <translation>Qué hace</translation>
+</message>
 <message id="Rule">
     <source>Rule</source>
     <translation>Regla</translation>
@@ -1463,6 +1475,10 @@
     <source>Export...</source>
     <translation>Exportar...</translation>
 </message>
+<message id="EXPORTINGLIST">
+    <source>Exporting the list…</source>
+    <translation>Exportando la lista…</translation>
+</message>
 <message id="Profiles...">
     <source>Profiles...</source>
     <translation>Perfiles...</translation>
@@ -1486,6 +1502,22 @@
 <message id="Undo...">
     <source>Undo...</source>
     <translation>Deshacer...</translation>
+</message>
+<message id="UNDOLASTRENAME">
+    <source>Undo Last Rename</source>
+    <translation>Deshacer el último cambio de nombre</translation>
+</message>
+<message id="UNDOLASTRENAMECONFIRM">
+    <source>Give %1 item(s) their earlier names back?</source>
+    <translation>¿Devolver a %1 elemento(s) sus nombres anteriores?</translation>
+</message>
+<message id="UNDOLASTRENAMEDETAIL">
+    <source>The newest rename log, %1, is undone and then deleted.</source>
+    <translation>El registro de cambios de nombre más reciente, %1, se deshace y luego se elimina.</translation>
+</message>
+<message id="UNDOLASTRENAMENOLOG">
+    <source>There is no rename to undo: the log folder holds no rename log.</source>
+    <translation>No hay ningún cambio de nombre que deshacer: la carpeta de registros no contiene ninguno.</translation>
 </message>
 <message id="Preferences...">
     <source>Preferences...</source>
@@ -1574,6 +1606,198 @@
 <message id="Path Components">
     <source>Path Components</source>
     <translation>Nombres de carpetas</translation>
+</message>
+<message id="SUMATBEGINNING">
+    <source>at the beginning</source>
+    <translation>al principio</translation>
+</message>
+<message id="SUMATEND">
+    <source>at the end</source>
+    <translation>al final</translation>
+</message>
+<message id="SUMATPOSITION">
+    <source>at position %1</source>
+    <translation>en la posición %1</translation>
+</message>
+<message id="SUMATPOSITIONFROMEND">
+    <source>at position %1 from the end</source>
+    <translation>en la posición %1 desde el final</translation>
+</message>
+<message id="SUMBEFORE">
+    <source>before '%1'</source>
+    <translation>antes de «%1»</translation>
+</message>
+<message id="SUMAFTER">
+    <source>after '%1'</source>
+    <translation>después de «%1»</translation>
+</message>
+<message id="SUMASPREFIX">
+    <source>, as a prefix</source>
+    <translation>, como prefijo</translation>
+</message>
+<message id="SUMASSUFFIX">
+    <source>, as a suffix</source>
+    <translation>, como sufijo</translation>
+</message>
+<message id="SUMASPREFIXANDSUFFIX">
+    <source>, as a prefix and a suffix</source>
+    <translation>, como prefijo y sufijo</translation>
+</message>
+<message id="SUMNUMBERS">
+    <source>Numbers from %1</source>
+    <translation>Números desde %1</translation>
+</message>
+<message id="SUMLETTERS">
+    <source>Letters from '%1'</source>
+    <translation>Letras desde «%1»</translation>
+</message>
+<message id="SUMUPBY">
+    <source>, up by %1</source>
+    <translation>, aumentando en %1</translation>
+</message>
+<message id="SUMDOWNBY">
+    <source>, down by %1</source>
+    <translation>, disminuyendo en %1</translation>
+</message>
+<message id="SUMINSERT">
+    <source>Insert '%1' %2</source>
+    <translation>Insertar «%1» %2</translation>
+</message>
+<message id="SUMDELETE">
+    <source>Delete %1 character(s) from position %2</source>
+    <translation>Eliminar %1 carácter(es) desde la posición %2</translation>
+</message>
+<message id="SUMDELETEFROMEND">
+    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <translation>Eliminar %1 carácter(es) desde la posición %2, contando desde el final</translation>
+</message>
+<message id="SUMREPLACE">
+    <source>Replace '%1' with '%2'</source>
+    <translation>Reemplazar «%1» por «%2»</translation>
+</message>
+<message id="SUMREMOVE">
+    <source>Remove '%1'</source>
+    <translation>Quitar «%1»</translation>
+</message>
+<message id="SUMREMOVECHARACTERS">
+    <source>Remove the characters '%1'</source>
+    <translation>Quitar los caracteres «%1»</translation>
+</message>
+<message id="SUMEVERYOCCURRENCE">
+    <source>, every occurrence</source>
+    <translation>, cada aparición</translation>
+</message>
+<message id="SUMOCCURRENCES">
+    <source>, %1 occurrence(s) from occurrence %2</source>
+    <translation>, %1 aparición(es) desde la aparición %2</translation>
+</message>
+<message id="SUMFROMEND">
+    <source>, searching from the end</source>
+    <translation>, buscando desde el final</translation>
+</message>
+<message id="SUMCASESENSITIVE">
+    <source>, case sensitive</source>
+    <translation>, distinguiendo mayúsculas</translation>
+</message>
+<message id="SUMREGULAREXPRESSION">
+    <source>, as a regular expression</source>
+    <translation>, como expresión regular</translation>
+</message>
+<message id="SUMPREFIXSUFFIX">
+    <source>Add '%1' before and '%2' after the name</source>
+    <translation>Añadir «%1» antes y «%2» después del nombre</translation>
+</message>
+<message id="SUMPREFIX">
+    <source>Add '%1' before the name</source>
+    <translation>Añadir «%1» antes del nombre</translation>
+</message>
+<message id="SUMSUFFIX">
+    <source>Add '%1' after the name</source>
+    <translation>Añadir «%1» después del nombre</translation>
+</message>
+<message id="SUMDATECREATED">
+    <source>date created</source>
+    <translation>fecha de creación</translation>
+</message>
+<message id="SUMDATEMODIFIED">
+    <source>date modified</source>
+    <translation>fecha de modificación</translation>
+</message>
+<message id="SUMCUSTOMDATE">
+    <source>chosen date</source>
+    <translation>fecha elegida</translation>
+</message>
+<message id="SUMADDDATE">
+    <source>Add the %1</source>
+    <translation>Añadir la %1</translation>
+</message>
+<message id="SUMINSERTDATE">
+    <source>Insert the %1 %2</source>
+    <translation>Insertar la %1 %2</translation>
+</message>
+<message id="SUMNAMECASE">
+    <source>Name in %1</source>
+    <translation>Nombre en %1</translation>
+</message>
+<message id="SUMEXTENSIONCASE">
+    <source>Extension in %1</source>
+    <translation>Extensión en %1</translation>
+</message>
+<message id="SUMREMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Quitar la extensión</translation>
+</message>
+<message id="SUMCHANGEEXTENSION">
+    <source>Change the extension to '%1'</source>
+    <translation>Cambiar la extensión a «%1»</translation>
+</message>
+<message id="SUMREVERSE">
+    <source>Reverse the name</source>
+    <translation>Invertir el nombre</translation>
+</message>
+<message id="SUMREMOVESPACES">
+    <source>Remove the spaces</source>
+    <translation>Quitar los espacios</translation>
+</message>
+<message id="SUMSWAPSEPARATOR">
+    <source>Swap the parts around '%1'</source>
+    <translation>Intercambiar las partes alrededor de «%1»</translation>
+</message>
+<message id="SUMSWAPPOSITION">
+    <source>Swap the parts at position %1</source>
+    <translation>Intercambiar las partes en la posición %1</translation>
+</message>
+<message id="SUMREMOVEAFTER">
+    <source>Remove everything after '%1'</source>
+    <translation>Quitar todo lo que sigue a «%1»</translation>
+</message>
+<message id="SUMREMOVEFROM">
+    <source>Remove everything from '%1' on</source>
+    <translation>Quitar todo desde «%1»</translation>
+</message>
+<message id="SUMPADNAME">
+    <source>Pad the name to the mask '%1'</source>
+    <translation>Rellenar el nombre con la máscara «%1»</translation>
+</message>
+<message id="SUMWINDOWSCOMPATIBLE">
+    <source>Make the name Windows-compatible, replacing with '%1'</source>
+    <translation>Hacer el nombre compatible con Windows, reemplazando por «%1»</translation>
+</message>
+<message id="SUMTRANSLITERATE">
+    <source>Transliterate the name to Latin letters</source>
+    <translation>Transliterar el nombre a letras latinas</translation>
+</message>
+<message id="SUMAUDIO">
+    <source>Name from the tags '%1'</source>
+    <translation>Nombre a partir de las etiquetas «%1»</translation>
+</message>
+<message id="SUMPHOTO">
+    <source>Name from the photo's data '%1'</source>
+    <translation>Nombre a partir de los datos de la foto «%1»</translation>
+</message>
+<message id="SUMPATHCOMPONENTS">
+    <source>Insert %1 folder name(s) %2</source>
+    <translation>Insertar %1 nombre(s) de carpeta %2</translation>
 </message>
 <message id="Start With">
     <source>Start With</source>

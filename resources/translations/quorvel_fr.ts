@@ -107,6 +107,10 @@
     <source>Adding items</source>
     <translation>Ajout des éléments</translation>
 </message>
+<message id="NOFILESATTOPOFFOLDER">
+    <source>No files at the top of this folder; tick Include subfolders to go deeper</source>
+    <translation>Aucun fichier au premier niveau de ce dossier ; cochez Inclure les sous-dossiers pour aller plus loin</translation>
+</message>
 <message id="GENERATINGPREVIEWPLEASEWAIT">
     <source>Generating the preview, please wait...</source>
     <translation>Génération de l'aperçu en cours, veuillez patienter...</translation>
@@ -1283,6 +1287,14 @@
     <source>Active</source>
     <translation>Actif</translation>
 </message>
+<message id="RULEMETHODCOLUMN">
+    <source>Method</source>
+    <translation>Méthode</translation>
+</message>
+<message id="RULESETTINGSCOLUMN">
+    <source>What it does</source>
+    <translation>Ce qu’elle fait</translation>
+</message>
 <message id="Rule">
     <source>Rule</source>
     <translation>Règle</translation>
@@ -1463,6 +1475,10 @@
     <source>Export...</source>
     <translation>Exporter...</translation>
 </message>
+<message id="EXPORTINGLIST">
+    <source>Exporting the list…</source>
+    <translation>Exportation de la liste…</translation>
+</message>
 <message id="Profiles...">
     <source>Profiles...</source>
     <translation>Profils...</translation>
@@ -1486,6 +1502,22 @@
 <message id="Undo...">
     <source>Undo...</source>
     <translation>Annuler des renommages...</translation>
+</message>
+<message id="UNDOLASTRENAME">
+    <source>Undo Last Rename</source>
+    <translation>Annuler le dernier renommage</translation>
+</message>
+<message id="UNDOLASTRENAMECONFIRM">
+    <source>Give %1 item(s) their earlier names back?</source>
+    <translation>Rendre leur ancien nom à %1 élément(s) ?</translation>
+</message>
+<message id="UNDOLASTRENAMEDETAIL">
+    <source>The newest rename log, %1, is undone and then deleted.</source>
+    <translation>Le journal de renommage le plus récent, %1, est annulé puis supprimé.</translation>
+</message>
+<message id="UNDOLASTRENAMENOLOG">
+    <source>There is no rename to undo: the log folder holds no rename log.</source>
+    <translation>Il n’y a aucun renommage à annuler : le dossier des journaux n’en contient aucun.</translation>
 </message>
 <message id="Preferences...">
     <source>Preferences...</source>
@@ -1574,6 +1606,198 @@
 <message id="Path Components">
     <source>Path Components</source>
     <translation>Noms de dossiers</translation>
+</message>
+<message id="SUMATBEGINNING">
+    <source>at the beginning</source>
+    <translation>au début</translation>
+</message>
+<message id="SUMATEND">
+    <source>at the end</source>
+    <translation>à la fin</translation>
+</message>
+<message id="SUMATPOSITION">
+    <source>at position %1</source>
+    <translation>à la position %1</translation>
+</message>
+<message id="SUMATPOSITIONFROMEND">
+    <source>at position %1 from the end</source>
+    <translation>à la position %1 depuis la fin</translation>
+</message>
+<message id="SUMBEFORE">
+    <source>before '%1'</source>
+    <translation>avant « %1 »</translation>
+</message>
+<message id="SUMAFTER">
+    <source>after '%1'</source>
+    <translation>après « %1 »</translation>
+</message>
+<message id="SUMASPREFIX">
+    <source>, as a prefix</source>
+    <translation>, en préfixe</translation>
+</message>
+<message id="SUMASSUFFIX">
+    <source>, as a suffix</source>
+    <translation>, en suffixe</translation>
+</message>
+<message id="SUMASPREFIXANDSUFFIX">
+    <source>, as a prefix and a suffix</source>
+    <translation>, en préfixe et en suffixe</translation>
+</message>
+<message id="SUMNUMBERS">
+    <source>Numbers from %1</source>
+    <translation>Nombres à partir de %1</translation>
+</message>
+<message id="SUMLETTERS">
+    <source>Letters from '%1'</source>
+    <translation>Lettres à partir de « %1 »</translation>
+</message>
+<message id="SUMUPBY">
+    <source>, up by %1</source>
+    <translation>, en montant de %1</translation>
+</message>
+<message id="SUMDOWNBY">
+    <source>, down by %1</source>
+    <translation>, en descendant de %1</translation>
+</message>
+<message id="SUMINSERT">
+    <source>Insert '%1' %2</source>
+    <translation>Insérer « %1 » %2</translation>
+</message>
+<message id="SUMDELETE">
+    <source>Delete %1 character(s) from position %2</source>
+    <translation>Supprimer %1 caractère(s) à partir de la position %2</translation>
+</message>
+<message id="SUMDELETEFROMEND">
+    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <translation>Supprimer %1 caractère(s) à partir de la position %2, en comptant depuis la fin</translation>
+</message>
+<message id="SUMREPLACE">
+    <source>Replace '%1' with '%2'</source>
+    <translation>Remplacer « %1 » par « %2 »</translation>
+</message>
+<message id="SUMREMOVE">
+    <source>Remove '%1'</source>
+    <translation>Enlever « %1 »</translation>
+</message>
+<message id="SUMREMOVECHARACTERS">
+    <source>Remove the characters '%1'</source>
+    <translation>Enlever les caractères « %1 »</translation>
+</message>
+<message id="SUMEVERYOCCURRENCE">
+    <source>, every occurrence</source>
+    <translation>, chaque occurrence</translation>
+</message>
+<message id="SUMOCCURRENCES">
+    <source>, %1 occurrence(s) from occurrence %2</source>
+    <translation>, %1 occurrence(s) à partir de l’occurrence %2</translation>
+</message>
+<message id="SUMFROMEND">
+    <source>, searching from the end</source>
+    <translation>, en cherchant depuis la fin</translation>
+</message>
+<message id="SUMCASESENSITIVE">
+    <source>, case sensitive</source>
+    <translation>, en respectant la casse</translation>
+</message>
+<message id="SUMREGULAREXPRESSION">
+    <source>, as a regular expression</source>
+    <translation>, comme expression régulière</translation>
+</message>
+<message id="SUMPREFIXSUFFIX">
+    <source>Add '%1' before and '%2' after the name</source>
+    <translation>Ajouter « %1 » avant et « %2 » après le nom</translation>
+</message>
+<message id="SUMPREFIX">
+    <source>Add '%1' before the name</source>
+    <translation>Ajouter « %1 » avant le nom</translation>
+</message>
+<message id="SUMSUFFIX">
+    <source>Add '%1' after the name</source>
+    <translation>Ajouter « %1 » après le nom</translation>
+</message>
+<message id="SUMDATECREATED">
+    <source>date created</source>
+    <translation>date de création</translation>
+</message>
+<message id="SUMDATEMODIFIED">
+    <source>date modified</source>
+    <translation>date de modification</translation>
+</message>
+<message id="SUMCUSTOMDATE">
+    <source>chosen date</source>
+    <translation>date choisie</translation>
+</message>
+<message id="SUMADDDATE">
+    <source>Add the %1</source>
+    <translation>Ajouter la %1</translation>
+</message>
+<message id="SUMINSERTDATE">
+    <source>Insert the %1 %2</source>
+    <translation>Insérer la %1 %2</translation>
+</message>
+<message id="SUMNAMECASE">
+    <source>Name in %1</source>
+    <translation>Nom en %1</translation>
+</message>
+<message id="SUMEXTENSIONCASE">
+    <source>Extension in %1</source>
+    <translation>Extension en %1</translation>
+</message>
+<message id="SUMREMOVEEXTENSION">
+    <source>Remove the extension</source>
+    <translation>Enlever l’extension</translation>
+</message>
+<message id="SUMCHANGEEXTENSION">
+    <source>Change the extension to '%1'</source>
+    <translation>Changer l’extension en « %1 »</translation>
+</message>
+<message id="SUMREVERSE">
+    <source>Reverse the name</source>
+    <translation>Inverser le nom</translation>
+</message>
+<message id="SUMREMOVESPACES">
+    <source>Remove the spaces</source>
+    <translation>Enlever les espaces</translation>
+</message>
+<message id="SUMSWAPSEPARATOR">
+    <source>Swap the parts around '%1'</source>
+    <translation>Échanger les parties autour de « %1 »</translation>
+</message>
+<message id="SUMSWAPPOSITION">
+    <source>Swap the parts at position %1</source>
+    <translation>Échanger les parties à la position %1</translation>
+</message>
+<message id="SUMREMOVEAFTER">
+    <source>Remove everything after '%1'</source>
+    <translation>Enlever tout ce qui suit « %1 »</translation>
+</message>
+<message id="SUMREMOVEFROM">
+    <source>Remove everything from '%1' on</source>
+    <translation>Enlever tout à partir de « %1 »</translation>
+</message>
+<message id="SUMPADNAME">
+    <source>Pad the name to the mask '%1'</source>
+    <translation>Compléter le nom selon le masque « %1 »</translation>
+</message>
+<message id="SUMWINDOWSCOMPATIBLE">
+    <source>Make the name Windows-compatible, replacing with '%1'</source>
+    <translation>Rendre le nom compatible Windows, en remplaçant par « %1 »</translation>
+</message>
+<message id="SUMTRANSLITERATE">
+    <source>Transliterate the name to Latin letters</source>
+    <translation>Translittérer le nom en lettres latines</translation>
+</message>
+<message id="SUMAUDIO">
+    <source>Name from the tags '%1'</source>
+    <translation>Nom tiré des balises « %1 »</translation>
+</message>
+<message id="SUMPHOTO">
+    <source>Name from the photo's data '%1'</source>
+    <translation>Nom tiré des données de la photo « %1 »</translation>
+</message>
+<message id="SUMPATHCOMPONENTS">
+    <source>Insert %1 folder name(s) %2</source>
+    <translation>Insérer %1 nom(s) de dossier %2</translation>
 </message>
 <message id="Start With">
     <source>Start With</source>

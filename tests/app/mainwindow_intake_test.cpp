@@ -59,7 +59,11 @@ TEST(FromOutside, AFolderAsksFilesOrFolders)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(w.model().rowCount(), 0);
     dialog->findChild<QRadioButton*>("filesFolders_1")->click();
-    dialog->findChild<QCheckBox*>("isProcessSubfolders")->click();
+    auto* subfolders = dialog->findChild<QCheckBox*>("isProcessSubfolders");
+    // The box starts as the list's own: subfolders are on by default.
+    EXPECT_TRUE(subfolders->isChecked());
+    if (!subfolders->isChecked())
+        subfolders->click();
     dialog->findChild<QPushButton*>("applyButton")->click();
     waitIdle(w.controller);
     // Folders scope with subfolders: the folders inside the chosen one.
@@ -69,6 +73,42 @@ TEST(FromOutside, AFolderAsksFilesOrFolders)
     EXPECT_TRUE(w.controller.state().isFolders());
     auto* scope = qobject_cast<QButtonGroup*>(w.window().binder().controlFor("fileFolderIndex"));
     EXPECT_EQ(scope->checkedId(), 1);
+}
+
+TEST(FromOutside, TheChoiceRemembersIncludeSubfoldersAndSaysWhenAFolderGaveNothing)
+{
+    StartedWindow w;
+    TempTree tree;
+    tree.file("top/inner/b.txt");
+    w.controller.loadFiles({tree.at("top")});
+    auto* dialog = w.window().findChild<PasteboardItemsDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    auto* subfolders = dialog->findChild<QCheckBox*>("isProcessSubfolders");
+    ASSERT_TRUE(subfolders->isChecked());
+    subfolders->click(); // files, without subfolders: the folder has no file at its top
+    dialog->findChild<QPushButton*>("applyButton")->click();
+    waitIdle(w.controller);
+    EXPECT_EQ(w.model().rowCount(), 0);
+    // The status bar says why nothing came and what to do.
+    EXPECT_TRUE(w.window().timeLabel()->text().contains(msg("NOFILESATTOPOFFOLDER")))
+        << w.window().timeLabel()->text().toStdString();
+
+    // The next choice starts unticked, as it was left.
+    w.controller.loadFiles({tree.at("top")});
+    dialog = nullptr;
+    for (PasteboardItemsDialog* shown : w.window().findChildren<PasteboardItemsDialog*>())
+        dialog = shown->isVisible() ? shown : dialog;
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->findChild<QCheckBox*>("isProcessSubfolders")->isChecked());
+    EXPECT_TRUE(dialog->findChild<QRadioButton*>("filesFolders_0")->isChecked());
+    dialog->reject();
+
+    // A folder that does give files shows the usual time, not the hint.
+    tree.file("top/c.txt");
+    w.controller.tableViewAcceptDrop({tree.at("top")});
+    waitIdle(w.controller);
+    EXPECT_EQ(w.model().rowCount(), 1);
+    EXPECT_FALSE(w.window().timeLabel()->text().contains(msg("NOFILESATTOPOFFOLDER")));
 }
 
 TEST(FromOutside, CancellingTheChoiceAddsNothing)
@@ -102,4 +142,18 @@ TEST(FromOutside, TheAddCommandTakesThePanelsPaths)
     EXPECT_TRUE(asked.canChooseDirectories); // subfolders are on by default
     EXPECT_TRUE(asked.allowsMultipleSelection);
     EXPECT_EQ(w.model().rowCount(), 2);
+
+    // Without subfolders, files and folders can still be chosen together: a folder is not
+    // entered on Open but added (its top-level files).
+    w.controller.state().settings.setFlag("isIncludeSubFolders", false);
+    tree.file("s/t.txt");
+    w.controller.ui().openPanelHandler = [&](const PanelOptions& o) {
+        asked = o;
+        return QStringList{tree.folder("s")};
+    };
+    w.window().actions().add->trigger();
+    waitIdle(w.controller);
+    EXPECT_TRUE(asked.canChooseFiles);
+    EXPECT_TRUE(asked.canChooseDirectories);
+    EXPECT_EQ(w.model().rowCount(), 3);
 }

@@ -195,3 +195,32 @@ TEST(Cli, AnEmptyPathIsAUsageErrorInEveryCommand)
     }
     EXPECT_FALSE(QDir(cli.logsFolder()).exists() && !QDir(cli.logsFolder()).entryList(QDir::Files).isEmpty());
 }
+
+// Folders are walked depth first with each folder's items in natural order, and the names a
+// person reads (table, json) show a ":" as it is on disk; tsv keeps the stored form.
+TEST(Cli, NaturalOrderAndNamesShownAsOnDisk)
+{
+    TempTree tree;
+    for (const char* name : {"file10.txt", "sub/b.txt", "file2.txt", "a:b.txt", "file1.txt"})
+        tree.file(name);
+    CliRunner cli;
+    const QStringList colonToDash = {"--set", "selectedTab=2", "--set", "replaceRemoveThis=file",
+                                     "--set", "replaceRemoveWith=x:y", "--set", "isReplaceRemoveAllOccurrence=1"};
+    const CliResult tsv = cli.run(QStringList{"preview", "--format", "tsv"} + colonToDash + QStringList{tree.path()});
+    ASSERT_EQ(tsv.exitCode, 0) << tsv.err.toStdString();
+    EXPECT_EQ(tsv.lines(), (QStringList{tree.at("a:b.txt") + "\tNo Changes", tree.at("file1.txt") + "\tx:y1.txt",
+                                        tree.at("file2.txt") + "\tx:y2.txt", tree.at("file10.txt") + "\tx:y10.txt",
+                                        tree.at("sub/b.txt") + "\tNo Changes"}));
+
+    const CliResult table = cli.run(QStringList{"preview", "--format", "table"} + colonToDash + QStringList{tree.path()});
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    EXPECT_TRUE(table.out.contains("a:b.txt")) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("x:y10.txt")) << table.out.toStdString();
+    EXPECT_FALSE(table.out.contains("a/b.txt") || table.out.contains("x/y")) << table.out.toStdString();
+
+    const CliResult json = cli.run(QStringList{"preview", "--format", "json"} + colonToDash + QStringList{tree.path()});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    EXPECT_TRUE(json.out.contains("\"newFilename\": \"x:y2.txt\"")) << json.out.toStdString();
+    EXPECT_TRUE(json.out.contains("a:b.txt"));
+    EXPECT_FALSE(json.out.contains("x/y"));
+}

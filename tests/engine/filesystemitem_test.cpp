@@ -50,8 +50,10 @@ TEST(FileSystemItem, SlashAndColonForms)
     item->setObjectForKey(QStringLiteral("a/b.txt"), QStringLiteral("newFilename"));
     EXPECT_EQ(item->newFilename, "a/b.txt");               // stored as given
     EXPECT_EQ(item->objectForKey("newFilename"), "a:b.txt"); // read in the file system's form
-    EXPECT_EQ(item->displayField("newFilename"), "a/b.txt");
-    EXPECT_EQ(item->displayField("filenameWithExtension"), "x/y.txt");
+    // Shown as on disk: the ":" of a name stays, and a proposed "/" shows as the ":" it becomes.
+    EXPECT_EQ(item->displayField("newFilename"), "a:b.txt");
+    EXPECT_EQ(item->displayField("filenameWithExtension"), "x:y.txt");
+    EXPECT_EQ(FileSystemItem::getDisplayFilePath("/p/x:y.txt"), "/p/x:y.txt");
     EXPECT_EQ(item->displayField("fileWithPath"), "/p/x:y.txt");
 
     item->setObjectForKey(QStringLiteral("other"), QStringLiteral("filename"));

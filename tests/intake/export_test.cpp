@@ -40,12 +40,12 @@ protected:
     }
 };
 
-TEST_F(Export, AllColumnsWithHeaderInDisplayForm)
+TEST_F(Export, AllColumnsWithHeaderNamesAsOnDisk)
 {
     int skipped = -1;
     EXPECT_EQ(build(ExportOptions{}, &skipped),
               header({"FILENAME", "NEWFILENAME", "LOCATION"})
-                  + "a/b.mp3\tc/d.mp3\t/music\n"
+                  + "a:b.mp3\tc:d.mp3\t/music\n"
                     "song.mp3\tNo Changes\t/music\n"
                     "img.jpg\t\t/photos\n");
     EXPECT_EQ(skipped, 0);
@@ -56,17 +56,17 @@ TEST_F(Export, ColumnChoices)
     ExportOptions onlyNew;
     onlyNew.isFilename = false;
     onlyNew.isLocation = false;
-    EXPECT_EQ(build(onlyNew), header({"NEWFILENAME"}) + "c/d.mp3\nNo Changes\n\n");
+    EXPECT_EQ(build(onlyNew), header({"NEWFILENAME"}) + "c:d.mp3\nNo Changes\n\n");
 
     ExportOptions noHeader;
     noHeader.addColumnNamesInHeader = false;
     noHeader.isNewFilename = false;
-    EXPECT_EQ(build(noHeader), "a/b.mp3\t/music\nsong.mp3\t/music\nimg.jpg\t/photos\n");
+    EXPECT_EQ(build(noHeader), "a:b.mp3\t/music\nsong.mp3\t/music\nimg.jpg\t/photos\n");
 
     ExportOptions fullPaths;
     fullPaths.isIncludeLocation = true;
     EXPECT_EQ(build(fullPaths), header({"FILENAME", "NEWFILENAME"})
-                                    + "/music/a:b.mp3\t/music/c/d.mp3\n"
+                                    + "/music/a:b.mp3\t/music/c:d.mp3\n"
                                       "/music/song.mp3\t/music/No Changes\n"
                                       "/photos/img.jpg\t/photos/\n");
 }

@@ -22,11 +22,11 @@ TEST_F(RoundTrip, ExportedListReadBackAndAppliedRenamesAsProposed)
     ASSERT_TRUE(intake.addFilesToList({tree.at("photos")}));
     ASSERT_EQ(state.list.size(), 5);
 
-    // Names as a preview leaves them: the file system's form, ":" for a shown "/".
+    // Names as a preview leaves them: the file system's form, exported as they are on disk.
     const QHash<QString, QString> proposed{
         {"IMG_1.JPG", "IMG_1.jpg"},   // letter case only
-        {"b.txt", "2009:03:b.txt"},   // shown and exported as 2009/03/b.txt
-        {"x:y.txt", "z.txt"},         // shown and exported as x/y.txt
+        {"b.txt", "2009:03:b.txt"},   // typed as 2009/03, shown and exported with ":"
+        {"x:y.txt", "z.txt"},
         {"keep.txt", Status::NoChanges},
         {"c.txt", "d.txt"},
     };
@@ -39,7 +39,8 @@ TEST_F(RoundTrip, ExportedListReadBackAndAppliedRenamesAsProposed)
     int skipped = -1;
     const QString listFile = tree.file("export.txt", buildExport(state.list, ExportOptions{}, &skipped));
     ASSERT_EQ(skipped, 0);
-    EXPECT_TRUE(tree.read("export.txt").contains("2009/03/b.txt\t"));
+    EXPECT_TRUE(tree.read("export.txt").contains("2009:03:b.txt\t"));
+    EXPECT_TRUE(tree.read("export.txt").contains("x:y.txt\tz.txt"));
 
     state.settings.setText("renameFile", listFile);
     importTypeChanged(state, 0);

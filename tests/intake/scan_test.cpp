@@ -17,44 +17,53 @@
 
 using Scan = IntakeTest;
 
-TEST_F(Scan, FilesScopeWithSubfoldersTakesFilesDepthFirstInListingOrder)
+TEST_F(Scan, FilesScopeWithSubfoldersTakesFilesDepthFirstInNaturalOrder)
 {
-    tree.file("drop/a.txt");
-    tree.file("drop/.hidden");
-    tree.file("drop/sub/b.txt");
-    tree.file("drop/sub/.also-hidden");
+    // Made in an order the file system will not list back as the natural one.
+    for (const char* name : {"drop/file10.txt", "drop/Zeta.txt", "drop/file2.txt", "drop/sub10/y.txt",
+                             "drop/.hidden", "drop/file1.txt", "drop/sub2/b.txt", "drop/sub2/a.txt",
+                             "drop/sub2/.also-hidden"})
+        tree.file(name);
     setScope(true, true);
+    const QStringList natural = {"drop/file1.txt", "drop/file2.txt", "drop/file10.txt", "drop/sub2/a.txt",
+                                 "drop/sub2/b.txt", "drop/sub10/y.txt", "drop/Zeta.txt"};
+    ASSERT_NE(readdirOrder("drop"), QStringList({"file1.txt", "file2.txt", "file10.txt", "sub2", "sub10", "Zeta.txt"}))
+        << "the file system lists in natural order already: the test would prove nothing";
 
     EXPECT_TRUE(intake.addFilesToList({tree.at("drop")}));
 
-    QStringList expected;
-    for (const QString& name : readdirOrder("drop")) {
-        if (name == "a.txt")
-            expected << "drop/a.txt";
-        else if (name == "sub")
-            expected << "drop/sub/b.txt"; // at the place where sub was met
-    }
-    EXPECT_EQ(listed(), expected);
-    EXPECT_EQ(state.searchFilesCount, 2);
-    EXPECT_EQ(state.list.filesDic.size(), 2);
+    // Each folder's items at the place where the folder was met, every folder in natural order.
+    EXPECT_EQ(listed(), natural);
+    EXPECT_EQ(state.searchFilesCount, 7);
+    EXPECT_EQ(state.list.filesDic.size(), 7);
     ASSERT_FALSE(ui.countTexts.isEmpty());
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(2));
-    EXPECT_EQ(newNames(), QStringList({QString(), QString()}));
+    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(7));
+    EXPECT_EQ(newNames(), QStringList(7, QString()));
 }
 
-TEST_F(Scan, FilesScopeWithoutSubfoldersSkipsFoldersSilently)
+TEST_F(Scan, FilesScopeWithoutSubfoldersTakesTheFilesAtTheTopOfAFolder)
 {
-    tree.file("drop/a.txt");
+    tree.file("drop/b10.txt");
+    tree.file("drop/b2.txt");
+    tree.file("drop/sub/deeper.txt");
+    tree.folder("drop/empty");
     const QString file = tree.file("loose.txt");
     setScope(true, false);
 
-    EXPECT_TRUE(intake.addFilesToList({tree.at("drop"), file}));
-    EXPECT_EQ(listed(), QStringList({"loose.txt"}));
+    PassProgress progress(nullptr);
+    int skipped = 0;
+    const IntakeScope scope = IntakeScope::fromSettings(state.settings);
+    EXPECT_TRUE(Intake::addFilesToList(state, scope, {tree.at("drop"), file}, progress, &skipped));
+    EXPECT_EQ(listed(), QStringList({"drop/b2.txt", "drop/b10.txt", "loose.txt"}));
+    EXPECT_EQ(skipped, 3); // drop itself, then sub and empty passed over
 
+    // A folder with nothing at its top adds nothing, and the run tells its caller.
     state.list.clear();
     state.searchFilesCount = 0;
-    EXPECT_FALSE(intake.addFilesToList({tree.at("drop")}));
+    skipped = 0;
+    EXPECT_FALSE(Intake::addFilesToList(state, scope, {tree.at("drop/empty")}, progress, &skipped));
     EXPECT_TRUE(state.list.isEmpty());
+    EXPECT_EQ(skipped, 1);
     EXPECT_TRUE(ui.alerts.isEmpty());
 }
 
@@ -82,14 +91,7 @@ TEST_F(Scan, FoldersScopeWithSubfoldersFollowsEveryFolderWithItsSubfolders)
     setScope(false, true);
 
     EXPECT_TRUE(intake.addFilesToList({tree.at("A")}));
-    QStringList expected{"A"};
-    for (const QString& name : readdirOrder("A")) {
-        if (name == "B")
-            expected << "A/B" << "A/B/C";
-        else if (name == "D")
-            expected << "A/D";
-    }
-    EXPECT_EQ(listed(), expected);
+    EXPECT_EQ(listed(), QStringList({"A", "A/B", "A/B/C", "A/D"}));
     for (const FileSystemItem& item : state.list.files)
         EXPECT_EQ(item.itemType, 1);
 }
