@@ -257,6 +257,10 @@ bool loadStep(Settings& s, const QVariantMap& step)
             applyDefault(s, key);
         }
     }
+    // "Every occurrence" is stored as a count of -1; the count field, disabled then, shows
+    // its default instead of "-1".
+    if (kind == Kind::ReplaceRemove && intValue(s.text(k("replaceRemoveOccuranceCount"))) < 0)
+        applyDefault(s, k("replaceRemoveOccuranceCount"));
 
     switch (kind) {
     case Kind::AlphaNumeric:

@@ -5,7 +5,7 @@
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
-#include "profiles/rulenames.h"
+#include "profiles/rulesummary.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -16,12 +16,13 @@ ListTableModel* makeModel(ControllerState& state, QObject* parent)
 {
     auto* model = new ListTableModel(
         {{QStringLiteral("isActive"), msg("Active"), true},
-         {QStringLiteral("rule"), msg("Rule")},
-         {QStringLiteral("type"), msg("Type")}},
+         {QStringLiteral("rule"), msg("RULEMETHODCOLUMN")},
+         {QStringLiteral("type"), msg("RULESETTINGSCOLUMN")}},
         [&state] { return int(state.rules.size()); },
         [&state](int row, const QString& id) {
-            // Kinds and types are stored values, shown in the user's language.
-            return RuleNames::shown(state.rules.at(row).value(id).toString());
+            // The method by its tab's name and what the step does, in the user's words.
+            const QVariantMap& step = state.rules.at(row);
+            return id == QLatin1String("rule") ? RuleSummary::methodName(step) : RuleSummary::summary(step);
         },
         parent);
     model->isChecked = [&state](int row, const QString& id) {
@@ -34,8 +35,10 @@ QTableView* makeView(ListTableModel* model, QWidget* parent)
 {
     QTableView* view = DialogWidgets::makeRowTable(parent, QStringLiteral("ruleTableView"), model);
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     view->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    // A long summary ends in "…"; the whole line shows as its tool tip.
+    view->setTextElideMode(Qt::ElideRight);
     return view;
 }
 

@@ -78,9 +78,9 @@ TEST_F(DialogLanguageTest, TheRulesSheetShowsKindsTypesAndOptionsInFrench)
 
     QAbstractItemModel* table = sheet->table()->model();
     EXPECT_EQ(header(table, 0), QStringLiteral("Actif"));
-    EXPECT_EQ(header(table, 1), QStringLiteral("Règle"));
-    EXPECT_EQ(table->index(0, 1).data().toString(), QStringLiteral("Insertion/Suppression"));
-    EXPECT_EQ(table->index(0, 2).data().toString(), QStringLiteral("Insérer"));
+    EXPECT_EQ(header(table, 1), QStringLiteral("Méthode"));
+    EXPECT_EQ(table->index(0, 1).data().toString(), QStringLiteral("Insérer/Supprimer"));
+    EXPECT_EQ(table->index(0, 2).data().toString(), QStringLiteral("Insérer « x » à la fin"));
 
     clickRow(sheet->table(), 0, 1);
     QAbstractItemModel* outline = sheet->outline()->model();

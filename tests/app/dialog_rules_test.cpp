@@ -115,8 +115,11 @@ TEST_F(RulesDialogTest, ATwoStepRuleBuiltInTheDrawerIsPreviewedInOrder)
     EXPECT_TRUE(enabled("moveUp"));
     EXPECT_FALSE(enabled("moveDown"));
     EXPECT_TRUE(enabled("saveRuleButton"));
-    EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("ReplaceRemove"));
-    EXPECT_EQ(table->model()->index(1, 2).data().toString(), QStringLiteral("Insert"));
+    // The method by its tab's name and what the step does, never the stored names.
+    EXPECT_EQ(table->model()->index(0, 1).data().toString(), msg("TABREPLACEREMOVE"));
+    EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("Replace 'a' with 'b', every occurrence"));
+    EXPECT_EQ(table->model()->index(1, 1).data().toString(), msg("TABINSERTDELETE"));
+    EXPECT_EQ(table->model()->index(1, 2).data().toString(), QStringLiteral("Insert 'a' at the beginning"));
     EXPECT_EQ(table->model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
 
     EXPECT_TRUE(drawer->controller().routesPreviewToRules());
