@@ -17,18 +17,23 @@ FileTableView::FileTableView(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen with the arrow keys; Tab goes on to the window's next control
+    // instead of walking the list cell by cell.
+    setTabKeyNavigation(false);
     setAlternatingRowColors(true);
     setShowGrid(false);
     setWordWrap(false);
-    setIconSize(QSize(22, 22));
+    setIconSize(QSize(16, 16));
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setDropIndicatorShown(false);
     verticalHeader()->setVisible(false);
-    verticalHeader()->setDefaultSectionSize(26);
+    // Compact rows, as file managers draw them: the text's height and a little air.
+    verticalHeader()->setDefaultSectionSize(std::max(22, fontMetrics().height() + 6));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
+    // The spare width goes to the two name columns (shareSpareWidth), not to Location.
+    horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
@@ -128,4 +133,31 @@ void FileTableView::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(colour, 2, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(viewport()->rect().adjusted(12, 12, -13, -13), 10, 10);
+}
+
+bool FileTableView::viewportEvent(QEvent* event)
+{
+    const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        shareSpareWidth();
+    return handled;
+}
+
+void FileTableView::shareSpareWidth()
+{
+    QHeaderView* header = horizontalHeader();
+    if (sharing_ || header->count() < 3 || viewport()->width() <= 0)
+        return;
+    int used = 0;
+    for (int column = 0; column < header->count(); ++column)
+        used += header->isSectionHidden(column) ? 0 : header->sectionSize(column);
+    const int spare = viewport()->width() - used;
+    if (spare == 0)
+        return;
+    sharing_ = true;
+    const int least = std::max(header->minimumSectionSize(), 60);
+    const int first = spare / 2;
+    header->resizeSection(1, std::max(least, header->sectionSize(1) + first));
+    header->resizeSection(2, std::max(least, header->sectionSize(2) + spare - first));
+    sharing_ = false;
 }

@@ -20,13 +20,19 @@ public:
     bool isDropHintVisible() const;
     void setDropHintAllowed(bool allowed);
 
+    // The list's width changed (the window, the drawer, a scroll bar): the Filename and
+    // New Filename columns share the difference, the other columns keep their widths.
+    void shareSpareWidth();
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     bool accepts(const QDropEvent* event) const;
     bool dropHintAllowed_ = true;
+    bool sharing_ = false;
 };

@@ -19,12 +19,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 MainWindow::MainWindow(QuorvelAppController& controller)
     : controller_(controller)
@@ -45,11 +49,13 @@ MainWindow::MainWindow(QuorvelAppController& controller)
     splitter_->addWidget(createMethodPane());
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
-    splitter_->setSizes({360, 380});
     setCentralWidget(splitter_);
     createStatusBar();
     connectBinder();
-    resize(1040, 800);
+    // The method pane is as tall as its tallest tab needs, so no tab scrolls; the list
+    // takes the rest of the height and whatever the window gains.
+    splitter_->setSizes({600, methodPaneHeight()});
+    resize(1280, 900);
 }
 
 MainWindow::~MainWindow() = default;
@@ -85,6 +91,8 @@ QWidget* MainWindow::createListPane()
 
     table_ = new FileTableView(pane);
     table_->setObjectName(QStringLiteral("fileTable"));
+    // A few rows stay in sight however small the window gets.
+    table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 4 + 30);
     model_ = new FileTableModel(controller_.state(), this);
     table_->setModel(model_);
     QHeaderView* header = table_->horizontalHeader();
@@ -107,14 +115,14 @@ QWidget* MainWindow::createListPane()
     listStack_->addWidget(table_);
     listStack_->addWidget(busy_);
 
-    count_ = new QLabel(pane);
+    // The count line lives in the status bar, as file managers show it (createStatusBar).
+    count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("totalNosOfFiles"));
 
     auto* layout = new QVBoxLayout(pane);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addWidget(scopeBar_);
     layout->addWidget(listStack_, 1);
-    layout->addWidget(count_);
     return pane;
 }
 
@@ -171,18 +179,40 @@ QWidget* MainWindow::createMethodPane()
     layout->setContentsMargins(6, 0, 6, 6);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+    // At the smallest window the options keep room to work in (a tab scrolls inside it).
+    tabs_->setMinimumSize(560, 190);
     return pane;
+}
+
+int MainWindow::methodPaneHeight() const
+{
+    int tallest = 0;
+    for (int tab = 0; tab < tabs_->count(); ++tab) {
+        QWidget* page = tabs_->widget(tab);
+        const auto* area = qobject_cast<const QScrollArea*>(page);
+        const QWidget* content = area && area->widget() ? area->widget() : page;
+        tallest = std::max(tallest, content->sizeHint().height());
+    }
+    QWidget* pane = tabs_->parentWidget();
+    // The tab bar and frame, then the buttons below and the pane's margins.
+    const int tabsChrome = tabs_->tabBar()->sizeHint().height() + 2 * tabs_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    return tallest + tabsChrome + pane->sizeHint().height() - tabs_->sizeHint().height();
 }
 
 void MainWindow::createStatusBar()
 {
+    statusBar()->addWidget(count_);
     time_ = new QLabel(this);
     time_->setObjectName(QStringLiteral("lastActionTimeTaken"));
     statusBar()->addWidget(time_, 1);
+    // The language flag is kept for the controller (its picture follows the language of
+    // the texts) but not shown: the texts follow the desktop session's language, which
+    // nothing in the window can change, so a flag there would only invite a click that
+    // does nothing.
     flag_ = new QLabel(this);
     flag_->setObjectName(QStringLiteral("languageFlag"));
     flag_->setProperty("tag", 1000);
-    statusBar()->addPermanentWidget(flag_);
+    flag_->hide();
 }
 
 void MainWindow::connectBinder()

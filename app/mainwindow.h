@@ -102,6 +102,8 @@ private:
     QWidget* createMethodPane();
     void createStatusBar();
     void connectBinder();
+    // The height the method pane needs to show its tallest tab without scrolling.
+    int methodPaneHeight() const;
 
     QuorvelAppController& controller_;
     Actions actions_;

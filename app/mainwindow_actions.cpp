@@ -169,7 +169,7 @@ void MainWindow::createToolBar()
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setIconSize(QSize(24, 24));
     toolBar_->addAction(a.add);
     toolBar_->addAction(a.addFromFileManager);
     toolBar_->addAction(a.remove);

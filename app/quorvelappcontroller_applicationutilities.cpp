@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "app/windowlayout.h"
 #include "app/unixsignals.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewdriver.h"
@@ -40,6 +41,7 @@ bool QuorvelAppController::startUp()
     state_.settings.rebuildPhotoMask();
     state_.settings.resetID3Mask();
     loadPreferences(state_.preferences);
+    WindowLayout::restore(*window_);
     window_->showSettings();
 
     // The last profile, or else the settings at the last quit, and the rule chain.
@@ -58,6 +60,7 @@ void QuorvelAppController::applicationShouldTerminate()
         return;
     terminated_ = true;
     ui_->endEditing();
+    WindowLayout::store(*window_);
     if (!state_.currProfileFile.isEmpty() && state_.preferences.automaticSaveCurrProfile)
         profiles_->saveProfile();
     if (!LaunchState::storeAtTermination(state_))
@@ -123,7 +126,7 @@ QString QuorvelAppController::helpPage(int tab)
     static const char* const kPages[10] = {"Alphabetic-numerical-sequence-renaming.html",
                                            "Insert-Delete.html",
                                            "Replace-Remove.html",
-                                           "",
+                                           "Prefix-Suffix.html",
                                            "Date-time.html",
                                            "General_Tab.html",
                                            "Mp3-renaming.html",

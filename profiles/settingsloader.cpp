@@ -111,7 +111,9 @@ QString SettingsLoader::windowTitle(const ControllerState& state)
 {
     const QString name =
         state.currProfileFile.isEmpty() ? msg("DEFAULT") : lastPathComponent(state.currProfileFile);
-    return QStringLiteral("%1 - %2").arg(Edition::current().displayName, name);
+    // The document first and the program last, the desktop's convention; a title that
+    // ends with the program's name gets no second copy of it from the window system.
+    return QStringLiteral("%1 \u2014 %2").arg(name, Edition::current().displayName);
 }
 
 void SettingsLoader::updateWindowTitle()

@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "profiles/rulefile.h"
 #include "profiles/rulesteps.h"
+#include "undo/undosheetcontroller.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,6 +36,27 @@ void showUndo(QuorvelAppController& controller)
     // Undo renamed items on disk that may be listed: the list shows them as they are now.
     sheet->didFinish = [&controller](int) { controller.reloadTable(); };
     sheet->open();
+}
+
+void undoLastRename(QuorvelAppController& controller)
+{
+    if (controller.state().isExecuting.load())
+        return;
+    UndoSheetController undo(controller.state(), controller.ui());
+    undo.loadUserLogFiles();
+    if (undo.logFiles.isEmpty()) {
+        controller.ui().alert(AlertStyle::Informational, msg("UNDOLASTRENAME"), msg("UNDOLASTRENAMENOLOG"));
+        return;
+    }
+    const LogFileEntry newest = undo.logFiles.first(); // listed newest first
+    const QString answer =
+        controller.ui().alert(AlertStyle::Warning, msg("UNDOLASTRENAMECONFIRM").arg(newest.filesCount),
+                              msg("UNDOLASTRENAMEDETAIL").arg(newest.logFileName), {QStringLiteral("Undo"), QStringLiteral("CANCEL")});
+    if (answer != QLatin1String("Undo"))
+        return;
+    undo.undoLogFile(newest.logFilePath);
+    // The undone items may be listed: the list shows them as they are now.
+    controller.reloadTable();
 }
 
 void showProfiles(QuorvelAppController& controller)
@@ -147,10 +169,20 @@ void attachDialogs(QuorvelAppController& controller)
             RuleFile::loadRulesFromFile(c->state(), c->ui(), path, false);
     });
 
+    // Edit: undo of the newest rename, above the list commands.
+    QMenu* edit = window.editMenu();
+    QAction* firstEdit = edit->actions().value(0);
+    QAction* undoLast = addCommand(edit, firstEdit, msg("UNDOLASTRENAME"), "undoLastRename",
+                                   [c] { Dialogs::undoLastRename(*c); });
+    undoLast->setShortcut(QKeySequence::Undo);
+    edit->insertSeparator(firstEdit);
+
     // Tools: undo and preferences.
     addCommand(window.toolsMenu(), nullptr, msg("Undo..."), "actionUndo", [c] { Dialogs::showUndo(*c); });
-    addCommand(window.toolsMenu(), nullptr, msg("Preferences..."), "showPreferences",
-               [c] { Dialogs::showPreferences(*c); });
+    QAction* preferences = addCommand(window.toolsMenu(), nullptr, msg("Preferences..."), "showPreferences",
+                                      [c] { Dialogs::showPreferences(*c); });
+    preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    preferences->setMenuRole(QAction::PreferencesRole);
 
     // Help: the contents, before the tab's help.
     addCommand(window.helpMenu(), a.help, msg("Help Contents"), "showHelp",

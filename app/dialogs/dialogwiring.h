@@ -14,6 +14,9 @@ void attachDialogs(QuorvelAppController& controller);
 namespace Dialogs {
 
 void showUndo(QuorvelAppController& controller);
+// Edit > Undo Last Rename: asks to confirm the newest rename log, then undoes it as the
+// undo sheet does. Says so when there is no log to undo.
+void undoLastRename(QuorvelAppController& controller);
 void showProfiles(QuorvelAppController& controller);
 void showRulesSheet(QuorvelAppController& controller);
 void showPreferences(QuorvelAppController& controller);

@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -36,12 +37,21 @@ ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* p
     addSwitch("addColumnNamesInHeader", msg("Column names in the first line"),
               &ExportSheetController::addColumnNamesInHeader);
 
-    progress_ = new QProgressBar(this);
+    // Shown only while an export runs, with what it is doing.
+    progressRow_ = new QWidget(this);
+    auto* progressLayout = new QHBoxLayout(progressRow_);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    auto* progressLabel = new QLabel(msg("EXPORTINGLIST"), progressRow_);
+    progressLabel->setObjectName(QStringLiteral("progressLabel"));
+    progress_ = new QProgressBar(progressRow_);
     progress_->setObjectName(QStringLiteral("progressIndicator"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setTextVisible(false);
-    layout->addWidget(progress_);
+    progressLabel->setBuddy(progress_);
+    progressLayout->addWidget(progressLabel);
+    progressLayout->addWidget(progress_, 1);
+    layout->addWidget(progressRow_);
     controller_.progressIndicator = [this](int value, int maximum) {
         progress_->setRange(0, qMax(maximum, 1));
         progress_->setValue(value);
@@ -103,6 +113,7 @@ void ExportDialog::refresh()
     }
     export_->setEnabled(!controller_.isExporting);
     close_->setEnabled(!controller_.isExporting);
+    progressRow_->setVisible(controller_.isExporting);
     if (controller_.isExporting && progress_->maximum() <= 1 && progress_->value() == 0)
         progress_->setRange(0, 0); // busy until the first item is written
     else if (!controller_.isExporting)

@@ -35,6 +35,7 @@ private:
     ExportSheetController controller_;
     QList<QCheckBox*> switches_;
     QProgressBar* progress_ = nullptr;
+    QWidget* progressRow_ = nullptr; // the progress bar and its label
     QPushButton* export_ = nullptr;
     QPushButton* close_ = nullptr;
 };

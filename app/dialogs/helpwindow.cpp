@@ -1,13 +1,14 @@
 #include "app/dialogs/helpwindow.h"
 
-#include "platform/edition.h"
 #include "platform/messages.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QFile>
+#include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -63,7 +64,7 @@ HelpWindow::HelpWindow()
     : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(Edition::current().displayName + QStringLiteral(" ") + msg("Help"));
+    setWindowTitle(msg("Help"));
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
@@ -81,14 +82,23 @@ HelpWindow::HelpWindow()
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(Edition::current().displayName + QStringLiteral(" ") + msg("Help") + QStringLiteral(" - ")
-                                    + browser_->documentTitle()); });
+            [this] { setWindowTitle(QStringLiteral("%1 - %2").arg(browser_->documentTitle(), msg("Help"))); });
+
+    // Closed like any secondary window: the Close button, Escape or Ctrl+W.
+    auto* close = new QPushButton(msg("Close"), this);
+    close->setObjectName(QStringLiteral("helpCloseButton"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(back);
     bar->addWidget(forward);
     bar->addWidget(contents);
     bar->addStretch();
+    bar->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);

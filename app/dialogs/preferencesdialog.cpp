@@ -2,7 +2,6 @@
 
 #include "app/dialogs/dialogwidgets.h"
 #include "pipeline/controllerstate.h"
-#include "platform/edition.h"
 #include "platform/messages.h"
 
 #include <QBoxLayout>
@@ -21,7 +20,7 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     , controller_(state, ui)
 {
     setObjectName(QStringLiteral("PreferencesSheet"));
-    setWindowTitle(Edition::current().displayName + msg("PREFERENCESTITLE"));
+    setWindowTitle(msg("PREFERENCESTITLE").trimmed());
 
     auto* folders = new QGridLayout;
     auto addFolder = [&](int row, const QString& label, const char* name, QLineEdit*& field,

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QPalette>
 #include <QScrollArea>
 
 namespace TabBuilder {
@@ -58,6 +59,11 @@ QLineEdit* readOnlyEdit(QWidget* parent, const char* key)
     QLineEdit* edit = lineEdit(parent, key);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
+    // Drawn on the window's colour, as desktops draw a field that cannot be typed in, so
+    // it does not invite typing that would be ignored.
+    QPalette palette = edit->palette();
+    palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+    edit->setPalette(palette);
     return edit;
 }
 

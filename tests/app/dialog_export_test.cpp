@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -91,6 +92,8 @@ TEST_F(ExportDialogTest, TheWindowStaysAliveWhileTheListIsWritten)
     bool passesKeptOut = false;
     bool commandsOff = false;
     bool stayedOpen = false;
+    bool progressShown = false;
+    EXPECT_FALSE(dialog->progressBar()->isVisible()); // no export runs yet
     ui.savePanelAnswers = {out};
     // Answering the save panel is the last thing before the work starts; the timer set
     // then fires inside the export's wait.
@@ -100,6 +103,8 @@ TEST_F(ExportDialogTest, TheWindowStaysAliveWhileTheListIsWritten)
             passesKeptOut = state.isExecuting.load() && dialog->controller().isExporting;
             commandsOff = !dialog->findChild<QPushButton*>(QStringLiteral("exportButton"))->isEnabled()
                           && !button(dialog, msg("Close"))->isEnabled();
+            progressShown = dialog->progressBar()->isVisible()
+                && dialog->findChild<QLabel*>(QStringLiteral("progressLabel"))->text() == msg("EXPORTINGLIST");
             dialog->reject();
             stayedOpen = dialog->isVisible();
         });
@@ -109,6 +114,8 @@ TEST_F(ExportDialogTest, TheWindowStaysAliveWhileTheListIsWritten)
     EXPECT_TRUE(passesKeptOut);
     EXPECT_TRUE(commandsOff);
     EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(progressShown) << "the labelled progress bar did not show during the export";
+    EXPECT_FALSE(dialog->progressBar()->isVisible()); // gone again once it is done
     EXPECT_FALSE(state.isExecuting.load());
     EXPECT_EQ(lastAlert().message, msg("EXPORTFILESEXPORTEDSUCCESS"));
     EXPECT_TRUE(read(out).endsWith(("b.txt\tnew-b.txt\t" + folder + "\n").toUtf8()));

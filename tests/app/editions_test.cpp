@@ -101,7 +101,7 @@ TEST_P(Editions, NameVersionDataFolderAndDefaultsStoreAreTheEditionsOwn)
     EXPECT_EQ(w.controller.state().settings.getCurrentSettings().value("appVersion").toString(),
               StringUtilities::appVersion());
     const QString name = isEarlier() ? "Quorvel 2" : "Quorvel";
-    EXPECT_EQ(w.controller.window()->windowTitle(), name + " - " + msg("DEFAULT"));
+    EXPECT_EQ(w.controller.window()->windowTitle(), msg("DEFAULT") + QStringLiteral(" \u2014 ") + name);
 
     // Start-up made the edition's data folder with its three folders, and nothing of the other's.
     EXPECT_EQ(AppPaths::getAppPath(), home.dataHome() + "/" + own());
@@ -131,7 +131,7 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         ASSERT_EQ(w.controller.state().rules.size(), 1);
         ASSERT_TRUE(w.controller.profileCommands().saveNewProfile(profile));
         ASSERT_EQ(w.controller.settingsLoader().setCurrentSettings(profile), ProfileLoadResult::Loaded);
-        EXPECT_EQ(w.controller.window()->windowTitle().section(" - ", 1), "kept.qvprofile");
+        EXPECT_EQ(w.controller.window()->windowTitle().section(QStringLiteral(" \u2014 "), 0, 0), "kept.qvprofile");
         quitLast();
     }
     EditionWindow& again = start();
@@ -141,13 +141,13 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         EXPECT_EQ(state.settings.text("replaceRemoveThis"), "");
         EXPECT_EQ(state.settings.integer("selectedTab"), 0);
         EXPECT_TRUE(state.rules.isEmpty());
-        EXPECT_EQ(again.controller.window()->windowTitle(), "Quorvel 2 - " + msg("DEFAULT"));
+        EXPECT_EQ(again.controller.window()->windowTitle(), msg("DEFAULT") + QStringLiteral(" \u2014 Quorvel 2"));
     } else {
         EXPECT_EQ(state.currProfileFile, profile);
         EXPECT_EQ(state.settings.text("replaceRemoveThis"), "a");
         EXPECT_EQ(state.settings.integer("selectedTab"), 2);
         EXPECT_EQ(state.rules.size(), 1);
-        EXPECT_EQ(again.controller.window()->windowTitle(), "Quorvel - kept.qvprofile");
+        EXPECT_EQ(again.controller.window()->windowTitle(), QStringLiteral("kept.qvprofile \u2014 Quorvel"));
     }
     // The command that brings the last settings back is offered where they are kept.
     EXPECT_EQ(again.window().actions().lastSettings->isVisible(), !isEarlier());
@@ -329,7 +329,8 @@ TEST_P(Editions, OnlyTheCurrentEditionSpeaksTheUsersLanguage)
     const QString preview = isEarlier() ? "Preview" : "Aperçu";
     EXPECT_EQ(msg("ACTIONPREVIEW"), preview);
     EXPECT_EQ(w.window().actions().preview->text(), preview);
-    EXPECT_EQ(w.controller.window()->windowTitle(), isEarlier() ? "Quorvel 2 - Default" : "Quorvel - Par défaut");
+    EXPECT_EQ(w.controller.window()->windowTitle(),
+              isEarlier() ? QStringLiteral("Default \u2014 Quorvel 2") : QStringLiteral("Par défaut \u2014 Quorvel"));
 }
 
 TEST_P(Editions, AMethodThatCannotComputeANameSaysSoInTheEditionsWording)

@@ -3,6 +3,11 @@
 #include "gui_testsupport.h"
 
 #include "app/busypanel.h"
+#include "app/dialogs/dialogwiring.h"
+#include "app/dialogs/rulesdrawer.h"
+#include "app/livepreviewdialog.h"
+#include "app/pasteboarditemsdialog.h"
+#include "profiles/rulesteps.h"
 #include "support/temptree.h"
 
 #include <QDir>
@@ -19,7 +24,7 @@ QString shotsFolder()
     return folder;
 }
 
-void saveShot(QWidget& window, const QString& name)
+void saveShot(QWidget& window, const QString& name, int leastWidth = 600)
 {
     QApplication::processEvents();
     const QPixmap picture = window.grab();
@@ -27,7 +32,7 @@ void saveShot(QWidget& window, const QString& name)
     ASSERT_TRUE(picture.save(path)) << path.toStdString();
     const QImage saved(path);
     EXPECT_EQ(saved.size(), picture.size());
-    EXPECT_GT(saved.width(), 600);
+    EXPECT_GT(saved.width(), leastWidth);
 }
 
 } // namespace
@@ -61,6 +66,71 @@ TEST(Screenshots, MainWindowWithEveryTab)
     saveShot(w.window(), QStringLiteral("mainwindow_busy"));
     w.controller.ui().passEnded();
     w.window().hide();
+}
+
+// The window as a person first meets it: at 1280×800 and at its smallest, with the rules
+// drawer holding two steps, and the sheets that open on the window itself.
+TEST(Screenshots, MainWindowSizesTheDrawerAndTheWindowsOwnSheets)
+{
+    StartedWindow w;
+    TempTree tree;
+    ModalAnswerer answers;
+    QStringList paths;
+    for (int i = 1; i <= 20; ++i)
+        paths << tree.file(QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')));
+    w.controller.tableViewAcceptDrop(paths);
+    waitIdle(w.controller);
+    Settings& settings = w.controller.state().settings;
+    w.window().methodTabs()->setCurrentIndex(2);
+    settings.setText("replaceRemoveThis", "IMG");
+    settings.setText("replaceRemoveWith", "Photo");
+    settings.setFlag("isReplaceRemoveAllOccurrence", true);
+    w.controller.ui().refreshSettingsView();
+    w.controller.actionPreview();
+    waitIdle(w.controller);
+
+    MainWindow& window = w.window();
+    window.show();
+    window.resize(1280, 800);
+    saveShot(window, QStringLiteral("mainwindow_1280x800"));
+    window.methodTabs()->setCurrentIndex(7);
+    saveShot(window, QStringLiteral("mainwindow_1280x800_photo"));
+    window.resize(window.minimumSizeHint());
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), window.minimumSizeHint());
+    const QPixmap smallest = window.grab();
+    EXPECT_TRUE(smallest.save(shotsFolder() + QStringLiteral("/mainwindow_minimum.png")));
+
+    // The drawer with two steps: the replace above and an insert.
+    window.resize(1280, 800);
+    QString error;
+    window.methodTabs()->setCurrentIndex(2);
+    ASSERT_TRUE(RuleSteps::addRule(w.controller.state(), w.controller.ui(), error)) << error.toStdString();
+    settings.setInteger("selectedTab", 1);
+    settings.setText("insertDeleteInsert", "2024 ");
+    ASSERT_TRUE(RuleSteps::addRule(w.controller.state(), w.controller.ui(), error)) << error.toStdString();
+    RulesDrawer* drawer = Dialogs::rulesDrawer(w.controller);
+    ASSERT_NE(drawer, nullptr);
+    drawer->setOpen(true);
+    drawer->resetData(true);
+    w.controller.ui().refreshSettingsView();
+    saveShot(window, QStringLiteral("mainwindow_rulesdrawer"));
+    drawer->setOpen(false);
+
+    // The sheets the window opens itself: the live preview options and the choice of items.
+    window.actions().livePreviewOptions->trigger();
+    auto* live = window.findChild<LivePreviewDialog*>();
+    ASSERT_NE(live, nullptr);
+    saveShot(*live, QStringLiteral("LivePreviewDialog"), 200);
+    live->reject();
+    w.controller.loadFiles({tree.folder("more")});
+    auto* choice = window.findChild<PasteboardItemsDialog*>();
+    ASSERT_NE(choice, nullptr);
+    saveShot(*choice, QStringLiteral("PasteboardItemsDialog"), 200);
+    choice->reject();
+    window.hide();
+    for (const ModalAnswerer::Seen& seen : answers.seen)
+        ADD_FAILURE() << "unexpected alert: " << seen.title.toStdString() << " " << seen.message.toStdString();
 }
 
 TEST(Screenshots, EmptyListShowsTheDropHint)

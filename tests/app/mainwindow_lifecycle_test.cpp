@@ -194,11 +194,11 @@ TEST(Lifecycle, HelpOpensThePageOfTheTab)
     c.helpViewer = [&](const QString& page) { pages << page; };
     c.mainWindow().methodTabs()->setCurrentIndex(1);
     c.mainWindow().actions().help->trigger();
-    c.mainWindow().methodTabs()->setCurrentIndex(3); // no page for prefix and suffix
+    c.mainWindow().methodTabs()->setCurrentIndex(3); // prefix and suffix has its page too
     c.showTabHelp();
     c.mainWindow().methodTabs()->setCurrentIndex(9);
     c.showTabHelp();
-    EXPECT_EQ(pages, QStringList({"Insert-Delete.html", "Rename-from-list.html"}));
+    EXPECT_EQ(pages, QStringList({"Insert-Delete.html", "Prefix-Suffix.html", "Rename-from-list.html"}));
     EXPECT_EQ(QuorvelAppController::flagImageName("fr"), "French_Flag");
     EXPECT_EQ(QuorvelAppController::flagImageName("de"), "German_Flag");
     EXPECT_EQ(QuorvelAppController::flagImageName("es"), "Spanish_Flag");
@@ -219,7 +219,7 @@ TEST(Lifecycle, TheEarlierEditionKeepsNothingAndOffersLess)
         EXPECT_FALSE(c.mainWindow().actions().livePreview->isVisible());
         EXPECT_FALSE(c.mainWindow().actions().addFromFileManager->isVisible());
         EXPECT_EQ(c.mainWindow().findChild<QWidget*>("photoExtensionEditorButton"), nullptr);
-        EXPECT_TRUE(c.window()->windowTitle().startsWith("Quorvel 2"));
+        EXPECT_TRUE(c.window()->windowTitle().endsWith("Quorvel 2"));
         c.state().settings.setText("dateTimeSuffix", "forgotten");
         c.quit();
     }

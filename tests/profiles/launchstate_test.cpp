@@ -73,7 +73,7 @@ TEST(LaunchState, QuitAndLaunchRestoreSettingsRulesAndProfile)
         LaunchState::restoreAtLaunch(state, loader);
         EXPECT_EQ(state.currProfileFile, tree.at("p.qvprofile"));
         EXPECT_EQ(state.settings.text("prefixSuffixPrefix"), "in profile");
-        EXPECT_TRUE(ui.titles.last().endsWith("p.qvprofile"));
+        EXPECT_TRUE(ui.titles.last().startsWith("p.qvprofile"));
 
         // Quitting without a current profile leaves the stored one in place.
         state.currProfileFile.clear();
