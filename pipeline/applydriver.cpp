@@ -201,6 +201,14 @@ StepResult moveStep(MoveContext& ctx, const FileSystemItem& item, const QString&
         moved(ctx, item, source, target);
         return StepResult::Moved;
     }
+    // On a file system that ignores case the target of a change of letter case is the
+    // item's own inode: the plain rename does it.
+    if (result == FileManager::MoveResult::TargetExists
+        && lastPathComponent(source).compare(lastPathComponent(target), Qt::CaseInsensitive) == 0
+        && FileManager::isSameFile(source, target) && FileManager::renameCaseOnly(source, target)) {
+        ++ctx.moves;
+        return StepResult::Moved;
+    }
     ctx.log.takeBackLastEntry();
     if (result == FileManager::MoveResult::TargetExists)
         return StepResult::Taken;
@@ -388,6 +396,11 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
     CountLine countLine(progress);
     int renamed = 0;
     std::vector<bool> reached(files.size(), false);
+    // The order of the moves is worked out before the journal exists, so that the journal
+    // appears when the first move is about to be made.
+    if (foldersFirst)
+        state.list.sortForFolderRuns();
+    const std::vector<MoveUnit> units = planMoves(files, BatchRules::forState(state).chains);
     try {
         // A log folder that is not set (or not absolute) is a log that cannot be created,
         // never the root or the working folder.
@@ -403,9 +416,6 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
         }
 
         if (!outcome.aborted) {
-            if (foldersFirst)
-                state.list.sortForFolderRuns();
-            const std::vector<MoveUnit> units = planMoves(files, BatchRules::forState(state).chains);
             for (const MoveUnit& unit : units)
                 outcome.proposedCount += int(unit.members.size());
             for (const MoveUnit& unit : units) {
