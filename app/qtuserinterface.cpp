@@ -68,11 +68,16 @@ QString QtUserInterface::alert(AlertStyle style, const QString& title, const QSt
         button->setObjectName(key);
         buttons << button;
     }
+    // Escape and closing the box give the cautious answer: "NO", "ABORT", else the last
+    // button (never "CONTINUE" without a rename log).
+    const qsizetype cautious = keys.contains(QStringLiteral("NO")) ? keys.indexOf(QStringLiteral("NO"))
+        : keys.contains(QStringLiteral("ABORT"))                   ? keys.indexOf(QStringLiteral("ABORT"))
+                                                                   : keys.size() - 1;
     box.setDefaultButton(buttons.first());
-    box.setEscapeButton(buttons.last());
+    box.setEscapeButton(buttons.at(cautious));
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
-    return clicked ? clicked->objectName() : keys.last();
+    return clicked ? clicked->objectName() : keys.at(cautious);
 }
 
 void QtUserInterface::showCallout(int controlTag, const QString& messageKey)

@@ -60,13 +60,12 @@ int previewOrApply(const CliOptions& options, bool apply)
             printCliError(QStringLiteral("nothing was renamed"));
             return ExitCode::NothingToRename;
         }
-        if (!session.state.currLogFile.isEmpty())
-            std::fprintf(stderr, "%s\n", session.state.currLogFile.toLocal8Bit().constData());
+        const int code = session.reportApply();
+        printFileList(session.state.list, effectiveFormat(options.format));
+        return code;
     }
     printFileList(session.state.list, effectiveFormat(options.format));
-    if (!apply)
-        return session.state.isHasFilesForRenaming.load() ? ExitCode::Done : ExitCode::NothingToRename;
-    return ExitCode::Done;
+    return session.state.isHasFilesForRenaming.load() ? ExitCode::Done : ExitCode::NothingToRename;
 }
 
 } // namespace

@@ -91,6 +91,8 @@ bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
             }
         } else if (name == QLatin1String("--yes") || name == QLatin1String("-y"))
             o.yes = true;
+        else if (name == QLatin1String("--no-chains"))
+            o.noChains = true;
         else if (name == QLatin1String("--verbose"))
             o.verbose = true;
         else if (name == QLatin1String("--import-type")) {
@@ -172,7 +174,10 @@ Options:
   --no-subfolders      do not descend into the folders given
   --format tsv|json|table
                        output form (default: table on a terminal, tsv otherwise)
-  --yes                answer YES to every confirmation (apply, undo)
+  --yes                answer YES to every confirmation (apply, undo); never the question
+                       whether to rename without a log (without a rename log nothing is renamed)
+  --no-chains          judge every item on its own: refuse any target that exists, also one
+                       another item of the batch moves away from (no shifts, swaps or cycles)
   --verbose            print progress and timing on stderr
   --version            print the program's name and version
   --help               this text
@@ -197,7 +202,19 @@ Examples:
   # Undo the last batch:
   quorvel-cli undo --yes
 
-Exit status: 0 done, 1 nothing to rename, 2 usage error, 3 failure.
+Names that meet: when two items of a batch would get the same name in one folder, the first
+in list order keeps it and the later ones are marked "File Name Used Twice" ("Folder Name
+Used Twice") and left alone. A target that another item of the batch moves away from counts
+as free, so shifts (n1 -> n2, n2 -> n3 ...), swaps (a <-> b) and cycles are renamed in one
+go: a chain from its end, a cycle through one hidden temporary name in the same folder.
+A chain that something outside the batch blocks is refused whole ("File Already Exists").
+Every move, temporary ones included, is in the rename log, so undo brings every name back.
+
+apply and import-list --apply print one line on stderr, such as
+"5 renamed, 8 refused (File Already Exists: 8) in 0.4 s", and the path of the rename log.
+
+Exit status: 0 done (every proposed item renamed), 1 nothing to rename, 2 usage error,
+3 failure (any proposed item refused or failed when renaming, or no rename log).
 Data (logs, profiles, rules) lives under $XDG_DATA_HOME/Tamsel/Quorvel3, the defaults
 store under $XDG_CONFIG_HOME.
 )");

@@ -19,6 +19,7 @@ struct CliOptions {
     QString format;                          // --format tsv|json|table ("" = by terminal)
     bool yes = false;                        // --yes
     bool verbose = false;                    // --verbose
+    bool noChains = false;                   // --no-chains
 
     // import-list
     QString importType;                      // --import-type files|folders

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <unistd.h>
 
 CliSession::CliSession(const CliOptions& opts)
@@ -30,6 +31,8 @@ bool CliSession::prepareFolders(QString& error)
         return false;
     state.preferences = PreferencesFile::defaultPreferences();
     loadPreferences(state.preferences);
+    if (options.noChains)
+        state.preferences.renameChainsInOneGo = false;
     return true;
 }
 
@@ -104,8 +107,21 @@ bool CliSession::runApply()
     if (!state.isHasFilesForRenaming.load())
         return false;
     ApplyDriver driver(state, ui);
-    if (!driver.actionApply())
+    if (!driver.actionApply([this](const ApplyOutcome& outcome) { lastApply = outcome; }))
         return false;
     PassRunner::waitUntilIdle(state);
     return true;
+}
+
+int CliSession::reportApply()
+{
+    if (lastApply.aborted) {
+        std::fprintf(stderr, "quorvel-cli: %s\n",
+                     QStringLiteral("nothing was renamed: the rename log could not be created").toLocal8Bit().constData());
+        return ExitCode::Failure;
+    }
+    std::fprintf(stderr, "%s\n", lastApply.summary().toLocal8Bit().constData());
+    if (!state.currLogFile.isEmpty())
+        std::fprintf(stderr, "%s\n", state.currLogFile.toLocal8Bit().constData());
+    return lastApply.isComplete() ? ExitCode::Done : ExitCode::Failure;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/clioptions.h"
 #include "cli/cliuserinterface.h"
+#include "pipeline/applyoutcome.h"
 #include "pipeline/controllerstate.h"
 
 #include <QString>
@@ -18,8 +19,8 @@ public:
     CliUserInterface ui;
     const CliOptions& options;
 
-    // Data folders and preferences. False with an error text when the folders cannot be
-    // created.
+    // Data folders and preferences (--no-chains switches shifts and swaps in one go off).
+    // False with an error text when the folders cannot be created.
     bool prepareFolders(QString& error);
     // --profile, --rule, --set, --folders, --no-subfolders, in that order. Returns an exit
     // code: Done, Usage (unknown key, bad value) or Failure (unreadable profile or rule).
@@ -32,6 +33,12 @@ public:
     // start (empty list or an option check failed; the reason was printed).
     bool runPreview();
     // Asks for confirmation (unless --yes) and applies. False when nothing was renamed
-    // because the user declined or nothing qualified.
+    // because the user declined or nothing qualified. What the apply did is in lastApply.
     bool runApply();
+    ApplyOutcome lastApply;
+
+    // After runApply: prints the outcome line and the log's path on stderr and returns the
+    // exit status: Done when every proposed item was renamed, Failure when any was refused
+    // or failed, or when there was no rename log to write.
+    int reportApply();
 };

@@ -23,18 +23,21 @@ QString CliUserInterface::alert(AlertStyle style, const QString& title, const QS
 {
     ++alertsShown;
     lastAlertMessage = message;
-    const bool answeredByFlag = assumeYes && !buttonKeys.isEmpty();
+    const bool answeredByFlag = assumeYes && buttonKeys.contains(QStringLiteral("YES"));
     const char* kind = style == AlertStyle::Critical ? "error" : style == AlertStyle::Warning ? "warning" : "note";
     // A question that --yes answers is not printed unless asked for.
     if (!answeredByFlag || verbose)
         printErr(QStringLiteral("%1: %2: %3").arg(QString::fromLatin1(kind), title, message));
     if (buttonKeys.isEmpty())
         return QStringLiteral("OK");
-    const QString affirmative = buttonKeys.contains(QStringLiteral("YES")) ? QStringLiteral("YES")
-        : buttonKeys.contains(QStringLiteral("CONTINUE"))                  ? QStringLiteral("CONTINUE")
-                                                                           : buttonKeys.first();
-    if (assumeYes)
-        return affirmative;
+    // The cautious answer: "NO", "ABORT", else the last button.
+    const QString cautious = buttonKeys.contains(QStringLiteral("NO")) ? QStringLiteral("NO")
+        : buttonKeys.contains(QStringLiteral("ABORT"))                 ? QStringLiteral("ABORT")
+                                                                       : buttonKeys.last();
+    // --yes answers "YES" and nothing else: going on without a rename log ("CONTINUE")
+    // is never taken for granted.
+    if (assumeYes && buttonKeys.contains(QStringLiteral("YES")))
+        return QStringLiteral("YES");
     if (interactive) {
         QStringList choices;
         for (const QString& key : buttonKeys)
@@ -51,9 +54,8 @@ QString CliUserInterface::alert(AlertStyle style, const QString& title, const QS
             }
         }
     }
-    // Without --yes and without a terminal the cautious answer is taken: the last button
-    // ("NO", "ABORT").
-    return buttonKeys.last();
+    // Without a terminal (or an answer) the cautious answer is taken.
+    return cautious;
 }
 
 void CliUserInterface::showCallout(int, const QString& messageKey)

@@ -39,8 +39,9 @@ int importListCommand(const CliOptions& options)
             printCliError(QStringLiteral("nothing was renamed"));
             return ExitCode::NothingToRename;
         }
-        if (!state.currLogFile.isEmpty())
-            std::fprintf(stderr, "%s\n", state.currLogFile.toLocal8Bit().constData());
+        const int code = session.reportApply();
+        printFileList(state.list, effectiveFormat(options.format));
+        return code;
     }
     printFileList(state.list, effectiveFormat(options.format));
     return state.list.isEmpty() ? ExitCode::NothingToRename : ExitCode::Done;

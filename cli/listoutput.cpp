@@ -35,6 +35,9 @@ void printFileList(const FileList& list, const QString& format)
             o.insert(QStringLiteral("fullPath"), item.fullPath);
             o.insert(QStringLiteral("newFilename"), item.newFilenameValue()); // as it will be on disk
             o.insert(QStringLiteral("itemType"), item.itemType);
+            // The item's status ("" while it holds a proposed name): after an apply, its
+            // final status.
+            o.insert(QStringLiteral("status"), Status::isStatus(item.newFilename) ? item.newFilename : QString());
             array.append(o);
         }
         out(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));

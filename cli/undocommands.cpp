@@ -92,7 +92,10 @@ int undoCommand(const CliOptions& options)
                 .arg(outcome.logFilePath)
                 .arg(outcome.restored)
                 .arg(outcome.elements)
-                .arg(outcome.logDeleted ? QStringLiteral(", log deleted") : QString()));
+                .arg(outcome.logDeleted ? QStringLiteral(", log deleted")
+                         : outcome.keptEntries > 0
+                             ? QStringLiteral(", log kept with %1 entries not restored").arg(outcome.keptEntries)
+                             : QString()));
         return outcome.restored == outcome.elements ? ExitCode::Done : ExitCode::Failure;
     case UndoOutcome::Status::NoLogSelected:
         return ExitCode::NothingToRename;

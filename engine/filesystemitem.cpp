@@ -2,18 +2,43 @@
 
 #include "engine/filename.h"
 #include "platform/filemanager.h"
+#include "platform/messages.h"
 
 namespace Status {
 
 bool isError(const QString& text)
 {
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
-        || text == FileNotFound || text == FolderNotFound;
+        || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
+        || text == FolderNameUsedTwice || text == NotRestored;
 }
 
 bool isStatus(const QString& text)
 {
     return isError(text) || text == RenamingOK;
+}
+
+QString displayText(const QString& text)
+{
+    static const struct {
+        const QString& status;
+        const char* key;
+    } kKeys[] = {
+        {NoChanges, "STATUSNOCHANGES"},
+        {FileAlreadyExists, "STATUSFILEALREADYEXISTS"},
+        {FolderAlreadyExists, "STATUSFOLDERALREADYEXISTS"},
+        {FileNotFound, "STATUSFILENOTFOUND"},
+        {FolderNotFound, "STATUSFOLDERNOTFOUND"},
+        {RenamingOK, "STATUSRENAMINGOK"},
+        {FileNameUsedTwice, "STATUSFILENAMEUSEDTWICE"},
+        {FolderNameUsedTwice, "STATUSFOLDERNAMEUSEDTWICE"},
+        {NotRestored, "STATUSNOTRESTORED"},
+    };
+    for (const auto& entry : kKeys) {
+        if (text == entry.status)
+            return msg(entry.key);
+    }
+    return text;
 }
 
 } // namespace Status

@@ -4,7 +4,9 @@
 
 #include <optional>
 
-// The six status texts that stand in newFilename instead of a name.
+// The status texts that stand in newFilename instead of a name. They are stored (and
+// exported, and printed by the command line's tsv form) as these English literals; what a
+// person reads is their translation (displayText).
 namespace Status {
 inline const QString NoChanges = QStringLiteral("No Changes");
 inline const QString FileAlreadyExists = QStringLiteral("File Already Exists");
@@ -12,11 +14,18 @@ inline const QString FolderAlreadyExists = QStringLiteral("Folder Already Exists
 inline const QString FileNotFound = QStringLiteral("File Not Found");
 inline const QString FolderNotFound = QStringLiteral("Folder Not Found");
 inline const QString RenamingOK = QStringLiteral("Renaming (OK)");
+// A later item of the batch proposes a name an earlier one already takes in that folder.
+inline const QString FileNameUsedTwice = QStringLiteral("File Name Used Twice");
+inline const QString FolderNameUsedTwice = QStringLiteral("Folder Name Used Twice");
+// An undo could not bring the item back to its old name.
+inline const QString NotRestored = QStringLiteral("Not Restored");
 
-// One of the five statuses that are never renamed.
+// One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);
-// One of the six texts.
+// One of the status texts.
 bool isStatus(const QString& text);
+// The status in the reader's language (the text itself when it is not a status).
+QString displayText(const QString& text);
 } // namespace Status
 
 // One entry of the file list: the path as it is now, the proposed new name (or a status)

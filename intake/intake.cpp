@@ -6,6 +6,7 @@
 #include "intake/foundcounter.h"
 #include "intake/exceptionreason.h"
 #include "intake/intakepath.h"
+#include "pipeline/batchplan.h"
 #include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
@@ -322,12 +323,11 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
             item->newFilename = list.records.value(listed);
 
-            bool renames = false;
             if (!FileManager::exists(item->fullPath)) {
                 item = FileSystemItem::withKind(*path, wantsFolders ? 1 : 0);
                 item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;
             } else {
-                renames = classifyProposedName(*item);
+                proposesNewName(*item);
             }
             // A folder for a folders list; anything else (files, links to files) for a
             // files list.
@@ -335,12 +335,13 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
                 continue;
             if (!state.list.append(std::move(*item)))
                 continue;
-            // Only an item that is listed can make Apply worth running.
-            if (renames)
-                state.isHasFilesForRenaming = true;
             ++state.searchFilesCount;
             counter.found(state.searchFilesCount);
         }
+        // The listed items' new names are judged against the disk and against each other
+        // as a batch; only an item that is listed can make Apply worth running.
+        if (classifyBatch(state.list.files, BatchRules::forState(state)))
+            state.isHasFilesForRenaming = true;
     } catch (...) {
         qWarning().noquote() << QStringLiteral("importFiles Error : %1").arg(currentExceptionReason());
     }

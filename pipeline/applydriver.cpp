@@ -1,6 +1,7 @@
 #include "pipeline/applydriver.h"
 
 #include "engine/filename.h"
+#include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/movedfolders.h"
 #include "pipeline/passprogress.h"
@@ -14,6 +15,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 
 #include <memory>
 #include <stdexcept>
@@ -60,18 +62,18 @@ private:
     bool pending_ = false;
 };
 
-QString alreadyExists(const FileSystemItem& item)
+const QString& alreadyExists(const FileSystemItem& item)
 {
     return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
 }
 
-QString notFound(const FileSystemItem& item)
+const QString& notFound(const FileSystemItem& item)
 {
     return item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
 }
 
 // Asks the user, on the main thread while the loop waits, whether to go on without a log
-// file. Without anyone to ask the apply is aborted.
+// file; "ABORT" is the default button. Without anyone to ask the apply is aborted.
 bool continueWithoutLog(UserInterface* ui)
 {
     if (!ui)
@@ -79,23 +81,56 @@ bool continueWithoutLog(UserInterface* ui)
     QString answer;
     MainThread::run([&] {
         answer = ui->alert(AlertStyle::Warning, msg("ITEMRENAMINGTITLE"), msg("LOGCREATEFAILED"),
-                           {QStringLiteral("CONTINUE"), QStringLiteral("ABORT")});
+                           {QStringLiteral("ABORT"), QStringLiteral("CONTINUE")});
     });
     return answer == QLatin1String("CONTINUE");
 }
 
-// Renames one item; returns true when it was renamed. Throws when the log can no longer
-// be extended, which ends the loop: nothing is renamed without a record.
-bool renameItem(FileSystemItem& item, RenameLogJournal& log, MovedFolders* movedFolders,
-                PassProgress& progress)
+// What the item loop carries from move to move.
+struct MoveContext {
+    RenameLogJournal& log;
+    MovedFolders* movedFolders; // null when no listed item lies inside a renamed folder
+    PassProgress& progress;
+    int moves = 0;
+};
+
+// Records a move in the log ahead of it. False when the paths cannot be recorded (the
+// item is then not moved); throws when the log can no longer be extended, which ends the
+// loop: nothing is moved without a record.
+bool recordMove(MoveContext& ctx, const QString& source, const QString& target)
+{
+    switch (ctx.log.addLogEntry(source, target)) {
+    case RenameLogJournal::EntryResult::Added:
+        return true;
+    case RenameLogJournal::EntryResult::Unrepresentable:
+        qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1 cannot be recorded in the rename log")
+                                    .arg(FileSystemItem::getDisplayFilePath(source));
+        return false;
+    case RenameLogJournal::EntryResult::WriteFailed:
+        break;
+    }
+    throw std::runtime_error("the rename log could not be extended");
+}
+
+void moved(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
+{
+    ++ctx.moves;
+    // After a plain rename of letter case the old path still reaches the folder; the
+    // caller passes only real moves here.
+    if (ctx.movedFolders && item.itemType != 0)
+        ctx.movedFolders->add(source, target);
+}
+
+// Renames one item on its own; returns true when it was renamed.
+bool renameItem(FileSystemItem& item, MoveContext& ctx)
 {
     const QString newName = item.newFilenameValue();
-    // Empty names, the five error statuses and "Renaming (OK)" are passed over.
+    // Empty names, the error statuses and "Renaming (OK)" are passed over.
     if (newName.isEmpty() || Status::isStatus(item.newFilename))
         return false;
 
     const QString source = item.fullPath;
-    progress.setPath(FileSystemItem::getDisplayFilePath(source));
+    ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
     const QString oldName = item.filenameWithExtension();
     const QString target = appendingPathComponent(item.fileLocation(), newName);
     if (newName == oldName || !isUsableFileName(newName)) {
@@ -104,25 +139,18 @@ bool renameItem(FileSystemItem& item, RenameLogJournal& log, MovedFolders* moved
     }
 
     // Written before the move, so that a rename is never made without its record.
-    switch (log.addLogEntry(source, target)) {
-    case RenameLogJournal::EntryResult::Added:
-        break;
-    case RenameLogJournal::EntryResult::Unrepresentable:
-        qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1 cannot be recorded in the rename log")
-                                    .arg(FileSystemItem::getDisplayFilePath(source));
+    if (!recordMove(ctx, source, target)) {
         item.newFilename = Status::NoChanges;
         return false;
-    case RenameLogJournal::EntryResult::WriteFailed:
-        throw std::runtime_error("the rename log could not be extended");
     }
 
     // Whether the target is taken is decided by identity: the move refuses any existing
     // target, and a target that is the source's own inode is a change of letter case on a
     // file system that ignores case, done with the plain rename.
-    const FileManager::MoveResult moved = FileManager::moveItem(source, target);
-    bool renamed = moved == FileManager::MoveResult::Moved;
+    const FileManager::MoveResult result = FileManager::moveItem(source, target);
+    bool renamed = result == FileManager::MoveResult::Moved;
     bool takenByAnother = false;
-    if (moved == FileManager::MoveResult::TargetExists) {
+    if (result == FileManager::MoveResult::TargetExists) {
         if (FileManager::isSameFile(source, target)) {
             if (newName.compare(oldName, Qt::CaseInsensitive) == 0)
                 renamed = FileManager::renameCaseOnly(source, target);
@@ -131,24 +159,161 @@ bool renameItem(FileSystemItem& item, RenameLogJournal& log, MovedFolders* moved
         }
     }
     if (!renamed) {
-        log.takeBackLastEntry();
+        ctx.log.takeBackLastEntry();
         // An item deleted or moved away since the preview is reported as missing, not as
         // an item that merely kept its name.
         if (takenByAnother)
             item.newFilename = alreadyExists(item);
-        else if (moved == FileManager::MoveResult::Failed && !FileManager::exists(source))
+        else if (result == FileManager::MoveResult::Failed && !FileManager::exists(source))
             item.newFilename = notFound(item);
         else
             item.newFilename = Status::NoChanges;
         return false;
     }
-    // After a plain rename the old path still reaches the folder, so only real moves
-    // rewrite the paths inside it.
-    if (movedFolders && moved == FileManager::MoveResult::Moved && item.itemType != 0)
-        movedFolders->add(source, target);
+    if (result == FileManager::MoveResult::Moved)
+        moved(ctx, item, source, target);
+    else
+        ++ctx.moves;
     item.newFilename = Status::RenamingOK;
     item.fullPath = target;
     return true;
+}
+
+// A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
+QString temporaryName(const QString& folder)
+{
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = QStringLiteral(".quorvel-swap-");
+    for (int i = 0; i < 16; ++i)
+        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+    return appendingPathComponent(folder, name);
+}
+
+// One move of a chain, with NOREPLACE only. Journaled ahead; taken back when not made.
+enum class StepResult { Moved, Taken, Missing, Unrecordable, Unsupported, Failed };
+StepResult moveStep(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
+{
+    if (!recordMove(ctx, source, target))
+        return StepResult::Unrecordable;
+    bool unsupported = false;
+    const FileManager::MoveResult result = FileManager::moveItemNoReplace(source, target, nullptr, &unsupported);
+    if (result == FileManager::MoveResult::Moved) {
+        moved(ctx, item, source, target);
+        return StepResult::Moved;
+    }
+    // On a file system that ignores case the target of a change of letter case is the
+    // item's own inode: the plain rename does it.
+    if (result == FileManager::MoveResult::TargetExists
+        && lastPathComponent(source).compare(lastPathComponent(target), Qt::CaseInsensitive) == 0
+        && FileManager::isSameFile(source, target) && FileManager::renameCaseOnly(source, target)) {
+        ++ctx.moves;
+        return StepResult::Moved;
+    }
+    ctx.log.takeBackLastEntry();
+    if (result == FileManager::MoveResult::TargetExists)
+        return StepResult::Taken;
+    if (unsupported)
+        return StepResult::Unsupported;
+    return FileManager::exists(source) ? StepResult::Failed : StepResult::Missing;
+}
+
+// Renames the items of a chain (end first) or a cycle (through a temporary name) in one
+// go. Either every item of the unit takes its new name, or the moves made are taken back
+// at once (journaled, like every move) and the unit is refused. Returns the items renamed.
+int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx)
+{
+    struct Planned {
+        size_t index;
+        QString source;
+        QString target;
+    };
+    std::vector<Planned> plan;
+    plan.reserve(unit.members.size());
+    for (size_t index : unit.members) {
+        const FileSystemItem& item = files[index];
+        plan.push_back({index, item.fullPath, appendingPathComponent(item.fileLocation(), item.newFilenameValue())});
+    }
+    struct Done {
+        size_t index;
+        QString from;
+        QString to;
+    };
+    std::vector<Done> done;
+    StepResult failure = StepResult::Moved;
+    size_t failedIndex = plan.front().index;
+
+    auto step = [&](const Planned& p, const QString& from, const QString& to) {
+        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(from));
+        const StepResult r = moveStep(ctx, files[p.index], from, to);
+        if (r == StepResult::Moved) {
+            done.push_back({p.index, from, to});
+            return true;
+        }
+        failure = r;
+        failedIndex = p.index;
+        return false;
+    };
+
+    bool ok = true;
+    if (unit.isCycle) {
+        const Planned& parked = plan.front();
+        const QString folder = deletingLastPathComponent(parked.source);
+        QString temporary;
+        ok = false;
+        for (int attempt = 0; attempt < 100 && !ok; ++attempt) {
+            temporary = temporaryName(folder);
+            ok = step(parked, parked.source, temporary);
+            if (!ok && failure != StepResult::Taken)
+                break;
+        }
+        for (size_t i = 1; ok && i < plan.size(); ++i)
+            ok = step(plan[i], plan[i].source, plan[i].target);
+        if (ok)
+            ok = step(parked, temporary, parked.target);
+    } else {
+        for (size_t i = 0; ok && i < plan.size(); ++i) {
+            ok = step(plan[i], plan[i].source, plan[i].target);
+            // A file system without NOREPLACE: the chain is not emulated. Its end (whose
+            // target is free) is renamed on its own, the others keep their names.
+            if (!ok && i == 0 && failure == StepResult::Unsupported) {
+                FileSystemItem& end = files[plan[0].index];
+                const bool renamed = renameItem(end, ctx);
+                for (size_t j = 1; j < plan.size(); ++j)
+                    files[plan[j].index].newFilename = alreadyExists(files[plan[j].index]);
+                return renamed ? 1 : 0;
+            }
+        }
+    }
+
+    if (ok) {
+        for (const Planned& p : plan) {
+            files[p.index].fullPath = p.target;
+            files[p.index].newFilename = Status::RenamingOK;
+        }
+        return int(plan.size());
+    }
+
+    // Take the moves made back, last first, so that no item stays under a temporary or
+    // half-shifted name.
+    for (auto it = done.rbegin(); it != done.rend(); ++it) {
+        FileSystemItem& item = files[it->index];
+        if (moveStep(ctx, item, it->to, it->from) != StepResult::Moved) {
+            qWarning().noquote() << QStringLiteral("Error in applyRenames : %1 could not be moved back to %2")
+                                        .arg(FileSystemItem::getDisplayFilePath(it->to),
+                                             FileSystemItem::getDisplayFilePath(it->from));
+            item.fullPath = it->to; // the log holds the move: undo brings it back
+        }
+    }
+    for (const Planned& p : plan) {
+        FileSystemItem& item = files[p.index];
+        if (p.index == failedIndex && failure == StepResult::Missing)
+            item.newFilename = notFound(item);
+        else if (p.index == failedIndex && failure == StepResult::Unrecordable)
+            item.newFilename = Status::NoChanges;
+        else
+            item.newFilename = alreadyExists(item);
+    }
+    return 0;
 }
 
 } // namespace
@@ -217,16 +382,25 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
                                          UserInterface* uiForQuestions, PassProgress& progress)
 {
     ApplyOutcome outcome;
+    QElapsedTimer clock;
+    clock.start();
     const bool isFiles = settings.flag(QStringLiteral("isFiles"));
     const bool isFolders = settings.flag(QStringLiteral("isFolders"));
     const bool foldersFirst = isFolders
         && (settings.flag(QStringLiteral("isIncludeSubFolders")) || settings.integer(QStringLiteral("selectedTab")) == 9);
+    std::vector<FileSystemItem>& files = state.list.files;
 
     RenameLogJournal log;
     MovedFolders movedFolders;
+    MoveContext ctx{log, foldersFirst ? &movedFolders : nullptr, progress};
     CountLine countLine(progress);
     int renamed = 0;
-    size_t next = 0; // the first item the loop has not reached
+    std::vector<bool> reached(files.size(), false);
+    // The order of the moves is worked out before the journal exists, so that the journal
+    // appears when the first move is about to be made.
+    if (foldersFirst)
+        state.list.sortForFolderRuns();
+    const std::vector<MoveUnit> units = planMoves(files, BatchRules::forState(state).chains);
     try {
         // A log folder that is not set (or not absolute) is a log that cannot be created,
         // never the root or the working folder.
@@ -242,20 +416,28 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
         }
 
         if (!outcome.aborted) {
-            if (foldersFirst)
-                state.list.sortForFolderRuns();
-            while (next < state.list.files.size()) {
+            for (const MoveUnit& unit : units)
+                outcome.proposedCount += int(unit.members.size());
+            for (const MoveUnit& unit : units) {
                 if (state.isCancelProcess.load())
                     break;
-                FileSystemItem& item = state.list.files[next++];
                 // Each item is brought to its path after the folder moves made so far
-                // exactly once, when the loop reaches it.
-                if (!movedFolders.isEmpty())
-                    item.fullPath = movedFolders.resolve(item.fullPath);
-                if (renameItem(item, log, foldersFirst ? &movedFolders : nullptr, progress))
-                    countLine.renamed(++renamed, item.itemType == 0);
-                if (state.isCancelProcess.load())
-                    break;
+                // exactly once, when its turn comes.
+                for (size_t index : unit.members) {
+                    reached[index] = true;
+                    if (!movedFolders.isEmpty())
+                        files[index].fullPath = movedFolders.resolve(files[index].fullPath);
+                }
+                const int count = unit.members.size() == 1 ? (renameItem(files[unit.members.front()], ctx) ? 1 : 0)
+                                                           : renameTogether(files, unit, ctx);
+                for (size_t index : unit.members) {
+                    if (Status::isError(files[index].newFilename))
+                        outcome.addRefusal(files[index].newFilename);
+                }
+                if (count > 0) {
+                    renamed += count;
+                    countLine.renamed(renamed, files[unit.members.front()].itemType == 0);
+                }
             }
         }
     } catch (const std::exception& e) {
@@ -263,15 +445,19 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
     } catch (...) {
         qWarning().noquote() << QStringLiteral("Error %1").arg(QStringLiteral("unknown exception"));
     }
+    outcome.cancelled = state.isCancelProcess.load() && !outcome.aborted && renamed < outcome.proposedCount;
 
     // Finishing steps, also after a cancel, an abort or an exception. Items the loop did not
     // reach still get their paths inside moved folders.
     if (!movedFolders.isEmpty()) {
-        for (size_t i = next; i < state.list.files.size(); ++i)
-            state.list.files[i].fullPath = movedFolders.resolve(state.list.files[i].fullPath);
+        for (size_t i = 0; i < files.size(); ++i) {
+            if (!reached[i])
+                files[i].fullPath = movedFolders.resolve(files[i].fullPath);
+        }
     }
     outcome.renamedCount = renamed;
-    const QString saved = log.saveLog();
+    outcome.moveCount = ctx.moves;
+    const QString saved = log.saveLog(renamed);
     if (!saved.isEmpty()) {
         outcome.logFile = saved;
     } else if (log.hasJournal()) {
@@ -281,6 +467,7 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
     state.currLogFile = outcome.logFile;
     state.list.resetFilesDic();
     countLine.flush();
-    progress.setCount(msg(isFolders ? "TOTALNOSFOLDERSRENAMED" : "TOTALNOSFILESRENAMED").arg(renamed));
+    outcome.elapsedMs = clock.elapsed();
+    progress.setCount(outcome.summary());
     return outcome;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pipeline/applyoutcome.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,22 +11,12 @@ class PassProgress;
 class Settings;
 class UserInterface;
 
-// What an apply did.
-struct ApplyOutcome {
-    int renamedCount = 0;
-    // The rename log on disk: the final log, or the journal kept when the final log could
-    // not be written; empty when no log file holds the renames.
-    QString logFile;
-    // The final log could not be written and the journal (logFile) was kept; the window
-    // says so with "LOGSAVEFAILED".
-    bool logSaveFailed = false;
-    // The user chose "ABORT" when the log could not be created.
-    bool aborted = false;
-};
-
 // The Apply command: renames on disk every item that holds a proposed name, folders
 // before their contents, keeping listed paths inside renamed folders valid, and records
-// every rename in a rename log written ahead of the move.
+// every move in a rename log written ahead of the move. Items whose targets other items of
+// the batch hold are renamed in one go (when the batch rules allow it): a chain from its
+// end, a cycle through one temporary name in the same folder; a move that fails inside a
+// chain takes the chain's moves back at once. Cancel acts between chains.
 class ApplyDriver {
 public:
     ApplyDriver(ControllerState& state, UserInterface& ui);
@@ -38,8 +30,9 @@ public:
     bool doApply(std::function<void(const ApplyOutcome&)> onFinished = {});
 
     // The item loop, on the worker thread (also usable synchronously on the main thread).
-    // uiForQuestions answers the "LOGCREATEFAILED" question on the main thread while the
-    // loop waits; without one the apply is aborted when the log cannot be created.
+    // uiForQuestions answers the "LOGCREATEFAILED" question (default "ABORT") on the main
+    // thread while the loop waits; without one the apply is aborted when the log cannot be
+    // created.
     // The log goes to state.preferences.defaultLogFolderPath. Records the log path in
     // state.currLogFile.
     static ApplyOutcome applyRenames(ControllerState& state, const Settings& settings,

@@ -15,6 +15,9 @@ struct Preferences {
     QString defaultProfileFolderPath;
     QString defaultRulesFolderPath;
     bool automaticSaveCurrProfile = false;
+    // "Rename shifts and swaps in one go": a target another item of the batch moves away
+    // from counts as free. Off: such an item is refused, as every taken target is.
+    bool renameChainsInOneGo = true;
 };
 
 // The state the application controller owns, shared by the window, the command line and

@@ -1,9 +1,11 @@
 #include "pipeline/livepreview.h"
 
+#include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/previewchecks.h"
 #include "pipeline/previewdispatch.h"
 #include "platform/defaultsstore.h"
+#include "platform/edition.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -123,6 +125,9 @@ bool LivePreview::quickPreview(ControllerState& state, const LivePreviewOptions&
             break;
         }
     }
+    // Names computed twice in one folder are shown as such (the disk is not consulted).
+    if (Edition::current().judgesBatchAsWhole)
+        markDuplicateNames(state.list.files, size_t(processed));
     return result;
 }
 

@@ -4,7 +4,7 @@ void MovedFolders::add(const QString& source, const QString& target)
 {
     if (source.isEmpty() || source == target)
         return;
-    moves_.insert(source, target);
+    moves_[source].append(Move{count_++, target});
     if (shortest_ == 0 || source.size() < shortest_)
         shortest_ = source.size();
 }
@@ -14,18 +14,29 @@ QString MovedFolders::resolve(const QString& path) const
     if (moves_.isEmpty())
         return path;
     QString current = path;
-    // Each "/" after the first character ends a candidate folder prefix.
-    qsizetype from = qMax<qsizetype>(shortest_, 1);
+    int after = -1; // the order of the last move applied
     while (true) {
-        const qsizetype slash = current.indexOf(QLatin1Char('/'), from);
-        if (slash < 0)
-            return current;
-        const auto it = moves_.constFind(current.left(slash));
-        if (it == moves_.constEnd()) {
-            from = slash + 1;
-            continue;
+        // Among the folders above the path, the move made first after the last one applied.
+        const Move* best = nullptr;
+        qsizetype bestLength = 0;
+        for (qsizetype slash = current.indexOf(QLatin1Char('/'), qMax<qsizetype>(shortest_, 1)); slash >= 0;
+             slash = current.indexOf(QLatin1Char('/'), slash + 1)) {
+            const auto it = moves_.constFind(current.left(slash));
+            if (it == moves_.constEnd())
+                continue;
+            for (const Move& move : it.value()) {
+                if (move.order > after) {
+                    if (!best || move.order < best->order) {
+                        best = &move;
+                        bestLength = slash;
+                    }
+                    break;
+                }
+            }
         }
-        current = it.value() + current.mid(slash);
-        from = it.value().size() + 1;
+        if (!best)
+            return current;
+        current = best->target + current.mid(bestLength);
+        after = best->order;
     }
 }

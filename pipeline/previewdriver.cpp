@@ -1,5 +1,6 @@
 #include "pipeline/previewdriver.h"
 
+#include "pipeline/batchplan.h"
 #include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
@@ -91,9 +92,11 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
 
     QString lastFolder;
     bool result = false;
+    size_t reached = 0;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
+        ++reached;
         if (perFolder) {
             const QString folder = item.fileLocation();
             if (folder != lastFolder) {
@@ -110,11 +113,14 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
         } else {
             if (std::optional<bool> called = dispatch.call(item, error))
                 result = *called;
-            if (classifyProposedName(item))
-                state.isHasFilesForRenaming = true;
+            proposesNewName(item);
         }
         if (state.isCancelProcess.load())
             break;
     }
+    // The proposed names are judged against the disk and against each other as a batch
+    // (the items the loop reached).
+    if (classifyBatch(state.list.files, BatchRules::forState(state), reached))
+        state.isHasFilesForRenaming = true;
     return result;
 }

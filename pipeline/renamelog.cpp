@@ -316,7 +316,7 @@ QByteArray RenameLogJournal::document() const
     return out;
 }
 
-QString RenameLogJournal::saveLog()
+QString RenameLogJournal::saveLog(int itemCount)
 {
     if (!entryWriter_ || folder_.isEmpty())
         return QString();
@@ -334,7 +334,7 @@ QString RenameLogJournal::saveLog()
         return QString();
     }
 
-    const QString count = QString::number(count_);
+    const QString count = QString::number(itemCount >= 0 ? itemCount : count_);
     for (int copy = 1; copy <= kMaxCopies; ++copy) {
         const QString target = appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, count, copy));
         const FileManager::MoveResult result = FileManager::moveItem(temp.fileName(), target, &error);

@@ -57,11 +57,12 @@ public:
     // Removes the entry added last (its move failed). Only that one entry can be taken back.
     bool takeBackLastEntry();
 
-    // Writes the final log beside the journal under the name with the entry count; a name
-    // already taken gets " (2)", " (3)" ... On success removes the journal and returns the
-    // final path; on failure logs "Error in saveLog : <reason>", keeps the journal and
-    // returns an empty string.
-    QString saveLog();
+    // Writes the final log beside the journal under the name with the count of items
+    // renamed (itemCount; the entry count when negative: a swap renames two items through
+    // three moves); a name already taken gets " (2)", " (3)" ... On success removes the
+    // journal and returns the final path; on failure logs "Error in saveLog : <reason>",
+    // keeps the journal and returns an empty string.
+    QString saveLog(int itemCount = -1);
 
     bool hasJournal() const { return fd_ >= 0; }
     QString journalPath() const { return journalPath_; }

@@ -22,6 +22,9 @@ struct Edition {
     bool hasServicesEntry = true;
     bool keepsStateBetweenLaunches = true; // settings, profile path and rule chain
     bool usesTranslations = true;          // false: English texts only
+    // The batch is judged as a whole: names used twice are marked, and shifts, swaps and
+    // cycles are renamed in one go. false: every item is judged on its own.
+    bool judgesBatchAsWhole = true;
 
     int majorVersion() const;
 

@@ -236,6 +236,21 @@ MoveResult moveItem(const QString& source, const QString& target, QString* error
     return MoveResult::Moved;
 }
 
+MoveResult moveItemNoReplace(const QString& source, const QString& target, QString* error, bool* unsupported)
+{
+    if (unsupported)
+        *unsupported = false;
+    if (renameNoReplace(enc(source).constData(), enc(target).constData()) == 0)
+        return MoveResult::Moved;
+    const int err = errno;
+    setError(error, err);
+    if (err == EEXIST)
+        return MoveResult::TargetExists;
+    if ((err == EINVAL || err == ENOSYS) && unsupported)
+        *unsupported = true;
+    return MoveResult::Failed;
+}
+
 bool renameCaseOnly(const QString& source, const QString& target, QString* error)
 {
     const NativePath from(source);

@@ -53,6 +53,12 @@ enum class MoveResult { Moved, TargetExists, Failed };
 // rename() after an lstat finds the target absent for folders. Never replaces anything.
 MoveResult moveItem(const QString& source, const QString& target, QString* error = nullptr);
 
+// Moves source to target with renameat2(RENAME_NOREPLACE) alone, never emulated: used where
+// a name must be freed and taken in a planned order (shifts, swaps). Where the file system
+// refuses the flag, unsupported is set and the result is Failed.
+MoveResult moveItemNoReplace(const QString& source, const QString& target, QString* error = nullptr,
+                             bool* unsupported = nullptr);
+
 // A change of letter case only: runs rename() only when target is absent or is the very
 // same file as source, and afterwards checks that the old spelling is gone (two hard links
 // that differ in case make rename() succeed without doing anything). True when the item

@@ -14,6 +14,7 @@ const QString kLogFolder = QStringLiteral("defaultLogFolderPath");
 const QString kProfileFolder = QStringLiteral("defaultProfileFolderPath");
 const QString kRulesFolder = QStringLiteral("defaultRulesFolderPath");
 const QString kAutomaticSave = QStringLiteral("automaticSaveCurrProfile");
+const QString kChainsInOneGo = QStringLiteral("renameChainsInOneGo");
 
 QString subfolder(const QString& name)
 {
@@ -47,6 +48,7 @@ Preferences defaultPreferences()
     prefs.defaultProfileFolderPath = subfolder(QStringLiteral("Profiles"));
     prefs.defaultRulesFolderPath = subfolder(QStringLiteral("Rules"));
     prefs.automaticSaveCurrProfile = false;
+    prefs.renameChainsInOneGo = true;
     return prefs;
 }
 
@@ -73,6 +75,11 @@ void loadPreferences(Preferences& prefs)
         prefs.automaticSaveCurrProfile = intValue(automatic.toString()) != 0;
     else if (automatic.typeId() == QMetaType::Bool || automatic.typeId() == QMetaType::LongLong)
         prefs.automaticSaveCurrProfile = automatic.toLongLong() != 0;
+    const QVariant chains = dictionary.value(kChainsInOneGo);
+    if (chains.typeId() == QMetaType::QString)
+        prefs.renameChainsInOneGo = intValue(chains.toString()) != 0;
+    else if (chains.typeId() == QMetaType::Bool || chains.typeId() == QMetaType::LongLong)
+        prefs.renameChainsInOneGo = chains.toLongLong() != 0;
 }
 
 bool savePreferences(const Preferences& prefs)
@@ -83,6 +90,9 @@ bool savePreferences(const Preferences& prefs)
     dictionary.insert(kProfileFolder, prefs.defaultProfileFolderPath);
     dictionary.insert(kRulesFolder, prefs.defaultRulesFolderPath);
     dictionary.insert(kAutomaticSave, QString::number(prefs.automaticSaveCurrProfile ? 1 : 0));
+    // Written only when switched off, so that the file keeps its classic four entries.
+    if (!prefs.renameChainsInOneGo)
+        dictionary.insert(kChainsInOneGo, QStringLiteral("0"));
     QString error = QStringLiteral("the application data folder is unknown");
     if (!path.isEmpty() && Plist::writeFile(path, dictionary, Plist::Format::Xml, &error))
         return true;

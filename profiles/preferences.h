@@ -6,7 +6,8 @@
 
 // The program's preferences: where logs, profiles and rules go by default and whether the
 // current profile is saved at quit, kept in "preferences.plist" in the application data
-// folder as an XML property list of exactly four strings.
+// folder as an XML property list of four strings (a fifth, "renameChainsInOneGo", only
+// while shifts and swaps are not renamed in one go).
 namespace PreferencesFile {
 
 // "preferences.plist" in the application data folder ("" when that folder is unknown).

@@ -70,6 +70,11 @@ void PreferencesSheetController::setAutomaticSaveCurrProfile(bool on)
     state_.preferences.automaticSaveCurrProfile = on;
 }
 
+void PreferencesSheetController::setRenameChainsInOneGo(bool on)
+{
+    state_.preferences.renameChainsInOneGo = on;
+}
+
 bool PreferencesSheetController::applyPreferences()
 {
     ui_.endEditing();

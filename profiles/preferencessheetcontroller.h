@@ -27,6 +27,8 @@ public:
     void setDefaultProfileFolderPath(const QString& path);
     void setDefaultRulesFolderPath(const QString& path);
     void setAutomaticSaveCurrProfile(bool on);
+    // "Rename shifts and swaps in one go".
+    void setRenameChainsInOneGo(bool on);
 
     // Writes the preferences file, then tells the user: "PREFERENCESSAVEDMESSAGE", or the
     // critical "PREFERENCESSAVEFAILED" when it could not be written. The sheet stays open.

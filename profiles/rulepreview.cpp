@@ -5,6 +5,7 @@
 #include "engine/renamingmethods.h"
 #include "metadata/audiorenaming.h"
 #include "metadata/photorenaming.h"
+#include "pipeline/batchplan.h"
 #include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
@@ -378,9 +379,11 @@ bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules,
     RunContext run;
     QString lastFolder;
     bool result = false;
+    size_t reached = 0;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
+        ++reached;
         run.firstOfFolder = false;
         if (perFolder) {
             const QString folder = item.fileLocation();
@@ -405,12 +408,15 @@ bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules,
                     step.alphabeticCounter = step.alphabeticStart;
                 result = step.call(item, step, run, error);
             }
-            if (classifyProposedName(item))
-                state.isHasFilesForRenaming = true;
+            proposesNewName(item);
         }
         if (state.isCancelProcess.load())
             break;
     }
+    // The proposed names are judged against the disk and against each other as a batch
+    // (the items the loop reached).
+    if (classifyBatch(state.list.files, BatchRules::forState(state), reached))
+        state.isHasFilesForRenaming = true;
 
     for (const PreparedStep& step : steps) {
         if (step.isNumeric)

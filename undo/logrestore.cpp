@@ -1,6 +1,9 @@
 #include "undo/logrestore.h"
 
 #include "platform/filemanager.h"
+#include "platform/messages.h"
+
+#include <cerrno>
 
 namespace LogRestore {
 
@@ -32,21 +35,56 @@ std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry)
                       joinPath(entry.tarlocation, entry.tarfilename)};
 }
 
-bool restoreEntry(const RenameLogEntry& entry)
+RestoreResult restore(const RenameLogEntry& entry)
 {
+    RestoreResult result;
     const std::optional<EntryPaths> paths = entryPaths(entry);
-    if (!paths)
-        return false;
+    if (!paths) {
+        result.from = joinPath(entry.tarlocation, entry.tarfilename);
+        result.to = joinPath(entry.srclocation, entry.srcfilename);
+        result.reason = msg("UNDOREASONINVALIDENTRY");
+        return result;
+    }
+    result.from = paths->currentPath;
+    result.to = paths->oldPath;
     const bool oldExists = FileManager::exists(paths->oldPath);
     const bool currentExists = FileManager::exists(paths->currentPath);
-    if (!oldExists && currentExists)
-        return FileManager::moveItem(paths->currentPath, paths->oldPath) == FileManager::MoveResult::Moved;
+    result.isStillThere = currentExists;
+    if (!currentExists) {
+        result.reason = msg("UNDOREASONGONE");
+        return result;
+    }
+    QString error;
+    if (!oldExists) {
+        // Never copied: a move between two file systems fails (EXDEV) and the item stays
+        // where it is.
+        const FileManager::MoveResult moved = FileManager::moveItem(paths->currentPath, paths->oldPath, &error);
+        result.restored = moved == FileManager::MoveResult::Moved;
+        if (moved == FileManager::MoveResult::TargetExists)
+            result.reason = msg("UNDOREASONTAKEN");
+        else if (!result.restored && error == FileManager::errorText(EXDEV))
+            result.reason = msg("UNDOREASONOTHERFILESYSTEM");
+        else if (!result.restored)
+            result.reason = msg("UNDOREASONMOVEFAILED").arg(error);
+        result.isStillThere = !result.restored;
+        return result;
+    }
     // Both spellings found: only a change of letter case of one and the same file (on a
     // volume that ignores case) is undone; another file under the old name stays untouched.
-    if (oldExists && currentExists && paths->oldPath != paths->currentPath
-        && FileManager::isSameFile(paths->oldPath, paths->currentPath))
-        return FileManager::renameCaseOnly(paths->currentPath, paths->oldPath);
-    return false;
+    if (paths->oldPath != paths->currentPath && FileManager::isSameFile(paths->oldPath, paths->currentPath)) {
+        result.restored = FileManager::renameCaseOnly(paths->currentPath, paths->oldPath, &error);
+        if (!result.restored)
+            result.reason = msg("UNDOREASONMOVEFAILED").arg(error);
+        result.isStillThere = !result.restored;
+        return result;
+    }
+    result.reason = msg("UNDOREASONTAKEN");
+    return result;
+}
+
+bool restoreEntry(const RenameLogEntry& entry)
+{
+    return restore(entry).restored;
 }
 
 } // namespace LogRestore

@@ -21,6 +21,18 @@ struct EntryPaths {
 };
 std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry);
 
+// What restoring one entry did.
+struct RestoreResult {
+    bool restored = false;
+    QString from;         // where the entry says the item is (its new name)
+    QString to;           // the old name it goes back to
+    // Something still stands at `from`: the entry may yet be undone later, so a log that
+    // keeps the entries not restored keeps this one.
+    bool isStillThere = false;
+    QString reason;       // why it was not restored, in the reader's language
+};
+RestoreResult restore(const RenameLogEntry& entry);
+
 // Restores one entry; true when the item now stands at its old path again.
 bool restoreEntry(const RenameLogEntry& entry);
 

@@ -14,8 +14,10 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <utility>
 #include <exception>
 #include <memory>
 
@@ -196,17 +198,53 @@ UndoOutcome UndoSheetController::undoRenaming()
     notify();
     state_.startTime = ControllerState::now();
     state_.endTime = 0;
-    outcome.restored = restoreOnWorker(contents.entries);
+    QList<RenameLogEntry> keep;
+    outcome.entries = restoreOnWorker(contents.entries, &keep);
+    QStringList notRestored;
+    for (const UndoEntryOutcome& entry : std::as_const(outcome.entries)) {
+        if (entry.restored)
+            ++outcome.restored;
+        else
+            notRestored << msg("UNDONOTRESTOREDITEM")
+                               .arg(FileSystemItem::getDisplayFilePath(entry.from),
+                                    FileSystemItem::getDisplayFilePath(entry.to), entry.reason);
+    }
     isUndoing = false;
     totalFilesInLog = msg("ITEMSRESTORED").arg(outcome.restored);
     notify();
     ui_.showTimeTaken(state_.showLastActionTimeTaken(msg("UNDOINGTIME")));
+
+    // Entries whose items still stand under their new names stay on record: the log is
+    // rewritten with just those, so nothing that could still be undone is forgotten.
+    QString keptNote;
+    if (!keep.isEmpty()) {
+        QString error;
+        if (rewriteLog(currLogFilePath, contents, keep, &error)) {
+            outcome.keptEntries = int(keep.size());
+            keptNote = msg("UNDOLOGKEPT").arg(keep.size());
+        } else {
+            // The log as it was is kept whole: every entry stays on record.
+            outcome.keptEntries = outcome.elements;
+            keptNote = msg("UNDOLOGKEPTWHOLE").arg(error);
+        }
+    }
+    constexpr int kNamedItems = 10;
+    QString details;
+    for (int i = 0; i < notRestored.size() && i < kNamedItems; ++i)
+        details += QLatin1Char('\n') + notRestored.at(i);
+    if (notRestored.size() > kNamedItems)
+        details += QLatin1Char('\n') + msg("UNDONOTRESTOREDMORE").arg(notRestored.size() - kNamedItems);
     ui_.alert(AlertStyle::Informational, msg(kTitle),
               msg("UNDOTOTALNOSITEMSFOUND").arg(outcome.elements)
                   + msg("UNDOTOTALNOSITEMSRENAMED").arg(outcome.restored)
-                  + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(outcome.elements - outcome.restored));
+                  + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(outcome.elements - outcome.restored) + details
+                  + (keptNote.isEmpty() ? QString() : QLatin1Char('\n') + keptNote));
 
-    if (contents.ok) {
+    if (outcome.keptEntries > 0) {
+        // The log stays listed; its count is read again.
+        totalFilesCanBeUndoFromLog = outcome.keptEntries;
+        loadUserLogFiles();
+    } else if (contents.ok) {
         outcome.logDeleted = removeSelectedFileFromList();
     } else {
         // The complete entries were restored, but a file that did not parse to its end is
@@ -216,29 +254,72 @@ UndoOutcome UndoSheetController::undoRenaming()
     return outcome;
 }
 
-int UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries)
+QList<UndoEntryOutcome> UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries,
+                                                             QList<RenameLogEntry>* keep)
 {
     // The renames run on the worker thread while this thread keeps the window alive (the
-    // spinner turns, the window repaints); the caller still gets the count when they are
+    // spinner turns, the window repaints); the caller still gets the results when they are
     // done.
     struct Work {
         QList<RenameLogEntry> entries;
-        int restored = 0;
+        QList<UndoEntryOutcome> results;
+        QList<RenameLogEntry> keep; // in log order
     };
     auto work = std::make_shared<Work>();
     work->entries = entries;
     PassRunner::runAndWait(state_, [work] {
         try {
-            // Last rename first, so a chain a -> b -> c unwinds through b back to a.
+            // Last rename first, so a chain a -> b -> c unwinds through b back to a, and a
+            // swap made through a temporary name comes back through it.
+            work->results.reserve(work->entries.size());
             for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
-                if (LogRestore::restoreEntry(work->entries.at(i)))
-                    ++work->restored;
+                const LogRestore::RestoreResult r = LogRestore::restore(work->entries.at(i));
+                work->results.append(UndoEntryOutcome{r.from, r.to, r.restored, r.reason});
+                if (!r.restored && r.isStillThere)
+                    work->keep.prepend(work->entries.at(i));
             }
         } catch (const std::exception& e) {
             qWarning().noquote() << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
         }
     });
-    return work->restored;
+    if (keep)
+        *keep = work->keep;
+    return work->results;
+}
+
+bool UndoSheetController::rewriteLog(const QString& path, const RenameLogContents& contents,
+                                     const QList<RenameLogEntry>& keep, QString* error)
+{
+    QByteArray text;
+    {
+        QXmlStreamWriter writer(&text);
+        writer.setAutoFormatting(true);
+        writer.writeStartDocument();
+        writer.writeStartElement(QStringLiteral("files"));
+        writer.writeAttribute(QStringLiteral("appversion"),
+                              contents.appversion.isEmpty() ? StringUtilities::appVersion() : contents.appversion);
+        if (!contents.type.isEmpty())
+            writer.writeAttribute(QStringLiteral("type"), contents.type);
+        for (const RenameLogEntry& entry : keep) {
+            writer.writeStartElement(QStringLiteral("file"));
+            writer.writeAttribute(QStringLiteral("srclocation"), entry.srclocation);
+            writer.writeAttribute(QStringLiteral("tarlocation"), entry.tarlocation);
+            writer.writeAttribute(QStringLiteral("srcfilename"), entry.srcfilename);
+            writer.writeAttribute(QStringLiteral("tarfilename"), entry.tarfilename);
+            writer.writeEndElement();
+        }
+        writer.writeEndElement();
+        writer.writeEndDocument();
+        if (writer.hasError()) {
+            if (error)
+                *error = QStringLiteral("the entries cannot be written as XML");
+            return false;
+        }
+    }
+    if (FileManager::writeFileAtomically(path, text, error))
+        return true;
+    qWarning().noquote() << QStringLiteral("Error in undoRenaming : the log %1 could not be rewritten").arg(path);
+    return false;
 }
 
 UndoOutcome UndoSheetController::undoLogFile(const QString& givenPath)

@@ -11,7 +11,20 @@
 struct ControllerState;
 class UserInterface;
 
-// What one undo did, for callers that are not a window (the command line).
+// What undoing one log entry did. The entries are undone last first; each moved the item
+// from `from` (the name the apply gave it) back to `to` (its name before), or left it.
+struct UndoEntryOutcome {
+    QString from;
+    QString to;
+    bool restored = false;
+    QString reason; // why it was not restored, in the reader's language ("" when restored)
+};
+
+// What one undo did: the counts, and for the list of the window every entry in the order
+// undone. To give listed items their names back, follow `entries` in order: an item (or a
+// folder's contents) at `from` of a restored entry is now at `to`; an item at `from` of
+// an entry not restored stays there ("Not Restored"). A log whose entries were not all
+// restored is kept, rewritten with only the entries that still can be undone.
 struct UndoOutcome {
     enum class Status {
         Undone,          // the log's entries were gone through (possibly none restored)
@@ -25,6 +38,10 @@ struct UndoOutcome {
     int elements = 0;      // entries the log holds
     int restored = 0;      // entries put back under their old names
     bool logDeleted = false;
+    // Entries not restored whose item still stands under its new name: the log was
+    // rewritten (atomically) with just these and kept. 0 when the log went.
+    int keptEntries = 0;
+    QList<UndoEntryOutcome> entries; // every entry, in the order undone (last first)
 };
 
 // The logic of the undo dialog, without widgets: lists the rename logs of the log folder,
@@ -71,9 +88,11 @@ public:
     RenameLogContents readLogFile(const QString& path);
 
     // The Undo button: restores the current log's entries, last first (on the worker thread,
-    // returning when they are done), reports the counts,
-    // then deletes the log, but only a log that parsed cleanly. A log that cannot be read
-    // (or is the journal of a running apply) changes nothing.
+    // returning when they are done), reports the counts and names the items that could not
+    // be moved back, and why. Then deletes the log, but only a log that parsed cleanly and
+    // whose items are all back (or gone); a log with entries that can still be undone is
+    // rewritten with just those and kept. A log that cannot be read (or is the journal of
+    // a running apply) changes nothing.
     UndoOutcome undoRenaming();
     // For callers without a table: version test, then undoRenaming on that path.
     UndoOutcome undoLogFile(const QString& path);
@@ -92,8 +111,12 @@ public:
 
 private:
     void notify();
-    // Restores the entries, last first, on the worker thread; returns the number put back.
-    int restoreOnWorker(const QList<RenameLogEntry>& entries);
+    // Restores the entries, last first, on the worker thread; one result per entry in
+    // that order.
+    QList<UndoEntryOutcome> restoreOnWorker(const QList<RenameLogEntry>& entries, QList<RenameLogEntry>* keep);
+    // Replaces the log by one holding only the given entries (atomically).
+    bool rewriteLog(const QString& path, const RenameLogContents& contents, const QList<RenameLogEntry>& keep,
+                    QString* error);
     // What the table's data source shows whenever it is reloaded.
     void reloadData();
     bool isCompatible(const QString& path);

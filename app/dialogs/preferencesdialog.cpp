@@ -49,6 +49,12 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     automaticSave_->setObjectName(QStringLiteral("automaticSaveCurrProfile"));
     connect(automaticSave_, &QCheckBox::clicked, this,
             [this](bool checked) { controller_.setAutomaticSaveCurrProfile(checked); });
+    if (Edition::current().judgesBatchAsWhole) {
+        chainsInOneGo_ = new QCheckBox(msg("PREFERENCESCHAINSINONEGO"), this);
+        chainsInOneGo_->setObjectName(QStringLiteral("renameChainsInOneGo"));
+        connect(chainsInOneGo_, &QCheckBox::clicked, this,
+                [this](bool checked) { controller_.setRenameChainsInOneGo(checked); });
+    }
 
     QPushButton* apply = makeButton(this, msg("APPLY"), [this] { controller_.applyPreferences(); });
     apply->setObjectName(QStringLiteral("applyButton"));
@@ -61,6 +67,8 @@ PreferencesDialog::PreferencesDialog(ControllerState& state, UserInterface& ui, 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(folders);
     layout->addWidget(automaticSave_);
+    if (chainsInOneGo_)
+        layout->addWidget(chainsInOneGo_);
     layout->addStretch();
     layout->addLayout(buttons);
 
@@ -82,4 +90,8 @@ void PreferencesDialog::refresh()
     show(rulesFolder_, prefs.defaultRulesFolderPath);
     const QSignalBlocker blocker(automaticSave_);
     automaticSave_->setChecked(prefs.automaticSaveCurrProfile);
+    if (chainsInOneGo_) {
+        const QSignalBlocker chainsBlocker(chainsInOneGo_);
+        chainsInOneGo_->setChecked(prefs.renameChainsInOneGo);
+    }
 }

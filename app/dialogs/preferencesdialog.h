@@ -31,4 +31,5 @@ private:
     QLineEdit* profileFolder_ = nullptr;
     QLineEdit* rulesFolder_ = nullptr;
     QCheckBox* automaticSave_ = nullptr;
+    QCheckBox* chainsInOneGo_ = nullptr; // absent in the earlier edition
 };

@@ -99,6 +99,74 @@
     <source>Done: %1 folder(s) renamed</source>
     <translation>Fertig: %1 Ordner umbenannt</translation>
 </message>
+<message id="STATUSNOCHANGES">
+    <source>No Changes</source>
+    <translation>Keine Änderungen</translation>
+</message>
+<message id="STATUSFILEALREADYEXISTS">
+    <source>File Already Exists</source>
+    <translation>Datei existiert bereits</translation>
+</message>
+<message id="STATUSFOLDERALREADYEXISTS">
+    <source>Folder Already Exists</source>
+    <translation>Ordner existiert bereits</translation>
+</message>
+<message id="STATUSFILENOTFOUND">
+    <source>File Not Found</source>
+    <translation>Datei nicht gefunden</translation>
+</message>
+<message id="STATUSFOLDERNOTFOUND">
+    <source>Folder Not Found</source>
+    <translation>Ordner nicht gefunden</translation>
+</message>
+<message id="STATUSRENAMINGOK">
+    <source>Renaming (OK)</source>
+    <translation>Umbenennung (OK)</translation>
+</message>
+<message id="STATUSFILENAMEUSEDTWICE">
+    <source>File Name Used Twice</source>
+    <translation>Dateiname doppelt vergeben</translation>
+</message>
+<message id="STATUSFOLDERNAMEUSEDTWICE">
+    <source>Folder Name Used Twice</source>
+    <translation>Ordnername doppelt vergeben</translation>
+</message>
+<message id="STATUSNOTRESTORED">
+    <source>Not Restored</source>
+    <translation>Nicht wiederhergestellt</translation>
+</message>
+<message id="OUTCOMERENAMED">
+    <source>%1 renamed</source>
+    <translation>%1 umbenannt</translation>
+</message>
+<message id="OUTCOMEREFUSED">
+    <source>%1, %2 refused (%3)</source>
+    <translation>%1, %2 abgelehnt (%3)</translation>
+</message>
+<message id="OUTCOMEREASON">
+    <source>%1: %2</source>
+    <translation>%1: %2</translation>
+</message>
+<message id="OUTCOMEREASONSEPARATOR">
+    <source>, </source>
+    <translation>, </translation>
+</message>
+<message id="OUTCOMEDURATION">
+    <source>%1 in %2</source>
+    <translation>%1 in %2</translation>
+</message>
+<message id="OUTCOMESECONDS">
+    <source>%1 s</source>
+    <translation>%1 s</translation>
+</message>
+<message id="OUTCOMEMINUTES">
+    <source>%1 min %2 s</source>
+    <translation>%1 min %2 s</translation>
+</message>
+<message id="OUTCOMESTOPPED">
+    <source>Stopped: %1</source>
+    <translation>Abgebrochen: %1</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>%1 werden hinzugefügt, bitte warten...</translation>
@@ -430,6 +498,42 @@
 <message id="UNDOTOTALNOSITEMDOESNOTEXISTS">
     <source> Items not restored (gone, or their old name is taken): %1.</source>
     <translation> Nicht wiederhergestellte Elemente (nicht mehr vorhanden oder alter Name bereits vergeben): %1.</translation>
+</message>
+<message id="UNDONOTRESTOREDITEM">
+    <source>%1 could not be moved back to %2: %3</source>
+    <translation>%1 konnte nicht nach %2 zurückbewegt werden: %3</translation>
+</message>
+<message id="UNDONOTRESTOREDMORE">
+    <source>… and %1 more.</source>
+    <translation>… und %1 weitere.</translation>
+</message>
+<message id="UNDOLOGKEPT">
+    <source>The log was kept with the %1 entries that can still be undone.</source>
+    <translation>Das Protokoll wurde mit den %1 Einträgen behalten, die noch rückgängig gemacht werden können.</translation>
+</message>
+<message id="UNDOLOGKEPTWHOLE">
+    <source>The log was kept as it was (it could not be rewritten: %1).</source>
+    <translation>Das Protokoll wurde unverändert behalten (es konnte nicht neu geschrieben werden: %1).</translation>
+</message>
+<message id="UNDOREASONGONE">
+    <source>it is no longer there</source>
+    <translation>es ist nicht mehr dort</translation>
+</message>
+<message id="UNDOREASONTAKEN">
+    <source>another item has that name</source>
+    <translation>ein anderes Objekt trägt diesen Namen</translation>
+</message>
+<message id="UNDOREASONOTHERFILESYSTEM">
+    <source>the two folders are on different file systems and nothing is copied between them</source>
+    <translation>die beiden Ordner liegen auf verschiedenen Dateisystemen, und zwischen ihnen wird nichts kopiert</translation>
+</message>
+<message id="UNDOREASONMOVEFAILED">
+    <source>the move failed (%1)</source>
+    <translation>das Verschieben schlug fehl (%1)</translation>
+</message>
+<message id="UNDOREASONINVALIDENTRY">
+    <source>the log entry is incomplete</source>
+    <translation>der Protokolleintrag ist unvollständig</translation>
 </message>
 <message id="SELECTLOGFILETITLE">
     <source>Choose a %1 Rename Log</source>
@@ -1450,6 +1554,10 @@
 <message id="Save the current profile automatically when quitting">
     <source>Save the current profile automatically when quitting</source>
     <translation>Aktuelles Profil beim Beenden automatisch speichern</translation>
+</message>
+<message id="PREFERENCESCHAINSINONEGO">
+    <source>Rename shifts and swaps in one go</source>
+    <translation>Verschiebungen und Vertauschungen in einem Zug umbenennen</translation>
 </message>
 <message id="Current names">
     <source>Current names</source>

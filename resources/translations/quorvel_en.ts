@@ -99,6 +99,74 @@
     <source>Done: %1 folder(s) renamed</source>
     <translation>Done: %1 folder(s) renamed</translation>
 </message>
+<message id="STATUSNOCHANGES">
+    <source>No Changes</source>
+    <translation>No Changes</translation>
+</message>
+<message id="STATUSFILEALREADYEXISTS">
+    <source>File Already Exists</source>
+    <translation>File Already Exists</translation>
+</message>
+<message id="STATUSFOLDERALREADYEXISTS">
+    <source>Folder Already Exists</source>
+    <translation>Folder Already Exists</translation>
+</message>
+<message id="STATUSFILENOTFOUND">
+    <source>File Not Found</source>
+    <translation>File Not Found</translation>
+</message>
+<message id="STATUSFOLDERNOTFOUND">
+    <source>Folder Not Found</source>
+    <translation>Folder Not Found</translation>
+</message>
+<message id="STATUSRENAMINGOK">
+    <source>Renaming (OK)</source>
+    <translation>Renaming (OK)</translation>
+</message>
+<message id="STATUSFILENAMEUSEDTWICE">
+    <source>File Name Used Twice</source>
+    <translation>File Name Used Twice</translation>
+</message>
+<message id="STATUSFOLDERNAMEUSEDTWICE">
+    <source>Folder Name Used Twice</source>
+    <translation>Folder Name Used Twice</translation>
+</message>
+<message id="STATUSNOTRESTORED">
+    <source>Not Restored</source>
+    <translation>Not Restored</translation>
+</message>
+<message id="OUTCOMERENAMED">
+    <source>%1 renamed</source>
+    <translation>%1 renamed</translation>
+</message>
+<message id="OUTCOMEREFUSED">
+    <source>%1, %2 refused (%3)</source>
+    <translation>%1, %2 refused (%3)</translation>
+</message>
+<message id="OUTCOMEREASON">
+    <source>%1: %2</source>
+    <translation>%1: %2</translation>
+</message>
+<message id="OUTCOMEREASONSEPARATOR">
+    <source>, </source>
+    <translation>, </translation>
+</message>
+<message id="OUTCOMEDURATION">
+    <source>%1 in %2</source>
+    <translation>%1 in %2</translation>
+</message>
+<message id="OUTCOMESECONDS">
+    <source>%1 s</source>
+    <translation>%1 s</translation>
+</message>
+<message id="OUTCOMEMINUTES">
+    <source>%1 min %2 s</source>
+    <translation>%1 min %2 s</translation>
+</message>
+<message id="OUTCOMESTOPPED">
+    <source>Stopped: %1</source>
+    <translation>Stopped: %1</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Adding %1, please wait...</translation>
@@ -430,6 +498,42 @@
 <message id="UNDOTOTALNOSITEMDOESNOTEXISTS">
     <source> Items not restored (gone, or their old name is taken): %1.</source>
     <translation> Items not restored (gone, or their old name is taken): %1.</translation>
+</message>
+<message id="UNDONOTRESTOREDITEM">
+    <source>%1 could not be moved back to %2: %3</source>
+    <translation>%1 could not be moved back to %2: %3</translation>
+</message>
+<message id="UNDONOTRESTOREDMORE">
+    <source>… and %1 more.</source>
+    <translation>… and %1 more.</translation>
+</message>
+<message id="UNDOLOGKEPT">
+    <source>The log was kept with the %1 entries that can still be undone.</source>
+    <translation>The log was kept with the %1 entries that can still be undone.</translation>
+</message>
+<message id="UNDOLOGKEPTWHOLE">
+    <source>The log was kept as it was (it could not be rewritten: %1).</source>
+    <translation>The log was kept as it was (it could not be rewritten: %1).</translation>
+</message>
+<message id="UNDOREASONGONE">
+    <source>it is no longer there</source>
+    <translation>it is no longer there</translation>
+</message>
+<message id="UNDOREASONTAKEN">
+    <source>another item has that name</source>
+    <translation>another item has that name</translation>
+</message>
+<message id="UNDOREASONOTHERFILESYSTEM">
+    <source>the two folders are on different file systems and nothing is copied between them</source>
+    <translation>the two folders are on different file systems and nothing is copied between them</translation>
+</message>
+<message id="UNDOREASONMOVEFAILED">
+    <source>the move failed (%1)</source>
+    <translation>the move failed (%1)</translation>
+</message>
+<message id="UNDOREASONINVALIDENTRY">
+    <source>the log entry is incomplete</source>
+    <translation>the log entry is incomplete</translation>
 </message>
 <message id="SELECTLOGFILETITLE">
     <source>Choose a %1 Rename Log</source>
@@ -1450,6 +1554,10 @@
 <message id="Save the current profile automatically when quitting">
     <source>Save the current profile automatically when quitting</source>
     <translation>Save the current profile automatically when quitting</translation>
+</message>
+<message id="PREFERENCESCHAINSINONEGO">
+    <source>Rename shifts and swaps in one go</source>
+    <translation>Rename shifts and swaps in one go</translation>
 </message>
 <message id="Current names">
     <source>Current names</source>

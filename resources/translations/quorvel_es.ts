@@ -99,6 +99,74 @@
     <source>Done: %1 folder(s) renamed</source>
     <translation>Listo: se cambió el nombre de %1 carpeta(s)</translation>
 </message>
+<message id="STATUSNOCHANGES">
+    <source>No Changes</source>
+    <translation>Sin cambios</translation>
+</message>
+<message id="STATUSFILEALREADYEXISTS">
+    <source>File Already Exists</source>
+    <translation>El archivo ya existe</translation>
+</message>
+<message id="STATUSFOLDERALREADYEXISTS">
+    <source>Folder Already Exists</source>
+    <translation>La carpeta ya existe</translation>
+</message>
+<message id="STATUSFILENOTFOUND">
+    <source>File Not Found</source>
+    <translation>Archivo no encontrado</translation>
+</message>
+<message id="STATUSFOLDERNOTFOUND">
+    <source>Folder Not Found</source>
+    <translation>Carpeta no encontrada</translation>
+</message>
+<message id="STATUSRENAMINGOK">
+    <source>Renaming (OK)</source>
+    <translation>Renombrado (OK)</translation>
+</message>
+<message id="STATUSFILENAMEUSEDTWICE">
+    <source>File Name Used Twice</source>
+    <translation>Nombre de archivo usado dos veces</translation>
+</message>
+<message id="STATUSFOLDERNAMEUSEDTWICE">
+    <source>Folder Name Used Twice</source>
+    <translation>Nombre de carpeta usado dos veces</translation>
+</message>
+<message id="STATUSNOTRESTORED">
+    <source>Not Restored</source>
+    <translation>No restaurado</translation>
+</message>
+<message id="OUTCOMERENAMED">
+    <source>%1 renamed</source>
+    <translation>%1 renombrado(s)</translation>
+</message>
+<message id="OUTCOMEREFUSED">
+    <source>%1, %2 refused (%3)</source>
+    <translation>%1, %2 rechazado(s) (%3)</translation>
+</message>
+<message id="OUTCOMEREASON">
+    <source>%1: %2</source>
+    <translation>%1: %2</translation>
+</message>
+<message id="OUTCOMEREASONSEPARATOR">
+    <source>, </source>
+    <translation>, </translation>
+</message>
+<message id="OUTCOMEDURATION">
+    <source>%1 in %2</source>
+    <translation>%1 en %2</translation>
+</message>
+<message id="OUTCOMESECONDS">
+    <source>%1 s</source>
+    <translation>%1 s</translation>
+</message>
+<message id="OUTCOMEMINUTES">
+    <source>%1 min %2 s</source>
+    <translation>%1 min %2 s</translation>
+</message>
+<message id="OUTCOMESTOPPED">
+    <source>Stopped: %1</source>
+    <translation>Detenido: %1</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Añadiendo %1, espere, por favor...</translation>
@@ -430,6 +498,42 @@
 <message id="UNDOTOTALNOSITEMDOESNOTEXISTS">
     <source> Items not restored (gone, or their old name is taken): %1.</source>
     <translation> Elementos no restaurados (ya no existen o su nombre anterior está ocupado): %1.</translation>
+</message>
+<message id="UNDONOTRESTOREDITEM">
+    <source>%1 could not be moved back to %2: %3</source>
+    <translation>%1 no se pudo devolver a %2: %3</translation>
+</message>
+<message id="UNDONOTRESTOREDMORE">
+    <source>… and %1 more.</source>
+    <translation>… y %1 más.</translation>
+</message>
+<message id="UNDOLOGKEPT">
+    <source>The log was kept with the %1 entries that can still be undone.</source>
+    <translation>Se conservó el registro con las %1 entradas que aún se pueden deshacer.</translation>
+</message>
+<message id="UNDOLOGKEPTWHOLE">
+    <source>The log was kept as it was (it could not be rewritten: %1).</source>
+    <translation>Se conservó el registro tal cual (no se pudo reescribir: %1).</translation>
+</message>
+<message id="UNDOREASONGONE">
+    <source>it is no longer there</source>
+    <translation>ya no está allí</translation>
+</message>
+<message id="UNDOREASONTAKEN">
+    <source>another item has that name</source>
+    <translation>otro elemento tiene ese nombre</translation>
+</message>
+<message id="UNDOREASONOTHERFILESYSTEM">
+    <source>the two folders are on different file systems and nothing is copied between them</source>
+    <translation>las dos carpetas están en sistemas de archivos distintos y no se copia nada entre ellos</translation>
+</message>
+<message id="UNDOREASONMOVEFAILED">
+    <source>the move failed (%1)</source>
+    <translation>el movimiento falló (%1)</translation>
+</message>
+<message id="UNDOREASONINVALIDENTRY">
+    <source>the log entry is incomplete</source>
+    <translation>la entrada del registro está incompleta</translation>
 </message>
 <message id="SELECTLOGFILETITLE">
     <source>Choose a %1 Rename Log</source>
@@ -1450,6 +1554,10 @@
 <message id="Save the current profile automatically when quitting">
     <source>Save the current profile automatically when quitting</source>
     <translation>Guardar automáticamente el perfil actual al salir</translation>
+</message>
+<message id="PREFERENCESCHAINSINONEGO">
+    <source>Rename shifts and swaps in one go</source>
+    <translation>Renombrar desplazamientos e intercambios de una vez</translation>
 </message>
 <message id="Current names">
     <source>Current names</source>

@@ -99,6 +99,74 @@
     <source>Done: %1 folder(s) renamed</source>
     <translation>Terminé : %1 dossier(s) renommé(s)</translation>
 </message>
+<message id="STATUSNOCHANGES">
+    <source>No Changes</source>
+    <translation>Aucun changement</translation>
+</message>
+<message id="STATUSFILEALREADYEXISTS">
+    <source>File Already Exists</source>
+    <translation>Le fichier existe déjà</translation>
+</message>
+<message id="STATUSFOLDERALREADYEXISTS">
+    <source>Folder Already Exists</source>
+    <translation>Le dossier existe déjà</translation>
+</message>
+<message id="STATUSFILENOTFOUND">
+    <source>File Not Found</source>
+    <translation>Fichier introuvable</translation>
+</message>
+<message id="STATUSFOLDERNOTFOUND">
+    <source>Folder Not Found</source>
+    <translation>Dossier introuvable</translation>
+</message>
+<message id="STATUSRENAMINGOK">
+    <source>Renaming (OK)</source>
+    <translation>Renommage (OK)</translation>
+</message>
+<message id="STATUSFILENAMEUSEDTWICE">
+    <source>File Name Used Twice</source>
+    <translation>Nom de fichier utilisé deux fois</translation>
+</message>
+<message id="STATUSFOLDERNAMEUSEDTWICE">
+    <source>Folder Name Used Twice</source>
+    <translation>Nom de dossier utilisé deux fois</translation>
+</message>
+<message id="STATUSNOTRESTORED">
+    <source>Not Restored</source>
+    <translation>Non restauré</translation>
+</message>
+<message id="OUTCOMERENAMED">
+    <source>%1 renamed</source>
+    <translation>%1 renommé(s)</translation>
+</message>
+<message id="OUTCOMEREFUSED">
+    <source>%1, %2 refused (%3)</source>
+    <translation>%1, %2 refusé(s) (%3)</translation>
+</message>
+<message id="OUTCOMEREASON">
+    <source>%1: %2</source>
+    <translation>%1 : %2</translation>
+</message>
+<message id="OUTCOMEREASONSEPARATOR">
+    <source>, </source>
+    <translation>, </translation>
+</message>
+<message id="OUTCOMEDURATION">
+    <source>%1 in %2</source>
+    <translation>%1 en %2</translation>
+</message>
+<message id="OUTCOMESECONDS">
+    <source>%1 s</source>
+    <translation>%1 s</translation>
+</message>
+<message id="OUTCOMEMINUTES">
+    <source>%1 min %2 s</source>
+    <translation>%1 min %2 s</translation>
+</message>
+<message id="OUTCOMESTOPPED">
+    <source>Stopped: %1</source>
+    <translation>Arrêté : %1</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Ajout des %1 en cours, veuillez patienter...</translation>
@@ -430,6 +498,42 @@
 <message id="UNDOTOTALNOSITEMDOESNOTEXISTS">
     <source> Items not restored (gone, or their old name is taken): %1.</source>
     <translation> Éléments non restaurés (disparus, ou leur ancien nom est déjà pris) : %1.</translation>
+</message>
+<message id="UNDONOTRESTOREDITEM">
+    <source>%1 could not be moved back to %2: %3</source>
+    <translation>%1 n’a pas pu être remis en %2 : %3</translation>
+</message>
+<message id="UNDONOTRESTOREDMORE">
+    <source>… and %1 more.</source>
+    <translation>… et %1 de plus.</translation>
+</message>
+<message id="UNDOLOGKEPT">
+    <source>The log was kept with the %1 entries that can still be undone.</source>
+    <translation>Le journal a été conservé avec les %1 entrées qui peuvent encore être annulées.</translation>
+</message>
+<message id="UNDOLOGKEPTWHOLE">
+    <source>The log was kept as it was (it could not be rewritten: %1).</source>
+    <translation>Le journal a été conservé tel quel (il n’a pas pu être réécrit : %1).</translation>
+</message>
+<message id="UNDOREASONGONE">
+    <source>it is no longer there</source>
+    <translation>il n’y est plus</translation>
+</message>
+<message id="UNDOREASONTAKEN">
+    <source>another item has that name</source>
+    <translation>un autre élément porte ce nom</translation>
+</message>
+<message id="UNDOREASONOTHERFILESYSTEM">
+    <source>the two folders are on different file systems and nothing is copied between them</source>
+    <translation>les deux dossiers sont sur des systèmes de fichiers différents et rien n’est copié de l’un à l’autre</translation>
+</message>
+<message id="UNDOREASONMOVEFAILED">
+    <source>the move failed (%1)</source>
+    <translation>le déplacement a échoué (%1)</translation>
+</message>
+<message id="UNDOREASONINVALIDENTRY">
+    <source>the log entry is incomplete</source>
+    <translation>l’entrée du journal est incomplète</translation>
 </message>
 <message id="SELECTLOGFILETITLE">
     <source>Choose a %1 Rename Log</source>
@@ -1450,6 +1554,10 @@
 <message id="Save the current profile automatically when quitting">
     <source>Save the current profile automatically when quitting</source>
     <translation>Enregistrer automatiquement le profil en cours en quittant</translation>
+</message>
+<message id="PREFERENCESCHAINSINONEGO">
+    <source>Rename shifts and swaps in one go</source>
+    <translation>Renommer décalages et échanges en une fois</translation>
 </message>
 <message id="Current names">
     <source>Current names</source>

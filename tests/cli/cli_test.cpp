@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 const QStringList kReplaceBlanks = {"--set", "selectedTab=2", "--set", "replaceRemoveThis= ",
@@ -223,4 +225,81 @@ TEST(Cli, NaturalOrderAndNamesShownAsOnDisk)
     EXPECT_TRUE(json.out.contains("\"newFilename\": \"x:y2.txt\"")) << json.out.toStdString();
     EXPECT_TRUE(json.out.contains("a:b.txt"));
     EXPECT_FALSE(json.out.contains("x/y"));
+}
+
+TEST(Cli, ShiftsSwapsAndNamesUsedTwiceFromAListWithTheOutcomeLine)
+{
+    TempTree tree;
+    const QString d = tree.folder("d");
+    for (const char* name : {"n1", "n2", "n3", "a", "b", "x_1.txt", "x-1.txt"})
+        tree.file(QStringLiteral("d/") + name, name);
+    QByteArray list = "Filename\tNew Filename\tLocation\n";
+    for (const auto& [from, to] : QList<QPair<QString, QString>>{{"n1", "n2"}, {"n2", "n3"}, {"n3", "n4"}, {"a", "b"},
+                                                                 {"b", "a"}, {"x_1.txt", "x1.txt"}, {"x-1.txt", "x1.txt"}})
+        list += (from + "\t" + to + "\t" + d + "\n").toUtf8();
+    const QString listFile = tree.file("list.txt", list);
+    CliRunner cli;
+
+    const CliResult shown = cli.run({"import-list", listFile, "--format", "tsv"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.lines().contains(d + "/n1\tn2"));
+    EXPECT_TRUE(shown.lines().contains(d + "/b\ta"));
+    EXPECT_TRUE(shown.lines().contains(d + "/x-1.txt\tFile Name Used Twice"));
+
+    // The item the preview marked is not a refusal: every proposed item was renamed.
+    const CliResult applied = cli.run({"import-list", listFile, "--apply", "--yes", "--format", "json"});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    EXPECT_TRUE(applied.err.startsWith("6 renamed in ")) << applied.err.toStdString();
+    EXPECT_TRUE(applied.out.contains("\"status\": \"File Name Used Twice\""));
+    EXPECT_EQ(applied.out.count("\"status\": \"Renaming (OK)\""), 6);
+    EXPECT_EQ(tree.names("d"), (QStringList{"a", "b", "n2", "n3", "n4", "x-1.txt", "x1.txt"}));
+    EXPECT_EQ(tree.read("d/a"), "b");
+    EXPECT_EQ(tree.read("d/n4"), "n3");
+    const QStringList logs = QDir(cli.logsFolder()).entryList({"*.xml"}, QDir::Files);
+    ASSERT_EQ(logs.size(), 1);
+    EXPECT_TRUE(logs.first().endsWith("-6.xml")) << logs.first().toStdString();
+
+    const CliResult undone = cli.run({"undo", "--yes"});
+    ASSERT_EQ(undone.exitCode, 0) << undone.err.toStdString();
+    EXPECT_TRUE(undone.out.contains("7/7 restored")) << undone.out.toStdString();
+    EXPECT_EQ(tree.read("d/n1"), "n1");
+    EXPECT_EQ(tree.read("d/a"), "a");
+
+    // Item by item: the shift and the swap are refused by the preview, the rest is done.
+    const CliResult itemByItem = cli.run({"import-list", listFile, "--apply", "--yes", "--no-chains", "--format", "tsv"});
+    ASSERT_EQ(itemByItem.exitCode, 0) << itemByItem.err.toStdString();
+    EXPECT_TRUE(itemByItem.lines().contains(d + "/n1\tFile Already Exists"));
+    EXPECT_TRUE(itemByItem.lines().contains(d + "/n4\tRenaming (OK)")); // n3, now n4
+    EXPECT_TRUE(cli.run({"--help"}).out.contains("--no-chains"));
+}
+
+TEST(Cli, ApplyExitsWithThreeWhenAProposedItemIsRefusedOrThereIsNoLog)
+{
+    TempTree tree;
+    const QString d = tree.folder("d");
+    tree.file("d/a.txt", "a");
+    tree.file("d/k.txt", "k");
+    // Two hard links that differ in letter case: the preview finds the target to be the
+    // item itself, the rename then changes nothing and is refused.
+    ASSERT_EQ(::link(QFile::encodeName(tree.at("d/a.txt")).constData(), QFile::encodeName(tree.at("d/A.txt")).constData()), 0);
+    const QString listFile = tree.file("list.txt", ("a.txt\tA.txt\t" + d + "\nk.txt\tk2.txt\t" + d + "\n").toUtf8());
+    CliRunner cli;
+    const CliResult refused = cli.run({"import-list", listFile, "--apply", "--yes", "--format", "tsv"});
+    EXPECT_EQ(refused.exitCode, 3) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.startsWith("1 renamed, 1 refused (No Changes: 1) in ")) << refused.err.toStdString();
+    EXPECT_TRUE(tree.names("d").contains("k2.txt"));
+
+    // The rename log cannot be created: --yes does not answer the question, nothing is
+    // renamed and the run fails.
+    QFile prefs(cli.dataFolder() + "/preferences.plist");
+    ASSERT_TRUE(prefs.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    prefs.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                "<key>defaultLogFolderPath</key><string>/proc/no-such-folder</string></dict></plist>\n");
+    prefs.close();
+    tree.file("d/m.txt", "m");
+    const QString second = tree.file("list2.txt", ("m.txt\tm2.txt\t" + d + "\n" + "m.txt\tm2.txt\t" + d + "\n").toUtf8());
+    const CliResult noLog = cli.run({"import-list", second, "--apply", "--yes"});
+    EXPECT_EQ(noLog.exitCode, 3) << noLog.err.toStdString();
+    EXPECT_TRUE(noLog.err.contains(QStringLiteral("rename log could not be created")));
+    EXPECT_TRUE(tree.names("d").contains("m.txt"));
 }

@@ -1,7 +1,8 @@
-// quorvel-cli apply on 10,000 files, killed with SIGKILL at random moments of its run;
-// every trial is undone from what the killed apply left in the log folder (its "#"
-// journal, or the final log when it got that far), and every file must then stand under
-// its original name with its original contents. The same tree serves every trial.
+// quorvel-cli apply on 10,000 files, and import-list --apply of a 3,000-item shift and of
+// a batch of swaps, killed with SIGKILL at random moments of their run; every trial is
+// undone from what the killed apply left in the log folder (its "#" journal, or the final
+// log when it got that far), and every file must then stand under its original name with
+// its original contents. The same tree serves every trial of a scenario.
 #include "clirunner.h"
 #include "treestate.h"
 
@@ -213,4 +214,123 @@ TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
                 "apply took %lld ms after %lld ms of start-up\n",
                 kTrials, midApply, beforeJournal, finished, unrestoredEntries, twoLogs, applyMs, startupMs);
     EXPECT_GE(midApply, kTrials / 2) << "too few kills landed inside the renaming";
+}
+
+namespace {
+
+// Kills an import-list --apply of the list at random moments of its renaming and undoes
+// what each run left; the tree must come back whole every time.
+void killListApplyAtRandomMoments(const QString& root, const QByteArray& list, int trials, int expectedItems)
+{
+    ASSERT_FALSE(CliRunner::program().isEmpty()) << "build quorvel-cli first (it is run as its own process)";
+    const TreeState original = TreeState::read(root);
+    QTemporaryDir listDir;
+    const QString listFile = listDir.path() + QStringLiteral("/list.txt");
+    {
+        QFile f(listFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(list);
+    }
+    const QStringList arguments = {QStringLiteral("import-list"), listFile, QStringLiteral("--apply"),
+                                   QStringLiteral("--yes"), QStringLiteral("--format"), QStringLiteral("tsv")};
+    CliRunner cli;
+    QElapsedTimer clock;
+    qint64 applyMs = 0;
+    {
+        JournalWatch watch(cli.logFolder());
+        const pid_t pid = cli.start(arguments);
+        ASSERT_GT(pid, 0);
+        ASSERT_TRUE(watch.waitForJournal(pid));
+        clock.start();
+        const CliRunner::Result done = cli.wait(pid);
+        applyMs = clock.elapsed();
+        ASSERT_EQ(done.exitCode, 0) << done.err.constData();
+        const TreeState renamed = TreeState::read(root);
+        ASSERT_EQ(renamed.contentMultiset(), original.contentMultiset());
+        ASSERT_NE(renamed, original);
+        const QStringList logs = logsIn(cli.logFolder());
+        ASSERT_EQ(logs.size(), 1);
+        ASSERT_TRUE(logs.first().contains(QStringLiteral("-%1.xml").arg(expectedItems))) << logs.first().toStdString();
+        const CliRunner::Result undone = cli.run({QStringLiteral("undo"), QStringLiteral("--yes"), logs.first()});
+        ASSERT_EQ(undone.exitCode, 0) << undone.err.constData();
+        ASSERT_EQ(TreeState::read(root), original) << original.differences(TreeState::read(root)).toStdString();
+    }
+
+    std::mt19937 rng(seed() + quint32(expectedItems));
+    int midApply = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        SCOPED_TRACE(QStringLiteral("trial %1 (seed %2)").arg(trial).arg(seed()).toStdString());
+        JournalWatch watch(cli.logFolder());
+        const pid_t pid = cli.start(arguments);
+        ASSERT_GT(pid, 0);
+        if (!watch.waitForJournal(pid))
+            FAIL() << "the apply ended without a journal: " << cli.wait(pid).err.constData();
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<qint64>(0, applyMs * 1100)(rng)));
+        ::kill(pid, SIGKILL);
+        cli.wait(pid);
+        const QStringList logs = logsIn(cli.logFolder());
+        for (const QString& log : logs) {
+            const CliRunner::Result undone = cli.run({QStringLiteral("undo"), QStringLiteral("--yes"), log});
+            if (const std::optional<UndoReport> report = parseUndoLine(undone.out)) {
+                if (report->elements > 0)
+                    ++midApply;
+            }
+            QFile::remove(log);
+        }
+        for (const QString& hidden : QDir(cli.logFolder()).entryList(QDir::Hidden | QDir::Files))
+            QFile::remove(cli.logFolder() + QLatin1Char('/') + hidden);
+        const TreeState now = TreeState::read(root);
+        ASSERT_EQ(now, original) << original.differences(now).toStdString();
+    }
+    std::printf("[ crash    ] %d trials of a list of %d items: %d left moves to undo; apply took %lld ms\n", trials,
+                expectedItems, midApply, applyMs);
+    EXPECT_GE(midApply, trials / 2) << "too few kills landed inside the renaming";
+}
+
+QByteArray listLine(const QString& name, const QString& newName, const QString& folder)
+{
+    return (name + QLatin1Char('\t') + newName + QLatin1Char('\t') + folder + QLatin1Char('\n')).toUtf8();
+}
+
+} // namespace
+
+TEST(CrashSafety, AShiftKilledAtRandomMomentsIsUndoneFromItsJournal)
+{
+    constexpr int kItems = 3000;
+    QTemporaryDir treeDir;
+    const QString root = treeDir.path() + QStringLiteral("/tree");
+    QDir().mkpath(root);
+    auto name = [](int i) { return QStringLiteral("file%1").arg(i, 6, 10, QLatin1Char('0')); };
+    QByteArray list = "Filename\tNew Filename\tLocation\n";
+    for (int i = 1; i <= kItems; ++i) {
+        QFile file(root + QLatin1Char('/') + name(i));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("contents of %1\n").arg(i).toUtf8());
+        list += listLine(name(i), name(i + 1), root);
+    }
+    killListApplyAtRandomMoments(root, list, 15, kItems);
+}
+
+TEST(CrashSafety, SwapsKilledAtRandomMomentsAreUndoneFromTheirJournal)
+{
+    constexpr int kPairs = 1000;
+    QTemporaryDir treeDir;
+    const QString root = treeDir.path() + QStringLiteral("/tree");
+    QByteArray list = "Filename\tNew Filename\tLocation\n";
+    for (int f = 0; f < 4; ++f) {
+        const QString folder = root + QStringLiteral("/folder %1").arg(f);
+        QDir().mkpath(folder);
+        for (int i = 0; i < kPairs / 4; ++i) {
+            const QString a = QStringLiteral("a%1.txt").arg(i), b = QStringLiteral("b%1.txt").arg(i);
+            for (const QString& n : {a, b}) {
+                QFile file(folder + QLatin1Char('/') + n);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(QStringLiteral("contents of %1/%2\n").arg(f).arg(n).toUtf8());
+            }
+            list += listLine(a, b, folder);
+            list += listLine(b, a, folder);
+        }
+    }
+    killListApplyAtRandomMoments(root, list, 15, 2 * kPairs);
 }

@@ -3,10 +3,12 @@
 
 #include "undofixture.h"
 
+#include "pipeline/renamelogreader.h"
 #include "platform/messages.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,10 +84,67 @@ TEST_F(UndoRenaming, GoneItemsAndTakenNamesAreCountedAndNothingIsReplaced)
     EXPECT_EQ(readText(z2), QStringLiteral("renamed z"));
     EXPECT_FALSE(QFileInfo::exists(y));
     ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts[0].message, report(3, 1));
-    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
-    // The log goes even when not everything came back.
-    EXPECT_TRUE(out.logDeleted);
+    // Each item left behind is named, with the reason.
+    EXPECT_EQ(ui.alerts[0].message,
+              report(3, 1) + "\n" + msg("UNDONOTRESTOREDITEM").arg(z2, z, msg("UNDOREASONTAKEN")) + "\n"
+                  + msg("UNDONOTRESTOREDITEM").arg(y2, y, msg("UNDOREASONGONE")) + "\n" + msg("UNDOLOGKEPT").arg(1));
+    ASSERT_EQ(out.entries.size(), 3);
+    EXPECT_EQ(out.entries[0].from, z2);
+    EXPECT_EQ(out.entries[0].to, z);
+    EXPECT_FALSE(out.entries[0].restored);
+    EXPECT_TRUE(out.entries[2].restored);
+    EXPECT_EQ(out.entries[2].from, x2);
+    // The log stays with the one entry that can still be undone (z2, once z is free);
+    // the item that is gone is no longer on record.
+    EXPECT_FALSE(out.logDeleted);
+    EXPECT_EQ(out.keptEntries, 1);
+    const RenameLogContents kept = RenameLogReader::read(out.logFilePath);
+    ASSERT_TRUE(kept.ok);
+    ASSERT_EQ(kept.entries.size(), 1);
+    EXPECT_EQ(kept.entries[0].tarfilename, QStringLiteral("z2"));
+    ASSERT_TRUE(QFile::remove(z));
+    ui.alerts.clear();
+    const UndoOutcome again = undo.undoLogFile(out.logFilePath);
+    EXPECT_EQ(again.restored, 1);
+    EXPECT_TRUE(again.logDeleted);
+    EXPECT_EQ(readText(z), QStringLiteral("renamed z"));
+}
+
+TEST_F(UndoRenaming, AnItemOnAnotherFileSystemIsLeftAndItsEntryKept)
+{
+    // A log whose two folders lie on different file systems (a hand-edited log, a
+    // remount): nothing is copied across, the entry stays on record and is named.
+    QTemporaryDir other(QStringLiteral("/dev/shm/quorvel-undo-XXXXXX"));
+    struct stat here {}, there {};
+    if (!other.isValid() || ::stat(QFile::encodeName(data).constData(), &here) != 0
+        || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system beside the temporary folder";
+    const QString moved = other.path() + QStringLiteral("/far.txt");
+    {
+        QFile f(moved);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("far");
+    }
+    const QString old = tree.at(QStringLiteral("data/near.txt"));
+    const QString x = tree.at(QStringLiteral("data/x")), x2 = tree.file(QStringLiteral("data/x2"), "x");
+    const QString log = TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("2")),
+                                        TestLogs::xml({renamed(old, moved), renamed(x, x2)}));
+
+    const UndoOutcome out = undo.undoLogFile(log);
+    EXPECT_EQ(out.elements, 2);
+    EXPECT_EQ(out.restored, 1);
+    EXPECT_EQ(readText(moved), QStringLiteral("far"));
+    EXPECT_FALSE(QFileInfo::exists(old));
+    EXPECT_EQ(readText(x), QStringLiteral("x"));
+    EXPECT_FALSE(out.logDeleted);
+    EXPECT_EQ(out.keptEntries, 1);
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_TRUE(ui.alerts[0].message.contains(msg("UNDONOTRESTOREDITEM").arg(moved, old, msg("UNDOREASONOTHERFILESYSTEM"))))
+        << ui.alerts[0].message.toStdString();
+    const RenameLogContents kept = RenameLogReader::read(log);
+    ASSERT_TRUE(kept.ok);
+    ASSERT_EQ(kept.entries.size(), 1);
+    EXPECT_EQ(kept.entries[0].tarlocation, other.path());
 }
 
 TEST_F(UndoRenaming, NamesWithColonsOnDiskAreFoundFromTheirSlashForm)

@@ -1,0 +1,281 @@
+#include "pipeline/batchplan.h"
+
+#include "engine/filename.h"
+#include "pipeline/controllerstate.h"
+#include "platform/edition.h"
+#include "platform/foldercase.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+// The comparison keys of one proposed rename: the folder with the name as that folder
+// compares names.
+struct Proposal {
+    size_t index = 0;
+    QString target;    // full path of the new name
+    QString targetKey;
+    QString sourceKey;
+};
+
+// The new name when the item proposes one (not empty, not a status, not its current name).
+QString proposedName(const FileSystemItem& item, const QString& currentName)
+{
+    if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
+        return QString();
+    const QString name = item.newFilenameValue();
+    return name == currentName ? QString() : name;
+}
+
+std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, FolderCase::Cache& folds,
+                                size_t count = SIZE_MAX)
+{
+    std::vector<Proposal> out;
+    count = std::min(count, files.size());
+    for (size_t i = 0; i < count; ++i) {
+        const FileSystemItem& item = files[i];
+        const QString currentName = item.filenameWithExtension();
+        const QString newName = proposedName(item, currentName);
+        if (newName.isEmpty())
+            continue;
+        const QString folder = item.fileLocation();
+        const bool fold = folds.foldsCase(folder);
+        const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+        Proposal p;
+        p.index = i;
+        p.target = prefix + newName;
+        p.targetKey = prefix + FolderCase::comparisonName(newName, fold);
+        p.sourceKey = prefix + FolderCase::comparisonName(currentName, fold);
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+enum class TargetState { Free, OwnInode, Taken };
+
+// One lstat of the target; the source is looked at only when the target exists.
+TargetState targetState(const QString& source, const QString& target)
+{
+    struct stat ts;
+    if (::lstat(QFile::encodeName(target).constData(), &ts) != 0)
+        return TargetState::Free;
+    struct stat ss;
+    if (::lstat(QFile::encodeName(source).constData(), &ss) == 0 && ss.st_dev == ts.st_dev && ss.st_ino == ts.st_ino)
+        return TargetState::OwnInode;
+    return TargetState::Taken;
+}
+
+const QString& alreadyExists(const FileSystemItem& item)
+{
+    return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
+}
+
+const QString& usedTwice(const FileSystemItem& item)
+{
+    return item.itemType == 0 ? Status::FileNameUsedTwice : Status::FolderNameUsedTwice;
+}
+
+} // namespace
+
+BatchRules BatchRules::forState(const ControllerState& state)
+{
+    if (!Edition::current().judgesBatchAsWhole)
+        return itemByItem();
+    return BatchRules{true, state.preferences.renameChainsInOneGo};
+}
+
+bool proposesNewName(FileSystemItem& item)
+{
+    const QString oldName = item.filenameWithExtension();
+    QString newName = item.newFilenameValue();
+    // A status text left from an earlier pass or an imported list is not a name.
+    if (newName.isEmpty() || Status::isStatus(item.newFilename))
+        newName = oldName;
+    if (newName == oldName || !isUsableFileName(newName)) {
+        item.newFilename = Status::NoChanges;
+        return false;
+    }
+    return true;
+}
+
+bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count)
+{
+    FolderCase::Cache folds;
+    std::vector<Proposal> all = proposals(files, folds, count);
+
+    // Names used twice: the first in list order keeps its name.
+    std::vector<Proposal> kept;
+    kept.reserve(all.size());
+    if (rules.markDuplicates) {
+        QHash<QString, size_t> seen;
+        seen.reserve(qsizetype(all.size()));
+        for (Proposal& p : all) {
+            if (seen.contains(p.targetKey)) {
+                files[p.index].newFilename = usedTwice(files[p.index]);
+                continue;
+            }
+            seen.insert(p.targetKey, p.index);
+            kept.push_back(std::move(p));
+        }
+    } else {
+        kept = std::move(all);
+    }
+
+    // Who holds a name that another proposal wants.
+    QHash<QString, qsizetype> holderOf;
+    if (rules.chains) {
+        holderOf.reserve(qsizetype(kept.size()));
+        for (qsizetype k = 0; k < qsizetype(kept.size()); ++k)
+            holderOf.insert(kept[size_t(k)].sourceKey, k);
+    }
+    constexpr qsizetype kFree = -1, kBlocked = -2;
+    std::vector<qsizetype> next(kept.size(), kFree); // the proposal that must move first
+    for (size_t k = 0; k < kept.size(); ++k) {
+        const Proposal& p = kept[k];
+        if (targetState(files[p.index].fullPath, p.target) != TargetState::Taken)
+            continue;
+        const qsizetype holder = rules.chains ? holderOf.value(p.targetKey, kFree) : kFree;
+        next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
+    }
+
+    // Each proposal follows its chain to the end: a free target (or a cycle back into the
+    // chain) lets the whole chain go, a blocked one refuses it whole.
+    enum : char { Unknown, Renamed, Refused };
+    std::vector<char> verdict(kept.size(), Unknown);
+    std::vector<size_t> onPathAt(kept.size(), SIZE_MAX);
+    std::vector<size_t> path;
+    for (size_t start = 0; start < kept.size(); ++start) {
+        if (verdict[start] != Unknown)
+            continue;
+        path.clear();
+        qsizetype x = qsizetype(start);
+        char outcome = Renamed;
+        while (true) {
+            if (verdict[size_t(x)] != Unknown) {
+                outcome = verdict[size_t(x)];
+                break;
+            }
+            if (onPathAt[size_t(x)] != SIZE_MAX) {
+                // A cycle: its members free each other's names. Anything leading into it
+                // would want a name the cycle already gives away.
+                const size_t cycleStart = onPathAt[size_t(x)];
+                for (size_t i = cycleStart; i < path.size(); ++i)
+                    verdict[path[i]] = Renamed;
+                path.resize(cycleStart);
+                outcome = Refused;
+                break;
+            }
+            onPathAt[size_t(x)] = path.size();
+            path.push_back(size_t(x));
+            if (next[size_t(x)] == kFree)
+                break;
+            if (next[size_t(x)] == kBlocked) {
+                outcome = Refused;
+                break;
+            }
+            x = next[size_t(x)];
+        }
+        for (size_t member : path)
+            verdict[member] = outcome;
+    }
+
+    bool any = false;
+    for (size_t k = 0; k < kept.size(); ++k) {
+        FileSystemItem& item = files[kept[k].index];
+        if (verdict[k] == Refused)
+            item.newFilename = alreadyExists(item);
+        else
+            any = true;
+    }
+    return any;
+}
+
+void markDuplicateNames(std::vector<FileSystemItem>& files, size_t count)
+{
+    FolderCase::Cache folds;
+    QHash<QString, size_t> seen;
+    count = std::min(count, files.size());
+    for (size_t i = 0; i < count; ++i) {
+        FileSystemItem& item = files[i];
+        const QString newName = proposedName(item, item.filenameWithExtension());
+        if (newName.isEmpty())
+            continue;
+        const QString folder = item.fileLocation();
+        const QString key = folder + QLatin1Char('/') + FolderCase::comparisonName(newName, folds.foldsCase(folder));
+        if (seen.contains(key))
+            item.newFilename = usedTwice(item);
+        else
+            seen.insert(key, i);
+    }
+}
+
+std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool chains)
+{
+    FolderCase::Cache folds;
+    const std::vector<Proposal> all = proposals(files, folds);
+    std::vector<MoveUnit> units;
+    if (!chains) {
+        units.reserve(all.size());
+        for (const Proposal& p : all)
+            units.push_back(MoveUnit{{p.index}, false});
+        return units;
+    }
+
+    QHash<QString, qsizetype> holderOf;
+    holderOf.reserve(qsizetype(all.size()));
+    for (qsizetype k = qsizetype(all.size()) - 1; k >= 0; --k)
+        holderOf.insert(all[size_t(k)].sourceKey, k); // the first in list order wins
+    // next: the proposal that must move before this one; previous: the one waiting for it.
+    std::vector<qsizetype> next(all.size(), -1), previous(all.size(), -1);
+    for (size_t k = 0; k < all.size(); ++k) {
+        const qsizetype holder = holderOf.value(all[k].targetKey, -1);
+        // Only one proposal can wait for a name; another one asking for it simply meets
+        // an existing target when its turn comes.
+        if (holder >= 0 && holder != qsizetype(k) && previous[size_t(holder)] < 0) {
+            next[k] = holder;
+            previous[size_t(holder)] = qsizetype(k);
+        }
+    }
+
+    std::vector<bool> placed(all.size(), false);
+    // Chains: from each proposal nothing waits for, to the end, made end first.
+    for (size_t head = 0; head < all.size(); ++head) {
+        if (previous[head] >= 0)
+            continue;
+        MoveUnit unit;
+        for (qsizetype x = qsizetype(head); x >= 0; x = next[size_t(x)]) {
+            placed[size_t(x)] = true;
+            unit.members.push_back(size_t(x));
+        }
+        std::reverse(unit.members.begin(), unit.members.end());
+        units.push_back(std::move(unit));
+    }
+    // What is left are cycles: the first member is parked, then the one waiting for its
+    // name moves, and so on back around.
+    for (size_t start = 0; start < all.size(); ++start) {
+        if (placed[start])
+            continue;
+        MoveUnit unit;
+        unit.isCycle = true;
+        unit.members.push_back(start);
+        placed[start] = true;
+        for (qsizetype x = previous[start]; x >= 0 && size_t(x) != start; x = previous[size_t(x)]) {
+            placed[size_t(x)] = true;
+            unit.members.push_back(size_t(x));
+        }
+        units.push_back(std::move(unit));
+    }
+    for (MoveUnit& unit : units) {
+        for (size_t& member : unit.members)
+            member = all[member].index;
+    }
+    std::stable_sort(units.begin(), units.end(), [](const MoveUnit& a, const MoveUnit& b) {
+        return *std::min_element(a.members.begin(), a.members.end())
+            < *std::min_element(b.members.begin(), b.members.end());
+    });
+    return units;
+}
