@@ -47,6 +47,7 @@ Edition Edition::quorvel2()
     e.hasServicesEntry = false;
     e.keepsStateBetweenLaunches = false;
     e.usesTranslations = false;
+    e.hasExtendedMethods = false;
     return e;
 }
 

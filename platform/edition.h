@@ -22,6 +22,9 @@ struct Edition {
     bool hasServicesEntry = true;
     bool keepsStateBetweenLaunches = true; // settings, profile path and rule chain
     bool usesTranslations = true;          // false: English texts only
+    // Regular expressions in replace/remove and transliteration in the general method,
+    // with their settings keys; the earlier edition knows neither.
+    bool hasExtendedMethods = true;
 
     int majorVersion() const;
 
