@@ -67,6 +67,8 @@ void SettingsBinder::bind(QWidget* root)
     for (QObject* control : candidates) {
         if (auto* w = qobject_cast<QWidget*>(control); w && w->property("enabledWhen").isValid())
             conditional_.append(w);
+        if (auto* w = qobject_cast<QWidget*>(control); w && dynamic_cast<SettingsView*>(w) && !views_.contains(w))
+            views_.append(w);
         const SettingDescriptor* d = SettingDescriptors::find(control->objectName());
         if (!d || controls_.contains(control->objectName()))
             continue;
@@ -228,6 +230,10 @@ void SettingsBinder::refresh(QWidget* except)
         for (const QString& condition : w->property("enabledWhen").toString().split(QLatin1Char('&'), Qt::SkipEmptyParts))
             enabled = enabled && conditionHolds(condition.trimmed());
         w->setEnabled(enabled);
+    }
+    for (const QPointer<QWidget>& w : views_) {
+        if (w)
+            dynamic_cast<SettingsView*>(w.data())->showSettings(settings_);
     }
 }
 

@@ -14,6 +14,15 @@ class QWidget;
 class Settings;
 struct SettingDescriptor;
 
+// A widget that shows something drawn from several settings rather than one key (the
+// error of an invalid regular expression under its field) implements this; the binder
+// finds it below the roots it binds and refreshes it with the controls.
+class SettingsView {
+public:
+    virtual ~SettingsView() = default;
+    virtual void showSettings(const Settings& settings) = 0;
+};
+
 // Connects the controls of the window to the settings record by name: a widget whose
 // objectName is a settings key shows and edits that key, a QButtonGroup named after an
 // index key is a radio group whose button ids are the values (and the tags) of its
@@ -65,4 +74,5 @@ private:
     QHash<QString, QObject*> controls_;
     QHash<QString, std::function<void(int)>> groupHandlers_;
     QList<QPointer<QWidget>> conditional_;
+    QList<QPointer<QWidget>> views_; // widgets that are SettingsViews
 };

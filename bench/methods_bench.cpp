@@ -2,6 +2,8 @@
 // use the current date or a chosen date, so nothing is read from the file system).
 // Reports the time per name.
 #include "engine/filesystemitem.h"
+#include "engine/findexpression.h"
+#include "engine/plainlatin.h"
 #include "engine/renamingmethods.h"
 
 #include <QDateTime>
@@ -60,6 +62,34 @@ void BM_RemoveCharacters(benchmark::State& state)
     overAllNames(state, [](FileSystemItem& item, QString& error) {
         renameByReplaceRemove(item, QStringLiteral("aeiou"), QString(), false, true, 1, 1, -1, 0, error);
     });
+}
+
+void BM_RegularExpressionGroups(benchmark::State& state)
+{
+    const QRegularExpression expression = FindExpression::compile(QStringLiteral(R"(^IMG_(\d+) (.*)$)"), false);
+    overAllNames(state, [&](FileSystemItem& item, QString& error) {
+        renameByRegularExpression(item, expression, QStringLiteral(R"(\2 \1)"), 1, 1, -1, 0, error);
+    });
+}
+
+// One transliterator for the whole run, as a pass makes it.
+void BM_GeneralTransliterate(benchmark::State& state)
+{
+    const QString one = QStringLiteral("1");
+    const PlainLatinTransliterator plainLatin;
+    overAllNames(state, [&](FileSystemItem& item, QString& error) {
+        renameByGeneral(item, 12, 1, 1, QString(), QString(), one, QString(), QString(), one, one, QString(),
+                        QString(), error, &plainLatin);
+    });
+}
+
+// What making the transliterator costs, which is why a pass makes it only once.
+void BM_MakeTransliterator(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PlainLatinTransliterator plainLatin;
+        benchmark::DoNotOptimize(plainLatin.isValid());
+    }
 }
 
 void BM_GeneralCapitalize(benchmark::State& state)
@@ -155,6 +185,9 @@ void BM_PathComponents(benchmark::State& state)
 
 BENCHMARK(BM_ReplaceRemove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RemoveCharacters)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegularExpressionGroups)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneralTransliterate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeTransliterator)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GeneralCapitalize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneralCompatible)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertAtPosition)->Unit(benchmark::kMillisecond);

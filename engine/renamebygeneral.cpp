@@ -1,13 +1,16 @@
 // General transformations of a whole name, chosen by an option index: letter case,
 // extension, reversal, blanks, swaps, cutting at a text, a filename mask, and names that
-// other file systems accept.
+// other file systems accept, and plain Latin letters.
+#include "engine/plainlatin.h"
 #include "engine/proposedname.h"
 #include "engine/renamingcontract.h"
 #include "engine/renamingmethods.h"
 #include "engine/stringutilities.h"
+#include "platform/edition.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -97,7 +100,8 @@ bool renameByGeneral(FileSystemItem& item, int generalOptionIndex, int generalFi
                      const QString& generalRemoveAfterStringOccurrence,
                      const QString& generalRemoveFromStringOccurrence,
                      const QString& generalConvertWindowsCompatibleString,
-                     const QString& generalFilenameMask, QString& error)
+                     const QString& generalFilenameMask, QString& error,
+                     const PlainLatinTransliterator* plainLatin)
 {
     return applyRenamingContract(item, error, [&](const NameParts& name) {
         const QString& base = name.base;
@@ -137,6 +141,18 @@ bool renameByGeneral(FileSystemItem& item, int generalOptionIndex, int generalFi
             return proposedName(applyFilenameMask(base, slashesToColons(generalFilenameMask)), extension);
         case 11:
             return proposedName(otherFileSystemCompatible(base, generalConvertWindowsCompatibleString), extension);
+        case 12: {
+            if (!Edition::current().hasExtendedMethods)
+                return proposedName(base, extension);
+            std::unique_ptr<PlainLatinTransliterator> own;
+            if (!plainLatin) {
+                own = std::make_unique<PlainLatinTransliterator>();
+                plainLatin = own.get();
+            }
+            // A name with nothing left in plain Latin keeps its old name.
+            const QString latin = plainLatin->transliterate(base);
+            return proposedName(latin.isEmpty() ? base : latin, extension);
+        }
         default:
             return proposedName(base, extension);
         }

@@ -8,7 +8,10 @@
 #include "engine/filesystemitem.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QString>
+
+class PlainLatinTransliterator;
 
 // Replace or remove text in the base name, or remove a set of characters.
 bool renameByReplaceRemove(FileSystemItem& item, const QString& replaceThis,
@@ -16,7 +19,18 @@ bool renameByReplaceRemove(FileSystemItem& item, const QString& replaceThis,
                            int startFromCharacter, int startOnOccurrence, int occurrenceCount,
                            int replaceRemovePositionDirection, QString& error);
 
+// Replace or remove the matches of a regular expression (FindExpression::compile, made
+// once per pass) in the base name. Matches are found left to right on the name as it is;
+// the start position, occurrence and count pick among them as among plain-text
+// occurrences, counted from the end with direction 1. Empty matches count. The
+// replacement may name groups (FindExpression::expandReplacement); "" removes.
+bool renameByRegularExpression(FileSystemItem& item, const QRegularExpression& expression,
+                               const QString& replaceWith, int startFromCharacter, int startOnOccurrence,
+                               int occurrenceCount, int replaceRemovePositionDirection, QString& error);
+
 // General transformations chosen by generalOptionIndex (case, extension, reverse, ...).
+// Option 12 transliterates the base to plain Latin with the pass's transliterator; without
+// one (a single call) it makes its own.
 bool renameByGeneral(FileSystemItem& item, int generalOptionIndex, int generalFileNameCase,
                      int generalExtensionCase, const QString& generalChangeExtension,
                      const QString& generalSwapSeperator, const QString& generalSwapPosition,
@@ -24,7 +38,8 @@ bool renameByGeneral(FileSystemItem& item, int generalOptionIndex, int generalFi
                      const QString& generalRemoveAfterStringOccurrence,
                      const QString& generalRemoveFromStringOccurrence,
                      const QString& generalConvertWindowsCompatibleString,
-                     const QString& generalFilenameMask, QString& error);
+                     const QString& generalFilenameMask, QString& error,
+                     const PlainLatinTransliterator* plainLatin = nullptr);
 
 bool renameByInsert(FileSystemItem& item, const QString& insertText, int insertOptionIndex,
                     int atCharacterPositions, int atPostionDirection, const QString& atBeforeText,

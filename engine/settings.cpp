@@ -60,11 +60,14 @@ std::optional<QStringList> stringListOf(const QVariant& v, QString* error)
     return out;
 }
 
-const char* const kGeneralFlags[12] = {
+// The general flags by generalOptionIndex; the thirteenth (transliteration) exists only
+// in editions with the extended methods.
+const char* const kGeneralFlags[13] = {
     "isGeneralConvertFilenameCase", "isGeneralConvertExtension", "isGeneralRemoveExtension",
     "isGeneralChangeExtension",     "isGeneralReverseFileName",  "isGeneralRemoveSpaces",
     "isGeneralSwapFromSeperator",   "isGeneralSwapFromPostion",  "isGeneralRemoveAfterString",
-    "isGeneralRemoveFromString",    "isGeneralFilenameMask",     "isGeneralConvertWindowsCompatible"};
+    "isGeneralRemoveFromString",    "isGeneralFilenameMask",     "isGeneralConvertWindowsCompatible",
+    "isGeneralTransliterate"};
 const char* const kDateTimeWhere[5] = {"isDateTimeAtBeginning", "isDateTimeAtEnd",
                                        "isDateTimeAtPosition", "isDateTimeAtBeforeText",
                                        "isDateTimeAtAfterText"};
@@ -144,6 +147,16 @@ void Settings::store(int index, const QVariant& value)
     const SettingDescriptor& d = SettingDescriptors::all()[size_t(index)];
     if (d.signalsChange && observer_)
         observer_(key(d.key), old, value);
+}
+
+bool Settings::differsFromDefault(int index) const
+{
+    const SettingDescriptor& d = SettingDescriptors::all()[size_t(index)];
+    if (!SettingDescriptors::isAvailable(d))
+        return false;
+    if (d.kind == SettingKind::Date || d.kind == SettingKind::MetaDataList)
+        return true; // no fixed default to compare with
+    return values_[size_t(index)] != defaultValue(d);
 }
 
 void Settings::clearRenameFile()
@@ -241,7 +254,7 @@ QVariant Settings::dictionaryValue(const QString& k) const
 bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QString* error)
 {
     const int i = SettingDescriptors::indexOf(k);
-    if (i < 0) {
+    if (i < 0 || !SettingDescriptors::isAvailable(SettingDescriptors::all()[size_t(i)])) {
         if (error)
             *error = QStringLiteral("the settings record has no key \"%1\"").arg(k);
         return false;
@@ -331,9 +344,13 @@ QVariantMap Settings::getCurrentSettings() const
 {
     QVariantMap dict;
     dict.insert(QStringLiteral("appVersion"), Edition::current().version);
-    for (const SettingDescriptor& d : SettingDescriptors::all()) {
+    const auto all = SettingDescriptors::all();
+    for (size_t i = 0; i < all.size(); ++i) {
+        const SettingDescriptor& d = all[i];
         const QString k = key(d.key);
         if (k == kRenameFile && !hasRenameFile_)
+            continue;
+        if (d.extended && !differsFromDefault(int(i)))
             continue;
         dict.insert(k, dictionaryValue(k));
     }
@@ -343,6 +360,15 @@ QVariantMap Settings::getCurrentSettings() const
 bool Settings::setSettings(const QVariantMap& dictionary, QString* error)
 {
     Settings scratch = snapshot();
+    // A dictionary this program wrote (it carries appVersion) holds every classic key and
+    // leaves out a key beyond them exactly when that key was at its default.
+    if (dictionary.contains(QStringLiteral("appVersion"))) {
+        const auto all = SettingDescriptors::all();
+        for (size_t i = 0; i < all.size(); ++i) {
+            if (all[i].extended && !dictionary.contains(key(all[i].key)))
+                scratch.values_[i] = defaultValue(all[i]);
+        }
+    }
     for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
         if (it.key() == QLatin1String("appVersion"))
             continue;
@@ -382,7 +408,8 @@ void Settings::generalOptionsChanged(int tag)
 {
     setInteger(QStringLiteral("generalOptionIndex"), tag);
     setInteger(QStringLiteral("generalOptionsIndex"), tag);
-    for (int i = 0; i < 12; ++i)
+    const int flags = Edition::current().hasExtendedMethods ? 13 : 12;
+    for (int i = 0; i < flags; ++i)
         setFlag(key(kGeneralFlags[i]), i == tag);
     invertSettingsChanged();
 }

@@ -57,13 +57,18 @@ public:
     QVariant dictionaryValue(const QString& key) const;
     // Stores a dictionary-form value (also accepts property-list integers, reals and
     // booleans for flags and integers, and plain arrays for lists). False with an error
-    // text for an unknown key or a value of the wrong shape; nothing changes then.
+    // text for an unknown key (the earlier edition does not know the keys beyond the
+    // classic ones) or a value of the wrong shape; nothing changes then.
     bool setDictionaryValue(const QString& key, const QVariant& value, QString* error = nullptr);
 
-    // "appVersion" plus all 172 keys; renameFile only when set.
+    // "appVersion" plus all 172 classic keys; renameFile only when set; a key beyond the
+    // classic ones only when it differs from its default.
     QVariantMap getCurrentSettings() const;
     // Applies a settings dictionary, all or nothing: on a scratch copy first, committed
     // only when every key applied. Then the masks are rebuilt from their field lists.
+    // Keys the dictionary lacks keep their values, except that a dictionary carrying
+    // appVersion (a whole one, as getCurrentSettings writes) resets the keys beyond the
+    // classic ones that it lacks to their defaults.
     // On failure logs "Error in setCurrentSettings : <reason>" and changes nothing.
     bool setSettings(const QVariantMap& dictionary, QString* error = nullptr);
 
@@ -93,6 +98,7 @@ public:
 
 private:
     void store(int index, const QVariant& value);
+    bool differsFromDefault(int index) const;
     void invertSettingsChanged();
     void setWhereFlags(const char* const flags[5], int index);
 

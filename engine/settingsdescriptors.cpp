@@ -1,5 +1,7 @@
 #include "engine/settingsdescriptors.h"
 
+#include "platform/edition.h"
+
 #include <QHash>
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 using K = SettingKind;
 constexpr bool S = true;  // raises the settings-changed signal
 constexpr bool N = false;
+constexpr bool Extended = true; // beyond the classic 172 keys
 
 const SettingDescriptor kSettings[] = {
     // Scope and selection
@@ -71,6 +74,7 @@ const SettingDescriptor kSettings[] = {
     {"replaceRemoveStartFromCharacter", K::Text, "1", S, 2},
     {"replaceRemoveStartOnOccurrence", K::Text, "1", S, 2},
     {"replaceRemoveOccuranceCount", K::Text, "1", S, 2},
+    {"isReplaceRemoveRegularExpression", K::Flag, "0", S, 2, Extended},
 
     // Prefix / suffix
     {"isPrefixSuffixString", K::Flag, "1", N, 3},
@@ -143,6 +147,7 @@ const SettingDescriptor kSettings[] = {
     {"isGeneralRemoveFromString", K::Flag, "0", N, 5},
     {"isGeneralConvertWindowsCompatible", K::Flag, "0", N, 5},
     {"isGeneralFilenameMask", K::Flag, "0", N, 5},
+    {"isGeneralTransliterate", K::Flag, "0", S, 5, Extended},
     {"generalChangeExtension", K::Text, "", S, 5},
     {"generalSwapSeperator", K::Text, "", S, 5},
     {"generalSwapPosition", K::Text, "1", S, 5},
@@ -220,6 +225,11 @@ int indexOf(const QString& key)
         return h;
     }();
     return index.value(key, -1);
+}
+
+bool isAvailable(const SettingDescriptor& descriptor)
+{
+    return !descriptor.extended || Edition::current().hasExtendedMethods;
 }
 
 const SettingDescriptor* find(const QString& key)

@@ -17,6 +17,10 @@ struct SettingDescriptor {
                               // lists as "; "-joined entries; the date's default is "now"
     bool signalsChange;       // one of the keys whose change raises the settings-changed signal
     int tab;                  // method tab, -1 for scope keys
+    // A key beyond the classic 172: written to dictionaries, profiles and rule steps only
+    // when it differs from its default (so files that do not use it keep the classic key
+    // set), and unknown to the earlier edition.
+    bool extended = false;
 };
 
 namespace SettingDescriptors {
@@ -26,5 +30,7 @@ std::span<const SettingDescriptor> all();
 const SettingDescriptor* find(const QString& key);
 // Index of a key in all(), or -1.
 int indexOf(const QString& key);
+// Whether the running edition knows the key (the earlier edition knows only the classic ones).
+bool isAvailable(const SettingDescriptor& descriptor);
 
 } // namespace SettingDescriptors

@@ -71,6 +71,7 @@ const SettingMeaning kMeanings[] = {
     {"replaceRemoveStartFromCharacter", 2, "character the search starts at, from 1", ""},
     {"replaceRemoveStartOnOccurrence", 2, "first occurrence to act on, from 1", ""},
     {"replaceRemoveOccuranceCount", 2, "how many occurrences to act on", ""},
+    {"isReplaceRemoveRegularExpression", 2, "read replaceRemoveThis as a regular expression; replaceRemoveWith may name groups as \\1 or $1", ""},
 
     // Prefix / suffix
     {"prefixSuffixIndex", 3, "texts or a date; sets isPrefixSuffixString and isPrefixSuffixDate", "0=texts;1=date"},
@@ -132,7 +133,7 @@ const SettingMeaning kMeanings[] = {
     {"generalOptionIndex", 5, "which general change; sets the isGeneral... flags",
      "0=letter case of the name;1=letter case of the extension;2=remove the extension;3=change the extension;"
      "4=reverse the name;5=remove blanks;6=swap around a separator;7=swap at a position;8=cut after a text;"
-     "9=cut from a text;10=filename mask;11=compatible with other file systems"},
+     "9=cut from a text;10=filename mask;11=compatible with other file systems;12=transliterate to plain Latin"},
     {"generalOptionsIndex", 5, "the window's copy of generalOptionIndex (same values; sets the same flags)", ""},
     {"generalFileNameCase", 5, "letter case of the name (generalOptionIndex 0)", kCase},
     {"generalExtensionCase", 5, "letter case of the extension (generalOptionIndex 1)", kCase},
@@ -148,6 +149,7 @@ const SettingMeaning kMeanings[] = {
     {"isGeneralRemoveFromString", 5, "cut the name from an occurrence of generalRemoveFromString on", ""},
     {"isGeneralConvertWindowsCompatible", 5, "replace the characters / \\ : * ? \" < > | by generalConvertWindowsCompatibleString", ""},
     {"isGeneralFilenameMask", 5, "pad or trim the name to generalFilenameMask", ""},
+    {"isGeneralTransliterate", 5, "write the name with plain Latin letters (ICU Any-Latin; Latin-ASCII)", ""},
     {"generalChangeExtension", 5, "the new extension, without the dot", ""},
     {"generalSwapSeperator", 5, "the separator to swap around", ""},
     {"generalSwapPosition", 5, "the character position to swap at", ""},

@@ -6,6 +6,7 @@
 #include "pipeline/movedfolders.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
+#include "pipeline/previewchecks.h"
 #include "pipeline/renamelog.h"
 #include "platform/filemanager.h"
 #include "platform/mainthread.h"
@@ -328,6 +329,15 @@ bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinishe
 {
     if (state_.isExecuting.load() || !state_.isHasFilesForRenaming.load())
         return false;
+    // The names are applied as previewed, but options that Preview would now refuse (a
+    // Find text edited into an invalid regular expression) are refused here too.
+    if (!state_.isRulePreview) {
+        if (std::optional<PreviewCheckFailure> failure = PreviewChecks::regularExpressionFailure(state_.settings)) {
+            ui_.alert(AlertStyle::Warning, msg(failure->titleKey), failure->message());
+            ui_.focusControl(failure->focusControl);
+            return false;
+        }
+    }
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
                                      msg("ITEMRENAMINGMESSAGE"), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))

@@ -92,7 +92,9 @@ bool LivePreview::quickPreview(ControllerState& state, const LivePreviewOptions&
     state.isHasFilesForRenaming = false;
 
     if (std::optional<PreviewCheckFailure> failure = PreviewChecks::checkAndFillDefaults(state.settings)) {
-        state.settings.setText(failure->offendingKey, QString());
+        // An invalid regular expression stays as typed (its error shows under the field).
+        if (!failure->offendingKey.isEmpty())
+            state.settings.setText(failure->offendingKey, QString());
         return true;
     }
 

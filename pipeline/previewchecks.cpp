@@ -1,6 +1,8 @@
 #include "pipeline/previewchecks.h"
 
+#include "engine/findexpression.h"
 #include "engine/settings.h"
+#include "platform/messages.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -17,7 +19,31 @@ bool empty(const Settings& s, const char* key)
 
 } // namespace
 
+QString PreviewCheckFailure::message() const
+{
+    return messageText.isEmpty() ? msg(messageKey) : messageText;
+}
+
 namespace PreviewChecks {
+
+bool usesRegularExpression(const Settings& s)
+{
+    return s.flag(k("isReplaceRemoveRegularExpression")) && !s.flag(k("isReplaceRemoveRemoveCharacters"))
+        && (s.flag(k("isReplaceRemoveReplace")) || s.flag(k("isReplaceRemoveRemove")));
+}
+
+std::optional<PreviewCheckFailure> regularExpressionFailure(const Settings& s)
+{
+    if (s.integer(k("selectedTab")) != 2 || !usesRegularExpression(s))
+        return std::nullopt;
+    const QString error =
+        FindExpression::errorText(s.text(k("replaceRemoveThis")), s.flag(k("isReplaceRemoveCaseSensitive")));
+    if (error.isEmpty())
+        return std::nullopt;
+    // The text stays as typed: live preview does not empty it.
+    return PreviewCheckFailure{"REPLACEREMOVEINVALIDINPUT", "INVALIDREGULAREXPRESSION", k("replaceRemoveThis"),
+                               QString(), error};
+}
 
 std::optional<PreviewCheckFailure> check(const Settings& s)
 {
@@ -36,7 +62,7 @@ std::optional<PreviewCheckFailure> check(const Settings& s)
     case 2:
         if (empty(s, "replaceRemoveThis"))
             return PreviewCheckFailure{"REPLACEREMOVEINVALIDINPUT", "ENTERVALIDVALUE", k("replaceRemoveThis"), k("replaceRemoveThis")};
-        break;
+        return regularExpressionFailure(s);
     case 4: {
         const int option = s.integer(k("dateTimeOptionsIndex"));
         if (option == 3 && empty(s, "dateTimeAtBeforeText"))

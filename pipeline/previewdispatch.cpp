@@ -1,6 +1,9 @@
 #include "pipeline/previewdispatch.h"
 
+#include "engine/findexpression.h"
+#include "engine/plainlatin.h"
 #include "engine/renamingmethods.h"
+#include "pipeline/previewchecks.h"
 #include "metadata/audiorenaming.h"
 #include "metadata/photorenaming.h"
 #include "platform/numbers.h"
@@ -55,6 +58,8 @@ struct ReplaceRemoveArgs {
     int startOnOccurrence = 1;
     int occurrenceCount = 1;
     int direction = 0;
+    // The Find text as a regular expression, compiled once for the run.
+    std::optional<QRegularExpression> expression;
 };
 
 // Tab 3.
@@ -94,6 +99,8 @@ struct GeneralArgs {
     QString changeExtension, swapSeperator, swapPosition, removeAfterString, removeFromString;
     QString removeAfterStringOccurrence, removeFromStringOccurrence;
     QString convertWindowsCompatibleString, filenameMask;
+    // Option 12: one transliterator for the run.
+    std::unique_ptr<PlainLatinTransliterator> plainLatin;
 };
 
 // Tab 8.
@@ -230,6 +237,8 @@ void PreviewDispatch::Args::read()
         }
         a.startOnOccurrence = everyOccurrence ? 1 : intOf("replaceRemoveStartOnOccurrence");
         a.occurrenceCount = everyOccurrence ? -1 : intOf("replaceRemoveOccuranceCount");
+        if (PreviewChecks::usesRegularExpression(s))
+            a.expression = FindExpression::compile(a.replaceThis, a.caseSensitive);
         break;
     }
     case 3: {
@@ -299,6 +308,8 @@ void PreviewDispatch::Args::read()
         a.removeFromStringOccurrence = orOne("generalRemoveFromStringOccurrence");
         a.convertWindowsCompatibleString = text("generalConvertWindowsCompatibleString");
         a.filenameMask = text("generalFilenameMask");
+        if (a.optionIndex == 12)
+            a.plainLatin = std::make_unique<PlainLatinTransliterator>();
         break;
     }
     case 6: {
@@ -412,6 +423,9 @@ std::optional<bool> PreviewDispatch::call(FileSystemItem& item, QString& error)
         const ReplaceRemoveArgs& q = a.replaceRemove;
         if (!q.call)
             return std::nullopt;
+        if (q.expression)
+            return renameByRegularExpression(item, *q.expression, q.replaceWith, q.startFromCharacter,
+                                             q.startOnOccurrence, q.occurrenceCount, q.direction, error);
         return renameByReplaceRemove(item, q.replaceThis, q.replaceWith, q.caseSensitive, q.removeCharacters,
                                      q.startFromCharacter, q.startOnOccurrence, q.occurrenceCount, q.direction,
                                      error);
@@ -437,7 +451,7 @@ std::optional<bool> PreviewDispatch::call(FileSystemItem& item, QString& error)
         return renameByGeneral(item, q.optionIndex, q.fileNameCase, q.extensionCase, q.changeExtension,
                                q.swapSeperator, q.swapPosition, q.removeAfterString, q.removeFromString,
                                q.removeAfterStringOccurrence, q.removeFromStringOccurrence,
-                               q.convertWindowsCompatibleString, q.filenameMask, error);
+                               q.convertWindowsCompatibleString, q.filenameMask, error, q.plainLatin.get());
     }
     case 6: {
         const AudioArgs& q = a.audio;

@@ -40,7 +40,7 @@ bool PreviewDriver::actionPreview(std::function<void()> onFinished)
     ui_.endEditing();
 
     if (std::optional<PreviewCheckFailure> failure = PreviewChecks::checkAndFillDefaults(state_.settings)) {
-        ui_.alert(AlertStyle::Warning, msg(failure->titleKey), msg(failure->messageKey));
+        ui_.alert(AlertStyle::Warning, msg(failure->titleKey), failure->message());
         if (!failure->focusControl.isEmpty())
             ui_.focusControl(failure->focusControl);
         return false;

@@ -48,6 +48,7 @@ Edition Edition::quorvel2()
     e.keepsStateBetweenLaunches = false;
     e.usesTranslations = false;
     e.judgesBatchAsWhole = false;
+    e.hasExtendedMethods = false;
     return e;
 }
 

@@ -25,6 +25,9 @@ struct Edition {
     // The batch is judged as a whole: names used twice are marked, and shifts, swaps and
     // cycles are renamed in one go. false: every item is judged on its own.
     bool judgesBatchAsWhole = true;
+    // Regular expressions in replace/remove and transliteration in the general method,
+    // with their settings keys; the earlier edition knows neither.
+    bool hasExtendedMethods = true;
 
     int majorVersion() const;
 

@@ -154,6 +154,8 @@ void replaceRemoveRows(RowBuilder& r, const QString& type)
     if (type == QLatin1String("Replace"))
         r.addText(msg("WITH"), "replaceRemoveWith");
     r.addFlag(msg("Case Sensitive"), "isReplaceRemoveCaseSensitive");
+    if (!removeCharacters && RuleKinds::flag(s, k("isReplaceRemoveRegularExpression")))
+        r.add(msg("Regular Expression"), QStringLiteral("TRUE"));
     r.add(msg("Start From"), RuleKinds::intOf(s, k("replaceRemovePositionDirection")) == 0
                             ? msg("Beginning of the filename")
                             : msg("End of the filename"));
@@ -251,6 +253,9 @@ void generalRows(RowBuilder& r)
     case 11:
         r.add(msg("Convert Filename To Windows Compatible"), QStringLiteral("TRUE"));
         r.addText(msg("Replace With"), "generalConvertWindowsCompatibleString");
+        break;
+    case 12:
+        r.add(msg("Transliterate to plain Latin"), QStringLiteral("TRUE"));
         break;
     default:
         break;

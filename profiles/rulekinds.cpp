@@ -1,5 +1,6 @@
 #include "profiles/rulekinds.h"
 
+#include "platform/edition.h"
 #include "platform/numbers.h"
 
 #include <QHash>
@@ -89,6 +90,9 @@ QStringList settingsKeys(Kind kind, const QString& type)
                                 "replaceRemovePositionDirection"});
         if (type != QLatin1String("Replace"))
             out.removeOne(QStringLiteral("replaceRemoveWith"));
+        // Removing each of a set of characters never reads a regular expression.
+        if (type != QLatin1String("Remove Characters") && Edition::current().hasExtendedMethods)
+            out.append(QStringLiteral("isReplaceRemoveRegularExpression"));
         return out;
     }
     case Kind::PrefixSuffix:

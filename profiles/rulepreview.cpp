@@ -2,6 +2,8 @@
 
 #include "pipeline/previewdriver.h"
 
+#include "engine/findexpression.h"
+#include "engine/plainlatin.h"
 #include "engine/renamingmethods.h"
 #include "metadata/audiorenaming.h"
 #include "metadata/photorenaming.h"
@@ -11,6 +13,7 @@
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "engine/settingsdescriptors.h"
+#include "platform/edition.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
 #include "platform/userinterface.h"
@@ -150,6 +153,14 @@ std::optional<PreparedStep> prepare(const QVariantMap& given, qsizetype index)
         const bool caseSensitive = f("isReplaceRemoveCaseSensitive");
         const int start = i("replaceRemoveStartFromCharacter"), onOccurrence = i("replaceRemoveStartOnOccurrence");
         const int count = i("replaceRemoveOccuranceCount"), direction = i("replaceRemovePositionDirection");
+        if (!removeCharacters && f("isReplaceRemoveRegularExpression") && Edition::current().hasExtendedMethods) {
+            const QRegularExpression expression = FindExpression::compile(find, caseSensitive);
+            p.call = [=](FileSystemItem& item, PreparedStep&, RunContext&, QString& error) {
+                return renameByRegularExpression(item, expression, with, start, onOccurrence, count, direction,
+                                                 error);
+            };
+            return p;
+        }
         p.call = [=](FileSystemItem& item, PreparedStep&, RunContext&, QString& error) {
             return renameByReplaceRemove(item, find, with, caseSensitive, removeCharacters, start, onOccurrence,
                                          count, direction, error);
@@ -214,9 +225,12 @@ std::optional<PreparedStep> prepare(const QVariantMap& given, qsizetype index)
         const QString afterOccurrence = one("generalRemoveAfterStringOccurrence");
         const QString fromOccurrence = one("generalRemoveFromStringOccurrence");
         const QString windows = t("generalConvertWindowsCompatibleString"), mask = t("generalFilenameMask");
+        // One transliterator for the step's whole run.
+        const std::shared_ptr<PlainLatinTransliterator> plainLatin =
+            option == 12 ? std::make_shared<PlainLatinTransliterator>() : nullptr;
         p.call = [=](FileSystemItem& item, PreparedStep&, RunContext&, QString& error) {
             return renameByGeneral(item, option, nameCase, extensionCase, change, swapSeperator, swapPosition, after,
-                                   from, afterOccurrence, fromOccurrence, windows, mask, error);
+                                   from, afterOccurrence, fromOccurrence, windows, mask, error, plainLatin.get());
         };
         return p;
     }
@@ -326,7 +340,7 @@ bool RulePreview::actionPreviewRule(std::function<void()> onFinished)
         if (!isActive(step))
             continue;
         if (std::optional<PreviewCheckFailure> failure = RuleSteps::checkStep(step)) {
-            ui_.alert(AlertStyle::Warning, msg(failure->titleKey), msg(failure->messageKey));
+            ui_.alert(AlertStyle::Warning, msg(failure->titleKey), failure->message());
             return false;
         }
     }

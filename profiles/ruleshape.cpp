@@ -61,6 +61,8 @@ QString checkValue(const QString& key, const QVariant& v)
     const SettingDescriptor* d = SettingDescriptors::find(key);
     if (!d)
         return QString(); // not ours: ignored
+    if (!SettingDescriptors::isAvailable(*d))
+        return QStringLiteral("is a settings key this edition does not know");
     switch (d->kind) {
     case SettingKind::Text:
         return isText(v) || isNumber(v) ? QString() : QStringLiteral("is not a text");

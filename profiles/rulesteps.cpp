@@ -43,8 +43,14 @@ QVariantMap makeStep(const Settings& s, const char* rule, const QString& type)
     step.insert(k("rule"), k(rule));
     step.insert(k("type"), type);
     step.insert(k("isActive"), k("1"));
-    for (const QString& key : RuleKinds::settingsKeys(RuleKinds::kindOf(k(rule)), type))
+    for (const QString& key : RuleKinds::settingsKeys(RuleKinds::kindOf(k(rule)), type)) {
+        // A key beyond the classic ones goes in only when it is not at its default, so a
+        // step that does not use it keeps the classic key set.
+        const SettingDescriptor* d = SettingDescriptors::find(key);
+        if (d && d->extended && stepValue(s, key) == QVariant(QString::fromLatin1(d->defaultValue)))
+            continue;
         step.insert(key, stepValue(s, key));
+    }
     return step;
 }
 
@@ -196,10 +202,10 @@ std::optional<QVariantMap> getRule(ControllerState& state, UserInterface& ui, QS
     if (built.correctedSettings)
         ui.refreshSettingsView();
     if (built.failure) {
-        ui.alert(AlertStyle::Warning, msg(built.failure->titleKey), msg(built.failure->messageKey));
+        ui.alert(AlertStyle::Warning, msg(built.failure->titleKey), built.failure->message());
         if (!built.failure->focusControl.isEmpty())
             ui.focusControl(built.failure->focusControl);
-        error = msg(built.failure->messageKey);
+        error = built.failure->message();
         return std::nullopt;
     }
     return built.step;

@@ -1,5 +1,6 @@
 #include "app/tabs/methodtabs.h"
 #include "app/tabs/tabbuilder.h"
+#include "platform/edition.h"
 #include "platform/messages.h"
 
 #include <QComboBox>
@@ -25,17 +26,22 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     auto* grid = new QGridLayout(box);
     QButtonGroup* op = radioGroup(w, "generalOptionIndex");
 
-    // One row per operation, in two columns of six: its radio button (id =
-    // generalOptionIndex) and its fields, enabled while it is the chosen operation.
-    auto add = [&](int id, const char* labelKey, std::initializer_list<QWidget*> fields) {
-        const int row = id % 6;
-        int column = id < 6 ? 0 : 4;
-        grid->addWidget(radio(w, op, id, labelKey), row, column++);
+    // One row per operation, in two columns (of six, or seven and six with the
+    // transliteration): its radio button (id = generalOptionIndex) and its fields,
+    // enabled while it is the chosen operation.
+    const bool transliteration = Edition::current().hasExtendedMethods;
+    const int perColumn = transliteration ? 7 : 6;
+    auto add = [&](int id, const char* labelKey, std::initializer_list<QWidget*> fields) -> QRadioButton* {
+        const int row = id % perColumn;
+        int column = id < perColumn ? 0 : 4;
+        QRadioButton* button = radio(w, op, id, labelKey);
+        grid->addWidget(button, row, column++);
         const QByteArray condition = "generalOptionIndex=" + QByteArray::number(id);
         for (QWidget* field : fields) {
             enabledWhen(field, condition.constData());
             grid->addWidget(field, row, column++);
         }
+        return button;
     };
     add(0, "CONVERTFILENAMECASE", {comboBox(w, "generalFileNameCase", kCases)});
     add(1, "CONVERTEXTENSIONCASE", {comboBox(w, "generalExtensionCase", kCases)});
@@ -59,6 +65,8 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     QLineEdit* safe = lineEdit(w, "generalConvertWindowsCompatibleString", 0, 80);
     safe->setToolTip(msg("TIPWINDOWSCOMPATIBLE"));
     add(11, "WINDOWSCOMPATIBLE", {safe});
+    if (transliteration)
+        add(12, "TRANSLITERATE", {})->setToolTip(msg("TIPTRANSLITERATE"));
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(7, 1);

@@ -1,5 +1,7 @@
+#include "app/tabs/findexpressionerrorlabel.h"
 #include "app/tabs/methodtabs.h"
 #include "app/tabs/tabbuilder.h"
+#include "platform/edition.h"
 #include "platform/messages.h"
 
 #include <QCheckBox>
@@ -33,13 +35,22 @@ QWidget* MethodTabs::replaceRemoveTab(QuorvelAppController&)
     enabledWhen(with, "isReplaceRemoveReplace");
     grid->addWidget(label(w, "REPLACEFIND", find), 0, 0);
     grid->addWidget(find, 0, 1);
-    grid->addWidget(label(w, "REPLACEWITH", with), 1, 0);
-    grid->addWidget(with, 1, 1);
+    // An invalid regular expression is told right under the field it was typed in.
+    grid->addWidget(new FindExpressionErrorLabel(w), 1, 1);
+    grid->addWidget(label(w, "REPLACEWITH", with), 2, 0);
+    grid->addWidget(with, 2, 1);
     auto* checks = new QHBoxLayout;
     checks->addWidget(checkBox(w, "isReplaceRemoveCaseSensitive", "CASESENSITIVE"));
     checks->addWidget(checkBox(w, "isReplaceRemoveAllOccurrence", "ALLOCCURRENCES"));
+    if (Edition::current().hasExtendedMethods) {
+        QCheckBox* expression = checkBox(w, "isReplaceRemoveRegularExpression", "REGULAREXPRESSION");
+        expression->setToolTip(msg("TIPREGULAREXPRESSION"));
+        // Removing each of a set of characters never reads an expression.
+        enabledWhen(expression, "!isReplaceRemoveRemoveCharacters");
+        checks->addWidget(expression);
+    }
     checks->addStretch(1);
-    grid->addLayout(checks, 2, 1);
+    grid->addLayout(checks, 3, 1);
 
     QGroupBox* where = groupBox(w, "REPLACEWHERE");
     auto* whereGrid = new QGridLayout(where);

@@ -243,6 +243,10 @@
     <source>Replace / Remove</source>
     <translation>Ersetzen / Entfernen</translation>
 </message>
+<message id="INVALIDREGULAREXPRESSION">
+    <source>The regular expression is not valid at position %1: %2</source>
+    <translation>Der reguläre Ausdruck ist an Position %1 ungültig: %2</translation>
+</message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
     <translation>Datum und Uhrzeit vor Text</translation>
@@ -783,9 +787,17 @@
     <source>The text to look for in every name</source>
     <translation>Der in jedem Namen zu suchende Text</translation>
 </message>
+<message id="TIPREGULAREXPRESSION">
+    <source>Read the text to find as a regular expression; the replacement may name groups as \1 or $1</source>
+    <translation>Den Suchtext als regulären Ausdruck lesen; die Ersetzung kann Gruppen als \1 oder $1 nennen</translation>
+</message>
 <message id="TIPFILENAMEMASK">
     <source>A pattern of the new name; see the help of this method</source>
     <translation>Ein Muster des neuen Namens; siehe die Hilfe zu dieser Methode</translation>
+</message>
+<message id="TIPTRANSLITERATE">
+    <source>Letters of every script written with plain Latin letters (ß becomes ss)</source>
+    <translation>Buchstaben jeder Schrift mit einfachen lateinischen Buchstaben geschrieben (ß wird ss)</translation>
 </message>
 <message id="TIPWINDOWSCOMPATIBLE">
     <source>The text that replaces characters other systems do not allow in names</source>
@@ -1031,6 +1043,10 @@
     <source>Every occurrence</source>
     <translation>Jedes Vorkommen</translation>
 </message>
+<message id="REGULAREXPRESSION">
+    <source>Regular expression</source>
+    <translation>Regulärer Ausdruck</translation>
+</message>
 <message id="REPLACEWHERE">
     <source>Where</source>
     <translation>Wo</translation>
@@ -1198,6 +1214,10 @@
 <message id="WINDOWSCOMPATIBLE">
     <source>Make names safe for other systems, replacing with:</source>
     <translation>Namen für andere Systeme sicher machen, ersetzen durch:</translation>
+</message>
+<message id="TRANSLITERATE">
+    <source>Transliterate to plain Latin</source>
+    <translation>In einfaches Latein transliterieren</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2015,6 +2035,10 @@
     <source>All Occurrence</source>
     <translation>Alle Vorkommen</translation>
 </message>
+<message id="Regular Expression">
+    <source>Regular Expression</source>
+    <translation>Regulärer Ausdruck</translation>
+</message>
 <message id="Start From Character">
     <source>Start From Character</source>
     <translation>Ab Zeichen</translation>
@@ -2122,6 +2146,10 @@
 <message id="Replace With">
     <source>Replace With</source>
     <translation>Ersetzen durch</translation>
+</message>
+<message id="Transliterate to plain Latin">
+    <source>Transliterate to plain Latin</source>
+    <translation>In einfaches Latein transliterieren</translation>
 </message>
 <message id="Renaming Mask">
     <source>Renaming Mask</source>

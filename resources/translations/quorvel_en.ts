@@ -243,6 +243,10 @@
     <source>Replace / Remove</source>
     <translation>Replace / Remove</translation>
 </message>
+<message id="INVALIDREGULAREXPRESSION">
+    <source>The regular expression is not valid at position %1: %2</source>
+    <translation>The regular expression is not valid at position %1: %2</translation>
+</message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
     <translation>Date and time before text</translation>
@@ -783,9 +787,17 @@
     <source>The text to look for in every name</source>
     <translation>The text to look for in every name</translation>
 </message>
+<message id="TIPREGULAREXPRESSION">
+    <source>Read the text to find as a regular expression; the replacement may name groups as \1 or $1</source>
+    <translation>Read the text to find as a regular expression; the replacement may name groups as \1 or $1</translation>
+</message>
 <message id="TIPFILENAMEMASK">
     <source>A pattern of the new name; see the help of this method</source>
     <translation>A pattern of the new name; see the help of this method</translation>
+</message>
+<message id="TIPTRANSLITERATE">
+    <source>Letters of every script written with plain Latin letters (ß becomes ss)</source>
+    <translation>Letters of every script written with plain Latin letters (ß becomes ss)</translation>
 </message>
 <message id="TIPWINDOWSCOMPATIBLE">
     <source>The text that replaces characters other systems do not allow in names</source>
@@ -1031,6 +1043,10 @@
     <source>Every occurrence</source>
     <translation>Every occurrence</translation>
 </message>
+<message id="REGULAREXPRESSION">
+    <source>Regular expression</source>
+    <translation>Regular expression</translation>
+</message>
 <message id="REPLACEWHERE">
     <source>Where</source>
     <translation>Where</translation>
@@ -1198,6 +1214,10 @@
 <message id="WINDOWSCOMPATIBLE">
     <source>Make names safe for other systems, replacing with:</source>
     <translation>Make names safe for other systems, replacing with:</translation>
+</message>
+<message id="TRANSLITERATE">
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterate to plain Latin</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2015,6 +2035,10 @@
     <source>All Occurrence</source>
     <translation>All Occurrence</translation>
 </message>
+<message id="Regular Expression">
+    <source>Regular Expression</source>
+    <translation>Regular Expression</translation>
+</message>
 <message id="Start From Character">
     <source>Start From Character</source>
     <translation>Start From Character</translation>
@@ -2122,6 +2146,10 @@
 <message id="Replace With">
     <source>Replace With</source>
     <translation>Replace With</translation>
+</message>
+<message id="Transliterate to plain Latin">
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterate to plain Latin</translation>
 </message>
 <message id="Renaming Mask">
     <source>Renaming Mask</source>

@@ -243,6 +243,10 @@
     <source>Replace / Remove</source>
     <translation>Reemplazar / Quitar</translation>
 </message>
+<message id="INVALIDREGULAREXPRESSION">
+    <source>The regular expression is not valid at position %1: %2</source>
+    <translation>La expresión regular no es válida en la posición %1: %2</translation>
+</message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
     <translation>Fecha y hora antes del texto</translation>
@@ -783,9 +787,17 @@
     <source>The text to look for in every name</source>
     <translation>El texto que se busca en cada nombre</translation>
 </message>
+<message id="TIPREGULAREXPRESSION">
+    <source>Read the text to find as a regular expression; the replacement may name groups as \1 or $1</source>
+    <translation>Leer el texto que se busca como expresión regular; el reemplazo puede citar los grupos como \1 o $1</translation>
+</message>
 <message id="TIPFILENAMEMASK">
     <source>A pattern of the new name; see the help of this method</source>
     <translation>Un patrón del nombre nuevo; consulte la ayuda de este método</translation>
+</message>
+<message id="TIPTRANSLITERATE">
+    <source>Letters of every script written with plain Latin letters (ß becomes ss)</source>
+    <translation>Las letras de cualquier escritura escritas con letras latinas simples (ß pasa a ser ss)</translation>
 </message>
 <message id="TIPWINDOWSCOMPATIBLE">
     <source>The text that replaces characters other systems do not allow in names</source>
@@ -1031,6 +1043,10 @@
     <source>Every occurrence</source>
     <translation>Todas las apariciones</translation>
 </message>
+<message id="REGULAREXPRESSION">
+    <source>Regular expression</source>
+    <translation>Expresión regular</translation>
+</message>
 <message id="REPLACEWHERE">
     <source>Where</source>
     <translation>Dónde</translation>
@@ -1198,6 +1214,10 @@
 <message id="WINDOWSCOMPATIBLE">
     <source>Make names safe for other systems, replacing with:</source>
     <translation>Hacer los nombres seguros para otros sistemas, sustituyendo por:</translation>
+</message>
+<message id="TRANSLITERATE">
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterar a latín simple</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2015,6 +2035,10 @@
     <source>All Occurrence</source>
     <translation>Todas las apariciones</translation>
 </message>
+<message id="Regular Expression">
+    <source>Regular Expression</source>
+    <translation>Expresión regular</translation>
+</message>
 <message id="Start From Character">
     <source>Start From Character</source>
     <translation>Desde el carácter</translation>
@@ -2122,6 +2146,10 @@
 <message id="Replace With">
     <source>Replace With</source>
     <translation>Reemplazar por</translation>
+</message>
+<message id="Transliterate to plain Latin">
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterar a latín simple</translation>
 </message>
 <message id="Renaming Mask">
     <source>Renaming Mask</source>

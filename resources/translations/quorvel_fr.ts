@@ -243,6 +243,10 @@
     <source>Replace / Remove</source>
     <translation>Remplacer / Supprimer</translation>
 </message>
+<message id="INVALIDREGULAREXPRESSION">
+    <source>The regular expression is not valid at position %1: %2</source>
+    <translation>L'expression régulière n'est pas valide à la position %1 : %2</translation>
+</message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
     <translation>Date et heure avant le texte</translation>
@@ -783,9 +787,17 @@
     <source>The text to look for in every name</source>
     <translation>Le texte à chercher dans chaque nom</translation>
 </message>
+<message id="TIPREGULAREXPRESSION">
+    <source>Read the text to find as a regular expression; the replacement may name groups as \1 or $1</source>
+    <translation>Lire le texte à chercher comme une expression régulière ; le remplacement peut citer les groupes par \1 ou $1</translation>
+</message>
 <message id="TIPFILENAMEMASK">
     <source>A pattern of the new name; see the help of this method</source>
     <translation>Un modèle du nouveau nom ; voir l'aide de cette méthode</translation>
+</message>
+<message id="TIPTRANSLITERATE">
+    <source>Letters of every script written with plain Latin letters (ß becomes ss)</source>
+    <translation>Les lettres de toute écriture écrites en lettres latines simples (ß devient ss)</translation>
 </message>
 <message id="TIPWINDOWSCOMPATIBLE">
     <source>The text that replaces characters other systems do not allow in names</source>
@@ -1031,6 +1043,10 @@
     <source>Every occurrence</source>
     <translation>Toutes les occurrences</translation>
 </message>
+<message id="REGULAREXPRESSION">
+    <source>Regular expression</source>
+    <translation>Expression régulière</translation>
+</message>
 <message id="REPLACEWHERE">
     <source>Where</source>
     <translation>Où</translation>
@@ -1198,6 +1214,10 @@
 <message id="WINDOWSCOMPATIBLE">
     <source>Make names safe for other systems, replacing with:</source>
     <translation>Rendre les noms sûrs pour d'autres systèmes, en remplaçant par :</translation>
+</message>
+<message id="TRANSLITERATE">
+    <source>Transliterate to plain Latin</source>
+    <translation>Translittérer en latin simple</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2015,6 +2035,10 @@
     <source>All Occurrence</source>
     <translation>Toutes les occurrences</translation>
 </message>
+<message id="Regular Expression">
+    <source>Regular Expression</source>
+    <translation>Expression régulière</translation>
+</message>
 <message id="Start From Character">
     <source>Start From Character</source>
     <translation>À partir du caractère</translation>
@@ -2122,6 +2146,10 @@
 <message id="Replace With">
     <source>Replace With</source>
     <translation>Remplacer par</translation>
+</message>
+<message id="Transliterate to plain Latin">
+    <source>Transliterate to plain Latin</source>
+    <translation>Translittérer en latin simple</translation>
 </message>
 <message id="Renaming Mask">
     <source>Renaming Mask</source>

@@ -18,6 +18,8 @@
 #include "profiles/profilecommands.h"
 #include "profiles/rulefile.h"
 #include "profiles/rulesteps.h"
+
+#include <QButtonGroup>
 #include "support/temptree.h"
 
 #include <QClipboard>
@@ -353,6 +355,16 @@ TEST_P(Editions, AMethodThatCannotComputeANameSaysSoInTheEditionsWording)
     EXPECT_EQ(answers.seen.first().message, expected);
     EXPECT_NE(msg("UNABLETOGENERATENEWFILENAMEERROR").arg(reason), "Unable to generate new filename. Error: " + reason);
     EXPECT_EQ(tree.names(), QStringList{"abc.txt"});
+}
+
+TEST_P(Editions, OnlyTheCurrentEditionOffersRegularExpressionsAndTransliteration)
+{
+    EditionWindow& w = start();
+    EXPECT_EQ(w.window().binder().controlFor("isReplaceRemoveRegularExpression") != nullptr, !isEarlier());
+    auto* general = qobject_cast<QButtonGroup*>(w.window().binder().controlFor("generalOptionIndex"));
+    ASSERT_NE(general, nullptr);
+    EXPECT_EQ(general->buttons().size(), isEarlier() ? 12 : 13);
+    EXPECT_EQ(general->button(12) != nullptr, !isEarlier());
 }
 
 INSTANTIATE_FOR_BOTH_EDITIONS(Editions);

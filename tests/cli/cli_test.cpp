@@ -303,3 +303,36 @@ TEST(Cli, ApplyExitsWithThreeWhenAProposedItemIsRefusedOrThereIsNoLog)
     EXPECT_TRUE(noLog.err.contains(QStringLiteral("rename log could not be created")));
     EXPECT_TRUE(tree.names("d").contains("m.txt"));
 }
+
+TEST(Cli, RegularExpressionsAndTransliterationThroughSet)
+{
+    TempTree tree;
+    tree.file("IMG_1234_beach.jpg");
+    tree.file("Привет.txt");
+    CliRunner cli;
+    const CliResult regex = cli.run({"preview", "--format", "tsv", "--set", "selectedTab=2", "--set",
+                                     R"(replaceRemoveThis=^IMG_(\d+)_(\w+)$)", "--set", R"(replaceRemoveWith=\2-\1)",
+                                     "--set", "isReplaceRemoveRegularExpression=1", tree.at("IMG_1234_beach.jpg")});
+    ASSERT_EQ(regex.exitCode, 0) << regex.err.toStdString();
+    EXPECT_EQ(regex.lines(), QStringList{tree.at("IMG_1234_beach.jpg") + "\tbeach-1234.jpg"});
+
+    const CliResult latin = cli.run({"preview", "--format", "tsv", "--set", "selectedTab=5", "--set",
+                                     "generalOptionIndex=12", tree.at("Привет.txt")});
+    ASSERT_EQ(latin.exitCode, 0) << latin.err.toStdString();
+    EXPECT_EQ(latin.lines(), QStringList{tree.at("Привет.txt") + "\tPrivet.txt"});
+
+    // An invalid expression is refused with its position, and nothing is renamed.
+    const CliResult invalid = cli.run({"apply", "--yes", "--set", "selectedTab=2", "--set", "replaceRemoveThis=a(b",
+                                       "--set", "isReplaceRemoveRegularExpression=1", tree.path()});
+    EXPECT_EQ(invalid.exitCode, 2);
+    EXPECT_TRUE(invalid.err.contains("position 3")) << invalid.err.toStdString();
+    EXPECT_EQ(tree.names(), (QStringList{"IMG_1234_beach.jpg", "Привет.txt"}));
+
+    // The settings dictionary holds the new keys only when they are used.
+    const CliResult plain = cli.run({"settings"});
+    ASSERT_EQ(plain.exitCode, 0);
+    EXPECT_FALSE(plain.out.contains("isReplaceRemoveRegularExpression"));
+    EXPECT_FALSE(plain.out.contains("isGeneralTransliterate"));
+    const CliResult used = cli.run({"settings", "--set", "generalOptionIndex=12"});
+    EXPECT_TRUE(used.out.contains("<key>isGeneralTransliterate</key>"));
+}

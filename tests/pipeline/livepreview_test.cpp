@@ -383,3 +383,23 @@ TEST(LivePreviewOptionsTest, DefaultsStoreAtLaunchAndFromTheSheet)
         EXPECT_TRUE(store.contains("LIVEPREVIEWALLFILES"));
     }
 }
+
+TEST_F(LivePreviewTest, AnInvalidRegularExpressionIsLeftAsTyped)
+{
+    addFiles(2);
+    replaceFWithG();
+    Settings& s = state.settings;
+    s.setFlag("isReplaceRemoveRegularExpression", true);
+    s.setText("replaceRemoveThis", "f(0");
+    for (FileSystemItem& item : state.list.files)
+        item.newFilename = QStringLiteral("earlier.txt");
+
+    EXPECT_TRUE(quickPreview());
+    EXPECT_EQ(s.text("replaceRemoveThis"), "f(0"); // other failed checks empty their text
+    EXPECT_EQ(proposed(), (QStringList{"", ""}));
+
+    s.setText("replaceRemoveThis", "f(0+)");
+    s.setText("replaceRemoveWith", "g$1-");
+    EXPECT_TRUE(quickPreview());
+    EXPECT_EQ(proposed(), (QStringList{"g000-.txt", "g00-1.txt"}));
+}
