@@ -45,10 +45,15 @@ QIcon FileIcons::badged(const QIcon& base, const QString& badge, const QString& 
     return icon;
 }
 
+bool FileIcons::isFailure(const QString& newFilename)
+{
+    return Status::isError(newFilename) && newFilename != Status::NoChanges;
+}
+
 QIcon FileIcons::iconFor(const FileSystemItem& item)
 {
     QString key;
-    if (Status::isError(item.newFilename)) {
+    if (isFailure(item.newFilename)) {
         // Errors show the generic folder for anything that is not a plain file.
         const QIcon base = typeIcon(!item.isFile, item.filenameWithExtension(), key);
         return base.isNull() ? QIcon() : badged(base, QStringLiteral("Error"), key);

@@ -8,8 +8,8 @@
 class FileSystemItem;
 
 // The icon column: the desktop's icon for the item's type, with the "Error" badge over
-// it while the item holds one of the five error statuses and the "Success" badge once it
-// was renamed. Icons are looked up by MIME type from the name only (the disk is not
+// it while the item holds a status that is a failure (isFailure) and the "Success" badge
+// once it was renamed. Icons are looked up by MIME type from the name only (the disk is not
 // read) and cached, so a long list costs one lookup per type.
 class FileIcons {
 public:
@@ -18,6 +18,10 @@ public:
     static constexpr int kBadgeSize = 16;
 
     QIcon iconFor(const FileSystemItem& item);
+
+    // A status that tells of something that went or would go wrong (it exists, it is not
+    // found, a name used twice, not restored). "No Changes" only says the name stays.
+    static bool isFailure(const QString& newFilename);
 
 private:
     QIcon typeIcon(bool asFolder, const QString& name, QString& cacheKey);

@@ -1,10 +1,13 @@
 #include "app/filetablemodel.h"
 
+#include "app/fileicons.h"
 #include "engine/filesystemitem.h"
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QMimeData>
 #include <QUrl>
 
@@ -55,11 +58,14 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         return key == kIcon ? QVariant(icons_.iconFor(item)) : QVariant();
     case Qt::ForegroundRole:
-        // Errors in red, renamed items in blue; other names keep the palette's text colour.
+        // Failures in red, "No Changes" in the secondary text colour, renamed items in
+        // blue; proposed names keep the palette's text colour.
         if (key != kNewFilename)
             return QVariant();
-        if (Status::isError(item.newFilename))
+        if (FileIcons::isFailure(item.newFilename))
             return QColor(0xcc, 0x1f, 0x1a);
+        if (item.newFilename == Status::NoChanges)
+            return QGuiApplication::palette().color(QPalette::PlaceholderText);
         if (item.newFilename == Status::RenamingOK)
             return QColor(0x1c, 0x5f, 0xd6);
         return QVariant();

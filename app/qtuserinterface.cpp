@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/openpanel.h"
 #include "app/quorvelappcontroller.h"
+#include "engine/filesystemitem.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 
@@ -14,6 +15,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 namespace {
 
 constexpr int kCalloutMs = 6000;
+constexpr int kAlertMinimumWidth = 440;
 
 QMessageBox::ButtonRole roleOf(const QString& key)
 {
@@ -75,6 +78,10 @@ QString QtUserInterface::alert(AlertStyle style, const QString& title, const QSt
                                                                    : keys.size() - 1;
     box.setDefaultButton(buttons.first());
     box.setEscapeButton(buttons.at(cautious));
+    // A width of its own, so that a sentence is not broken after every few words.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kAlertMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
     return clicked ? clicked->objectName() : keys.at(cautious);
@@ -187,7 +194,11 @@ void QtUserInterface::showTimeTaken(const QString& text)
 void QtUserInterface::openDocument(const QString& path)
 {
     if (QDir::isAbsolutePath(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        // The desktop's handler for the file's type; without one the user is told, rather
+        // than a click that seems to do nothing.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            alert(AlertStyle::Warning, msg("VIEWLOGFILETITLE"),
+                  msg("OPENDOCUMENTNOHANDLER").arg(FileSystemItem::getDisplayFilePath(path)));
         return;
     }
     if (helpPageHandler) {

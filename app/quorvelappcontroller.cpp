@@ -77,8 +77,12 @@ void QuorvelAppController::reloadTable()
 
 void QuorvelAppController::showListState()
 {
-    if (state_.list.isEmpty())
+    if (state_.list.isEmpty()) {
         window_->table()->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        // The timing of the last pass spoke of items that are gone (a clear, a change of
+        // scope, a profile with the other scope).
+        window_->setTimeText(QString());
+    }
     window_->setCountText(selectedCountText());
     window_->table()->viewport()->update();
     window_->updateCommands();

@@ -7,7 +7,9 @@
 #include "intake/intake.h"
 #include "pipeline/applydriver.h"
 #include "pipeline/previewdriver.h"
+#include "engine/filesystemitem.h"
 #include "platform/edition.h"
+#include "platform/messages.h"
 #include "profiles/rulepreview.h"
 
 #include <QDockWidget>
@@ -39,9 +41,19 @@ void QuorvelAppController::actionPreview()
 
 void QuorvelAppController::actionApply()
 {
-    if (state_.isExecuting.load())
+    if (state_.isExecuting.load() || !state_.isHasFilesForRenaming.load())
         return;
-    ApplyDriver(state_, *ui_).actionApply();
+    // The question names how many items the names shown will rename.
+    int count = 0;
+    for (const FileSystemItem& item : state_.list.files)
+        count += !item.newFilename.isEmpty() && !Status::isStatus(item.newFilename) ? 1 : 0;
+    const QString question = count == 1 ? msg("ITEMRENAMINGONEMESSAGE") : msg("ITEMRENAMINGCOUNTMESSAGE").arg(count);
+    const QString answer = ui_->alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"), question,
+                                      {QStringLiteral("YES"), QStringLiteral("NO")});
+    if (answer != QLatin1String("YES"))
+        return;
+    state_.isCancelProcess = false;
+    ApplyDriver(state_, *ui_).doApply([this](const ApplyOutcome&) { window_->updateCommands(); });
     window_->updateCommands();
 }
 

@@ -17,11 +17,18 @@ void endEditing(UserInterface* ui)
 void appendToPhotoMask(Settings& settings, const QString& tagCode, UserInterface* ui)
 {
     endEditing(ui);
-    QString mask = settings.text(QStringLiteral("photoRenamingMask"));
-    if (settings.flag(QStringLiteral("isPhotoRenamingSeperator")) && !mask.isEmpty())
-        mask += settings.text(QStringLiteral("photoRenamingSeperator"));
-    mask += tagCode;
-    settings.setText(QStringLiteral("photoRenamingMask"), mask);
+    if (settings.flag(QStringLiteral("isPhotoRenamingSeperator"))) {
+        // Separator mode builds the name from the field list: the field joins the list
+        // and the mask text is rebuilt from it, so the field, the editor and the
+        // preview agree.
+        static const MetaDataCatalogue catalogue;
+        QList<MetaDataField> fields = settings.photoMetaDataList();
+        fields.append(catalogue.fieldForTagCode(tagCode).value_or(
+            MetaDataField::initWithLabelAndTagCode(QString(), tagCode, tagCode, QString())));
+        settings.setPhotoMetaDataList(fields);
+        return;
+    }
+    settings.setText(QStringLiteral("photoRenamingMask"), settings.text(QStringLiteral("photoRenamingMask")) + tagCode);
 }
 
 } // namespace

@@ -15,9 +15,9 @@ class UserInterface;
 // window's menu commands do.
 namespace MaskCommands {
 
-// Quick commands: append one tag code to the photo mask text (after the separator when
-// isPhotoRenamingSeperator is set and the mask is not empty). photoMetaDataList is not
-// changed, so the next rebuild of the mask drops what they appended.
+// Quick commands ("Add Field"). With isPhotoRenamingSeperator set the field is appended
+// to photoMetaDataList and the mask is rebuilt from the list (separator mode names by the
+// list); otherwise its tag code is appended to the mask text.
 void photoRenamingMaskDate(Settings& settings, UserInterface* ui = nullptr);
 void photoRenamingMaskTime(Settings& settings, UserInterface* ui = nullptr);
 void photoRenamingMaskDeviceMake(Settings& settings, UserInterface* ui = nullptr);

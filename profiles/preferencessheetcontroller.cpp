@@ -6,6 +6,24 @@
 #include "platform/userinterface.h"
 #include "profiles/preferences.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+// A folder the program can keep its files in: an absolute path that exists or can be
+// made, and where a file can be written.
+bool isUsableFolder(const QString& path)
+{
+    if (!QDir::isAbsolutePath(path) || !QDir().mkpath(path) || !QFileInfo(path).isDir())
+        return false;
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".quorvel-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
+
 PreferencesSheetController::PreferencesSheetController(ControllerState& state, UserInterface& ui)
     : state_(state)
     , ui_(ui)
@@ -79,6 +97,13 @@ bool PreferencesSheetController::applyPreferences()
 {
     ui_.endEditing();
     const QString title = Edition::current().displayName + msg("PREFERENCESTITLE");
+    for (const QString& folder : {state_.preferences.defaultLogFolderPath, state_.preferences.defaultProfileFolderPath,
+                                  state_.preferences.defaultRulesFolderPath}) {
+        if (!isUsableFolder(folder)) {
+            ui_.alert(AlertStyle::Critical, title, msg("PREFERENCESFOLDERUNUSABLE").arg(folder));
+            return false;
+        }
+    }
     if (!savePreferences(state_.preferences)) {
         ui_.alert(AlertStyle::Critical, title, msg("PREFERENCESSAVEFAILED"));
         return false;

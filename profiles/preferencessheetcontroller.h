@@ -30,8 +30,10 @@ public:
     // "Rename shifts and swaps in one go".
     void setRenameChainsInOneGo(bool on);
 
-    // Writes the preferences file, then tells the user: "PREFERENCESSAVEDMESSAGE", or the
-    // critical "PREFERENCESSAVEFAILED" when it could not be written. The sheet stays open.
+    // Refuses (critical "PREFERENCESFOLDERUNUSABLE", nothing written) a folder that cannot
+    // be created or written; otherwise writes the preferences file, then tells the user:
+    // "PREFERENCESSAVEDMESSAGE", or the critical "PREFERENCESSAVEFAILED" when it could not
+    // be written. The sheet stays open.
     bool applyPreferences();
     void showHelp();
 

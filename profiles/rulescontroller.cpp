@@ -93,6 +93,20 @@ void RulesController::resetData(bool selectTopRow)
     select(selectTopRow ? 0 : int(state_.rules.size()) - 1);
 }
 
+void RulesController::rulesReplaced()
+{
+    selectedRow = -1;
+    updateControlStates();
+    notify();
+}
+
+void RulesController::methodTabChanged(int tab)
+{
+    selectedRow = -1;
+    updateControlStates();
+    tabChanged(tab);
+}
+
 void RulesController::addToRule()
 {
     if (RuleSteps::addToRule(state_, ui_))

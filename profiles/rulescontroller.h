@@ -61,6 +61,12 @@ public:
 
     // Reload with no selection, then select row 0 (selectTopRow) or the last row.
     void resetData(bool selectTopRow);
+    // The rules were replaced or edited elsewhere (the rules sheet, the last session's
+    // rules): shown again with no row selected, so nothing is loaded into the window.
+    void rulesReplaced();
+    // The user picked another method tab: no row stays selected (the window no longer
+    // shows a step), then tabChanged.
+    void methodTabChanged(int tab);
     // The method tab changed: the add button is offered unless the tab is 9.
     void tabChanged(int tab);
     // A profile was loaded or reset: no row selected, then tabChanged.

@@ -69,7 +69,11 @@ void UndoSheetController::loadUserLogFiles()
 void UndoSheetController::tableViewSelectionDidChange(int row)
 {
     if (row < 0 || row >= logFiles.size()) {
+        // No row, no current log: nothing is offered for undo.
         selectedRow = -1;
+        currLogFilePath.clear();
+        totalFilesCanBeUndoFromLog = 0;
+        totalFilesInLog = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
         notify();
         return;
     }

@@ -70,7 +70,7 @@ public:
     void awakeFromNib();
     // Lists the log folder, newest first, and resets the two status texts.
     void loadUserLogFiles();
-    // Selecting a row makes its log current; -1 (no row) only clears the selection.
+    // Selecting a row makes its log current; -1 (no row) leaves no log current.
     void tableViewSelectionDidChange(int row);
     // A click on a column header: "logFileName", "dateCreated" or "filesCount". The
     // selected log stays selected.

@@ -73,10 +73,10 @@ void showRulesSheet(QuorvelAppController& controller)
     if (controller.state().isExecuting.load())
         return;
     auto* sheet = new RulesSheet(controller.state(), controller.ui(), controller.window());
-    // The sheet edits the steps the drawer shows.
+    // The sheet edits the steps the drawer shows; closing it loads no step into the window.
     sheet->didFinish = [&controller](int) {
         if (RulesDrawer* drawer = rulesDrawer(controller))
-            drawer->resetData(true);
+            drawer->controller().rulesReplaced();
     };
     sheet->open();
 }
@@ -118,11 +118,11 @@ RulesDrawer* makeRulesDrawer(QuorvelAppController& controller)
     QObject::connect(&controller, &QuorvelAppController::executingChanged, drawer,
                      [drawer](bool executing) { drawer->setIsExecuting(executing); });
     QObject::connect(&controller, &QuorvelAppController::methodTabChanged, drawer,
-                     [drawer](int tab) { drawer->controller().tabChanged(tab); });
+                     [drawer](int tab) { drawer->controller().methodTabChanged(tab); });
     QObject::connect(&controller, &QuorvelAppController::profileLoaded, drawer,
                      [drawer](int tab) { drawer->controller().profileLoaded(tab); });
     QObject::connect(&controller, &QuorvelAppController::rulesReloaded, drawer,
-                     [drawer](bool selectTopRow) { drawer->resetData(selectTopRow); });
+                     [drawer](bool) { drawer->controller().rulesReplaced(); });
     return drawer;
 }
 

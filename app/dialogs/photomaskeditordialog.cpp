@@ -10,6 +10,7 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -127,6 +128,9 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     clear_->setObjectName(QStringLiteral("clearButton"));
 
     auto* right = new QWidget(this);
+    chosenPane_ = right;
+    right->setAcceptDrops(true);
+    right->installEventFilter(this);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(chosen_);
@@ -187,6 +191,24 @@ void PhotoMaskEditorDialog::removeChosen()
 
 bool PhotoMaskEditorDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // While the chosen list is empty it is disabled and its pane takes the catalogue's
+    // drops, which land as the first field.
+    if (watched == chosenPane_) {
+        const QString type = PhotoRenamingMaskEditorController::MetaDataPBoardType;
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasFormat(type)) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData()->hasFormat(type) && chosenModel_->drop(drop->mimeData(), 0)) {
+                drop->acceptProposedAction();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (watched == catalogue_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -205,6 +227,11 @@ void PhotoMaskEditorDialog::refreshChosen()
 {
     chosenModel_->reload();
     selectRowQuietly(chosen_, controller_.selectedRow());
+    // An empty list has nothing to select or reorder; its pane takes the drops then.
+    const bool enabled = controller_.isMetadataFieldsEnabled();
+    chosen_->setEnabled(enabled);
+    chosen_->setAcceptDrops(enabled);
+    chosen_->viewport()->setAcceptDrops(enabled);
     updateButtons();
 }
 

@@ -45,6 +45,7 @@ private:
     ListTableModel* chosenModel_ = nullptr;
     QTreeView* catalogue_ = nullptr;
     QTableView* chosen_ = nullptr;
+    QWidget* chosenPane_ = nullptr; // takes the drops while the list is empty (and disabled)
     QLineEdit* search_ = nullptr;
     QPushButton* moveUp_ = nullptr;
     QPushButton* moveDown_ = nullptr;

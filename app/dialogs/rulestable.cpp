@@ -26,7 +26,8 @@ ListTableModel* makeModel(ControllerState& state, QObject* parent)
         },
         parent);
     model->isChecked = [&state](int row, const QString& id) {
-        return intValue(state.rules.at(row).value(id).toString()) != 0;
+        // Read by value: a step may hold "1", an integer or a boolean.
+        return intValueOf(state.rules.at(row).value(id)).value_or(0) != 0;
     };
     return model;
 }

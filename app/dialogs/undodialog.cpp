@@ -3,10 +3,12 @@
 #include "app/dialogs/dialogwidgets.h"
 #include "app/dialogs/listtablemodel.h"
 #include "platform/messages.h"
+#include "platform/userinterface.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -16,6 +18,7 @@ using namespace DialogWidgets;
 UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* parent)
     : Sheet(parent)
     , controller_(state, ui)
+    , ui_(ui)
 {
     setObjectName(QStringLiteral("UndoSheet"));
     setWindowTitle(msg("UNDOFILESFOLDERSTITLE"));
@@ -30,7 +33,7 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
             if (id == QLatin1String("logFileName"))
                 return entry.logFileName;
             if (id == QLatin1String("dateCreated"))
-                return entry.dateCreated;
+                return QLocale::system().toString(entry.sortTime.toLocalTime(), QLocale::ShortFormat);
             return QString::number(entry.filesCount);
         },
         this);
@@ -64,13 +67,18 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makeButton(this, msg("Help"), [this] { controller_.showHelp(); }));
     buttons->addWidget(makeButton(this, msg("Open..."), [this] { controller_.openLogFile(); }));
-    buttons->addWidget(makeButton(this, msg("View"), [this] { controller_.viewLogFileContent(); }));
-    buttons->addWidget(makeButton(this, msg("Delete"), [this] { controller_.deleteLogFile(); }));
+    view_ = makeButton(this, msg("View"), [this] { controller_.viewLogFileContent(); });
+    view_->setObjectName(QStringLiteral("viewButton"));
+    buttons->addWidget(view_);
+    delete_ = makeButton(this, msg("Delete"), [this] { controller_.deleteLogFile(); });
+    delete_->setObjectName(QStringLiteral("deleteButton"));
+    buttons->addWidget(delete_);
     buttons->addStretch();
     buttons->addWidget(makeButton(this, msg("Close"), [this] { reject(); }));
-    QPushButton* undo = makeButton(this, msg("Undo"), [this] { controller_.undoRenaming(); });
-    undo->setObjectName(QStringLiteral("undoButton"));
-    buttons->addWidget(undo);
+    undo_ = makeButton(this, msg("Undo"), [this] { confirmAndUndo(); });
+    undo_->setObjectName(QStringLiteral("undoButton"));
+    undo_->setDefault(true);
+    buttons->addWidget(undo_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
@@ -80,6 +88,22 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
 
     controller_.changed = [this] { refresh(); };
     controller_.awakeFromNib();
+    // The newest log (the list is newest first) is the one a person most often undoes.
+    if (!controller_.logFiles.isEmpty())
+        controller_.tableViewSelectionDidChange(0);
+}
+
+void UndoDialog::confirmAndUndo()
+{
+    if (controller_.currLogFilePath.isEmpty() || controller_.isUndoing)
+        return;
+    // As Rename does: the count first, then the renames.
+    const QString answer =
+        ui_.alert(AlertStyle::Informational, msg("UNDOFILESFOLDERSTITLE"),
+                  msg("UNDOCONFIRMMESSAGE").arg(controller_.totalFilesCanBeUndoFromLog),
+                  {QStringLiteral("Undo"), QStringLiteral("CANCEL")});
+    if (answer == QLatin1String("Undo"))
+        controller_.undoRenaming();
 }
 
 UndoDialog::~UndoDialog()
@@ -99,6 +123,10 @@ void UndoDialog::refresh()
     table_->setEnabled(!controller_.isUndoing);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setEnabled(!controller_.isUndoing);
+    // What acts on a log is offered exactly while one is current.
+    const bool current = !controller_.isUndoing && !controller_.currLogFilePath.isEmpty();
+    for (QPushButton* button : {undo_, view_, delete_})
+        button->setEnabled(current);
     // Checking runs right after this on the main thread: show its state now.
     paintNow(this);
 }

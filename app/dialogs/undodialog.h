@@ -28,8 +28,14 @@ public:
 
 private:
     void refresh();
+    // Undo asks first, naming how many items the log renamed.
+    void confirmAndUndo();
 
     UndoSheetController controller_;
+    UserInterface& ui_;
+    QPushButton* undo_ = nullptr;
+    QPushButton* view_ = nullptr;
+    QPushButton* delete_ = nullptr;
     ListTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* logTotalNosOfFiles_ = nullptr;

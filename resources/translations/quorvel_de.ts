@@ -211,6 +211,14 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Die Elemente der Liste jetzt in ihre neuen Namen umbenennen?</translation>
 </message>
+<message id="ITEMRENAMINGCOUNTMESSAGE">
+    <source>Rename %1 items to the new names shown in the list?</source>
+    <translation>%1 Elemente in die in der Liste gezeigten neuen Namen umbenennen?</translation>
+</message>
+<message id="ITEMRENAMINGONEMESSAGE">
+    <source>Rename this item to the new name shown in the list?</source>
+    <translation>Dieses Element in den in der Liste gezeigten neuen Namen umbenennen?</translation>
+</message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
     <translation>Das Umbenennungsprotokoll konnte nicht erstellt werden. Ohne Protokolldatei auf dem Datenträger fortfahren (die Umbenennungen lassen sich dann nicht rückgängig machen) oder abbrechen?</translation>
@@ -387,6 +395,10 @@
     <source>The preferences could not be saved.</source>
     <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
 </message>
+<message id="PREFERENCESFOLDERUNUSABLE">
+    <source>The folder “%1” cannot be created or written to. Choose another folder; nothing was saved.</source>
+    <translation>Der Ordner „%1“ kann nicht angelegt oder nicht beschrieben werden. Wählen Sie einen anderen Ordner; es wurde nichts gespeichert.</translation>
+</message>
 <message id="CHOOSELOGFOLDERPATHTITLE">
     <source>Choose the folder for rename logs</source>
     <translation>Ordner für Umbenennungsprotokolle auswählen</translation>
@@ -470,6 +482,14 @@
 <message id="UNDOFILESFOLDERSDELETECONFIRM">
     <source>Delete the selected rename log?</source>
     <translation>Ausgewähltes Umbenennungsprotokoll löschen?</translation>
+</message>
+<message id="UNDOCONFIRMMESSAGE">
+    <source>Give the %1 items this log renamed their earlier names back?</source>
+    <translation>Den %1 Elementen, die dieses Protokoll umbenannt hat, ihre früheren Namen zurückgeben?</translation>
+</message>
+<message id="OPENDOCUMENTNOHANDLER">
+    <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
+    <translation>Kein Programm auf diesem Rechner öffnet „%1“. Legen Sie in den Einstellungen der Arbeitsumgebung eines für diesen Dateityp fest.</translation>
 </message>
 <message id="UNDOINGITEMS">
     <source>Undoing the renames, please wait...</source>

@@ -211,6 +211,14 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Rename the items in the list to their new names now?</translation>
 </message>
+<message id="ITEMRENAMINGCOUNTMESSAGE">
+    <source>Rename %1 items to the new names shown in the list?</source>
+    <translation>Rename %1 items to the new names shown in the list?</translation>
+</message>
+<message id="ITEMRENAMINGONEMESSAGE">
+    <source>Rename this item to the new name shown in the list?</source>
+    <translation>Rename this item to the new name shown in the list?</translation>
+</message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
     <translation>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</translation>
@@ -387,6 +395,10 @@
     <source>The preferences could not be saved.</source>
     <translation>The preferences could not be saved.</translation>
 </message>
+<message id="PREFERENCESFOLDERUNUSABLE">
+    <source>The folder “%1” cannot be created or written to. Choose another folder; nothing was saved.</source>
+    <translation>The folder “%1” cannot be created or written to. Choose another folder; nothing was saved.</translation>
+</message>
 <message id="CHOOSELOGFOLDERPATHTITLE">
     <source>Choose the folder for rename logs</source>
     <translation>Choose the folder for rename logs</translation>
@@ -470,6 +482,14 @@
 <message id="UNDOFILESFOLDERSDELETECONFIRM">
     <source>Delete the selected rename log?</source>
     <translation>Delete the selected rename log?</translation>
+</message>
+<message id="UNDOCONFIRMMESSAGE">
+    <source>Give the %1 items this log renamed their earlier names back?</source>
+    <translation>Give the %1 items this log renamed their earlier names back?</translation>
+</message>
+<message id="OPENDOCUMENTNOHANDLER">
+    <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
+    <translation>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</translation>
 </message>
 <message id="UNDOINGITEMS">
     <source>Undoing the renames, please wait...</source>

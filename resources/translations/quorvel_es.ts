@@ -211,6 +211,14 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>¿Cambiar ahora el nombre de los elementos de la lista por sus nombres nuevos?</translation>
 </message>
+<message id="ITEMRENAMINGCOUNTMESSAGE">
+    <source>Rename %1 items to the new names shown in the list?</source>
+    <translation>¿Renombrar %1 elementos con los nombres nuevos que muestra la lista?</translation>
+</message>
+<message id="ITEMRENAMINGONEMESSAGE">
+    <source>Rename this item to the new name shown in the list?</source>
+    <translation>¿Renombrar este elemento con el nombre nuevo que muestra la lista?</translation>
+</message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
     <translation>No se pudo crear el registro de cambios de nombre. ¿Continuar sin un archivo de registro en el disco (los cambios de nombre no se podrán deshacer) o interrumpir?</translation>
@@ -387,6 +395,10 @@
     <source>The preferences could not be saved.</source>
     <translation>No se pudieron guardar las preferencias.</translation>
 </message>
+<message id="PREFERENCESFOLDERUNUSABLE">
+    <source>The folder “%1” cannot be created or written to. Choose another folder; nothing was saved.</source>
+    <translation>No se puede crear la carpeta «%1» o no se puede escribir en ella. Elija otra carpeta; no se ha guardado nada.</translation>
+</message>
 <message id="CHOOSELOGFOLDERPATHTITLE">
     <source>Choose the folder for rename logs</source>
     <translation>Elegir la carpeta de los registros de cambios de nombre</translation>
@@ -470,6 +482,14 @@
 <message id="UNDOFILESFOLDERSDELETECONFIRM">
     <source>Delete the selected rename log?</source>
     <translation>¿Eliminar el registro de cambios de nombre seleccionado?</translation>
+</message>
+<message id="UNDOCONFIRMMESSAGE">
+    <source>Give the %1 items this log renamed their earlier names back?</source>
+    <translation>¿Devolver su nombre anterior a los %1 elementos que renombró este registro?</translation>
+</message>
+<message id="OPENDOCUMENTNOHANDLER">
+    <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
+    <translation>Ninguna aplicación de este equipo abre «%1». Elija una para este tipo de archivo en la configuración del escritorio.</translation>
 </message>
 <message id="UNDOINGITEMS">
     <source>Undoing the renames, please wait...</source>

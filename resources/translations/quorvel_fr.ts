@@ -211,6 +211,14 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Renommer maintenant les éléments de la liste avec leurs nouveaux noms ?</translation>
 </message>
+<message id="ITEMRENAMINGCOUNTMESSAGE">
+    <source>Rename %1 items to the new names shown in the list?</source>
+    <translation>Renommer %1 éléments avec les nouveaux noms affichés dans la liste ?</translation>
+</message>
+<message id="ITEMRENAMINGONEMESSAGE">
+    <source>Rename this item to the new name shown in the list?</source>
+    <translation>Renommer cet élément avec le nouveau nom affiché dans la liste ?</translation>
+</message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
     <translation>Le journal de renommage n'a pas pu être créé. Continuer sans fichier journal sur le disque (les renommages ne pourront alors pas être annulés) ou interrompre ?</translation>
@@ -387,6 +395,10 @@
     <source>The preferences could not be saved.</source>
     <translation>Les préférences n'ont pas pu être enregistrées.</translation>
 </message>
+<message id="PREFERENCESFOLDERUNUSABLE">
+    <source>The folder “%1” cannot be created or written to. Choose another folder; nothing was saved.</source>
+    <translation>Le dossier « %1 » ne peut pas être créé ou n'est pas accessible en écriture. Choisissez un autre dossier ; rien n'a été enregistré.</translation>
+</message>
 <message id="CHOOSELOGFOLDERPATHTITLE">
     <source>Choose the folder for rename logs</source>
     <translation>Choisir le dossier des journaux de renommage</translation>
@@ -470,6 +482,14 @@
 <message id="UNDOFILESFOLDERSDELETECONFIRM">
     <source>Delete the selected rename log?</source>
     <translation>Supprimer le journal de renommage sélectionné ?</translation>
+</message>
+<message id="UNDOCONFIRMMESSAGE">
+    <source>Give the %1 items this log renamed their earlier names back?</source>
+    <translation>Rendre leur nom précédent aux %1 éléments renommés dans ce journal ?</translation>
+</message>
+<message id="OPENDOCUMENTNOHANDLER">
+    <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
+    <translation>Aucune application de cet ordinateur n'ouvre « %1 ». Choisissez-en une pour ce type de fichier dans les réglages du bureau.</translation>
 </message>
 <message id="UNDOINGITEMS">
     <source>Undoing the renames, please wait...</source>

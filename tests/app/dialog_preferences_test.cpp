@@ -9,6 +9,7 @@
 #include "profiles/preferences.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
@@ -61,10 +62,11 @@ TEST_F(PreferencesDialogTest, ChooseAFolderCancelAnotherAndApply)
     EXPECT_EQ(dialog->rulesFolderField()->text(), rules);
 
     // A typed folder and the switch take effect at once; the file only on Apply.
+    const QString typed = tree.path() + QStringLiteral("/typed/profiles"); // made on Apply
     dialog->profileFolderField()->clear();
-    QTest::keyClicks(dialog->profileFolderField(), QStringLiteral("/srv/profiles"));
+    QTest::keyClicks(dialog->profileFolderField(), typed);
     toggle(dialog->automaticSaveBox());
-    EXPECT_EQ(state.preferences.defaultProfileFolderPath, QStringLiteral("/srv/profiles"));
+    EXPECT_EQ(state.preferences.defaultProfileFolderPath, typed);
     EXPECT_TRUE(state.preferences.automaticSaveCurrProfile);
     EXPECT_FALSE(Plist::readFile(PreferencesFile::preferencesFilePath()).has_value());
 
@@ -75,7 +77,8 @@ TEST_F(PreferencesDialogTest, ChooseAFolderCancelAnotherAndApply)
     EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESSAVEDMESSAGE"));
     const QVariantMap written = Plist::readFile(PreferencesFile::preferencesFilePath()).value_or(QVariant()).toMap();
     EXPECT_EQ(written.value(QStringLiteral("defaultLogFolderPath")).toString(), elsewhere);
-    EXPECT_EQ(written.value(QStringLiteral("defaultProfileFolderPath")).toString(), QStringLiteral("/srv/profiles"));
+    EXPECT_EQ(written.value(QStringLiteral("defaultProfileFolderPath")).toString(), typed);
+    EXPECT_TRUE(QFileInfo(typed).isDir());
     EXPECT_EQ(written.value(QStringLiteral("automaticSaveCurrProfile")).toString(), QStringLiteral("1"));
     EXPECT_FALSE(dialog.isNull()); // the sheet stays open
 
@@ -93,6 +96,25 @@ TEST_F(PreferencesDialogTest, AFileThatCannotBeWrittenIsReportedNotPraised)
     EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
     EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESSAVEFAILED"));
     EXPECT_EQ(tree.read(QStringLiteral("blocked")), QByteArray("x"));
+}
+
+TEST_F(PreferencesDialogTest, AFolderThatCannotBeMadeOrWrittenIsRefused)
+{
+    const QString blocker = tree.file(QStringLiteral("plainfile"), "x");
+    for (const QString& bad : {QStringLiteral("/proc/nonexistent/logs"), blocker + QStringLiteral("/logs"),
+                               QStringLiteral("relative/logs")}) {
+        ui.alerts.clear();
+        QPointer<PreferencesDialog> dialog = openDialog();
+        dialog->logFolderField()->clear();
+        QTest::keyClicks(dialog->logFolderField(), bad);
+        click(button(dialog, msg("APPLY")));
+        ASSERT_EQ(ui.alerts.size(), 1) << bad.toStdString();
+        EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
+        EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESFOLDERUNUSABLE").arg(bad));
+        EXPECT_FALSE(Plist::readFile(PreferencesFile::preferencesFilePath()).has_value()) << bad.toStdString();
+        dialog->reject();
+    }
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/nonexistent")));
 }
 
 } // namespace

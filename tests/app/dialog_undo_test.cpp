@@ -72,12 +72,22 @@ TEST_F(UndoDialogTest, SelectingALogAndPressingUndoPutsTheFilesBackAndDeletesThe
     EXPECT_EQ(dialog->controller().currLogFilePath, log);
     EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
 
+    // Undo asks first, with the count, as Rename does; declining changes nothing.
+    ui.alertAnswers = {QStringLiteral("CANCEL")};
+    click(button(dialog, msg("Undo")));
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().message, msg("UNDOCONFIRMMESSAGE").arg(2));
+    EXPECT_EQ(ui.alerts.first().buttons, (QStringList{"Undo", "CANCEL"}));
+    EXPECT_EQ(tree.names(QStringLiteral("photos")), (QStringList{"x.txt", "y.txt"}));
+    ui.alerts.clear();
+
     click(button(dialog, msg("Undo")));
     EXPECT_EQ(tree.names(QStringLiteral("photos")), (QStringList{"a.txt", "b.txt"}));
     EXPECT_EQ(tree.read(QStringLiteral("photos/a.txt")), QByteArray("A"));
     EXPECT_FALSE(QFile::exists(log));
     EXPECT_EQ(table->model()->rowCount(), 0);
-    ASSERT_EQ(ui.alerts.size(), 1);
+    ASSERT_EQ(ui.alerts.size(), 2);
+    ui.alerts.removeFirst(); // the confirmation
     EXPECT_EQ(ui.alerts.first().title, msg("UNDOFILESFOLDERSTITLE"));
     EXPECT_EQ(ui.alerts.first().message, msg("UNDOTOTALNOSITEMSFOUND").arg(2) + msg("UNDOTOTALNOSITEMSRENAMED").arg(2)
                                              + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(0));
@@ -127,12 +137,14 @@ TEST_F(UndoDialogTest, TheWindowStaysAliveWhileALogIsUndone)
     EXPECT_EQ(tree.names(QStringLiteral("many")).size(), 200);
     EXPECT_TRUE(tree.names(QStringLiteral("many")).contains(QStringLiteral("199.txt")));
     EXPECT_FALSE(state.isExecuting);
-    // Afterwards the sheet takes commands again.
-    EXPECT_TRUE(undo->isEnabled());
+    // Afterwards the sheet takes commands again; the undone log is gone, so Undo waits
+    // for another one.
+    EXPECT_TRUE(button(dialog, msg("Close"))->isEnabled());
     EXPECT_TRUE(dialog->table()->isEnabled());
+    EXPECT_FALSE(undo->isEnabled());
 }
 
-TEST_F(UndoDialogTest, UndoWithoutASelectionSaysSoAndAHeaderClickSorts)
+TEST_F(UndoDialogTest, TheNewestLogIsCurrentAtOnceAndUndoIsOfferedOnlyWithALogAndAHeaderClickSorts)
 {
     tree.file(QStringLiteral("f/1.txt"));
     tree.file(QStringLiteral("f/2.txt"));
@@ -147,10 +159,31 @@ TEST_F(UndoDialogTest, UndoWithoutASelectionSaysSoAndAHeaderClickSorts)
     QTableView* table = dialog->table();
     ASSERT_EQ(table->model()->rowCount(), 2);
 
+    // The newest log is selected and current; the footer counts its row.
+    EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
+    EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+    EXPECT_FALSE(dialog->controller().currLogFilePath.isEmpty());
+    for (const char* name : {"undoButton", "viewButton", "deleteButton"})
+        EXPECT_TRUE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
+    // The date a person reads is in the locale's form, not the stored one.
+    const QString shownDate = table->model()->index(0, 1).data().toString();
+    EXPECT_FALSE(shownDate.isEmpty());
+    EXPECT_NE(shownDate, dialog->controller().logFiles.first().dateCreated);
+
+    // Without a current log nothing that acts on one is offered, and nothing asks for a
+    // selection.
+    dialog->controller().tableViewSelectionDidChange(-1);
+    EXPECT_TRUE(dialog->controller().currLogFilePath.isEmpty());
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    for (const char* name : {"undoButton", "viewButton", "deleteButton"})
+        EXPECT_FALSE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
     click(button(dialog, msg("Undo")));
-    ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts.first().message, msg("UNDOFILESFOLDERSNOLOGSELECTED"));
+    EXPECT_TRUE(ui.alerts.isEmpty());
     EXPECT_EQ(tree.names(QStringLiteral("f")), (QStringList{"one.txt", "three.txt", "two.txt"}));
+    clickRow(table, 1);
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(1));
+    EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("undoButton"))->isEnabled());
 
     // The renamed-items column: ascending on the first click, descending on the second.
     QHeaderView* header = table->horizontalHeader();
@@ -185,9 +218,11 @@ TEST_F(UndoDialogTest, ALogOfAnotherVersionOpenedFromThePanelIsRefused)
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
     EXPECT_EQ(ui.alerts.first().message, msg("UNDOFILESFOLDERSINCOMPATIBLE"));
-    EXPECT_TRUE(dialog->controller().currLogFilePath.isEmpty());
+    // The refused file did not become current; the listed log still is.
+    EXPECT_EQ(dialog->controller().currLogFilePath, log);
 
     // Nothing was undone and nothing deleted.
+    ui.alertAnswers = {QStringLiteral("CANCEL")};
     click(button(dialog, msg("Undo")));
     EXPECT_EQ(tree.names(QStringLiteral("g")), QStringList{QStringLiteral("b.txt")});
     EXPECT_TRUE(QFile::exists(elsewhere));
@@ -196,13 +231,22 @@ TEST_F(UndoDialogTest, ALogOfAnotherVersionOpenedFromThePanelIsRefused)
 
 TEST_F(UndoDialogTest, ViewAndHelpGoThroughTheDesktop)
 {
+    // Without a log, View is not offered (and never asks for a selection).
     QPointer<UndoDialog> dialog = openDialog();
+    EXPECT_FALSE(button(dialog, msg("View"))->isEnabled());
     click(button(dialog, msg("View")));
-    ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts.first().message, msg("VIEWLOGFILETITLEMESSAGE"));
+    EXPECT_TRUE(ui.alerts.isEmpty());
     EXPECT_TRUE(ui.openedDocuments.isEmpty());
     click(button(dialog, msg("Help")));
     EXPECT_EQ(ui.openedDocuments, QStringList{QStringLiteral("Undo.html")});
+    dialog->reject();
+
+    tree.file(QStringLiteral("v/a.txt"));
+    const QString log = applyAndLog({{QStringLiteral("v/a.txt"), QStringLiteral("v/b.txt")}}, QDateTime::currentDateTime());
+    dialog = openDialog();
+    click(button(dialog, msg("View")));
+    EXPECT_EQ(ui.openedDocuments.last(), log);
+    EXPECT_TRUE(ui.alerts.isEmpty());
 }
 
 } // namespace

@@ -104,6 +104,8 @@ TEST_F(Commands, PreviewThenApplyRenameOnDiskAndShowTheOutcome)
     ASSERT_EQ(answers.seen.size(), 1);
     EXPECT_EQ(answers.seen[0].title, msg("ITEMRENAMINGTITLE"));
     EXPECT_EQ(answers.seen[0].buttons, QStringList({"YES", "NO"}));
+    // The question says how many items the names shown will rename.
+    EXPECT_EQ(answers.seen[0].message, msg("ITEMRENAMINGCOUNTMESSAGE").arg(3));
     EXPECT_EQ(tree.names(), QStringList({"holiday1.txt", "holiday10.txt", "holiday2.txt"}));
     EXPECT_EQ(w.shown(0, "newFilename"), Status::RenamingOK);
     EXPECT_EQ(w.shown(0, "filenameWithExtension"), "holiday1.txt");

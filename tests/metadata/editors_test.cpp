@@ -161,28 +161,36 @@ TEST(MaskCommands, MaskIsRebuiltFromTheChosenList)
             *catalogue.fieldForTagCode("<EXIF_Device_Model>")});
     EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date>-<EXIF_Time>-<EXIF_Device_Model>");
 
-    // A quick command appends to the text only; the next rebuild drops it again.
+    // In separator mode a quick command adds its field to the list, so a rebuild keeps
+    // it and the editor shows it; in mask mode it appends its token to the text only.
     MaskCommands::photoRenamingMaskFilename(s);
     EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date>-<EXIF_Time>-<EXIF_Device_Model>-<FILEINFO_Filename>");
+    ASSERT_EQ(s.photoMetaDataList().size(), 4);
+    EXPECT_EQ(s.photoMetaDataList().last(), *catalogue.fieldForTagCode("<FILEINFO_Filename>"));
+    s.setText("photoRenamingSeperator", "_");
+    EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date>_<EXIF_Time>_<EXIF_Device_Model>_<FILEINFO_Filename>");
     s.setFlag("isPhotoRenamingSeperator", false);
-    EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date><EXIF_Time><EXIF_Device_Model>");
+    EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date><EXIF_Time><EXIF_Device_Model><FILEINFO_Filename>");
     MaskCommands::photoRenamingMaskDimensions(s);
     MaskCommands::photoRenamingMaskDeviceMake(s);
     EXPECT_EQ(s.text("photoRenamingMask"),
-              "<EXIF_Date><EXIF_Time><EXIF_Device_Model><EXIF_Dimensions><EXIF_Device_Make>");
+              "<EXIF_Date><EXIF_Time><EXIF_Device_Model><FILEINFO_Filename><EXIF_Dimensions><EXIF_Device_Make>");
+    EXPECT_EQ(s.photoMetaDataList().size(), 4);
 
     ScriptedUserInterface ui;
     MaskCommands::photoRenamingMaskClear(s, &ui);
     EXPECT_EQ(ui.endEditingCalls, 1);
     EXPECT_TRUE(s.photoMetaDataList().isEmpty());
     EXPECT_EQ(s.text("photoRenamingMask"), "");
-    // On an empty mask a quick command puts no separator first.
+    // On an empty mask a quick command puts no separator first, and the editor opens
+    // on the fields the commands added.
     s.setFlag("isPhotoRenamingSeperator", true);
     MaskCommands::photoRenamingMaskDate(s);
-    MaskCommands::photoRenamingMaskTime(s);
-    EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date>-<EXIF_Time>");
-    // The editor opens on the cleared list.
-    EXPECT_TRUE(editor(s.photoMetaDataList()).metadataFields().isEmpty());
+    MaskCommands::photoRenamingMaskDeviceMake(s);
+    EXPECT_EQ(s.text("photoRenamingMask"), "<EXIF_Date>_<EXIF_Device_Make>");
+    const QList<MetaDataField> chosen = editor(s.photoMetaDataList()).metadataFields();
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen.at(1).tagCode, "<EXIF_Device_Make>");
 }
 
 TEST(MaskCommands, AudioMenuAppendsTokens)

@@ -138,11 +138,12 @@ TEST_F(UndoDialog, SelectingARowMakesItsLogCurrent)
     EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 4);
     EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(4));
 
-    // No row selected: the current log stays.
+    // No row selected: no log is current, so nothing is offered for undo.
     undo.tableViewSelectionDidChange(-1);
     EXPECT_EQ(undo.selectedRow, -1);
-    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 4);
-    EXPECT_FALSE(undo.currLogFilePath.isEmpty());
+    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 0);
+    EXPECT_TRUE(undo.currLogFilePath.isEmpty());
+    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
 }
 
 TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
