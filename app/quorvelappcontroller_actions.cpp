@@ -43,6 +43,8 @@ void QuorvelAppController::actionApply()
 {
     if (state_.isExecuting.load() || !state_.isHasFilesForRenaming.load())
         return;
+    if (ApplyDriver(state_, *ui_).refusesOptionsPreviewWouldRefuse())
+        return;
     // The question names how many items the names shown will rename.
     int count = 0;
     for (const FileSystemItem& item : state_.list.files)

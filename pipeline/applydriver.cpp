@@ -325,19 +325,26 @@ ApplyDriver::ApplyDriver(ControllerState& state, UserInterface& ui)
 {
 }
 
+bool ApplyDriver::refusesOptionsPreviewWouldRefuse()
+{
+    // The names are applied as previewed, but options that Preview would now refuse (a
+    // Find text edited into an invalid regular expression) are refused here too.
+    if (state_.isRulePreview)
+        return false;
+    const std::optional<PreviewCheckFailure> failure = PreviewChecks::regularExpressionFailure(state_.settings);
+    if (!failure)
+        return false;
+    ui_.alert(AlertStyle::Warning, msg(failure->titleKey), failure->message());
+    ui_.focusControl(failure->focusControl);
+    return true;
+}
+
 bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinished)
 {
     if (state_.isExecuting.load() || !state_.isHasFilesForRenaming.load())
         return false;
-    // The names are applied as previewed, but options that Preview would now refuse (a
-    // Find text edited into an invalid regular expression) are refused here too.
-    if (!state_.isRulePreview) {
-        if (std::optional<PreviewCheckFailure> failure = PreviewChecks::regularExpressionFailure(state_.settings)) {
-            ui_.alert(AlertStyle::Warning, msg(failure->titleKey), failure->message());
-            ui_.focusControl(failure->focusControl);
-            return false;
-        }
-    }
+    if (refusesOptionsPreviewWouldRefuse())
+        return false;
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
                                      msg("ITEMRENAMINGMESSAGE"), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))

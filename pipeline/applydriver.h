@@ -26,6 +26,10 @@ public:
     // "YES", starts the pass. onFinished runs on the main thread after the pass has ended, with what the apply did.
     bool actionApply(std::function<void(const ApplyOutcome&)> onFinished = {});
 
+    // Main thread: when the options hold what Preview would now refuse (an invalid regular
+    // expression typed after the preview), says so as Preview would and returns true.
+    bool refusesOptionsPreviewWouldRefuse();
+
     // Main thread: starts the pass without asking (false while another pass runs).
     bool doApply(std::function<void(const ApplyOutcome&)> onFinished = {});
 

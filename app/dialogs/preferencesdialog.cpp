@@ -2,6 +2,7 @@
 
 #include "app/dialogs/dialogwidgets.h"
 #include "pipeline/controllerstate.h"
+#include "platform/edition.h"
 #include "platform/messages.h"
 
 #include <QBoxLayout>
