@@ -74,7 +74,7 @@ public:
     void updateWindowTitle();
     // The flag picture of the first preferred language ("French_Flag" ...).
     static QString flagImageName(const QString& language);
-    // Help for the selected tab (no page for tab 3).
+    // Help for the selected tab: the page of its method.
     void showTabHelp();
     static QString helpPage(int tab);
     // Shows a help page by name ("ChooseItems.html") with helpViewer.

@@ -41,7 +41,7 @@ public:
     // True when the last component is a symbolic link; folder tells whether the path,
     // followed, is a folder.
     static bool isPathAlias(const QString& path, bool& isFolder);
-    // The path with every ":" shown as "/".
+    // The path as a person reads it: as it is on disk.
     static QString getDisplayFilePath(const QString& path);
 
     QString fullPath;
@@ -72,6 +72,6 @@ public:
     // newFilename in its key form ("/" replaced by ":").
     QString newFilenameValue() const;
 
-    // The value shown in a column: names in display form (":" shown as "/").
+    // The value shown in a column: names as they are on disk.
     QString displayField(const QString& column) const;
 };

@@ -10,7 +10,8 @@ class QSettings;
 
 // The per-user defaults store on QSettings (organization and application from the
 // Edition) under the XDG config folder. Values: "LASTPROFILE", "LASTRULE", "DEFAULTS",
-// "LIVEPREVIEW", "LIVEPREVIEWALLFILES", "LIVEPREVIEWFILESLIMIT".
+// "LIVEPREVIEW", "LIVEPREVIEWALLFILES", "LIVEPREVIEWFILESLIMIT", and the window's layout
+// "WINDOWGEOMETRY", "WINDOWSPLITTER", "WINDOWCOLUMNS".
 class DefaultsStore {
 public:
     DefaultsStore();

@@ -60,8 +60,8 @@ public:
     // set. The file list is left as it is.
     void loadEmptyProfile();
 
-    // The window title: the display name and the current profile's file name, or the
-    // text of "DEFAULT" when no profile is current.
+    // The window title: the current profile's file name, or the text of "DEFAULT" when
+    // no profile is current, then a dash and the display name ("Default — Quorvel").
     static QString windowTitle(const ControllerState& state);
     void updateWindowTitle();
 
