@@ -109,6 +109,8 @@ void FileTableModel::sort(int column, Qt::SortOrder order)
     beginResetModel();
     state_.list.sortByKey(columnKeys().at(column), order == Qt::AscendingOrder);
     endResetModel();
+    if (onSorted)
+        onSorted();
 }
 
 QStringList FileTableModel::mimeTypes() const

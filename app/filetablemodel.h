@@ -36,6 +36,8 @@ public:
                          const QModelIndex& parent) const override;
     bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                       const QModelIndex& parent) override;
+    // The user sorted the list by a column (the order of the items changed).
+    std::function<void()> onSorted;
     std::function<void(const QStringList& paths)> onDropPaths;
 
     // A pass takes the list (no rows shown) and gives it back (all rows shown again).

@@ -227,6 +227,7 @@ void MainWindow::connectBinder()
             &QuorvelAppController::tableViewSelectionDidChange);
     connect(model_, &QAbstractItemModel::modelReset, &controller_, &QuorvelAppController::tableViewSelectionDidChange);
     model_->onDropPaths = [this](const QStringList& paths) { controller_.tableViewAcceptDrop(paths); };
+    model_->onSorted = [this] { controller_.listEdited(); };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -89,6 +89,8 @@ public:
     void setLivePreviewImage(bool enabled);
     void setCountText(const QString& text);
     void setTimeText(const QString& text);
+    // A confirmation shown in the status bar for a few seconds.
+    void showStatusMessage(const QString& text);
     void setFlag(const QString& imageName, const QString& language);
 
 protected:

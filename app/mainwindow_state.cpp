@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 
 QWidget* MainWindow::controlWithTag(int tag) const
@@ -116,6 +117,12 @@ void MainWindow::setCountText(const QString& text)
 void MainWindow::setTimeText(const QString& text)
 {
     time_->setText(text);
+}
+
+void MainWindow::showStatusMessage(const QString& text)
+{
+    constexpr int kShownMs = 8000;
+    statusBar()->showMessage(text, kShownMs);
 }
 
 void MainWindow::setFlag(const QString& imageName, const QString& language)

@@ -191,6 +191,11 @@ void QtUserInterface::showTimeTaken(const QString& text)
     passCountText_.clear();
 }
 
+void QtUserInterface::showStatusMessage(const QString& text)
+{
+    window_.showStatusMessage(text);
+}
+
 void QtUserInterface::openDocument(const QString& path)
 {
     if (QDir::isAbsolutePath(path)) {

@@ -31,6 +31,7 @@ public:
     void passEnded() override;
     void reloadList() override;
     void showTimeTaken(const QString& text) override;
+    void showStatusMessage(const QString& text) override;
     void openDocument(const QString& path) override;
     void refreshSettingsView() override;
     void updateWindowTitle(const QString& title) override;

@@ -32,6 +32,7 @@ QuorvelAppController::QuorvelAppController(QObject* parent)
     state_.settings.setChangeObserver([this](const QString& key, const QVariant& oldValue, const QVariant& newValue) {
         settingsChanged(key, oldValue, newValue);
     });
+    state_.settings.setEditObserver([this](const QString& key) { settingsEdited(key); });
     ui_->helpPageHandler = [this](const QString& page) { showHelpPage(page); };
     attachDialogs(*this);
 }
@@ -39,6 +40,7 @@ QuorvelAppController::QuorvelAppController(QObject* parent)
 QuorvelAppController::~QuorvelAppController()
 {
     state_.settings.setChangeObserver(nullptr);
+    state_.settings.setEditObserver(nullptr);
 }
 
 QMainWindow* QuorvelAppController::window()

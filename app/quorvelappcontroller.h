@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+struct ApplyOutcome;
 class Intake;
 class MainWindow;
 class MetaDataField;
@@ -148,6 +149,13 @@ public:
     QTimer& quickPreviewTimer() { return quickPreviewTimer_; }
     void quickPreviewTimerMethod();
 
+    // --- What the table shows ----------------------------------------------------------
+    // Rename acts on the names the table shows, so every change of what a preview was
+    // computed from (any settings key, the tab, the list, the rule chain, the profile)
+    // withdraws Rename until the next full preview, and the live preview follows it.
+    void rulesEdited();
+    void listEdited();
+
     // --- Logs --------------------------------------------------------------------------
     void showLogsFolder();
 
@@ -175,6 +183,12 @@ private:
     void passStarted();
     void passEnded();
     void settingsChanged(const QString& key, const QVariant& oldValue, const QVariant& newValue);
+    void settingsEdited(const QString& key);
+    // The end of an apply: what it did, told in the window.
+    void applyFinished(const ApplyOutcome& outcome);
+    // Names only, over the rule chain, as the drawer's Preview would run it.
+    void quickPreviewRules();
+    void scheduleLivePreview();
     void startQuickPreviewTimer(int milliseconds);
     void afterIntake();
     bool routesPreviewToRules() const;

@@ -55,7 +55,12 @@ void QuorvelAppController::actionApply()
     if (answer != QLatin1String("YES"))
         return;
     state_.isCancelProcess = false;
-    ApplyDriver(state_, *ui_).doApply([this](const ApplyOutcome&) { window_->updateCommands(); });
+    ApplyDriver(state_, *ui_).doApply([this](const ApplyOutcome& outcome) { applyFinished(outcome); });
+    window_->updateCommands();
+}
+
+void QuorvelAppController::applyFinished(const ApplyOutcome&)
+{
     window_->updateCommands();
 }
 
@@ -91,6 +96,7 @@ void QuorvelAppController::RemoveFiles()
     ui_->hideCallout();
     state_.list.removeRows(rows);
     reloadTable();
+    listEdited();
     table->setFocus(Qt::OtherFocusReason);
 }
 
@@ -131,7 +137,7 @@ void QuorvelAppController::showMovedRows(const QList<int>& rows)
     if (!rows.isEmpty())
         table->scrollTo(table->model()->index(rows.last(), 1));
     table->setFocus(Qt::OtherFocusReason);
-    window_->updateCommands();
+    listEdited();
 }
 
 void QuorvelAppController::filesFoldersOptionChanged(int tag)

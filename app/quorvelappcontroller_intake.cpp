@@ -39,14 +39,14 @@ void QuorvelAppController::addFilesFolders()
     if (paths.isEmpty())
         return;
     lastAddFolder_ = QFileInfo(paths.first()).absolutePath();
-    intake_->addFiles(paths, [this] { afterIntake(); });
+    intake_->addFiles(paths, [this] { afterIntake(); listEdited(); });
 }
 
 void QuorvelAppController::tableViewAcceptDrop(const QStringList& paths)
 {
     if (state_.isExecuting.load() || paths.isEmpty())
         return;
-    intake_->addFiles(paths, [this] { afterIntake(); });
+    intake_->addFiles(paths, [this] { afterIntake(); listEdited(); });
 }
 
 void QuorvelAppController::addFilesFoldersFromFinder()
@@ -67,7 +67,7 @@ void QuorvelAppController::loadFiles(const QStringList& paths)
 {
     if (state_.isExecuting.load())
         return;
-    const Intake::LoadFilesResult result = intake_->loadFiles(paths, [this] { afterIntake(); });
+    const Intake::LoadFilesResult result = intake_->loadFiles(paths, [this] { afterIntake(); listEdited(); });
     if (result == Intake::LoadFilesResult::NeedsChoice) {
         PasteboardItemsController choice;
         choice.Files = paths;
@@ -82,7 +82,7 @@ void QuorvelAppController::loadFiles(const QStringList& paths)
             dialog->open();
         } else {
             // Without the choice the folders are taken in the list's current scope.
-            intake_->addFiles(paths, [this] { afterIntake(); });
+            intake_->addFiles(paths, [this] { afterIntake(); listEdited(); });
         }
     }
     window_->showSettings(); // loadFiles may have switched to files scope
@@ -90,6 +90,6 @@ void QuorvelAppController::loadFiles(const QStringList& paths)
 
 void QuorvelAppController::PasteboardItemsControllerDidFinish(const PasteboardItemsController& choice)
 {
-    intake_->PasteboardItemsControllerDidFinish(choice, [this] { afterIntake(); });
+    intake_->PasteboardItemsControllerDidFinish(choice, [this] { afterIntake(); listEdited(); });
     window_->showSettings();
 }

@@ -8,6 +8,8 @@
 #include "app/qtuserinterface.h"
 #include "platform/defaultsstore.h"
 #include "platform/edition.h"
+#include "platform/numbers.h"
+#include "profiles/rulepreview.h"
 
 namespace {
 constexpr int kSettlingDelayMs = 400;
@@ -68,7 +70,46 @@ void QuorvelAppController::restoreLivePreviewOptions()
 
 void QuorvelAppController::settingsChanged(const QString&, const QVariant& oldValue, const QVariant& newValue)
 {
-    if (LivePreview::settingsChanged(state_, livePreview_, oldValue, newValue) && Edition::current().hasLivePreview)
+    // The stored settings-changed flag is reset here; the recomputation itself follows
+    // every key (settingsEdited).
+    LivePreview::settingsChanged(state_, livePreview_, oldValue, newValue);
+}
+
+void QuorvelAppController::settingsEdited(const QString&)
+{
+    // A pass works on its own copy of the settings; what it writes back while it starts
+    // or ends is not the user's change.
+    if (state_.isExecuting.load())
+        return;
+    state_.isHasFilesForRenaming = false;
+    window_->updateCommands();
+    // Values a profile load, a rule step or the recomputation itself writes do not
+    // schedule one (a profile load schedules it once, as a whole).
+    if (!state_.isProfileLoading)
+        scheduleLivePreview();
+}
+
+void QuorvelAppController::rulesEdited()
+{
+    if (state_.isExecuting.load())
+        return;
+    state_.isHasFilesForRenaming = false;
+    window_->updateCommands();
+    scheduleLivePreview();
+}
+
+void QuorvelAppController::listEdited()
+{
+    if (state_.isExecuting.load())
+        return;
+    state_.isHasFilesForRenaming = false;
+    window_->updateCommands();
+    scheduleLivePreview();
+}
+
+void QuorvelAppController::scheduleLivePreview()
+{
+    if (Edition::current().hasLivePreview && livePreview_.isLivePreviewEnabled && !state_.list.isEmpty())
         startQuickPreviewTimer(kSettlingDelayMs);
 }
 
@@ -80,8 +121,20 @@ void QuorvelAppController::startQuickPreviewTimer(int milliseconds)
 
 void QuorvelAppController::quickPreviewTimerMethod()
 {
-    if (!LivePreview::timerFired(state_, livePreview_))
+    if (routesPreviewToRules()) {
+        if (state_.isExecuting.load())
+            return;
+        quickPreviewRules();
+    } else if (!LivePreview::timerFired(state_, livePreview_)) {
         return;
+    }
     reloadTable();
     window_->showSettings(); // defaults the recomputation wrote back are shown
+}
+
+void QuorvelAppController::quickPreviewRules()
+{
+    const int limit = livePreview_.isLivePreviewAllFiles ? 0 : intValue(livePreview_.livePreviewFilesLimit);
+    QString error;
+    RulePreview::quickPreviewRule(state_, state_.rules, limit, error);
 }

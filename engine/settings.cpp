@@ -104,6 +104,7 @@ Settings Settings::snapshot() const
 {
     Settings copy(*this);
     copy.observer_ = nullptr;
+    copy.editObserver_ = nullptr;
     return copy;
 }
 
@@ -147,6 +148,8 @@ void Settings::store(int index, const QVariant& value)
     const SettingDescriptor& d = SettingDescriptors::all()[size_t(index)];
     if (d.signalsChange && observer_)
         observer_(key(d.key), old, value);
+    if (editObserver_)
+        editObserver_(key(d.key));
 }
 
 bool Settings::differsFromDefault(int index) const
@@ -221,6 +224,8 @@ void Settings::setPhotoMetaDataList(const QList<MetaDataField>& fields)
 {
     photoMetaDataList_ = fields;
     rebuildPhotoMask();
+    if (editObserver_)
+        editObserver_(QStringLiteral("photoMetaDataList"));
 }
 
 QVariant Settings::dictionaryValue(const QString& k) const

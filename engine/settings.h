@@ -22,6 +22,9 @@ class Settings {
 public:
     using ChangeObserver =
         std::function<void(const QString& key, const QVariant& oldValue, const QVariant& newValue)>;
+    // Told of every stored change of any key (the photo field list included), whether or
+    // not the key raises the settings-changed signal.
+    using EditObserver = std::function<void(const QString& key)>;
 
     Settings();
 
@@ -93,6 +96,7 @@ public:
     void resetID3Mask();
 
     void setChangeObserver(ChangeObserver observer) { observer_ = std::move(observer); }
+    void setEditObserver(EditObserver observer) { editObserver_ = std::move(observer); }
     bool isSettingsChanged() const { return isSettingsChanged_; }
     void setSettingsChanged(bool value) { isSettingsChanged_ = value; }
 
@@ -107,4 +111,5 @@ private:
     bool hasRenameFile_ = false;
     bool isSettingsChanged_ = false;
     ChangeObserver observer_;
+    EditObserver editObserver_;
 };

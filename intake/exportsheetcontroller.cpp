@@ -122,10 +122,13 @@ bool ExportSheetController::exportToPath(const QString& path)
         ui_.alert(AlertStyle::Critical, msg("EXPORTFILESTITLE"), msg("EXPORTFILESEXPORTEDFAILED").arg(result.error));
         return false;
     }
-    QString text = msg("EXPORTFILESEXPORTEDSUCCESS");
-    if (result.skipped > 0)
-        text += QStringLiteral("\n\n") + msg("EXPORTFILESSKIPPED").arg(result.skipped);
-    ui_.alert(result.skipped > 0 ? AlertStyle::Warning : AlertStyle::Informational, msg("EXPORTFILESTITLE"), text);
+    // Success needs no answer; items left out do.
+    if (result.skipped == 0) {
+        ui_.showStatusMessage(msg("EXPORTFILESEXPORTEDSUCCESS"));
+        return true;
+    }
+    ui_.alert(AlertStyle::Warning, msg("EXPORTFILESTITLE"),
+              msg("EXPORTFILESEXPORTEDSUCCESS") + QStringLiteral("\n\n") + msg("EXPORTFILESSKIPPED").arg(result.skipped));
     return true;
 }
 

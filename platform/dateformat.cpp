@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include <unicode/calendar.h>
+#include <unicode/datefmt.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/parsepos.h>
@@ -374,6 +375,21 @@ QString quotedLiteral(const QString& text)
 QByteArray userLocaleId()
 {
     return localeIdFrom(localeVariable());
+}
+
+QString localeDateTime(const QDateTime& date)
+{
+    // The locale's own pattern, then the cached formatter of format() (calendar and zone
+    // of the user).
+    const std::unique_ptr<icu::DateFormat> style(icu::DateFormat::createDateTimeInstance(
+        icu::DateFormat::kMedium, icu::DateFormat::kShort, icu::Locale(userLocaleId().constData())));
+    const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(style.get());
+    if (!simple)
+        return standardDescription(date);
+    icu::UnicodeString pattern;
+    simple->toPattern(pattern);
+    const QString text = format(date, QString(reinterpret_cast<const QChar*>(pattern.getBuffer()), pattern.length()));
+    return text.isEmpty() ? standardDescription(date) : text;
 }
 
 } // namespace DateFormat

@@ -64,6 +64,10 @@ QString formatWallClock(const QDateTime& wallClock, const QString& pattern);
 QString standardDescription(const QDateTime& date);
 std::optional<QDateTime> parseStandardDescription(const QString& text);
 
+// A date and time as the user's locale writes them (its medium date and short time), in
+// the user's time zone: what a person reads in a table or an alert.
+QString localeDateTime(const QDateTime& date);
+
 // A literal text for a pattern: enclosed in single quotes, an apostrophe inside doubled
 // ("o'clock" -> "'o''clock'"). Empty text gives "".
 QString quotedLiteral(const QString& text);

@@ -108,7 +108,7 @@ bool PreferencesSheetController::applyPreferences()
         ui_.alert(AlertStyle::Critical, title, msg("PREFERENCESSAVEFAILED"));
         return false;
     }
-    ui_.alert(AlertStyle::Informational, title, msg("PREFERENCESSAVEDMESSAGE"));
+    ui_.showStatusMessage(msg("PREFERENCESSAVEDMESSAGE"));
     return true;
 }
 

@@ -32,8 +32,8 @@ public:
 
     // Refuses (critical "PREFERENCESFOLDERUNUSABLE", nothing written) a folder that cannot
     // be created or written; otherwise writes the preferences file, then tells the user:
-    // "PREFERENCESSAVEDMESSAGE", or the critical "PREFERENCESSAVEFAILED" when it could not
-    // be written. The sheet stays open.
+    // "PREFERENCESSAVEDMESSAGE" in the status bar, or the critical "PREFERENCESSAVEFAILED"
+    // when it could not be written. The sheet stays open.
     bool applyPreferences();
     void showHelp();
 

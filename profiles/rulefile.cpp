@@ -134,7 +134,7 @@ bool saveRule(ControllerState& state, UserInterface& ui)
         ui.alert(AlertStyle::Critical, msg("RULESETTINGSFILETITLE"), msg("RULESETTINGSFILEUNABLETOSAVE"));
         return false;
     }
-    ui.alert(AlertStyle::Informational, msg("RULESETTINGSFILETITLE"), msg("RULESETTINGSFILESAVEDSUCCESS"));
+    ui.showStatusMessage(msg("RULESETTINGSFILESAVEDSUCCESS"));
     return true;
 }
 

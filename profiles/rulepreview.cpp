@@ -373,8 +373,17 @@ bool RulePreview::actionPreviewRule(std::function<void()> onFinished)
     return true;
 }
 
-bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules, PassProgress& progress,
-                              QString& error)
+namespace {
+
+// How a run over the chain treats each item: the full preview tests the disk and
+// classifies; the live one only computes names, up to a limit (0: no limit).
+struct RuleRunMode {
+    bool classify = true;
+    int limit = 0;
+};
+
+bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* progress, QString& error,
+              RuleRunMode mode)
 {
     state.isCancelProcess = false;
     state.isHasFilesForRenaming = false;
@@ -408,9 +417,10 @@ bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules,
             }
         }
         item.newFilename.clear();
-        progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
+        if (progress)
+            progress->setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
 
-        if (!isFileExistsOnDisk(item.fullPath)) {
+        if (mode.classify && !isFileExistsOnDisk(item.fullPath)) {
             item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             for (PreparedStep& step : steps) {
@@ -422,14 +432,17 @@ bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules,
                     step.alphabeticCounter = step.alphabeticStart;
                 result = step.call(item, step, run, error);
             }
-            proposesNewName(item);
+            if (mode.classify)
+                proposesNewName(item);
         }
         if (state.isCancelProcess.load())
+            break;
+        if (mode.limit > 0 && reached == size_t(mode.limit))
             break;
     }
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (classifyBatch(state.list.files, BatchRules::forState(state), reached))
+    if (mode.classify && classifyBatch(state.list.files, BatchRules::forState(state), reached))
         state.isHasFilesForRenaming = true;
 
     for (const PreparedStep& step : steps) {
@@ -438,5 +451,23 @@ bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules,
         else if (step.isAlphabetic)
             rules[step.index].insert(k("sequence"), step.alphabeticCounter);
     }
+    return result;
+}
+
+} // namespace
+
+bool RulePreview::previewRule(ControllerState& state, QList<QVariantMap>& rules, PassProgress& progress,
+                              QString& error)
+{
+    return runRules(state, rules, &progress, error, RuleRunMode{});
+}
+
+bool RulePreview::quickPreviewRule(ControllerState& state, QList<QVariantMap> rules, int limit, QString& error)
+{
+    for (FileSystemItem& item : state.list.files)
+        item.newFilename.clear();
+    resetSequences(rules);
+    const bool result = runRules(state, rules, nullptr, error, RuleRunMode{false, limit});
+    state.isHasFilesForRenaming = false;
     return result;
 }

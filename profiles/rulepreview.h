@@ -30,6 +30,12 @@ public:
     static bool previewRule(ControllerState& state, QList<QVariantMap>& rules, PassProgress& progress,
                             QString& error);
 
+    // The live preview over the chain, main thread: every proposed name cleared, then the
+    // names the active steps give (no disk test, no classification) for the first limit
+    // items (0: all). The rules' own counters are left as they are; nothing is left to
+    // rename until a full preview runs.
+    static bool quickPreviewRule(ControllerState& state, QList<QVariantMap> rules, int limit, QString& error);
+
     // Every sequence step's counter back to "not started": -1 for a numeric step, "" for
     // an alphabetic one.
     static void resetSequences(QList<QVariantMap>& rules);

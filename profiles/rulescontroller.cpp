@@ -46,6 +46,12 @@ void RulesController::notify()
         changed();
 }
 
+void RulesController::edited()
+{
+    if (chainEdited)
+        chainEdited();
+}
+
 const QVariantMap* RulesController::selectedRule() const
 {
     return selectedRow >= 0 && selectedRow < state_.rules.size() ? &state_.rules[selectedRow] : nullptr;
@@ -109,8 +115,10 @@ void RulesController::methodTabChanged(int tab)
 
 void RulesController::addToRule()
 {
-    if (RuleSteps::addToRule(state_, ui_))
+    if (RuleSteps::addToRule(state_, ui_)) {
+        edited();
         resetData(false);
+    }
 }
 
 void RulesController::updateRule()
@@ -122,6 +130,7 @@ void RulesController::updateRule()
     if (!step || step->value(kRule) != selectedRule()->value(kRule))
         return;
     state_.rules[selectedRow] = *step;
+    edited();
     notify();
 }
 
@@ -131,6 +140,7 @@ void RulesController::clearSelected()
         return;
     const int removed = selectedRow;
     state_.rules.removeAt(removed);
+    edited();
     selectedRow = -1;
     updateControlStates();
     if (state_.rules.isEmpty()) {
@@ -145,6 +155,7 @@ void RulesController::clearAll()
     if (state_.isExecuting.load())
         return;
     state_.rules.clear();
+    edited();
     selectedRow = -1;
     updateControlStates();
     notify();
@@ -155,6 +166,7 @@ void RulesController::moveUp()
     if (state_.isExecuting.load() || !selectedRule() || selectedRow == 0)
         return;
     state_.rules.swapItemsAt(selectedRow, selectedRow - 1);
+    edited();
     select(selectedRow - 1);
 }
 
@@ -163,6 +175,7 @@ void RulesController::moveDown()
     if (state_.isExecuting.load() || !selectedRule() || selectedRow >= state_.rules.size() - 1)
         return;
     state_.rules.swapItemsAt(selectedRow, selectedRow + 1);
+    edited();
     select(selectedRow + 1);
 }
 
@@ -173,8 +186,10 @@ void RulesController::saveRule()
 
 void RulesController::openRule()
 {
-    if (!RuleFile::openRule(state_, ui_).isEmpty())
+    if (!RuleFile::openRule(state_, ui_).isEmpty()) {
+        edited();
         resetData(true);
+    }
 }
 
 void RulesController::ruleMenuItemClick(const QString& path)
@@ -184,6 +199,7 @@ void RulesController::ruleMenuItemClick(const QString& path)
     if (!RuleFile::loadRulesFromFile(state_, ui_, path, false))
         return;
     isOpen = true;
+    edited();
     resetData(true);
 }
 
@@ -211,6 +227,7 @@ void RulesController::setObjectValue(int row, const QString& column, const QVari
     } else {
         state_.rules[row].insert(column, value);
     }
+    edited();
     notify();
 }
 

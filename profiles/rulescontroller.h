@@ -36,6 +36,7 @@ public:
     QVariantMap ControlStatus;
 
     std::function<void()> changed; // after every change of the rules, selection or states
+    std::function<void()> chainEdited; // after every change of the steps themselves
 
     // The selected step, or nullptr.
     const QVariantMap* selectedRule() const;
@@ -89,6 +90,7 @@ public:
 private:
     void select(int row);
     void notify();
+    void edited();
 
     ControllerState& state_;
     UserInterface& ui_;

@@ -74,9 +74,11 @@ void showRulesSheet(QuorvelAppController& controller)
         return;
     auto* sheet = new RulesSheet(controller.state(), controller.ui(), controller.window());
     // The sheet edits the steps the drawer shows; closing it loads no step into the window.
-    sheet->didFinish = [&controller](int) {
+    sheet->didFinish = [&controller, before = controller.state().rules](int) {
         if (RulesDrawer* drawer = rulesDrawer(controller))
             drawer->controller().rulesReplaced();
+        if (controller.state().rules != before)
+            controller.rulesEdited();
     };
     sheet->open();
 }
@@ -123,6 +125,9 @@ RulesDrawer* makeRulesDrawer(QuorvelAppController& controller)
                      [drawer](int tab) { drawer->controller().profileLoaded(tab); });
     QObject::connect(&controller, &QuorvelAppController::rulesReloaded, drawer,
                      [drawer](bool) { drawer->controller().rulesReplaced(); });
+    // Every change of the chain in the drawer (steps added, updated, removed, moved,
+    // switched on or off, files opened) asks for a new preview.
+    drawer->controller().chainEdited = [c = &controller] { c->rulesEdited(); };
     return drawer;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/dialogwidgets.h"
 #include "app/dialogs/listtablemodel.h"
+#include "platform/dateformat.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
@@ -33,7 +34,7 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
             if (id == QLatin1String("logFileName"))
                 return entry.logFileName;
             if (id == QLatin1String("dateCreated"))
-                return QLocale::system().toString(entry.sortTime.toLocalTime(), QLocale::ShortFormat);
+                return DateFormat::localeDateTime(entry.sortTime);
             return QString::number(entry.filesCount);
         },
         this);

@@ -37,9 +37,10 @@ protected:
     // Presses Export and waits for the sheet's report.
     void exportNow(ExportDialog* dialog)
     {
-        const qsizetype alerts = ui.alerts.size();
+        const qsizetype reports = ui.alerts.size() + ui.statusMessages.size();
         click(button(dialog, msg("Export...")));
-        ASSERT_TRUE(waitFor([&] { return ui.alerts.size() > alerts; })) << "the export reported nothing";
+        ASSERT_TRUE(waitFor([&] { return ui.alerts.size() + ui.statusMessages.size() > reports; }))
+            << "the export reported nothing";
     }
     static QByteArray read(const QString& path)
     {
@@ -62,7 +63,7 @@ TEST_F(ExportDialogTest, ExportsWithAndWithoutFullPaths)
     ui.savePanelAnswers = {plain};
     ASSERT_NO_FATAL_FAILURE(exportNow(dialog));
     EXPECT_EQ(ui.panels.last().fileName, QStringLiteral("export.txt"));
-    EXPECT_EQ(lastAlert().message, msg("EXPORTFILESEXPORTEDSUCCESS"));
+    EXPECT_EQ(ui.statusMessages.value(0), msg("EXPORTFILESEXPORTEDSUCCESS"));
     EXPECT_EQ(read(plain), (msg("FILENAME") + "\t" + msg("NEWFILENAME") + "\t" + msg("LOCATION") + "\n"
                             + "a.txt\tnew-a.txt\t" + folder + "\n" + "b.txt\tnew-b.txt\t" + folder + "\n")
                                .toUtf8());
@@ -117,7 +118,7 @@ TEST_F(ExportDialogTest, TheWindowStaysAliveWhileTheListIsWritten)
     EXPECT_TRUE(progressShown) << "the labelled progress bar did not show during the export";
     EXPECT_FALSE(dialog->progressBar()->isVisible()); // gone again once it is done
     EXPECT_FALSE(state.isExecuting.load());
-    EXPECT_EQ(lastAlert().message, msg("EXPORTFILESEXPORTEDSUCCESS"));
+    EXPECT_EQ(ui.statusMessages.value(0), msg("EXPORTFILESEXPORTEDSUCCESS"));
     EXPECT_TRUE(read(out).endsWith(("b.txt\tnew-b.txt\t" + folder + "\n").toUtf8()));
     EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("exportButton"))->isEnabled());
 }

@@ -71,10 +71,9 @@ TEST_F(PreferencesDialogTest, ChooseAFolderCancelAnotherAndApply)
     EXPECT_FALSE(Plist::readFile(PreferencesFile::preferencesFilePath()).has_value());
 
     click(button(dialog, msg("APPLY")));
-    ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts.first().style, AlertStyle::Informational);
-    EXPECT_EQ(ui.alerts.first().title, Edition::current().displayName + msg("PREFERENCESTITLE"));
-    EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESSAVEDMESSAGE"));
+    // Success is a status bar message, not an alert to dismiss.
+    EXPECT_TRUE(ui.alerts.isEmpty());
+    EXPECT_EQ(ui.statusMessages, QStringList{msg("PREFERENCESSAVEDMESSAGE")});
     const QVariantMap written = Plist::readFile(PreferencesFile::preferencesFilePath()).value_or(QVariant()).toMap();
     EXPECT_EQ(written.value(QStringLiteral("defaultLogFolderPath")).toString(), elsewhere);
     EXPECT_EQ(written.value(QStringLiteral("defaultProfileFolderPath")).toString(), typed);
@@ -111,6 +110,7 @@ TEST_F(PreferencesDialogTest, AFolderThatCannotBeMadeOrWrittenIsRefused)
         ASSERT_EQ(ui.alerts.size(), 1) << bad.toStdString();
         EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
         EXPECT_EQ(ui.alerts.first().message, msg("PREFERENCESFOLDERUNUSABLE").arg(bad));
+        EXPECT_TRUE(ui.statusMessages.isEmpty());
         EXPECT_FALSE(Plist::readFile(PreferencesFile::preferencesFilePath()).has_value()) << bad.toStdString();
         dialog->reject();
     }

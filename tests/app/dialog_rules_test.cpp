@@ -184,7 +184,7 @@ TEST_F(RulesDialogTest, ARuleFileThatCannotBeWrittenIsReportedAndLeavesNothing)
     const QString good = tree.at(QStringLiteral("Rules/chain.qvrule"));
     ui.savePanelAnswers = {good};
     click(button(drawer, msg("Save...")));
-    EXPECT_EQ(lastAlert().message, msg("RULESETTINGSFILESAVEDSUCCESS"));
+    EXPECT_EQ(ui.statusMessages.value(0), msg("RULESETTINGSFILESAVEDSUCCESS"));
     click(button(drawer, msg("Clear All")));
     EXPECT_TRUE(state.rules.isEmpty());
     EXPECT_EQ(drawer->table()->model()->rowCount(), 0);

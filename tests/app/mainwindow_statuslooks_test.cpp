@@ -1,5 +1,6 @@
 // How the window tells things: a status that is a failure in red with the error badge,
-// "No Changes" quietly in the secondary text colour, and alerts wide enough for a sentence.
+// "No Changes" quietly in the secondary text colour, confirmations in the status bar, and
+// alerts wide enough for a sentence.
 #include "gui_testsupport.h"
 
 #include "app/fileicons.h"
@@ -67,8 +68,11 @@ TEST_F(StatusLooks, NoChangesIsQuietAndFailuresAreRedWithTheBadge)
         EXPECT_FALSE(FileIcons::isFailure(quiet)) << quiet.toStdString();
 }
 
-TEST_F(StatusLooks, AlertsAreWideEnoughForASentence)
+TEST_F(StatusLooks, ConfirmationsGoToTheStatusBarAndAlertsAreWide)
 {
+    w.controller.ui().showStatusMessage(msg("PREFERENCESSAVEDMESSAGE"));
+    EXPECT_EQ(w.window().statusBar()->currentMessage(), msg("PREFERENCESSAVEDMESSAGE"));
+
     ModalAnswerer answers;
     int width = 0;
     QTimer::singleShot(0, &w.window(), [&] {

@@ -120,9 +120,8 @@ TEST_F(Export, WritesTheChosenFileAndReports)
     EXPECT_EQ(ui.panels[0].fileName, "export.txt");
     EXPECT_TRUE(ui.panels[0].canCreateDirectories);
     EXPECT_EQ(tree.read("out.txt"), buildExport(state.list, sheet.options(), nullptr));
-    ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts[0].style, AlertStyle::Informational);
-    EXPECT_EQ(ui.alerts[0].message, msg("EXPORTFILESEXPORTEDSUCCESS"));
+    EXPECT_TRUE(ui.alerts.isEmpty());
+    EXPECT_EQ(ui.statusMessages, QStringList{msg("EXPORTFILESEXPORTEDSUCCESS")});
     EXPECT_FALSE(sheet.isExporting);
     ASSERT_FALSE(progress.isEmpty());
     EXPECT_TRUE(progress.contains(qMakePair(3, 3)));
@@ -130,7 +129,8 @@ TEST_F(Export, WritesTheChosenFileAndReports)
 
     // Cancelling the panel writes nothing and says nothing.
     EXPECT_FALSE(sheet.exportList());
-    EXPECT_EQ(ui.alerts.size(), 1);
+    EXPECT_TRUE(ui.alerts.isEmpty());
+    EXPECT_EQ(ui.statusMessages.size(), 1);
 }
 
 TEST_F(Export, FailureAndLeftOutItemsAreTold)

@@ -37,6 +37,7 @@ public:
     QStringList progressPaths;
     QStringList countTexts;
     QStringList timeTexts;
+    QStringList statusMessages;
     QStringList openedDocuments;
     QList<PanelOptions> panels;
     int endEditingCalls = 0;
@@ -61,5 +62,6 @@ public:
     void passEnded() override { ++passesEnded; }
     void reloadList() override { ++reloads; }
     void showTimeTaken(const QString& text) override { timeTexts.append(text); }
+    void showStatusMessage(const QString& text) override { statusMessages.append(text); }
     void openDocument(const QString& path) override { openedDocuments.append(path); }
 };
