@@ -1,5 +1,6 @@
 #include "undo/undosheetcontroller.h"
 
+
 #include "engine/filesystemitem.h"
 #include "engine/stringutilities.h"
 #include "pipeline/controllerstate.h"
@@ -10,6 +11,7 @@
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
+#include "undo/listafterundo.h"
 #include "undo/logrestore.h"
 
 #include <QDebug>
@@ -204,6 +206,11 @@ UndoOutcome UndoSheetController::undoRenaming()
     state_.endTime = 0;
     QList<RenameLogEntry> keep;
     outcome.entries = restoreOnWorker(contents.entries, &keep);
+    // The list shows the names the items have again; what it proposed was for the old ones.
+    followUndo(state_.list.files, outcome.entries);
+    state_.list.resetFilesDic();
+    state_.isHasFilesForRenaming = false;
+    ui_.reloadList();
     QStringList notRestored;
     for (const UndoEntryOutcome& entry : std::as_const(outcome.entries)) {
         if (entry.restored)

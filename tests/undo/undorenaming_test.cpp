@@ -418,3 +418,44 @@ TEST_F(UndoRenaming, RefusedWithoutALogOrDuringAPass)
     EXPECT_TRUE(QFileInfo::exists(now));
     EXPECT_TRUE(QFileInfo::exists(log));
 }
+
+TEST_F(UndoRenaming, TheListShowsTheNamesTheUndoGaveBack)
+{
+    // The apply swapped a and b through a temporary name, renamed folder P to P2 and then
+    // its listed subfolder S to S2, and renamed x to x2 (a newcomer has taken x since).
+    // The list shows the items under those new names; u was not part of the batch.
+    const QString a = tree.file(QStringLiteral("data/a"), "was b"), b = tree.file(QStringLiteral("data/b"), "was a");
+    const QString tmp = tree.at(QStringLiteral("data/.tmp-swap"));
+    const QString p = tree.at(QStringLiteral("data/P")), p2 = tree.folder(QStringLiteral("data/P2"));
+    const QString s2 = tree.folder(QStringLiteral("data/P2/S2"));
+    const QString x = tree.file(QStringLiteral("data/x"), "newcomer"), x2 = tree.file(QStringLiteral("data/x2"));
+    const QString u = tree.file(QStringLiteral("data/u"));
+    TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("5")),
+                    TestLogs::xml({renamed(a, tmp), renamed(b, a), renamed(tmp, b), renamed(p, p2),
+                                   renamed(p2 + QStringLiteral("/S"), s2), renamed(x, x2)}));
+    for (const QString& path : {a, b, p2, s2, x2, u})
+        state.list.append(*FileSystemItem::initWithPath(path));
+    for (FileSystemItem& item : state.list.files)
+        item.newFilename = Status::RenamingOK;
+    state.list.files.back().newFilename = QStringLiteral("u-new");
+    state.isHasFilesForRenaming = true;
+
+    undo.loadUserLogFiles();
+    undo.tableViewSelectionDidChange(0);
+    const UndoOutcome out = undo.undoRenaming();
+    EXPECT_EQ(out.restored, 5);
+    EXPECT_EQ(readText(a), QStringLiteral("was a"));
+
+    const std::vector<std::pair<QString, QString>> expected{
+        {b, QString()}, {a, QString()}, {p, QString()}, {p + QStringLiteral("/S"), QString()},
+        {x2, Status::NotRestored}, {u, QStringLiteral("u-new")}};
+    ASSERT_EQ(state.list.files.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(state.list.files[i].fullPath, expected[i].first) << i;
+        EXPECT_EQ(state.list.files[i].newFilename, expected[i].second) << i;
+    }
+    // Nothing is left to rename until a new preview, and the window shows the list again.
+    EXPECT_FALSE(state.isHasFilesForRenaming.load());
+    EXPECT_TRUE(state.list.filesDic.contains(p + QStringLiteral("/S")));
+    EXPECT_GE(ui.reloads, 1);
+}
