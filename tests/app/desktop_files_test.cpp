@@ -1,6 +1,7 @@
 // The desktop integration files: validated by the desktop's own tools where they are
 // installed, read back for what the file managers need, the Nautilus script run with a
 // stand-in program, and an install into a temporary prefix.
+#include "testpaths.h"
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>

@@ -17,6 +17,7 @@
 #include "profiles/profilecommands.h"
 #include "profiles/rulesteps.h"
 #include "profiles/settingsloader.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QImage>

@@ -13,6 +13,7 @@
 #include "app/qtuserinterface.h"
 #include "app/quorvelappcontroller.h"
 #include "platform/edition.h"
+#include "testpaths.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,6 +2,7 @@
 // without a window, a data folder or a word to a running instance.
 #include "app/singleinstance.h"
 #include "platform/edition.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,6 +9,7 @@
 #include "app/pasteboarditemsdialog.h"
 #include "profiles/rulesteps.h"
 #include "support/temptree.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QImage>

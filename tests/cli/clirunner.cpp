@@ -1,4 +1,5 @@
 #include "clirunner.h"
+#include "testpaths.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -11,6 +11,7 @@
 #include "profiles/rulesteps.h"
 #include "support/scripteduserinterface.h"
 #include "support/temptree.h"
+#include "testpaths.h"
 
 #include <QFile>
 #include <QTextStream>

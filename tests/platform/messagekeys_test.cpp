@@ -2,6 +2,7 @@
 // in the compiled English table: a key without one shows itself, in English, to every user.
 // Texts given to a helper that looks them up later are written msg("KEY") at the call too,
 // so this scan sees them.
+#include "testpaths.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

@@ -4,6 +4,7 @@
 // trailing blanks (some texts are concatenated to others).
 #include "platform/edition.h"
 #include "platform/messages.h"
+#include "testpaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
