@@ -186,8 +186,9 @@ void QtUserInterface::reloadList()
 void QtUserInterface::showTimeTaken(const QString& text)
 {
     // The pass's last count ("12 files renamed") stays beside the timing message, since
-    // the count line goes back to the size of the list.
-    window_.setTimeText(passCountText_.isEmpty() ? text : QStringLiteral("%1 — %2").arg(passCountText_, text));
+    // the count line goes back to the size of the list; an apply's outcome line is both.
+    const bool countIsText = passCountText_.isEmpty() || passCountText_ == text;
+    window_.setTimeText(countIsText ? text : QStringLiteral("%1 — %2").arg(passCountText_, text));
     passCountText_.clear();
 }
 

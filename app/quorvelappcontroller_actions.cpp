@@ -6,6 +6,7 @@
 #include "app/qtuserinterface.h"
 #include "intake/intake.h"
 #include "pipeline/applydriver.h"
+#include "pipeline/applyoutcome.h"
 #include "pipeline/previewdriver.h"
 #include "engine/filesystemitem.h"
 #include "platform/edition.h"
@@ -59,9 +60,13 @@ void QuorvelAppController::actionApply()
     window_->updateCommands();
 }
 
-void QuorvelAppController::applyFinished(const ApplyOutcome&)
+void QuorvelAppController::applyFinished(const ApplyOutcome& outcome)
 {
     window_->updateCommands();
+    // The user expected every name shown: refusals at the moment of the rename are told in
+    // an alert with the outcome line the status bar shows.
+    if (outcome.refusedCount() > 0)
+        ui_->alert(AlertStyle::Warning, msg("ITEMRENAMINGTITLE"), outcome.summary());
 }
 
 void QuorvelAppController::cancelProcess()

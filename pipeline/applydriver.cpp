@@ -380,7 +380,11 @@ bool ApplyDriver::doApply(std::function<void(const ApplyOutcome&)> onFinished)
             ui->reloadList();
             state->isExecuting = false;
             ui->passEnded();
-            ui->showTimeTaken(state->showLastActionTimeTaken(msg("RENAMINGTIME")));
+            // The outcome line is the timing text of an apply: "5 renamed, 8 refused
+            // (File Already Exists: 8) in 0.4 s".
+            state->endTime = ControllerState::now();
+            state->lastActionTimeTaken = outcome->summary();
+            ui->showTimeTaken(state->lastActionTimeTaken);
             if (outcome->logSaveFailed)
                 ui->alert(AlertStyle::Critical, msg("ITEMRENAMINGTITLE"), msg("LOGSAVEFAILED").arg(outcome->logFile));
             if (onFinished)

@@ -1,5 +1,6 @@
 #include "pipeline/controllerstate.h"
 
+#include "pipeline/applyoutcome.h"
 #include "platform/messages.h"
 
 #include <QDateTime>
@@ -15,13 +16,14 @@ double ControllerState::now()
 QString ControllerState::showLastActionTimeTaken(const QString& label)
 {
     endTime = now();
-    qint64 seconds = 0;
+    qint64 elapsedMs = 0;
     const double elapsed = endTime - startTime;
-    if (std::isfinite(elapsed) && elapsed >= 0 && elapsed < 1e12)
-        seconds = qint64(elapsed);
+    if (std::isfinite(elapsed) && elapsed >= 0 && elapsed < 1e9)
+        elapsedMs = qint64(elapsed * 1000.0);
     else
         qWarning().noquote() << QStringLiteral("Error in showLastActionTimeTaken : %1")
                                     .arg(QStringLiteral("the start time is not set"));
-    lastActionTimeTaken = msg("TIMETAKEN").arg(label).arg(seconds);
+    // "Preview in 0.4 s", "Loading in 2 min 5 s".
+    lastActionTimeTaken = msg("TIMETAKEN").arg(label, formatOutcomeDuration(elapsedMs));
     return lastActionTimeTaken;
 }

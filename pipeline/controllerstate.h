@@ -51,6 +51,6 @@ struct ControllerState {
     // Seconds since 1970, as startTime and endTime hold them.
     static double now();
     // Ends the timing of the last action: endTime := now and lastActionTimeTaken := the
-    // "TIMETAKEN" text with the label and the whole seconds elapsed.
+    // "TIMETAKEN" text with the label and the time elapsed ("Preview in 0.4 s").
     QString showLastActionTimeTaken(const QString& label);
 };

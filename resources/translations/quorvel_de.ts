@@ -200,8 +200,8 @@
     <translation>Rückgängigmachen</translation>
 </message>
 <message id="TIMETAKEN">
-    <source>%1 took %2 second(s)</source>
-    <translation>%1 dauerte %2 Sekunde(n)</translation>
+    <source>%1 in %2</source>
+    <translation>%1 in %2</translation>
 </message>
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>

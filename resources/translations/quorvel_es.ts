@@ -200,8 +200,8 @@
     <translation>Deshacer</translation>
 </message>
 <message id="TIMETAKEN">
-    <source>%1 took %2 second(s)</source>
-    <translation>%1: %2 segundo(s)</translation>
+    <source>%1 in %2</source>
+    <translation>%1 en %2</translation>
 </message>
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>

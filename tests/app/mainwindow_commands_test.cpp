@@ -121,6 +121,26 @@ TEST_F(Commands, PreviewThenApplyRenameOnDiskAndShowTheOutcome)
         << w.window().timeLabel()->text().toStdString();
 }
 
+TEST_F(Commands, ANameTakenAfterThePreviewEndsInAnAlertWithTheOutcome)
+{
+    addThree();
+    replaceTab("photo", "holiday");
+    w.controller.actionPreview();
+    waitIdle(w.controller);
+    tree.file("holiday10.txt", "came after the preview");
+    answers.answers = {"YES", "OK"};
+    w.controller.actionApply();
+    waitIdle(w.controller);
+
+    const QString outcome = w.window().timeLabel()->text();
+    EXPECT_TRUE(outcome.startsWith(QStringLiteral("2 renamed, 1 refused (File Already Exists: 1) in ")))
+        << outcome.toStdString();
+    ASSERT_EQ(answers.seen.size(), 2);
+    EXPECT_EQ(answers.seen[1].title, msg("ITEMRENAMINGTITLE"));
+    EXPECT_EQ(answers.seen[1].message, outcome);
+    EXPECT_EQ(tree.read("holiday10.txt"), "came after the preview");
+}
+
 TEST_F(Commands, DecliningTheApplyRenamesNothing)
 {
     addThree();

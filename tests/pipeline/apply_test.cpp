@@ -455,7 +455,8 @@ TEST(ApplyCommand, AsksRunsOnTheWorkerAndReports)
     EXPECT_EQ(b.ui.passesEnded, 1);
     EXPECT_GE(b.ui.reloads, 1);
     ASSERT_FALSE(b.ui.timeTexts.isEmpty());
-    EXPECT_TRUE(b.ui.timeTexts.last().startsWith(msg("RENAMINGTIME")));
+    EXPECT_EQ(b.ui.timeTexts.last(), finished.summary());
+    EXPECT_EQ(b.state.lastActionTimeTaken, finished.summary());
     EXPECT_EQ(b.ui.countTexts.last(), finished.summary());
 }
 

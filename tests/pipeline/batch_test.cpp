@@ -315,3 +315,15 @@ TEST(ApplyOutcomeLine, CountsReasonsDurationAndStop)
     EXPECT_EQ(stopped.summary(), QStringLiteral("Stopped: 5 renamed in 2 min 5 s"));
     EXPECT_FALSE(stopped.isComplete());
 }
+
+TEST(ApplyOutcomeLine, EveryTimingTextReadsAsADuration)
+{
+    // The window's timing texts use the same durations as the outcome line.
+    ControllerState state;
+    for (const auto& [seconds, expected] : std::vector<std::pair<double, QString>>{
+             {0.4, QStringLiteral("Preview in 0.4 s")}, {125.2, QStringLiteral("Preview in 2 min 5 s")}}) {
+        state.startTime = ControllerState::now() - seconds;
+        EXPECT_EQ(state.showLastActionTimeTaken(QStringLiteral("Preview")), expected);
+        EXPECT_EQ(state.lastActionTimeTaken, expected);
+    }
+}
