@@ -121,6 +121,25 @@ ExifValues exifValues(const QVariantMap& properties, const QString& datePattern,
     return v;
 }
 
+// The groups of properties the name needs. A mask with IPTC tokens takes everything: an
+// IPTC value put into the mask may itself hold an EXIF token, which is then replaced too.
+template <typename Uses>
+unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode)
+{
+    if (readsIptc && !separatorMode)
+        return ImageMetadata::AllGroups;
+    unsigned wanted = readsIptc ? unsigned(ImageMetadata::Iptc) : 0u;
+    if (uses(kDateToken) || uses(kTimeToken))
+        wanted |= ImageMetadata::CaptureDate;
+    if (uses(kMakeToken) || uses(kModelToken))
+        wanted |= ImageMetadata::Device;
+    if (uses(kDimensionsToken))
+        wanted |= ImageMetadata::Dimensions;
+    if (uses(kCommentsToken))
+        wanted |= ImageMetadata::Comment;
+    return wanted;
+}
+
 // The running number, padded from the front with the head of the padding mask.
 QString paddedNumber(qint64 number, const QString& paddingMask)
 {
@@ -209,7 +228,7 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
             const auto uses = [&](const QString& token) {
                 return separatorMode ? tags.contains(token) : mask.contains(token);
             };
-            const QVariantMap properties = ImageMetadata::readProperties(path);
+            const QVariantMap properties = ImageMetadata::readProperties(path, wantedGroups(uses, readsIptc, separatorMode));
             exif = exifValues(properties, datePattern, timePattern, uses(kDateToken), uses(kTimeToken));
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);

@@ -284,6 +284,31 @@ struct CachedFormatter {
     }
 };
 
+// A few formatters per thread, each with the environment it was built for: a pass that
+// alternates patterns (a photo's date and its time, the EXIF and XMP date forms) builds
+// each one once instead of once per call. The oldest entry gives way to a new pattern.
+class FormatterCache {
+public:
+    template <typename Make>
+    DateFormatter& get(const QString& pattern, const char* locale, const char* zone, Make make)
+    {
+        for (CachedFormatter& entry : entries_) {
+            if (entry.matches(pattern, locale, zone))
+                return *entry.formatter;
+        }
+        CachedFormatter& entry = entries_[next_];
+        next_ = (next_ + 1) % kSize;
+        entry.formatter = make();
+        entry.remember(pattern, locale, zone);
+        return *entry.formatter;
+    }
+
+private:
+    static constexpr int kSize = 4;
+    CachedFormatter entries_[kSize];
+    int next_ = 0;
+};
+
 const QString& standardPattern()
 {
     static const QString pattern = QStringLiteral("yyyy-MM-dd HH:mm:ss Z");
@@ -301,35 +326,31 @@ DateFormatter& standardFormatter()
 
 QString format(const QDateTime& date, const QString& pattern)
 {
-    thread_local CachedFormatter cache;
-    const char* locale = localeVariable();
-    const char* zone = std::getenv("TZ");
-    if (!cache.matches(pattern, locale, zone)) {
-        cache.formatter = std::make_unique<DateFormatter>(pattern);
-        cache.remember(pattern, locale, zone);
-    }
-    return cache.formatter->format(date);
+    thread_local FormatterCache cache;
+    return cache.get(pattern, localeVariable(), std::getenv("TZ"), [&] { return std::make_unique<DateFormatter>(pattern); })
+        .format(date);
 }
 
 std::optional<QDateTime> parseFixedFormat(const QString& text, const QString& pattern)
 {
-    thread_local CachedFormatter cache;
-    const char* zone = std::getenv("TZ");
-    if (!cache.matches(pattern, nullptr, zone)) {
-        cache.formatter = std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"), QString());
-        cache.remember(pattern, nullptr, zone);
-    }
-    return cache.formatter->parse(text);
+    thread_local FormatterCache cache;
+    return cache
+        .get(pattern, nullptr, std::getenv("TZ"),
+             [&] { return std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"), QString()); })
+        .parse(text);
 }
 
 std::optional<QDateTime> parseWallClock(const QString& text, const QString& pattern)
 {
-    thread_local CachedFormatter cache;
-    if (!cache.matches(pattern, nullptr, nullptr)) {
-        cache.formatter = std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"), QStringLiteral("UTC"));
-        cache.remember(pattern, nullptr, nullptr);
-    }
-    std::optional<QDateTime> date = cache.formatter->parse(text);
+    thread_local FormatterCache cache;
+    std::optional<QDateTime> date =
+        cache
+            .get(pattern, nullptr, nullptr,
+                 [&] {
+                     return std::make_unique<DateFormatter>(pattern, QByteArrayLiteral("en_US_POSIX"),
+                                                            QStringLiteral("UTC"));
+                 })
+            .parse(text);
     if (date)
         date = date->toUTC();
     return date;
@@ -337,13 +358,11 @@ std::optional<QDateTime> parseWallClock(const QString& text, const QString& patt
 
 QString formatWallClock(const QDateTime& wallClock, const QString& pattern)
 {
-    thread_local CachedFormatter cache;
-    const char* locale = localeVariable();
-    if (!cache.matches(pattern, locale, nullptr)) {
-        cache.formatter = std::make_unique<DateFormatter>(pattern, DateFormatter::WallClock{});
-        cache.remember(pattern, locale, nullptr);
-    }
-    return cache.formatter->format(wallClock);
+    thread_local FormatterCache cache;
+    return cache
+        .get(pattern, localeVariable(), nullptr,
+             [&] { return std::make_unique<DateFormatter>(pattern, DateFormatter::WallClock{}); })
+        .format(wallClock);
 }
 
 QString standardDescription(const QDateTime& date)

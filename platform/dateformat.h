@@ -42,8 +42,8 @@ private:
 
 namespace DateFormat {
 
-// Formats with a per-thread cached formatter: a new ICU formatter is built only when
-// the pattern differs from the last one used on this thread (or the locale or TZ changed).
+// Formats with per-thread cached formatters: a new ICU formatter is built only for a
+// pattern not among the last few used on this thread (or when the locale or TZ changed).
 QString format(const QDateTime& date, const QString& pattern);
 
 // Parses a fixed machine format (EXIF, ISO 8601) in the user's time zone, but with the

@@ -130,6 +130,9 @@ QStringList xmpTexts(const Exiv2::Value& value)
 
 QStringList xmpTexts(const Exiv2::XmpData& xmp, const std::string& key)
 {
+    // Most photos carry no XMP: no key to parse then.
+    if (xmp.empty())
+        return {};
     const auto it = xmp.findKey(Exiv2::XmpKey(key));
     return it == xmp.end() ? QStringList() : xmpTexts(it->value());
 }
@@ -212,13 +215,17 @@ void putUserComment(QVariantMap& into, const Exiv2::ExifData& exif)
         into.insert(QStringLiteral("UserComment"), text);
 }
 
-QVariantMap exifDictionary(const Exiv2::ExifData& exif)
+QVariantMap exifDictionary(const Exiv2::ExifData& exif, unsigned wanted)
 {
     QVariantMap map;
-    putExifText(map, exif, "Exif.Photo.DateTimeOriginal", "DateTimeOriginal");
-    putUserComment(map, exif);
-    putExifNumber(map, exif, "Exif.Photo.PixelXDimension", "PixelXDimension");
-    putExifNumber(map, exif, "Exif.Photo.PixelYDimension", "PixelYDimension");
+    if (wanted & ImageMetadata::CaptureDate)
+        putExifText(map, exif, "Exif.Photo.DateTimeOriginal", "DateTimeOriginal");
+    if (wanted & ImageMetadata::Comment)
+        putUserComment(map, exif);
+    if (wanted & ImageMetadata::Dimensions) {
+        putExifNumber(map, exif, "Exif.Photo.PixelXDimension", "PixelXDimension");
+        putExifNumber(map, exif, "Exif.Photo.PixelYDimension", "PixelYDimension");
+    }
     return map;
 }
 
@@ -259,7 +266,7 @@ void initializeExiv2()
     });
 }
 
-QVariantMap readProperties(const QString& path)
+QVariantMap readProperties(const QString& path, unsigned wanted)
 {
     initializeExiv2();
     // A FIFO or device with an image extension would block or never end.
@@ -274,14 +281,19 @@ QVariantMap readProperties(const QString& path)
             return {};
         image->readMetadata();
 
-        if (const int width = image->pixelWidth(); width > 0)
-            properties.insert(QStringLiteral("PixelWidth"), qlonglong(width));
-        if (const int height = image->pixelHeight(); height > 0)
-            properties.insert(QStringLiteral("PixelHeight"), qlonglong(height));
-        putDictionary(properties, "{Exif}", exifDictionary(image->exifData()));
-        putDictionary(properties, "{TIFF}", tiffDictionary(image->exifData()));
-        putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), image->xmpData()));
-        putDictionary(properties, "{XMP}", xmpDatesDictionary(image->xmpData()));
+        if (wanted & Dimensions) {
+            if (const int width = image->pixelWidth(); width > 0)
+                properties.insert(QStringLiteral("PixelWidth"), qlonglong(width));
+            if (const int height = image->pixelHeight(); height > 0)
+                properties.insert(QStringLiteral("PixelHeight"), qlonglong(height));
+        }
+        putDictionary(properties, "{Exif}", exifDictionary(image->exifData(), wanted));
+        if (wanted & Device)
+            putDictionary(properties, "{TIFF}", tiffDictionary(image->exifData()));
+        if (wanted & Iptc)
+            putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), image->xmpData()));
+        if (wanted & CaptureDate)
+            putDictionary(properties, "{XMP}", xmpDatesDictionary(image->xmpData()));
     } catch (const Exiv2::AnyError& e) {
         qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
                                     .arg(QString::fromLocal8Bit(e.what()));

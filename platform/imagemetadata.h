@@ -29,8 +29,18 @@ void initializeExiv2();
 // Missing or empty values are absent keys, and a sub-dictionary is present only when it
 // holds a value. A file that cannot be read as an image (missing, not a regular file,
 // truncated, not an image) gives an empty map; the reason goes to the log.
+// Only the groups in `wanted` are filled (each key of a group left out is absent), so
+// that a name built from the date and the model does not pay for the IPTC dictionary.
 // Safe to call from any thread.
-QVariantMap readProperties(const QString& path);
+enum PropertyGroup : unsigned {
+    CaptureDate = 1u << 0, // "{Exif}" DateTimeOriginal and the "{XMP}" dates
+    Device = 1u << 1,      // "{TIFF}"
+    Dimensions = 1u << 2,  // "PixelWidth", "PixelHeight", "{Exif}" PixelX/YDimension
+    Comment = 1u << 3,     // "{Exif}" UserComment
+    Iptc = 1u << 4,        // "{IPTC}"
+    AllGroups = CaptureDate | Device | Dimensions | Comment | Iptc,
+};
+QVariantMap readProperties(const QString& path, unsigned wanted = AllGroups);
 
 // The whole file, memory-mapped where the file system allows it (read into memory
 // otherwise). Empty when the file cannot be opened or is not a regular file.

@@ -144,6 +144,36 @@ TEST_F(PhotoPreview, SeparatorModeSkipsEmptyValuesAndTrimsTheModel)
     EXPECT_EQ(preview(), QStringList{"2009-03-05_EOS 5D_16x12.jpg"});
 }
 
+// Each value is read only when the name uses it: every EXIF token alone, in both modes,
+// still finds its value, and an IPTC value that holds an EXIF token gets that token filled.
+TEST_F(PhotoPreview, EachExifTokenAloneFindsItsValue)
+{
+    PhotoTags tags = fullTags();
+    tags.headline = QStringLiteral("<EXIF_Device_Make>");
+    jpeg("a.jpg", tags);
+    const struct {
+        const char* token;
+        const char* name;
+    } cases[] = {
+        {"<EXIF_Date>", "2009-03-05.jpg"},        {"<EXIF_Time>", "10:11:12.jpg"},
+        {"<EXIF_Device_Make>", "Canon.jpg"},     {"<EXIF_Device_Model>", "EOS 5D.jpg"},
+        {"<EXIF_Dimensions>", "16x12.jpg"},      {"<EXIF_Comments>", "Sunset at sea.jpg"},
+        {"<IPTC_Origin_Headline>", "Canon.jpg"},
+    };
+    for (const auto& c : cases) {
+        state.settings.setFlag("isPhotoRenamingSeperator", false);
+        state.settings.setText("photoRenamingMask", c.token);
+        EXPECT_EQ(preview(), QStringList{c.name}) << "mask " << c.token;
+        state.settings.setFlag("isPhotoRenamingSeperator", true);
+        state.settings.setText("photoRenamingSeperator", "_");
+        choose({QString::fromLatin1(c.token), "<EXIF_Device_Model>"});
+        const QString both = QString::fromLatin1(c.name).chopped(4) + "_EOS 5D.jpg";
+        // In separator mode an IPTC value is not a mask: its token text stays as it is.
+        const QString expected = QLatin1String(c.token) == "<IPTC_Origin_Headline>" ? "<EXIF_Device_Make>_EOS 5D.jpg" : both;
+        EXPECT_EQ(preview(), QStringList{expected}) << "separator " << c.token;
+    }
+}
+
 TEST_F(PhotoPreview, IptcAndXmpValuesInMaskMode)
 {
     state.settings.setText("photoRenamingMask",
