@@ -340,8 +340,55 @@ std::optional<QDateTime> parseFixedFormat(const QString& text, const QString& pa
         .parse(text);
 }
 
+namespace {
+
+// The value of `count` ASCII digits at `at`, or -1.
+int asciiNumber(const QString& text, qsizetype at, int count)
+{
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        const char16_t c = text.at(at + i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The common wall-clock texts read from files, "yyyy-MM-dd HH:mm:ss" and "yyyy-MM-dd" in
+// ASCII digits with every field in range, read without ICU (whose parse costs tens of
+// thousands of instructions per photo). Anything else is left to ICU, and so are years
+// before 1600 (ICU's calendar is Julian before 1582); for the texts taken here ICU gives
+// the same date.
+std::optional<QDateTime> parseCommonWallClock(const QString& text, const QString& pattern)
+{
+    const bool withTime = pattern == QLatin1String("yyyy-MM-dd HH:mm:ss");
+    if (!withTime && pattern != QLatin1String("yyyy-MM-dd"))
+        return std::nullopt;
+    if (text.size() != (withTime ? 19 : 10) || text.at(4) != u'-' || text.at(7) != u'-')
+        return std::nullopt;
+    const int year = asciiNumber(text, 0, 4), month = asciiNumber(text, 5, 2), day = asciiNumber(text, 8, 2);
+    if (year < 1600 || !QDate::isValid(year, month, day))
+        return std::nullopt;
+    int hour = 0, minute = 0, second = 0;
+    if (withTime) {
+        if (text.at(10) != u' ' || text.at(13) != u':' || text.at(16) != u':')
+            return std::nullopt;
+        hour = asciiNumber(text, 11, 2);
+        minute = asciiNumber(text, 14, 2);
+        second = asciiNumber(text, 17, 2);
+        if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+            return std::nullopt;
+    }
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+} // namespace
+
 std::optional<QDateTime> parseWallClock(const QString& text, const QString& pattern)
 {
+    if (std::optional<QDateTime> common = parseCommonWallClock(text, pattern))
+        return common;
     thread_local FormatterCache cache;
     std::optional<QDateTime> date =
         cache

@@ -137,6 +137,41 @@ TEST_F(DateFormatTest, ParsingIsStrictAndWhole)
     EXPECT_FALSE(formatter.parse("0000-00-00 00:00:00"));
 }
 
+// Wall-clock texts are read without ICU where their form is the usual one: the result must
+// be ICU's own for every text, taken or refused, in whatever zone the user is.
+TEST_F(DateFormatTest, WallClockParsingAgreesWithIcu)
+{
+    qputenv("TZ", "America/New_York");
+    const QStringList timed = {
+        "2009-01-01 00:00:00", "2009-03-08 02:30:00", "2008-02-29 23:59:59", "2009-02-29 10:00:00",
+        "2000-02-29 12:00:00", "1900-02-29 12:00:00", "2009-04-31 10:00:00", "2009-13-01 10:00:00",
+        "2009-00-10 10:00:00", "2009-01-00 10:00:00", "2009-01-01 24:00:00", "2009-01-01 23:60:00",
+        "2009-01-01 23:59:60", "1600-01-01 00:00:00", "1582-10-10 12:00:00", "0000-00-00 00:00:00",
+        "0001-01-01 00:00:00", "9999-12-31 23:59:59", "2009-1-01 10:00:00",  "2009-01-01T10:00:00",
+        "2009-01-01 10:00:0",  "2009-01-01 10:00:001", "２００９-01-01 10:00:00", "2009-01-01 1a:00:00",
+        "",
+    };
+    const QStringList dated = {"2009-01-01", "2008-02-29", "2009-02-29", "1599-12-31", "2009-1-1", "2009-01-01 "};
+    for (const auto& [pattern, texts] : {std::pair{QStringLiteral("yyyy-MM-dd HH:mm:ss"), timed},
+                                         std::pair{QStringLiteral("yyyy-MM-dd"), dated}}) {
+        const DateFormatter icu(pattern, "en_US_POSIX", "UTC");
+        for (const QString& text : texts) {
+            std::optional<QDateTime> expected = icu.parse(text);
+            if (expected)
+                expected = expected->toUTC();
+            const std::optional<QDateTime> parsed = DateFormat::parseWallClock(text, pattern);
+            ASSERT_EQ(parsed.has_value(), expected.has_value()) << text.toStdString();
+            if (parsed) {
+                EXPECT_EQ(*parsed, *expected) << text.toStdString();
+                EXPECT_EQ(parsed->timeSpec(), expected->timeSpec()) << text.toStdString();
+                EXPECT_EQ(DateFormat::formatWallClock(*parsed, "yyyy-MM-dd HH:mm:ss EEE"),
+                          DateFormat::formatWallClock(*expected, "yyyy-MM-dd HH:mm:ss EEE"))
+                    << text.toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(DateFormatTest, UnusablePatternIsInvalid)
 {
     DateFormatter formatter("yyyy jjj");
