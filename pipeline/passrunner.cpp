@@ -3,6 +3,7 @@
 #include "pipeline/controllerstate.h"
 #include "platform/mainthread.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
@@ -27,12 +28,19 @@ void waitUntilIdle(const ControllerState& state)
 {
     if (state.isExecuting.load()) {
         QEventLoop loop;
-        QTimer poll;
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const auto quitWhenIdle = [&] {
             if (!state.isExecuting.load())
                 loop.quit();
-        });
+        };
+        // Checked whenever the loop is about to wait: a pass ends with its finish posted to
+        // this thread, so the wait ends right after it instead of at the next tick (three
+        // passes of a short command lost up to 5 ms each that way).
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
+                         quitWhenIdle);
+        // And at least every 5 ms, should a pass end without an event here.
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, &loop, quitWhenIdle);
         poll.start();
         loop.exec();
     }
