@@ -185,13 +185,29 @@ QVariantMap iptcDictionary(const Exiv2::IptcData& iim, const Exiv2::XmpData& xmp
 
 // ---- Exif and TIFF dictionaries ------------------------------------------------------
 
-const Exiv2::Exifdatum* findExif(const Exiv2::ExifData& exif, const char* key)
+// The Exif keys read here, each parsed once: parsing a key costs more than finding it.
+struct ExifKeys {
+    Exiv2::ExifKey dateTimeOriginal{"Exif.Photo.DateTimeOriginal"};
+    Exiv2::ExifKey userComment{"Exif.Photo.UserComment"};
+    Exiv2::ExifKey pixelXDimension{"Exif.Photo.PixelXDimension"};
+    Exiv2::ExifKey pixelYDimension{"Exif.Photo.PixelYDimension"};
+    Exiv2::ExifKey make{"Exif.Image.Make"};
+    Exiv2::ExifKey model{"Exif.Image.Model"};
+};
+
+const ExifKeys& exifKeys()
 {
-    const auto it = exif.findKey(Exiv2::ExifKey(key));
+    static const ExifKeys keys;
+    return keys;
+}
+
+const Exiv2::Exifdatum* findExif(const Exiv2::ExifData& exif, const Exiv2::ExifKey& key)
+{
+    const auto it = exif.findKey(key);
     return it == exif.end() ? nullptr : &*it;
 }
 
-void putExifText(QVariantMap& into, const Exiv2::ExifData& exif, const char* key, const char* name)
+void putExifText(QVariantMap& into, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key, const char* name)
 {
     const Exiv2::Exifdatum* datum = findExif(exif, key);
     if (!datum)
@@ -201,7 +217,7 @@ void putExifText(QVariantMap& into, const Exiv2::ExifData& exif, const char* key
         into.insert(QString::fromLatin1(name), text);
 }
 
-void putExifNumber(QVariantMap& into, const Exiv2::ExifData& exif, const char* key, const char* name)
+void putExifNumber(QVariantMap& into, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key, const char* name)
 {
     const Exiv2::Exifdatum* datum = findExif(exif, key);
     if (!datum || datum->count() < 1)
@@ -213,7 +229,7 @@ void putExifNumber(QVariantMap& into, const Exiv2::ExifData& exif, const char* k
 
 void putUserComment(QVariantMap& into, const Exiv2::ExifData& exif)
 {
-    const Exiv2::Exifdatum* datum = findExif(exif, "Exif.Photo.UserComment");
+    const Exiv2::Exifdatum* datum = findExif(exif, exifKeys().userComment);
     if (!datum)
         return;
     // The comment without the 8-byte character set prefix, UCS-2 converted to UTF-8.
@@ -227,12 +243,12 @@ QVariantMap exifDictionary(const Exiv2::ExifData& exif, unsigned wanted)
 {
     QVariantMap map;
     if (wanted & ImageMetadata::CaptureDate)
-        putExifText(map, exif, "Exif.Photo.DateTimeOriginal", "DateTimeOriginal");
+        putExifText(map, exif, exifKeys().dateTimeOriginal, "DateTimeOriginal");
     if (wanted & ImageMetadata::Comment)
         putUserComment(map, exif);
     if (wanted & ImageMetadata::Dimensions) {
-        putExifNumber(map, exif, "Exif.Photo.PixelXDimension", "PixelXDimension");
-        putExifNumber(map, exif, "Exif.Photo.PixelYDimension", "PixelYDimension");
+        putExifNumber(map, exif, exifKeys().pixelXDimension, "PixelXDimension");
+        putExifNumber(map, exif, exifKeys().pixelYDimension, "PixelYDimension");
     }
     return map;
 }
@@ -240,8 +256,8 @@ QVariantMap exifDictionary(const Exiv2::ExifData& exif, unsigned wanted)
 QVariantMap tiffDictionary(const Exiv2::ExifData& exif)
 {
     QVariantMap map;
-    putExifText(map, exif, "Exif.Image.Make", "Make");
-    putExifText(map, exif, "Exif.Image.Model", "Model");
+    putExifText(map, exif, exifKeys().make, "Make");
+    putExifText(map, exif, exifKeys().model, "Model");
     return map;
 }
 
