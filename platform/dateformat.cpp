@@ -6,6 +6,7 @@
 #include <unicode/datefmt.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
+#include <unicode/numsys.h>
 #include <unicode/parsepos.h>
 #include <unicode/simpletz.h>
 #include <unicode/smpdtfmt.h>
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -117,15 +119,154 @@ void logStatus(const char* what, UErrorCode status, const QString& pattern)
 
 } // namespace
 
+namespace {
+
+// One piece of a pattern made only of numeric fields: a literal text, or a field letter
+// with its count.
+struct NumericPiece {
+    QString literal;
+    char16_t field = 0;
+    int width = 0;
+};
+
+// The pieces of a pattern that holds only fields ICU writes as plain numbers (y, yy, yyyy,
+// M, MM, d, dd, H, HH, m, mm, s, ss) and literal text; nullopt for any other pattern.
+std::optional<std::vector<NumericPiece>> numericPieces(const QString& pattern)
+{
+    std::vector<NumericPiece> pieces;
+    const auto addLiteral = [&](QChar c) {
+        if (pieces.empty() || pieces.back().field)
+            pieces.emplace_back();
+        pieces.back().literal += c;
+    };
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern.at(i);
+        if (c == u'\'') {
+            if (i + 1 < pattern.size() && pattern.at(i + 1) == u'\'') { // '' is one apostrophe
+                addLiteral(c);
+                i += 2;
+                continue;
+            }
+            qsizetype j = i + 1;
+            for (;; ++j) {
+                if (j >= pattern.size())
+                    return std::nullopt; // not closed: left to ICU
+                if (pattern.at(j) != u'\'')
+                    addLiteral(pattern.at(j));
+                else if (j + 1 < pattern.size() && pattern.at(j + 1) == u'\'')
+                    addLiteral(pattern.at(j++));
+                else
+                    break;
+            }
+            i = j + 1;
+            continue;
+        }
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
+            qsizetype j = i;
+            while (j < pattern.size() && pattern.at(j) == c)
+                ++j;
+            const int width = int(j - i);
+            const char16_t field = c.unicode();
+            const bool numeric = field == u'y' ? (width == 1 || width == 2 || width == 4)
+                                               : (field == u'M' || field == u'd' || field == u'H' || field == u'm'
+                                                  || field == u's')
+                    && width <= 2;
+            if (!numeric)
+                return std::nullopt;
+            pieces.push_back({QString(), field, width});
+            i = j;
+            continue;
+        }
+        addLiteral(c);
+        ++i;
+    }
+    return pieces;
+}
+
+QString renderNumeric(const std::vector<NumericPiece>& pieces, const QDate& date, const QTime& time)
+{
+    QString text;
+    for (const NumericPiece& piece : pieces) {
+        if (!piece.field) {
+            text += piece.literal;
+            continue;
+        }
+        int value = 0;
+        switch (piece.field) {
+        case u'y': value = piece.width == 2 ? date.year() % 100 : date.year(); break;
+        case u'M': value = date.month(); break;
+        case u'd': value = date.day(); break;
+        case u'H': value = time.hour(); break;
+        case u'm': value = time.minute(); break;
+        default: value = time.second(); break;
+        }
+        const QString digits = QString::number(value);
+        if (digits.size() < piece.width)
+            text += QString(piece.width - digits.size(), u'0');
+        text += digits;
+    }
+    return text;
+}
+
+// The years the numeric rendering covers: four digits, and Gregorian in ICU too (its
+// calendar is Julian before 1582).
+bool inNumericRange(const QDate& date)
+{
+    return date.year() >= 1600 && date.year() <= 9999;
+}
+
+} // namespace
+
 struct DateFormatter::Impl {
     QString pattern;
     QString localeId;
     std::unique_ptr<icu::SimpleDateFormat> format;
     // Reused for every format() call so that formatting does not clone a calendar per date.
     std::unique_ptr<icu::Calendar> work;
+    // For a wall-clock formatter whose pattern is only numbers, in a Gregorian locale that
+    // writes ASCII digits: the dates written without ICU (a photo pass formats two per
+    // image, and ICU's formatting costs more than reading the image's metadata).
+    std::optional<std::vector<NumericPiece>> numeric;
 
     void build(const icu::Locale& locale, icu::TimeZone* adoptedZone, bool gregorian);
+    void allowNumericRendering(const icu::Locale& locale);
+    QString icuFormat(const QDateTime& date) const;
 };
+
+void DateFormatter::Impl::allowNumericRendering(const icu::Locale& locale)
+{
+    if (!format || std::strcmp(format->getCalendar()->getType(), "gregorian") != 0)
+        return;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::NumberingSystem> digits(icu::NumberingSystem::createInstance(locale, status));
+    if (U_FAILURE(status) || !digits || digits->isAlgorithmic() || std::strcmp(digits->getName(), "latn") != 0)
+        return;
+    std::optional<std::vector<NumericPiece>> pieces = numericPieces(pattern);
+    if (!pieces)
+        return;
+    // ICU has the last word: dates with one and two digits in every field must come out
+    // the same both ways.
+    for (const QDateTime& probe : {QDateTime(QDate(2009, 1, 5), QTime(3, 4, 5), Qt::UTC),
+                                   QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC),
+                                   QDateTime(QDate(2010, 10, 10), QTime(0, 0, 0), Qt::UTC)}) {
+        if (renderNumeric(*pieces, probe.date(), probe.time()) != icuFormat(probe))
+            return;
+    }
+    numeric = std::move(pieces);
+}
+
+QString DateFormatter::Impl::icuFormat(const QDateTime& date) const
+{
+    UErrorCode status = U_ZERO_ERROR;
+    work->setTime(UDate(date.toMSecsSinceEpoch()), status);
+    icu::UnicodeString text;
+    format->format(*work, text, nullptr, status);
+    if (U_FAILURE(status)) {
+        logStatus("format", status, pattern);
+        return QString();
+    }
+    return fromUnicode(text);
+}
 
 void DateFormatter::Impl::build(const icu::Locale& locale, icu::TimeZone* adoptedZone, bool gregorian)
 {
@@ -189,7 +330,9 @@ DateFormatter::DateFormatter(const QString& pattern, WallClock)
 {
     d->pattern = pattern;
     const QByteArray locale = DateFormat::userLocaleId();
-    d->build(icu::Locale(locale.constData()), icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")), false);
+    const icu::Locale icuLocale(locale.constData());
+    d->build(icuLocale, icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")), false);
+    d->allowNumericRendering(icuLocale);
 }
 
 DateFormatter::~DateFormatter() = default;
@@ -222,15 +365,13 @@ QString DateFormatter::format(const QDateTime& date) const
 {
     if (!d->format || !date.isValid())
         return QString();
-    UErrorCode status = U_ZERO_ERROR;
-    d->work->setTime(UDate(date.toMSecsSinceEpoch()), status);
-    icu::UnicodeString text;
-    d->format->format(*d->work, text, nullptr, status);
-    if (U_FAILURE(status)) {
-        logStatus("format", status, d->pattern);
-        return QString();
+    if (d->numeric) {
+        // The formatter's zone is UTC.
+        const QDateTime utc = date.toUTC();
+        if (inNumericRange(utc.date()))
+            return renderNumeric(*d->numeric, utc.date(), utc.time());
     }
-    return fromUnicode(text);
+    return d->icuFormat(date);
 }
 
 std::optional<QDateTime> DateFormatter::parse(const QString& text) const

@@ -172,6 +172,35 @@ TEST_F(DateFormatTest, WallClockParsingAgreesWithIcu)
     }
 }
 
+// Wall-clock dates whose pattern is only numbers are written without ICU where the locale
+// writes ASCII digits with the Gregorian calendar: every text must be ICU's own, in every
+// locale, and a locale with other digits or another calendar keeps them.
+TEST_F(DateFormatTest, WallClockFormattingAgreesWithIcu)
+{
+    const QStringList patterns = {"yyyy-MM-dd", "HH-mm-ss", "y.M.d H:m:s", "yy/MM/dd", "'at' HH'h'mm",
+                                  "HH 'o''clock'", "yyyy''MM", "dd MMM yyyy", "hh mm ss a", "EEE d", "yyyyy",
+                                  "'open"};
+    const QList<QDateTime> dates = {QDateTime(QDate(2009, 3, 5), QTime(7, 8, 9), Qt::UTC),
+                                    QDateTime(QDate(1600, 1, 1), QTime(0, 0, 0), Qt::UTC),
+                                    QDateTime(QDate(1599, 12, 31), QTime(23, 59, 59), Qt::UTC),
+                                    QDateTime(QDate(9999, 12, 31), QTime(12, 30, 0), Qt::UTC),
+                                    QDateTime(QDate(2000, 10, 20), QTime(20, 0, 0), Qt::UTC)};
+    for (const char* lang : {"en_US.UTF-8", "fr_FR.UTF-8", "de_DE.UTF-8", "hi_IN.UTF-8", "ar_EG.UTF-8", "C"}) {
+        setLocale(lang);
+        for (const QString& pattern : patterns) {
+            // Every one of these locales has the Gregorian calendar by default.
+            const DateFormatter icu(pattern, DateFormat::userLocaleId(), "UTC");
+            for (const QDateTime& date : dates)
+                EXPECT_EQ(DateFormat::formatWallClock(date, pattern), icu.format(date))
+                    << lang << " " << pattern.toStdString() << " " << date.toString(Qt::ISODate).toStdString();
+        }
+    }
+    setLocale("ar_EG.UTF-8");
+    EXPECT_NE(DateFormat::formatWallClock(dates.first(), "yyyy"), "2009"); // Arabic-Indic digits
+    setLocale("th_TH.UTF-8");
+    EXPECT_EQ(DateFormat::formatWallClock(dates.first(), "yyyy"), "2552"); // Buddhist era
+}
+
 TEST_F(DateFormatTest, UnusablePatternIsInvalid)
 {
     DateFormatter formatter("yyyy jjj");
