@@ -304,6 +304,11 @@ void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QB
                                       const QString& photoRenamingColonReplace)
 {
     Q_UNUSED(photoRenamingSeperator);
+    // Emptying values that are all empty already changes nothing (most photo names use no
+    // IPTC value, and this runs for every image).
+    if (!iptc && !mask && valuesEmpty_)
+        return;
+    valuesEmpty_ = !iptc;
     for (MetaDataCategory& category : metaDataList_.categories()) {
         for (MetaDataField& field : category.fields) {
             try {

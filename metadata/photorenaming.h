@@ -55,4 +55,5 @@ public:
 
 private:
     MetaDataCatalogue metaDataList_;
+    bool valuesEmpty_ = false; // every field's metadataValue is an empty text
 };
