@@ -7,7 +7,6 @@
 #include "intake/exceptionreason.h"
 #include "intake/intakepath.h"
 #include "pipeline/batchplan.h"
-#include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"

@@ -4,6 +4,7 @@
 #include "pipeline/controllerstate.h"
 #include "platform/edition.h"
 #include "platform/foldercase.h"
+#include "platform/folderentries.h"
 
 #include <QFile>
 #include <QHash>
@@ -57,9 +58,12 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
 
 enum class TargetState { Free, OwnInode, Taken };
 
-// One lstat of the target; the source is looked at only when the target exists.
-TargetState targetState(const QString& source, const QString& target)
+// The target is looked up in its folder's entries; only when it exists are both asked for
+// their identity.
+TargetState targetState(FolderEntries& entries, const QString& source, const QString& target)
 {
+    if (!entries.exists(target))
+        return TargetState::Free;
     struct stat ts;
     if (::lstat(QFile::encodeName(target).constData(), &ts) != 0)
         return TargetState::Free;
@@ -102,8 +106,11 @@ bool proposesNewName(FileSystemItem& item)
     return true;
 }
 
-bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count)
+bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count,
+                   FolderEntries* entries)
 {
+    FolderEntries ownEntries;
+    FolderEntries& disk = entries ? *entries : ownEntries;
     FolderCase::Cache folds;
     std::vector<Proposal> all = proposals(files, folds, count);
 
@@ -136,7 +143,7 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     std::vector<qsizetype> next(kept.size(), kFree); // the proposal that must move first
     for (size_t k = 0; k < kept.size(); ++k) {
         const Proposal& p = kept[k];
-        if (targetState(files[p.index].fullPath, p.target) != TargetState::Taken)
+        if (targetState(disk, files[p.index].fullPath, p.target) != TargetState::Taken)
             continue;
         const qsizetype holder = rules.chains ? holderOf.value(p.targetKey, kFree) : kFree;
         next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+class FolderEntries;
 struct ControllerState;
 
 // How a batch of proposed names is judged.
@@ -38,8 +39,10 @@ bool proposesNewName(FileSystemItem& item);
 // chain blocked by anything outside the batch is refused whole ("Already Exists").
 // Names compare as the folder compares them (FolderCase). Only the first `count` items are
 // judged (a pass stopped by Cancel leaves the others as they were). Returns true when any
-// item would be renamed.
-bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count = SIZE_MAX);
+// item would be renamed. The disk is asked through `entries` when given (the pass's own
+// listings, so that its folders are read once).
+bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count = SIZE_MAX,
+                   FolderEntries* entries = nullptr);
 
 // The live preview's share: among the first `count` items, every later item whose
 // computed name (different from its current name) repeats one proposed earlier in the

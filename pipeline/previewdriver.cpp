@@ -1,12 +1,12 @@
 #include "pipeline/previewdriver.h"
 
 #include "pipeline/batchplan.h"
-#include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewchecks.h"
 #include "pipeline/previewdispatch.h"
+#include "platform/folderentries.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
@@ -93,6 +93,9 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     QString lastFolder;
     bool result = false;
     size_t reached = 0;
+    // Whether each item is still there and whether its new name is taken are answered from
+    // the same entries: each folder that holds many items is listed once.
+    FolderEntries disk;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
@@ -108,7 +111,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
             item.newFilename.clear();
         progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
 
-        if (!isFileExistsOnDisk(item.fullPath)) {
+        if (!disk.exists(item.fullPath)) {
             item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             if (std::optional<bool> called = dispatch.call(item, error))
@@ -120,7 +123,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     }
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (classifyBatch(state.list.files, BatchRules::forState(state), reached))
+    if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
         state.isHasFilesForRenaming = true;
     return result;
 }

@@ -8,11 +8,11 @@
 #include "metadata/audiorenaming.h"
 #include "metadata/photorenaming.h"
 #include "pipeline/batchplan.h"
-#include "pipeline/classify.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "engine/settingsdescriptors.h"
+#include "platform/folderentries.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
@@ -403,6 +403,9 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     QString lastFolder;
     bool result = false;
     size_t reached = 0;
+    // Whether each item is still there and whether its new name is taken are answered from
+    // the same entries: each folder that holds many items is listed once.
+    FolderEntries disk;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
@@ -420,7 +423,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
         if (progress)
             progress->setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
 
-        if (mode.classify && !isFileExistsOnDisk(item.fullPath)) {
+        if (mode.classify && !disk.exists(item.fullPath)) {
             item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             for (PreparedStep& step : steps) {
@@ -442,7 +445,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     }
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (mode.classify && classifyBatch(state.list.files, BatchRules::forState(state), reached))
+    if (mode.classify && classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
         state.isHasFilesForRenaming = true;
 
     for (const PreparedStep& step : steps) {

@@ -1,0 +1,97 @@
+#include "platform/folderentries.h"
+
+#include "platform/foldercase.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// A listing costs about as much as a few dozen single lookups per thousand entries, so a
+// folder is listed once the lookups made in it reach a share of its estimated size.
+constexpr qint64 kMinimumLookupsBeforeListing = 8;
+constexpr qint64 kEntriesPerLookup = 128;
+// A rough size of a directory entry on disk, to estimate the entries from a folder's size.
+constexpr qint64 kBytesPerEntry = 32;
+} // namespace
+
+struct FolderEntries::Folder {
+    bool listed = false;
+    bool unlistable = false;
+    qint64 lookups = 0;
+    qint64 listAfter = 0;
+    std::string names; // every name of the listing, one after the other
+    std::unordered_map<std::string_view, ino_t> inodes;
+};
+
+FolderEntries::FolderEntries() = default;
+FolderEntries::~FolderEntries() = default;
+
+FolderEntries::Folder& FolderEntries::folderOf(const QString& folder)
+{
+    // Items come folder by folder, so the last folder answers most calls.
+    if (lastFolder_ && folder == lastFolderPath_)
+        return *lastFolder_;
+    std::shared_ptr<Folder>& slot = folders_[folder];
+    if (!slot) {
+        slot = std::make_shared<Folder>();
+        struct stat st;
+        const QByteArray encoded = QFile::encodeName(folder);
+        if (::lstat(encoded.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || FolderCase::foldsCase(folder))
+            slot->unlistable = true;
+        else
+            slot->listAfter = qMax(kMinimumLookupsBeforeListing, qint64(st.st_size) / kBytesPerEntry / kEntriesPerLookup);
+    }
+    lastFolderPath_ = folder;
+    lastFolder_ = slot.get();
+    return *slot;
+}
+
+bool FolderEntries::list(const QString& folder, Folder& f)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        f.unlistable = true;
+        return false;
+    }
+    std::vector<std::pair<size_t, ino_t>> offsets;
+    while (const dirent* e = ::readdir(dir)) {
+        const char* name = e->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        offsets.emplace_back(f.names.size(), e->d_ino);
+        f.names.append(name);
+        f.names.push_back('\0');
+    }
+    ::closedir(dir);
+    // The views point into the finished string, which no longer grows.
+    f.inodes.reserve(offsets.size());
+    for (const auto& [offset, inode] : offsets)
+        f.inodes.emplace(std::string_view(f.names.data() + offset), inode ? inode : 1);
+    f.listed = true;
+    ++listingsRead_;
+    return true;
+}
+
+ino_t FolderEntries::inodeAt(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0 && slash + 1 < path.size()) {
+        const QString folder = slash == 0 ? QStringLiteral("/") : path.left(slash);
+        Folder& f = folderOf(folder);
+        if (!f.listed && !f.unlistable && ++f.lookups >= f.listAfter)
+            list(folder, f);
+        if (f.listed) {
+            const QByteArray name = QFile::encodeName(QStringView(path).mid(slash + 1).toString());
+            const auto it = f.inodes.find(std::string_view(name.constData(), size_t(name.size())));
+            return it == f.inodes.end() ? 0 : it->second;
+        }
+    }
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return st.st_ino ? st.st_ino : 1;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <unordered_map>
+
+// Answers "is there an entry of this name here, and which inode is it" for the many names
+// of one pass. A folder that holds many of the names asked about is read once, in one
+// listing pass, and answered from that listing; a folder much larger than what is asked of
+// it (three items in a folder of a million entries), one that folds letter case, or one
+// that cannot be listed is answered one lookup at a time. The answers are as fresh as the
+// pass: a listing is read when it is first needed and kept until the object goes.
+// Links are not followed: a link, dangling or not, is an entry.
+class FolderEntries {
+public:
+    FolderEntries();
+    ~FolderEntries();
+    FolderEntries(const FolderEntries&) = delete;
+    FolderEntries& operator=(const FolderEntries&) = delete;
+
+    // The inode of the entry at path, or 0 when there is none.
+    ino_t inodeAt(const QString& path);
+    bool exists(const QString& path) { return inodeAt(path) != 0; }
+
+    // Listings made so far (for tests: the many-names case is served by a listing).
+    int listingsRead() const { return listingsRead_; }
+
+private:
+    struct Folder;
+    Folder& folderOf(const QString& folder);
+    bool list(const QString& folder, Folder& f);
+
+    QHash<QString, std::shared_ptr<Folder>> folders_;
+    QString lastFolderPath_;
+    Folder* lastFolder_ = nullptr;
+    int listingsRead_ = 0;
+};
