@@ -52,6 +52,10 @@ public:
     bool isPackageAtpath = false;
     bool isHidden = false;
     qint32 itemType = 0; // 0 file, 1 folder, 2 alias, 3 package
+    // The inode the last preview found at fullPath (0: not known). The rename log records
+    // it with each move, so that recovery after a crash can tell moves made from moves
+    // only announced.
+    quint64 inode = 0;
 
     // The exists test of the item's kind: files exist, others exist as a folder.
     bool isPathExists() const;

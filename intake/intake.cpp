@@ -10,6 +10,7 @@
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
+#include "platform/folderentries.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
@@ -309,6 +310,8 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
 {
     const bool wantsFolders = list.importType != 0;
     FoundCounter counter(progress, wantsFolders ? "TOTALFOLDERSFOUND" : "TOTALFILESFOUND");
+    // The listed items and their new names are looked up in one set of folder listings.
+    FolderEntries disk;
     try {
         for (const QString& listed : list.paths) {
             if (state.isCancelProcess.load())
@@ -322,7 +325,8 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
             item->newFilename = list.records.value(listed);
 
-            if (!FileManager::exists(item->fullPath)) {
+            item->inode = disk.inodeAt(item->fullPath);
+            if (item->inode == 0) {
                 item = FileSystemItem::withKind(*path, wantsFolders ? 1 : 0);
                 item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;
             } else {
@@ -339,7 +343,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
         }
         // The listed items' new names are judged against the disk and against each other
         // as a batch; only an item that is listed can make Apply worth running.
-        if (classifyBatch(state.list.files, BatchRules::forState(state)))
+        if (classifyBatch(state.list.files, BatchRules::forState(state), SIZE_MAX, &disk))
             state.isHasFilesForRenaming = true;
     } catch (...) {
         qWarning().noquote() << QStringLiteral("importFiles Error : %1").arg(currentExceptionReason());

@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -98,9 +99,9 @@ struct MoveContext {
 // Records a move in the log ahead of it. False when the paths cannot be recorded (the
 // item is then not moved); throws when the log can no longer be extended, which ends the
 // loop: nothing is moved without a record.
-bool recordMove(MoveContext& ctx, const QString& source, const QString& target)
+bool recordMove(MoveContext& ctx, const QString& source, const QString& target, quint64 inode)
 {
-    switch (ctx.log.addLogEntry(source, target)) {
+    switch (ctx.log.addLogEntry(source, target, inode)) {
     case RenameLogJournal::EntryResult::Added:
         return true;
     case RenameLogJournal::EntryResult::Unrepresentable:
@@ -122,6 +123,38 @@ void moved(MoveContext& ctx, const FileSystemItem& item, const QString& source, 
         ctx.movedFolders->add(source, target);
 }
 
+// The move renameItem would make for the item, if any: the target of a usable new name
+// that differs from the current one.
+std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem& item)
+{
+    const QString newName = item.newFilenameValue();
+    if (newName.isEmpty() || Status::isStatus(item.newFilename))
+        return std::nullopt;
+    if (newName == item.filenameWithExtension() || !isUsableFileName(newName))
+        return std::nullopt;
+    return RenameLogJournal::AnnouncedMove{item.fullPath, appendingPathComponent(item.fileLocation(), newName),
+                                           item.inode};
+}
+
+// Announces the moves of the items renamed on their own from units[first] on (up to a
+// batch), so that the journal is written once per batch rather than once per move. Only
+// while no folder moves: a moved folder changes the paths of what follows it.
+void announceNextMoves(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units, size_t first,
+                       MoveContext& ctx)
+{
+    constexpr size_t kBatch = 512;
+    if (ctx.movedFolders || ctx.log.announcedLeft() > 0)
+        return;
+    std::vector<RenameLogJournal::AnnouncedMove> moves;
+    for (size_t u = first; u < units.size() && moves.size() < kBatch; ++u) {
+        if (units[u].members.size() != 1)
+            break;
+        if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]))
+            moves.push_back(std::move(*move));
+    }
+    ctx.log.announceMoves(moves);
+}
+
 // Renames one item on its own; returns true when it was renamed.
 bool renameItem(FileSystemItem& item, MoveContext& ctx)
 {
@@ -140,7 +173,7 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     }
 
     // Written before the move, so that a rename is never made without its record.
-    if (!recordMove(ctx, source, target)) {
+    if (!recordMove(ctx, source, target, item.inode)) {
         item.newFilename = Status::NoChanges;
         return false;
     }
@@ -194,7 +227,7 @@ QString temporaryName(const QString& folder)
 enum class StepResult { Moved, Taken, Missing, Unrecordable, Unsupported, Failed };
 StepResult moveStep(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
 {
-    if (!recordMove(ctx, source, target))
+    if (!recordMove(ctx, source, target, item.inode))
         return StepResult::Unrecordable;
     bool unsupported = false;
     const FileManager::MoveResult result = FileManager::moveItemNoReplace(source, target, nullptr, &unsupported);
@@ -439,9 +472,11 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
         if (!outcome.aborted) {
             for (const MoveUnit& unit : units)
                 outcome.proposedCount += int(unit.members.size());
-            for (const MoveUnit& unit : units) {
+            for (size_t u = 0; u < units.size(); ++u) {
+                const MoveUnit& unit = units[u];
                 if (state.isCancelProcess.load())
                     break;
+                announceNextMoves(files, units, u, ctx);
                 // Each item is brought to its path after the folder moves made so far
                 // exactly once, when its turn comes.
                 for (size_t index : unit.members) {

@@ -111,7 +111,8 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
             item.newFilename.clear();
         progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
 
-        if (!disk.exists(item.fullPath)) {
+        item.inode = disk.inodeAt(item.fullPath);
+        if (item.inode == 0) {
             item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             if (std::optional<bool> called = dispatch.call(item, error))

@@ -10,6 +10,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -136,6 +137,7 @@ void RenameLogJournal::prepareDocument(const QString& renamingType)
 {
     count_ = 0;
     lastEntryOffset_ = -1;
+    pending_.clear();
     body_.clear();
     header_.clear();
     closeJournal();
@@ -194,24 +196,23 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     return false;
 }
 
-RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile)
+std::optional<QByteArray> RenameLogJournal::elementFor(const QString& sourceFile, const QString& targetFile,
+                                                      quint64 inode)
 {
-    if (!entryWriter_)
-        return EntryResult::WriteFailed;
     const QString srclocation = deletingLastPathComponent(sourceFile);
     const QString tarlocation = deletingLastPathComponent(targetFile);
     const QString srcfilename = displayName(lastPathComponent(sourceFile));
     const QString tarfilename = displayName(lastPathComponent(targetFile));
     if (!isXmlText(srclocation) || !isXmlText(tarlocation) || !isXmlText(srcfilename)
         || !isXmlText(tarfilename))
-        return EntryResult::Unrepresentable;
+        return std::nullopt;
 
     QByteArray element;
     if (isPlainAttributeText(srclocation) && isPlainAttributeText(tarlocation)
         && isPlainAttributeText(srcfilename) && isPlainAttributeText(tarfilename)) {
         // Nothing to escape: the element the writer would make, put together directly (the
         // writer's character-by-character escaping was most of an apply's time per item).
-        element.reserve(kIndent.size() + 80 + 3 * (srclocation.size() + srcfilename.size() + tarlocation.size()
+        element.reserve(kIndent.size() + 100 + 3 * (srclocation.size() + srcfilename.size() + tarlocation.size()
                                                     + tarfilename.size()));
         element += kIndent;
         element += "<file srclocation=\"";
@@ -222,40 +223,120 @@ RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourc
         element += srcfilename.toUtf8();
         element += "\" tarfilename=\"";
         element += tarfilename.toUtf8();
+        if (inode != 0) {
+            element += "\" inode=\"";
+            element += QByteArray::number(inode);
+        }
         element += "\"/>\n";
-    } else {
-        entryWriter_->writeStartElement(QStringLiteral("file"));
-        entryWriter_->writeAttribute(QStringLiteral("srclocation"), srclocation);
-        entryWriter_->writeAttribute(QStringLiteral("tarlocation"), tarlocation);
-        entryWriter_->writeAttribute(QStringLiteral("srcfilename"), srcfilename);
-        entryWriter_->writeAttribute(QStringLiteral("tarfilename"), tarfilename);
-        entryWriter_->writeEndElement();
-        element = kIndent + entryBuffer_->buffer() + '\n';
-        entryBuffer_->buffer().clear();
-        entryBuffer_->seek(0);
-        if (entryWriter_->hasError())
-            return EntryResult::Unrepresentable;
+        return element;
     }
+    entryWriter_->writeStartElement(QStringLiteral("file"));
+    entryWriter_->writeAttribute(QStringLiteral("srclocation"), srclocation);
+    entryWriter_->writeAttribute(QStringLiteral("tarlocation"), tarlocation);
+    entryWriter_->writeAttribute(QStringLiteral("srcfilename"), srcfilename);
+    entryWriter_->writeAttribute(QStringLiteral("tarfilename"), tarfilename);
+    if (inode != 0)
+        entryWriter_->writeAttribute(QStringLiteral("inode"), QString::number(inode));
+    entryWriter_->writeEndElement();
+    element = kIndent + entryBuffer_->buffer() + '\n';
+    entryBuffer_->buffer().clear();
+    entryBuffer_->seek(0);
+    if (entryWriter_->hasError())
+        return std::nullopt;
+    return element;
+}
+
+RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile,
+                                                            quint64 inode)
+{
+    if (!entryWriter_)
+        return EntryResult::WriteFailed;
+    // The move announced next: its entry is on disk already.
+    if (!pending_.empty()) {
+        const Pending& next = pending_.front();
+        if (next.source == sourceFile && next.target == targetFile) {
+            lastEntryOffset_ = next.offset;
+            pending_.pop_front();
+            ++count_;
+            return EntryResult::Added;
+        }
+        // Another move than announced: the announcements are withdrawn first.
+        if (!dropPendingEntries())
+            return EntryResult::WriteFailed;
+    }
+    const std::optional<QByteArray> element = elementFor(sourceFile, targetFile, inode);
+    if (!element)
+        return EntryResult::Unrepresentable;
 
     if (fd_ < 0) {
         lastEntryOffset_ = body_.size();
-        body_ += element;
+        body_ += *element;
         ++count_;
         return EntryResult::Added;
     }
-    // One write replaces the end tag by the element followed by the end tag again.
     const qint64 at = closingOffset_;
-    if (!writeAll(fd_, (element + kTrailer).constData(), element.size() + kTrailer.size(), at)) {
+    if (!appendToJournal(*element))
+        return EntryResult::WriteFailed;
+    lastEntryOffset_ = at;
+    ++count_;
+    return EntryResult::Added;
+}
+
+bool RenameLogJournal::appendToJournal(const QByteArray& elements)
+{
+    // One write replaces the end tag by the elements followed by the end tag again.
+    const qint64 at = closingOffset_;
+    if (!writeAll(fd_, (elements + kTrailer).constData(), elements.size() + kTrailer.size(), at)) {
         const int err = errno;
         writeAll(fd_, kTrailer.constData(), kTrailer.size(), at);
         ::ftruncate(fd_, off_t(at + kTrailer.size()));
         qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1").arg(FileManager::errorText(err));
-        return EntryResult::WriteFailed;
+        return false;
     }
-    lastEntryOffset_ = at;
-    closingOffset_ = at + element.size();
-    ++count_;
-    return EntryResult::Added;
+    closingOffset_ = at + elements.size();
+    return true;
+}
+
+int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
+{
+    // Only into a journal, and only after the announcements before have been used up.
+    if (fd_ < 0 || !entryWriter_ || !pending_.empty() || moves.empty())
+        return 0;
+    QByteArray elements;
+    std::deque<Pending> pending;
+    for (const AnnouncedMove& move : moves) {
+        std::optional<QByteArray> element = elementFor(move.source, move.target, move.inode);
+        if (!element)
+            break; // that move records itself, and says it cannot
+        pending.push_back(Pending{move.source, move.target, closingOffset_ + elements.size()});
+        elements += *element;
+    }
+    if (pending.empty() || !appendToJournal(elements))
+        return 0;
+    pending_ = std::move(pending);
+    return int(pending_.size());
+}
+
+bool RenameLogJournal::dropPendingEntries()
+{
+    if (pending_.empty())
+        return true;
+    const qint64 from = pending_.front().offset;
+    pending_.clear();
+    return cutJournalAt(from);
+}
+
+bool RenameLogJournal::cutJournalAt(qint64 offset)
+{
+    // The end tag moves back over what goes; white space fills the rest until the file is
+    // cut, so the document stays complete at every moment.
+    QByteArray data = kTrailer;
+    data.append(QByteArray(closingOffset_ - offset, ' '));
+    if (!writeAll(fd_, data.constData(), data.size(), offset))
+        return false;
+    ::ftruncate(fd_, off_t(offset + kTrailer.size()));
+    closingOffset_ = offset;
+    return true;
 }
 
 bool RenameLogJournal::takeBackLastEntry()
@@ -265,13 +346,11 @@ bool RenameLogJournal::takeBackLastEntry()
     if (fd_ < 0) {
         body_.truncate(lastEntryOffset_);
     } else {
-        // The end tag moves back over the entry; white space fills the rest until the file is
-        // cut, so the document stays complete at every moment.
-        QByteArray data = kTrailer;
-        data.append(QByteArray(closingOffset_ - lastEntryOffset_, ' '));
-        if (!writeAll(fd_, data.constData(), data.size(), lastEntryOffset_))
+        // The announcements after the entry go with it: the moves after a failed one are
+        // announced again when their turn comes.
+        pending_.clear();
+        if (!cutJournalAt(lastEntryOffset_))
             return false;
-        ::ftruncate(fd_, off_t(lastEntryOffset_ + kTrailer.size()));
     }
     closingOffset_ = lastEntryOffset_;
     lastEntryOffset_ = -1;
@@ -287,8 +366,9 @@ bool RenameLogJournal::forEachBodyChunk(const std::function<bool(const char*, qi
     // The entries are read in chunks so that a long log never sits in memory whole.
     QByteArray chunk;
     qint64 offset = header_.size();
-    while (offset < closingOffset_) {
-        const qint64 want = qMin(kChunk, closingOffset_ - offset);
+    const qint64 end = pending_.empty() ? closingOffset_ : pending_.front().offset;
+    while (offset < end) {
+        const qint64 want = qMin(kChunk, end - offset);
         chunk.resize(want);
         const ssize_t n = ::pread(fd_, chunk.data(), size_t(want), off_t(offset));
         if (n < 0 && errno == EINTR)
@@ -320,6 +400,8 @@ QString RenameLogJournal::saveLog(int itemCount)
 {
     if (!entryWriter_ || folder_.isEmpty())
         return QString();
+    // The final log holds the moves made, not the ones announced and never made.
+    dropPendingEntries();
     QString error;
     QTemporaryFile temp(appendingPathComponent(folder_, QStringLiteral(".quorvel-log-XXXXXX.tmp")));
     bool written = temp.open() && temp.write(header_) == header_.size()

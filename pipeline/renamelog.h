@@ -5,8 +5,11 @@
 #include <QString>
 #include <QXmlStreamWriter>
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QBuffer;
 
@@ -52,10 +55,30 @@ public:
         Unrepresentable, // a path holds a character XML 1.0 cannot carry; nothing added
         WriteFailed,     // the journal could not be extended; nothing added
     };
-    // Appends one "file" element for a rename from sourceFile to targetFile (full paths).
-    EntryResult addLogEntry(const QString& sourceFile, const QString& targetFile);
-    // Removes the entry added last (its move failed). Only that one entry can be taken back.
+    // Appends one "file" element for a rename from sourceFile to targetFile (full paths),
+    // with the inode of the item moved when known (not 0). When the move is the one
+    // announced next, its entry is already written and nothing is written now; another
+    // move withdraws the announcements first.
+    EntryResult addLogEntry(const QString& sourceFile, const QString& targetFile, quint64 inode = 0);
+    // Removes the entry added last (its move failed), with every announcement after it.
+    // Only that one entry can be taken back.
     bool takeBackLastEntry();
+
+    // The entries of the next moves, written in one write before any of them is made, so
+    // that a long apply writes its journal in batches. Each is then taken, in order, by
+    // the addLogEntry of its move. The moves are made in the order announced, so the
+    // entries made form a prefix of the journal: after a crash, recovery finds where that
+    // prefix ends from the inodes (the announced moves after it were never made). Returns
+    // how many were announced (a prefix of moves: stops before one the log cannot hold; 0
+    // without a journal, or while announcements are left).
+    struct AnnouncedMove {
+        QString source;
+        QString target;
+        quint64 inode = 0;
+    };
+    int announceMoves(const std::vector<AnnouncedMove>& moves);
+    // Announcements not taken (yet).
+    int announcedLeft() const { return int(pending_.size()); }
 
     // Writes the final log beside the journal under the name with the count of items
     // renamed (itemCount; the entry count when negative: a swap renames two items through
@@ -79,6 +102,21 @@ private:
                           QString* error = nullptr) const;
     bool writeAt(qint64 offset, const QByteArray& data);
     void closeJournal();
+    // The element of one entry; nothing when a path holds a character XML cannot carry.
+    std::optional<QByteArray> elementFor(const QString& sourceFile, const QString& targetFile, quint64 inode);
+    // Writes elements before the end tag (the document stays complete).
+    bool appendToJournal(const QByteArray& elements);
+    // Withdraws the announcements not taken.
+    bool dropPendingEntries();
+    // Ends the entries at offset.
+    bool cutJournalAt(qint64 offset);
+
+    struct Pending {
+        QString source;
+        QString target;
+        qint64 offset; // where its element starts in the journal
+    };
+    std::deque<Pending> pending_;
 
     QString folder_;
     QString nameWithHash_;     // "Log ...-#.xml", without the copy suffix

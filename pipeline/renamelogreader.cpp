@@ -55,6 +55,7 @@ void parse(const QString& path, RenameLogContents& contents, OnEntry onEntry)
                 entry.tarlocation = a.value(QLatin1String("tarlocation")).toString();
                 entry.srcfilename = a.value(QLatin1String("srcfilename")).toString();
                 entry.tarfilename = a.value(QLatin1String("tarfilename")).toString();
+                entry.inode = a.value(QLatin1String("inode")).toULongLong();
                 inFile = true;
             }
         } else if (token == QXmlStreamReader::EndElement) {

@@ -11,6 +11,9 @@ struct RenameLogEntry {
     QString srcfilename;
     QString tarfilename;
     bool hasAllAttributes = false; // all four attributes were present
+    // The inode of the item moved (0 when the log does not say): after a crash, tells a
+    // move that was made from one that was only announced.
+    quint64 inode = 0;
 };
 
 struct RenameLogContents {

@@ -181,6 +181,14 @@ bool attributesOfItem(const QString& path, Attributes& out, QString* error)
     return true;
 }
 
+quint64 inode(const QString& path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return st.st_ino ? quint64(st.st_ino) : 1;
+}
+
 bool isSameFile(const QString& a, const QString& b)
 {
     struct stat sa, sb;

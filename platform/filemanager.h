@@ -46,6 +46,8 @@ bool attributesOfItem(const QString& path, Attributes& out, QString* error = nul
 
 // Both paths name the same file (same device and inode; links not followed).
 bool isSameFile(const QString& a, const QString& b);
+// The inode at the path (links not followed); 0 when nothing is there.
+quint64 inode(const QString& path);
 
 enum class MoveResult { Moved, TargetExists, Failed };
 // Moves source to target, refusing an existing target: renameat2(RENAME_NOREPLACE);

@@ -423,7 +423,9 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
         if (progress)
             progress->setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
 
-        if (mode.classify && !disk.exists(item.fullPath)) {
+        if (mode.classify)
+            item.inode = disk.inodeAt(item.fullPath);
+        if (mode.classify && item.inode == 0) {
             item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             for (PreparedStep& step : steps) {

@@ -35,7 +35,22 @@ std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry)
                       joinPath(entry.tarlocation, entry.tarfilename)};
 }
 
-RestoreResult restore(const RenameLogEntry& entry)
+QList<RenameLogEntry> movesMade(const QList<RenameLogEntry>& journalEntries)
+{
+    qsizetype end = journalEntries.size();
+    while (end > 0) {
+        const RenameLogEntry& last = journalEntries.at(end - 1);
+        if (last.inode == 0)
+            break;
+        const std::optional<EntryPaths> paths = entryPaths(last);
+        if (paths && FileManager::inode(paths->currentPath) == last.inode)
+            break;
+        --end;
+    }
+    return journalEntries.mid(0, end);
+}
+
+RestoreResult restore(const RenameLogEntry& entry, bool checkInode)
 {
     RestoreResult result;
     const std::optional<EntryPaths> paths = entryPaths(entry);
@@ -48,7 +63,10 @@ RestoreResult restore(const RenameLogEntry& entry)
     result.from = paths->currentPath;
     result.to = paths->oldPath;
     const bool oldExists = FileManager::exists(paths->oldPath);
-    const bool currentExists = FileManager::exists(paths->currentPath);
+    // Under an inode check, another item at the current path is not the one moved.
+    const bool currentExists = checkInode && entry.inode != 0
+        ? FileManager::inode(paths->currentPath) == entry.inode
+        : FileManager::exists(paths->currentPath);
     result.isStillThere = currentExists;
     if (!currentExists) {
         result.reason = msg("UNDOREASONGONE");

@@ -192,7 +192,11 @@ UndoOutcome UndoSheetController::undoRenaming()
         return outcome;
     }
     outcome.status = UndoOutcome::Status::Undone;
-    outcome.elements = int(contents.entries.size());
+    // A journal left by an interrupted apply may end with moves announced and never made:
+    // only the moves made are undone, each only while its item is still the one moved.
+    const bool isJournal = QFileInfo(currLogFilePath).fileName().contains(QLatin1Char('#'));
+    const QList<RenameLogEntry> entries = isJournal ? LogRestore::movesMade(contents.entries) : contents.entries;
+    outcome.elements = int(entries.size());
     totalFilesCanBeUndoFromLog = outcome.elements;
     if (outcome.elements == 0) {
         outcome.logDeleted = removeSelectedFileFromList();
@@ -205,7 +209,7 @@ UndoOutcome UndoSheetController::undoRenaming()
     state_.startTime = ControllerState::now();
     state_.endTime = 0;
     QList<RenameLogEntry> keep;
-    outcome.entries = restoreOnWorker(contents.entries, &keep);
+    outcome.entries = restoreOnWorker(entries, &keep, isJournal);
     // The list shows the names the items have again; what it proposed was for the old ones.
     followUndo(state_.list.files, outcome.entries);
     state_.list.resetFilesDic();
@@ -266,7 +270,7 @@ UndoOutcome UndoSheetController::undoRenaming()
 }
 
 QList<UndoEntryOutcome> UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries,
-                                                             QList<RenameLogEntry>* keep)
+                                                             QList<RenameLogEntry>* keep, bool checkInodes)
 {
     // The renames run on the worker thread while this thread keeps the window alive (the
     // spinner turns, the window repaints); the caller still gets the results when they are
@@ -278,13 +282,13 @@ QList<UndoEntryOutcome> UndoSheetController::restoreOnWorker(const QList<RenameL
     };
     auto work = std::make_shared<Work>();
     work->entries = entries;
-    PassRunner::runAndWait(state_, [work] {
+    PassRunner::runAndWait(state_, [work, checkInodes] {
         try {
             // Last rename first, so a chain a -> b -> c unwinds through b back to a, and a
             // swap made through a temporary name comes back through it.
             work->results.reserve(work->entries.size());
             for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
-                const LogRestore::RestoreResult r = LogRestore::restore(work->entries.at(i));
+                const LogRestore::RestoreResult r = LogRestore::restore(work->entries.at(i), checkInodes);
                 work->results.append(UndoEntryOutcome{r.from, r.to, r.restored, r.reason});
                 if (!r.restored && r.isStillThere)
                     work->keep.prepend(work->entries.at(i));
@@ -317,6 +321,8 @@ bool UndoSheetController::rewriteLog(const QString& path, const RenameLogContent
             writer.writeAttribute(QStringLiteral("tarlocation"), entry.tarlocation);
             writer.writeAttribute(QStringLiteral("srcfilename"), entry.srcfilename);
             writer.writeAttribute(QStringLiteral("tarfilename"), entry.tarfilename);
+            if (entry.inode != 0)
+                writer.writeAttribute(QStringLiteral("inode"), QString::number(entry.inode));
             writer.writeEndElement();
         }
         writer.writeEndElement();

@@ -112,8 +112,8 @@ public:
 private:
     void notify();
     // Restores the entries, last first, on the worker thread; one result per entry in
-    // that order.
-    QList<UndoEntryOutcome> restoreOnWorker(const QList<RenameLogEntry>& entries, QList<RenameLogEntry>* keep);
+    // that order. checkInodes: as for an interrupted apply's journal (LogRestore).
+    QList<UndoEntryOutcome> restoreOnWorker(const QList<RenameLogEntry>& entries, QList<RenameLogEntry>* keep, bool checkInodes);
     // Replaces the log by one holding only the given entries (atomically).
     bool rewriteLog(const QString& path, const RenameLogContents& contents, const QList<RenameLogEntry>& keep,
                     QString* error);

@@ -5,6 +5,7 @@
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/renamelogreader.h"
+#include "platform/folderentries.h"
 #include "platform/messages.h"
 #include "support/scripteduserinterface.h"
 #include "support/temptree.h"
@@ -284,11 +285,15 @@ TEST(Apply, CancelAfterTheSecondRenameLogsExactlyTwo)
     EXPECT_EQ(b.tree.names(QStringLiteral("Logs")).size(), 1) << "the journal is gone";
 }
 
-TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItem)
+TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItemAndRecordsEachMoveBeforeIt)
 {
     ApplyBench b;
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 5; ++i) {
         b.add(b.tree.file(QStringLiteral("j%1").arg(i)), QStringLiteral("k%1").arg(i));
+        b.item(i - 1).inode = FolderEntries().inodeAt(b.item(i - 1).fullPath);
+    }
+    // The fourth target appears after the preview: that move fails.
+    b.tree.file(QStringLiteral("k4"), "taken");
     int reached = 0;
     QStringList problems;
     const ApplyOutcome outcome = b.run([&] {
@@ -297,15 +302,29 @@ TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItem)
             problems << "not a journal: " + journal;
         if (!RenameLogReader::isLockedByRunningApply(journal))
             problems << "not locked";
+        // The moves are announced in one write ahead of them: the journal holds at least
+        // the move about to be made, with the inode of its item.
         const RenameLogContents now = RenameLogReader::read(journal);
-        if (!now.ok || now.entries.size() != reached)
+        const int made = reached > 3 ? reached - 1 : reached; // the fourth was refused
+        if (!now.ok || now.entries.size() <= made)
             problems << QStringLiteral("at item %1: ok=%2 entries=%3").arg(reached).arg(now.ok).arg(now.entries.size());
+        else if (now.entries[made].srcfilename != b.item(reached).filenameWithExtension()
+                 || now.entries[made].inode != b.item(reached).inode || now.entries[made].inode == 0)
+            problems << QStringLiteral("at item %1: %2 inode %3").arg(reached).arg(now.entries[made].srcfilename).arg(now.entries[made].inode);
         ++reached;
     });
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral("; ")).toStdString();
-    EXPECT_EQ(reached, 4);
+    EXPECT_EQ(reached, 5);
     EXPECT_EQ(outcome.renamedCount, 4);
     EXPECT_FALSE(RenameLogReader::isLockedByRunningApply(outcome.logFile));
+    // The final log holds the moves made, in the order made, and not the refused one.
+    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
+    ASSERT_TRUE(log.ok);
+    QStringList made;
+    for (const RenameLogEntry& entry : log.entries)
+        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    EXPECT_EQ(made, (QStringList{"j1>k1", "j2>k2", "j3>k3", "j5>k5"}));
+    EXPECT_EQ(b.item(3).newFilename, Status::FileAlreadyExists);
 }
 
 TEST(Apply, AbortAfterALogFailureRenamesNothing)

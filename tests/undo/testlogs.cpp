@@ -61,6 +61,8 @@ QByteArray xml(const QList<Item>& items, const QString& appversion, const QStrin
         w.writeAttribute(QStringLiteral("tarlocation"), item.tarlocation);
         w.writeAttribute(QStringLiteral("srcfilename"), item.srcfilename);
         w.writeAttribute(QStringLiteral("tarfilename"), item.tarfilename);
+        if (item.inode != 0)
+            w.writeAttribute(QStringLiteral("inode"), QString::number(item.inode));
     }
     w.writeEndElement();
     w.writeEndDocument();

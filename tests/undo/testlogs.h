@@ -16,6 +16,7 @@ struct Item {
     QString tarlocation;
     QString srcfilename;
     QString tarfilename;
+    quint64 inode = 0; // written when not 0
 };
 
 // The entry a rename from source to target leaves (full paths as on disk).

@@ -4,6 +4,7 @@
 #include "undofixture.h"
 
 #include "pipeline/renamelogreader.h"
+#include "platform/filemanager.h"
 #include "platform/messages.h"
 
 #include <QDir>
@@ -267,6 +268,34 @@ TEST_F(UndoRenaming, JournalOfACrashedApplyIsListedWithItsEntriesAndUndone)
     // It parsed cleanly, so it goes like any undone log.
     EXPECT_TRUE(out.logDeleted);
     EXPECT_FALSE(QFileInfo::exists(journal));
+}
+
+TEST_F(UndoRenaming, MovesAJournalAnnouncedButNeverMadeAreLeftAlone)
+{
+    // The apply wrote four entries ahead and was killed after two moves: c still has its
+    // name, and d's target name belongs to a file that was there all along.
+    auto withInode = [](TestLogs::Item item, const QString& path) {
+        item.inode = FileManager::inode(path);
+        return item;
+    };
+    const QString a2 = tree.file(QStringLiteral("data/a2"), "a"), b2 = tree.file(QStringLiteral("data/b2"), "b");
+    const QString c = tree.file(QStringLiteral("data/c"), "c"), d = tree.file(QStringLiteral("data/d"), "d");
+    const QString d2 = tree.file(QStringLiteral("data/d2"), "someone else");
+    TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("#")),
+                    TestLogs::xml({withInode(renamed(tree.at(QStringLiteral("data/a")), a2), a2),
+                                   withInode(renamed(tree.at(QStringLiteral("data/b")), b2), b2),
+                                   withInode(renamed(c, tree.at(QStringLiteral("data/c2"))), c),
+                                   withInode(renamed(d, d2), d)}));
+    undo.loadUserLogFiles();
+    undo.tableViewSelectionDidChange(0);
+    const UndoOutcome out = undo.undoRenaming();
+    EXPECT_EQ(out.elements, 2);
+    EXPECT_EQ(out.restored, 2);
+    EXPECT_EQ(tree.names(QStringLiteral("data")), (QStringList{"a", "b", "c", "d", "d2"}));
+    EXPECT_EQ(readText(d2), QStringLiteral("someone else"));
+    EXPECT_TRUE(out.logDeleted);
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts[0].message, report(2, 2));
 }
 
 TEST_F(UndoRenaming, TruncatedLogsRestoreTheirCompleteEntriesButAreKept)
