@@ -14,9 +14,11 @@ void FileList::resetFilesDic()
 
 bool FileList::append(FileSystemItem item)
 {
-    if (filesDic.contains(item.fullPath))
-        return false;
+    // One hash of the path: the set grows exactly when the path was not listed yet.
+    const qsizetype before = filesDic.size();
     filesDic.insert(item.fullPath);
+    if (filesDic.size() == before)
+        return false;
     files.push_back(std::move(item));
     return true;
 }

@@ -12,6 +12,11 @@ bool isDigit(QChar c)
 char32_t fold(QStringView s, qsizetype& i)
 {
     char32_t cp = s.at(i).unicode();
+    if (cp < 0x80) {
+        // Most names are ASCII: their simple case fold is the lower case letter.
+        ++i;
+        return cp >= u'A' && cp <= u'Z' ? cp + (u'a' - u'A') : cp;
+    }
     if (QChar::isHighSurrogate(cp) && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
         cp = QChar::surrogateToUcs4(s.at(i), s.at(i + 1));
         ++i;
@@ -24,7 +29,15 @@ char32_t fold(QStringView s, qsizetype& i)
 
 int compareFiles(QStringView a, QStringView b)
 {
-    qsizetype i = 0, j = 0;
+    // The code units both share from the start compare equal folded and by value as well;
+    // the walk starts where they differ, or at the start of the digit run that spans it.
+    qsizetype shared = 0;
+    const qsizetype shorter = qMin(a.size(), b.size());
+    while (shared < shorter && a.at(shared) == b.at(shared))
+        ++shared;
+    while (shared > 0 && (isDigit(a.at(shared - 1)) || a.at(shared - 1).isHighSurrogate()))
+        --shared;
+    qsizetype i = shared, j = shared;
     while (i < a.size() && j < b.size()) {
         if (isDigit(a.at(i)) && isDigit(b.at(j))) {
             // Compare the digit runs by value: skip leading zeros, then longer is larger.

@@ -49,8 +49,10 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
         Proposal p;
         p.index = i;
         p.target = prefix + newName;
-        p.targetKey = prefix + FolderCase::comparisonName(newName, fold);
-        p.sourceKey = prefix + FolderCase::comparisonName(currentName, fold);
+        // Where the folder compares bytes, the keys are the paths themselves (shared, not
+        // copied: a batch holds a proposal per item).
+        p.targetKey = fold ? prefix + FolderCase::comparisonName(newName, true) : p.target;
+        p.sourceKey = fold ? prefix + FolderCase::comparisonName(currentName, true) : item.fullPath;
         out.push_back(std::move(p));
     }
     return out;

@@ -2,12 +2,17 @@
 
 #include "platform/foldercase.h"
 
+#include <QByteArrayView>
 #include <QFile>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 // A listing costs about as much as a few dozen single lookups per thousand entries, so a
@@ -24,7 +29,7 @@ struct FolderEntries::Folder {
     qint64 lookups = 0;
     qint64 listAfter = 0;
     std::string names; // every name of the listing, one after the other
-    std::unordered_map<std::string_view, ino_t> inodes;
+    QHash<QByteArrayView, ino_t> inodes; // views into names
 };
 
 FolderEntries::FolderEntries() = default;
@@ -70,7 +75,7 @@ bool FolderEntries::list(const QString& folder, Folder& f)
     // The views point into the finished string, which no longer grows.
     f.inodes.reserve(offsets.size());
     for (const auto& [offset, inode] : offsets)
-        f.inodes.emplace(std::string_view(f.names.data() + offset), inode ? inode : 1);
+        f.inodes.insert(QByteArrayView(f.names.data() + offset), inode ? inode : 1);
     f.listed = true;
     ++listingsRead_;
     return true;
@@ -86,8 +91,7 @@ ino_t FolderEntries::inodeAt(const QString& path)
             list(folder, f);
         if (f.listed) {
             const QByteArray name = QFile::encodeName(QStringView(path).mid(slash + 1).toString());
-            const auto it = f.inodes.find(std::string_view(name.constData(), size_t(name.size())));
-            return it == f.inodes.end() ? 0 : it->second;
+            return f.inodes.value(QByteArrayView(name), 0);
         }
     }
     struct stat st;

@@ -4,10 +4,7 @@
 #include <QString>
 
 #include <memory>
-#include <string>
-#include <string_view>
 #include <sys/types.h>
-#include <unordered_map>
 
 // Answers "is there an entry of this name here, and which inode is it" for the many names
 // of one pass. A folder that holds many of the names asked about is read once, in one

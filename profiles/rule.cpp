@@ -104,16 +104,6 @@ public:
     const QVariantMap& s;
 };
 
-QString caseName(int value)
-{
-    switch (value) {
-    case 1: return msg("Upper Case");
-    case 2: return msg("Lower Case");
-    case 3: return msg("Proper Case");
-    default: return QString();
-    }
-}
-
 void alphaNumericRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
@@ -216,10 +206,10 @@ void generalRows(RowBuilder& r)
     const QVariantMap& s = r.s;
     switch (RuleKinds::intOf(s, k("generalOptionIndex"))) {
     case 0:
-        r.add(msg("Convert Filename to"), caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
+        r.add(msg("Convert Filename to"), RuleKinds::caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
         break;
     case 1:
-        r.add(msg("Convert Extension to"), caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
+        r.add(msg("Convert Extension to"), RuleKinds::caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
         break;
     case 2:
         r.add(msg("Remove Extension"), QStringLiteral("TRUE"));

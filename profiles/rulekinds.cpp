@@ -1,6 +1,7 @@
 #include "profiles/rulekinds.h"
 
 #include "platform/edition.h"
+#include "platform/messages.h"
 #include "platform/numbers.h"
 
 #include <QHash>
@@ -196,6 +197,16 @@ qint64 numericSequence(const QVariantMap& step)
         return v.toString().trimmed().isEmpty() ? -1 : intValue(v.toString());
     default:
         return -1;
+    }
+}
+
+QString caseName(int value)
+{
+    switch (value) {
+    case 1: return msg("Upper Case");
+    case 2: return msg("Lower Case");
+    case 3: return msg("Proper Case");
+    default: return QString();
     }
 }
 

@@ -45,4 +45,8 @@ QStringList stringList(const QVariantMap& step, const QString& key);
 // A numeric step's counter: -1 (not started) when absent or not a number.
 qint64 numericSequence(const QVariantMap& step);
 
+// The name of a letter case setting (1 upper, 2 lower, 3 proper) in the reader's
+// language; "" for any other value.
+QString caseName(int value);
+
 } // namespace RuleKinds

@@ -49,16 +49,6 @@ QString prefixOrSuffix(bool prefix, bool suffix)
     return QString();
 }
 
-QString caseName(int value)
-{
-    switch (value) {
-    case 1: return msg("Upper Case");
-    case 2: return msg("Lower Case");
-    case 3: return msg("Proper Case");
-    default: return QString();
-    }
-}
-
 QString dateKind(int attribute)
 {
     switch (attribute) {
@@ -140,8 +130,8 @@ QString dateTime(const Step& s)
 QString general(const Step& s)
 {
     switch (s.number("generalOptionIndex")) {
-    case 0: return msg("SUMNAMECASE").arg(caseName(s.number("generalFileNameCase")));
-    case 1: return msg("SUMEXTENSIONCASE").arg(caseName(s.number("generalExtensionCase")));
+    case 0: return msg("SUMNAMECASE").arg(RuleKinds::caseName(s.number("generalFileNameCase")));
+    case 1: return msg("SUMEXTENSIONCASE").arg(RuleKinds::caseName(s.number("generalExtensionCase")));
     case 2: return msg("SUMREMOVEEXTENSION");
     case 3: return msg("SUMCHANGEEXTENSION").arg(s.text("generalChangeExtension"));
     case 4: return msg("SUMREVERSE");
