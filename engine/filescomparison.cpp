@@ -74,3 +74,28 @@ int compareFiles(QStringView a, QStringView b)
     const int raw = a.compare(b);
     return raw < 0 ? -1 : (raw > 0 ? 1 : 0);
 }
+
+std::u32string naturalSortKey(QStringView name)
+{
+    std::u32string key;
+    key.reserve(size_t(name.size()) + 4);
+    qsizetype i = 0;
+    while (i < name.size()) {
+        if (isDigit(name.at(i))) {
+            qsizetype start = i;
+            while (start < name.size() && name.at(start) == u'0')
+                ++start;
+            qsizetype end = start;
+            while (end < name.size() && isDigit(name.at(end)))
+                ++end;
+            key.push_back(U'0');
+            key.push_back(char32_t(end - start));
+            for (qsizetype k = start; k < end; ++k)
+                key.push_back(name.at(k).unicode());
+            i = end;
+            continue;
+        }
+        key.push_back(fold(name, i));
+    }
+    return key;
+}

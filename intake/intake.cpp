@@ -62,11 +62,21 @@ struct Frame {
 Frame folderFrame(const QString& folder)
 {
     std::vector<FileManager::DirectoryEntry> entries = FileManager::directoryEntries(folder);
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const FileManager::DirectoryEntry& a, const FileManager::DirectoryEntry& b) {
-                         return compareFiles(a.name, b.name) < 0;
-                     });
-    return Frame{folder, {}, std::move(entries), 0, false};
+    // Sorted by keys made once per name (compareFiles' order, code units breaking ties).
+    std::vector<std::pair<std::u32string, size_t>> keys;
+    keys.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(naturalSortKey(entries[i].name), i);
+    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
+        if (const int c = a.first.compare(b.first); c != 0)
+            return c < 0;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<FileManager::DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    return Frame{folder, {}, std::move(sorted), 0, false};
 }
 
 // The item of a path the run was given, or nothing when it is refused.

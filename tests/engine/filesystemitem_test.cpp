@@ -99,6 +99,25 @@ TEST(FilesComparison, NaturalAndCaseInsensitive)
     EXPECT_NE(compareFiles(u"x01", u"x1"), 0);
 }
 
+TEST(FilesComparison, SortKeysOrderNamesAsTheComparisonDoes)
+{
+    // Digit runs against letters, punctuation on both sides of the digits, zeros alone and
+    // leading, letter case, a name that is a prefix of another, accents and a character
+    // outside the basic plane.
+    const QStringList names{"file2", "file10", "file02", "file", "File1", "file1a", "file1", "file00",
+                            "file0", "x/", "x:", "x9", "x09", "x", "X", "9", "09", "00", "", "é2", "É10",
+                            "e2", "a\U0001F600b", "a1b2c3", "a1b02c3", "a01b2c3", "ß", "ss", "z 1", "z1"};
+    auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
+    for (const QString& a : names) {
+        for (const QString& b : names) {
+            const int byKey = sign(naturalSortKey(a).compare(naturalSortKey(b)));
+            const int expected = sign(compareFiles(a, b));
+            const int got = byKey != 0 ? byKey : sign(a.compare(b));
+            EXPECT_EQ(got, expected) << a.toStdString() << " vs " << b.toStdString();
+        }
+    }
+}
+
 namespace {
 FileList listOf(int n)
 {
