@@ -1,5 +1,7 @@
 #include "engine/filename.h"
 
+#include <algorithm>
+
 NameParts splitName(const QString& name)
 {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
@@ -38,13 +40,14 @@ QString deletingLastPathComponent(const QString& path)
 
 QString appendingPathComponent(const QString& folder, const QString& name)
 {
-    // One allocation: this runs for every item of every pass.
-    QString path;
-    path.reserve(folder.size() + 1 + name.size());
-    path += folder;
-    if (!folder.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += name;
+    // One allocation, filled directly: this runs for every item of every pass.
+    const qsizetype slash = folder.endsWith(QLatin1Char('/')) ? 0 : 1;
+    QString path(folder.size() + slash + name.size(), Qt::Uninitialized);
+    QChar* out = path.data();
+    std::copy_n(folder.constData(), folder.size(), out);
+    if (slash)
+        out[folder.size()] = QLatin1Char('/');
+    std::copy_n(name.constData(), name.size(), out + folder.size() + slash);
     return path;
 }
 
@@ -53,10 +56,13 @@ bool isUsableFileName(const QString& name)
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     const qsizetype n = name.size();
+    const char16_t* units = reinterpret_cast<const char16_t*>(name.constData());
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = name.at(i).unicode();
+        const char16_t c = units[i];
+        if (c >= 0x20 && c < 0xD800 && c != u'/')
+            continue; // the common case, checked first
         if (QChar::isHighSurrogate(c)) {
-            if (i + 1 >= n || !QChar::isLowSurrogate(name.at(i + 1).unicode()))
+            if (i + 1 >= n || !QChar::isLowSurrogate(units[i + 1]))
                 return false;
             ++i;
             continue;

@@ -75,10 +75,33 @@ int compareFiles(QStringView a, QStringView b)
     return raw < 0 ? -1 : (raw > 0 ? 1 : 0);
 }
 
-std::u32string naturalSortKey(QStringView name)
+namespace {
+
+// Code points written as UTF-8 (surrogates and small counts too, in the same scheme): byte
+// order is then code point order, so keys compare with memcmp.
+void putCodePoint(std::string& out, char32_t cp)
 {
-    std::u32string key;
-    key.reserve(size_t(name.size()) + 4);
+    if (cp < 0x80) {
+        out.push_back(char(cp));
+    } else if (cp < 0x800) {
+        out.push_back(char(0xC0 | (cp >> 6)));
+        out.push_back(char(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(char(0xE0 | (cp >> 12)));
+        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(char(0xF0 | (cp >> 18)));
+        out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (cp & 0x3F)));
+    }
+}
+
+} // namespace
+
+void appendNaturalSortKey(std::string& key, QStringView name)
+{
     qsizetype i = 0;
     while (i < name.size()) {
         if (isDigit(name.at(i))) {
@@ -88,14 +111,28 @@ std::u32string naturalSortKey(QStringView name)
             qsizetype end = start;
             while (end < name.size() && isDigit(name.at(end)))
                 ++end;
-            key.push_back(U'0');
-            key.push_back(char32_t(end - start));
+            key.push_back('0');
+            putCodePoint(key, char32_t(end - start));
             for (qsizetype k = start; k < end; ++k)
-                key.push_back(name.at(k).unicode());
+                key.push_back(char(name.at(k).unicode()));
             i = end;
             continue;
         }
-        key.push_back(fold(name, i));
+        const char16_t c = name.at(i).unicode();
+        if (c < 0x80) {
+            // Most names are ASCII: the fold is the lower case letter, one byte.
+            key.push_back(c >= u'A' && c <= u'Z' ? char(c + (u'a' - u'A')) : char(c));
+            ++i;
+            continue;
+        }
+        putCodePoint(key, fold(name, i));
     }
+}
+
+std::string naturalSortKey(QStringView name)
+{
+    std::string key;
+    key.reserve(size_t(name.size()) + 4);
+    appendNaturalSortKey(key, name);
     return key;
 }

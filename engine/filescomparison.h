@@ -15,5 +15,8 @@ int compareFiles(QStringView a, QStringView b);
 // with the folding and digit parsing done once per name instead of once per comparison.
 // A digit run becomes '0', its count of significant digits, then those digits: any digit
 // compares with any other character as '0' does, since no other character lies between
-// the digits.
-std::u32string naturalSortKey(QStringView name);
+// the digits. The code points are stored as UTF-8, whose byte order is code point order,
+// so keys compare as bytes (memcmp).
+std::string naturalSortKey(QStringView name);
+// The same key appended to key (many keys in one buffer).
+void appendNaturalSortKey(std::string& key, QStringView name);

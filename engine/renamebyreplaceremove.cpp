@@ -64,13 +64,15 @@ bool renameByReplaceRemove(FileSystemItem& item, const QString& replaceThis,
             const qsizetype position = startOnOccurrence <= 1
                 ? 1
                 : SU::findLocationInString(work, find, startOnOccurrence, caseSensitive);
-            if (position != 0) {
+            if (position == 1) {
+                work = SU::replaceString(work, find, with, position, occurrenceCount, caseSensitive);
+            } else if (position != 0) {
                 work = SU::leftString(work, position - 1)
                     + SU::replaceString(work, find, with, position, occurrenceCount, caseSensitive);
             }
         }
 
-        QString result = head + work;
+        QString result = head.isEmpty() ? work : head + work;
         if (reversed)
             result = SU::reverseString(result);
         return proposedName(result, name.extension);

@@ -29,10 +29,45 @@ Qt::CaseSensitivity sensitivity(bool caseSensitive)
 }
 
 // Where an empty needle would make Qt report a match at every position, it is never found.
+constexpr qsizetype kNotAscii = -2;
+
+char16_t asciiLower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// A case-insensitive search where both texts are ASCII, whose case fold is the lower case
+// letter (most names and search texts); kNotAscii otherwise, for Qt's general search.
+qsizetype asciiIndexIn(QStringView haystack, QStringView needle)
+{
+    const auto isAscii = [](QStringView text) {
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    if (!isAscii(needle) || !isAscii(haystack))
+        return kNotAscii;
+    const char16_t* h = haystack.utf16();
+    const char16_t* n = needle.utf16();
+    const char16_t first = asciiLower(n[0]);
+    for (qsizetype i = 0; i + needle.size() <= haystack.size(); ++i) {
+        if (asciiLower(h[i]) != first)
+            continue;
+        qsizetype k = 1;
+        while (k < needle.size() && asciiLower(h[i + k]) == asciiLower(n[k]))
+            ++k;
+        if (k == needle.size())
+            return i;
+    }
+    return -1;
+}
+
 qsizetype indexIn(QStringView haystack, QStringView needle, Qt::CaseSensitivity cs)
 {
     if (needle.isEmpty())
         return -1;
+    if (cs == Qt::CaseInsensitive) {
+        if (const qsizetype found = asciiIndexIn(haystack, needle); found != kNotAscii)
+            return found;
+    }
     return haystack.indexOf(needle, 0, cs);
 }
 

@@ -19,6 +19,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -62,20 +65,52 @@ struct Frame {
 Frame folderFrame(const QString& folder)
 {
     std::vector<FileManager::DirectoryEntry> entries = FileManager::directoryEntries(folder);
-    // Sorted by keys made once per name (compareFiles' order, code units breaking ties).
-    std::vector<std::pair<std::u32string, size_t>> keys;
+    // Sorted by keys made once per name (compareFiles' order, code units breaking ties), all
+    // kept in one buffer; eight bytes of each, as a number, settle most comparisons.
+    struct Key {
+        quint64 head;
+        quint32 offset;
+        quint32 length;
+        size_t entry;
+    };
+    std::string buffer;
+    std::vector<Key> keys;
     keys.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back(naturalSortKey(entries[i].name), i);
-    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first); c != 0)
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const size_t offset = buffer.size();
+        appendNaturalSortKey(buffer, entries[i].name);
+        keys.push_back(Key{0, quint32(offset), quint32(buffer.size() - offset), i});
+    }
+    // The heads start after what every key of the folder shares (report_0001, report_0002 ...).
+    size_t shared = keys.empty() ? 0 : keys.front().length;
+    for (const Key& key : keys) {
+        const char* first = buffer.data() + keys.front().offset;
+        const char* own = buffer.data() + key.offset;
+        shared = std::min<size_t>(shared, key.length);
+        size_t same = 0;
+        while (same < shared && first[same] == own[same])
+            ++same;
+        shared = same;
+    }
+    for (Key& key : keys) {
+        unsigned char head[8] = {};
+        std::memcpy(head, buffer.data() + key.offset + shared, std::min<size_t>(8, key.length - shared));
+        for (const unsigned char byte : head)
+            key.head = key.head << 8 | byte;
+    }
+    std::sort(keys.begin(), keys.end(), [&entries, &buffer](const Key& a, const Key& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        const int c = std::string_view(buffer.data() + a.offset, a.length)
+                          .compare(std::string_view(buffer.data() + b.offset, b.length));
+        if (c != 0)
             return c < 0;
-        return entries[a.second].name < entries[b.second].name;
+        return entries[a.entry].name < entries[b.entry].name;
     });
     std::vector<FileManager::DirectoryEntry> sorted;
     sorted.reserve(entries.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(entries[key.second]));
+    for (const Key& key : keys)
+        sorted.push_back(std::move(entries[key.entry]));
     return Frame{folder, {}, std::move(sorted), 0, false};
 }
 

@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -88,6 +89,21 @@ bool continueWithoutLog(UserInterface* ui)
     return answer == QLatin1String("CONTINUE");
 }
 
+// The path of name in the folder of path, whose last slash is at slash (one allocation,
+// as appendingPathComponent(fileLocation, name) gives it).
+QString siblingPath(const QString& path, qsizetype slash, const QString& name)
+{
+    if (slash < 0)
+        return appendingPathComponent(QString(), name);
+    QString sibling(slash + 1 + name.size(), Qt::Uninitialized);
+    std::copy_n(path.constData(), slash + 1, sibling.data());
+    std::copy_n(name.constData(), name.size(), sibling.data() + slash + 1);
+    return sibling;
+}
+
+// The most moves announced in one write of the journal.
+constexpr size_t kAnnounceBatch = 512;
+
 // What the item loop carries from move to move.
 struct MoveContext {
     RenameLogJournal& log;
@@ -130,10 +146,10 @@ std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem&
     const QString newName = item.newFilenameValue();
     if (newName.isEmpty() || Status::isStatus(item.newFilename))
         return std::nullopt;
-    if (newName == item.filenameWithExtension() || !isUsableFileName(newName))
+    const qsizetype slash = item.fullPath.lastIndexOf(u'/');
+    if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
         return std::nullopt;
-    return RenameLogJournal::AnnouncedMove{item.fullPath, appendingPathComponent(item.fileLocation(), newName),
-                                           item.inode};
+    return RenameLogJournal::AnnouncedMove{item.fullPath, siblingPath(item.fullPath, slash, newName), item.inode};
 }
 
 // Announces the moves of the items renamed on their own from units[first] on (up to a
@@ -142,11 +158,10 @@ std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem&
 void announceNextMoves(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units, size_t first,
                        MoveContext& ctx)
 {
-    constexpr size_t kBatch = 512;
     if (ctx.movedFolders || ctx.log.announcedLeft() > 0)
         return;
     std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t u = first; u < units.size() && moves.size() < kBatch; ++u) {
+    for (size_t u = first; u < units.size() && moves.size() < kAnnounceBatch; ++u) {
         if (units[u].members.size() != 1)
             break;
         if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]))
@@ -165,12 +180,13 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
 
     const QString source = item.fullPath;
     ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
-    const QString oldName = item.filenameWithExtension();
-    const QString target = appendingPathComponent(item.fileLocation(), newName);
+    const qsizetype slash = source.lastIndexOf(u'/');
+    const QStringView oldName = QStringView(source).mid(slash + 1);
     if (newName == oldName || !isUsableFileName(newName)) {
         item.newFilename = Status::NoChanges;
         return false;
     }
+    const QString target = siblingPath(source, slash, newName);
 
     // Written before the move, so that a rename is never made without its record.
     if (!recordMove(ctx, source, target, item.inode)) {
@@ -288,24 +304,53 @@ int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, Mov
         return false;
     };
 
+    // The unit's moves in the order they are made: a chain's from its end; a cycle's first
+    // member parked under a temporary name, the others, then the parked one to its place.
+    // They are announced to the journal in batches ahead of being made; a move that turns
+    // out otherwise (another temporary name, a move taken back) withdraws what is left.
+    QString temporary;
+    const size_t stepCount = unit.isCycle ? plan.size() + 1 : plan.size();
+    auto stepMove = [&](size_t k) {
+        const Planned& p = plan[k < plan.size() ? k : 0];
+        if (unit.isCycle && k == 0)
+            return RenameLogJournal::AnnouncedMove{p.source, temporary, files[p.index].inode};
+        if (unit.isCycle && k == plan.size())
+            return RenameLogJournal::AnnouncedMove{temporary, p.target, files[p.index].inode};
+        return RenameLogJournal::AnnouncedMove{p.source, p.target, files[p.index].inode};
+    };
+    size_t announcedUpTo = 0;
+    auto announceFrom = [&](size_t k) {
+        if (ctx.movedFolders || ctx.log.announcedLeft() > 0 || k < announcedUpTo)
+            return;
+        std::vector<RenameLogJournal::AnnouncedMove> moves;
+        for (size_t j = k; j < stepCount && moves.size() < kAnnounceBatch; ++j)
+            moves.push_back(stepMove(j));
+        announcedUpTo = k + size_t(ctx.log.announceMoves(moves));
+    };
+
     bool ok = true;
     if (unit.isCycle) {
         const Planned& parked = plan.front();
         const QString folder = deletingLastPathComponent(parked.source);
-        QString temporary;
         ok = false;
         for (int attempt = 0; attempt < 100 && !ok; ++attempt) {
             temporary = temporaryName(folder);
+            announceFrom(0);
             ok = step(parked, parked.source, temporary);
             if (!ok && failure != StepResult::Taken)
                 break;
         }
-        for (size_t i = 1; ok && i < plan.size(); ++i)
+        for (size_t i = 1; ok && i < plan.size(); ++i) {
+            announceFrom(i);
             ok = step(plan[i], plan[i].source, plan[i].target);
-        if (ok)
+        }
+        if (ok) {
+            announceFrom(plan.size());
             ok = step(parked, temporary, parked.target);
+        }
     } else {
         for (size_t i = 0; ok && i < plan.size(); ++i) {
+            announceFrom(i);
             ok = step(plan[i], plan[i].source, plan[i].target);
             // A file system without NOREPLACE: the chain is not emulated. Its end (whose
             // target is free) is renamed on its own, the others keep their names.

@@ -37,22 +37,36 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
 {
     std::vector<Proposal> out;
     count = std::min(count, files.size());
+    // Items come folder by folder: the folder's prefix and case rule are kept from the last.
+    QString prefix;
+    bool fold = false;
     for (size_t i = 0; i < count; ++i) {
         const FileSystemItem& item = files[i];
-        const QString currentName = item.filenameWithExtension();
-        const QString newName = proposedName(item, currentName);
-        if (newName.isEmpty())
+        if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
             continue;
-        const QString folder = item.fileLocation();
-        const bool fold = folds.foldsCase(folder);
-        const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+        const QStringView path(item.fullPath);
+        const qsizetype slash = path.lastIndexOf(u'/');
+        const QStringView currentName = path.mid(slash + 1);
+        const QString newName = item.newFilenameValue();
+        if (newName == currentName)
+            continue;
+        const QStringView folder = slash < 0 ? QStringView() : path.left(slash == 0 ? 1 : slash);
+        const QStringView known = prefix.endsWith(u'/') && prefix.size() > 1 ? QStringView(prefix).chopped(1)
+                                                                             : QStringView(prefix);
+        if (prefix.isEmpty() || folder != known) {
+            const QString folderPath = folder.toString();
+            fold = folds.foldsCase(folderPath);
+            prefix = folderPath.endsWith(u'/') ? folderPath : folderPath + u'/';
+        }
         Proposal p;
         p.index = i;
-        p.target = prefix + newName;
+        p.target.reserve(prefix.size() + newName.size());
+        p.target += prefix;
+        p.target += newName;
         // Where the folder compares bytes, the keys are the paths themselves (shared, not
         // copied: a batch holds a proposal per item).
         p.targetKey = fold ? prefix + FolderCase::comparisonName(newName, true) : p.target;
-        p.sourceKey = fold ? prefix + FolderCase::comparisonName(currentName, true) : item.fullPath;
+        p.sourceKey = fold ? prefix + FolderCase::comparisonName(currentName.toString(), true) : item.fullPath;
         out.push_back(std::move(p));
     }
     return out;

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <charconv>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,6 +22,9 @@ namespace {
 const QByteArray kTrailer = QByteArrayLiteral("</files>\n");
 const QByteArray kIndent = QByteArrayLiteral("    ");
 constexpr int kMaxCopies = 10000;
+// The bytes of an entry besides its indent and the two paths' characters: the tag, the
+// attribute names and quotes, and an inode of up to 20 digits.
+constexpr qsizetype kElementOverhead = 128;
 constexpr qint64 kChunk = 256 * 1024;
 
 // Every code unit belongs to a character XML 1.0 can hold (surrogates only in pairs).
@@ -44,16 +49,26 @@ bool isXmlText(const QString& text)
     return true;
 }
 
-// Holds no character that the XML writer would escape or refuse in an attribute value,
-// so that the value's UTF-8 bytes are its written form.
-bool isPlainAttributeText(const QString& text)
+// The folder part of a path whose last slash is at slash ("/" for the root, nothing
+// without a slash), as deletingLastPathComponent gives it.
+QStringView locationPart(QStringView path, qsizetype slash)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u >= 0xFFFE || u == u'<' || u == u'>' || u == u'&' || u == u'"')
-            return false;
+    if (slash < 0)
+        return {};
+    return path.left(slash == 0 ? 1 : slash);
+}
+
+// Writes text as an attribute value when every character is ASCII and needs no escaping
+// (":" as "/" when asked, as names are shown); nullptr when one is not, for the general path.
+char* putPlainAscii(char* out, QStringView text, bool colonsAsSlashes)
+{
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c < 0x20 || c >= 0x80 || c == u'<' || c == u'>' || c == u'&' || c == u'"')
+            return nullptr;
+        *out++ = colonsAsSlashes && c == u':' ? '/' : char(c);
     }
-    return true;
+    return out;
 }
 
 QString displayName(QString name)
@@ -196,8 +211,56 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     return false;
 }
 
-std::optional<QByteArray> RenameLogJournal::elementFor(const QString& sourceFile, const QString& targetFile,
-                                                      quint64 inode)
+bool RenameLogJournal::appendElement(QByteArray& out, const QString& sourceFile, const QString& targetFile,
+                                     quint64 inode)
+{
+    // The common case, every character plain ASCII: the element written straight into out
+    // from views of the two paths, without a copy of their parts.
+    const QStringView source(sourceFile);
+    const QStringView target(targetFile);
+    const qsizetype sourceSlash = source.lastIndexOf(u'/');
+    const qsizetype targetSlash = target.lastIndexOf(u'/');
+    const qsizetype start = out.size();
+    out.resize(start + kIndent.size() + kElementOverhead + source.size() + target.size());
+    char* put = out.data() + start;
+    const auto literal = [&put](QByteArrayView text) {
+        std::memcpy(put, text.data(), size_t(text.size()));
+        put += text.size();
+    };
+    literal(kIndent);
+    literal("<file srclocation=\"");
+    put = putPlainAscii(put, locationPart(source, sourceSlash), false);
+    if (put) {
+        literal("\" tarlocation=\"");
+        put = putPlainAscii(put, locationPart(target, targetSlash), false);
+    }
+    if (put) {
+        literal("\" srcfilename=\"");
+        put = putPlainAscii(put, source.mid(sourceSlash + 1), true);
+    }
+    if (put) {
+        literal("\" tarfilename=\"");
+        put = putPlainAscii(put, target.mid(targetSlash + 1), true);
+    }
+    if (put) {
+        if (inode != 0) {
+            literal("\" inode=\"");
+            put = std::to_chars(put, put + 24, inode).ptr;
+        }
+        literal("\"/>\n");
+        out.truncate(put - out.constData());
+        return true;
+    }
+    out.truncate(start);
+    const std::optional<QByteArray> element = elementWithEscapes(sourceFile, targetFile, inode);
+    if (!element)
+        return false;
+    out += *element;
+    return true;
+}
+
+std::optional<QByteArray> RenameLogJournal::elementWithEscapes(const QString& sourceFile, const QString& targetFile,
+                                                              quint64 inode)
 {
     const QString srclocation = deletingLastPathComponent(sourceFile);
     const QString tarlocation = deletingLastPathComponent(targetFile);
@@ -207,29 +270,6 @@ std::optional<QByteArray> RenameLogJournal::elementFor(const QString& sourceFile
         || !isXmlText(tarfilename))
         return std::nullopt;
 
-    QByteArray element;
-    if (isPlainAttributeText(srclocation) && isPlainAttributeText(tarlocation)
-        && isPlainAttributeText(srcfilename) && isPlainAttributeText(tarfilename)) {
-        // Nothing to escape: the element the writer would make, put together directly (the
-        // writer's character-by-character escaping was most of an apply's time per item).
-        element.reserve(kIndent.size() + 100 + 3 * (srclocation.size() + srcfilename.size() + tarlocation.size()
-                                                    + tarfilename.size()));
-        element += kIndent;
-        element += "<file srclocation=\"";
-        element += srclocation.toUtf8();
-        element += "\" tarlocation=\"";
-        element += tarlocation.toUtf8();
-        element += "\" srcfilename=\"";
-        element += srcfilename.toUtf8();
-        element += "\" tarfilename=\"";
-        element += tarfilename.toUtf8();
-        if (inode != 0) {
-            element += "\" inode=\"";
-            element += QByteArray::number(inode);
-        }
-        element += "\"/>\n";
-        return element;
-    }
     entryWriter_->writeStartElement(QStringLiteral("file"));
     entryWriter_->writeAttribute(QStringLiteral("srclocation"), srclocation);
     entryWriter_->writeAttribute(QStringLiteral("tarlocation"), tarlocation);
@@ -238,7 +278,7 @@ std::optional<QByteArray> RenameLogJournal::elementFor(const QString& sourceFile
     if (inode != 0)
         entryWriter_->writeAttribute(QStringLiteral("inode"), QString::number(inode));
     entryWriter_->writeEndElement();
-    element = kIndent + entryBuffer_->buffer() + '\n';
+    QByteArray element = kIndent + entryBuffer_->buffer() + '\n';
     entryBuffer_->buffer().clear();
     entryBuffer_->seek(0);
     if (entryWriter_->hasError())
@@ -264,18 +304,19 @@ RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourc
         if (!dropPendingEntries())
             return EntryResult::WriteFailed;
     }
-    const std::optional<QByteArray> element = elementFor(sourceFile, targetFile, inode);
-    if (!element)
-        return EntryResult::Unrepresentable;
-
     if (fd_ < 0) {
-        lastEntryOffset_ = body_.size();
-        body_ += *element;
+        const qsizetype at = body_.size();
+        if (!appendElement(body_, sourceFile, targetFile, inode))
+            return EntryResult::Unrepresentable;
+        lastEntryOffset_ = at;
         ++count_;
         return EntryResult::Added;
     }
+    QByteArray element;
+    if (!appendElement(element, sourceFile, targetFile, inode))
+        return EntryResult::Unrepresentable;
     const qint64 at = closingOffset_;
-    if (!appendToJournal(*element))
+    if (!appendToJournal(element))
         return EntryResult::WriteFailed;
     lastEntryOffset_ = at;
     ++count_;
@@ -303,13 +344,16 @@ int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
     if (fd_ < 0 || !entryWriter_ || !pending_.empty() || moves.empty())
         return 0;
     QByteArray elements;
+    qsizetype expected = 0;
+    for (const AnnouncedMove& move : moves)
+        expected += kIndent.size() + kElementOverhead + move.source.size() + move.target.size();
+    elements.reserve(expected);
     std::deque<Pending> pending;
     for (const AnnouncedMove& move : moves) {
-        std::optional<QByteArray> element = elementFor(move.source, move.target, move.inode);
-        if (!element)
+        const qint64 offset = closingOffset_ + elements.size();
+        if (!appendElement(elements, move.source, move.target, move.inode))
             break; // that move records itself, and says it cannot
-        pending.push_back(Pending{move.source, move.target, closingOffset_ + elements.size()});
-        elements += *element;
+        pending.push_back(Pending{move.source, move.target, offset});
     }
     if (pending.empty() || !appendToJournal(elements))
         return 0;

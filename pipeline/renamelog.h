@@ -102,8 +102,11 @@ private:
                           QString* error = nullptr) const;
     bool writeAt(qint64 offset, const QByteArray& data);
     void closeJournal();
-    // The element of one entry; nothing when a path holds a character XML cannot carry.
-    std::optional<QByteArray> elementFor(const QString& sourceFile, const QString& targetFile, quint64 inode);
+    // Appends the element of one entry to out; false (out unchanged) when a path holds a
+    // character XML cannot carry.
+    bool appendElement(QByteArray& out, const QString& sourceFile, const QString& targetFile, quint64 inode);
+    // The element made by the XML writer, which escapes what needs it.
+    std::optional<QByteArray> elementWithEscapes(const QString& sourceFile, const QString& targetFile, quint64 inode);
     // Writes elements before the end tag (the document stays complete).
     bool appendToJournal(const QByteArray& elements);
     // Withdraws the announcements not taken.

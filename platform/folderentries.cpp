@@ -35,11 +35,12 @@ struct FolderEntries::Folder {
 FolderEntries::FolderEntries() = default;
 FolderEntries::~FolderEntries() = default;
 
-FolderEntries::Folder& FolderEntries::folderOf(const QString& folder)
+FolderEntries::Folder& FolderEntries::folderOf(QStringView folderView)
 {
     // Items come folder by folder, so the last folder answers most calls.
-    if (lastFolder_ && folder == lastFolderPath_)
+    if (lastFolder_ && folderView == lastFolderPath_)
         return *lastFolder_;
+    const QString folder = folderView.toString();
     std::shared_ptr<Folder>& slot = folders_[folder];
     if (!slot) {
         slot = std::make_shared<Folder>();
@@ -81,17 +82,36 @@ bool FolderEntries::list(const QString& folder, Folder& f)
     return true;
 }
 
+namespace {
+
+// The name's bytes as the file system stores them, into a buffer kept between calls; plain
+// ASCII (most names) without the general encoder.
+void encodeNameInto(QByteArray& out, QStringView name)
+{
+    out.resize(name.size());
+    char* put = out.data();
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80) {
+            out = QFile::encodeName(name.toString());
+            return;
+        }
+        *put++ = char(c.unicode());
+    }
+}
+
+} // namespace
+
 ino_t FolderEntries::inodeAt(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0 && slash + 1 < path.size()) {
-        const QString folder = slash == 0 ? QStringLiteral("/") : path.left(slash);
+        const QStringView folder = QStringView(path).left(slash == 0 ? 1 : slash);
         Folder& f = folderOf(folder);
         if (!f.listed && !f.unlistable && ++f.lookups >= f.listAfter)
-            list(folder, f);
+            list(lastFolderPath_, f);
         if (f.listed) {
-            const QByteArray name = QFile::encodeName(QStringView(path).mid(slash + 1).toString());
-            return f.inodes.value(QByteArrayView(name), 0);
+            encodeNameInto(nameBytes_, QStringView(path).mid(slash + 1));
+            return f.inodes.value(QByteArrayView(nameBytes_), 0);
         }
     }
     struct stat st;

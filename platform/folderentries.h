@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -29,11 +30,13 @@ public:
 
 private:
     struct Folder;
-    Folder& folderOf(const QString& folder);
+    // The folder's record, made on first use; lastFolderPath_ names it afterwards.
+    Folder& folderOf(QStringView folder);
     bool list(const QString& folder, Folder& f);
 
     QHash<QString, std::shared_ptr<Folder>> folders_;
     QString lastFolderPath_;
     Folder* lastFolder_ = nullptr;
     int listingsRead_ = 0;
+    QByteArray nameBytes_; // the name looked up last, encoded
 };

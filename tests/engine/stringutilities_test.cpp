@@ -41,6 +41,20 @@ TEST(StringUtilitiesTest, InstrStringSearchesFromStart)
     EXPECT_EQ(SU::instrString(kWithEmoji, u"b", 1, true), 4);
 }
 
+TEST(StringUtilitiesTest, CaseInsensitiveSearchAgreesWithCaseFolding)
+{
+    // ASCII texts take a search of their own; everything else Qt's folded search. Both must
+    // find what the folded search finds.
+    const QList<QPair<QString, QString>> cases{
+        {"report_draft.txt", "DRAFT"}, {"aaab", "aab"}, {"AaAaB", "aab"}, {"abc", "abcd"},
+        {"x", "X"}, {"[Draft]", "]"}, {"draftdraft", "tD"}, {"caf\u00c9-draft", "\u00e9"},
+        {"Kelvin \u212a", "k"}, {"plain", "\u00df"}, {"Stra\u00dfe", "STRA"}, {"", "a"}};
+    for (const auto& [text, find] : cases) {
+        const qsizetype expected = QStringView(text).indexOf(find, 0, Qt::CaseInsensitive);
+        EXPECT_EQ(SU::instrString(text, find, 1, false), expected + 1) << text.toStdString() << " / " << find.toStdString();
+    }
+}
+
 TEST(StringUtilitiesTest, InstrStringRejectsStartOutsideText)
 {
     EXPECT_THROW(SU::instrString(u"abc", u"a", 0, true), RangeError);

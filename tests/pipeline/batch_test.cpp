@@ -283,6 +283,36 @@ TEST(BatchApply, AFailureInsideAChainTakesItsMovesBackAtOnce)
     EXPECT_TRUE(outcome.logFile.endsWith(QStringLiteral("-0.xml")));
 }
 
+TEST(BatchApply, AFailureDeepInALongChainLeavesOnlyTheMovesMadeAndTheirReversalsOnRecord)
+{
+    // Long enough for the chain's moves to be journaled over several writes; the item that
+    // vanishes lies past the first of them.
+    Batch b;
+    constexpr int kFiles = 1500;
+    constexpr int kGone = 700; // counted from the chain's start; moves are made from its end
+    auto name = [](int i) { return QStringLiteral("f%1").arg(i, 5, 10, QLatin1Char('0')); };
+    for (int i = 1; i <= kFiles; ++i)
+        b.add(QStringLiteral("d/") + name(i), name(i + 1));
+    ASSERT_TRUE(b.classify());
+    ASSERT_TRUE(QFile::remove(b.tree.at(QStringLiteral("d/") + name(kGone))));
+    const ApplyOutcome outcome = b.apply();
+    EXPECT_EQ(outcome.renamedCount, 0);
+    const int made = kFiles - kGone; // f1500 -> f1501 ... f701 -> f702
+    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
+    ASSERT_EQ(int(log.entries.size()), 2 * made);
+    for (int k = 0; k < made; ++k) {
+        const int from = kFiles - k;
+        const RenameLogEntry& forward = log.entries[size_t(k)];
+        const RenameLogEntry& back = log.entries[size_t(2 * made - 1 - k)];
+        ASSERT_EQ(forward.srcfilename + QStringLiteral(">") + forward.tarfilename, name(from) + QStringLiteral(">") + name(from + 1));
+        ASSERT_EQ(back.srcfilename + QStringLiteral(">") + back.tarfilename, name(from + 1) + QStringLiteral(">") + name(from));
+    }
+    for (int i = 1; i <= kFiles; ++i) {
+        if (i != kGone)
+            ASSERT_EQ(b.tree.read(QStringLiteral("d/") + name(i)), (QStringLiteral("d/") + name(i)).toUtf8());
+    }
+}
+
 TEST(BatchApply, WithoutChainsEveryTakenTargetIsRefusedItemByItem)
 {
     Batch b;

@@ -103,6 +103,11 @@ TEST(RenameLogJournal, FinalLogHasTheDocumentedShape)
               RenameLogJournal::EntryResult::Added);
     ASSERT_EQ(log.addLogEntry(QStringLiteral("/t/tab\there"), QStringLiteral("/t/line\nfeed\rreturn \"q\"")),
               RenameLogJournal::EntryResult::Added);
+    // Plain names, with and without the inode, at the root and outside ASCII.
+    ASSERT_EQ(log.addLogEntry(QStringLiteral("/x:y/p:q"), QStringLiteral("/x:y/r"), 42), RenameLogJournal::EntryResult::Added);
+    ASSERT_EQ(log.addLogEntry(QStringLiteral("/top"), QStringLiteral("/x/deep")), RenameLogJournal::EntryResult::Added);
+    ASSERT_EQ(log.addLogEntry(QStringLiteral("/caf\u00e9/\u00fc"), QStringLiteral("/caf\u00e9/\u00df"), 7),
+              RenameLogJournal::EntryResult::Added);
     const QString saved = log.saveLog();
     ASSERT_FALSE(saved.isEmpty());
 
@@ -113,6 +118,10 @@ TEST(RenameLogJournal, FinalLogHasTheDocumentedShape)
           "    <file srclocation=\"/x:y\" tarlocation=\"/x:y\" srcfilename=\"a/b\" tarfilename=\"c &amp; &lt;d&gt;\"/>\n"
           "    <file srclocation=\"/t\" tarlocation=\"/t\" srcfilename=\"tab&#9;here\" "
           "tarfilename=\"line&#10;feed&#13;return &quot;q&quot;\"/>\n"
+          "    <file srclocation=\"/x:y\" tarlocation=\"/x:y\" srcfilename=\"p/q\" tarfilename=\"r\" inode=\"42\"/>\n"
+          "    <file srclocation=\"/\" tarlocation=\"/x\" srcfilename=\"top\" tarfilename=\"deep\"/>\n"
+          "    <file srclocation=\"/caf\xc3\xa9\" tarlocation=\"/caf\xc3\xa9\" srcfilename=\"\xc3\xbc\" "
+          "tarfilename=\"\xc3\x9f\" inode=\"7\"/>\n"
           "</files>\n";
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -122,13 +131,16 @@ TEST(RenameLogJournal, FinalLogHasTheDocumentedShape)
     const RenameLogContents read = RenameLogReader::read(saved);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.type, QStringLiteral("FOLDERS"));
-    ASSERT_EQ(read.entries.size(), 2);
+    ASSERT_EQ(read.entries.size(), 5);
     EXPECT_TRUE(read.entries.at(0).hasAllAttributes);
     EXPECT_EQ(read.entries.at(0).srclocation, QStringLiteral("/x:y"));
     EXPECT_EQ(read.entries.at(0).srcfilename, QStringLiteral("a/b"));
     EXPECT_EQ(read.entries.at(0).tarfilename, QStringLiteral("c & <d>"));
     EXPECT_EQ(read.entries.at(1).srcfilename, QStringLiteral("tab\there"));
     EXPECT_EQ(read.entries.at(1).tarfilename, QStringLiteral("line\nfeed\rreturn \"q\""));
+    EXPECT_EQ(read.entries.at(2).srcfilename, QStringLiteral("p/q"));
+    EXPECT_EQ(read.entries.at(2).inode, 42u);
+    EXPECT_EQ(read.entries.at(4).srclocation, QStringLiteral("/caf\u00e9"));
 }
 
 TEST(RenameLogJournal, EmptyApplyLeavesALogEndingInZero)
