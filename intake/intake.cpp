@@ -38,11 +38,10 @@ bool isDescendableFolder(const FileSystemItem& item)
 bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& item,
             FoundCounter& counter)
 {
-    if (state.list.filesDic.contains(item.fullPath))
-        return false;
     if (scope.selectedTab == 9)
         item.newFilename = Status::NoChanges;
-    state.list.append(std::move(item));
+    if (!state.list.append(std::move(item)))
+        return false; // listed already
     ++state.searchFilesCount;
     counter.found(state.searchFilesCount);
     return true;
@@ -364,13 +363,19 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             std::optional<QString> path = IntakePath::normalized(listed);
             if (!path)
                 continue;
-            std::optional<FileSystemItem> item = FileSystemItem::initWithPath(*path);
+            // A plain file is known from its folder's entries; anything else is examined.
+            const FolderEntries::Entry entry = disk.entryAt(*path);
+            std::optional<FileSystemItem> item;
+            if (!entry.isRegularFile)
+                item = FileSystemItem::initWithPath(*path);
+            else if (!QStringView(*path).mid(path->lastIndexOf(u'/') + 1).startsWith(u'.'))
+                item = FileSystemItem::withKind(*path, 0); // hidden names are refused as initWithPath does
             if (!item)
                 continue;
             progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
             item->newFilename = list.records.value(listed);
 
-            item->inode = disk.inodeAt(item->fullPath);
+            item->inode = entry.inode;
             if (item->inode == 0) {
                 item = FileSystemItem::withKind(*path, wantsFolders ? 1 : 0);
                 item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;

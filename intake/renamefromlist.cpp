@@ -8,6 +8,7 @@
 #include "pipeline/controllerstate.h"
 #include "platform/checkedfile.h"
 #include "platform/filemanager.h"
+#include "platform/folderentries.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
@@ -97,6 +98,8 @@ std::optional<FileRenameItem> parseRenameList(const QByteArray& data, int import
     FileRenameItem list;
     list.importType = importType == 0 ? 0 : 1;
     int refused = 0;
+    FolderEntries disk; // a folder named on many lines is listed once
+
     for (qsizetype i = isHeader(first) ? 1 : 0; i < lines.size(); ++i) {
         const QList<QStringView> fields = lines.at(i).split(QLatin1Char('\t'));
         if (fields.size() != 3)
@@ -111,7 +114,7 @@ std::optional<FileRenameItem> parseRenameList(const QByteArray& data, int import
         // A status text is what an exported list holds for an item without a new name.
         if (Status::isStatus(newName))
             newName.clear();
-        if (!FileManager::exists(*path))
+        if (!disk.exists(*path))
             newName.clear();
         else if (newName.isEmpty())
             newName = lastPathComponent(*path);

@@ -6,11 +6,9 @@
 #include "platform/foldercase.h"
 #include "platform/folderentries.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,6 +35,7 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
 {
     std::vector<Proposal> out;
     count = std::min(count, files.size());
+    out.reserve(count);
     // Items come folder by folder: the folder's prefix and case rule are kept from the last.
     QString prefix;
     bool fold = false;
@@ -74,19 +73,16 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
 
 enum class TargetState { Free, OwnInode, Taken };
 
-// The target is looked up in its folder's entries; only when it exists are both asked for
-// their identity.
+// The target is looked up in its folder's entries; when it exists, the source's inode from
+// the same entries tells whether it is the item itself (a change of letter case where the
+// folder folds case, or another name of the same file) without another look at the disk.
 TargetState targetState(FolderEntries& entries, const QString& source, const QString& target)
 {
-    if (!entries.exists(target))
+    const ino_t targetInode = entries.inodeAt(target);
+    if (targetInode == 0)
         return TargetState::Free;
-    struct stat ts;
-    if (::lstat(QFile::encodeName(target).constData(), &ts) != 0)
-        return TargetState::Free;
-    struct stat ss;
-    if (::lstat(QFile::encodeName(source).constData(), &ss) == 0 && ss.st_dev == ts.st_dev && ss.st_ino == ts.st_ino)
-        return TargetState::OwnInode;
-    return TargetState::Taken;
+    const ino_t sourceInode = entries.inodeAt(source);
+    return sourceInode != 0 && sourceInode == targetInode ? TargetState::OwnInode : TargetState::Taken;
 }
 
 const QString& alreadyExists(const FileSystemItem& item)
@@ -110,11 +106,13 @@ BatchRules BatchRules::forState(const ControllerState& state)
 
 bool proposesNewName(FileSystemItem& item)
 {
-    const QString oldName = item.filenameWithExtension();
-    QString newName = item.newFilenameValue();
+    const QStringView oldName = QStringView(item.fullPath).mid(item.fullPath.lastIndexOf(u'/') + 1);
     // A status text left from an earlier pass or an imported list is not a name.
-    if (newName.isEmpty() || Status::isStatus(item.newFilename))
-        newName = oldName;
+    if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename)) {
+        item.newFilename = Status::NoChanges;
+        return false;
+    }
+    const QString newName = item.newFilenameValue();
     if (newName == oldName || !isUsableFileName(newName)) {
         item.newFilename = Status::NoChanges;
         return false;

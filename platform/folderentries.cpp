@@ -29,7 +29,7 @@ struct FolderEntries::Folder {
     qint64 lookups = 0;
     qint64 listAfter = 0;
     std::string names; // every name of the listing, one after the other
-    QHash<QByteArrayView, ino_t> inodes; // views into names
+    QHash<QByteArrayView, Entry> entries; // views into names
 };
 
 FolderEntries::FolderEntries() = default;
@@ -63,20 +63,20 @@ bool FolderEntries::list(const QString& folder, Folder& f)
         f.unlistable = true;
         return false;
     }
-    std::vector<std::pair<size_t, ino_t>> offsets;
+    std::vector<std::pair<size_t, Entry>> offsets;
     while (const dirent* e = ::readdir(dir)) {
         const char* name = e->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
-        offsets.emplace_back(f.names.size(), e->d_ino);
+        offsets.emplace_back(f.names.size(), Entry{e->d_ino ? e->d_ino : 1, e->d_type == DT_REG});
         f.names.append(name);
         f.names.push_back('\0');
     }
     ::closedir(dir);
     // The views point into the finished string, which no longer grows.
-    f.inodes.reserve(offsets.size());
-    for (const auto& [offset, inode] : offsets)
-        f.inodes.insert(QByteArrayView(f.names.data() + offset), inode ? inode : 1);
+    f.entries.reserve(offsets.size());
+    for (const auto& [offset, entry] : offsets)
+        f.entries.insert(QByteArrayView(f.names.data() + offset), entry);
     f.listed = true;
     ++listingsRead_;
     return true;
@@ -101,7 +101,7 @@ void encodeNameInto(QByteArray& out, QStringView name)
 
 } // namespace
 
-ino_t FolderEntries::inodeAt(const QString& path)
+FolderEntries::Entry FolderEntries::entryAt(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0 && slash + 1 < path.size()) {
@@ -111,11 +111,11 @@ ino_t FolderEntries::inodeAt(const QString& path)
             list(lastFolderPath_, f);
         if (f.listed) {
             encodeNameInto(nameBytes_, QStringView(path).mid(slash + 1));
-            return f.inodes.value(QByteArrayView(nameBytes_), 0);
+            return f.entries.value(QByteArrayView(nameBytes_));
         }
     }
     struct stat st;
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return 0;
-    return st.st_ino ? st.st_ino : 1;
+        return {};
+    return Entry{st.st_ino ? st.st_ino : 1, S_ISREG(st.st_mode)};
 }

@@ -21,8 +21,14 @@ public:
     FolderEntries(const FolderEntries&) = delete;
     FolderEntries& operator=(const FolderEntries&) = delete;
 
+    struct Entry {
+        ino_t inode = 0;            // 0 when there is no entry
+        bool isRegularFile = false; // known to be a plain file (not a link, not a folder)
+    };
+    // The entry at path.
+    Entry entryAt(const QString& path);
     // The inode of the entry at path, or 0 when there is none.
-    ino_t inodeAt(const QString& path);
+    ino_t inodeAt(const QString& path) { return entryAt(path).inode; }
     bool exists(const QString& path) { return inodeAt(path) != 0; }
 
     // Listings made so far (for tests: the many-names case is served by a listing).
