@@ -1,12 +1,21 @@
 #include "clirunner.h"
+#include "platform/imagemetadata.h"
+#include "support/mediafixtures.h"
 #include "support/temptree.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
+// Exiv2 0.27 declares its smart pointers as std::auto_ptr.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -335,4 +344,46 @@ TEST(Cli, RegularExpressionsAndTransliterationThroughSet)
     EXPECT_FALSE(plain.out.contains("isGeneralTransliterate"));
     const CliResult used = cli.run({"settings", "--set", "generalOptionIndex=12"});
     EXPECT_TRUE(used.out.contains("<key>isGeneralTransliterate</key>"));
+}
+
+// Exiv2 and TagLib live in the metadata module, loaded only by a command that reads photos
+// or music tags: a plain renaming does not pay for them at start-up. The dynamic loader's
+// own trace (LD_DEBUG=files) shows what each run loaded.
+TEST(Cli, TheMetadataReadersAreLoadedOnlyWhenANameNeedsThem)
+{
+    const auto loaded = [](const CliResult& r, const char* library) {
+        return r.err.contains(QRegularExpression(QStringLiteral("file=\\S*") + QLatin1String(library)));
+    };
+    const QList<std::pair<QString, QString>> trace{{"LD_DEBUG", "files"}};
+    TempTree tree;
+    tree.file("a_draft.txt");
+    ASSERT_TRUE(MediaFixtures::writeJpeg(tree.at("photo.jpg")));
+    {
+        ImageMetadata::initializeExiv2();
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(tree.at("photo.jpg")).toStdString());
+        image->readMetadata();
+        image->exifData()["Exif.Photo.DateTimeOriginal"] = "2021:07:04 10:20:30";
+        image->writeMetadata();
+    }
+    CliRunner cli;
+
+    const CliResult plain = cli.run(QStringList{"apply", "--yes", "--format", "tsv", "--set", "selectedTab=2", "--set",
+                                                "replaceRemoveThis=draft", "--set", "replaceRemoveWith=final",
+                                                tree.at("a_draft.txt")},
+                                    trace);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_TRUE(QFile::exists(tree.at("a_final.txt")));
+    EXPECT_TRUE(loaded(plain, "libQt6Core")) << "the trace shows no loading at all";
+    EXPECT_FALSE(loaded(plain, "libquorvel-metadata"));
+    EXPECT_FALSE(loaded(plain, "libexiv2"));
+    EXPECT_FALSE(loaded(plain, "libtag"));
+
+    const CliResult photo = cli.run(QStringList{"preview", "--format", "tsv", "--set", "selectedTab=7", "--set",
+                                                "photoMetaDataList=<EXIF_Date>", tree.at("photo.jpg")},
+                                    trace);
+    ASSERT_EQ(photo.exitCode, 0) << photo.err.toStdString();
+    EXPECT_TRUE(loaded(photo, "libquorvel-metadata"));
+    EXPECT_TRUE(loaded(photo, "libexiv2"));
+    ASSERT_EQ(photo.lines().size(), 1);
+    EXPECT_TRUE(photo.lines().first().contains(QStringLiteral("2021"))) << photo.out.toStdString();
 }

@@ -23,8 +23,21 @@ QString CliRunner::logsFolder() const
 
 CliResult CliRunner::run(const QStringList& args, const QString& workingFolder) const
 {
+    return run(args, workingFolder, {});
+}
+
+CliResult CliRunner::run(const QStringList& args, const QList<std::pair<QString, QString>>& environment) const
+{
+    return run(args, QString(), environment);
+}
+
+CliResult CliRunner::run(const QStringList& args, const QString& workingFolder,
+                         const QList<std::pair<QString, QString>>& environment) const
+{
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : environment)
+        env.insert(name, value);
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/config"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));

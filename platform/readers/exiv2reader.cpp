@@ -1,0 +1,414 @@
+#include "platform/readers/readers.h"
+
+#include "platform/imagemetadata.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <cerrno>
+#include <exception>
+#include <limits>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Exiv2 0.27 declares its smart pointers as std::auto_ptr.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+
+namespace {
+
+// Exif and IIM texts carry no reliable encoding: UTF-8 when the bytes are valid UTF-8,
+// otherwise Latin-1 (the usual encoding of older IIM writers).
+QString decodeText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    while (text.endsWith(QChar(0)))
+        text.chop(1);
+    return text;
+}
+
+void logFromExiv2(int level, const char* message)
+{
+    const QString text = QString::fromLocal8Bit(message).trimmed();
+    if (level >= Exiv2::LogMsg::error)
+        qWarning().noquote() << QStringLiteral("Exiv2 : %1").arg(text);
+    else
+        qDebug().noquote() << QStringLiteral("Exiv2 : %1").arg(text);
+}
+
+std::recursive_mutex& xmpMutex()
+{
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
+void lockXmp(void*, bool lock)
+{
+    if (lock)
+        xmpMutex().lock();
+    else
+        xmpMutex().unlock();
+}
+
+// ---- IPTC dictionary -----------------------------------------------------------------
+
+enum class Kind { Text, List };
+
+struct IptcField {
+    const char* key;
+    const char* iim; // nullptr: no IIM dataset
+    const char* xmp; // nullptr: no XMP property
+    Kind kind;
+};
+
+const IptcField kIptcFields[] = {
+    {"ObjectName", "Iptc.Application2.ObjectName", "Xmp.dc.title", Kind::Text},
+    {"Byline", "Iptc.Application2.Byline", "Xmp.dc.creator", Kind::List},
+    {"BylineTitle", "Iptc.Application2.BylineTitle", "Xmp.photoshop.AuthorsPosition", Kind::Text},
+    {"Caption/Abstract", "Iptc.Application2.Caption", "Xmp.dc.description", Kind::Text},
+    {"Writer/Editor", "Iptc.Application2.Writer", "Xmp.photoshop.CaptionWriter", Kind::Text},
+    {"CopyrightNotice", "Iptc.Application2.Copyright", "Xmp.dc.rights", Kind::Text},
+    {"Urgency", "Iptc.Application2.Urgency", "Xmp.photoshop.Urgency", Kind::Text},
+    {"Keywords", "Iptc.Application2.Keywords", "Xmp.dc.subject", Kind::List},
+    {"SupplementalCategory", "Iptc.Application2.SuppCategory", "Xmp.photoshop.SupplementalCategories", Kind::List},
+    {"City", "Iptc.Application2.City", "Xmp.photoshop.City", Kind::Text},
+    {"SubLocation", "Iptc.Application2.SubLocation", "Xmp.iptc.Location", Kind::Text},
+    {"Province/State", "Iptc.Application2.ProvinceState", "Xmp.photoshop.State", Kind::Text},
+    {"Country/PrimaryLocationName", "Iptc.Application2.CountryName", "Xmp.photoshop.Country", Kind::Text},
+    {"Country/PrimaryLocationCode", "Iptc.Application2.CountryCode", "Xmp.iptc.CountryCode", Kind::Text},
+    {"Credit", "Iptc.Application2.Credit", "Xmp.photoshop.Credit", Kind::Text},
+    {"Source", "Iptc.Application2.Source", "Xmp.photoshop.Source", Kind::Text},
+    {"Headline", "Iptc.Application2.Headline", "Xmp.photoshop.Headline", Kind::Text},
+    {"SpecialInstructions", "Iptc.Application2.SpecialInstructions", "Xmp.photoshop.Instructions", Kind::Text},
+    {"OriginalTransmissionReference", "Iptc.Application2.TransmissionReference", "Xmp.photoshop.TransmissionReference", Kind::Text},
+    {"UsageTerms", nullptr, "Xmp.xmpRights.UsageTerms", Kind::Text},
+    {"ObjectAttributeReference", "Iptc.Application2.ObjectAttribute", "Xmp.iptc.IntellectualGenre", Kind::Text},
+    {"Scene", nullptr, "Xmp.iptc.Scene", Kind::List},
+    {"SubjectReference", "Iptc.Application2.Subject", "Xmp.iptc.SubjectCode", Kind::List},
+    {"TimeCreated", "Iptc.Application2.TimeCreated", nullptr, Kind::Text},
+};
+
+const char* const kContactFields[] = {"CiAdrExtadr", "CiAdrCity",  "CiAdrRegion",  "CiAdrPcode",
+                                      "CiAdrCtry",   "CiTelWork", "CiEmailWork", "CiUrlWork"};
+
+QStringList withoutEmpty(QStringList texts)
+{
+    texts.removeIf([](const QString& t) { return t.isEmpty(); });
+    return texts;
+}
+
+// The texts of one XMP value: every element of an array, the default (else the first)
+// alternative of a language alternative, the text of a simple value.
+QStringList xmpTexts(const Exiv2::Value& value)
+{
+    QStringList texts;
+    switch (value.typeId()) {
+    case Exiv2::langAlt: {
+        const auto& alt = static_cast<const Exiv2::LangAltValue&>(value);
+        const auto found = alt.value_.find("x-default");
+        if (found != alt.value_.end())
+            texts << QString::fromStdString(found->second);
+        else if (!alt.value_.empty())
+            texts << QString::fromStdString(alt.value_.begin()->second);
+        break;
+    }
+    case Exiv2::xmpBag:
+    case Exiv2::xmpSeq:
+    case Exiv2::xmpAlt:
+        for (long i = 0; i < value.count(); ++i)
+            texts << QString::fromStdString(value.toString(i));
+        break;
+    default:
+        texts << QString::fromStdString(value.toString());
+        break;
+    }
+    return withoutEmpty(texts);
+}
+
+QStringList xmpTexts(const Exiv2::XmpData& xmp, const std::string& key)
+{
+    // Most photos carry no XMP: no key to parse then.
+    if (xmp.empty())
+        return {};
+    const auto it = xmp.findKey(Exiv2::XmpKey(key));
+    return it == xmp.end() ? QStringList() : xmpTexts(it->value());
+}
+
+void putValue(QVariantMap& into, const char* key, const QStringList& texts, Kind kind)
+{
+    if (texts.isEmpty())
+        return;
+    if (kind == Kind::List)
+        into.insert(QString::fromLatin1(key), texts);
+    else
+        into.insert(QString::fromLatin1(key), texts.first());
+}
+
+QVariantMap iptcDictionary(const Exiv2::IptcData& iim, const Exiv2::XmpData& xmp)
+{
+    // Every dataset in file order; repeatable ones appear once per value.
+    QHash<QString, QStringList> datasets;
+    for (const auto& datum : iim)
+        datasets[QString::fromStdString(datum.key())] << decodeText(datum.toString());
+
+    QVariantMap iptc;
+    for (const IptcField& field : kIptcFields) {
+        QStringList texts;
+        if (field.iim)
+            texts = withoutEmpty(datasets.value(QString::fromLatin1(field.iim)));
+        if (texts.isEmpty() && field.xmp)
+            texts = xmpTexts(xmp, field.xmp);
+        putValue(iptc, field.key, texts, field.kind);
+    }
+
+    QVariantMap contact;
+    for (const char* name : kContactFields) {
+        const QStringList texts =
+            xmpTexts(xmp, std::string("Xmp.iptc.CreatorContactInfo/Iptc4xmpCore:") + name);
+        putValue(contact, name, texts, Kind::Text);
+    }
+    if (!contact.isEmpty())
+        iptc.insert(QStringLiteral("CreatorContactInfo"), contact);
+    return iptc;
+}
+
+// ---- Exif and TIFF dictionaries ------------------------------------------------------
+
+// The Exif keys read here, each parsed once: parsing a key costs more than finding it.
+struct ExifKeys {
+    Exiv2::ExifKey dateTimeOriginal{"Exif.Photo.DateTimeOriginal"};
+    Exiv2::ExifKey userComment{"Exif.Photo.UserComment"};
+    Exiv2::ExifKey pixelXDimension{"Exif.Photo.PixelXDimension"};
+    Exiv2::ExifKey pixelYDimension{"Exif.Photo.PixelYDimension"};
+    Exiv2::ExifKey make{"Exif.Image.Make"};
+    Exiv2::ExifKey model{"Exif.Image.Model"};
+};
+
+const ExifKeys& exifKeys()
+{
+    static const ExifKeys keys;
+    return keys;
+}
+
+const Exiv2::Exifdatum* findExif(const Exiv2::ExifData& exif, const Exiv2::ExifKey& key)
+{
+    const auto it = exif.findKey(key);
+    return it == exif.end() ? nullptr : &*it;
+}
+
+void putExifText(QVariantMap& into, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key, const char* name)
+{
+    const Exiv2::Exifdatum* datum = findExif(exif, key);
+    if (!datum)
+        return;
+    const QString text = decodeText(datum->toString());
+    if (!text.isEmpty())
+        into.insert(QString::fromLatin1(name), text);
+}
+
+void putExifNumber(QVariantMap& into, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key, const char* name)
+{
+    const Exiv2::Exifdatum* datum = findExif(exif, key);
+    if (!datum || datum->count() < 1)
+        return;
+    const long number = datum->value().toLong(0);
+    if (datum->value().ok())
+        into.insert(QString::fromLatin1(name), qlonglong(number));
+}
+
+void putUserComment(QVariantMap& into, const Exiv2::ExifData& exif)
+{
+    const Exiv2::Exifdatum* datum = findExif(exif, exifKeys().userComment);
+    if (!datum)
+        return;
+    // The comment without the 8-byte character set prefix, UCS-2 converted to UTF-8.
+    const auto* comment = dynamic_cast<const Exiv2::CommentValue*>(&datum->value());
+    const QString text = comment ? decodeText(comment->comment()) : decodeText(datum->toString());
+    if (!text.isEmpty())
+        into.insert(QStringLiteral("UserComment"), text);
+}
+
+QVariantMap exifDictionary(const Exiv2::ExifData& exif, unsigned wanted)
+{
+    QVariantMap map;
+    if (wanted & ImageMetadata::CaptureDate)
+        putExifText(map, exif, exifKeys().dateTimeOriginal, "DateTimeOriginal");
+    if (wanted & ImageMetadata::Comment)
+        putUserComment(map, exif);
+    if (wanted & ImageMetadata::Dimensions) {
+        putExifNumber(map, exif, exifKeys().pixelXDimension, "PixelXDimension");
+        putExifNumber(map, exif, exifKeys().pixelYDimension, "PixelYDimension");
+    }
+    return map;
+}
+
+QVariantMap tiffDictionary(const Exiv2::ExifData& exif)
+{
+    QVariantMap map;
+    putExifText(map, exif, exifKeys().make, "Make");
+    putExifText(map, exif, exifKeys().model, "Model");
+    return map;
+}
+
+// The capture dates an XMP packet may hold, as written.
+QVariantMap xmpDatesDictionary(const Exiv2::XmpData& xmp)
+{
+    QVariantMap map;
+    putValue(map, "DateTimeOriginal", xmpTexts(xmp, "Xmp.exif.DateTimeOriginal"), Kind::Text);
+    putValue(map, "CreateDate", xmpTexts(xmp, "Xmp.xmp.CreateDate"), Kind::Text);
+    return map;
+}
+
+// The bytes of a regular file for Exiv2, with few system calls: Exiv2's own file reader
+// opens a file three times to read its head, and every system call costs more than the
+// parsing of a small JPEG. A small file is read whole in one read, a larger one mapped
+// (Exiv2 reads only the parts it needs, and TIFF-based formats map the file anyway).
+// `readable` is false when the file could not be read this way: the caller then lets
+// Exiv2 open it, so that its errors name the file as before.
+class FileBytes {
+public:
+    explicit FileBytes(const std::string& path, off_t size)
+    {
+        if (size <= 0 || size > off_t(std::numeric_limits<long>::max()))
+            return;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0)
+            return;
+        if (size <= kReadWhole) {
+            buffer_.resize(size_t(size));
+            size_t done = 0;
+            while (done < buffer_.size()) {
+                const ssize_t n = ::read(fd, buffer_.data() + done, buffer_.size() - done);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    break;
+                done += size_t(n);
+            }
+            buffer_.resize(done);
+            data_ = buffer_.data();
+            size_ = long(done);
+            readable_ = done > 0;
+        } else if (void* map = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fd, 0); map != MAP_FAILED) {
+            map_ = map;
+            mapSize_ = size_t(size);
+            data_ = static_cast<const Exiv2::byte*>(map);
+            size_ = long(size);
+            readable_ = true;
+        }
+        ::close(fd);
+    }
+    ~FileBytes()
+    {
+        if (map_)
+            ::munmap(map_, mapSize_);
+    }
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+
+    bool readable() const { return readable_; }
+    // Exiv2 reads these bytes in place (it copies only to write, which is never done here).
+    Exiv2::BasicIo::AutoPtr io() const { return Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(data_, size_)); }
+
+private:
+    static constexpr off_t kReadWhole = 256 * 1024;
+    std::vector<Exiv2::byte> buffer_;
+    void* map_ = nullptr;
+    size_t mapSize_ = 0;
+    const Exiv2::byte* data_ = nullptr;
+    long size_ = 0;
+    bool readable_ = false;
+};
+
+// Exiv2 names the data source in some errors; a source in memory is called "MemIo".
+QString errorText(const char* what, const std::string& path)
+{
+    std::string text(what);
+    static const std::string memIo = "MemIo";
+    if (text.compare(0, memIo.size(), memIo) == 0)
+        text.replace(0, memIo.size(), path);
+    return QString::fromLocal8Bit(text.c_str());
+}
+
+void putDictionary(QVariantMap& into, const char* key, const QVariantMap& dictionary)
+{
+    if (!dictionary.isEmpty())
+        into.insert(QString::fromLatin1(key), dictionary);
+}
+
+} // namespace
+
+namespace Exiv2Reader {
+
+using namespace ImageMetadata;
+
+void initialize()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+        Exiv2::LogMsg::setHandler(logFromExiv2);
+        Exiv2::XmpParser::initialize(lockXmp, nullptr);
+    });
+}
+
+QVariantMap readProperties(const QString& path, unsigned wanted)
+{
+    initialize();
+    const std::string encoded = QFile::encodeName(path).toStdString();
+    // A FIFO or device with an image extension would block or never end.
+    struct stat status {};
+    if (::stat(encoded.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+    QVariantMap properties;
+    try {
+        const FileBytes bytes(encoded, status.st_size);
+        // Otherwise a FileIo, so that a path is never taken for a URL.
+        Exiv2::BasicIo::AutoPtr io =
+            bytes.readable() ? bytes.io() : Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(encoded));
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(io);
+        if (!image.get())
+            return {};
+        image->readMetadata();
+
+        if (wanted & Dimensions) {
+            if (const int width = image->pixelWidth(); width > 0)
+                properties.insert(QStringLiteral("PixelWidth"), qlonglong(width));
+            if (const int height = image->pixelHeight(); height > 0)
+                properties.insert(QStringLiteral("PixelHeight"), qlonglong(height));
+        }
+        putDictionary(properties, "{Exif}", exifDictionary(image->exifData(), wanted));
+        if (wanted & Device)
+            putDictionary(properties, "{TIFF}", tiffDictionary(image->exifData()));
+        if (wanted & Iptc)
+            putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), image->xmpData()));
+        if (wanted & CaptureDate)
+            putDictionary(properties, "{XMP}", xmpDatesDictionary(image->xmpData()));
+    } catch (const Exiv2::AnyError& e) {
+        qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
+                                    .arg(errorText(e.what(), encoded));
+        return {};
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
+                                    .arg(errorText(e.what(), encoded));
+        return {};
+    }
+    return properties;
+}
+
+} // namespace Exiv2Reader
+
+#pragma GCC diagnostic pop
