@@ -1,5 +1,5 @@
-// quorvel-cli apply on 10,000 files, and import-list --apply of a 3,000-item shift and of
-// a batch of swaps, killed with SIGKILL at random moments of their run; every trial is
+// quorvel-cli apply on 10,000 files, and import-list --apply of a 3,000-item shift, of a
+// 2,000-item rotation and of a batch of swaps, killed with SIGKILL at random moments of their run; every trial is
 // undone from what the killed apply left in the log folder (its "#" journal, or the final
 // log when it got that far), and every file must then stand under its original name with
 // its original contents. The same tree serves every trial of a scenario.
@@ -312,6 +312,25 @@ TEST(CrashSafety, AShiftKilledAtRandomMomentsIsUndoneFromItsJournal)
         list += listLine(name(i), name(i + 1), root);
     }
     killListApplyAtRandomMoments(root, list, 15, kItems);
+}
+
+TEST(CrashSafety, ALongRotationKilledAtRandomMomentsIsUndoneFromItsJournal)
+{
+    // One cycle of 2,000 items: its moves, parked name included, are journaled over several
+    // batches, so kills land inside a batch and between batches of the same cycle.
+    constexpr int kItems = 2000;
+    QTemporaryDir treeDir;
+    const QString root = treeDir.path() + QStringLiteral("/tree");
+    QDir().mkpath(root);
+    auto name = [](int i) { return QStringLiteral("r%1.dat").arg(i, 5, 10, QLatin1Char('0')); };
+    QByteArray list = "Filename\tNew Filename\tLocation\n";
+    for (int i = 1; i <= kItems; ++i) {
+        QFile file(root + QLatin1Char('/') + name(i));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("contents of %1\n").arg(i).toUtf8());
+        list += listLine(name(i), name(i % kItems + 1), root);
+    }
+    killListApplyAtRandomMoments(root, list, 12, kItems);
 }
 
 TEST(CrashSafety, SwapsKilledAtRandomMomentsAreUndoneFromTheirJournal)
