@@ -23,6 +23,15 @@ bool FileList::append(FileSystemItem item)
     return true;
 }
 
+void FileList::reserveFor(size_t more)
+{
+    const size_t needed = files.size() + more;
+    if (needed > files.capacity())
+        files.reserve(std::max(needed, 2 * files.capacity()));
+    if (qsizetype(needed) > filesDic.capacity())
+        filesDic.reserve(std::max(qsizetype(needed), 2 * filesDic.capacity()));
+}
+
 void FileList::removeRows(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());

@@ -22,6 +22,8 @@ public:
     void resetFilesDic();
     // Appends an item unless its path is already listed; false when refused.
     bool append(FileSystemItem item);
+    // Room for more items to come (a folder's entries), growing at least twofold.
+    void reserveFor(size_t more);
     // Removes the given rows and rebuilds filesDic.
     void removeRows(QList<int> rows);
     // Empties the list and the set.

@@ -61,9 +61,10 @@ struct Frame {
 
 // A folder's entries in natural order (file2 before file10), whatever order the file
 // system lists them in: one sort of the names already read, no further look at the disk.
-Frame folderFrame(const QString& folder)
+Frame folderFrame(const QString& folder, FileList& list)
 {
     std::vector<FileManager::DirectoryEntry> entries = FileManager::directoryEntries(folder);
+    list.reserveFor(entries.size());
     // Sorted by keys made once per name (compareFiles' order, code units breaking ties), all
     // kept in one buffer; eight bytes of each, as a number, settle most comparisons.
     struct Key {
@@ -77,7 +78,7 @@ Frame folderFrame(const QString& folder)
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const size_t offset = buffer.size();
-        appendNaturalSortKey(buffer, entries[i].name);
+        appendNaturalSortKey(buffer, entries[i].name());
         keys.push_back(Key{0, quint32(offset), quint32(buffer.size() - offset), i});
     }
     // The heads start after what every key of the folder shares (report_0001, report_0002 ...).
@@ -104,7 +105,7 @@ Frame folderFrame(const QString& folder)
                           .compare(std::string_view(buffer.data() + b.offset, b.length));
         if (c != 0)
             return c < 0;
-        return entries[a.entry].name < entries[b.entry].name;
+        return entries[a.entry].name() < entries[b.entry].name();
     });
     std::vector<FileManager::DirectoryEntry> sorted;
     sorted.reserve(entries.size());
@@ -135,16 +136,16 @@ std::optional<FileSystemItem> givenItem(const QString& given)
 // like any path.
 std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager::DirectoryEntry& entry)
 {
-    const QString path = appendingPathComponent(folder, entry.name);
+    const QString& path = entry.path;
     const bool faithful = entry.isExactName
-        && (!entry.name.contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path));
+        && (!entry.name().contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path));
     if (!faithful) {
         qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
                                     .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")
                                              .arg(FileSystemItem::getDisplayFilePath(folder)));
         return std::nullopt;
     }
-    if (entry.name.startsWith(QLatin1Char('.')))
+    if (entry.name().startsWith(QLatin1Char('.')))
         return std::nullopt; // hidden, as initWithPath refuses it
     if (entry.kind == FileManager::DirectoryEntry::Kind::RegularFile)
         return FileSystemItem::withKind(path, 0);
@@ -223,13 +224,13 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
                 if (!scope.isIncludeSubFolders && skippedFolders)
                     ++*skippedFolders;
                 if (walk)
-                    stack.push_back(folderFrame(path));
+                    stack.push_back(folderFrame(path, state.list));
                 continue;
             }
             if (!accept(state, scope, *item, counter))
                 continue; // an already listed folder is not walked again
             if (scope.isIncludeSubFolders)
-                stack.push_back(folderFrame(path));
+                stack.push_back(folderFrame(path, state.list));
         } catch (...) {
             // That level of the walk ends; the one above goes on with its next path and
             // everything appended so far stays.

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -133,6 +134,7 @@ QStringList contentsOfDirectory(const QString& path, bool* ok)
 std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok)
 {
     std::vector<DirectoryEntry> entries;
+    const QString prefix = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
     DIR* dir = ::opendir(enc(path).constData());
     if (!dir) {
         if (ok)
@@ -144,16 +146,21 @@ std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok)
         if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
             continue;
         DirectoryEntry e;
+        e.nameStart = prefix.size();
         const size_t length = std::strlen(n);
         bool ascii = true;
         for (size_t i = 0; i < length && ascii; ++i)
             ascii = static_cast<unsigned char>(n[i]) < 0x80;
         if (ascii) {
-            e.name = QString::fromLatin1(n, qsizetype(length));
+            e.path = QString(prefix.size() + qsizetype(length), Qt::Uninitialized);
+            QChar* out = std::copy_n(prefix.constData(), prefix.size(), e.path.data());
+            for (size_t i = 0; i < length; ++i)
+                out[i] = QLatin1Char(n[i]);
         } else {
             const QByteArray bytes(n, qsizetype(length));
-            e.name = QFile::decodeName(bytes);
-            e.isExactName = QFile::encodeName(e.name) == bytes;
+            const QString name = QFile::decodeName(bytes);
+            e.isExactName = QFile::encodeName(name) == bytes;
+            e.path = prefix + name;
         }
         if (entry->d_type == DT_REG)
             e.kind = DirectoryEntry::Kind::RegularFile;

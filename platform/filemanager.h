@@ -29,12 +29,15 @@ QStringList contentsOfDirectory(const QString& path, bool* ok = nullptr);
 // not valid UTF-8 does not).
 struct DirectoryEntry {
     enum class Kind : quint8 { Unknown, RegularFile, Folder };
-    QString name;
+    QString path;             // the folder's path with the entry's name
+    qsizetype nameStart = 0;  // where the name starts in path
     Kind kind = Kind::Unknown;
     bool isExactName = true;
+    QStringView name() const { return QStringView(path).mid(nameStart); }
 };
 // The entries of a folder in the order the file system returns them ("." and ".." left
-// out). A folder that cannot be listed gives no entries and ok = false.
+// out), each with its full path made in one allocation. A folder that cannot be listed
+// gives no entries and ok = false.
 std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok = nullptr);
 
 struct Attributes {

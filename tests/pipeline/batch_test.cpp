@@ -308,8 +308,9 @@ TEST(BatchApply, AFailureDeepInALongChainLeavesOnlyTheMovesMadeAndTheirReversals
         ASSERT_EQ(back.srcfilename + QStringLiteral(">") + back.tarfilename, name(from + 1) + QStringLiteral(">") + name(from));
     }
     for (int i = 1; i <= kFiles; ++i) {
-        if (i != kGone)
+        if (i != kGone) {
             ASSERT_EQ(b.tree.read(QStringLiteral("d/") + name(i)), (QStringLiteral("d/") + name(i)).toUtf8());
+        }
     }
 }
 
