@@ -209,12 +209,27 @@ const Exiv2::Exifdatum* findExif(const Exiv2::ExifData& exif, const Exiv2::ExifK
     return it == exif.end() ? nullptr : &*it;
 }
 
+// The text of a value as Exifdatum::toString writes it. An ASCII value (the usual type of
+// the capture date, the make and the model) is its bytes up to the first NUL, taken here
+// without the string stream that toString makes for every value (about 7,500 instructions
+// of a photo's 62,000 when its date, make and model are read).
+std::string exifText(const Exiv2::Exifdatum& datum)
+{
+    if (datum.typeId() == Exiv2::asciiString) {
+        if (const auto* ascii = dynamic_cast<const Exiv2::AsciiValue*>(&datum.value())) {
+            const std::string& bytes = ascii->value_;
+            return bytes.substr(0, bytes.find('\0'));
+        }
+    }
+    return datum.toString();
+}
+
 void putExifText(QVariantMap& into, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key, const char* name)
 {
     const Exiv2::Exifdatum* datum = findExif(exif, key);
     if (!datum)
         return;
-    const QString text = decodeText(datum->toString());
+    const QString text = decodeText(exifText(*datum));
     if (!text.isEmpty())
         into.insert(QString::fromLatin1(name), text);
 }

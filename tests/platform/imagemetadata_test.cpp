@@ -125,6 +125,53 @@ TEST_F(ImageMetadataTest, JpegGivesExifTiffIptcAndPixelSize)
                                         "ObjectName", "Province/State", "Urgency"}));
 }
 
+// The make, model and capture date are read from an ASCII value's bytes directly; every
+// text must still be the one Exiv2's own toString gives: up to the first NUL, UTF-8 when
+// valid and Latin-1 otherwise, and a value of another type in Exiv2's own words.
+TEST_F(ImageMetadataTest, ExifTextsAreTheOnesExiv2Writes)
+{
+    struct Case {
+        const char* what;
+        std::string make;    // written as an ASCII value
+        std::string model;   // written as an ASCII value, or as undefined bytes when undefinedModel
+        bool undefinedModel;
+        QString expectedMake, expectedModel;
+    };
+    const Case cases[] = {
+        {"plain", "Canon", "EOS 5D", false, "Canon", "EOS 5D"},
+        {"a NUL inside ends the text", std::string("Nikon\0hidden", 12), std::string("D7\0\0", 4), false, "Nikon", "D7"},
+        {"UTF-8 and Latin-1", "Caf\xc3\xa9", "Caf\xe9", false, QString::fromUtf8("Caf\xc3\xa9"), QString::fromUtf8("Caf\xc3\xa9")},
+        {"another type", "Ricoh", "65 66 67", true, "Ricoh", "65 66 67"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = file(QStringLiteral("photo.jpg"));
+        QFile::remove(path);
+        ASSERT_TRUE(writeJpeg(path));
+        Metadata m;
+        Exiv2::AsciiValue make;
+        make.read(c.make);
+        m.exif.add(Exiv2::ExifKey("Exif.Image.Make"), &make);
+        if (c.undefinedModel) {
+            Exiv2::DataValue model(Exiv2::undefined);
+            model.read(c.model);
+            m.exif.add(Exiv2::ExifKey("Exif.Image.Model"), &model);
+        } else {
+            Exiv2::AsciiValue model;
+            model.read(c.model);
+            m.exif.add(Exiv2::ExifKey("Exif.Image.Model"), &model);
+        }
+        m.exif["Exif.Photo.DateTimeOriginal"] = "2009:03:05 10:11:12";
+        writeMetadata(path, m);
+
+        const QVariantMap p =
+            ImageMetadata::readProperties(path, ImageMetadata::Device | ImageMetadata::CaptureDate);
+        EXPECT_EQ(sub(p, "{TIFF}").value("Make").toString(), c.expectedMake);
+        EXPECT_EQ(sub(p, "{TIFF}").value("Model").toString(), c.expectedModel);
+        EXPECT_EQ(sub(p, "{Exif}").value("DateTimeOriginal").toString(), "2009:03:05 10:11:12");
+    }
+}
+
 TEST_F(ImageMetadataTest, XmpAloneFillsTheIptcDictionary)
 {
     const QString path = file("xmp.jpg");
