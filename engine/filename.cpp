@@ -38,7 +38,7 @@ QString deletingLastPathComponent(const QString& path)
     return path.left(slash);
 }
 
-QString appendingPathComponent(const QString& folder, const QString& name)
+QString appendingPathComponent(QStringView folder, QStringView name)
 {
     // One allocation, filled directly: this runs for every item of every pass.
     const qsizetype slash = folder.endsWith(QLatin1Char('/')) ? 0 : 1;

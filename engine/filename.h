@@ -19,7 +19,7 @@ QString lastPathComponent(const QString& path);
 // The path without its last component and without a trailing "/" ("/" for "/x").
 QString deletingLastPathComponent(const QString& path);
 // folder + "/" + name, without doubling a "/" after the root.
-QString appendingPathComponent(const QString& folder, const QString& name);
+QString appendingPathComponent(QStringView folder, QStringView name);
 
 // A proposed name that cannot be a file name: it contains U+0000, an unpaired surrogate
 // or a character XML 1.0 cannot hold, it is "." or "..", or it is longer than 255 bytes

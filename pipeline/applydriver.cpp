@@ -18,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -89,16 +88,10 @@ bool continueWithoutLog(UserInterface* ui)
     return answer == QLatin1String("CONTINUE");
 }
 
-// The path of name in the folder of path, whose last slash is at slash (one allocation,
-// as appendingPathComponent(fileLocation, name) gives it).
+// The path of name in the folder of path, whose last slash is at slash.
 QString siblingPath(const QString& path, qsizetype slash, const QString& name)
 {
-    if (slash < 0)
-        return appendingPathComponent(QString(), name);
-    QString sibling(slash + 1 + name.size(), Qt::Uninitialized);
-    std::copy_n(path.constData(), slash + 1, sibling.data());
-    std::copy_n(name.constData(), name.size(), sibling.data() + slash + 1);
-    return sibling;
+    return appendingPathComponent(QStringView(path).left(qMax(slash, qsizetype(0))), name);
 }
 
 // The most moves announced in one write of the journal.

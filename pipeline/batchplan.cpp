@@ -59,9 +59,7 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
         }
         Proposal p;
         p.index = i;
-        p.target = QString(prefix.size() + newName.size(), Qt::Uninitialized);
-        std::copy_n(prefix.constData(), prefix.size(), p.target.data());
-        std::copy_n(newName.constData(), newName.size(), p.target.data() + prefix.size());
+        p.target = appendingPathComponent(prefix, newName);
         // Where the folder compares bytes, the keys are the paths themselves (shared, not
         // copied: a batch holds a proposal per item).
         p.targetKey = fold ? prefix + FolderCase::comparisonName(newName, true) : p.target;

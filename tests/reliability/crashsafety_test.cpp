@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -295,6 +296,22 @@ QByteArray listLine(const QString& name, const QString& newName, const QString& 
     return (name + QLatin1Char('\t') + newName + QLatin1Char('\t') + folder + QLatin1Char('\n')).toUtf8();
 }
 
+// Files 1 to count named by name(i) in root, each with contents of its own, and the rename
+// list that gives file i the name of file next(i).
+QByteArray numberedFilesAndList(const QString& root, int count, const std::function<QString(int)>& name,
+                                const std::function<int(int)>& next)
+{
+    QDir().mkpath(root);
+    QByteArray list = "Filename\tNew Filename\tLocation\n";
+    for (int i = 1; i <= count; ++i) {
+        QFile file(root + QLatin1Char('/') + name(i));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << file.fileName().toStdString();
+        file.write(QStringLiteral("contents of %1\n").arg(i).toUtf8());
+        list += listLine(name(i), name(next(i)), root);
+    }
+    return list;
+}
+
 } // namespace
 
 TEST(CrashSafety, AShiftKilledAtRandomMomentsIsUndoneFromItsJournal)
@@ -302,15 +319,8 @@ TEST(CrashSafety, AShiftKilledAtRandomMomentsIsUndoneFromItsJournal)
     constexpr int kItems = 3000;
     QTemporaryDir treeDir;
     const QString root = treeDir.path() + QStringLiteral("/tree");
-    QDir().mkpath(root);
     auto name = [](int i) { return QStringLiteral("file%1").arg(i, 6, 10, QLatin1Char('0')); };
-    QByteArray list = "Filename\tNew Filename\tLocation\n";
-    for (int i = 1; i <= kItems; ++i) {
-        QFile file(root + QLatin1Char('/') + name(i));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("contents of %1\n").arg(i).toUtf8());
-        list += listLine(name(i), name(i + 1), root);
-    }
+    const QByteArray list = numberedFilesAndList(root, kItems, name, [](int i) { return i + 1; });
     killListApplyAtRandomMoments(root, list, 15, kItems);
 }
 
@@ -321,15 +331,8 @@ TEST(CrashSafety, ALongRotationKilledAtRandomMomentsIsUndoneFromItsJournal)
     constexpr int kItems = 2000;
     QTemporaryDir treeDir;
     const QString root = treeDir.path() + QStringLiteral("/tree");
-    QDir().mkpath(root);
     auto name = [](int i) { return QStringLiteral("r%1.dat").arg(i, 5, 10, QLatin1Char('0')); };
-    QByteArray list = "Filename\tNew Filename\tLocation\n";
-    for (int i = 1; i <= kItems; ++i) {
-        QFile file(root + QLatin1Char('/') + name(i));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("contents of %1\n").arg(i).toUtf8());
-        list += listLine(name(i), name(i % kItems + 1), root);
-    }
+    const QByteArray list = numberedFilesAndList(root, kItems, name, [](int i) { return i % kItems + 1; });
     killListApplyAtRandomMoments(root, list, 12, kItems);
 }
 
