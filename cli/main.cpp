@@ -4,6 +4,7 @@
 #include "cli/clicommands.h"
 #include "cli/clioptions.h"
 #include "cli/exitcodes.h"
+#include "pipeline/passrunner.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 
@@ -35,5 +36,10 @@ int main(int argc, char** argv)
                     Edition::current().version.toUtf8().constData());
         return ExitCode::Done;
     }
+    // Nothing is printed while a pass runs unless --verbose asks for its progress, so the
+    // passes then run on this thread: no thread to start for each, no hand-over to wait for.
+    // Ctrl-C ends the process either way (the rename log is written ahead of every move).
+    if (!options.verbose)
+        PassRunner::setPlacement(PassRunner::Placement::CallingThread);
     return runCliCommand(options);
 }

@@ -9,10 +9,32 @@
 #include <QThread>
 #include <QTimer>
 
+#include <atomic>
+
 namespace PassRunner {
+
+namespace {
+std::atomic<Placement> g_placement{Placement::WorkerThread};
+}
+
+void setPlacement(Placement placement)
+{
+    g_placement = placement;
+}
+
+Placement placement()
+{
+    return g_placement.load();
+}
 
 void start(std::function<void()> work, std::function<void()> finish)
 {
+    if (g_placement.load() == Placement::CallingThread) {
+        work();
+        work = nullptr;
+        MainThread::post(std::move(finish));
+        return;
+    }
     QThread* thread = QThread::create([work = std::move(work), finish = std::move(finish)]() mutable {
         work();
         // What the work holds is let go here, before the finish is handed over: the
@@ -26,6 +48,9 @@ void start(std::function<void()> work, std::function<void()> finish)
 
 void waitUntilIdle(const ControllerState& state)
 {
+    // A pass run on the calling thread is done but for its finish, which is posted.
+    if (state.isExecuting.load() && g_placement.load() == Placement::CallingThread)
+        QCoreApplication::processEvents();
     if (state.isExecuting.load()) {
         QEventLoop loop;
         const auto quitWhenIdle = [&] {

@@ -9,6 +9,16 @@ struct ControllerState;
 // ends the pass and must clear it (endPass).
 namespace PassRunner {
 
+// Where start() runs the work. The window (and every test of the passes) runs it on a
+// worker thread, so that the main thread's event loop goes on meanwhile. The command line
+// can run it on the calling thread instead when nothing is shown while a pass runs: a
+// thread of its own, with its stack and its own malloc arena, costs more than the work of
+// a small pass. The finish is posted to the main thread either way and runs from its event
+// loop after the work, as it would after a worker.
+enum class Placement { WorkerThread, CallingThread };
+void setPlacement(Placement placement);
+Placement placement();
+
 void start(std::function<void()> work, std::function<void()> finish);
 
 // Runs a local event loop until no pass is executing (the command line and the tests

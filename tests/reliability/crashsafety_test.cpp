@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,38 @@ private:
     int fd_ = -1;
 };
 
+// Watches the folders of the tree for the first item moved into a new name.
+class MoveWatch {
+public:
+    explicit MoveWatch(const QString& root)
+    {
+        fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        for (int f = 0; fd_ >= 0 && f < kFolders; ++f)
+            inotify_add_watch(fd_, QFile::encodeName(root + QStringLiteral("/folder %1").arg(f)).constData(),
+                              IN_MOVED_TO);
+    }
+    ~MoveWatch()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    // Waits until an item is moved (true) or the process ends first (false).
+    bool waitForFirstMove(pid_t pid)
+    {
+        for (;;) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 2) > 0)
+                return true;
+            siginfo_t info{};
+            if (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+                return false;
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
+
 QStringList applyArguments(const QString& root)
 {
     return {QStringLiteral("apply"), QStringLiteral("--yes"), QStringLiteral("--format"), QStringLiteral("tsv"),
@@ -111,13 +144,9 @@ std::optional<UndoReport> parseUndoLine(const QByteArray& out)
     return UndoReport{m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
-} // namespace
-
-TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
+// kFolders folders of kFilesPerFolder files under root, each file with contents of its own.
+void makeTree(const QString& root)
 {
-    ASSERT_FALSE(CliRunner::program().isEmpty()) << "build quorvel-cli first (it is run as its own process)";
-    QTemporaryDir treeDir;
-    const QString root = treeDir.path() + QStringLiteral("/tree");
     for (int f = 0; f < kFolders; ++f) {
         const QString folder = root + QStringLiteral("/folder %1").arg(f);
         QDir().mkpath(folder);
@@ -127,6 +156,16 @@ TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
             file.write(QStringLiteral("contents of %1/%2\n").arg(f).arg(i).toUtf8());
         }
     }
+}
+
+} // namespace
+
+TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
+{
+    ASSERT_FALSE(CliRunner::program().isEmpty()) << "build quorvel-cli first (it is run as its own process)";
+    QTemporaryDir treeDir;
+    const QString root = treeDir.path() + QStringLiteral("/tree");
+    ASSERT_NO_FATAL_FAILURE(makeTree(root));
     const TreeState original = TreeState::read(root);
     ASSERT_EQ(original.files.size(), kFolders * kFilesPerFolder);
 
@@ -217,6 +256,47 @@ TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
                 "apply took %lld ms after %lld ms of start-up\n",
                 kTrials, midApply, beforeJournal, finished, unrestoredEntries, twoLogs, applyMs, startupMs);
     EXPECT_GE(midApply, kTrials / 2) << "too few kills landed inside the renaming";
+}
+
+TEST(CrashSafety, CtrlCEndsTheApplyWhereverItsPassesRunAndItsJournalUndoesIt)
+{
+    // Without --verbose the command line runs its passes on its main thread, with --verbose
+    // on a worker thread while the main thread prints the progress: Ctrl-C must end the
+    // apply at once either way, and what it leaves must undo every move made.
+    ASSERT_FALSE(CliRunner::program().isEmpty()) << "build quorvel-cli first (it is run as its own process)";
+    QTemporaryDir treeDir;
+    const QString root = treeDir.path() + QStringLiteral("/tree");
+    ASSERT_NO_FATAL_FAILURE(makeTree(root));
+    const TreeState original = TreeState::read(root);
+    CliRunner cli;
+    for (const QStringList& extra : {QStringList(), QStringList{QStringLiteral("--verbose")}}) {
+        SCOPED_TRACE(extra.isEmpty() ? "without --verbose" : "with --verbose");
+        MoveWatch moves(root);
+        const pid_t pid = cli.start(extra + applyArguments(root));
+        ASSERT_GT(pid, 0);
+        if (!moves.waitForFirstMove(pid))
+            FAIL() << "the apply ended before its first move was seen: " << cli.wait(pid).err.constData();
+        // Stopped as its renaming begins, so that the interrupt cannot come after its end;
+        // the interrupt is then taken as soon as the process runs again.
+        ::kill(pid, SIGSTOP);
+        ::kill(pid, SIGINT);
+        ::kill(pid, SIGCONT);
+        const CliRunner::Result interrupted = cli.wait(pid);
+        EXPECT_EQ(interrupted.signal, SIGINT) << "exit status " << interrupted.exitCode << ": "
+                                              << interrupted.err.constData();
+
+        const QStringList logs = logsIn(cli.logFolder());
+        ASSERT_EQ(logs.size(), 1);
+        EXPECT_TRUE(QFileInfo(logs.first()).fileName().contains(QLatin1Char('#'))) << logs.first().toStdString();
+        const CliRunner::Result undone = cli.run({QStringLiteral("undo"), QStringLiteral("--yes"), logs.first()});
+        const std::optional<UndoReport> report = parseUndoLine(undone.out);
+        ASSERT_TRUE(report.has_value()) << undone.out.constData() << undone.err.constData();
+        EXPECT_GT(report->elements, 0) << "a move was seen, so the journal holds it";
+        EXPECT_EQ(report->restored, report->elements);
+        QFile::remove(logs.first());
+        const TreeState now = TreeState::read(root);
+        ASSERT_EQ(now, original) << original.differences(now).toStdString();
+    }
 }
 
 namespace {
