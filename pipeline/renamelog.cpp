@@ -190,7 +190,7 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
             ? path
             : appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, QStringLiteral("#"), copy));
         const int fd = ::open(QFile::encodeName(candidate).constData(),
-                              O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+                              O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
@@ -444,8 +444,8 @@ QString RenameLogJournal::saveLog(int itemCount)
 {
     if (!entryWriter_ || folder_.isEmpty())
         return QString();
-    // The final log holds the moves made, not the ones announced and never made.
-    dropPendingEntries();
+    if (fd_ >= 0)
+        return saveJournalAsLog(itemCount);
     QString error;
     QTemporaryFile temp(appendingPathComponent(folder_, QStringLiteral(".quorvel-log-XXXXXX.tmp")));
     bool written = temp.open() && temp.write(header_) == header_.size()
@@ -469,10 +469,34 @@ QString RenameLogJournal::saveLog(int itemCount)
         if (result == FileManager::MoveResult::Failed)
             break;
         temp.setAutoRemove(false);
-        if (fd_ >= 0) {
-            deleteLogFile(journalPath_);
-            closeJournal();
-        }
+        return target;
+    }
+    qWarning().noquote() << QStringLiteral("Error in saveLog : %1").arg(error);
+    return QString();
+}
+
+QString RenameLogJournal::saveJournalAsLog(int itemCount)
+{
+    // The journal is the final log once the announcements never made are cut off: the same
+    // document, complete after every write. It is made durable, then renamed to the final
+    // name, never replacing a file: the final log appears whole or not at all, and until
+    // then the journal stays for recovery. No second file is written, so a kill leaves
+    // either the journal or the final log, never both.
+    QString error;
+    if (!dropPendingEntries() || ::fsync(fd_) != 0) {
+        qWarning().noquote() << QStringLiteral("Error in saveLog : %1").arg(FileManager::errorText(errno));
+        return QString();
+    }
+    const QString count = QString::number(itemCount >= 0 ? itemCount : count_);
+    for (int copy = 1; copy <= kMaxCopies; ++copy) {
+        const QString target = appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, count, copy));
+        const FileManager::MoveResult result = FileManager::moveItem(journalPath_, target, &error);
+        if (result == FileManager::MoveResult::TargetExists)
+            continue;
+        if (result == FileManager::MoveResult::Failed)
+            break;
+        closeJournal();
+        journalPath_.clear();
         return target;
     }
     qWarning().noquote() << QStringLiteral("Error in saveLog : %1").arg(error);

@@ -28,9 +28,9 @@ bool deleteLogFile(const QString& path);
 // log lives in a journal named with "#": each rename is added before the item is moved
 // and taken back when the move fails, and the file is a complete XML document after
 // every change, so an apply that is killed leaves every rename it made readable. The
-// journal holds an exclusive flock for its whole life. At the end saveLog writes the
-// final log atomically, under the name with the count, never replacing a file, and only
-// then removes the journal.
+// journal holds an exclusive flock for its whole life. At the end saveLog makes the
+// journal durable and renames it, atomically and never replacing a file, to the final
+// name with the count: a kill leaves either the journal or the final log.
 //
 // Memory stays flat: entries are written through to the journal and the final log is
 // copied from it. Only when the journal could not be created (the user chose to go on
@@ -80,11 +80,13 @@ public:
     // Announcements not taken (yet).
     int announcedLeft() const { return int(pending_.size()); }
 
-    // Writes the final log beside the journal under the name with the count of items
+    // Saves the final log beside the journal under the name with the count of items
     // renamed (itemCount; the entry count when negative: a swap renames two items through
-    // three moves); a name already taken gets " (2)", " (3)" ... On success removes the
-    // journal and returns the final path; on failure logs "Error in saveLog : <reason>",
-    // keeps the journal and returns an empty string.
+    // three moves); a name already taken gets " (2)", " (3)" ... The journal becomes the
+    // final log (synced to disk, then renamed); without a journal (its creation failed) the
+    // entries gathered in memory are written to a temporary file, synced and renamed. On
+    // success returns the final path; on failure logs "Error in saveLog : <reason>", keeps
+    // the journal and returns an empty string.
     QString saveLog(int itemCount = -1);
 
     bool hasJournal() const { return fd_ >= 0; }
@@ -97,6 +99,8 @@ public:
 
 private:
     void prepareDocument(const QString& renamingType);
+    // saveLog with a journal: the journal itself becomes the final log.
+    QString saveJournalAsLog(int itemCount);
     // Hands the entries' text to take, chunk by chunk, from the journal or from memory.
     bool forEachBodyChunk(const std::function<bool(const char*, qint64)>& take,
                           QString* error = nullptr) const;
