@@ -15,6 +15,9 @@ void setError(QString* error, const QString& path, const QString& reason)
         *error = QStringLiteral("Can't read %1: %2").arg(path, reason);
 }
 
+// What is read at a time once a file has grown past the size it had when opened.
+constexpr qint64 kGrowthPiece = qint64(1) << 20;
+
 QString sizeText(qint64 bytes)
 {
     return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
@@ -85,10 +88,23 @@ std::optional<QByteArray> CheckedFile::readAll(const QString& path, Kind kind, Q
         return std::nullopt;
     const qint64 cap = maxBytes(kind);
     // One byte beyond the cap tells a file that grew after it was opened.
-    QByteArray data = checked.device().read(cap == std::numeric_limits<qint64>::max() ? cap : cap + 1);
-    if (checked.device().error() != QFileDevice::NoError) {
-        setError(error, path, checked.device().errorString());
-        return std::nullopt;
+    const qint64 limit = cap == std::numeric_limits<qint64>::max() ? cap : cap + 1;
+    // Read in pieces sized by the file rather than into one buffer of the cap: a buffer of
+    // the cap is a large mapping made and dropped for every small file read (a 500-byte
+    // preferences file at each start of the command line). The first piece takes the whole
+    // file as opened and one byte more, so a file that did not grow is read in one go.
+    QByteArray data;
+    qint64 piece = qMin(checked.device().size() + 1, limit);
+    while (data.size() < limit) {
+        const QByteArray part = checked.device().read(qMin(piece, limit - data.size()));
+        if (checked.device().error() != QFileDevice::NoError) {
+            setError(error, path, checked.device().errorString());
+            return std::nullopt;
+        }
+        if (part.isEmpty())
+            break;
+        data += part;
+        piece = kGrowthPiece;
     }
     if (data.size() > cap) {
         setError(error, path, QStringLiteral("the file is too large (more than %1)").arg(sizeText(cap)));
