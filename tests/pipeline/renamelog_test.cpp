@@ -108,6 +108,10 @@ TEST(RenameLogJournal, FinalLogHasTheDocumentedShape)
     ASSERT_EQ(log.addLogEntry(QStringLiteral("/top"), QStringLiteral("/x/deep")), RenameLogJournal::EntryResult::Added);
     ASSERT_EQ(log.addLogEntry(QStringLiteral("/caf\u00e9/\u00fc"), QStringLiteral("/caf\u00e9/\u00df"), 7),
               RenameLogJournal::EntryResult::Added);
+    // Moves announced and never made are not in the final log, not even as blank space.
+    ASSERT_EQ(log.announceMoves({{QStringLiteral("/n/never"), QStringLiteral("/n/made"), 9},
+                                 {QStringLiteral("/n/nor"), QStringLiteral("/n/this"), 0}}),
+              2);
     const QString saved = log.saveLog();
     ASSERT_FALSE(saved.isEmpty());
 
