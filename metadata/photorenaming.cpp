@@ -4,6 +4,7 @@
 #include "engine/renamingcontract.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/codetables.h"
+#include "metadata/photolookahead.h"
 #include "metadata/xmpdate.h"
 #include "metadata/xmptext.h"
 #include "platform/dateformat.h"
@@ -206,9 +207,7 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         const QString paddingMask = slashesToColons(photoPaddingMask);
         const QString& name = start.base;
 
-        const bool eligible = acceptedExtensions(allowedExtensions, "photoExtensions")
-                                  .contains(QLatin1Char('.') + start.extension.toUpper())
-                              && !mask.isEmpty();
+        const bool eligible = namesExtension(start.extension, allowedExtensions) && !mask.isEmpty();
         if (!eligible)
             return joinName(name, start.extension);
 
@@ -224,11 +223,14 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         QString maskText = mask;
         ExifValues exif;
         const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
-        if (readsIptc || containsIgnoringCase(mask, kExifFamily)) {
+        if (const std::optional<unsigned> groups =
+                propertyGroupsRead(photoRenamingMask, isPhotoRenamingSeperator, photoRenamingSeperator, tags)) {
             const auto uses = [&](const QString& token) {
                 return separatorMode ? tags.contains(token) : mask.contains(token);
             };
-            const QVariantMap properties = ImageMetadata::readProperties(path, wantedGroups(uses, readsIptc, separatorMode));
+            std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
+            const QVariantMap properties =
+                readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
             exif = exifValues(properties, datePattern, timePattern, uses(kDateToken), uses(kTimeToken));
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
@@ -296,6 +298,25 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         numberSequence = clampSequence(numberSequence + 1);
         return joinName(result, start.extension);
     });
+}
+
+std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const QString& photoRenamingMask,
+                                                          bool isPhotoRenamingSeperator,
+                                                          const QString& photoRenamingSeperator,
+                                                          const QStringList& tags)
+{
+    const QString mask = slashesToColons(photoRenamingMask);
+    const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
+    if (!readsIptc && !containsIgnoringCase(mask, kExifFamily))
+        return std::nullopt;
+    const bool separatorMode = isPhotoRenamingSeperator && !slashesToColons(photoRenamingSeperator).isEmpty();
+    const auto uses = [&](const QString& token) { return separatorMode ? tags.contains(token) : mask.contains(token); };
+    return wantedGroups(uses, readsIptc, separatorMode);
+}
+
+bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& allowedExtensions)
+{
+    return acceptedExtensions(allowedExtensions, "photoExtensions").contains(QLatin1Char('.') + extension.toUpper());
 }
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,

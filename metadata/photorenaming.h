@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <optional>
+
+class PhotoLookAhead;
+
 // The photo method (tab 7): names images from a mask of tokens filled with the current
 // name, a running number and the image's EXIF, TIFF and IPTC metadata.
 //
@@ -29,6 +33,18 @@ public:
                                const QString& photoTimeSeperator2, const QString& photoTimePart3,
                                const QString& photoPaddingMask, const QStringList& tags,
                                const QStringList& allowedExtensions, qint64& numberSequence, QString& error);
+
+    // The property groups (ImageMetadata::PropertyGroup) a name made with these settings
+    // reads from each image; nullopt when it reads none.
+    static std::optional<unsigned> propertyGroupsRead(const QString& photoRenamingMask,
+                                                      bool isPhotoRenamingSeperator,
+                                                      const QString& photoRenamingSeperator, const QStringList& tags);
+    // Whether images with this extension are named (the others keep their name).
+    static bool namesExtension(const QString& extension, const QStringList& allowedExtensions);
+
+    // Where the images' properties are taken from before they are read here: null (the
+    // default) reads each image when it is named.
+    void setLookAhead(PhotoLookAhead* lookAhead) { lookAhead_ = lookAhead; }
 
     // Fills every catalogue field's metadataValue from the IPTC dictionary (none: all
     // values empty) and the image file's bytes (the XMP fallbacks), and, when mask is
@@ -56,4 +72,5 @@ public:
 private:
     MetaDataCatalogue metaDataList_;
     bool valuesEmpty_ = false; // every field's metadataValue is an empty text
+    PhotoLookAhead* lookAhead_ = nullptr;
 };

@@ -1,10 +1,12 @@
 #include "pipeline/previewdispatch.h"
 
+#include "engine/filename.h"
 #include "engine/findexpression.h"
 #include "engine/plainlatin.h"
 #include "engine/renamingmethods.h"
 #include "pipeline/previewchecks.h"
 #include "metadata/audiorenaming.h"
+#include "metadata/photolookahead.h"
 #include "metadata/photorenaming.h"
 #include "platform/numbers.h"
 
@@ -159,6 +161,9 @@ struct PreviewDispatch::Args {
     PhotoArgs photo;
     // The photo method's working state, one per run (tab 7 only).
     std::optional<PhotoRenaming> photoRenaming;
+    // The photos' properties read ahead of their naming (tab 7, between readAhead and
+    // stopReadingAhead).
+    std::unique_ptr<PhotoLookAhead> photoLookAhead;
 
     // Sequence counters and their start values.
     qint64 numericStart = 0;
@@ -384,6 +389,30 @@ void PreviewDispatch::resetCounters()
     a_->numericCounter = a_->numericStart;
     a_->alphabeticCounter = a_->alphabeticStart;
     a_->photoCounter = 1;
+}
+
+void PreviewDispatch::readAhead(const std::vector<FileSystemItem>& items)
+{
+    stopReadingAhead();
+    if (a_->tab != 7 || items.size() < 2)
+        return;
+    const PhotoArgs& q = a_->photo;
+    const std::optional<unsigned> groups =
+        PhotoRenaming::propertyGroupsRead(q.mask, q.isSeperator, q.seperator, q.tags);
+    if (!groups || q.mask.isEmpty())
+        return;
+    a_->photoLookAhead = std::make_unique<PhotoLookAhead>(
+        items, *groups, [allowed = q.allowedExtensions](const FileSystemItem& item) {
+            return PhotoRenaming::namesExtension(splitName(item.filenameWithExtension()).extension, allowed);
+        });
+    a_->photoRenaming->setLookAhead(a_->photoLookAhead.get());
+}
+
+void PreviewDispatch::stopReadingAhead()
+{
+    if (a_->photoRenaming)
+        a_->photoRenaming->setLookAhead(nullptr);
+    a_->photoLookAhead.reset();
 }
 
 bool PreviewDispatch::resetsPerFolder() const

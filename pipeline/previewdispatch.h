@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 // Maps the selected tab to its renaming method and the settings to the method's
 // arguments. The arguments are read once from the pass's settings snapshot; the three
@@ -22,6 +23,13 @@ public:
     // Calls the method of the tab on the item. nullopt when the tab's row makes no call;
     // tab 9 counts as a successful call that changes nothing.
     std::optional<bool> call(FileSystemItem& item, QString& error);
+
+    // Reads the photos' properties of these items ahead of their naming, on a thread of its
+    // own, while call() names them in this order (photo tab only; elsewhere nothing). The
+    // items must stay where they are, with their paths, until stopReadingAhead() or the end
+    // of this object.
+    void readAhead(const std::vector<FileSystemItem>& items);
+    void stopReadingAhead();
 
     // Whether the run restarts its counters at each folder (tab 0 or 7 with their reset).
     bool resetsPerFolder() const;

@@ -96,6 +96,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     // Whether each item is still there and whether its new name is taken are answered from
     // the same entries: each folder that holds many items is listed once.
     FolderEntries disk;
+    dispatch.readAhead(state.list.files);
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
@@ -122,6 +123,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
         if (state.isCancelProcess.load())
             break;
     }
+    dispatch.stopReadingAhead();
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
     if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))

@@ -267,6 +267,54 @@ TEST_F(PhotoPreview, UnreadableFileKeepsItsName)
     EXPECT_TRUE(error.isEmpty());
 }
 
+TEST_F(PhotoPreview, LongListsNameEachPhotoFromItsOwnMetadata)
+{
+    // Far more photos than are read ahead at once, with items the naming passes over in
+    // between: files of another type, a photo gone since it was listed, a damaged photo.
+    state.settings.setText("photoRenamingMask", "<EXIF_Date><EXIF_Time>");
+    setTimeParts("_HH", "-", "mm", "-", "ss");
+    PhotoTags tags;
+    tags.dateTimeOriginal = QStringLiteral("2009:03:05 10:00:00");
+    const QString model = tree.at("model.jpg");
+    ASSERT_TRUE(writeTaggedJpeg(model, tags));
+    const QByteArray bytes = readBytes(model);
+    ASSERT_TRUE(QFile::remove(model));
+
+    QStringList expected;
+    QStringList gone;
+    for (int i = 0; i < 300; ++i) {
+        const QString time = QStringLiteral("%1:%2:%3")
+                                 .arg(10 + i / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(i % 60, 2, 10, QLatin1Char('0'))
+                                 .arg(i % 7, 2, 10, QLatin1Char('0'));
+        QByteArray photo = bytes;
+        photo.replace("2009:03:05 10:00:00", "2009:03:05 " + time.toLatin1());
+        const QString name = QStringLiteral("p%1").arg(i, 3, 10, QLatin1Char('0'));
+        switch (i % 10) {
+        case 3:
+            add(tree.file(name + ".txt", photo));
+            expected << "No Changes";
+            break;
+        case 6:
+            gone << tree.file(name + ".jpg", photo);
+            add(gone.last());
+            expected << Status::FileNotFound;
+            break;
+        case 8:
+            add(tree.file(name + ".jpg", photo.left(40)));
+            expected << "No Changes";
+            break;
+        default:
+            add(tree.file(name + ".jpg", photo));
+            expected << QStringLiteral("2009-03-05_%1.jpg").arg(QString(time).replace(QLatin1Char(':'), QLatin1Char('-')));
+        }
+    }
+    for (const QString& path : gone)
+        ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(preview().join(QLatin1Char('\n')).toStdString(), expected.join(QLatin1Char('\n')).toStdString());
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+}
+
 TEST(PhotoRenaming, ValuesOfAnEarlierImageNeverShowThrough)
 {
     TempTree tree;
