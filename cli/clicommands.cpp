@@ -5,6 +5,7 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "cli/methodwarnings.h"
+#include "platform/metadatamodule.h"
 #include "platform/plist.h"
 #include "profiles/profilecommands.h"
 
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 void printCliError(const QString& text)
 {
@@ -44,6 +46,11 @@ int previewOrApply(const CliOptions& options, bool apply)
     CliSession session(options);
     if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
+    // The photo and music methods read tags through the metadata module: it loads while
+    // the files are listed.
+    std::optional<MetadataModule::BackgroundLoad> tagReaders;
+    if (const int tab = session.state.settings.integer(QStringLiteral("selectedTab")); tab == 6 || tab == 7)
+        tagReaders.emplace();
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
         printCliError(QStringLiteral("no item to rename was found"));

@@ -76,4 +76,14 @@ bool isLoaded()
     return g_loaded.load(std::memory_order_acquire);
 }
 
+BackgroundLoad::BackgroundLoad()
+    : loader_([] { entries(); })
+{
+}
+
+BackgroundLoad::~BackgroundLoad()
+{
+    loader_.join();
+}
+
 } // namespace MetadataModule

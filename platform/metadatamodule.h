@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <thread>
+
 // The photo and music readers (Exiv2 and TagLib) are built as a module of their own,
 // platform/readers/, which the programs load the first time they read a photo or a music
 // tag. Linked into the programs, the two libraries made every command pay for binding
@@ -44,5 +46,18 @@ const MetadataModuleEntries* entries();
 
 // Whether the module has been loaded in this process (for tests of start-up).
 bool isLoaded();
+
+// Loads the module on a thread of its own while the caller goes on: a command that is going
+// to read tags starts it before it lists its files. Waits for the load when it goes.
+class BackgroundLoad {
+public:
+    BackgroundLoad();
+    ~BackgroundLoad();
+    BackgroundLoad(const BackgroundLoad&) = delete;
+    BackgroundLoad& operator=(const BackgroundLoad&) = delete;
+
+private:
+    std::thread loader_;
+};
 
 } // namespace MetadataModule
