@@ -13,6 +13,7 @@
 
 #include <QDebug>
 
+#include <array>
 #include <exception>
 #include <optional>
 
@@ -191,6 +192,50 @@ QString fieldValue(const MetaDataField& field, const QVariantMap& iptc, QByteArr
 
 } // namespace
 
+// The method's arguments and what every image's name takes from them.
+struct PhotoRenaming::Plan {
+    struct Arguments {
+        std::array<QString, 14> texts;
+        bool isSeperator = false;
+        QStringList tags;
+        QStringList allowedExtensions;
+        bool operator==(const Arguments&) const = default;
+    };
+    Arguments arguments;
+
+    QString mask, seperator, colonReplace, paddingMask, datePattern, timePattern;
+    QStringList extensions; // ".JPG"...
+    bool separatorMode = false;
+    bool readsIptc = false;
+    std::optional<unsigned> groups; // nullopt: the name reads nothing from the image
+    bool usesDate = false, usesTime = false;
+
+    explicit Plan(Arguments given)
+        : arguments(std::move(given))
+    {
+        const auto& t = arguments.texts;
+        mask = slashesToColons(t[0]);
+        seperator = slashesToColons(t[1]);
+        colonReplace = slashesToColons(t[2]);
+        datePattern = DatePattern::datePattern({t[3], slashesToColons(t[4]), t[5], slashesToColons(t[6]), t[7]});
+        timePattern = DatePattern::timePattern({t[8], slashesToColons(t[9]), t[10], slashesToColons(t[11]), t[12]});
+        paddingMask = slashesToColons(t[13]);
+        extensions = acceptedExtensions(arguments.allowedExtensions, "photoExtensions");
+        separatorMode = arguments.isSeperator && !seperator.isEmpty();
+        readsIptc = containsIgnoringCase(mask, kIptcFamily);
+        groups = PhotoRenaming::propertyGroupsRead(t[0], arguments.isSeperator, t[1], arguments.tags);
+        usesDate = uses(kDateToken);
+        usesTime = uses(kTimeToken);
+    }
+
+    bool uses(const QString& token) const { return separatorMode ? arguments.tags.contains(token) : mask.contains(token); }
+};
+
+PhotoRenaming::PhotoRenaming() = default;
+PhotoRenaming::~PhotoRenaming() = default;
+PhotoRenaming::PhotoRenaming(PhotoRenaming&&) noexcept = default;
+PhotoRenaming& PhotoRenaming::operator=(PhotoRenaming&&) noexcept = default;
+
 bool PhotoRenaming::renameByPhotoEXIFTags(
     FileSystemItem& item, const QString& photoRenamingMask, bool isPhotoRenamingSeperator,
     const QString& photoRenamingSeperator, bool isPhotoRenamingColonReplace,
@@ -200,38 +245,39 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
     const QString& photoTimeSeperator2, const QString& photoTimePart3, const QString& photoPaddingMask,
     const QStringList& tags, const QStringList& allowedExtensions, qint64& numberSequence, QString& error)
 {
+    Plan::Arguments arguments{{photoRenamingMask, photoRenamingSeperator, photoRenamingColonReplace, photoDatePart1,
+                               photoDateSeperator1, photoDatePart2, photoDateSeperator2, photoDatePart3,
+                               photoTimePart1, photoTimeSeperator1, photoTimePart2, photoTimeSeperator2,
+                               photoTimePart3, photoPaddingMask},
+                              isPhotoRenamingSeperator, tags, allowedExtensions};
+    if (!plan_ || !(plan_->arguments == arguments))
+        plan_ = std::make_unique<Plan>(std::move(arguments));
+    const Plan& plan = *plan_;
+
     return applyRenamingContract(item, error, [&](const NameParts& start) {
-        const QString mask = slashesToColons(photoRenamingMask);
-        const QString seperator = slashesToColons(photoRenamingSeperator);
-        const QString colonReplace = slashesToColons(photoRenamingColonReplace);
-        const QString paddingMask = slashesToColons(photoPaddingMask);
+        const QString& mask = plan.mask;
+        const QString& seperator = plan.seperator;
+        const QString& colonReplace = plan.colonReplace;
+        const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
-        const bool eligible = namesExtension(start.extension, allowedExtensions) && !mask.isEmpty();
+        const bool eligible = plan.extensions.contains(QLatin1Char('.') + start.extension.toUpper()) && !mask.isEmpty();
         if (!eligible)
             return joinName(name, start.extension);
 
-        const QString datePattern = DatePattern::datePattern(
-            {photoDatePart1, slashesToColons(photoDateSeperator1), photoDatePart2,
-             slashesToColons(photoDateSeperator2), photoDatePart3});
-        const QString timePattern = DatePattern::timePattern(
-            {photoTimePart1, slashesToColons(photoTimeSeperator1), photoTimePart2,
-             slashesToColons(photoTimeSeperator2), photoTimePart3});
-        const bool separatorMode = isPhotoRenamingSeperator && !seperator.isEmpty();
+        const QString& datePattern = plan.datePattern;
+        const QString& timePattern = plan.timePattern;
+        const bool separatorMode = plan.separatorMode;
         const QString path = item.fileWithPath();
 
         QString maskText = mask;
         ExifValues exif;
-        const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
-        if (const std::optional<unsigned> groups =
-                propertyGroupsRead(photoRenamingMask, isPhotoRenamingSeperator, photoRenamingSeperator, tags)) {
-            const auto uses = [&](const QString& token) {
-                return separatorMode ? tags.contains(token) : mask.contains(token);
-            };
+        const bool readsIptc = plan.readsIptc;
+        if (const std::optional<unsigned> groups = plan.groups) {
             std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
             const QVariantMap properties =
                 readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
-            exif = exifValues(properties, datePattern, timePattern, uses(kDateToken), uses(kTimeToken));
+            exif = exifValues(properties, datePattern, timePattern, plan.usesDate, plan.usesTime);
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));

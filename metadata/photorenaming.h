@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <memory>
 #include <optional>
 
 class PhotoLookAhead;
@@ -19,7 +20,10 @@ class PhotoLookAhead;
 // current image: one instance per pass, never shared between threads.
 class PhotoRenaming {
 public:
-    PhotoRenaming() = default;
+    PhotoRenaming();
+    ~PhotoRenaming();
+    PhotoRenaming(PhotoRenaming&&) noexcept;
+    PhotoRenaming& operator=(PhotoRenaming&&) noexcept;
 
     // The renaming method (contract of every renameBy... method). numberSequence is the
     // pass's photo counter; it advances once per eligible image.
@@ -73,4 +77,8 @@ private:
     MetaDataCatalogue metaDataList_;
     bool valuesEmpty_ = false; // every field's metadataValue is an empty text
     PhotoLookAhead* lookAhead_ = nullptr;
+    // What the name takes from the method's arguments, worked out again only when they
+    // change (they are the same for every image of a pass).
+    struct Plan;
+    std::unique_ptr<Plan> plan_;
 };

@@ -185,7 +185,10 @@ std::optional<std::vector<NumericPiece>> numericPieces(const QString& pattern)
 
 QString renderNumeric(const std::vector<NumericPiece>& pieces, const QDate& date, const QTime& time)
 {
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
     QString text;
+    text.reserve(32);
     for (const NumericPiece& piece : pieces) {
         if (!piece.field) {
             text += piece.literal;
@@ -193,17 +196,24 @@ QString renderNumeric(const std::vector<NumericPiece>& pieces, const QDate& date
         }
         int value = 0;
         switch (piece.field) {
-        case u'y': value = piece.width == 2 ? date.year() % 100 : date.year(); break;
-        case u'M': value = date.month(); break;
-        case u'd': value = date.day(); break;
+        case u'y': value = piece.width == 2 ? year % 100 : year; break;
+        case u'M': value = month; break;
+        case u'd': value = day; break;
         case u'H': value = time.hour(); break;
         case u'm': value = time.minute(); break;
         default: value = time.second(); break;
         }
-        const QString digits = QString::number(value);
-        if (digits.size() < piece.width)
-            text += QString(piece.width - digits.size(), u'0');
-        text += digits;
+        // The digits from the last, then the zeros the width asks for in front of them.
+        char16_t digits[12];
+        int count = 0;
+        do {
+            digits[count++] = char16_t(u'0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        for (int zeros = piece.width - count; zeros > 0; --zeros)
+            text += QLatin1Char('0');
+        while (count > 0)
+            text += QChar(digits[--count]);
     }
     return text;
 }
