@@ -91,20 +91,24 @@ std::optional<QByteArray> CheckedFile::readAll(const QString& path, Kind kind, Q
     const qint64 limit = cap == std::numeric_limits<qint64>::max() ? cap : cap + 1;
     // Read in pieces sized by the file rather than into one buffer of the cap: a buffer of
     // the cap is a large mapping made and dropped for every small file read (a 500-byte
-    // preferences file at each start of the command line). The first piece takes the whole
-    // file as opened and one byte more, so a file that did not grow is read in one go.
+    // preferences file at each start of the command line). The first piece is the file's
+    // size as opened and one byte more: a short piece is the end of the file, so a file that
+    // did not grow is read in one go.
+    QFile& file = checked.device();
     QByteArray data;
-    qint64 piece = qMin(checked.device().size() + 1, limit);
-    while (data.size() < limit) {
-        const QByteArray part = checked.device().read(qMin(piece, limit - data.size()));
-        if (checked.device().error() != QFileDevice::NoError) {
-            setError(error, path, checked.device().errorString());
+    qint64 piece = qMin(file.size() + 1, limit);
+    for (;;) {
+        const qsizetype at = data.size();
+        data.resize(at + qsizetype(piece));
+        const qint64 n = file.read(data.data() + at, piece);
+        if (n < 0) {
+            setError(error, path, file.errorString());
             return std::nullopt;
         }
-        if (part.isEmpty())
+        data.resize(at + qsizetype(n));
+        if (n < piece || data.size() >= limit)
             break;
-        data += part;
-        piece = kGrowthPiece;
+        piece = qMin(kGrowthPiece, limit - data.size());
     }
     if (data.size() > cap) {
         setError(error, path, QStringLiteral("the file is too large (more than %1)").arg(sizeText(cap)));

@@ -22,6 +22,17 @@ TEST(CheckedFile, ReadsARegularFileThroughALinkAndRefusesEverythingElse)
         ASSERT_TRUE(read.has_value());
         EXPECT_EQ(*read, "hello");
     }
+    // A file that holds more than its size says when opened (a kernel file, sized 0, here;
+    // a file that grew) is read to its end, past the size.
+    QFile kernelFile(QStringLiteral("/proc/self/mountinfo"));
+    if (kernelFile.open(QIODevice::ReadOnly)) {
+        const QByteArray whole = kernelFile.readAll();
+        const std::optional<QByteArray> read =
+            CheckedFile::readAll(kernelFile.fileName(), CheckedFile::Kind::PropertyList);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_GT(read->size(), 0);
+        EXPECT_EQ(*read, whole);
+    }
 
     const qint64 pastPlist = CheckedFile::kMaxPropertyListBytes + 1;
     const QList<HostilePath> hostile = hostilePaths(tree, "x.plist", "hello", pastPlist);
