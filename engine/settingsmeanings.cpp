@@ -2,7 +2,6 @@
 
 #include "engine/settingsdescriptors.h"
 
-#include <QHash>
 
 namespace {
 
@@ -224,14 +223,13 @@ std::span<const SettingMeaning> all()
 
 const SettingMeaning* find(const QString& key)
 {
-    static const QHash<QString, int> index = [] {
-        QHash<QString, int> h;
-        for (int i = 0; i < int(std::size(kMeanings)); ++i)
-            h.insert(QString::fromLatin1(kMeanings[i].key), i);
-        return h;
-    }();
-    const int i = index.value(key, -1);
-    return i < 0 ? nullptr : &kMeanings[i];
+    // A scan of the table: the command line looks up a few keys per run, and building a
+    // hash of every key first costs more than the scans it would save.
+    for (const SettingMeaning& meaning : kMeanings) {
+        if (key == QLatin1StringView(meaning.key))
+            return &meaning;
+    }
+    return nullptr;
 }
 
 QString methodName(int tab)
