@@ -157,25 +157,46 @@ void RenameLogJournal::prepareDocument(const QString& renamingType)
     header_.clear();
     closeJournal();
 
-    {
+    // The declaration and the root's start tag; written directly when the two values need
+    // no escaping (the program's version and "FILES" or "FOLDERS" always do not).
+    const QString version = StringUtilities::appVersion();
+    const auto plain = [](const QString& value) {
+        char unused[64];
+        return value.size() <= qsizetype(sizeof unused) && putPlainAscii(unused, value, false) != nullptr;
+    };
+    if (plain(version) && plain(renamingType)) {
+        header_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<files appversion=\"" + version.toLatin1()
+            + "\" type=\"" + renamingType.toLatin1() + "\">";
+    } else {
         QXmlStreamWriter writer(&header_);
         writer.setAutoFormatting(true);
         writer.writeStartDocument();
         writer.writeStartElement(QStringLiteral("files"));
-        writer.writeAttribute(QStringLiteral("appversion"), StringUtilities::appVersion());
+        writer.writeAttribute(QStringLiteral("appversion"), version);
         writer.writeAttribute(QStringLiteral("type"), renamingType);
         writer.writeCharacters(QString()); // completes the start tag
     }
     header_ += '\n';
 
-    entryBuffer_ = std::make_unique<QBuffer>();
-    entryBuffer_->open(QIODevice::WriteOnly);
-    entryWriter_ = std::make_unique<QXmlStreamWriter>(entryBuffer_.get());
-    // The entries are written inside a root of their own, whose start tag is dropped.
-    entryWriter_->writeStartElement(QStringLiteral("files"));
-    entryWriter_->writeCharacters(QString());
-    entryBuffer_->buffer().clear();
-    entryBuffer_->seek(0);
+    // The writer of entries that need escaping is made when the first one comes.
+    entryWriter_.reset();
+    entryBuffer_.reset();
+    prepared_ = true;
+}
+
+QXmlStreamWriter& RenameLogJournal::entryWriter()
+{
+    if (!entryWriter_) {
+        entryBuffer_ = std::make_unique<QBuffer>();
+        entryBuffer_->open(QIODevice::WriteOnly);
+        entryWriter_ = std::make_unique<QXmlStreamWriter>(entryBuffer_.get());
+        // The entries are written inside a root of their own, whose start tag is dropped.
+        entryWriter_->writeStartElement(QStringLiteral("files"));
+        entryWriter_->writeCharacters(QString());
+        entryBuffer_->buffer().clear();
+        entryBuffer_->seek(0);
+    }
+    return *entryWriter_;
 }
 
 bool RenameLogJournal::createLogFile(const QString& path, const QString& renamingType)
@@ -270,18 +291,19 @@ std::optional<QByteArray> RenameLogJournal::elementWithEscapes(const QString& so
         || !isXmlText(tarfilename))
         return std::nullopt;
 
-    entryWriter_->writeStartElement(QStringLiteral("file"));
-    entryWriter_->writeAttribute(QStringLiteral("srclocation"), srclocation);
-    entryWriter_->writeAttribute(QStringLiteral("tarlocation"), tarlocation);
-    entryWriter_->writeAttribute(QStringLiteral("srcfilename"), srcfilename);
-    entryWriter_->writeAttribute(QStringLiteral("tarfilename"), tarfilename);
+    QXmlStreamWriter& writer = entryWriter();
+    writer.writeStartElement(QStringLiteral("file"));
+    writer.writeAttribute(QStringLiteral("srclocation"), srclocation);
+    writer.writeAttribute(QStringLiteral("tarlocation"), tarlocation);
+    writer.writeAttribute(QStringLiteral("srcfilename"), srcfilename);
+    writer.writeAttribute(QStringLiteral("tarfilename"), tarfilename);
     if (inode != 0)
-        entryWriter_->writeAttribute(QStringLiteral("inode"), QString::number(inode));
-    entryWriter_->writeEndElement();
+        writer.writeAttribute(QStringLiteral("inode"), QString::number(inode));
+    writer.writeEndElement();
     QByteArray element = kIndent + entryBuffer_->buffer() + '\n';
     entryBuffer_->buffer().clear();
     entryBuffer_->seek(0);
-    if (entryWriter_->hasError())
+    if (writer.hasError())
         return std::nullopt;
     return element;
 }
@@ -289,7 +311,7 @@ std::optional<QByteArray> RenameLogJournal::elementWithEscapes(const QString& so
 RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile,
                                                             quint64 inode)
 {
-    if (!entryWriter_)
+    if (!prepared_)
         return EntryResult::WriteFailed;
     // The move announced next: its entry is on disk already.
     if (!pending_.empty()) {
@@ -341,7 +363,7 @@ bool RenameLogJournal::appendToJournal(const QByteArray& elements)
 int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
 {
     // Only into a journal, and only after the announcements before have been used up.
-    if (fd_ < 0 || !entryWriter_ || !pending_.empty() || moves.empty())
+    if (fd_ < 0 || !prepared_ || !pending_.empty() || moves.empty())
         return 0;
     QByteArray elements;
     qsizetype expected = 0;
@@ -442,7 +464,7 @@ QByteArray RenameLogJournal::document() const
 
 QString RenameLogJournal::saveLog(int itemCount)
 {
-    if (!entryWriter_ || folder_.isEmpty())
+    if (!prepared_ || folder_.isEmpty())
         return QString();
     if (fd_ >= 0)
         return saveJournalAsLog(itemCount);

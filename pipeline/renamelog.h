@@ -135,8 +135,11 @@ private:
     qint64 lastEntryOffset_ = -1;
     int count_ = 0;
 
-    // One writer for every entry: it does the attribute escaping (TAB, LF and CR as
-    // character references).
+    bool prepared_ = false; // a document was started (createLogFile or beginWithoutJournal)
+
+    // One writer for every entry that needs escaping (TAB, LF and CR as character
+    // references, "&", "<", ">", quotes, text outside ASCII), made at the first of them.
+    QXmlStreamWriter& entryWriter();
     std::unique_ptr<QBuffer> entryBuffer_;
     std::unique_ptr<QXmlStreamWriter> entryWriter_;
 };
