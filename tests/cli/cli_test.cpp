@@ -89,6 +89,41 @@ TEST(Cli, ApplyWithoutYesAndWithoutATerminalRenamesNothing)
     EXPECT_EQ(tree.names(), QStringList{"a b.txt"});
 }
 
+TEST(Cli, SpeaksTheLanguageTheEnvironmentNamesFirst)
+{
+    // The question before an apply, unanswered without a terminal, comes in the user's
+    // language: LANGUAGE first, then LC_ALL, LC_MESSAGES and LANG, as Qt reads them; the C
+    // locale and languages without a table get English.
+    struct Case {
+        QList<std::pair<QString, QString>> environment;
+        const char* title;
+    };
+    const Case cases[] = {
+        {{{"LANG", "fr_FR.UTF-8"}}, "Renommer"},
+        {{{"LANG", "Fr-fr"}}, "Renommer"},
+        {{{"LANGUAGE", "de"}, {"LANG", "C.UTF-8"}}, "Umbenennen"},
+        {{{"LC_ALL", "es_ES.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "Cambiar nombre"},
+        {{{"LC_MESSAGES", "de_DE.UTF-8@euro"}, {"LANG", "fr_FR.UTF-8"}}, "Umbenennen"},
+        {{{"LC_ALL", "C.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "Rename"},
+        {{{"LANG", "POSIX"}}, "Rename"},
+        {{{"LANGUAGE", "pt-BR:fr"}, {"LANG", "fr_FR.UTF-8"}}, "Rename"},
+        {{{"LANGUAGE", "french:es"}, {"LANG", "de_DE.UTF-8"}}, "Cambiar nombre"},
+    };
+    TempTree tree;
+    tree.file("a b.txt");
+    CliRunner cli;
+    for (const Case& c : cases) {
+        QStringList shown;
+        for (const auto& [name, value] : c.environment)
+            shown << name + "=" + value;
+        SCOPED_TRACE(shown.join(' ').toStdString());
+        const CliResult r = cli.run(QStringList{"apply"} + kReplaceBlanks + QStringList{tree.path()}, c.environment);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("note: %1: ").arg(QString::fromUtf8(c.title)))) << r.err.toStdString();
+    }
+    EXPECT_EQ(tree.names(), QStringList{"a b.txt"});
+}
+
 TEST(Cli, ExitStatusesAndMessages)
 {
     TempTree tree;

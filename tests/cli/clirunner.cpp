@@ -36,11 +36,14 @@ CliResult CliRunner::run(const QStringList& args, const QString& workingFolder,
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // English unless the test names the language itself.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
     for (const auto& [name, value] : environment)
         env.insert(name, value);
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/config"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
     process.setProcessEnvironment(env);
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
