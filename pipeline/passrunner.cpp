@@ -22,11 +22,6 @@ void setPlacement(Placement placement)
     g_placement = placement;
 }
 
-Placement placement()
-{
-    return g_placement.load();
-}
-
 void start(std::function<void()> work, std::function<void()> finish)
 {
     if (g_placement.load() == Placement::CallingThread) {

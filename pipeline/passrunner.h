@@ -17,7 +17,6 @@ namespace PassRunner {
 // loop after the work, as it would after a worker.
 enum class Placement { WorkerThread, CallingThread };
 void setPlacement(Placement placement);
-Placement placement();
 
 void start(std::function<void()> work, std::function<void()> finish);
 
