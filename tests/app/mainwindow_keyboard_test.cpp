@@ -92,8 +92,9 @@ TEST_F(Keyboard, TabLeavesTheListAndWalksTheWindowsControlsInOrder)
     EXPECT_LT(tabBar, preview);
     EXPECT_LT(preview, scope);
     // Rename is reachable once there is something to rename; it follows Preview.
-    if (apply >= 0)
+    if (apply >= 0) {
         EXPECT_LT(preview, apply);
+    }
     // The controls of the shown method lie between the tab bar and the buttons.
     QWidget* replaceThis = w.window().control(QStringLiteral("replaceRemoveThis"));
     w.window().methodTabs()->setCurrentIndex(2);
