@@ -24,7 +24,7 @@ public:
 
     // Reads, in list order, the properties in `groups` of each item `wanted` accepts. The
     // items must neither move nor change their paths while this object lives; `wanted` is
-    // called on the reading thread and may look at nothing but an item's path and type.
+    // called on both threads and may look at nothing but an item's path and type.
     PhotoLookAhead(const std::vector<FileSystemItem>& items, unsigned groups,
                    std::function<bool(const FileSystemItem&)> wanted);
     // Stops the reading (a photo being read is finished first).
@@ -34,9 +34,9 @@ public:
 
     // The properties of `item`, one of the items, read with `groups` (by the reader, or
     // here when the reader has not got to it); while the reader finishes it, this thread
-    // reads the photos after it. nullopt when this object does not read them (an item of another list, other
-    // groups, an item `wanted` refused): the caller reads them itself. Items are taken in
-    // list order: those skipped are dropped.
+    // reads the photos after it. nullopt when this object does not read them (an item of
+    // another list, other groups, an item `wanted` refused): the caller reads them itself.
+    // Items are taken in list order: those skipped are dropped.
     std::optional<QVariantMap> take(const FileSystemItem& item, unsigned groups);
 
 private:
