@@ -23,12 +23,6 @@ const QStringList kReplaceBlanks = {"--set", "selectedTab=2", "--set", "replaceR
                                     "--set", "replaceRemoveWith=_", "--set",
                                     "isReplaceRemoveAllOccurrence=1"};
 
-QStringList operator+(QStringList a, const QStringList& b)
-{
-    a.append(b);
-    return a;
-}
-
 } // namespace
 
 TEST(Cli, PreviewPrintsOneTsvLinePerItemAndTouchesNothing)
