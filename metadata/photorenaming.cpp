@@ -220,7 +220,7 @@ struct PhotoRenaming::Plan {
         datePattern = DatePattern::datePattern({t[3], slashesToColons(t[4]), t[5], slashesToColons(t[6]), t[7]});
         timePattern = DatePattern::timePattern({t[8], slashesToColons(t[9]), t[10], slashesToColons(t[11]), t[12]});
         paddingMask = slashesToColons(t[13]);
-        extensions = acceptedExtensions(arguments.allowedExtensions, "photoExtensions");
+        extensions = photoExtensions(arguments.allowedExtensions);
         separatorMode = arguments.isSeperator && !seperator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
         groups = PhotoRenaming::propertyGroupsRead(t[0], arguments.isSeperator, t[1], arguments.tags);
@@ -261,7 +261,7 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
         const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
-        const bool eligible = plan.extensions.contains(QLatin1Char('.') + start.extension.toUpper()) && !mask.isEmpty();
+        const bool eligible = namesExtension(start.extension, plan.extensions) && !mask.isEmpty();
         if (!eligible)
             return joinName(name, start.extension);
 
@@ -360,9 +360,14 @@ std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const QString& photoRe
     return wantedGroups(uses, readsIptc, separatorMode);
 }
 
-bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& allowedExtensions)
+QStringList PhotoRenaming::photoExtensions(const QStringList& allowedExtensions)
 {
-    return acceptedExtensions(allowedExtensions, "photoExtensions").contains(QLatin1Char('.') + extension.toUpper());
+    return acceptedExtensions(allowedExtensions, "photoExtensions");
+}
+
+bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& photoExtensions)
+{
+    return photoExtensions.contains(QLatin1Char('.') + extension.toUpper());
 }
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,

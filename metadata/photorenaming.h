@@ -43,8 +43,10 @@ public:
     static std::optional<unsigned> propertyGroupsRead(const QString& photoRenamingMask,
                                                       bool isPhotoRenamingSeperator,
                                                       const QString& photoRenamingSeperator, const QStringList& tags);
+    // The extensions of the images this edition names (".JPG"...), from the stored list.
+    static QStringList photoExtensions(const QStringList& allowedExtensions);
     // Whether images with this extension are named (the others keep their name).
-    static bool namesExtension(const QString& extension, const QStringList& allowedExtensions);
+    static bool namesExtension(const QString& extension, const QStringList& photoExtensions);
 
     // Where the images' properties are taken from before they are read here: null (the
     // default) reads each image when it is named.

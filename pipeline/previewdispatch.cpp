@@ -402,8 +402,9 @@ void PreviewDispatch::readAhead(const std::vector<FileSystemItem>& items)
     if (!groups || q.mask.isEmpty())
         return;
     a_->photoLookAhead = std::make_unique<PhotoLookAhead>(
-        items, *groups, [allowed = q.allowedExtensions](const FileSystemItem& item) {
-            return PhotoRenaming::namesExtension(splitName(item.filenameWithExtension()).extension, allowed);
+        items, *groups,
+        [extensions = PhotoRenaming::photoExtensions(q.allowedExtensions)](const FileSystemItem& item) {
+            return PhotoRenaming::namesExtension(splitName(item.filenameWithExtension()).extension, extensions);
         });
     a_->photoRenaming->setLookAhead(a_->photoLookAhead.get());
 }
