@@ -8,6 +8,7 @@
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "platform/edition.h"
+#include "platform/largeheap.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 
 int main(int argc, char** argv)
 {
+    LargeHeap::prefer();
     Edition::select(Edition::Kind::Quorvel);
     QCoreApplication app(argc, argv);
     Messages::install(Edition::current());

@@ -1,0 +1,73 @@
+#include "platform/largeheap.h"
+
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr size_t kReserve = size_t(512) << 20;   // how far the heap grows at a time
+constexpr size_t kLargeBlock = size_t(32) << 20; // blocks below this come from the heap
+constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
+// The first part of the growth keeps small pages: a short run (one file, a few hundred)
+// never leaves it, and a huge page costs more to clear than the few small ones it needs.
+constexpr uintptr_t kSmallPagesFirst = uintptr_t(8) << 20;
+
+// The first line of a kernel setting, or nothing when it cannot be read.
+std::string firstLine(const char* path)
+{
+    std::FILE* f = std::fopen(path, "re");
+    if (!f)
+        return {};
+    char line[128] = {};
+    const bool read = std::fgets(line, sizeof line, f) != nullptr;
+    std::fclose(f);
+    return read ? std::string(line) : std::string();
+}
+
+// Huge pages are given to advised ranges ("[madvise]" or "[always]"), and reserved address
+// space is not charged as memory (strict overcommit, mode 2, would charge all of it).
+bool hugePagesOnRequest()
+{
+    const std::string enabled = firstLine("/sys/kernel/mm/transparent_hugepage/enabled");
+    const bool offered = enabled.find("[madvise]") != std::string::npos || enabled.find("[always]") != std::string::npos;
+    return offered && firstLine("/proc/sys/vm/overcommit_memory").rfind("2", 0) != 0;
+}
+} // namespace
+
+void LargeHeap::prefer()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    return;
+#else
+    if (!hugePagesOnRequest())
+        return;
+    // The heap grows by kReserve whenever it must grow, and keeps that much free at its top
+    // instead of handing it back; large vectors come from it too rather than from mappings
+    // of their own.
+    mallopt(M_TOP_PAD, int(kReserve));
+    mallopt(M_TRIM_THRESHOLD, int(kReserve));
+    mallopt(M_MMAP_THRESHOLD, int(kLargeBlock));
+    // Grow it now, while the advice can still cover the new part: ask for more than the
+    // free space at the top until the break moves, then give the blocks back (they stay
+    // in the heap's top).
+    char* const before = static_cast<char*>(sbrk(0));
+    std::vector<void*> blocks;
+    for (int i = 0; i < 8 && static_cast<char*>(sbrk(0)) == before; ++i)
+        blocks.push_back(malloc(std::min(mallinfo2().keepcost + 65536, kLargeBlock - 4096)));
+    char* const after = static_cast<char*>(sbrk(0));
+    for (void* block : blocks)
+        free(block);
+    if (after <= before)
+        return;
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(before) + kSmallPagesFirst + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(after) & ~(kHugePage - 1);
+    if (end > start)
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+#endif
+}
