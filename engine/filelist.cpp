@@ -4,22 +4,101 @@
 
 #include <algorithm>
 
+namespace {
+
+// The folder of a path as beginFreshFolder is given it ("/" for an item at the root).
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return path.left(qMax(slash, qsizetype(1)));
+}
+
+QString folderKey(const QString& folder)
+{
+    return folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
+}
+
+} // namespace
+
 void FileList::resetFilesDic()
 {
-    filesDic.clear();
-    filesDic.reserve(qsizetype(files.size()));
+    filesDic_.clear();
+    folders_.clear();
+    uncheckedFolders_.clear();
+    stale_ = true;
+}
+
+void FileList::rebuildIndex()
+{
+    filesDic_.clear();
+    folders_.clear();
+    uncheckedFolders_.clear();
+    filesDic_.reserve(qsizetype(files.size()));
+    QString lastFolder;
+    for (const FileSystemItem& item : files) {
+        filesDic_.insert(item.fullPath);
+        QString folder = folderOf(item.fullPath);
+        if (folder != lastFolder) {
+            folders_.insert(folder);
+            lastFolder = std::move(folder);
+        }
+    }
+    stale_ = false;
+}
+
+void FileList::completeIndex()
+{
+    if (stale_) {
+        rebuildIndex();
+        return;
+    }
+    if (uncheckedFolders_.isEmpty())
+        return;
+    // Inserting a path already there changes nothing, so every item is simply offered.
+    filesDic_.reserve(qsizetype(files.size()));
     for (const FileSystemItem& item : files)
-        filesDic.insert(item.fullPath);
+        filesDic_.insert(item.fullPath);
+    uncheckedFolders_.clear();
+}
+
+bool FileList::isListed(const QString& path)
+{
+    completeIndex();
+    return filesDic_.contains(path);
+}
+
+qsizetype FileList::listedPathCount()
+{
+    completeIndex();
+    return filesDic_.size();
 }
 
 bool FileList::append(FileSystemItem item)
 {
+    if (stale_)
+        rebuildIndex();
+    QString folder = folderOf(item.fullPath);
+    if (uncheckedFolders_.contains(folder))
+        completeIndex();
     // One hash of the path: the set grows exactly when the path was not listed yet.
-    const qsizetype before = filesDic.size();
-    filesDic.insert(item.fullPath);
-    if (filesDic.size() == before)
+    const qsizetype before = filesDic_.size();
+    filesDic_.insert(item.fullPath);
+    if (filesDic_.size() == before)
         return false;
+    folders_.insert(std::move(folder));
     files.push_back(std::move(item));
+    return true;
+}
+
+bool FileList::beginFreshFolder(const QString& folder)
+{
+    if (stale_)
+        rebuildIndex();
+    const QString key = folderKey(folder);
+    if (folders_.contains(key))
+        return false;
+    folders_.insert(key);
+    uncheckedFolders_.insert(key);
     return true;
 }
 
@@ -28,8 +107,6 @@ void FileList::reserveFor(size_t more)
     const size_t needed = files.size() + more;
     if (needed > files.capacity())
         files.reserve(std::max(needed, 2 * files.capacity()));
-    if (qsizetype(needed) > filesDic.capacity())
-        filesDic.reserve(std::max(qsizetype(needed), 2 * filesDic.capacity()));
 }
 
 void FileList::removeRows(QList<int> rows)
@@ -47,7 +124,10 @@ void FileList::clear()
 {
     files.clear();
     files.shrink_to_fit();
-    filesDic.clear();
+    filesDic_.clear();
+    folders_.clear();
+    uncheckedFolders_.clear();
+    stale_ = false;
 }
 
 QList<int> FileList::moveUp(QList<int> selectedRows)

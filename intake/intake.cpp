@@ -34,13 +34,16 @@ bool isDescendableFolder(const FileSystemItem& item)
     return item.isFolder && !item.isPackageAtpath && !item.isAlias && item.isPathExists();
 }
 
-// Appends an item that is not listed yet; counts it and updates the found label.
+// Appends an item that is not listed yet; counts it and updates the found label. An
+// entry of a folder in which nothing was listed before (fresh) needs no check.
 bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& item,
-            FoundCounter& counter)
+            FoundCounter& counter, bool fresh)
 {
     if (scope.selectedTab == 9)
         item.newFilename = Status::NoChanges;
-    if (!state.list.append(std::move(item)))
+    if (fresh)
+        state.list.appendFreshEntry(std::move(item));
+    else if (!state.list.append(std::move(item)))
         return false; // listed already
     ++state.searchFilesCount;
     counter.found(state.searchFilesCount);
@@ -55,6 +58,7 @@ struct Frame {
     std::vector<FileManager::DirectoryEntry> entries; // a folder's frame
     size_t next = 0;
     bool isTop = false;
+    bool isFresh = false; // nothing was listed in the folder before its walk
 
     size_t size() const { return isTop ? size_t(paths.size()) : entries.size(); }
 };
@@ -65,6 +69,7 @@ Frame folderFrame(const QString& folder, FileList& list)
 {
     std::vector<FileManager::DirectoryEntry> entries = FileManager::directoryEntries(folder);
     list.reserveFor(entries.size());
+    const bool fresh = list.beginFreshFolder(folder);
     // Sorted by keys made once per name (compareFiles' order, code units breaking ties), all
     // kept in one buffer; eight bytes of each, as a number, settle most comparisons.
     struct Key {
@@ -111,7 +116,7 @@ Frame folderFrame(const QString& folder, FileList& list)
     sorted.reserve(entries.size());
     for (const Key& key : keys)
         sorted.push_back(std::move(entries[key.entry]));
-    return Frame{folder, {}, std::move(sorted), 0, false};
+    return Frame{folder, {}, std::move(sorted), 0, false, fresh};
 }
 
 // The item of a path the run was given, or nothing when it is refused.
@@ -192,7 +197,7 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
 {
     FoundCounter counter(progress, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND");
     std::vector<Frame> stack;
-    stack.push_back(Frame{QString(), paths, {}, 0, true});
+    stack.push_back(Frame{QString(), paths, {}, 0, true, false});
     while (!stack.empty()) {
         try {
             if (state.isCancelProcess.load())
@@ -214,7 +219,7 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
             if (!isDescendableFolder(*item)) {
                 // Files, links, missing paths: taken in files scope only.
                 if (scope.isFiles)
-                    accept(state, scope, *item, counter);
+                    accept(state, scope, *item, counter, frame.isFresh);
                 continue;
             }
             if (scope.isFiles) {
@@ -227,7 +232,7 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
                     stack.push_back(folderFrame(path, state.list));
                 continue;
             }
-            if (!accept(state, scope, *item, counter))
+            if (!accept(state, scope, *item, counter, frame.isFresh))
                 continue; // an already listed folder is not walked again
             if (scope.isIncludeSubFolders)
                 stack.push_back(folderFrame(path, state.list));

@@ -159,7 +159,7 @@ TEST(FileList, DuplicatesAndRemoval)
     EXPECT_FALSE(list.append(*FileSystemItem::initWithPath(QStringLiteral("/d/f1"))));
     list.removeRows({0, 2});
     EXPECT_EQ(names(list), QStringList{"f1"});
-    EXPECT_EQ(list.filesDic.size(), 1);
+    EXPECT_EQ(list.listedPathCount(), 1);
     EXPECT_TRUE(list.append(*FileSystemItem::initWithPath(QStringLiteral("/d/f0"))));
 }
 

@@ -32,7 +32,7 @@ TEST_F(IntakeRun, TenThousandFilesOnTheWorker)
     EXPECT_FALSE(state.isExecuting.load());
     EXPECT_FALSE(state.isHasFilesForRenaming.load());
     EXPECT_EQ(state.list.size(), 10000);
-    EXPECT_EQ(state.list.filesDic.size(), 10000);
+    EXPECT_EQ(state.list.listedPathCount(), 10000);
     EXPECT_EQ(state.searchFilesCount, 10000);
     EXPECT_EQ(ui.passesStarted, 1);
     EXPECT_EQ(ui.passesEnded, 1);
@@ -138,7 +138,7 @@ TEST_F(IntakeRun, ChangingTheScopeEmptiesTheList)
     EXPECT_TRUE(intake.filesFoldersOptionChanged(1));
     EXPECT_TRUE(state.isFolders());
     EXPECT_TRUE(state.list.isEmpty());
-    EXPECT_TRUE(state.list.filesDic.isEmpty());
+    EXPECT_TRUE((state.list.listedPathCount() == 0));
     EXPECT_FALSE(state.isHasFilesForRenaming.load());
     EXPECT_TRUE(state.lastActionTimeTaken.isEmpty());
 }

@@ -35,7 +35,7 @@ TEST_F(Scan, FilesScopeWithSubfoldersTakesFilesDepthFirstInNaturalOrder)
     // Each folder's items at the place where the folder was met, every folder in natural order.
     EXPECT_EQ(listed(), natural);
     EXPECT_EQ(state.searchFilesCount, 7);
-    EXPECT_EQ(state.list.filesDic.size(), 7);
+    EXPECT_EQ(state.list.listedPathCount(), 7);
     ASSERT_FALSE(ui.countTexts.isEmpty());
     EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(7));
     EXPECT_EQ(newNames(), QStringList(7, QString()));
@@ -148,8 +148,59 @@ TEST_F(Scan, DuplicatesAreRefusedWhateverTheSpellingOfThePath)
 
     EXPECT_EQ(state.list.size(), 2);
     EXPECT_EQ(state.list.files[0].fullPath, a);
-    EXPECT_EQ(state.list.filesDic.size(), 2);
+    EXPECT_EQ(state.list.listedPathCount(), 2);
     EXPECT_EQ(state.searchFilesCount, 2);
+}
+
+// Paths that overlap, in one drop or in several, in every order: a folder and its
+// subfolder, a file and its folder, the same folder again, and a folder dropped again after
+// some of its items were removed. Each file is listed once, whichever way it came first.
+TEST_F(Scan, OverlappingDropsListEachItemOnce)
+{
+    for (const char* name : {"drop/a.txt", "drop/b.txt", "drop/sub/c.txt", "drop/sub/deeper/d.txt", "other/e.txt"})
+        tree.file(name);
+    const QStringList all = {"drop/a.txt", "drop/b.txt", "drop/sub/c.txt", "drop/sub/deeper/d.txt"};
+    struct Case {
+        const char* what;
+        bool files;
+        QList<QStringList> drops; // each inner list is one drop
+        int removeFirstRows;      // rows removed after the first drop
+        QStringList expected;     // sorted
+    };
+    const QList<Case> cases = {
+        {"folder twice in one drop", true, {{"drop", "drop"}}, 0, all},
+        {"folder, then its subfolder", true, {{"drop", "drop/sub"}}, 0, all},
+        {"subfolder, then its folder", true, {{"drop/sub", "drop"}}, 0, all},
+        {"file inside, then its folder", true, {{"drop/sub/c.txt", "drop/sub", "drop"}}, 0, all},
+        {"folder, then a file inside", true, {{"drop", "drop/sub/deeper/d.txt"}}, 0, all},
+        {"drops one after another", true, {{"drop"}, {"drop/sub"}, {"drop/a.txt"}, {"drop"}}, 0, all},
+        {"a second folder after the first", true, {{"drop/sub"}, {"other", "drop/sub/deeper"}},
+         0, {"drop/sub/c.txt", "drop/sub/deeper/d.txt", "other/e.txt"}},
+        {"removed items come back, the rest stays once", true, {{"drop"}, {"drop"}}, 2, all},
+        {"folders scope: folder and subfolder", false, {{"drop", "drop/sub"}}, 0, {"drop", "drop/sub", "drop/sub/deeper"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        state.list.clear();
+        state.searchFilesCount = 0;
+        setScope(c.files, true);
+        for (qsizetype d = 0; d < c.drops.size(); ++d) {
+            QStringList paths;
+            for (const QString& p : c.drops[d])
+                paths << tree.at(p);
+            intake.addFilesToList(paths);
+            if (d == 0 && c.removeFirstRows > 0) {
+                QList<int> rows;
+                for (int r = 0; r < c.removeFirstRows; ++r)
+                    rows << r;
+                state.list.removeRows(rows);
+            }
+        }
+        QStringList got = listed();
+        got.sort();
+        EXPECT_EQ(got, c.expected);
+        EXPECT_EQ(state.list.listedPathCount(), c.expected.size());
+    }
 }
 
 TEST_F(Scan, RenameFromListTabMarksNewItemsNoChanges)

@@ -124,8 +124,8 @@ TEST(Apply, FoldersGoFirstAndListedPathsFollowThem)
     }
     EXPECT_EQ(paths, (QStringList{"/a/c", "/a/c/d2", "/a/c/g.txt", "/a/c/d2/e2.txt", "/a/bc/f2"}));
     EXPECT_EQ(statuses, (QStringList{"Renaming (OK)", "Renaming (OK)", "No Changes", "Renaming (OK)", "Renaming (OK)"}));
-    EXPECT_TRUE(b.state.list.filesDic.contains(b.tree.at(QStringLiteral("a/c/d2/e2.txt"))));
-    EXPECT_FALSE(b.state.list.filesDic.contains(b.tree.at(QStringLiteral("a/b/d/e.txt"))));
+    EXPECT_TRUE(b.state.list.isListed(b.tree.at(QStringLiteral("a/c/d2/e2.txt"))));
+    EXPECT_FALSE(b.state.list.isListed(b.tree.at(QStringLiteral("a/b/d/e.txt"))));
 
     // The log names every rename in the order made, each at the path it had then.
     EXPECT_EQ(b.state.currLogFile, outcome.logFile);
@@ -346,7 +346,7 @@ TEST(Apply, AbortAfterALogFailureRenamesNothing)
     EXPECT_TRUE(outcome.logFile.isEmpty());
     EXPECT_TRUE(b.state.currLogFile.isEmpty());
     EXPECT_EQ(b.ui.countTexts.last(), outcome.summary());
-    EXPECT_TRUE(b.state.list.filesDic.contains(b.tree.at(QStringLiteral("a.txt"))));
+    EXPECT_TRUE(b.state.list.isListed(b.tree.at(QStringLiteral("a.txt"))));
 }
 
 TEST(Apply, ContinueWithoutALogStillRenames)

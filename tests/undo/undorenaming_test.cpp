@@ -485,6 +485,6 @@ TEST_F(UndoRenaming, TheListShowsTheNamesTheUndoGaveBack)
     }
     // Nothing is left to rename until a new preview, and the window shows the list again.
     EXPECT_FALSE(state.isHasFilesForRenaming.load());
-    EXPECT_TRUE(state.list.filesDic.contains(p + QStringLiteral("/S")));
+    EXPECT_TRUE(state.list.isListed(p + QStringLiteral("/S")));
     EXPECT_GE(ui.reloads, 1);
 }
