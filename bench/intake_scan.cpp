@@ -15,8 +15,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -39,14 +42,26 @@ int main(int argc, char** argv)
     PassProgress progress(nullptr);
     Intake::addFilesToList(state, scope, paths, progress);
 
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    // The paths are encoded straight into one output buffer (file names are UTF-8 here,
+    // and the intake lists only names that encode back to their bytes).
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    std::vector<char> out(1 << 16);
+    size_t used = 0;
     for (const FileSystemItem& item : state.list.files) {
-        const QByteArray bytes = QFile::encodeName(item.fullPath);
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fputc('\n', stdout);
+        const size_t most = size_t(item.fullPath.size()) * 3 + 1;
+        if (used + most > out.size()) {
+            std::fwrite(out.data(), 1, used, stdout);
+            used = 0;
+            if (most > out.size())
+                out.resize(most);
+        }
+        char* end = toUtf8.appendToBuffer(out.data() + used, item.fullPath);
+        *end++ = '\n';
+        used = size_t(end - out.data());
     }
-    std::fflush(stdout);
+    std::fwrite(out.data(), 1, used, stdout);
     std::fprintf(stderr, "listed %d\n", state.list.size());
-    return 0;
+    // Ends as quorvel-cli does: without the destructors of the list and the libraries.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }

@@ -78,55 +78,64 @@ int compareFiles(QStringView a, QStringView b)
 namespace {
 
 // Code points written as UTF-8 (surrogates and small counts too, in the same scheme): byte
-// order is then code point order, so keys compare with memcmp.
-void putCodePoint(std::string& out, char32_t cp)
+// order is then code point order, so keys compare with memcmp. Returns the end.
+char* putCodePoint(char* out, char32_t cp)
 {
     if (cp < 0x80) {
-        out.push_back(char(cp));
+        *out++ = char(cp);
     } else if (cp < 0x800) {
-        out.push_back(char(0xC0 | (cp >> 6)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
+        *out++ = char(0xC0 | (cp >> 6));
+        *out++ = char(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-        out.push_back(char(0xE0 | (cp >> 12)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
+        *out++ = char(0xE0 | (cp >> 12));
+        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = char(0x80 | (cp & 0x3F));
     } else {
-        out.push_back(char(0xF0 | (cp >> 18)));
-        out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
+        *out++ = char(0xF0 | (cp >> 18));
+        *out++ = char(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = char(0x80 | (cp & 0x3F));
     }
+    return out;
 }
 
 } // namespace
 
 void appendNaturalSortKey(std::string& key, QStringView name)
 {
+    // Written through a pointer into room made once: at most four bytes per code unit (a
+    // folded code point, or a digit run's marker and count before its digits).
+    const size_t start = key.size();
+    key.resize(start + 4 * size_t(name.size()) + 8);
+    char* out = key.data() + start;
+    const char16_t* units = name.utf16();
+    const qsizetype n = name.size();
     qsizetype i = 0;
-    while (i < name.size()) {
-        if (isDigit(name.at(i))) {
-            qsizetype start = i;
-            while (start < name.size() && name.at(start) == u'0')
-                ++start;
-            qsizetype end = start;
-            while (end < name.size() && isDigit(name.at(end)))
+    while (i < n) {
+        const char16_t c = units[i];
+        if (c >= u'0' && c <= u'9') {
+            qsizetype first = i;
+            while (first < n && units[first] == u'0')
+                ++first;
+            qsizetype end = first;
+            while (end < n && units[end] >= u'0' && units[end] <= u'9')
                 ++end;
-            key.push_back('0');
-            putCodePoint(key, char32_t(end - start));
-            for (qsizetype k = start; k < end; ++k)
-                key.push_back(char(name.at(k).unicode()));
+            *out++ = '0';
+            out = putCodePoint(out, char32_t(end - first));
+            for (qsizetype k = first; k < end; ++k)
+                *out++ = char(units[k]);
             i = end;
             continue;
         }
-        const char16_t c = name.at(i).unicode();
         if (c < 0x80) {
             // Most names are ASCII: the fold is the lower case letter, one byte.
-            key.push_back(c >= u'A' && c <= u'Z' ? char(c + (u'a' - u'A')) : char(c));
+            *out++ = c >= u'A' && c <= u'Z' ? char(c + (u'a' - u'A')) : char(c);
             ++i;
             continue;
         }
-        putCodePoint(key, fold(name, i));
+        out = putCodePoint(out, fold(name, i));
     }
+    key.resize(size_t(out - key.data()));
 }
 
 std::string naturalSortKey(QStringView name)
