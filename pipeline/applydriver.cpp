@@ -166,20 +166,25 @@ void announceNextMoves(std::vector<FileSystemItem>& files, const std::vector<Mov
 // Renames one item on its own; returns true when it was renamed.
 bool renameItem(FileSystemItem& item, MoveContext& ctx)
 {
-    const QString newName = item.newFilenameValue();
-    // Empty names, the error statuses and "Renaming (OK)" are passed over.
-    if (newName.isEmpty() || Status::isStatus(item.newFilename))
-        return false;
-
     const QString source = item.fullPath;
-    ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
-    const qsizetype slash = source.lastIndexOf(u'/');
-    const QStringView oldName = QStringView(source).mid(slash + 1);
-    if (newName == oldName || !isUsableFileName(newName)) {
-        item.newFilename = Status::NoChanges;
-        return false;
+    QString target;
+    if (const QString* announced = ctx.log.nextAnnouncedTarget(source)) {
+        // Announced with the same judgement of the item's name as below (plannedMove).
+        target = *announced;
+        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
+    } else {
+        const QString newName = item.newFilenameValue();
+        // Empty names, the error statuses and "Renaming (OK)" are passed over.
+        if (newName.isEmpty() || Status::isStatus(item.newFilename))
+            return false;
+        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
+        const qsizetype slash = source.lastIndexOf(u'/');
+        if (newName == QStringView(source).mid(slash + 1) || !isUsableFileName(newName)) {
+            item.newFilename = Status::NoChanges;
+            return false;
+        }
+        target = siblingPath(source, slash, newName);
     }
-    const QString target = siblingPath(source, slash, newName);
 
     // Written before the move, so that a rename is never made without its record.
     if (!recordMove(ctx, source, target, item.inode)) {
@@ -195,7 +200,7 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     bool takenByAnother = false;
     if (result == FileManager::MoveResult::TargetExists) {
         if (FileManager::isSameFile(source, target)) {
-            if (newName.compare(oldName, Qt::CaseInsensitive) == 0)
+            if (lastPathComponent(target).compare(lastPathComponent(source), Qt::CaseInsensitive) == 0)
                 renamed = FileManager::renameCaseOnly(source, target);
         } else {
             takenByAnother = true;

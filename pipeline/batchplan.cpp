@@ -292,9 +292,13 @@ std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool c
         for (size_t& member : unit.members)
             member = all[member].index;
     }
-    std::stable_sort(units.begin(), units.end(), [](const MoveUnit& a, const MoveUnit& b) {
+    // Units in the order of their first item in the list. When no item waits for another
+    // (the common case) they come in that order already: no sort, no moves of units.
+    const auto byFirstItem = [](const MoveUnit& a, const MoveUnit& b) {
         return *std::min_element(a.members.begin(), a.members.end())
             < *std::min_element(b.members.begin(), b.members.end());
-    });
+    };
+    if (!std::is_sorted(units.begin(), units.end(), byFirstItem))
+        std::stable_sort(units.begin(), units.end(), byFirstItem);
     return units;
 }

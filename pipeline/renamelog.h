@@ -79,6 +79,11 @@ public:
     int announceMoves(const std::vector<AnnouncedMove>& moves);
     // Announcements not taken (yet).
     int announcedLeft() const { return int(pending_.size()); }
+    // The target of the move announced next, when it is the move of source (else null).
+    const QString* nextAnnouncedTarget(const QString& source) const
+    {
+        return !pending_.empty() && pending_.front().source == source ? &pending_.front().target : nullptr;
+    }
 
     // Saves the final log beside the journal under the name with the count of items
     // renamed (itemCount; the entry count when negative: a swap renames two items through
