@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QUrl>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -118,31 +119,37 @@ QString StringUtilities::midString(const QString& text, qsizetype start, qsizety
 QString StringUtilities::replaceString(const QString& text, QStringView find, QStringView replace, qsizetype start,
                                        qsizetype count, bool caseSensitive)
 {
-    QStringView rest = restFrom("replaceString", text, start);
+    const QStringView rest = restFrom("replaceString", text, start);
     const Qt::CaseSensitivity cs = sensitivity(caseSensitive);
-    QString result;
-    bool replaced = false;
+    // Where the matches start in rest, found first, so that the result is made in one
+    // allocation of its exact size.
+    QVarLengthArray<qsizetype, 16> matches;
     if (count != 0) {
         qsizetype done = count == -1 ? -2 : 0;
+        qsizetype from = 0;
         for (;;) {
             if (done >= count)
                 break; // the count is reached: no need to search any further
-            const qsizetype found = indexIn(rest, find, cs);
+            const qsizetype found = indexIn(rest.mid(from), find, cs);
             if (found < 0)
                 break;
             if (count != -1)
                 ++done;
-            if (!replaced)
-                result.reserve(rest.size() + replace.size());
-            replaced = true;
-            result += rest.left(found);
-            result += replace;
-            rest = rest.mid(found + find.size());
+            matches.append(from + found);
+            from += found + find.size();
         }
     }
-    if (!replaced && start == 1)
-        return text; // nothing replaced: share the input
-    result += rest;
+    if (matches.isEmpty())
+        return start == 1 ? text : rest.toString(); // nothing replaced: share the input
+    QString result(rest.size() + matches.size() * (replace.size() - find.size()), Qt::Uninitialized);
+    QChar* out = result.data();
+    qsizetype from = 0;
+    for (const qsizetype match : matches) {
+        out = std::copy_n(rest.constData() + from, match - from, out);
+        out = std::copy_n(replace.constData(), replace.size(), out);
+        from = match + find.size();
+    }
+    std::copy_n(rest.constData() + from, rest.size() - from, out);
     return result;
 }
 

@@ -2,6 +2,7 @@
 #include "engine/filename.h"
 #include "engine/filescomparison.h"
 #include "engine/filesystemitem.h"
+#include "engine/renamingcontract.h"
 #include "support/temptree.h"
 
 #include <QFile>
@@ -42,6 +43,19 @@ TEST(FileSystemItem, ExtensionNeedsADotInsideTheName)
     EXPECT_EQ(splitName("a.").base, "a.");
     EXPECT_EQ(splitName("a.").extension, "");
     EXPECT_EQ(joinName(splitName("x.y.z").base, splitName("x.y.z").extension), "x.y.z");
+    // A method starts from the same parts, whether they come from the path or from a name
+    // proposed before.
+    for (const char* name : {".bashrc", "a.", "x.y.z", "README", "é.txt", "a..b", ".", "tar.gz.", "a b.c d"}) {
+        SCOPED_TRACE(name);
+        FileSystemItem item = FileSystemItem::withKind(QStringLiteral("/d/") + QString::fromUtf8(name), 0);
+        const NameParts fromPath = startingName(item);
+        EXPECT_EQ(fromPath.base, splitName(QString::fromUtf8(name)).base);
+        EXPECT_EQ(fromPath.extension, splitName(QString::fromUtf8(name)).extension);
+        EXPECT_EQ(joinName(fromPath.base, fromPath.extension), QString::fromUtf8(name));
+        item.newFilename = QString::fromUtf8(name);
+        EXPECT_EQ(startingName(item).base, fromPath.base);
+        EXPECT_EQ(startingName(item).extension, fromPath.extension);
+    }
 }
 
 TEST(FileSystemItem, SlashAndColonForms)
