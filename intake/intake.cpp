@@ -142,8 +142,9 @@ std::optional<FileSystemItem> givenItem(const QString& given)
 std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager::DirectoryEntry& entry)
 {
     const QString& path = entry.path;
-    const bool faithful = entry.isExactName
-        && (!entry.name().contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path));
+    const bool faithful = entry.isAscii
+        || (entry.isExactName
+            && (!entry.name().contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path)));
     if (!faithful) {
         qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
                                     .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")

@@ -157,6 +157,7 @@ std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok)
             for (size_t i = 0; i < length; ++i)
                 out[i] = QLatin1Char(n[i]);
         } else {
+            e.isAscii = false;
             const QByteArray bytes(n, qsizetype(length));
             const QString name = QFile::decodeName(bytes);
             e.isExactName = QFile::encodeName(name) == bytes;

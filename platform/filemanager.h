@@ -33,6 +33,7 @@ struct DirectoryEntry {
     qsizetype nameStart = 0;  // where the name starts in path
     Kind kind = Kind::Unknown;
     bool isExactName = true;
+    bool isAscii = true; // the name's bytes are all ASCII (so it holds no replacement character)
     QStringView name() const { return QStringView(path).mid(nameStart); }
 };
 // The entries of a folder in the order the file system returns them ("." and ".." left
