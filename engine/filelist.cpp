@@ -25,6 +25,7 @@ void FileList::resetFilesDic()
     filesDic_.clear();
     folders_.clear();
     uncheckedFolders_.clear();
+    lastAppendFolder_.clear();
     stale_ = true;
 }
 
@@ -33,6 +34,7 @@ void FileList::rebuildIndex()
     filesDic_.clear();
     folders_.clear();
     uncheckedFolders_.clear();
+    lastAppendFolder_.clear();
     filesDic_.reserve(qsizetype(files.size()));
     QString lastFolder;
     for (const FileSystemItem& item : files) {
@@ -77,15 +79,22 @@ bool FileList::append(FileSystemItem item)
 {
     if (stale_)
         rebuildIndex();
-    QString folder = folderOf(item.fullPath);
-    if (uncheckedFolders_.contains(folder))
-        completeIndex();
+    // Items come folder by folder: the folder is looked at when it changes. (The one looked
+    // at last is in folders_, so no later listing of it can go unchecked.)
+    const qsizetype slash = item.fullPath.lastIndexOf(QLatin1Char('/'));
+    const QStringView folder = QStringView(item.fullPath).left(qMax(slash, qsizetype(1)));
+    if (folder != lastAppendFolder_) {
+        QString key = folder.toString();
+        if (uncheckedFolders_.contains(key))
+            completeIndex();
+        folders_.insert(key);
+        lastAppendFolder_ = std::move(key);
+    }
     // One hash of the path: the set grows exactly when the path was not listed yet.
     const qsizetype before = filesDic_.size();
     filesDic_.insert(item.fullPath);
     if (filesDic_.size() == before)
         return false;
-    folders_.insert(std::move(folder));
     files.push_back(std::move(item));
     return true;
 }
@@ -127,6 +136,7 @@ void FileList::clear()
     filesDic_.clear();
     folders_.clear();
     uncheckedFolders_.clear();
+    lastAppendFolder_.clear();
     stale_ = false;
 }
 

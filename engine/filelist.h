@@ -66,5 +66,6 @@ private:
     QSet<QString> filesDic_;      // listed paths (and chosen folders kept after removal)
     QSet<QString> folders_;       // the folders of listed paths (more is harmless)
     QSet<QString> uncheckedFolders_; // folders whose entries are not in filesDic_
+    QString lastAppendFolder_;       // the folder append looked at last (in folders_)
     bool stale_ = false;
 };
