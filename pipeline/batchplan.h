@@ -3,6 +3,7 @@
 #include "engine/filesystemitem.h"
 
 #include <QString>
+#include <QVarLengthArray>
 
 #include <cstdint>
 #include <vector>
@@ -58,7 +59,8 @@ void markDuplicateNames(std::vector<FileSystemItem>& files, size_t count);
 struct MoveUnit {
     // List indexes in the order of their moves; for a cycle the first one is parked under
     // a temporary name first and takes its new name last.
-    std::vector<size_t> members;
+    // Most units hold one item: kept inline, without an allocation each.
+    QVarLengthArray<size_t, 2> members;
     bool isCycle = false;
 };
 std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool chains);
