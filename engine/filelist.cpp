@@ -7,10 +7,10 @@
 namespace {
 
 // The folder of a path as beginFreshFolder is given it ("/" for an item at the root).
-QString folderOf(const QString& path)
+QStringView folderOf(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return path.left(qMax(slash, qsizetype(1)));
+    return QStringView(path).left(qMax(slash, qsizetype(1)));
 }
 
 QString folderKey(const QString& folder)
@@ -36,13 +36,13 @@ void FileList::rebuildIndex()
     uncheckedFolders_.clear();
     lastAppendFolder_.clear();
     filesDic_.reserve(qsizetype(files.size()));
-    QString lastFolder;
+    QStringView lastFolder;
     for (const FileSystemItem& item : files) {
         filesDic_.insert(item.fullPath);
-        QString folder = folderOf(item.fullPath);
+        const QStringView folder = folderOf(item.fullPath);
         if (folder != lastFolder) {
-            folders_.insert(folder);
-            lastFolder = std::move(folder);
+            folders_.insert(folder.toString());
+            lastFolder = folder;
         }
     }
     stale_ = false;
@@ -81,8 +81,7 @@ bool FileList::append(FileSystemItem item)
         rebuildIndex();
     // Items come folder by folder: the folder is looked at when it changes. (The one looked
     // at last is in folders_, so no later listing of it can go unchecked.)
-    const qsizetype slash = item.fullPath.lastIndexOf(QLatin1Char('/'));
-    const QStringView folder = QStringView(item.fullPath).left(qMax(slash, qsizetype(1)));
+    const QStringView folder = folderOf(item.fullPath);
     if (folder != lastAppendFolder_) {
         QString key = folder.toString();
         if (uncheckedFolders_.contains(key))

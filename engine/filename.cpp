@@ -2,12 +2,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// Where the extension's dot is, or -1 when the name has no extension.
+qsizetype extensionDot(QStringView name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot <= 0 || dot == name.size() - 1 ? -1 : dot;
+}
+
+} // namespace
+
 NameParts splitName(const QString& name)
 {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0 || dot == name.size() - 1)
+    const qsizetype dot = extensionDot(name);
+    if (dot < 0)
         return {name, QString()};
     return {name.left(dot), name.mid(dot + 1)};
+}
+
+NameParts splitName(QStringView name)
+{
+    const qsizetype dot = extensionDot(name);
+    if (dot < 0)
+        return {name.toString(), QString()};
+    return {name.left(dot).toString(), name.mid(dot + 1).toString()};
 }
 
 QString joinName(const QString& base, const QString& extension)

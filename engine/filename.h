@@ -12,6 +12,8 @@ struct NameParts {
 };
 
 NameParts splitName(const QString& name);
+// The same split of a name inside a longer text (a path's last component).
+NameParts splitName(QStringView name);
 // base + "." + extension, or base alone when the extension is empty.
 QString joinName(const QString& base, const QString& extension);
 // The last path component ("/" separated); the whole text when it holds no "/".

@@ -113,12 +113,12 @@ void appendNaturalSortKey(std::string& key, QStringView name)
     qsizetype i = 0;
     while (i < n) {
         const char16_t c = units[i];
-        if (c >= u'0' && c <= u'9') {
+        if (isDigit(c)) {
             qsizetype first = i;
             while (first < n && units[first] == u'0')
                 ++first;
             qsizetype end = first;
-            while (end < n && units[end] >= u'0' && units[end] <= u'9')
+            while (end < n && isDigit(units[end]))
                 ++end;
             *out++ = '0';
             out = putCodePoint(out, char32_t(end - first));

@@ -14,11 +14,7 @@ NameParts startingName(const FileSystemItem& item)
 {
     if (!item.newFilename.isEmpty())
         return splitName(item.newFilenameValue());
-    // splitName of the path's last component, with the parts taken straight from the path.
+    // The parts are taken straight from the path, without a copy of the name first.
     const QStringView path(item.fullPath);
-    const QStringView name = path.mid(path.lastIndexOf(u'/') + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot <= 0 || dot == name.size() - 1)
-        return {name.toString(), QString()};
-    return {name.left(dot).toString(), name.mid(dot + 1).toString()};
+    return splitName(path.mid(path.lastIndexOf(u'/') + 1));
 }
