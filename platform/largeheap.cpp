@@ -16,7 +16,9 @@ constexpr size_t kLargeBlock = size_t(32) << 20; // blocks below this come from 
 constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
 // The first part of the growth keeps small pages: a short run (one file, a few hundred)
 // never leaves it, and a huge page costs more to clear than the few small ones it needs.
-constexpr uintptr_t kSmallPagesFirst = uintptr_t(8) << 20;
+// It is kept short, since every small page is a fault of its own: with 8 MiB, a scan of
+// 100,000 paths spent a fifth of its time on the 2,000 faults of that part alone.
+constexpr uintptr_t kSmallPagesFirst = uintptr_t(1) << 20;
 
 // The first line of a kernel setting, or nothing when it cannot be read.
 std::string firstLine(const char* path)
