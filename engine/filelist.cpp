@@ -1,6 +1,7 @@
 #include "engine/filelist.h"
 
 #include "engine/filescomparison.h"
+#include "platform/utf16scan.h"
 
 #include <algorithm>
 
@@ -9,7 +10,7 @@ namespace {
 // The folder of a path as beginFreshFolder is given it ("/" for an item at the root).
 QStringView folderOf(const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
     return QStringView(path).left(qMax(slash, qsizetype(1)));
 }
 

@@ -1,5 +1,7 @@
 #include "engine/filename.h"
 
+#include "platform/utf16scan.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 // Where the extension's dot is, or -1 when the name has no extension.
 qsizetype extensionDot(QStringView name)
 {
-    const qsizetype dot = name.lastIndexOf(u'.');
+    const qsizetype dot = Utf16Scan::lastIndexOf(name, u'.');
     return dot <= 0 || dot == name.size() - 1 ? -1 : dot;
 }
 
@@ -43,13 +45,13 @@ QString joinName(const QString& base, const QString& extension)
 
 QString lastPathComponent(const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
     return slash < 0 ? path : path.mid(slash + 1);
 }
 
 QString deletingLastPathComponent(const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
     if (slash < 0)
         return QString();
     if (slash == 0)
@@ -76,7 +78,9 @@ bool isUsableFileName(const QString& name)
         return false;
     const qsizetype n = name.size();
     const char16_t* units = reinterpret_cast<const char16_t*>(name.constData());
-    for (qsizetype i = 0; i < n; ++i) {
+    // Most names are all plain units: found so a block at a time, then checked one by one
+    // from the first unit that is not.
+    for (qsizetype i = Utf16Scan::spanWithin<u'/'>(name, 0x20, 0xD800); i < n; ++i) {
         const char16_t c = units[i];
         if (c >= 0x20 && c < 0xD800 && c != u'/')
             continue; // the common case, checked first

@@ -3,6 +3,7 @@
 #include "engine/filename.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
+#include "platform/utf16scan.h"
 
 namespace Status {
 
@@ -130,7 +131,7 @@ QString FileSystemItem::fileType() const
 
 QString FileSystemItem::newFilenameValue() const
 {
-    return newFilename.contains(QLatin1Char('/')) ? slashToColon(newFilename) : newFilename;
+    return Utf16Scan::lastIndexOf(newFilename, u'/') >= 0 ? slashToColon(newFilename) : newFilename;
 }
 
 QString FileSystemItem::objectForKey(const QString& key) const

@@ -2,6 +2,7 @@
 
 #include "platform/edition.h"
 #include "platform/messages.h"
+#include "platform/utf16scan.h"
 
 QString unableToGenerateNewFilenameError(const QString& reason)
 {
@@ -16,5 +17,5 @@ NameParts startingName(const FileSystemItem& item)
         return splitName(item.newFilenameValue());
     // The parts are taken straight from the path, without a copy of the name first.
     const QStringView path(item.fullPath);
-    return splitName(path.mid(path.lastIndexOf(u'/') + 1));
+    return splitName(path.mid(Utf16Scan::lastIndexOf(path, u'/') + 1));
 }

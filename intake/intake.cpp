@@ -14,6 +14,7 @@
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
+#include "platform/utf16scan.h"
 
 #include <QDebug>
 #include <QSet>
@@ -375,7 +376,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             std::optional<FileSystemItem> item;
             if (!entry.isRegularFile)
                 item = FileSystemItem::initWithPath(*path);
-            else if (!QStringView(*path).mid(path->lastIndexOf(u'/') + 1).startsWith(u'.'))
+            else if (!QStringView(*path).mid(Utf16Scan::lastIndexOf(*path, u'/') + 1).startsWith(u'.'))
                 item = FileSystemItem::withKind(*path, 0); // hidden names are refused as initWithPath does
             if (!item)
                 continue;

@@ -12,6 +12,7 @@
 #include "platform/mainthread.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
+#include "platform/utf16scan.h"
 
 #include <QDebug>
 #include <QDir>
@@ -139,7 +140,7 @@ std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem&
     const QString newName = item.newFilenameValue();
     if (newName.isEmpty() || Status::isStatus(item.newFilename))
         return std::nullopt;
-    const qsizetype slash = item.fullPath.lastIndexOf(u'/');
+    const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
     if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
         return std::nullopt;
     return RenameLogJournal::AnnouncedMove{item.fullPath, siblingPath(item.fullPath, slash, newName), item.inode};
@@ -178,7 +179,7 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
         if (newName.isEmpty() || Status::isStatus(item.newFilename))
             return false;
         ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
-        const qsizetype slash = source.lastIndexOf(u'/');
+        const qsizetype slash = Utf16Scan::lastIndexOf(source, u'/');
         if (newName == QStringView(source).mid(slash + 1) || !isUsableFileName(newName)) {
             item.newFilename = Status::NoChanges;
             return false;

@@ -5,6 +5,7 @@
 #include "platform/edition.h"
 #include "platform/foldercase.h"
 #include "platform/folderentries.h"
+#include "platform/utf16scan.h"
 
 #include <QHash>
 
@@ -44,7 +45,7 @@ std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, Folder
         if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
             continue;
         const QStringView path(item.fullPath);
-        const qsizetype slash = path.lastIndexOf(u'/');
+        const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
         const QStringView currentName = path.mid(slash + 1);
         const QString newName = item.newFilenameValue();
         if (newName == currentName)
@@ -104,7 +105,7 @@ BatchRules BatchRules::forState(const ControllerState& state)
 
 bool proposesNewName(FileSystemItem& item)
 {
-    const QStringView oldName = QStringView(item.fullPath).mid(item.fullPath.lastIndexOf(u'/') + 1);
+    const QStringView oldName = QStringView(item.fullPath).mid(Utf16Scan::lastIndexOf(item.fullPath, u'/') + 1);
     // A status text left from an earlier pass or an imported list is not a name.
     if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename)) {
         item.newFilename = Status::NoChanges;

@@ -3,6 +3,7 @@
 #include "engine/filename.h"
 #include "engine/stringutilities.h"
 #include "platform/filemanager.h"
+#include "platform/utf16scan.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -62,13 +63,15 @@ QStringView locationPart(QStringView path, qsizetype slash)
 // (":" as "/" when asked, as names are shown); nullptr when one is not, for the general path.
 char* putPlainAscii(char* out, QStringView text, bool colonsAsSlashes)
 {
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
-        if (c < 0x20 || c >= 0x80 || c == u'<' || c == u'>' || c == u'&' || c == u'"')
-            return nullptr;
-        *out++ = colonsAsSlashes && c == u':' ? '/' : char(c);
+    if (Utf16Scan::spanWithin<u'<', u'>', u'&', u'"'>(text, 0x20, 0x80) != text.size())
+        return nullptr;
+    Utf16Scan::narrowInto(out, text);
+    char* const end = out + text.size();
+    if (colonsAsSlashes) {
+        for (char* colon = out; (colon = static_cast<char*>(std::memchr(colon, ':', size_t(end - colon))));)
+            *colon++ = '/';
     }
-    return out;
+    return end;
 }
 
 QString displayName(QString name)
@@ -239,8 +242,8 @@ bool RenameLogJournal::appendElement(QByteArray& out, const QString& sourceFile,
     // from views of the two paths, without a copy of their parts.
     const QStringView source(sourceFile);
     const QStringView target(targetFile);
-    const qsizetype sourceSlash = source.lastIndexOf(u'/');
-    const qsizetype targetSlash = target.lastIndexOf(u'/');
+    const qsizetype sourceSlash = Utf16Scan::lastIndexOf(source, u'/');
+    const qsizetype targetSlash = Utf16Scan::lastIndexOf(target, u'/');
     const qsizetype start = out.size();
     out.resize(start + kIndent.size() + kElementOverhead + source.size() + target.size());
     char* put = out.data() + start;

@@ -1,5 +1,7 @@
 #include "platform/filemanager.h"
 
+#include "platform/utf16scan.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,18 +29,11 @@ public:
     explicit NativePath(const QString& path)
     {
         const qsizetype n = path.size();
-        const char16_t* s = reinterpret_cast<const char16_t*>(path.utf16());
-        if (n < qsizetype(sizeof buffer_)) {
-            qsizetype i = 0;
-            while (i < n && s[i] != 0 && s[i] < 0x80) {
-                buffer_[i] = char(s[i]);
-                ++i;
-            }
-            if (i == n) {
-                buffer_[n] = '\0';
-                onStack_ = true;
-                return;
-            }
+        if (n < qsizetype(sizeof buffer_) && Utf16Scan::spanWithin<>(path, 1, 0x80) == n) {
+            Utf16Scan::narrowInto(buffer_, path);
+            buffer_[n] = '\0';
+            onStack_ = true;
+            return;
         }
         encoded_ = QFile::encodeName(path);
     }
@@ -147,15 +142,11 @@ std::vector<DirectoryEntry> directoryEntries(const QString& path, bool* ok)
             continue;
         DirectoryEntry e;
         e.nameStart = prefix.size();
-        const size_t length = std::strlen(n);
-        bool ascii = true;
-        for (size_t i = 0; i < length && ascii; ++i)
-            ascii = static_cast<unsigned char>(n[i]) < 0x80;
-        if (ascii) {
-            e.path = QString(prefix.size() + qsizetype(length), Qt::Uninitialized);
+        const qsizetype length = qsizetype(std::strlen(n));
+        if (Utf16Scan::asciiSpan(n, length) == length) {
+            e.path = QString(prefix.size() + length, Qt::Uninitialized);
             QChar* out = std::copy_n(prefix.constData(), prefix.size(), e.path.data());
-            for (size_t i = 0; i < length; ++i)
-                out[i] = QLatin1Char(n[i]);
+            Utf16Scan::widenInto(out, n, length);
         } else {
             e.isAscii = false;
             const QByteArray bytes(n, qsizetype(length));

@@ -1,6 +1,7 @@
 #include "platform/folderentries.h"
 
 #include "platform/foldercase.h"
+#include "platform/utf16scan.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -103,7 +104,7 @@ void encodeNameInto(QByteArray& out, QStringView name)
 
 FolderEntries::Entry FolderEntries::entryAt(const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
     if (slash >= 0 && slash + 1 < path.size()) {
         const QStringView folder = QStringView(path).left(slash == 0 ? 1 : slash);
         Folder& f = folderOf(folder);
