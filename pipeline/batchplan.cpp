@@ -8,6 +8,7 @@
 #include "platform/utf16scan.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -125,24 +126,26 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     FolderEntries ownEntries;
     FolderEntries& disk = entries ? *entries : ownEntries;
     FolderCase::Cache folds;
-    std::vector<Proposal> all = proposals(files, folds, count);
+    std::vector<Proposal> kept = proposals(files, folds, count);
 
-    // Names used twice: the first in list order keeps its name.
-    std::vector<Proposal> kept;
-    kept.reserve(all.size());
+    // Names used twice: the first in list order keeps its name, the others leave the
+    // batch (the proposals kept are moved down in place: a batch holds one per item).
     if (rules.markDuplicates) {
-        QHash<QString, size_t> seen;
-        seen.reserve(qsizetype(all.size()));
-        for (Proposal& p : all) {
-            if (seen.contains(p.targetKey)) {
-                files[p.index].newFilename = usedTwice(files[p.index]);
+        QSet<QString> seen;
+        seen.reserve(qsizetype(kept.size()));
+        size_t keptCount = 0;
+        for (size_t k = 0; k < kept.size(); ++k) {
+            const qsizetype seenBefore = seen.size();
+            seen.insert(kept[k].targetKey);
+            if (seen.size() == seenBefore) {
+                files[kept[k].index].newFilename = usedTwice(files[kept[k].index]);
                 continue;
             }
-            seen.insert(p.targetKey, p.index);
-            kept.push_back(std::move(p));
+            if (keptCount != k)
+                kept[keptCount] = std::move(kept[k]);
+            ++keptCount;
         }
-    } else {
-        kept = std::move(all);
+        kept.resize(keptCount);
     }
 
     // Who holds a name that another proposal wants.
