@@ -265,6 +265,7 @@ std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool c
     }
 
     std::vector<bool> placed(all.size(), false);
+    units.reserve(all.size()); // at most one unit per proposal: the vector never grows
     // Chains: from each proposal nothing waits for, to the end, made end first.
     for (size_t head = 0; head < all.size(); ++head) {
         if (previous[head] >= 0)
