@@ -148,21 +148,28 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
         kept.resize(keptCount);
     }
 
-    // Who holds a name that another proposal wants.
-    QHash<QString, qsizetype> holderOf;
-    if (rules.chains) {
-        holderOf.reserve(qsizetype(kept.size()));
-        for (qsizetype k = 0; k < qsizetype(kept.size()); ++k)
-            holderOf.insert(kept[size_t(k)].sourceKey, k);
+    // Only a proposal whose target is taken on disk can wait for another to move.
+    std::vector<size_t> taken;
+    for (size_t k = 0; k < kept.size(); ++k) {
+        const Proposal& p = kept[k];
+        if (targetState(disk, files[p.index].fullPath, p.target) == TargetState::Taken)
+            taken.push_back(k);
     }
     constexpr qsizetype kFree = -1, kBlocked = -2;
     std::vector<qsizetype> next(kept.size(), kFree); // the proposal that must move first
-    for (size_t k = 0; k < kept.size(); ++k) {
-        const Proposal& p = kept[k];
-        if (targetState(disk, files[p.index].fullPath, p.target) != TargetState::Taken)
-            continue;
-        const qsizetype holder = rules.chains ? holderOf.value(p.targetKey, kFree) : kFree;
-        next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
+    if (!taken.empty()) {
+        // Who holds a name that another proposal wants: indexed only when some target is
+        // taken (in most batches none is).
+        QHash<QString, qsizetype> holderOf;
+        if (rules.chains) {
+            holderOf.reserve(qsizetype(kept.size()));
+            for (qsizetype k = 0; k < qsizetype(kept.size()); ++k)
+                holderOf.insert(kept[size_t(k)].sourceKey, k);
+        }
+        for (const size_t k : taken) {
+            const qsizetype holder = rules.chains ? holderOf.value(kept[k].targetKey, kFree) : kFree;
+            next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
+        }
     }
 
     // Each proposal follows its chain to the end: a free target (or a cycle back into the
