@@ -4,6 +4,7 @@
 #include "platform/checkedfile.h"
 #include "platform/dateformat.h"
 #include "platform/edition.h"
+#include "platform/utf16scan.h"
 
 #include <QDebug>
 #include <QFile>
@@ -41,9 +42,7 @@ char16_t asciiLower(char16_t c)
 // letter (most names and search texts); kNotAscii otherwise, for Qt's general search.
 qsizetype asciiIndexIn(QStringView haystack, QStringView needle)
 {
-    const auto isAscii = [](QStringView text) {
-        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    };
+    const auto isAscii = [](QStringView text) { return Utf16Scan::spanWithin<>(text, 0, 0x80) == text.size(); };
     if (!isAscii(needle) || !isAscii(haystack))
         return kNotAscii;
     const char16_t* h = haystack.utf16();

@@ -89,15 +89,12 @@ namespace {
 // ASCII (most names) without the general encoder.
 void encodeNameInto(QByteArray& out, QStringView name)
 {
-    out.resize(name.size());
-    char* put = out.data();
-    for (const QChar c : name) {
-        if (c.unicode() >= 0x80) {
-            out = QFile::encodeName(name.toString());
-            return;
-        }
-        *put++ = char(c.unicode());
+    if (Utf16Scan::spanWithin<>(name, 0, 0x80) != name.size()) {
+        out = QFile::encodeName(name.toString());
+        return;
     }
+    out.resize(name.size());
+    Utf16Scan::narrowInto(out.data(), name);
 }
 
 } // namespace
