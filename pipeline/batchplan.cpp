@@ -1,5 +1,6 @@
 #include "pipeline/batchplan.h"
 
+#include "pipeline/batchproposals.h"
 #include "engine/filename.h"
 #include "pipeline/controllerstate.h"
 #include "platform/edition.h"
@@ -8,20 +9,10 @@
 #include "platform/utf16scan.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
 namespace {
-
-// The comparison keys of one proposed rename: the folder with the name as that folder
-// compares names.
-struct Proposal {
-    size_t index = 0;
-    QString target;    // full path of the new name
-    QString targetKey;
-    QString sourceKey;
-};
 
 // The new name when the item proposes one (not empty, not a status, not its current name).
 QString proposedName(const FileSystemItem& item, const QString& currentName)
@@ -32,56 +23,17 @@ QString proposedName(const FileSystemItem& item, const QString& currentName)
     return name == currentName ? QString() : name;
 }
 
-std::vector<Proposal> proposals(const std::vector<FileSystemItem>& files, FolderCase::Cache& folds,
-                                size_t count = SIZE_MAX)
-{
-    std::vector<Proposal> out;
-    count = std::min(count, files.size());
-    out.reserve(count);
-    // Items come folder by folder: the folder's prefix and case rule are kept from the last.
-    QString prefix;
-    bool fold = false;
-    for (size_t i = 0; i < count; ++i) {
-        const FileSystemItem& item = files[i];
-        if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
-            continue;
-        const QStringView path(item.fullPath);
-        const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
-        const QStringView currentName = path.mid(slash + 1);
-        const QString newName = item.newFilenameValue();
-        if (newName == currentName)
-            continue;
-        const QStringView folder = slash < 0 ? QStringView() : path.left(slash == 0 ? 1 : slash);
-        const QStringView known = prefix.endsWith(u'/') && prefix.size() > 1 ? QStringView(prefix).chopped(1)
-                                                                             : QStringView(prefix);
-        if (prefix.isEmpty() || folder != known) {
-            const QString folderPath = folder.toString();
-            fold = folds.foldsCase(folderPath);
-            prefix = folderPath.endsWith(u'/') ? folderPath : folderPath + u'/';
-        }
-        Proposal p;
-        p.index = i;
-        p.target = appendingPathComponent(prefix, newName);
-        // Where the folder compares bytes, the keys are the paths themselves (shared, not
-        // copied: a batch holds a proposal per item).
-        p.targetKey = fold ? prefix + FolderCase::comparisonName(newName, true) : p.target;
-        p.sourceKey = fold ? prefix + FolderCase::comparisonName(currentName.toString(), true) : item.fullPath;
-        out.push_back(std::move(p));
-    }
-    return out;
-}
-
 enum class TargetState { Free, OwnInode, Taken };
 
 // The target is looked up in its folder's entries; when it exists, the source's inode from
 // the same entries tells whether it is the item itself (a change of letter case where the
 // folder folds case, or another name of the same file) without another look at the disk.
-TargetState targetState(FolderEntries& entries, const QString& source, const QString& target)
+TargetState targetState(FolderEntries& entries, const BatchProposal& p)
 {
-    const ino_t targetInode = entries.inodeAt(target);
+    const ino_t targetInode = entries.entryAt(p.folder, p.targetName).inode;
     if (targetInode == 0)
         return TargetState::Free;
-    const ino_t sourceInode = entries.inodeAt(source);
+    const ino_t sourceInode = entries.entryAt(p.folder, p.sourceName).inode;
     return sourceInode != 0 && sourceInode == targetInode ? TargetState::OwnInode : TargetState::Taken;
 }
 
@@ -126,18 +78,19 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     FolderEntries ownEntries;
     FolderEntries& disk = entries ? *entries : ownEntries;
     FolderCase::Cache folds;
-    std::vector<Proposal> kept = proposals(files, folds, count);
+    BatchProposals batch = collectProposals(files, folds, count);
+    std::vector<BatchProposal>& kept = batch.list;
 
     // Names used twice: the first in list order keeps its name, the others leave the
     // batch (the proposals kept are moved down in place: a batch holds one per item).
     if (rules.markDuplicates) {
-        QSet<QString> seen;
-        seen.reserve(qsizetype(kept.size()));
+        ProposalTable seen(kept.size());
         size_t keptCount = 0;
         for (size_t k = 0; k < kept.size(); ++k) {
-            const qsizetype seenBefore = seen.size();
-            seen.insert(kept[k].targetKey);
-            if (seen.size() == seenBefore) {
+            const qsizetype first = seen.insert(kept[k].targetHash, qsizetype(keptCount), [&](qsizetype other) {
+                return batch.sameTarget(kept[size_t(other)], kept[k]);
+            });
+            if (first >= 0) {
                 files[kept[k].index].newFilename = usedTwice(files[kept[k].index]);
                 continue;
             }
@@ -151,8 +104,7 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     // Only a proposal whose target is taken on disk can wait for another to move.
     std::vector<size_t> taken;
     for (size_t k = 0; k < kept.size(); ++k) {
-        const Proposal& p = kept[k];
-        if (targetState(disk, files[p.index].fullPath, p.target) == TargetState::Taken)
+        if (targetState(disk, kept[k]) == TargetState::Taken)
             taken.push_back(k);
     }
     constexpr qsizetype kFree = -1, kBlocked = -2;
@@ -160,14 +112,20 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     if (!taken.empty()) {
         // Who holds a name that another proposal wants: indexed only when some target is
         // taken (in most batches none is).
-        QHash<QString, qsizetype> holderOf;
+        ProposalTable holderOf(rules.chains ? kept.size() : 0);
         if (rules.chains) {
-            holderOf.reserve(qsizetype(kept.size()));
-            for (qsizetype k = 0; k < qsizetype(kept.size()); ++k)
-                holderOf.insert(kept[size_t(k)].sourceKey, k);
+            // Should two proposals start from one name, the last in list order answers.
+            for (size_t k = kept.size(); k-- > 0;) {
+                holderOf.insert(kept[k].sourceHash, qsizetype(k), [&](qsizetype other) {
+                    return batch.sameSource(kept[size_t(other)], kept[k]);
+                });
+            }
         }
         for (const size_t k : taken) {
-            const qsizetype holder = rules.chains ? holderOf.value(kept[k].targetKey, kFree) : kFree;
+            const qsizetype holder = rules.chains ? holderOf.find(kept[k].targetHash, [&](qsizetype other) {
+                return batch.targetIsSourceOf(kept[k], kept[size_t(other)]);
+            })
+                                                  : kFree;
             next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
         }
     }
@@ -246,23 +204,26 @@ void markDuplicateNames(std::vector<FileSystemItem>& files, size_t count)
 std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool chains)
 {
     FolderCase::Cache folds;
-    const std::vector<Proposal> all = proposals(files, folds);
+    const BatchProposals batch = collectProposals(files, folds);
+    const std::vector<BatchProposal>& all = batch.list;
     std::vector<MoveUnit> units;
     if (!chains) {
         units.reserve(all.size());
-        for (const Proposal& p : all)
+        for (const BatchProposal& p : all)
             units.push_back(MoveUnit{{p.index}, false});
         return units;
     }
 
-    QHash<QString, qsizetype> holderOf;
-    holderOf.reserve(qsizetype(all.size()));
-    for (qsizetype k = qsizetype(all.size()) - 1; k >= 0; --k)
-        holderOf.insert(all[size_t(k)].sourceKey, k); // the first in list order wins
+    ProposalTable holderOf(all.size());
+    for (size_t k = 0; k < all.size(); ++k) { // the first in list order wins
+        holderOf.insert(all[k].sourceHash, qsizetype(k),
+                        [&](qsizetype other) { return batch.sameSource(all[size_t(other)], all[k]); });
+    }
     // next: the proposal that must move before this one; previous: the one waiting for it.
     std::vector<qsizetype> next(all.size(), -1), previous(all.size(), -1);
     for (size_t k = 0; k < all.size(); ++k) {
-        const qsizetype holder = holderOf.value(all[k].targetKey, -1);
+        const qsizetype holder = holderOf.find(
+            all[k].targetHash, [&](qsizetype other) { return batch.targetIsSourceOf(all[k], all[size_t(other)]); });
         // Only one proposal can wait for a name; another one asking for it simply meets
         // an existing target when its turn comes.
         if (holder >= 0 && holder != qsizetype(k) && previous[size_t(holder)] < 0) {

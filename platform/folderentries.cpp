@@ -102,16 +102,38 @@ void encodeNameInto(QByteArray& out, QStringView name)
 FolderEntries::Entry FolderEntries::entryAt(const QString& path)
 {
     const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
-    if (slash >= 0 && slash + 1 < path.size()) {
-        const QStringView folder = QStringView(path).left(slash == 0 ? 1 : slash);
-        Folder& f = folderOf(folder);
-        if (!f.listed && !f.unlistable && ++f.lookups >= f.listAfter)
-            list(lastFolderPath_, f);
-        if (f.listed) {
-            encodeNameInto(nameBytes_, QStringView(path).mid(slash + 1));
-            return f.entries.value(QByteArrayView(nameBytes_));
-        }
-    }
+    if (slash >= 0 && slash + 1 < path.size())
+        return entryAt(QStringView(path).left(slash == 0 ? 1 : slash), QStringView(path).mid(slash + 1));
+    return lookUp(path);
+}
+
+namespace {
+
+QString joined(QStringView folder, QStringView name)
+{
+    QString path = folder.toString();
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        path += u'/';
+    return path.append(name);
+}
+
+} // namespace
+
+FolderEntries::Entry FolderEntries::entryAt(QStringView folder, QStringView name)
+{
+    if (name.isEmpty() || folder.isEmpty())
+        return lookUp(joined(folder, name));
+    Folder& f = folderOf(folder);
+    if (!f.listed && !f.unlistable && ++f.lookups >= f.listAfter)
+        list(lastFolderPath_, f);
+    if (!f.listed)
+        return lookUp(joined(folder, name));
+    encodeNameInto(nameBytes_, name);
+    return f.entries.value(QByteArrayView(nameBytes_));
+}
+
+FolderEntries::Entry FolderEntries::lookUp(const QString& path)
+{
     struct stat st;
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return {};

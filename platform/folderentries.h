@@ -27,6 +27,8 @@ public:
     };
     // The entry at path.
     Entry entryAt(const QString& path);
+    // The entry of that name in that folder ("/" for the root).
+    Entry entryAt(QStringView folder, QStringView name);
     // The inode of the entry at path, or 0 when there is none.
     ino_t inodeAt(const QString& path) { return entryAt(path).inode; }
     bool exists(const QString& path) { return inodeAt(path) != 0; }
@@ -39,6 +41,8 @@ private:
     // The folder's record, made on first use; lastFolderPath_ names it afterwards.
     Folder& folderOf(QStringView folder);
     bool list(const QString& folder, Folder& f);
+    // One lookup on disk.
+    static Entry lookUp(const QString& path);
 
     QHash<QString, std::shared_ptr<Folder>> folders_;
     QString lastFolderPath_;
