@@ -5,6 +5,7 @@
 
 namespace {
 constexpr qint64 kPathIntervalMs = 33;
+constexpr int kItemsPerClockRead = 16;
 }
 
 // The latest path, read by the main thread when a posted update runs. The UI pointer is
@@ -35,10 +36,12 @@ void PassProgress::setPath(const QString& displayPath)
         onItem();
     if (!ui_)
         return;
-    {
-        std::lock_guard<std::mutex> lock(shared_->mutex);
-        shared_->path = displayPath;
-    }
+    latestPath_ = displayPath;
+    // The clock is read every few items: a read costs more than an item's share of the
+    // updates, which come at most every kPathIntervalMs anyway.
+    if (lastPost_ >= 0 && ++sinceClockRead_ < kItemsPerClockRead)
+        return;
+    sinceClockRead_ = 0;
     const qint64 t = clock_.elapsed();
     if (lastPost_ >= 0 && t - lastPost_ < kPathIntervalMs)
         return;
@@ -50,6 +53,10 @@ void PassProgress::flush()
 {
     if (!ui_)
         return;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->path = latestPath_;
+    }
     std::shared_ptr<Shared> shared = shared_;
     MainThread::post([shared] {
         std::lock_guard<std::mutex> lock(shared->mutex);

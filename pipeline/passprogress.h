@@ -21,7 +21,8 @@ public:
     void setPath(const QString& displayPath);
     void setCount(const QString& text);
     void setMessage(const QString& text);
-    // Sends the last path that was held back by the throttle.
+    // Sends the last path that was held back by the throttle. On the pass's thread, or
+    // after the pass has ended.
     void flush();
 
     // Runs on the pass's own thread each time an item is reached (setPath), before the
@@ -34,4 +35,6 @@ private:
     std::shared_ptr<Shared> shared_;
     QElapsedTimer clock_;
     qint64 lastPost_ = -1;
+    int sinceClockRead_ = 0;
+    QString latestPath_; // the pass's own copy; handed over under the lock when sent
 };
