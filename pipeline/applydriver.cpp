@@ -11,6 +11,7 @@
 #include "platform/filemanager.h"
 #include "platform/mainthread.h"
 #include "platform/messages.h"
+#include "platform/renameworker.h"
 #include "platform/userinterface.h"
 #include "platform/utf16scan.h"
 
@@ -19,6 +20,9 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
+#include <atomic>
+#include <cerrno>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -226,6 +230,112 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     item.newFilename = Status::RenamingOK;
     item.fullPath = target;
     return true;
+}
+
+// Run-ahead for lone moves (units of one item, while no folder moves): a batch of moves is
+// announced to the journal and handed to the worker thread; while the kernel makes them,
+// the next batch is planned and announced; then the results are taken in list order. What
+// is recorded does not change: every move is announced before it is made, the moves are
+// made in journal order, and the first move that fails ends the run-ahead, leaving that
+// move and everything announced after it to the item-by-item path.
+constexpr size_t kRunAheadMinimumUnits = 64;
+
+struct RunAheadBatch {
+    size_t begin = 0; // the units covered, [begin, end)
+    size_t end = 0;
+    std::vector<qint32> moveOf; // per unit: its move in moves, or -1 when it does not move
+    std::vector<RenameLogJournal::AnnouncedMove> moves;
+    RenameWorker::Batch native;
+};
+
+RunAheadBatch planRunAhead(const std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
+                           size_t from, MoveContext& ctx)
+{
+    RunAheadBatch b;
+    b.begin = from;
+    size_t u = from;
+    for (; u < units.size() && b.moves.size() < kAnnounceBatch && units[u].members.size() == 1; ++u) {
+        std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]);
+        if (move && !b.native.add(move->source, move->target))
+            break;
+        b.moveOf.push_back(move ? qint32(b.moves.size()) : -1);
+        if (move)
+            b.moves.push_back(std::move(*move));
+    }
+    b.end = u;
+    const size_t announced = b.moves.empty() ? 0 : size_t(ctx.log.announceMoves(b.moves));
+    if (announced < b.moves.size()) {
+        // The batch ends before its first move the journal did not take.
+        size_t k = 0;
+        while (b.moveOf[k] < 0 || size_t(b.moveOf[k]) < announced)
+            ++k;
+        b.end = b.begin + k;
+        b.moveOf.resize(k);
+        b.moves.resize(announced);
+        b.native.truncate(announced);
+    }
+    return b;
+}
+
+// Takes the results of a batch in order. Returns the unit at its first move not made (the
+// batch's end when every move was made).
+size_t takeRunAheadResults(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
+                           const RunAheadBatch& b, MoveContext& ctx,
+                           const std::function<void(size_t, int)>& unitDone)
+{
+    for (size_t u = b.begin; u < b.end; ++u) {
+        FileSystemItem& item = files[units[u].members.front()];
+        const qint32 m = b.moveOf[u - b.begin];
+        if (m < 0) {
+            unitDone(u, renameItem(item, ctx) ? 1 : 0); // only sets its status
+            continue;
+        }
+        if (size_t(m) >= b.native.made)
+            return u;
+        const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(m)];
+        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
+        recordMove(ctx, move.source, move.target, move.inode); // its announced entry
+        moved(ctx, item, move.source, move.target);
+        item.newFilename = Status::RenamingOK;
+        item.fullPath = move.target;
+        unitDone(u, 1);
+    }
+    return b.end;
+}
+
+// Runs ahead from unit `from` for as long as every move is made. Returns the unit where the
+// item-by-item path takes over (`from` when no batch could be formed there). A move the
+// file system refuses for want of RENAME_NOREPLACE turns the run-ahead off (`usable`): the
+// item-by-item path emulates the flag.
+size_t runAhead(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units, size_t from,
+                MoveContext& ctx, RenameWorker& worker, bool& usable, const std::atomic<bool>& cancel,
+                const std::function<void(size_t, int)>& unitDone)
+{
+    RunAheadBatch current = planRunAhead(files, units, from, ctx);
+    if (current.end == current.begin)
+        return from;
+    struct WaitForWorker {
+        RenameWorker& worker;
+        ~WaitForWorker() { worker.wait(); } // never unwinds past a batch in the kernel's hands
+    } waitForWorker{worker};
+    worker.start(current.native);
+    while (true) {
+        RunAheadBatch next;
+        const bool more = current.end < units.size() && !cancel.load();
+        if (more)
+            next = planRunAhead(files, units, current.end, ctx);
+        worker.wait();
+        const size_t stopped = takeRunAheadResults(files, units, current, ctx, unitDone);
+        if (stopped < current.end) {
+            if (current.native.error == EINVAL || current.native.error == ENOSYS)
+                usable = false;
+            return stopped;
+        }
+        if (!more || next.end == next.begin)
+            return current.end;
+        current = std::move(next);
+        worker.start(current.native);
+    }
 }
 
 // A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
@@ -516,10 +626,34 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
         if (!outcome.aborted) {
             for (const MoveUnit& unit : units)
                 outcome.proposedCount += int(unit.members.size());
-            for (size_t u = 0; u < units.size(); ++u) {
+            const auto unitDone = [&](size_t u, int count) {
+                const MoveUnit& unit = units[u];
+                for (size_t index : unit.members) {
+                    reached[index] = true;
+                    if (Status::isError(files[index].newFilename))
+                        outcome.addRefusal(files[index].newFilename);
+                }
+                if (count > 0) {
+                    renamed += count;
+                    countLine.renamed(renamed, files[unit.members.front()].itemType == 0);
+                }
+            };
+            bool runAheadUsable = !ctx.movedFolders && log.hasJournal() && units.size() >= kRunAheadMinimumUnits;
+            std::optional<RenameWorker> worker;
+            for (size_t u = 0; u < units.size();) {
                 const MoveUnit& unit = units[u];
                 if (state.isCancelProcess.load())
                     break;
+                if (runAheadUsable && unit.members.size() == 1 && log.announcedLeft() == 0) {
+                    if (!worker)
+                        worker.emplace(state.isCancelProcess);
+                    const size_t next =
+                        runAhead(files, units, u, ctx, *worker, runAheadUsable, state.isCancelProcess, unitDone);
+                    if (next > u) {
+                        u = next;
+                        continue;
+                    }
+                }
                 announceNextMoves(files, units, u, ctx);
                 // Each item is brought to its path after the folder moves made so far
                 // exactly once, when its turn comes.
@@ -530,14 +664,8 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
                 }
                 const int count = unit.members.size() == 1 ? (renameItem(files[unit.members.front()], ctx) ? 1 : 0)
                                                            : renameTogether(files, unit, ctx);
-                for (size_t index : unit.members) {
-                    if (Status::isError(files[index].newFilename))
-                        outcome.addRefusal(files[index].newFilename);
-                }
-                if (count > 0) {
-                    renamed += count;
-                    countLine.renamed(renamed, files[unit.members.front()].itemType == 0);
-                }
+                unitDone(u, count);
+                ++u;
             }
         }
     } catch (const std::exception& e) {

@@ -365,8 +365,8 @@ bool RenameLogJournal::appendToJournal(const QByteArray& elements)
 
 int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
 {
-    // Only into a journal, and only after the announcements before have been used up.
-    if (fd_ < 0 || !prepared_ || !pending_.empty() || moves.empty())
+    // Only into a journal; after the announcements not yet taken.
+    if (fd_ < 0 || !prepared_ || moves.empty())
         return 0;
     QByteArray elements;
     qsizetype expected = 0;
@@ -382,8 +382,8 @@ int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
     }
     if (pending.empty() || !appendToJournal(elements))
         return 0;
-    pending_ = std::move(pending);
-    return int(pending_.size());
+    pending_.insert(pending_.end(), std::make_move_iterator(pending.begin()), std::make_move_iterator(pending.end()));
+    return int(pending.size());
 }
 
 bool RenameLogJournal::dropPendingEntries()

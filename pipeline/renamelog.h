@@ -68,9 +68,9 @@ public:
     // that a long apply writes its journal in batches. Each is then taken, in order, by
     // the addLogEntry of its move. The moves are made in the order announced, so the
     // entries made form a prefix of the journal: after a crash, recovery finds where that
-    // prefix ends from the inodes (the announced moves after it were never made). Returns
-    // how many were announced (a prefix of moves: stops before one the log cannot hold; 0
-    // without a journal, or while announcements are left).
+    // prefix ends from the inodes (the announced moves after it were never made). Moves
+    // announced while others are left come after them. Returns how many were announced (a
+    // prefix of moves: stops before one the log cannot hold; 0 without a journal).
     struct AnnouncedMove {
         QString source;
         QString target;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -325,6 +326,91 @@ TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItemAndRecordsEachMoveBeforeIt)
         made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
     EXPECT_EQ(made, (QStringList{"j1>k1", "j2>k2", "j3>k3", "j5>k5"}));
     EXPECT_EQ(b.item(3).newFilename, Status::FileAlreadyExists);
+}
+
+// Long batches are made ahead, on a thread of their own, while the next batch is journaled.
+// Targets taken after the preview are refused wherever they fall (first, last, on each side
+// of a batch boundary); every other item is renamed; the log holds exactly the moves made.
+TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMade)
+{
+    ApplyBench b;
+    constexpr int kCount = 1200;
+    for (int i = 0; i < kCount; ++i)
+        b.add(b.tree.file(QStringLiteral("f%1").arg(i), QByteArray::number(i)), QStringLiteral("g%1").arg(i));
+    const QList<int> taken{0, 5, 511, 512, 700, 1023, 1024, 1199};
+    for (int i : taken)
+        b.tree.file(QStringLiteral("g%1").arg(i), "taken");
+
+    // While it runs, every move seen on disk is in the journal already (read after the disk).
+    int reached = 0;
+    QStringList unrecorded;
+    const ApplyOutcome outcome = b.run([&] {
+        if (++reached != 50 && reached != 700)
+            return;
+        QStringList moved = b.tree.names().filter(QRegularExpression(QStringLiteral("^g\\d+$")));
+        const RenameLogContents now = RenameLogReader::read(b.state.currLogFile);
+        for (const RenameLogEntry& entry : now.entries)
+            moved.removeOne(entry.tarfilename);
+        for (const QString& name : moved) {
+            if (b.tree.read(name) != "taken")
+                unrecorded << name;
+        }
+    });
+    EXPECT_TRUE(unrecorded.isEmpty()) << unrecorded.join(QStringLiteral(", ")).toStdString();
+    EXPECT_EQ(outcome.renamedCount, kCount - taken.size());
+    QStringList problems, expected;
+    for (int i = 0; i < kCount; ++i) {
+        const bool refused = taken.contains(i);
+        const QString name = (refused ? QStringLiteral("f%1") : QStringLiteral("g%1")).arg(i);
+        if (b.item(i).newFilename != (refused ? Status::FileAlreadyExists : Status::RenamingOK)
+            || b.item(i).fullPath != b.tree.at(name) || b.tree.read(name) != QByteArray::number(i))
+            problems << QString::number(i);
+        if (refused && b.tree.read(QStringLiteral("g%1").arg(i)) != "taken")
+            problems << QStringLiteral("g%1 replaced").arg(i);
+        if (!refused)
+            expected << QStringLiteral("f%1>g%1").arg(i);
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
+    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
+    ASSERT_TRUE(log.ok);
+    QStringList made;
+    for (const RenameLogEntry& entry : log.entries)
+        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    EXPECT_EQ(made, expected);
+}
+
+// Cancel while moves are made ahead: the apply stops inside its batches, and the log holds
+// exactly the moves made, none more, none less.
+TEST(Apply, CancelDuringLongBatchesLogsExactlyTheMovesMade)
+{
+    ApplyBench b;
+    constexpr int kCount = 1500;
+    for (int i = 0; i < kCount; ++i)
+        b.add(b.tree.file(QStringLiteral("c%1").arg(i)), QStringLiteral("d%1").arg(i));
+    int reached = 0;
+    const ApplyOutcome outcome = b.run([&] {
+        if (++reached == 100)
+            b.state.isCancelProcess = true;
+    });
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_GE(outcome.renamedCount, 100);
+    EXPECT_LT(outcome.renamedCount, kCount);
+    QStringList problems, expected;
+    for (int i = 0; i < kCount; ++i) {
+        const bool renamed = b.item(i).newFilename == Status::RenamingOK;
+        if (renamed != (i < outcome.renamedCount) || b.exists(QStringLiteral("d%1").arg(i)) != renamed
+            || b.exists(QStringLiteral("c%1").arg(i)) == renamed)
+            problems << QString::number(i);
+        if (renamed)
+            expected << QStringLiteral("c%1>d%1").arg(i);
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
+    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
+    ASSERT_TRUE(log.ok);
+    QStringList made;
+    for (const RenameLogEntry& entry : log.entries)
+        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    EXPECT_EQ(made, expected);
 }
 
 TEST(Apply, AbortAfterALogFailureRenamesNothing)
