@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,13 +25,69 @@ constexpr qint64 kEntriesPerLookup = 128;
 constexpr qint64 kBytesPerEntry = 32;
 } // namespace
 
+// The entries of one listing by name: the names one after the other in one buffer, and a
+// flat open-addressing table whose slots carry a tag of each name's hash, so that a lookup
+// compares names only where the tags agree (two or three memory reads per lookup, where a
+// node-based hash compares the name of every entry on its probe path).
+class ListedNames {
+public:
+    void add(const char* name, size_t length, FolderEntries::Entry entry)
+    {
+        named_.push_back(Named{quint32(names_.size()), quint32(length), entry});
+        names_.append(name, length);
+    }
+    // Builds the table once every name is in.
+    void index()
+    {
+        size_t capacity = 16;
+        while (capacity < 2 * named_.size())
+            capacity *= 2;
+        slots_.assign(capacity, 0);
+        mask_ = capacity - 1;
+        for (size_t k = 0; k < named_.size(); ++k) {
+            const size_t hash = hashOf(names_.data() + named_[k].at, named_[k].length);
+            size_t at = hash & mask_;
+            while (slots_[at] != 0)
+                at = (at + 1) & mask_;
+            slots_[at] = quint64(tagOf(hash)) << 32 | quint64(k + 1);
+        }
+    }
+    FolderEntries::Entry find(const char* name, size_t length) const
+    {
+        const size_t hash = hashOf(name, length);
+        const quint32 tag = tagOf(hash);
+        for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            const quint64 slot = slots_[at];
+            if (slot == 0)
+                return {};
+            if (quint32(slot >> 32) != tag)
+                continue;
+            const Named& n = named_[size_t(quint32(slot)) - 1];
+            if (n.length == length && std::memcmp(names_.data() + n.at, name, length) == 0)
+                return n.entry;
+        }
+    }
+
+private:
+    struct Named {
+        quint32 at;
+        quint32 length;
+        FolderEntries::Entry entry;
+    };
+    static size_t hashOf(const char* name, size_t length) { return qHashBits(name, length, 0); }
+    static quint32 tagOf(size_t hash) { return quint32(hash >> 32) ^ quint32(hash); }
+    std::string names_;
+    std::vector<Named> named_;
+    std::vector<quint64> slots_; // the tag above, the entry's number + 1 below; 0 when empty
+    size_t mask_ = 0;
+};
+
 struct FolderEntries::Folder {
     bool listed = false;
     bool unlistable = false;
     qint64 lookups = 0;
     qint64 listAfter = 0;
-    std::string names; // every name of the listing, one after the other
-    QHash<QByteArrayView, Entry> entries; // views into names
+    ListedNames entries;
 };
 
 FolderEntries::FolderEntries() = default;
@@ -64,20 +121,14 @@ bool FolderEntries::list(const QString& folder, Folder& f)
         f.unlistable = true;
         return false;
     }
-    std::vector<std::pair<size_t, Entry>> offsets;
     while (const dirent* e = ::readdir(dir)) {
         const char* name = e->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
-        offsets.emplace_back(f.names.size(), Entry{e->d_ino ? e->d_ino : 1, e->d_type == DT_REG});
-        f.names.append(name);
-        f.names.push_back('\0');
+        f.entries.add(name, std::strlen(name), Entry{e->d_ino ? e->d_ino : 1, e->d_type == DT_REG});
     }
     ::closedir(dir);
-    // The views point into the finished string, which no longer grows.
-    f.entries.reserve(offsets.size());
-    for (const auto& [offset, entry] : offsets)
-        f.entries.insert(QByteArrayView(f.names.data() + offset), entry);
+    f.entries.index();
     f.listed = true;
     ++listingsRead_;
     return true;
@@ -129,7 +180,7 @@ FolderEntries::Entry FolderEntries::entryAt(QStringView folder, QStringView name
     if (!f.listed)
         return lookUp(joined(folder, name));
     encodeNameInto(nameBytes_, name);
-    return f.entries.value(QByteArrayView(nameBytes_));
+    return f.entries.find(nameBytes_.constData(), size_t(nameBytes_.size()));
 }
 
 FolderEntries::Entry FolderEntries::lookUp(const QString& path)
