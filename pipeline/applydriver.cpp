@@ -8,6 +8,7 @@
 #include "pipeline/passrunner.h"
 #include "pipeline/previewchecks.h"
 #include "pipeline/renamelog.h"
+#include "pipeline/runahead.h"
 #include "platform/filemanager.h"
 #include "platform/mainthread.h"
 #include "platform/messages.h"
@@ -108,7 +109,23 @@ struct MoveContext {
     MovedFolders* movedFolders; // null when no listed item lies inside a renamed folder
     PassProgress& progress;
     int moves = 0;
+    // Makes moves ahead (null while that is off: no journal, folders moving, a file system
+    // without RENAME_NOREPLACE, or a short batch).
+    RenameWorker* worker = nullptr;
+    const std::atomic<bool>* cancel = nullptr;
 };
+
+// Runs moves ahead through the context's worker; turns it off for good when the file
+// system refuses the flag.
+template <typename Plan, typename Take>
+size_t runAhead(MoveContext& ctx, size_t from, size_t end, Plan&& plan, Take&& take)
+{
+    bool usable = true;
+    const size_t stopped = RunAhead::run(from, end, plan, take, *ctx.worker, usable, *ctx.cancel);
+    if (!usable)
+        ctx.worker = nullptr;
+    return stopped;
+}
 
 // Records a move in the log ahead of it. False when the paths cannot be recorded (the
 // item is then not moved); throws when the log can no longer be extended, which ends the
@@ -232,66 +249,34 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     return true;
 }
 
-// Run-ahead for lone moves (units of one item, while no folder moves): a batch of moves is
-// announced to the journal and handed to the worker thread; while the kernel makes them,
-// the next batch is planned and announced; then the results are taken in list order. What
-// is recorded does not change: every move is announced before it is made, the moves are
-// made in journal order, and the first move that fails ends the run-ahead, leaving that
-// move and everything announced after it to the item-by-item path.
-constexpr size_t kRunAheadMinimumUnits = 64;
-
-struct RunAheadBatch {
-    size_t begin = 0; // the units covered, [begin, end)
-    size_t end = 0;
-    std::vector<qint32> moveOf; // per unit: its move in moves, or -1 when it does not move
-    std::vector<RenameLogJournal::AnnouncedMove> moves;
-    RenameWorker::Batch native;
-};
-
-RunAheadBatch planRunAhead(const std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
-                           size_t from, MoveContext& ctx)
+// The moves of lone items (units of one item) from unit `from`, announced: a batch ends
+// at a unit of several items.
+RunAhead::Batch planLoneMoves(const std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
+                              size_t from, MoveContext& ctx)
 {
-    RunAheadBatch b;
-    b.begin = from;
-    size_t u = from;
-    for (; u < units.size() && b.moves.size() < kAnnounceBatch && units[u].members.size() == 1; ++u) {
-        std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]);
-        if (move && !b.native.add(move->source, move->target))
+    RunAhead::Batch b;
+    b.begin = b.end = from;
+    while (b.end < units.size() && b.moves.size() < RunAhead::kBatchMoves && units[b.end].members.size() == 1) {
+        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[b.end].members.front()]);
+        if (!b.add(move ? &*move : nullptr))
             break;
-        b.moveOf.push_back(move ? qint32(b.moves.size()) : -1);
-        if (move)
-            b.moves.push_back(std::move(*move));
     }
-    b.end = u;
-    const size_t announced = b.moves.empty() ? 0 : size_t(ctx.log.announceMoves(b.moves));
-    if (announced < b.moves.size()) {
-        // The batch ends before its first move the journal did not take.
-        size_t k = 0;
-        while (b.moveOf[k] < 0 || size_t(b.moveOf[k]) < announced)
-            ++k;
-        b.end = b.begin + k;
-        b.moveOf.resize(k);
-        b.moves.resize(announced);
-        b.native.truncate(announced);
-    }
+    RunAhead::announce(b, ctx.log);
     return b;
 }
 
-// Takes the results of a batch in order. Returns the unit at its first move not made (the
-// batch's end when every move was made).
-size_t takeRunAheadResults(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
-                           const RunAheadBatch& b, MoveContext& ctx,
-                           const std::function<void(size_t, int)>& unitDone)
+// Takes a batch of lone moves in list order, up to its first move not made.
+size_t takeLoneMoves(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
+                     const RunAhead::Batch& b, MoveContext& ctx, const std::function<void(size_t, int)>& unitDone)
 {
-    for (size_t u = b.begin; u < b.end; ++u) {
+    const size_t stop = RunAhead::firstNotMade(b);
+    for (size_t u = b.begin; u < stop; ++u) {
         FileSystemItem& item = files[units[u].members.front()];
         const qint32 m = b.moveOf[u - b.begin];
         if (m < 0) {
             unitDone(u, renameItem(item, ctx) ? 1 : 0); // only sets its status
             continue;
         }
-        if (size_t(m) >= b.native.made)
-            return u;
         const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(m)];
         ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
         recordMove(ctx, move.source, move.target, move.inode); // its announced entry
@@ -300,43 +285,11 @@ size_t takeRunAheadResults(std::vector<FileSystemItem>& files, const std::vector
         item.fullPath = move.target;
         unitDone(u, 1);
     }
-    return b.end;
+    return stop;
 }
 
-// Runs ahead from unit `from` for as long as every move is made. Returns the unit where the
-// item-by-item path takes over (`from` when no batch could be formed there). A move the
-// file system refuses for want of RENAME_NOREPLACE turns the run-ahead off (`usable`): the
-// item-by-item path emulates the flag.
-size_t runAhead(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units, size_t from,
-                MoveContext& ctx, RenameWorker& worker, bool& usable, const std::atomic<bool>& cancel,
-                const std::function<void(size_t, int)>& unitDone)
-{
-    RunAheadBatch current = planRunAhead(files, units, from, ctx);
-    if (current.end == current.begin)
-        return from;
-    struct WaitForWorker {
-        RenameWorker& worker;
-        ~WaitForWorker() { worker.wait(); } // never unwinds past a batch in the kernel's hands
-    } waitForWorker{worker};
-    worker.start(current.native);
-    while (true) {
-        RunAheadBatch next;
-        const bool more = current.end < units.size() && !cancel.load();
-        if (more)
-            next = planRunAhead(files, units, current.end, ctx);
-        worker.wait();
-        const size_t stopped = takeRunAheadResults(files, units, current, ctx, unitDone);
-        if (stopped < current.end) {
-            if (current.native.error == EINVAL || current.native.error == ENOSYS)
-                usable = false;
-            return stopped;
-        }
-        if (!more || next.end == next.begin)
-            return current.end;
-        current = std::move(next);
-        worker.start(current.native);
-    }
-}
+// Fewer moves than this are made one by one: a batch ahead would not pay for itself.
+constexpr size_t kRunAheadMinimumMoves = 64;
 
 // A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
 QString temporaryName(const QString& folder)
@@ -437,6 +390,53 @@ int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, Mov
         announcedUpTo = k + size_t(ctx.log.announceMoves(moves));
     };
 
+    // Long runs of steps are made ahead (the moves made, in order, go into done).
+    auto stepsAhead = [&](size_t from) {
+        auto planSteps = [&](size_t x) {
+            RunAhead::Batch b;
+            b.begin = b.end = x;
+            while (b.end < stepCount && b.moves.size() < RunAhead::kBatchMoves) {
+                const RenameLogJournal::AnnouncedMove move = stepMove(b.end);
+                if (!b.add(&move))
+                    break;
+            }
+            RunAhead::announce(b, ctx.log);
+            return b;
+        };
+        auto takeSteps = [&](const RunAhead::Batch& b) {
+            const size_t stop = RunAhead::firstNotMade(b);
+            for (size_t k = b.begin; k < stop; ++k) {
+                const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(b.moveOf[k - b.begin])];
+                const size_t index = plan[k < plan.size() ? k : 0].index;
+                ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
+                recordMove(ctx, move.source, move.target, move.inode); // its announced entry
+                moved(ctx, files[index], move.source, move.target);
+                done.push_back({index, move.source, move.target});
+            }
+            return stop;
+        };
+        return runAhead(ctx, from, stepCount, planSteps, takeSteps);
+    };
+    // The steps from k on, each made ahead when it can be, else on its own.
+    auto makeSteps = [&](size_t k) {
+        bool made = true;
+        for (; made && k < stepCount; ++k) {
+            if (ctx.worker && ctx.log.announcedLeft() == 0 && stepCount - k >= kRunAheadMinimumMoves) {
+                k = stepsAhead(k);
+                if (k == stepCount)
+                    break;
+            }
+            announceFrom(k);
+            const Planned& p = plan[k < plan.size() ? k : 0];
+            made = unit.isCycle && k == plan.size() ? step(p, temporary, p.target) : step(p, p.source, p.target);
+            // A file system without NOREPLACE: the chain is not emulated (its end is renamed
+            // on its own, below).
+            if (!made && k == 0 && failure == StepResult::Unsupported)
+                break;
+        }
+        return made;
+    };
+
     bool ok = true;
     if (unit.isCycle) {
         const Planned& parked = plan.front();
@@ -449,27 +449,17 @@ int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, Mov
             if (!ok && failure != StepResult::Taken)
                 break;
         }
-        for (size_t i = 1; ok && i < plan.size(); ++i) {
-            announceFrom(i);
-            ok = step(plan[i], plan[i].source, plan[i].target);
-        }
-        if (ok) {
-            announceFrom(plan.size());
-            ok = step(parked, temporary, parked.target);
-        }
+        ok = ok && makeSteps(1);
     } else {
-        for (size_t i = 0; ok && i < plan.size(); ++i) {
-            announceFrom(i);
-            ok = step(plan[i], plan[i].source, plan[i].target);
-            // A file system without NOREPLACE: the chain is not emulated. Its end (whose
-            // target is free) is renamed on its own, the others keep their names.
-            if (!ok && i == 0 && failure == StepResult::Unsupported) {
-                FileSystemItem& end = files[plan[0].index];
-                const bool renamed = renameItem(end, ctx);
-                for (size_t j = 1; j < plan.size(); ++j)
-                    files[plan[j].index].newFilename = alreadyExists(files[plan[j].index]);
-                return renamed ? 1 : 0;
-            }
+        ok = makeSteps(0);
+        // A file system without NOREPLACE: the chain is not emulated. Its end (whose target
+        // is free) is renamed on its own, the others keep their names.
+        if (!ok && done.empty() && failure == StepResult::Unsupported) {
+            FileSystemItem& end = files[plan[0].index];
+            const bool renamed = renameItem(end, ctx);
+            for (size_t j = 1; j < plan.size(); ++j)
+                files[plan[j].index].newFilename = alreadyExists(files[plan[j].index]);
+            return renamed ? 1 : 0;
         }
     }
 
@@ -638,17 +628,20 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
                     countLine.renamed(renamed, files[unit.members.front()].itemType == 0);
                 }
             };
-            bool runAheadUsable = !ctx.movedFolders && log.hasJournal() && units.size() >= kRunAheadMinimumUnits;
             std::optional<RenameWorker> worker;
+            if (!ctx.movedFolders && log.hasJournal() && size_t(outcome.proposedCount) >= kRunAheadMinimumMoves) {
+                worker.emplace(state.isCancelProcess);
+                ctx.worker = &*worker;
+                ctx.cancel = &state.isCancelProcess;
+            }
             for (size_t u = 0; u < units.size();) {
                 const MoveUnit& unit = units[u];
                 if (state.isCancelProcess.load())
                     break;
-                if (runAheadUsable && unit.members.size() == 1 && log.announcedLeft() == 0) {
-                    if (!worker)
-                        worker.emplace(state.isCancelProcess);
-                    const size_t next =
-                        runAhead(files, units, u, ctx, *worker, runAheadUsable, state.isCancelProcess, unitDone);
+                if (ctx.worker && unit.members.size() == 1 && log.announcedLeft() == 0) {
+                    const size_t next = runAhead(
+                        ctx, u, units.size(), [&](size_t x) { return planLoneMoves(files, units, x, ctx); },
+                        [&](const RunAhead::Batch& b) { return takeLoneMoves(files, units, b, ctx, unitDone); });
                     if (next > u) {
                         u = next;
                         continue;
