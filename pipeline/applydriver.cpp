@@ -22,7 +22,6 @@
 #include <QRandomGenerator>
 
 #include <atomic>
-#include <cerrno>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -100,9 +99,6 @@ QString siblingPath(const QString& path, qsizetype slash, const QString& name)
     return appendingPathComponent(QStringView(path).left(qMax(slash, qsizetype(0))), name);
 }
 
-// The most moves announced in one write of the journal.
-constexpr size_t kAnnounceBatch = 512;
-
 // What the item loop carries from move to move.
 struct MoveContext {
     RenameLogJournal& log;
@@ -176,7 +172,7 @@ void announceNextMoves(std::vector<FileSystemItem>& files, const std::vector<Mov
     if (ctx.movedFolders || ctx.log.announcedLeft() > 0)
         return;
     std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t u = first; u < units.size() && moves.size() < kAnnounceBatch; ++u) {
+    for (size_t u = first; u < units.size() && moves.size() < RunAhead::kBatchMoves; ++u) {
         if (units[u].members.size() != 1)
             break;
         if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]))
@@ -249,6 +245,14 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     return true;
 }
 
+// A move the worker made: its entry, announced ahead, is taken, and the move counted.
+void takeMadeMove(MoveContext& ctx, const FileSystemItem& item, const RenameLogJournal::AnnouncedMove& move)
+{
+    ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
+    recordMove(ctx, move.source, move.target, move.inode);
+    moved(ctx, item, move.source, move.target);
+}
+
 // The moves of lone items (units of one item) from unit `from`, announced: a batch ends
 // at a unit of several items.
 RunAhead::Batch planLoneMoves(const std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
@@ -278,9 +282,7 @@ size_t takeLoneMoves(std::vector<FileSystemItem>& files, const std::vector<MoveU
             continue;
         }
         const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(m)];
-        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
-        recordMove(ctx, move.source, move.target, move.inode); // its announced entry
-        moved(ctx, item, move.source, move.target);
+        takeMadeMove(ctx, item, move);
         item.newFilename = Status::RenamingOK;
         item.fullPath = move.target;
         unitDone(u, 1);
@@ -385,7 +387,7 @@ int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, Mov
         if (ctx.movedFolders || ctx.log.announcedLeft() > 0 || k < announcedUpTo)
             return;
         std::vector<RenameLogJournal::AnnouncedMove> moves;
-        for (size_t j = k; j < stepCount && moves.size() < kAnnounceBatch; ++j)
+        for (size_t j = k; j < stepCount && moves.size() < RunAhead::kBatchMoves; ++j)
             moves.push_back(stepMove(j));
         announcedUpTo = k + size_t(ctx.log.announceMoves(moves));
     };
@@ -408,9 +410,7 @@ int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, Mov
             for (size_t k = b.begin; k < stop; ++k) {
                 const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(b.moveOf[k - b.begin])];
                 const size_t index = plan[k < plan.size() ? k : 0].index;
-                ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
-                recordMove(ctx, move.source, move.target, move.inode); // its announced entry
-                moved(ctx, files[index], move.source, move.target);
+                takeMadeMove(ctx, files[index], move);
                 done.push_back({index, move.source, move.target});
             }
             return stop;

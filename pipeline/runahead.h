@@ -29,7 +29,7 @@ struct Batch {
     bool add(const RenameLogJournal::AnnouncedMove* move);
 };
 
-// The most moves in one batch (and in one write of the journal).
+// The most moves in one batch, and in one write of the journal.
 constexpr size_t kBatchMoves = 512;
 
 // Announces the batch's moves; a batch whose move the journal cannot hold ends before it.
