@@ -1,7 +1,7 @@
 #include "pipeline/batchplan.h"
 
-#include "pipeline/batchproposals.h"
 #include "engine/filename.h"
+#include "pipeline/batchproposals.h"
 #include "pipeline/controllerstate.h"
 #include "platform/edition.h"
 #include "platform/foldercase.h"
