@@ -37,15 +37,6 @@ int prepareSession(CliSession& session)
 
 namespace {
 
-// The process ends with the command: the list's items go with it rather than being freed
-// one by one (for 100,000 items that takes as long as printing them). They stay reachable
-// from here, so leak checkers do not count them.
-void leaveItemsToTheExit(FileList& list)
-{
-    static std::vector<FileSystemItem>* const items = new std::vector<FileSystemItem>();
-    items->swap(list.files);
-}
-
 int previewOrApply(const CliOptions& options, bool apply)
 {
     if (options.positional.isEmpty()) {

@@ -41,10 +41,13 @@ int importListCommand(const CliOptions& options)
         }
         const int code = session.reportApply();
         printFileList(state.list, effectiveFormat(options.format));
+        leaveItemsToTheExit(state.list);
         return code;
     }
     printFileList(state.list, effectiveFormat(options.format));
-    return state.list.isEmpty() ? ExitCode::NothingToRename : ExitCode::Done;
+    const int code = state.list.isEmpty() ? ExitCode::NothingToRename : ExitCode::Done;
+    leaveItemsToTheExit(state.list);
+    return code;
 }
 
 int exportCommand(const CliOptions& options)

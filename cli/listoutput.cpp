@@ -68,3 +68,9 @@ void printFileList(const FileList& list, const QString& format)
     }
     out(text);
 }
+
+void leaveItemsToTheExit(FileList& list)
+{
+    static std::vector<FileSystemItem>* const items = new std::vector<FileSystemItem>();
+    items->swap(list.files);
+}

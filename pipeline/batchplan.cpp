@@ -28,12 +28,13 @@ enum class TargetState { Free, OwnInode, Taken };
 // The target is looked up in its folder's entries; when it exists, the source's inode from
 // the same entries tells whether it is the item itself (a change of letter case where the
 // folder folds case, or another name of the same file) without another look at the disk.
-TargetState targetState(FolderEntries& entries, const BatchProposal& p)
+TargetState targetState(FolderEntries& entries, const BatchProposal& p, quint64 knownSourceInode)
 {
     const ino_t targetInode = entries.entryAt(p.folder, p.targetName).inode;
     if (targetInode == 0)
         return TargetState::Free;
-    const ino_t sourceInode = entries.entryAt(p.folder, p.sourceName).inode;
+    const ino_t sourceInode =
+        knownSourceInode != 0 ? ino_t(knownSourceInode) : entries.entryAt(p.folder, p.sourceName).inode;
     return sourceInode != 0 && sourceInode == targetInode ? TargetState::OwnInode : TargetState::Taken;
 }
 
@@ -104,7 +105,9 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     // Only a proposal whose target is taken on disk can wait for another to move.
     std::vector<size_t> taken;
     for (size_t k = 0; k < kept.size(); ++k) {
-        if (targetState(disk, kept[k]) == TargetState::Taken)
+        // The pass read each item's inode from the same entries.
+        const quint64 knownSourceInode = entries ? files[kept[k].index].inode : 0;
+        if (targetState(disk, kept[k], knownSourceInode) == TargetState::Taken)
             taken.push_back(k);
     }
     constexpr qsizetype kFree = -1, kBlocked = -2;

@@ -41,7 +41,8 @@ bool proposesNewName(FileSystemItem& item);
 // Names compare as the folder compares them (FolderCase). Only the first `count` items are
 // judged (a pass stopped by Cancel leaves the others as they were). Returns true when any
 // item would be renamed. The disk is asked through `entries` when given (the pass's own
-// listings, so that its folders are read once).
+// listings, so that its folders are read once); the items' inodes are then taken as read
+// from those entries in the same pass.
 bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count = SIZE_MAX,
                    FolderEntries* entries = nullptr);
 
