@@ -112,6 +112,12 @@ TEST(BatchClassification, NamesUsedTwiceKeepTheFirstInListOrder)
             b.add(path, name);
         EXPECT_TRUE(b.classify());
         EXPECT_EQ(b.statuses(), c.expected);
+        // The live preview marks the same repeats, without the disk.
+        Batch live;
+        for (const auto& [path, name] : c.items)
+            live.add(path, name);
+        markDuplicateNames(live.state.list.files, live.state.list.files.size());
+        EXPECT_EQ(live.statuses(), c.expected);
     }
 }
 
