@@ -65,6 +65,15 @@ QStringList entryLines(const RenameLogContents& log)
     return out;
 }
 
+// The moves a log holds, in its order, as "source>target" file names.
+QStringList movesIn(const RenameLogContents& log)
+{
+    QStringList moves;
+    for (const RenameLogEntry& entry : log.entries)
+        moves << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    return moves;
+}
+
 // Makes a folder refuse new entries, for root as well (the immutable flag); false where
 // neither that nor a permission change can do it.
 bool lockFolder(const QString& path, bool lock)
@@ -321,9 +330,7 @@ TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItemAndRecordsEachMoveBeforeIt)
     // The final log holds the moves made, in the order made, and not the refused one.
     const RenameLogContents log = RenameLogReader::read(outcome.logFile);
     ASSERT_TRUE(log.ok);
-    QStringList made;
-    for (const RenameLogEntry& entry : log.entries)
-        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    const QStringList made = movesIn(log);
     EXPECT_EQ(made, (QStringList{"j1>k1", "j2>k2", "j3>k3", "j5>k5"}));
     EXPECT_EQ(b.item(3).newFilename, Status::FileAlreadyExists);
 }
@@ -377,9 +384,7 @@ TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMa
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
     const RenameLogContents log = RenameLogReader::read(outcome.logFile);
     ASSERT_TRUE(log.ok);
-    QStringList made;
-    for (const RenameLogEntry& entry : log.entries)
-        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    const QStringList made = movesIn(log);
     EXPECT_EQ(made, expected);
 }
 
@@ -411,9 +416,7 @@ TEST(Apply, CancelDuringLongBatchesLogsExactlyTheMovesMade)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
     const RenameLogContents log = RenameLogReader::read(outcome.logFile);
     ASSERT_TRUE(log.ok);
-    QStringList made;
-    for (const RenameLogEntry& entry : log.entries)
-        made << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
+    const QStringList made = movesIn(log);
     EXPECT_EQ(made, expected);
 }
 
