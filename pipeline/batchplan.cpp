@@ -8,20 +8,10 @@
 #include "platform/folderentries.h"
 #include "platform/utf16scan.h"
 
-#include <QHash>
 
 #include <algorithm>
 
 namespace {
-
-// The new name when the item proposes one (not empty, not a status, not its current name).
-QString proposedName(const FileSystemItem& item, const QString& currentName)
-{
-    if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
-        return QString();
-    const QString name = item.newFilenameValue();
-    return name == currentName ? QString() : name;
-}
 
 enum class TargetState { Free, OwnInode, Taken };
 
@@ -188,19 +178,14 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
 void markDuplicateNames(std::vector<FileSystemItem>& files, size_t count)
 {
     FolderCase::Cache folds;
-    QHash<QString, size_t> seen;
-    count = std::min(count, files.size());
-    for (size_t i = 0; i < count; ++i) {
-        FileSystemItem& item = files[i];
-        const QString newName = proposedName(item, item.filenameWithExtension());
-        if (newName.isEmpty())
-            continue;
-        const QString folder = item.fileLocation();
-        const QString key = folder + QLatin1Char('/') + FolderCase::comparisonName(newName, folds.foldsCase(folder));
-        if (seen.contains(key))
-            item.newFilename = usedTwice(item);
-        else
-            seen.insert(key, i);
+    const BatchProposals batch = collectProposals(files, folds, count);
+    ProposalTable seen(batch.list.size());
+    for (size_t k = 0; k < batch.list.size(); ++k) {
+        const BatchProposal& p = batch.list[k];
+        if (seen.insert(p.targetHash, qsizetype(k),
+                        [&](qsizetype other) { return batch.sameTarget(batch.list[size_t(other)], p); })
+            >= 0)
+            files[p.index].newFilename = usedTwice(files[p.index]);
     }
 }
 
