@@ -46,11 +46,13 @@ int previewOrApply(const CliOptions& options, bool apply)
     CliSession session(options);
     if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
-    // The photo and music methods read tags through the metadata module: it loads while
-    // the files are listed.
+    // The photo and music methods read tags through a reader module: it loads while the
+    // files are listed.
     std::optional<MetadataModule::BackgroundLoad> tagReaders;
-    if (const int tab = session.state.settings.integer(QStringLiteral("selectedTab")); tab == 6 || tab == 7)
-        tagReaders.emplace();
+    if (const int tab = session.state.settings.integer(QStringLiteral("selectedTab")); tab == 6)
+        tagReaders.emplace(MetadataModule::Kind::Music);
+    else if (tab == 7)
+        tagReaders.emplace(MetadataModule::Kind::Photos);
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
         printCliError(QStringLiteral("no item to rename was found"));

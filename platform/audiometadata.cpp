@@ -6,7 +6,7 @@ namespace AudioMetadata {
 
 AudioAttributes read(const QString& path)
 {
-    const MetadataModuleEntries* module = MetadataModule::entries();
+    const MusicModuleEntries* module = MetadataModule::musicReaders();
     return module ? module->readAudioTags(path) : AudioAttributes();
 }
 

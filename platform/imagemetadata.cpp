@@ -8,13 +8,13 @@ namespace ImageMetadata {
 
 void initializeExiv2()
 {
-    if (const MetadataModuleEntries* module = MetadataModule::entries())
+    if (const PhotoModuleEntries* module = MetadataModule::photoReaders())
         module->initializeExiv2();
 }
 
 QVariantMap readProperties(const QString& path, unsigned wanted)
 {
-    const MetadataModuleEntries* module = MetadataModule::entries();
+    const PhotoModuleEntries* module = MetadataModule::photoReaders();
     return module ? module->readImageProperties(path, wanted) : QVariantMap();
 }
 

@@ -6,14 +6,18 @@
 
 #include <atomic>
 #include <climits>
-#include <mutex>
 
 #include <dlfcn.h>
 #include <unistd.h>
 
 namespace {
 
-std::atomic<bool> g_loaded{false};
+std::atomic<bool> g_loaded[2]{false, false};
+
+std::atomic<bool>& loadedFlag(MetadataModule::Kind kind)
+{
+    return g_loaded[kind == MetadataModule::Kind::Photos ? 0 : 1];
+}
 
 // The folder of the running program, symbolic links resolved (argv[0] may be a bare name
 // or a link).
@@ -26,28 +30,31 @@ QString programFolder()
     return QFileInfo(QFile::decodeName(QByteArray(buffer, length))).absolutePath();
 }
 
-const MetadataModuleEntries* load()
+// The entries a module exports under `symbol`, or null (the reason logged).
+template <typename Entries>
+const Entries* load(MetadataModule::Kind kind, const char* symbol)
 {
-    const QString path = MetadataModule::path();
+    using EntryPoint = const Entries* (*)();
+    const QString path = MetadataModule::path(kind);
     const QByteArray encoded = QFile::encodeName(path);
     // Kept for the life of the process: its readers may run on any thread until the end.
     void* handle = ::dlopen(encoded.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!handle) {
-        qCritical().noquote() << QStringLiteral("The photo and music readers could not be loaded: %1")
-                                     .arg(QString::fromLocal8Bit(::dlerror()));
+        qCritical().noquote() << QStringLiteral("The %1 reader could not be loaded: %2")
+                                     .arg(kind == MetadataModule::Kind::Photos ? QStringLiteral("photo")
+                                                                               : QStringLiteral("music"),
+                                          QString::fromLocal8Bit(::dlerror()));
         return nullptr;
     }
-    const auto entryPoint =
-        reinterpret_cast<MetadataModuleEntryPoint>(::dlsym(handle, QUORVEL_METADATA_MODULE_ENTRY));
-    const MetadataModuleEntries* entries = entryPoint ? entryPoint() : nullptr;
-    if (!entries || entries->interfaceVersion != kMetadataModuleInterface
-        || qstrcmp(entries->programVersion, QUORVEL_VERSION) != 0) {
-        qCritical().noquote() << QStringLiteral("The photo and music readers at %1 belong to another "
-                                                "version of the program")
+    const auto entryPoint = reinterpret_cast<EntryPoint>(::dlsym(handle, symbol));
+    const Entries* entries = entryPoint ? entryPoint() : nullptr;
+    if (!entries || entries->header.interfaceVersion != kReaderModuleInterface
+        || qstrcmp(entries->header.programVersion, QUORVEL_VERSION) != 0) {
+        qCritical().noquote() << QStringLiteral("The reader at %1 belongs to another version of the program")
                                      .arg(path);
         return nullptr;
     }
-    g_loaded.store(true, std::memory_order_release);
+    loadedFlag(kind).store(true, std::memory_order_release);
     return entries;
 }
 
@@ -55,29 +62,40 @@ const MetadataModuleEntries* load()
 
 namespace MetadataModule {
 
-QString fileName()
+QString fileName(Kind kind)
 {
-    return QStringLiteral("libquorvel-metadata.so");
+    return kind == Kind::Photos ? QStringLiteral("libquorvel-photos.so") : QStringLiteral("libquorvel-music.so");
 }
 
-QString path()
+QString path(Kind kind)
 {
-    return programFolder() + QStringLiteral("/../" QUORVEL_MODULE_FOLDER "/") + fileName();
+    return programFolder() + QStringLiteral("/../" QUORVEL_MODULE_FOLDER "/") + fileName(kind);
 }
 
-const MetadataModuleEntries* entries()
+const PhotoModuleEntries* photoReaders()
 {
-    static const MetadataModuleEntries* const loaded = load();
+    static const PhotoModuleEntries* const loaded = load<PhotoModuleEntries>(Kind::Photos, QUORVEL_PHOTO_MODULE_ENTRY);
     return loaded;
 }
 
-bool isLoaded()
+const MusicModuleEntries* musicReaders()
 {
-    return g_loaded.load(std::memory_order_acquire);
+    static const MusicModuleEntries* const loaded = load<MusicModuleEntries>(Kind::Music, QUORVEL_MUSIC_MODULE_ENTRY);
+    return loaded;
 }
 
-BackgroundLoad::BackgroundLoad()
-    : loader_([] { entries(); })
+bool isLoaded(Kind kind)
+{
+    return loadedFlag(kind).load(std::memory_order_acquire);
+}
+
+BackgroundLoad::BackgroundLoad(Kind kind)
+    : loader_([kind] {
+        if (kind == Kind::Photos)
+            photoReaders();
+        else
+            musicReaders();
+    })
 {
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariantMap>
 
-// The readers inside the metadata module (see platform/metadatamodule.h); the programs
+// The readers inside the reader modules (see platform/metadatamodule.h); the programs
 // reach them through ImageMetadata and AudioMetadata.
 namespace Exiv2Reader {
 void initialize();                                              // ImageMetadata::initializeExiv2

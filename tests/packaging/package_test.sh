@@ -54,15 +54,15 @@ for path in /usr/bin/quorvel /usr/bin/quorvel2 /usr/bin/quorvel-cli \
             /usr/share/lintian/overrides/quorvel; do
     expect_line "file list" "$files" "$path"
 done
-# The photo and music readers, a module the programs load from <libdir>/quorvel.
-module=$(printf '%s\n' "$files" | grep -E '^/usr/lib(/[^/]+)?/quorvel/libquorvel-metadata\.so$')
-[ -n "$module" ] || fail "the metadata module is not in the package"
+# The photo and music readers, two modules the programs load from <libdir>/quorvel.
+modules=$(printf '%s\n' "$files" | grep -E '^/usr/lib(/[^/]+)?/quorvel/libquorvel-(photos|music)\.so$')
+[ "$(printf '%s\n' "$modules" | grep -c .)" = 2 ] || fail "the reader modules are not both in the package"
 # Only /usr, nothing of the build (test programs, static libraries, headers).
 outside=$(printf '%s\n' "$files" | grep -v '^/usr/' | grep -v '^/$' | grep -v '^/usr$')
 expect_equal "files outside /usr" "$outside" ""
 # and no cache that the desktop's triggers make (mime, icons, applications).
 stray=$(printf '%s\n' "$files" | grep -E '\.(a|h)$|/test_|/lib/|\.cache$|^/usr/share/mime/[^p]|^/usr/share/mime/packages/.+\.xml$' \
-        | grep -vx /usr/share/mime/packages/quorvel.xml | grep -vx "$module" \
+        | grep -vx /usr/share/mime/packages/quorvel.xml | grep -vxF "$modules" \
         | grep -vxE '/usr/lib/([^/]+/)?(quorvel/)?')
 expect_equal "build leftovers" "$stray" ""
 
@@ -70,12 +70,13 @@ expect_equal "build leftovers" "$stray" ""
 dpkg-deb -x "$deb" "$work/root"
 expect_equal "quorvel-cli --version" "$("$work/root/usr/bin/quorvel-cli" --version)" "quorvel-cli (Quorvel) $version"
 readelf -S "$work/root/usr/bin/quorvel-cli" | grep -q "\.symtab" && fail "quorvel-cli is not stripped"
-# and find their metadata module where the package put it.
+# and find the photo module where the package put it.
 printf 'not really a photo' > "$work/photo.jpg"
 photo_run=$(LD_DEBUG=files "$work/root/usr/bin/quorvel-cli" preview --format tsv --set selectedTab=7 \
             --set 'photoMetaDataList=<EXIF_Date>' "$work/photo.jpg" 2>&1)
-[[ $photo_run == *"file=$work/root/usr/bin/../${module#/usr/}"* ]] \
-    || fail "quorvel-cli from the package did not load its metadata module: $photo_run"
+photo_module=$(printf '%s\n' "$modules" | grep photos)
+[[ $photo_run == *"file=$work/root/usr/bin/../${photo_module#/usr/}"* ]] \
+    || fail "quorvel-cli from the package did not load its photo module: $photo_run"
 [[ $photo_run == *"could not be loaded"* ]] && fail "quorvel-cli: $photo_run"
 
 lintian_out=$(lintian --tag-display-limit 0 "$deb" 2>&1)
