@@ -7,7 +7,8 @@
 
 // The running "found" count of an intake run. The label is sent at most about 30 times a
 // second (the first count at once, the last one by finish) so that a large tree does not
-// queue one window update per item.
+// queue one window update per item. The clock is read every 16 counts only: a read costs
+// more than listing an item.
 class FoundCounter {
 public:
     FoundCounter(PassProgress& progress, const char* key)
@@ -19,7 +20,7 @@ public:
     void found(int count)
     {
         pending_ = count;
-        if (!clock_.isValid() || clock_.elapsed() >= kIntervalMs)
+        if (!clock_.isValid() || (++sinceSent_ % 16 == 0 && clock_.elapsed() >= kIntervalMs))
             send();
     }
 
@@ -43,4 +44,5 @@ private:
     const char* key_;
     QElapsedTimer clock_;
     int pending_ = -1;
+    unsigned sinceSent_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <string_view>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -30,47 +31,103 @@ bool appendNative(std::string& out, QStringView path)
     return true;
 }
 
+// The bytes of the folder part of a native path, its last slash included (0 without one).
+size_t folderBytes(std::string_view path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+// The folder the moves of a batch are made in, opened for its moves.
+class OpenFolder {
+public:
+    ~OpenFolder() { close(); }
+    // Opens the folder `path` (its bytes, the slash included) unless it is open already.
+    bool use(std::string_view path)
+    {
+        if (fd_ >= 0 && path == path_)
+            return true;
+        close();
+        path_.assign(path);
+        fd_ = ::open(path_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return fd_ >= 0;
+    }
+    int fd() const { return fd_; }
+
+private:
+    void close()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+    std::string path_;
+    int fd_ = -1;
+};
+
 } // namespace
 
 bool RenameWorker::Batch::add(QStringView source, QStringView target)
 {
     const size_t at = paths_.size();
-    if (!appendNative(paths_, source) || !appendNative(paths_, target)) {
+    if (!appendNative(paths_, source)) {
         paths_.resize(at);
         return false;
     }
-    starts_.push_back(at);
+    const size_t targetAt = paths_.size();
+    if (!appendNative(paths_, target)) {
+        paths_.resize(at);
+        return false;
+    }
+    const std::string_view sourcePath(paths_.data() + at, targetAt - at - 1);
+    const std::string_view targetPath(paths_.data() + targetAt, paths_.size() - targetAt - 1);
+    const size_t folder = folderBytes(sourcePath);
+    const bool sameFolder = folder > 0 && folder == folderBytes(targetPath)
+        && folder < sourcePath.size() && folder < targetPath.size()
+        && sourcePath.substr(0, folder) == targetPath.substr(0, folder);
+    moves_.push_back(Move{at, sameFolder ? folder : 0});
     return true;
 }
 
 void RenameWorker::Batch::truncate(size_t count)
 {
-    if (count >= starts_.size())
+    if (count >= moves_.size())
         return;
-    paths_.resize(starts_[count]);
-    starts_.resize(count);
+    paths_.resize(moves_[count].source);
+    moves_.resize(count);
 }
 
 void RenameWorker::Batch::run(const std::atomic<bool>& stop)
 {
     made = 0;
     error = 0;
-    for (const size_t start : starts_) {
+#ifdef SYS_renameat2
+    OpenFolder folder;
+    for (const Move& move : moves_) {
         if (stop.load(std::memory_order_relaxed))
             return;
-        const char* source = paths_.data() + start;
+        const char* source = paths_.data() + move.source;
         const char* target = source + std::char_traits<char>::length(source) + 1;
-#ifdef SYS_renameat2
-        if (::syscall(SYS_renameat2, AT_FDCWD, source, AT_FDCWD, target, RENAME_NOREPLACE) != 0) {
+        int fd = AT_FDCWD;
+        if (move.folderBytes > 0) {
+            if (!folder.use(std::string_view(source, move.folderBytes))) {
+                error = errno;
+                return;
+            }
+            fd = folder.fd();
+            source += move.folderBytes;
+            target += move.folderBytes;
+        }
+        if (::syscall(SYS_renameat2, fd, source, fd, target, RENAME_NOREPLACE) != 0) {
             error = errno;
             return;
         }
-#else
-        error = EINVAL;
-        return;
-#endif
         ++made;
     }
+#else
+    if (!moves_.empty())
+        error = EINVAL;
+#endif
 }
 
 RenameWorker::RenameWorker(const std::atomic<bool>& stop)

@@ -14,6 +14,10 @@
 // one. The moves of a batch are made in order, each with renameat2(RENAME_NOREPLACE) alone
 // (nothing is ever replaced, nothing emulated); the first move that fails ends the batch,
 // and so does the stop flag, read before each move. One batch at a time.
+//
+// A move within one folder is made relative to that folder, opened once for the moves
+// after it in the same folder: the kernel then looks up two names instead of walking both
+// full paths (a few per cent of each move for a folder three levels down).
 class RenameWorker {
 public:
     class Batch {
@@ -23,7 +27,7 @@ public:
         bool add(QStringView source, QStringView target);
         // Keeps the first count moves.
         void truncate(size_t count);
-        size_t size() const { return starts_.size(); }
+        size_t size() const { return moves_.size(); }
 
         // When the batch is done: the moves made (the first `made`), and the errno of the
         // move after them when that move failed (0 when all were made or the stop flag
@@ -33,8 +37,12 @@ public:
 
     private:
         friend class RenameWorker;
-        std::string paths_;          // each move's source then its target, each ended by NUL
-        std::vector<size_t> starts_; // where each move's source starts in paths_
+        struct Move {
+            size_t source;      // where the source starts in paths_ (its target follows it)
+            size_t folderBytes; // the bytes of the folder both paths share, its slash included; 0 if none
+        };
+        std::string paths_; // each move's source then its target, each ended by NUL
+        std::vector<Move> moves_;
         void run(const std::atomic<bool>& stop);
     };
 

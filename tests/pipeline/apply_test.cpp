@@ -11,6 +11,7 @@
 #include "support/temptree.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -338,6 +339,8 @@ TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItemAndRecordsEachMoveBeforeIt)
 // Long batches are made ahead, on a thread of their own, while the next batch is journaled.
 // Targets taken after the preview are refused wherever they fall (first, last, on each side
 // of a batch boundary); every other item is renamed; the log holds exactly the moves made.
+// The items lie in two folders, in runs that cross the batches; each folder holds a file of
+// the same name as every item of the other, which no move may touch.
 TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMade)
 {
     ApplyBench b;
@@ -346,11 +349,15 @@ TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMa
     const auto name = [](const char* stem, int i) {
         return QString::fromUtf8(stem) + (i % 100 == 7 ? QStringLiteral("\u00e9") : QString()) + QString::number(i);
     };
-    for (int i = 0; i < kCount; ++i)
-        b.add(b.tree.file(name("f", i), QByteArray::number(i)), name("g", i));
+    const auto folder = [](int i) { return (i / 300) % 2 ? QStringLiteral("sub/") : QString(); };
+    const auto otherFolder = [&](int i) { return folder(i).isEmpty() ? QStringLiteral("sub/") : QString(); };
+    for (int i = 0; i < kCount; ++i) {
+        b.add(b.tree.file(folder(i) + name("f", i), QByteArray::number(i)), name("g", i));
+        b.tree.file(otherFolder(i) + name("f", i), "other");
+    }
     const QList<int> taken{0, 5, 511, 512, 700, 1023, 1024, 1199};
     for (int i : taken)
-        b.tree.file(name("g", i), "taken");
+        b.tree.file(folder(i) + name("g", i), "taken");
 
     // While it runs, every move seen on disk is in the journal already (read after the disk).
     int reached = 0;
@@ -358,13 +365,17 @@ TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMa
     const ApplyOutcome outcome = b.run([&] {
         if (++reached != 50 && reached != 700)
             return;
-        QStringList moved = b.tree.names().filter(QRegularExpression(QStringLiteral("^g\\D?\\d+$")));
+        QStringList moved;
+        for (const QString& in : {QString(), QStringLiteral("sub/")}) {
+            for (const QString& name : b.tree.names(in).filter(QRegularExpression(QStringLiteral("^g\\D?\\d+$"))))
+                moved << in + name;
+        }
         const RenameLogContents now = RenameLogReader::read(b.state.currLogFile);
         for (const RenameLogEntry& entry : now.entries)
-            moved.removeOne(entry.tarfilename);
-        for (const QString& name : moved) {
-            if (b.tree.read(name) != "taken")
-                unrecorded << name;
+            moved.removeOne(QDir(b.tree.at(QString())).relativeFilePath(entry.tarlocation + QLatin1Char('/') + entry.tarfilename));
+        for (const QString& path : moved) {
+            if (b.tree.read(path) != "taken")
+                unrecorded << path;
         }
     });
     EXPECT_TRUE(unrecorded.isEmpty()) << unrecorded.join(QStringLiteral(", ")).toStdString();
@@ -372,12 +383,14 @@ TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMa
     QStringList problems, expected;
     for (int i = 0; i < kCount; ++i) {
         const bool refused = taken.contains(i);
-        const QString now = name(refused ? "f" : "g", i);
+        const QString now = folder(i) + name(refused ? "f" : "g", i);
         if (b.item(i).newFilename != (refused ? Status::FileAlreadyExists : Status::RenamingOK)
             || b.item(i).fullPath != b.tree.at(now) || b.tree.read(now) != QByteArray::number(i))
             problems << QString::number(i);
-        if (refused && b.tree.read(name("g", i)) != "taken")
+        if (refused && b.tree.read(folder(i) + name("g", i)) != "taken")
             problems << name("g", i) + QStringLiteral(" replaced");
+        if (b.tree.read(otherFolder(i) + name("f", i)) != "other")
+            problems << otherFolder(i) + name("f", i) + QStringLiteral(" moved");
         if (!refused)
             expected << name("f", i) + QLatin1Char('>') + name("g", i);
     }
