@@ -14,11 +14,10 @@ namespace {
 constexpr size_t kReserve = size_t(512) << 20;   // how far the heap grows at a time
 constexpr size_t kLargeBlock = size_t(32) << 20; // blocks below this come from the heap
 constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
-// The first part of the growth keeps small pages: a short run (one file, a few hundred)
-// never leaves it, and a huge page costs more to clear than the few small ones it needs.
-// It is kept short, since every small page is a fault of its own: with 8 MiB, a scan of
-// 100,000 paths spent a fifth of its time on the 2,000 faults of that part alone.
-constexpr uintptr_t kSmallPagesFirst = uintptr_t(1) << 20;
+// Larger than any free block the heap holds this early, so that it comes from the top.
+constexpr size_t kProbe = size_t(256) << 10;
+// The part of the heap's top below its first huge page, held for the life of the process.
+void* g_belowHugePages = nullptr;
 
 // The first line of a kernel setting, or nothing when it cannot be read.
 std::string firstLine(const char* path)
@@ -67,9 +66,23 @@ void LargeHeap::prefer()
         free(block);
     if (after <= before)
         return;
-    const uintptr_t start = (reinterpret_cast<uintptr_t>(before) + kSmallPagesFirst + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(before) + kHugePage - 1) & ~(kHugePage - 1);
     const uintptr_t end = reinterpret_cast<uintptr_t>(after) & ~(kHugePage - 1);
-    if (end > start)
-        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    if (end <= start)
+        return;
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    // The top of the heap starts below the first huge page, in small pages, each of which
+    // would fault on its own (about 10 us each on a virtual machine, where clearing a huge
+    // page costs about as much as a dozen): that part is taken by a block that is never
+    // written, so that what is allocated next starts on the huge page. Found with a probe
+    // block, carved from the top like the block that follows it.
+    void* const probe = malloc(kProbe);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(probe);
+    free(probe);
+    if (at >= start || at + kHugePage < start)
+        return; // not carved from the top
+    const size_t gap = start - at;
+    if (gap > 64)
+        g_belowHugePages = malloc(gap - 32);
 #endif
 }
