@@ -66,9 +66,12 @@ QStringList entryLines(const RenameLogContents& log)
     return out;
 }
 
-// The moves a log holds, in its order, as "source>target" file names.
-QStringList movesIn(const RenameLogContents& log)
+// The moves the log at path holds, in its order, as "source>target" file names; a log that
+// does not parse cleanly to its end fails the test.
+QStringList movesLoggedIn(const QString& path)
 {
+    const RenameLogContents log = RenameLogReader::read(path);
+    EXPECT_TRUE(log.ok) << path.toStdString() << ": " << log.error.toStdString();
     QStringList moves;
     for (const RenameLogEntry& entry : log.entries)
         moves << entry.srcfilename + QLatin1Char('>') + entry.tarfilename;
@@ -329,10 +332,7 @@ TEST(Apply, TheJournalIsCompleteAndLockedAtEveryItemAndRecordsEachMoveBeforeIt)
     EXPECT_EQ(outcome.renamedCount, 4);
     EXPECT_FALSE(RenameLogReader::isLockedByRunningApply(outcome.logFile));
     // The final log holds the moves made, in the order made, and not the refused one.
-    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
-    ASSERT_TRUE(log.ok);
-    const QStringList made = movesIn(log);
-    EXPECT_EQ(made, (QStringList{"j1>k1", "j2>k2", "j3>k3", "j5>k5"}));
+    EXPECT_EQ(movesLoggedIn(outcome.logFile), (QStringList{"j1>k1", "j2>k2", "j3>k3", "j5>k5"}));
     EXPECT_EQ(b.item(3).newFilename, Status::FileAlreadyExists);
 }
 
@@ -395,10 +395,7 @@ TEST(Apply, LongBatchesRefuseTakenTargetsWhereverTheyFallAndLogExactlyTheMovesMa
             expected << name("f", i) + QLatin1Char('>') + name("g", i);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
-    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
-    ASSERT_TRUE(log.ok);
-    const QStringList made = movesIn(log);
-    EXPECT_EQ(made, expected);
+    EXPECT_EQ(movesLoggedIn(outcome.logFile), expected);
 }
 
 // Cancel while moves are made ahead: the apply stops inside its batches, and the log holds
@@ -427,10 +424,7 @@ TEST(Apply, CancelDuringLongBatchesLogsExactlyTheMovesMade)
             expected << QStringLiteral("c%1>d%1").arg(i);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QStringLiteral(", ")).toStdString();
-    const RenameLogContents log = RenameLogReader::read(outcome.logFile);
-    ASSERT_TRUE(log.ok);
-    const QStringList made = movesIn(log);
-    EXPECT_EQ(made, expected);
+    EXPECT_EQ(movesLoggedIn(outcome.logFile), expected);
 }
 
 TEST(Apply, AbortAfterALogFailureRenamesNothing)
