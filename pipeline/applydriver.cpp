@@ -91,7 +91,7 @@ public:
     ApplyOutcome run(const QString& logFolder, UserInterface* uiForQuestions);
 
 private:
-    void planUnits(bool chains);
+    void planUnits();
     bool createLog(const QString& logFolder, UserInterface* uiForQuestions);
     void moveUnits();
     bool canMoveAhead(size_t u) const;
@@ -138,7 +138,7 @@ ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgr
 
 ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuestions)
 {
-    planUnits(BatchRules::forState(state_).chains);
+    planUnits();
     try {
         if (createLog(logFolder, uiForQuestions))
             moveUnits();
@@ -151,12 +151,12 @@ ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuesti
     return outcome_;
 }
 
-// Folders before their contents: a folder's items are sorted after it.
-void ApplyPass::planUnits(bool chains)
+// The order of the moves, by the batch rules: folders before their contents.
+void ApplyPass::planUnits()
 {
     if (foldersFirst_)
         state_.list.sortForFolderRuns();
-    units_ = planMoves(files_, chains);
+    units_ = planMoves(files_, BatchRules::forState(state_).chains);
 }
 
 // Creates the journal; when it cannot be created, asks whether to go on without a log

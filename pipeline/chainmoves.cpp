@@ -236,8 +236,8 @@ void ChainMoves::takeBackMoves()
     }
 }
 
-// The statuses of a refused unit: the item whose move failed says why, the others that
-// their targets are held.
+// The statuses of a refused unit: "Already Exists" for each item, unless the move that
+// failed found its item gone or could not record it.
 void ChainMoves::refuse()
 {
     for (const Planned& p : plan_) {

@@ -47,7 +47,8 @@ inline bool isMade(MoveOutcome outcome)
     return outcome == MoveOutcome::Moved || outcome == MoveOutcome::CaseChanged;
 }
 
-// One move on disk, never replacing anything: the only place where an apply moves an item.
+// One move on disk, never replacing anything: every move of an apply but those made ahead
+// by the rename worker (the first move the worker does not make comes here).
 // Whether the target is taken is decided by identity: a target that is the source's own
 // inode under another spelling of the same name is a change of letter case on a file
 // system that ignores case, made with the plain rename.
