@@ -227,7 +227,8 @@ RunAhead::Batch ApplyPass::planLoneBatch(size_t from)
     batch.begin = batch.end = from;
     while (batch.end < units_.size() && batch.moves.size() < RunAhead::kBatchMoves
            && units_[batch.end].members.size() == 1) {
-        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files_[units_[batch.end].members.front()]);
+        const FileSystemItem& item = files_[units_[batch.end].members.front()];
+        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(item);
         if (!batch.add(move ? &*move : nullptr))
             break;
     }
