@@ -1,140 +1,181 @@
 #include "cli/clioptions.h"
 
+namespace {
+
+// Checks and sets an option's value; returns the error text when it is refused (empty
+// when it is taken).
+using SetValue = QString (*)(CliOptions& o, const QString& value);
+
+// One option: a flag, a file path (a value that must not be empty: an empty path is not an
+// option left out), or a value that set checks.
+struct OptionSpec {
+    QLatin1String name;
+    bool CliOptions::*flag = nullptr;
+    QString CliOptions::*path = nullptr;
+    SetValue set = nullptr;
+};
+
+QString accepted()
+{
+    return {};
+}
+
+QString setKeyValue(CliOptions& o, const QString& v)
+{
+    const qsizetype sep = v.indexOf(QLatin1Char('='));
+    if (sep <= 0)
+        return QStringLiteral("--set needs KEY=VALUE, got \"%1\"").arg(v);
+    o.sets.append({v.left(sep), v.mid(sep + 1)});
+    return accepted();
+}
+
+QString setFormat(CliOptions& o, const QString& v)
+{
+    o.format = v;
+    if (v != QLatin1String("tsv") && v != QLatin1String("json") && v != QLatin1String("table"))
+        return QStringLiteral("--format must be tsv, json or table");
+    return accepted();
+}
+
+QString setImportType(CliOptions& o, const QString& v)
+{
+    o.importType = v;
+    if (v != QLatin1String("files") && v != QLatin1String("folders"))
+        return QStringLiteral("--import-type must be files or folders");
+    return accepted();
+}
+
+QString setColumns(CliOptions& o, const QString& v)
+{
+    o.columns = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& c : o.columns) {
+        if (c != QLatin1String("filename") && c != QLatin1String("newfilename") && c != QLatin1String("location"))
+            return QStringLiteral("unknown column \"%1\" (filename, newfilename, location)").arg(c);
+    }
+    return accepted();
+}
+
+QString setTab(CliOptions& o, const QString& v)
+{
+    o.tab = v;
+    bool number = false;
+    const int tab = v.toInt(&number);
+    if (v != QLatin1String("none") && (!number || tab < 0 || tab > 9))
+        return QStringLiteral("--tab must be a method number from 0 to 9, or none");
+    return accepted();
+}
+
+const OptionSpec kOptions[] = {
+    {.name = QLatin1String("--help"), .flag = &CliOptions::help},
+    {.name = QLatin1String("--version"), .flag = &CliOptions::version},
+    {.name = QLatin1String("--profile"), .path = &CliOptions::profile},
+    {.name = QLatin1String("--rule"), .path = &CliOptions::rule},
+    {.name = QLatin1String("--set"), .set = setKeyValue},
+    {.name = QLatin1String("--folders"), .flag = &CliOptions::folders},
+    {.name = QLatin1String("--no-subfolders"), .flag = &CliOptions::noSubfolders},
+    {.name = QLatin1String("--format"), .set = setFormat},
+    {.name = QLatin1String("--yes"), .flag = &CliOptions::yes},
+    {.name = QLatin1String("--no-chains"), .flag = &CliOptions::noChains},
+    {.name = QLatin1String("--verbose"), .flag = &CliOptions::verbose},
+    {.name = QLatin1String("--import-type"), .set = setImportType},
+    {.name = QLatin1String("--apply"), .flag = &CliOptions::apply},
+    {.name = QLatin1String("--output"), .path = &CliOptions::output},
+    {.name = QLatin1String("--no-header"), .flag = &CliOptions::noHeader},
+    {.name = QLatin1String("--columns"), .set = setColumns},
+    {.name = QLatin1String("--tab"), .set = setTab},
+    {.name = QLatin1String("--include-location"), .flag = &CliOptions::includeLocation},
+};
+
+const OptionSpec* findOption(const QString& name)
+{
+    for (const OptionSpec& spec : kOptions) {
+        if (name == spec.name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+// The first argument that is not an option is the command, the others are paths; after
+// "--" every argument is a path.
+bool takePositional(const QString& a, bool& onlyPaths, CliOptions& o, QString& error)
+{
+    if (a == QLatin1String("--") && !onlyPaths) {
+        onlyPaths = true;
+        return true;
+    }
+    if (o.command.isEmpty() && !onlyPaths) {
+        o.command = a;
+        return true;
+    }
+    // An empty path (an unset shell variable) would otherwise become the working folder
+    // and its whole tree would be listed.
+    if (a.isEmpty()) {
+        error = QStringLiteral("empty path");
+        return false;
+    }
+    o.positional << a;
+    return true;
+}
+
+// The value of the option named name at args[i]: after its "=", else the next argument
+// (i moves past it).
+bool takeValue(const QStringList& args, int& i, const QString& name, qsizetype eq, QString& value, QString& error)
+{
+    if (eq > 0) {
+        value = args.at(i).mid(eq + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        error = QStringLiteral("%1 needs a value").arg(name);
+        return false;
+    }
+    value = args.at(++i);
+    return true;
+}
+
+// The option at args[i]: "--name", "--name VALUE" or "--name=VALUE" (a flag ignores a value
+// given after "=").
+bool takeOption(const QStringList& args, int& i, CliOptions& o, QString& error)
+{
+    const qsizetype eq = args.at(i).indexOf(QLatin1Char('='));
+    const QString name = eq > 0 ? args.at(i).left(eq) : args.at(i);
+    const OptionSpec* spec = findOption(name);
+    if (!spec) {
+        error = QStringLiteral("unknown option %1").arg(name);
+        return false;
+    }
+    if (spec->flag) {
+        o.*spec->flag = true;
+        return true;
+    }
+    QString value;
+    if (!takeValue(args, i, name, eq, value, error))
+        return false;
+    if (spec->path) {
+        if (value.isEmpty()) {
+            error = QStringLiteral("%1: empty path").arg(name);
+            return false;
+        }
+        o.*spec->path = value;
+        return true;
+    }
+    const QString refused = spec->set(o, value);
+    if (refused.isEmpty())
+        return true;
+    error = refused;
+    return false;
+}
+
+} // namespace
+
 bool parseCliOptions(const QStringList& args, CliOptions& o, QString& error)
 {
-    auto takeValue = [&](int& i, const QString& name, QString& out) {
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        out = args.at(++i);
-        return true;
-    };
     bool onlyPaths = false;
     for (int i = 0; i < args.size(); ++i) {
-        const QString a = args.at(i);
-        if (onlyPaths || !a.startsWith(QLatin1String("--")) || a == QLatin1String("--")) {
-            if (a == QLatin1String("--") && !onlyPaths) {
-                onlyPaths = true;
-                continue;
-            }
-            if (o.command.isEmpty() && !onlyPaths) {
-                o.command = a;
-                continue;
-            }
-            // An empty path (an unset shell variable) would otherwise become the working
-            // folder and its whole tree would be listed.
-            if (a.isEmpty()) {
-                error = QStringLiteral("empty path");
-                return false;
-            }
-            o.positional << a;
-            continue;
-        }
-        QString name = a;
-        QString inlineValue;
-        bool hasInline = false;
-        const qsizetype eq = a.indexOf(QLatin1Char('='));
-        if (eq > 0 && a != QLatin1String("--set")) {
-            name = a.left(eq);
-            inlineValue = a.mid(eq + 1);
-            hasInline = true;
-        }
-        auto value = [&](QString& out) {
-            if (hasInline) {
-                out = inlineValue;
-                return true;
-            }
-            return takeValue(i, name, out);
-        };
-        // A file option given an empty value is an empty path, not an option left out.
-        auto path = [&](QString& out) {
-            if (!value(out))
-                return false;
-            if (out.isEmpty()) {
-                error = QStringLiteral("%1: empty path").arg(name);
-                return false;
-            }
-            return true;
-        };
-        QString v;
-        if (name == QLatin1String("--help") || name == QLatin1String("-h"))
-            o.help = true;
-        else if (name == QLatin1String("--version"))
-            o.version = true;
-        else if (name == QLatin1String("--profile")) {
-            if (!path(o.profile))
-                return false;
-        } else if (name == QLatin1String("--rule")) {
-            if (!path(o.rule))
-                return false;
-        } else if (name == QLatin1String("--set")) {
-            if (!value(v))
-                return false;
-            const qsizetype sep = v.indexOf(QLatin1Char('='));
-            if (sep <= 0) {
-                error = QStringLiteral("--set needs KEY=VALUE, got \"%1\"").arg(v);
-                return false;
-            }
-            o.sets.append({v.left(sep), v.mid(sep + 1)});
-        } else if (name == QLatin1String("--folders"))
-            o.folders = true;
-        else if (name == QLatin1String("--no-subfolders"))
-            o.noSubfolders = true;
-        else if (name == QLatin1String("--format")) {
-            if (!value(o.format))
-                return false;
-            if (o.format != QLatin1String("tsv") && o.format != QLatin1String("json")
-                && o.format != QLatin1String("table")) {
-                error = QStringLiteral("--format must be tsv, json or table");
-                return false;
-            }
-        } else if (name == QLatin1String("--yes") || name == QLatin1String("-y"))
-            o.yes = true;
-        else if (name == QLatin1String("--no-chains"))
-            o.noChains = true;
-        else if (name == QLatin1String("--verbose"))
-            o.verbose = true;
-        else if (name == QLatin1String("--import-type")) {
-            if (!value(o.importType))
-                return false;
-            if (o.importType != QLatin1String("files") && o.importType != QLatin1String("folders")) {
-                error = QStringLiteral("--import-type must be files or folders");
-                return false;
-            }
-        } else if (name == QLatin1String("--apply"))
-            o.apply = true;
-        else if (name == QLatin1String("--output")) {
-            if (!path(o.output))
-                return false;
-        } else if (name == QLatin1String("--no-header"))
-            o.noHeader = true;
-        else if (name == QLatin1String("--columns")) {
-            if (!value(v))
-                return false;
-            o.columns = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
-            for (const QString& c : o.columns) {
-                if (c != QLatin1String("filename") && c != QLatin1String("newfilename")
-                    && c != QLatin1String("location")) {
-                    error = QStringLiteral("unknown column \"%1\" (filename, newfilename, location)").arg(c);
-                    return false;
-                }
-            }
-        } else if (name == QLatin1String("--tab")) {
-            if (!value(o.tab))
-                return false;
-            bool number = false;
-            const int tab = o.tab.toInt(&number);
-            if (o.tab != QLatin1String("none") && (!number || tab < 0 || tab > 9)) {
-                error = QStringLiteral("--tab must be a method number from 0 to 9, or none");
-                return false;
-            }
-        } else if (name == QLatin1String("--include-location"))
-            o.includeLocation = true;
-        else {
-            error = QStringLiteral("unknown option %1").arg(name);
+        const QString& a = args.at(i);
+        const bool isOption = !onlyPaths && a.startsWith(QLatin1String("--")) && a != QLatin1String("--");
+        if (!(isOption ? takeOption(args, i, o, error) : takePositional(a, onlyPaths, o, error)))
             return false;
-        }
     }
     return true;
 }

@@ -2,30 +2,28 @@
 
 #include "engine/filename.h"
 #include "pipeline/batchplan.h"
+#include "pipeline/chainmoves.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/itemmove.h"
 #include "pipeline/movedfolders.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewchecks.h"
 #include "pipeline/renamelog.h"
 #include "pipeline/runahead.h"
-#include "platform/filemanager.h"
 #include "platform/mainthread.h"
 #include "platform/messages.h"
 #include "platform/renameworker.h"
 #include "platform/userinterface.h"
-#include "platform/utf16scan.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 
-#include <atomic>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
@@ -69,16 +67,6 @@ private:
     bool pending_ = false;
 };
 
-const QString& alreadyExists(const FileSystemItem& item)
-{
-    return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
-}
-
-const QString& notFound(const FileSystemItem& item)
-{
-    return item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
-}
-
 // Asks the user, on the main thread while the loop waits, whether to go on without a log
 // file; "ABORT" is the default button. Without anyone to ask the apply is aborted.
 bool continueWithoutLog(UserInterface* ui)
@@ -93,196 +81,174 @@ bool continueWithoutLog(UserInterface* ui)
     return answer == QLatin1String("CONTINUE");
 }
 
-// The path of name in the folder of path, whose last slash is at slash.
-QString siblingPath(const QString& path, qsizetype slash, const QString& name)
-{
-    return appendingPathComponent(QStringView(path).left(qMax(slash, qsizetype(0))), name);
-}
+// One apply over the list, in named steps: the moves are planned as units (before the
+// journal exists, so that the journal appears when the first move is about to be made),
+// the log is created, the units are moved in order, and the pass is finished, also after
+// a cancel, an abort or an exception.
+class ApplyPass {
+public:
+    ApplyPass(ControllerState& state, const Settings& settings, PassProgress& progress);
+    ApplyOutcome run(const QString& logFolder, UserInterface* uiForQuestions);
 
-// What the item loop carries from move to move.
-struct MoveContext {
-    RenameLogJournal& log;
-    MovedFolders* movedFolders; // null when no listed item lies inside a renamed folder
-    PassProgress& progress;
-    int moves = 0;
-    // Makes moves ahead (null while that is off: no journal, folders moving, a file system
-    // without RENAME_NOREPLACE, or a short batch).
-    RenameWorker* worker = nullptr;
-    const std::atomic<bool>* cancel = nullptr;
+private:
+    void planUnits();
+    bool createLog(const QString& logFolder, UserInterface* uiForQuestions);
+    void moveUnits();
+    bool canMoveAhead(size_t u) const;
+    size_t moveLoneUnitsAhead(size_t from);
+    RunAhead::Batch planLoneBatch(size_t from);
+    size_t takeLoneBatch(const RunAhead::Batch& batch);
+    void announceLoneMoves(size_t first);
+    void moveUnit(size_t u);
+    void unitDone(size_t u, int count);
+    void finish();
+    void bringUnreachedItemsAlong();
+    void saveLog();
+
+    ControllerState& state_;
+    std::vector<FileSystemItem>& files_;
+    PassProgress& progress_;
+    const bool isFiles_;
+    const bool foldersFirst_;
+    QElapsedTimer clock_;
+    RenameLogJournal log_;
+    MovedFolders movedFolders_;
+    MoveContext ctx_;
+    CountLine countLine_;
+    std::vector<MoveUnit> units_;
+    std::vector<bool> reached_; // the items whose turn came, by list index
+    int renamed_ = 0;
+    ApplyOutcome outcome_;
 };
 
-// Runs moves ahead through the context's worker; turns it off for good when the file
-// system refuses the flag.
-template <typename Plan, typename Take>
-size_t runAhead(MoveContext& ctx, size_t from, size_t end, Plan&& plan, Take&& take)
+ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgress& progress)
+    : state_(state)
+    , files_(state.list.files)
+    , progress_(progress)
+    , isFiles_(settings.flag(QStringLiteral("isFiles")))
+    , foldersFirst_(settings.flag(QStringLiteral("isFolders"))
+                    && (settings.flag(QStringLiteral("isIncludeSubFolders"))
+                        || settings.integer(QStringLiteral("selectedTab")) == 9))
+    , ctx_{log_, foldersFirst_ ? &movedFolders_ : nullptr, progress}
+    , countLine_(progress)
+    , reached_(files_.size(), false)
 {
-    bool usable = true;
-    const size_t stopped = RunAhead::run(from, end, plan, take, *ctx.worker, usable, *ctx.cancel);
-    if (!usable)
-        ctx.worker = nullptr;
-    return stopped;
+    clock_.start();
 }
 
-// Records a move in the log ahead of it. False when the paths cannot be recorded (the
-// item is then not moved); throws when the log can no longer be extended, which ends the
-// loop: nothing is moved without a record.
-bool recordMove(MoveContext& ctx, const QString& source, const QString& target, quint64 inode)
+ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuestions)
 {
-    switch (ctx.log.addLogEntry(source, target, inode)) {
-    case RenameLogJournal::EntryResult::Added:
+    planUnits();
+    try {
+        if (createLog(logFolder, uiForQuestions))
+            moveUnits();
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("Error %1").arg(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        qWarning().noquote() << QStringLiteral("Error %1").arg(QStringLiteral("unknown exception"));
+    }
+    finish();
+    return outcome_;
+}
+
+// The order of the moves, by the batch rules: folders before their contents.
+void ApplyPass::planUnits()
+{
+    if (foldersFirst_)
+        state_.list.sortForFolderRuns();
+    units_ = planMoves(files_, BatchRules::forState(state_).chains);
+}
+
+// Creates the journal; when it cannot be created, asks whether to go on without a log
+// file. Returns false when the apply is aborted.
+bool ApplyPass::createLog(const QString& logFolder, UserInterface* uiForQuestions)
+{
+    // A log folder that is not set (or not absolute) is a log that cannot be created,
+    // never the root or the working folder.
+    const bool hasLogFolder = QDir::isAbsolutePath(logFolder);
+    state_.currLogFile = hasLogFolder ? appendingPathComponent(logFolder, getNewLogFileName()) : QString();
+    const QString renamingType = isFiles_ ? QStringLiteral("FILES") : QStringLiteral("FOLDERS");
+    if (hasLogFolder && log_.createLogFile(state_.currLogFile, renamingType)) {
+        state_.currLogFile = log_.journalPath();
         return true;
-    case RenameLogJournal::EntryResult::Unrepresentable:
-        qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1 cannot be recorded in the rename log")
-                                    .arg(FileSystemItem::getDisplayFilePath(source));
-        return false;
-    case RenameLogJournal::EntryResult::WriteFailed:
-        break;
     }
-    throw std::runtime_error("the rename log could not be extended");
+    if (!hasLogFolder)
+        log_.beginWithoutJournal(renamingType);
+    outcome_.aborted = !continueWithoutLog(uiForQuestions);
+    return !outcome_.aborted;
 }
 
-void moved(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
+// The unit loop: Cancel acts between units. Runs of lone items are made ahead through the
+// rename worker where they can be; every other unit is moved on its own.
+void ApplyPass::moveUnits()
 {
-    ++ctx.moves;
-    // After a plain rename of letter case the old path still reaches the folder; the
-    // caller passes only real moves here.
-    if (ctx.movedFolders && item.itemType != 0)
-        ctx.movedFolders->add(source, target);
-}
-
-// The move renameItem would make for the item, if any: the target of a usable new name
-// that differs from the current one.
-std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem& item)
-{
-    const QString newName = item.newFilenameValue();
-    if (newName.isEmpty() || Status::isStatus(item.newFilename))
-        return std::nullopt;
-    const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
-    if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
-        return std::nullopt;
-    return RenameLogJournal::AnnouncedMove{item.fullPath, siblingPath(item.fullPath, slash, newName), item.inode};
-}
-
-// Announces the moves of the items renamed on their own from units[first] on (up to a
-// batch), so that the journal is written once per batch rather than once per move. Only
-// while no folder moves: a moved folder changes the paths of what follows it.
-void announceNextMoves(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units, size_t first,
-                       MoveContext& ctx)
-{
-    if (ctx.movedFolders || ctx.log.announcedLeft() > 0)
-        return;
-    std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t u = first; u < units.size() && moves.size() < RunAhead::kBatchMoves; ++u) {
-        if (units[u].members.size() != 1)
+    for (const MoveUnit& unit : units_)
+        outcome_.proposedCount += int(unit.members.size());
+    // Lives as long as the loop (the context's pointer is not used after it).
+    std::optional<RenameWorker> worker;
+    if (!ctx_.movedFolders && log_.hasJournal() && size_t(outcome_.proposedCount) >= RunAhead::kMinimumMoves) {
+        worker.emplace(state_.isCancelProcess);
+        ctx_.worker = &*worker;
+        ctx_.cancel = &state_.isCancelProcess;
+    }
+    for (size_t u = 0; u < units_.size();) {
+        if (state_.isCancelProcess.load())
             break;
-        if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[u].members.front()]))
-            moves.push_back(std::move(*move));
-    }
-    ctx.log.announceMoves(moves);
-}
-
-// Renames one item on its own; returns true when it was renamed.
-bool renameItem(FileSystemItem& item, MoveContext& ctx)
-{
-    const QString source = item.fullPath;
-    QString target;
-    if (const QString* announced = ctx.log.nextAnnouncedTarget(source)) {
-        // Announced with the same judgement of the item's name as below (plannedMove).
-        target = *announced;
-        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
-    } else {
-        const QString newName = item.newFilenameValue();
-        // Empty names, the error statuses and "Renaming (OK)" are passed over.
-        if (newName.isEmpty() || Status::isStatus(item.newFilename))
-            return false;
-        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
-        const qsizetype slash = Utf16Scan::lastIndexOf(source, u'/');
-        if (newName == QStringView(source).mid(slash + 1) || !isUsableFileName(newName)) {
-            item.newFilename = Status::NoChanges;
-            return false;
+        if (canMoveAhead(u)) {
+            const size_t next = moveLoneUnitsAhead(u);
+            if (next > u) {
+                u = next;
+                continue;
+            }
         }
-        target = siblingPath(source, slash, newName);
+        moveUnit(u);
+        ++u;
     }
-
-    // Written before the move, so that a rename is never made without its record.
-    if (!recordMove(ctx, source, target, item.inode)) {
-        item.newFilename = Status::NoChanges;
-        return false;
-    }
-
-    // Whether the target is taken is decided by identity: the move refuses any existing
-    // target, and a target that is the source's own inode is a change of letter case on a
-    // file system that ignores case, done with the plain rename.
-    const FileManager::MoveResult result = FileManager::moveItem(source, target);
-    bool renamed = result == FileManager::MoveResult::Moved;
-    bool takenByAnother = false;
-    if (result == FileManager::MoveResult::TargetExists) {
-        if (FileManager::isSameFile(source, target)) {
-            if (lastPathComponent(target).compare(lastPathComponent(source), Qt::CaseInsensitive) == 0)
-                renamed = FileManager::renameCaseOnly(source, target);
-        } else {
-            takenByAnother = true;
-        }
-    }
-    if (!renamed) {
-        ctx.log.takeBackLastEntry();
-        // An item deleted or moved away since the preview is reported as missing, not as
-        // an item that merely kept its name.
-        if (takenByAnother)
-            item.newFilename = alreadyExists(item);
-        else if (result == FileManager::MoveResult::Failed && !FileManager::exists(source))
-            item.newFilename = notFound(item);
-        else
-            item.newFilename = Status::NoChanges;
-        return false;
-    }
-    if (result == FileManager::MoveResult::Moved)
-        moved(ctx, item, source, target);
-    else
-        ++ctx.moves;
-    item.newFilename = Status::RenamingOK;
-    item.fullPath = target;
-    return true;
 }
 
-// A move the worker made: its entry, announced ahead, is taken, and the move counted.
-void takeMadeMove(MoveContext& ctx, const FileSystemItem& item, const RenameLogJournal::AnnouncedMove& move)
+bool ApplyPass::canMoveAhead(size_t u) const
 {
-    ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
-    recordMove(ctx, move.source, move.target, move.inode);
-    moved(ctx, item, move.source, move.target);
+    return ctx_.worker && units_[u].members.size() == 1 && log_.announcedLeft() == 0;
 }
 
-// The moves of lone items (units of one item) from unit `from`, announced: a batch ends
-// at a unit of several items.
-RunAhead::Batch planLoneMoves(const std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
-                              size_t from, MoveContext& ctx)
+// Lone units from `from` on made ahead; returns the unit where the loop takes over.
+size_t ApplyPass::moveLoneUnitsAhead(size_t from)
 {
-    RunAhead::Batch b;
-    b.begin = b.end = from;
-    while (b.end < units.size() && b.moves.size() < RunAhead::kBatchMoves && units[b.end].members.size() == 1) {
-        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files[units[b.end].members.front()]);
-        if (!b.add(move ? &*move : nullptr))
+    return runAhead(
+        ctx_, from, units_.size(), [this](size_t u) { return planLoneBatch(u); },
+        [this](const RunAhead::Batch& batch) { return takeLoneBatch(batch); });
+}
+
+// The moves of lone units from unit `from`, announced: a batch ends at a unit of several
+// items.
+RunAhead::Batch ApplyPass::planLoneBatch(size_t from)
+{
+    RunAhead::Batch batch;
+    batch.begin = batch.end = from;
+    while (batch.end < units_.size() && batch.moves.size() < RunAhead::kBatchMoves
+           && units_[batch.end].members.size() == 1) {
+        const FileSystemItem& item = files_[units_[batch.end].members.front()];
+        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(item);
+        if (!batch.add(move ? &*move : nullptr))
             break;
     }
-    RunAhead::announce(b, ctx.log);
-    return b;
+    RunAhead::announce(batch, log_);
+    return batch;
 }
 
 // Takes a batch of lone moves in list order, up to its first move not made.
-size_t takeLoneMoves(std::vector<FileSystemItem>& files, const std::vector<MoveUnit>& units,
-                     const RunAhead::Batch& b, MoveContext& ctx, const std::function<void(size_t, int)>& unitDone)
+size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
 {
-    const size_t stop = RunAhead::firstNotMade(b);
-    for (size_t u = b.begin; u < stop; ++u) {
-        FileSystemItem& item = files[units[u].members.front()];
-        const qint32 m = b.moveOf[u - b.begin];
+    const size_t stop = RunAhead::firstNotMade(batch);
+    for (size_t u = batch.begin; u < stop; ++u) {
+        FileSystemItem& item = files_[units_[u].members.front()];
+        const qint32 m = batch.moveOf[u - batch.begin];
         if (m < 0) {
-            unitDone(u, renameItem(item, ctx) ? 1 : 0); // only sets its status
+            unitDone(u, renameItem(item, ctx_) ? 1 : 0); // only sets its status
             continue;
         }
-        const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(m)];
-        takeMadeMove(ctx, item, move);
+        const RenameLogJournal::AnnouncedMove& move = batch.moves[size_t(m)];
+        takeMadeMove(ctx_, item, move);
         item.newFilename = Status::RenamingOK;
         item.fullPath = move.target;
         unitDone(u, 1);
@@ -290,208 +256,90 @@ size_t takeLoneMoves(std::vector<FileSystemItem>& files, const std::vector<MoveU
     return stop;
 }
 
-// Fewer moves than this are made one by one: a batch ahead would not pay for itself.
-constexpr size_t kRunAheadMinimumMoves = 64;
-
-// A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
-QString temporaryName(const QString& folder)
+// Announces the moves of the lone units from units[first] on (up to a batch), so that the
+// journal is written once per batch rather than once per move. Only while no folder moves:
+// a moved folder changes the paths of what follows it.
+void ApplyPass::announceLoneMoves(size_t first)
 {
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = QStringLiteral(".quorvel-swap-");
-    for (int i = 0; i < 16; ++i)
-        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
-    return appendingPathComponent(folder, name);
+    if (ctx_.movedFolders || log_.announcedLeft() > 0)
+        return;
+    std::vector<RenameLogJournal::AnnouncedMove> moves;
+    for (size_t u = first; u < units_.size() && moves.size() < RunAhead::kBatchMoves; ++u) {
+        if (units_[u].members.size() != 1)
+            break;
+        if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files_[units_[u].members.front()]))
+            moves.push_back(std::move(*move));
+    }
+    log_.announceMoves(moves);
 }
 
-// One move of a chain, with NOREPLACE only. Journaled ahead; taken back when not made.
-enum class StepResult { Moved, Taken, Missing, Unrecordable, Unsupported, Failed };
-StepResult moveStep(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
+// One unit moved on its own. Each item is brought to its path after the folder moves made
+// so far exactly once, when its turn comes.
+void ApplyPass::moveUnit(size_t u)
 {
-    if (!recordMove(ctx, source, target, item.inode))
-        return StepResult::Unrecordable;
-    bool unsupported = false;
-    const FileManager::MoveResult result = FileManager::moveItemNoReplace(source, target, nullptr, &unsupported);
-    if (result == FileManager::MoveResult::Moved) {
-        moved(ctx, item, source, target);
-        return StepResult::Moved;
-    }
-    // On a file system that ignores case the target of a change of letter case is the
-    // item's own inode: the plain rename does it.
-    if (result == FileManager::MoveResult::TargetExists
-        && lastPathComponent(source).compare(lastPathComponent(target), Qt::CaseInsensitive) == 0
-        && FileManager::isSameFile(source, target) && FileManager::renameCaseOnly(source, target)) {
-        ++ctx.moves;
-        return StepResult::Moved;
-    }
-    ctx.log.takeBackLastEntry();
-    if (result == FileManager::MoveResult::TargetExists)
-        return StepResult::Taken;
-    if (unsupported)
-        return StepResult::Unsupported;
-    return FileManager::exists(source) ? StepResult::Failed : StepResult::Missing;
-}
-
-// Renames the items of a chain (end first) or a cycle (through a temporary name) in one
-// go. Either every item of the unit takes its new name, or the moves made are taken back
-// at once (journaled, like every move) and the unit is refused. Returns the items renamed.
-int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx)
-{
-    struct Planned {
-        size_t index;
-        QString source;
-        QString target;
-    };
-    std::vector<Planned> plan;
-    plan.reserve(unit.members.size());
+    const MoveUnit& unit = units_[u];
+    announceLoneMoves(u);
     for (size_t index : unit.members) {
-        const FileSystemItem& item = files[index];
-        plan.push_back({index, item.fullPath, appendingPathComponent(item.fileLocation(), item.newFilenameValue())});
+        reached_[index] = true;
+        if (!movedFolders_.isEmpty())
+            files_[index].fullPath = movedFolders_.resolve(files_[index].fullPath);
     }
-    struct Done {
-        size_t index;
-        QString from;
-        QString to;
-    };
-    std::vector<Done> done;
-    StepResult failure = StepResult::Moved;
-    size_t failedIndex = plan.front().index;
+    const int count = unit.members.size() == 1 ? (renameItem(files_[unit.members.front()], ctx_) ? 1 : 0)
+                                               : renameTogether(files_, unit, ctx_);
+    unitDone(u, count);
+}
 
-    auto step = [&](const Planned& p, const QString& from, const QString& to) {
-        ctx.progress.setPath(FileSystemItem::getDisplayFilePath(from));
-        const StepResult r = moveStep(ctx, files[p.index], from, to);
-        if (r == StepResult::Moved) {
-            done.push_back({p.index, from, to});
-            return true;
-        }
-        failure = r;
-        failedIndex = p.index;
-        return false;
-    };
-
-    // The unit's moves in the order they are made: a chain's from its end; a cycle's first
-    // member parked under a temporary name, the others, then the parked one to its place.
-    // They are announced to the journal in batches ahead of being made; a move that turns
-    // out otherwise (another temporary name, a move taken back) withdraws what is left.
-    QString temporary;
-    const size_t stepCount = unit.isCycle ? plan.size() + 1 : plan.size();
-    auto stepMove = [&](size_t k) {
-        const Planned& p = plan[k < plan.size() ? k : 0];
-        if (unit.isCycle && k == 0)
-            return RenameLogJournal::AnnouncedMove{p.source, temporary, files[p.index].inode};
-        if (unit.isCycle && k == plan.size())
-            return RenameLogJournal::AnnouncedMove{temporary, p.target, files[p.index].inode};
-        return RenameLogJournal::AnnouncedMove{p.source, p.target, files[p.index].inode};
-    };
-    size_t announcedUpTo = 0;
-    auto announceFrom = [&](size_t k) {
-        if (ctx.movedFolders || ctx.log.announcedLeft() > 0 || k < announcedUpTo)
-            return;
-        std::vector<RenameLogJournal::AnnouncedMove> moves;
-        for (size_t j = k; j < stepCount && moves.size() < RunAhead::kBatchMoves; ++j)
-            moves.push_back(stepMove(j));
-        announcedUpTo = k + size_t(ctx.log.announceMoves(moves));
-    };
-
-    // Long runs of steps are made ahead (the moves made, in order, go into done).
-    auto stepsAhead = [&](size_t from) {
-        auto planSteps = [&](size_t x) {
-            RunAhead::Batch b;
-            b.begin = b.end = x;
-            while (b.end < stepCount && b.moves.size() < RunAhead::kBatchMoves) {
-                const RenameLogJournal::AnnouncedMove move = stepMove(b.end);
-                if (!b.add(&move))
-                    break;
-            }
-            RunAhead::announce(b, ctx.log);
-            return b;
-        };
-        auto takeSteps = [&](const RunAhead::Batch& b) {
-            const size_t stop = RunAhead::firstNotMade(b);
-            for (size_t k = b.begin; k < stop; ++k) {
-                const RenameLogJournal::AnnouncedMove& move = b.moves[size_t(b.moveOf[k - b.begin])];
-                const size_t index = plan[k < plan.size() ? k : 0].index;
-                takeMadeMove(ctx, files[index], move);
-                done.push_back({index, move.source, move.target});
-            }
-            return stop;
-        };
-        return runAhead(ctx, from, stepCount, planSteps, takeSteps);
-    };
-    // The steps from k on, each made ahead when it can be, else on its own.
-    auto makeSteps = [&](size_t k) {
-        bool made = true;
-        for (; made && k < stepCount; ++k) {
-            if (ctx.worker && ctx.log.announcedLeft() == 0 && stepCount - k >= kRunAheadMinimumMoves) {
-                k = stepsAhead(k);
-                if (k == stepCount)
-                    break;
-            }
-            announceFrom(k);
-            const Planned& p = plan[k < plan.size() ? k : 0];
-            made = unit.isCycle && k == plan.size() ? step(p, temporary, p.target) : step(p, p.source, p.target);
-            // A file system without NOREPLACE: the chain is not emulated (its end is renamed
-            // on its own, below).
-            if (!made && k == 0 && failure == StepResult::Unsupported)
-                break;
-        }
-        return made;
-    };
-
-    bool ok = true;
-    if (unit.isCycle) {
-        const Planned& parked = plan.front();
-        const QString folder = deletingLastPathComponent(parked.source);
-        ok = false;
-        for (int attempt = 0; attempt < 100 && !ok; ++attempt) {
-            temporary = temporaryName(folder);
-            announceFrom(0);
-            ok = step(parked, parked.source, temporary);
-            if (!ok && failure != StepResult::Taken)
-                break;
-        }
-        ok = ok && makeSteps(1);
-    } else {
-        ok = makeSteps(0);
-        // A file system without NOREPLACE: the chain is not emulated. Its end (whose target
-        // is free) is renamed on its own, the others keep their names.
-        if (!ok && done.empty() && failure == StepResult::Unsupported) {
-            FileSystemItem& end = files[plan[0].index];
-            const bool renamed = renameItem(end, ctx);
-            for (size_t j = 1; j < plan.size(); ++j)
-                files[plan[j].index].newFilename = alreadyExists(files[plan[j].index]);
-            return renamed ? 1 : 0;
-        }
+// Counts a unit's renames and refusals.
+void ApplyPass::unitDone(size_t u, int count)
+{
+    const MoveUnit& unit = units_[u];
+    for (size_t index : unit.members) {
+        reached_[index] = true;
+        if (Status::isError(files_[index].newFilename))
+            outcome_.addRefusal(files_[index].newFilename);
     }
+    if (count > 0) {
+        renamed_ += count;
+        countLine_.renamed(renamed_, files_[unit.members.front()].itemType == 0);
+    }
+}
 
-    if (ok) {
-        for (const Planned& p : plan) {
-            files[p.index].fullPath = p.target;
-            files[p.index].newFilename = Status::RenamingOK;
-        }
-        return int(plan.size());
-    }
+void ApplyPass::finish()
+{
+    outcome_.cancelled = state_.isCancelProcess.load() && !outcome_.aborted && renamed_ < outcome_.proposedCount;
+    bringUnreachedItemsAlong();
+    outcome_.renamedCount = renamed_;
+    outcome_.moveCount = ctx_.moves;
+    saveLog();
+    state_.list.resetFilesDic();
+    countLine_.flush();
+    outcome_.elapsedMs = clock_.elapsed();
+    progress_.setCount(outcome_.summary());
+}
 
-    // Take the moves made back, last first, so that no item stays under a temporary or
-    // half-shifted name.
-    for (auto it = done.rbegin(); it != done.rend(); ++it) {
-        FileSystemItem& item = files[it->index];
-        if (moveStep(ctx, item, it->to, it->from) != StepResult::Moved) {
-            qWarning().noquote() << QStringLiteral("Error in applyRenames : %1 could not be moved back to %2")
-                                        .arg(FileSystemItem::getDisplayFilePath(it->to),
-                                             FileSystemItem::getDisplayFilePath(it->from));
-            item.fullPath = it->to; // the log holds the move: undo brings it back
-        }
+// Items the loop did not reach still get their paths inside moved folders.
+void ApplyPass::bringUnreachedItemsAlong()
+{
+    if (movedFolders_.isEmpty())
+        return;
+    for (size_t i = 0; i < files_.size(); ++i) {
+        if (!reached_[i])
+            files_[i].fullPath = movedFolders_.resolve(files_[i].fullPath);
     }
-    for (const Planned& p : plan) {
-        FileSystemItem& item = files[p.index];
-        if (p.index == failedIndex && failure == StepResult::Missing)
-            item.newFilename = notFound(item);
-        else if (p.index == failedIndex && failure == StepResult::Unrecordable)
-            item.newFilename = Status::NoChanges;
-        else
-            item.newFilename = alreadyExists(item);
+}
+
+// The final log under its name with the count; the journal stays (and is reported) when
+// that fails.
+void ApplyPass::saveLog()
+{
+    const QString saved = log_.saveLog(renamed_);
+    if (!saved.isEmpty()) {
+        outcome_.logFile = saved;
+    } else if (log_.hasJournal()) {
+        outcome_.logFile = log_.journalPath();
+        outcome_.logSaveFailed = true;
     }
-    return 0;
+    state_.currLogFile = outcome_.logFile;
 }
 
 } // namespace
@@ -579,116 +427,5 @@ ApplyOutcome ApplyDriver::applyRenames(ControllerState& state, const Settings& s
 ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings& settings, const QString& logFolder,
                                          UserInterface* uiForQuestions, PassProgress& progress)
 {
-    ApplyOutcome outcome;
-    QElapsedTimer clock;
-    clock.start();
-    const bool isFiles = settings.flag(QStringLiteral("isFiles"));
-    const bool isFolders = settings.flag(QStringLiteral("isFolders"));
-    const bool foldersFirst = isFolders
-        && (settings.flag(QStringLiteral("isIncludeSubFolders")) || settings.integer(QStringLiteral("selectedTab")) == 9);
-    std::vector<FileSystemItem>& files = state.list.files;
-
-    RenameLogJournal log;
-    MovedFolders movedFolders;
-    MoveContext ctx{log, foldersFirst ? &movedFolders : nullptr, progress};
-    CountLine countLine(progress);
-    int renamed = 0;
-    std::vector<bool> reached(files.size(), false);
-    // The order of the moves is worked out before the journal exists, so that the journal
-    // appears when the first move is about to be made.
-    if (foldersFirst)
-        state.list.sortForFolderRuns();
-    const std::vector<MoveUnit> units = planMoves(files, BatchRules::forState(state).chains);
-    try {
-        // A log folder that is not set (or not absolute) is a log that cannot be created,
-        // never the root or the working folder.
-        const bool hasLogFolder = QDir::isAbsolutePath(logFolder);
-        state.currLogFile = hasLogFolder ? appendingPathComponent(logFolder, getNewLogFileName()) : QString();
-        const QString renamingType = isFiles ? QStringLiteral("FILES") : QStringLiteral("FOLDERS");
-        if (hasLogFolder && log.createLogFile(state.currLogFile, renamingType)) {
-            state.currLogFile = log.journalPath();
-        } else {
-            if (!hasLogFolder)
-                log.beginWithoutJournal(renamingType);
-            outcome.aborted = !continueWithoutLog(uiForQuestions);
-        }
-
-        if (!outcome.aborted) {
-            for (const MoveUnit& unit : units)
-                outcome.proposedCount += int(unit.members.size());
-            const auto unitDone = [&](size_t u, int count) {
-                const MoveUnit& unit = units[u];
-                for (size_t index : unit.members) {
-                    reached[index] = true;
-                    if (Status::isError(files[index].newFilename))
-                        outcome.addRefusal(files[index].newFilename);
-                }
-                if (count > 0) {
-                    renamed += count;
-                    countLine.renamed(renamed, files[unit.members.front()].itemType == 0);
-                }
-            };
-            std::optional<RenameWorker> worker;
-            if (!ctx.movedFolders && log.hasJournal() && size_t(outcome.proposedCount) >= kRunAheadMinimumMoves) {
-                worker.emplace(state.isCancelProcess);
-                ctx.worker = &*worker;
-                ctx.cancel = &state.isCancelProcess;
-            }
-            for (size_t u = 0; u < units.size();) {
-                const MoveUnit& unit = units[u];
-                if (state.isCancelProcess.load())
-                    break;
-                if (ctx.worker && unit.members.size() == 1 && log.announcedLeft() == 0) {
-                    const size_t next = runAhead(
-                        ctx, u, units.size(), [&](size_t x) { return planLoneMoves(files, units, x, ctx); },
-                        [&](const RunAhead::Batch& b) { return takeLoneMoves(files, units, b, ctx, unitDone); });
-                    if (next > u) {
-                        u = next;
-                        continue;
-                    }
-                }
-                announceNextMoves(files, units, u, ctx);
-                // Each item is brought to its path after the folder moves made so far
-                // exactly once, when its turn comes.
-                for (size_t index : unit.members) {
-                    reached[index] = true;
-                    if (!movedFolders.isEmpty())
-                        files[index].fullPath = movedFolders.resolve(files[index].fullPath);
-                }
-                const int count = unit.members.size() == 1 ? (renameItem(files[unit.members.front()], ctx) ? 1 : 0)
-                                                           : renameTogether(files, unit, ctx);
-                unitDone(u, count);
-                ++u;
-            }
-        }
-    } catch (const std::exception& e) {
-        qWarning().noquote() << QStringLiteral("Error %1").arg(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        qWarning().noquote() << QStringLiteral("Error %1").arg(QStringLiteral("unknown exception"));
-    }
-    outcome.cancelled = state.isCancelProcess.load() && !outcome.aborted && renamed < outcome.proposedCount;
-
-    // Finishing steps, also after a cancel, an abort or an exception. Items the loop did not
-    // reach still get their paths inside moved folders.
-    if (!movedFolders.isEmpty()) {
-        for (size_t i = 0; i < files.size(); ++i) {
-            if (!reached[i])
-                files[i].fullPath = movedFolders.resolve(files[i].fullPath);
-        }
-    }
-    outcome.renamedCount = renamed;
-    outcome.moveCount = ctx.moves;
-    const QString saved = log.saveLog(renamed);
-    if (!saved.isEmpty()) {
-        outcome.logFile = saved;
-    } else if (log.hasJournal()) {
-        outcome.logFile = log.journalPath();
-        outcome.logSaveFailed = true;
-    }
-    state.currLogFile = outcome.logFile;
-    state.list.resetFilesDic();
-    countLine.flush();
-    outcome.elapsedMs = clock.elapsed();
-    progress.setCount(outcome.summary());
-    return outcome;
+    return ApplyPass(state, settings, progress).run(logFolder, uiForQuestions);
 }

@@ -8,7 +8,6 @@
 #include "platform/folderentries.h"
 #include "platform/utf16scan.h"
 
-
 #include <algorithm>
 
 namespace {
@@ -36,6 +35,185 @@ const QString& alreadyExists(const FileSystemItem& item)
 const QString& usedTwice(const FileSystemItem& item)
 {
     return item.itemType == 0 ? Status::FileNameUsedTwice : Status::FolderNameUsedTwice;
+}
+
+// What a proposal waits for: the proposal that must move first, or one of these.
+constexpr qsizetype kFree = -1, kBlocked = -2;
+enum Verdict : char { Unknown, Renamed, Refused };
+
+// Names used twice: the first in list order keeps its name, the others get the "Used Twice"
+// status and leave the batch (the proposals kept are moved down in place: a batch holds one
+// per item).
+void dropNamesUsedTwice(std::vector<FileSystemItem>& files, BatchProposals& batch)
+{
+    std::vector<BatchProposal>& kept = batch.list;
+    ProposalTable seen(kept.size());
+    size_t keptCount = 0;
+    for (size_t k = 0; k < kept.size(); ++k) {
+        const qsizetype first = seen.insert(kept[k].targetHash, qsizetype(keptCount), [&](qsizetype other) {
+            return batch.sameTarget(kept[size_t(other)], kept[k]);
+        });
+        if (first >= 0) {
+            files[kept[k].index].newFilename = usedTwice(files[kept[k].index]);
+            continue;
+        }
+        if (keptCount != k)
+            kept[keptCount] = std::move(kept[k]);
+        ++keptCount;
+    }
+    kept.resize(keptCount);
+}
+
+// The proposals whose target is taken on disk: only these can wait for another to move.
+// inodesKnown: the items' inodes were read from the same entries.
+std::vector<size_t> takenOnDisk(const std::vector<FileSystemItem>& files, const BatchProposals& batch,
+                                FolderEntries& disk, bool inodesKnown)
+{
+    std::vector<size_t> taken;
+    for (size_t k = 0; k < batch.list.size(); ++k) {
+        const quint64 knownSourceInode = inodesKnown ? files[batch.list[k].index].inode : 0;
+        if (targetState(disk, batch.list[k], knownSourceInode) == TargetState::Taken)
+            taken.push_back(k);
+    }
+    return taken;
+}
+
+// Per proposal, what it waits for: kFree unless its target is taken; with chains, the
+// proposal that holds that target as its current name; otherwise kBlocked.
+std::vector<qsizetype> proposalsWaitedFor(const BatchProposals& batch, const std::vector<size_t>& taken,
+                                          bool chains)
+{
+    const std::vector<BatchProposal>& kept = batch.list;
+    std::vector<qsizetype> next(kept.size(), kFree);
+    if (!chains) {
+        for (const size_t k : taken)
+            next[k] = kBlocked;
+        return next;
+    }
+    // Who holds a name that another proposal wants: indexed only when some target is taken
+    // (in most batches none is).
+    if (taken.empty())
+        return next;
+    ProposalTable holderOf(kept.size());
+    // Should two proposals start from one name, the last in list order answers.
+    for (size_t k = kept.size(); k-- > 0;) {
+        holderOf.insert(kept[k].sourceHash, qsizetype(k),
+                        [&](qsizetype other) { return batch.sameSource(kept[size_t(other)], kept[k]); });
+    }
+    for (const size_t k : taken) {
+        const qsizetype holder = holderOf.find(
+            kept[k].targetHash, [&](qsizetype other) { return batch.targetIsSourceOf(kept[k], kept[size_t(other)]); });
+        next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
+    }
+    return next;
+}
+
+// Follows the proposals waited for from start, appending those without a verdict to path,
+// up to a verdict known, a free or blocked target, or a cycle (whose members are Renamed
+// and leave the path: they free each other's names; anything leading into the cycle would
+// want a name the cycle already gives away). Returns the verdict for the path.
+Verdict followChain(size_t start, const std::vector<qsizetype>& next, std::vector<char>& verdict,
+                    std::vector<size_t>& onPathAt, std::vector<size_t>& path)
+{
+    for (size_t x = start;; x = size_t(next[x])) {
+        if (verdict[x] != Unknown)
+            return Verdict(verdict[x]);
+        if (onPathAt[x] != SIZE_MAX) {
+            const size_t cycleStart = onPathAt[x];
+            for (size_t i = cycleStart; i < path.size(); ++i)
+                verdict[path[i]] = Renamed;
+            path.resize(cycleStart);
+            return Refused;
+        }
+        onPathAt[x] = path.size();
+        path.push_back(x);
+        if (next[x] == kFree)
+            return Renamed;
+        if (next[x] == kBlocked)
+            return Refused;
+    }
+}
+
+// Each proposal follows its chain to the end: a free target (or a cycle back into the
+// chain) lets the whole chain go, a blocked one refuses it whole.
+std::vector<char> chainVerdicts(const std::vector<qsizetype>& next)
+{
+    std::vector<char> verdict(next.size(), Unknown);
+    std::vector<size_t> onPathAt(next.size(), SIZE_MAX);
+    std::vector<size_t> path;
+    for (size_t start = 0; start < next.size(); ++start) {
+        if (verdict[start] != Unknown)
+            continue;
+        path.clear();
+        const Verdict outcome = followChain(start, next, verdict, onPathAt, path);
+        for (size_t member : path)
+            verdict[member] = outcome;
+    }
+    return verdict;
+}
+
+// next: the proposal that must move before this one; previous: the one waiting for it
+// (-1 for none).
+struct WaitLinks {
+    std::vector<qsizetype> next;
+    std::vector<qsizetype> previous;
+};
+
+WaitLinks linkWaitingProposals(const BatchProposals& batch)
+{
+    const std::vector<BatchProposal>& all = batch.list;
+    ProposalTable holderOf(all.size());
+    for (size_t k = 0; k < all.size(); ++k) { // the first in list order wins
+        holderOf.insert(all[k].sourceHash, qsizetype(k),
+                        [&](qsizetype other) { return batch.sameSource(all[size_t(other)], all[k]); });
+    }
+    WaitLinks links{std::vector<qsizetype>(all.size(), -1), std::vector<qsizetype>(all.size(), -1)};
+    for (size_t k = 0; k < all.size(); ++k) {
+        const qsizetype holder = holderOf.find(
+            all[k].targetHash, [&](qsizetype other) { return batch.targetIsSourceOf(all[k], all[size_t(other)]); });
+        // Only one proposal can wait for a name; another one asking for it simply meets
+        // an existing target when its turn comes.
+        if (holder >= 0 && holder != qsizetype(k) && links.previous[size_t(holder)] < 0) {
+            links.next[k] = holder;
+            links.previous[size_t(holder)] = qsizetype(k);
+        }
+    }
+    return links;
+}
+
+// Chains: from each proposal nothing waits for, to the end, made end first.
+void appendChains(const WaitLinks& links, std::vector<bool>& placed, std::vector<MoveUnit>& units)
+{
+    for (size_t head = 0; head < links.next.size(); ++head) {
+        if (links.previous[head] >= 0)
+            continue;
+        MoveUnit unit;
+        for (qsizetype x = qsizetype(head); x >= 0; x = links.next[size_t(x)]) {
+            placed[size_t(x)] = true;
+            unit.members.push_back(size_t(x));
+        }
+        std::reverse(unit.members.begin(), unit.members.end());
+        units.push_back(std::move(unit));
+    }
+}
+
+// What is left are cycles: the first member is parked, then the one waiting for its name
+// moves, and so on back around.
+void appendCycles(const WaitLinks& links, std::vector<bool>& placed, std::vector<MoveUnit>& units)
+{
+    for (size_t start = 0; start < links.next.size(); ++start) {
+        if (placed[start])
+            continue;
+        MoveUnit unit;
+        unit.isCycle = true;
+        unit.members.push_back(start);
+        placed[start] = true;
+        for (qsizetype x = links.previous[start]; x >= 0 && size_t(x) != start; x = links.previous[size_t(x)]) {
+            placed[size_t(x)] = true;
+            unit.members.push_back(size_t(x));
+        }
+        units.push_back(std::move(unit));
+    }
 }
 
 } // namespace
@@ -70,103 +248,13 @@ bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, 
     FolderEntries& disk = entries ? *entries : ownEntries;
     FolderCase::Cache folds;
     BatchProposals batch = collectProposals(files, folds, count);
-    std::vector<BatchProposal>& kept = batch.list;
-
-    // Names used twice: the first in list order keeps its name, the others leave the
-    // batch (the proposals kept are moved down in place: a batch holds one per item).
-    if (rules.markDuplicates) {
-        ProposalTable seen(kept.size());
-        size_t keptCount = 0;
-        for (size_t k = 0; k < kept.size(); ++k) {
-            const qsizetype first = seen.insert(kept[k].targetHash, qsizetype(keptCount), [&](qsizetype other) {
-                return batch.sameTarget(kept[size_t(other)], kept[k]);
-            });
-            if (first >= 0) {
-                files[kept[k].index].newFilename = usedTwice(files[kept[k].index]);
-                continue;
-            }
-            if (keptCount != k)
-                kept[keptCount] = std::move(kept[k]);
-            ++keptCount;
-        }
-        kept.resize(keptCount);
-    }
-
-    // Only a proposal whose target is taken on disk can wait for another to move.
-    std::vector<size_t> taken;
-    for (size_t k = 0; k < kept.size(); ++k) {
-        // The pass read each item's inode from the same entries.
-        const quint64 knownSourceInode = entries ? files[kept[k].index].inode : 0;
-        if (targetState(disk, kept[k], knownSourceInode) == TargetState::Taken)
-            taken.push_back(k);
-    }
-    constexpr qsizetype kFree = -1, kBlocked = -2;
-    std::vector<qsizetype> next(kept.size(), kFree); // the proposal that must move first
-    if (!taken.empty()) {
-        // Who holds a name that another proposal wants: indexed only when some target is
-        // taken (in most batches none is).
-        ProposalTable holderOf(rules.chains ? kept.size() : 0);
-        if (rules.chains) {
-            // Should two proposals start from one name, the last in list order answers.
-            for (size_t k = kept.size(); k-- > 0;) {
-                holderOf.insert(kept[k].sourceHash, qsizetype(k), [&](qsizetype other) {
-                    return batch.sameSource(kept[size_t(other)], kept[k]);
-                });
-            }
-        }
-        for (const size_t k : taken) {
-            const qsizetype holder = rules.chains ? holderOf.find(kept[k].targetHash, [&](qsizetype other) {
-                return batch.targetIsSourceOf(kept[k], kept[size_t(other)]);
-            })
-                                                  : kFree;
-            next[k] = holder >= 0 && holder != qsizetype(k) ? holder : kBlocked;
-        }
-    }
-
-    // Each proposal follows its chain to the end: a free target (or a cycle back into the
-    // chain) lets the whole chain go, a blocked one refuses it whole.
-    enum : char { Unknown, Renamed, Refused };
-    std::vector<char> verdict(kept.size(), Unknown);
-    std::vector<size_t> onPathAt(kept.size(), SIZE_MAX);
-    std::vector<size_t> path;
-    for (size_t start = 0; start < kept.size(); ++start) {
-        if (verdict[start] != Unknown)
-            continue;
-        path.clear();
-        qsizetype x = qsizetype(start);
-        char outcome = Renamed;
-        while (true) {
-            if (verdict[size_t(x)] != Unknown) {
-                outcome = verdict[size_t(x)];
-                break;
-            }
-            if (onPathAt[size_t(x)] != SIZE_MAX) {
-                // A cycle: its members free each other's names. Anything leading into it
-                // would want a name the cycle already gives away.
-                const size_t cycleStart = onPathAt[size_t(x)];
-                for (size_t i = cycleStart; i < path.size(); ++i)
-                    verdict[path[i]] = Renamed;
-                path.resize(cycleStart);
-                outcome = Refused;
-                break;
-            }
-            onPathAt[size_t(x)] = path.size();
-            path.push_back(size_t(x));
-            if (next[size_t(x)] == kFree)
-                break;
-            if (next[size_t(x)] == kBlocked) {
-                outcome = Refused;
-                break;
-            }
-            x = next[size_t(x)];
-        }
-        for (size_t member : path)
-            verdict[member] = outcome;
-    }
-
+    if (rules.markDuplicates)
+        dropNamesUsedTwice(files, batch);
+    const std::vector<size_t> taken = takenOnDisk(files, batch, disk, entries != nullptr);
+    const std::vector<char> verdict = chainVerdicts(proposalsWaitedFor(batch, taken, rules.chains));
     bool any = false;
-    for (size_t k = 0; k < kept.size(); ++k) {
-        FileSystemItem& item = files[kept[k].index];
+    for (size_t k = 0; k < batch.list.size(); ++k) {
+        FileSystemItem& item = files[batch.list[k].index];
         if (verdict[k] == Refused)
             item.newFilename = alreadyExists(item);
         else
@@ -195,60 +283,16 @@ std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool c
     const BatchProposals batch = collectProposals(files, folds);
     const std::vector<BatchProposal>& all = batch.list;
     std::vector<MoveUnit> units;
+    units.reserve(all.size()); // at most one unit per proposal: the vector never grows
     if (!chains) {
-        units.reserve(all.size());
         for (const BatchProposal& p : all)
             units.push_back(MoveUnit{{p.index}, false});
         return units;
     }
-
-    ProposalTable holderOf(all.size());
-    for (size_t k = 0; k < all.size(); ++k) { // the first in list order wins
-        holderOf.insert(all[k].sourceHash, qsizetype(k),
-                        [&](qsizetype other) { return batch.sameSource(all[size_t(other)], all[k]); });
-    }
-    // next: the proposal that must move before this one; previous: the one waiting for it.
-    std::vector<qsizetype> next(all.size(), -1), previous(all.size(), -1);
-    for (size_t k = 0; k < all.size(); ++k) {
-        const qsizetype holder = holderOf.find(
-            all[k].targetHash, [&](qsizetype other) { return batch.targetIsSourceOf(all[k], all[size_t(other)]); });
-        // Only one proposal can wait for a name; another one asking for it simply meets
-        // an existing target when its turn comes.
-        if (holder >= 0 && holder != qsizetype(k) && previous[size_t(holder)] < 0) {
-            next[k] = holder;
-            previous[size_t(holder)] = qsizetype(k);
-        }
-    }
-
+    const WaitLinks links = linkWaitingProposals(batch);
     std::vector<bool> placed(all.size(), false);
-    units.reserve(all.size()); // at most one unit per proposal: the vector never grows
-    // Chains: from each proposal nothing waits for, to the end, made end first.
-    for (size_t head = 0; head < all.size(); ++head) {
-        if (previous[head] >= 0)
-            continue;
-        MoveUnit unit;
-        for (qsizetype x = qsizetype(head); x >= 0; x = next[size_t(x)]) {
-            placed[size_t(x)] = true;
-            unit.members.push_back(size_t(x));
-        }
-        std::reverse(unit.members.begin(), unit.members.end());
-        units.push_back(std::move(unit));
-    }
-    // What is left are cycles: the first member is parked, then the one waiting for its
-    // name moves, and so on back around.
-    for (size_t start = 0; start < all.size(); ++start) {
-        if (placed[start])
-            continue;
-        MoveUnit unit;
-        unit.isCycle = true;
-        unit.members.push_back(start);
-        placed[start] = true;
-        for (qsizetype x = previous[start]; x >= 0 && size_t(x) != start; x = previous[size_t(x)]) {
-            placed[size_t(x)] = true;
-            unit.members.push_back(size_t(x));
-        }
-        units.push_back(std::move(unit));
-    }
+    appendChains(links, placed, units);
+    appendCycles(links, placed, units);
     for (MoveUnit& unit : units) {
         for (size_t& member : unit.members)
             member = all[member].index;

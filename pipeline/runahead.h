@@ -32,6 +32,9 @@ struct Batch {
 // The most moves in one batch, and in one write of the journal.
 constexpr size_t kBatchMoves = 512;
 
+// Fewer moves than this are made one by one: a batch ahead would not pay for itself.
+constexpr size_t kMinimumMoves = 64;
+
 // Announces the batch's moves; a batch whose move the journal cannot hold ends before it.
 void announce(Batch& batch, RenameLogJournal& log);
 

@@ -1,0 +1,259 @@
+#include "pipeline/chainmoves.h"
+
+#include "engine/filename.h"
+#include "pipeline/itemmove.h"
+#include "pipeline/passprogress.h"
+
+#include <QDebug>
+#include <QRandomGenerator>
+
+namespace {
+
+// A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
+QString temporaryName(const QString& folder)
+{
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = QStringLiteral(".quorvel-swap-");
+    for (int i = 0; i < 16; ++i)
+        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+    return appendingPathComponent(folder, name);
+}
+
+// The moves of one chain or cycle, its steps, in the order they are made: a chain's from
+// its end; a cycle's first member parked under a temporary name, the others, then the
+// parked one to its place. They are announced to the journal in batches ahead of being
+// made; a move that turns out otherwise (another temporary name, a move taken back)
+// withdraws what is left. Long runs of steps are made ahead through the rename worker.
+class ChainMoves {
+public:
+    ChainMoves(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx);
+    // Makes every step, or takes back the steps made; sets the statuses. Returns the items
+    // renamed.
+    int run();
+
+private:
+    struct Planned {
+        size_t index;
+        QString source;
+        QString target;
+    };
+    struct Done {
+        size_t index;
+        QString from;
+        QString to;
+    };
+
+    // Step k: the item it moves, from where, to where.
+    const Planned& itemOf(size_t k) const { return plan_[k < plan_.size() ? k : 0]; }
+    const QString& sourceOf(size_t k) const
+    {
+        return unit_.isCycle && k == plan_.size() ? temporary_ : itemOf(k).source;
+    }
+    const QString& targetOf(size_t k) const { return unit_.isCycle && k == 0 ? temporary_ : itemOf(k).target; }
+    RenameLogJournal::AnnouncedMove announcedMoveOf(size_t k) const
+    {
+        return {sourceOf(k), targetOf(k), files_[itemOf(k).index].inode};
+    }
+
+    void announceFrom(size_t k);
+    bool parkCycleStart();
+    bool makeSteps(size_t k);
+    bool makeStep(size_t k);
+    size_t makeStepsAhead(size_t from);
+    RunAhead::Batch planBatch(size_t from);
+    size_t takeBatch(const RunAhead::Batch& batch);
+
+    int renameChainEndAlone();
+    int finishRenamed();
+    void takeBackMoves();
+    void refuse();
+
+    std::vector<FileSystemItem>& files_;
+    const MoveUnit& unit_;
+    MoveContext& ctx_;
+    std::vector<Planned> plan_;
+    std::vector<Done> done_; // the moves made, in order
+    QString temporary_;
+    size_t stepCount_;
+    size_t announcedUpTo_ = 0;
+    MoveOutcome failure_ = MoveOutcome::Moved;
+    size_t failedIndex_;
+};
+
+ChainMoves::ChainMoves(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx)
+    : files_(files)
+    , unit_(unit)
+    , ctx_(ctx)
+    , stepCount_(unit.isCycle ? unit.members.size() + 1 : unit.members.size())
+    , failedIndex_(unit.members.front())
+{
+    plan_.reserve(unit.members.size());
+    for (size_t index : unit.members) {
+        const FileSystemItem& item = files[index];
+        plan_.push_back({index, item.fullPath, appendingPathComponent(item.fileLocation(), item.newFilenameValue())});
+    }
+}
+
+int ChainMoves::run()
+{
+    const bool made = unit_.isCycle ? parkCycleStart() && makeSteps(1) : makeSteps(0);
+    if (made)
+        return finishRenamed();
+    if (!unit_.isCycle && done_.empty() && failure_ == MoveOutcome::Unsupported)
+        return renameChainEndAlone();
+    takeBackMoves();
+    refuse();
+    return 0;
+}
+
+// Announces the steps from k on, up to a batch, unless they are announced already (or
+// others are left to take, or folders move and change the paths of what follows).
+void ChainMoves::announceFrom(size_t k)
+{
+    if (ctx_.movedFolders || ctx_.log.announcedLeft() > 0 || k < announcedUpTo_)
+        return;
+    std::vector<RenameLogJournal::AnnouncedMove> moves;
+    for (size_t j = k; j < stepCount_ && moves.size() < RunAhead::kBatchMoves; ++j)
+        moves.push_back(announcedMoveOf(j));
+    announcedUpTo_ = k + size_t(ctx_.log.announceMoves(moves));
+}
+
+// A cycle's first member goes under a temporary name; a name that turns out taken is
+// tried again with another.
+bool ChainMoves::parkCycleStart()
+{
+    const QString folder = deletingLastPathComponent(plan_.front().source);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary_ = temporaryName(folder);
+        if (makeStep(0))
+            return true;
+        if (failure_ != MoveOutcome::Taken)
+            return false;
+    }
+    return false;
+}
+
+// The steps from k on, each made ahead when it can be, else on its own.
+bool ChainMoves::makeSteps(size_t k)
+{
+    while (k < stepCount_) {
+        if (ctx_.worker && ctx_.log.announcedLeft() == 0 && stepCount_ - k >= RunAhead::kMinimumMoves) {
+            k = makeStepsAhead(k);
+            if (k == stepCount_)
+                break;
+        }
+        if (!makeStep(k))
+            return false;
+        ++k;
+    }
+    return true;
+}
+
+// One step on its own, with NOREPLACE only: a chain is never emulated.
+bool ChainMoves::makeStep(size_t k)
+{
+    announceFrom(k);
+    const size_t index = itemOf(k).index;
+    const QString& from = sourceOf(k);
+    const QString& to = targetOf(k);
+    ctx_.progress.setPath(FileSystemItem::getDisplayFilePath(from));
+    const MoveOutcome outcome = moveJournaled(ctx_, files_[index], from, to, MoveEmulation::Refused);
+    if (isMade(outcome)) {
+        done_.push_back({index, from, to});
+        return true;
+    }
+    // For a chain a target that is the item itself, and not a change of letter case, is taken.
+    failure_ = outcome == MoveOutcome::SameFile ? MoveOutcome::Taken : outcome;
+    failedIndex_ = index;
+    return false;
+}
+
+// A run of steps made ahead; returns the step where the run stopped.
+size_t ChainMoves::makeStepsAhead(size_t from)
+{
+    return runAhead(
+        ctx_, from, stepCount_, [this](size_t k) { return planBatch(k); },
+        [this](const RunAhead::Batch& batch) { return takeBatch(batch); });
+}
+
+RunAhead::Batch ChainMoves::planBatch(size_t from)
+{
+    RunAhead::Batch batch;
+    batch.begin = batch.end = from;
+    while (batch.end < stepCount_ && batch.moves.size() < RunAhead::kBatchMoves) {
+        const RenameLogJournal::AnnouncedMove move = announcedMoveOf(batch.end);
+        if (!batch.add(&move))
+            break;
+    }
+    RunAhead::announce(batch, ctx_.log);
+    return batch;
+}
+
+// Takes the moves the worker made, in order, into the steps done.
+size_t ChainMoves::takeBatch(const RunAhead::Batch& batch)
+{
+    const size_t stop = RunAhead::firstNotMade(batch);
+    for (size_t k = batch.begin; k < stop; ++k) {
+        const RenameLogJournal::AnnouncedMove& move = batch.moves[size_t(batch.moveOf[k - batch.begin])];
+        const size_t index = itemOf(k).index;
+        takeMadeMove(ctx_, files_[index], move);
+        done_.push_back({index, move.source, move.target});
+    }
+    return stop;
+}
+
+// A file system without NOREPLACE: the chain is not emulated. Its end (whose target is
+// free) is renamed on its own, the others keep their names.
+int ChainMoves::renameChainEndAlone()
+{
+    const bool renamed = renameItem(files_[plan_[0].index], ctx_);
+    for (size_t j = 1; j < plan_.size(); ++j)
+        files_[plan_[j].index].newFilename = alreadyExists(files_[plan_[j].index]);
+    return renamed ? 1 : 0;
+}
+
+int ChainMoves::finishRenamed()
+{
+    for (const Planned& p : plan_) {
+        files_[p.index].fullPath = p.target;
+        files_[p.index].newFilename = Status::RenamingOK;
+    }
+    return int(plan_.size());
+}
+
+// Takes the moves made back, last first, so that no item stays under a temporary or
+// half-shifted name.
+void ChainMoves::takeBackMoves()
+{
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+        FileSystemItem& item = files_[it->index];
+        if (!isMade(moveJournaled(ctx_, item, it->to, it->from, MoveEmulation::Refused))) {
+            qWarning().noquote() << QStringLiteral("Error in applyRenames : %1 could not be moved back to %2")
+                                        .arg(FileSystemItem::getDisplayFilePath(it->to),
+                                             FileSystemItem::getDisplayFilePath(it->from));
+            item.fullPath = it->to; // the log holds the move: undo brings it back
+        }
+    }
+}
+
+// The statuses of a refused unit: "Already Exists" for each item, unless the move that
+// failed found its item gone or could not record it.
+void ChainMoves::refuse()
+{
+    for (const Planned& p : plan_) {
+        FileSystemItem& item = files_[p.index];
+        if (p.index == failedIndex_ && failure_ == MoveOutcome::Missing)
+            item.newFilename = notFound(item);
+        else if (p.index == failedIndex_ && failure_ == MoveOutcome::Unrecordable)
+            item.newFilename = Status::NoChanges;
+        else
+            item.newFilename = alreadyExists(item);
+    }
+}
+
+} // namespace
+
+int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx)
+{
+    return ChainMoves(files, unit, ctx).run();
+}
