@@ -297,7 +297,7 @@ constexpr size_t kRunAheadMinimumMoves = 64;
 QString temporaryName(const QString& folder)
 {
     static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = QStringLiteral(".quorvel-swap-");
+    QString name = RenameLogWriter::kTemporaryNamePrefix;
     for (int i = 0; i < 16; ++i)
         name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
     return appendingPathComponent(folder, name);
