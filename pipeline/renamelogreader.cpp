@@ -18,6 +18,9 @@ namespace {
 const QString kRoot = QStringLiteral("files");
 const QString kFile = QStringLiteral("file");
 constexpr qint64 kBlock = 256 * 1024;
+// Longer than any line the program writes: four values of a few thousand bytes each, every
+// byte escaped at worst.
+constexpr qsizetype kLongestLine = 256 * 1024;
 
 // Walks the log with the XML reader, calling onEntry for each complete "file" child of the
 // root. Fills everything of contents except entries.
@@ -103,6 +106,9 @@ bool readLines(QIODevice& device, RenameLogContents& contents, Body& body, OnEnt
         while (true) {
             qsizetype to = buffer.indexOf('\n', from);
             if (to < 0) {
+                // A line that long is none of the program's (and a file of zeros has no end).
+                if (buffer.size() - from > kLongestLine)
+                    return false;
                 // The last line may go without its line feed.
                 if (!atEnd || from == buffer.size())
                     break;
