@@ -68,16 +68,16 @@ int undoCommand(const CliOptions& options)
     int entries = 0;
     if (options.positional.isEmpty()) {
         undo.loadUserLogFiles();
-        if (undo.logFiles.isEmpty()) {
+        if (undo.logFiles().isEmpty()) {
             printCliError(QStringLiteral("there is no rename log to undo in %1")
                               .arg(session.state.preferences.defaultLogFolderPath));
             return ExitCode::NothingToRename;
         }
-        path = undo.logFiles.first().logFilePath;
-        entries = undo.logFiles.first().filesCount;
+        path = undo.logFiles().first().logFilePath;
+        entries = undo.logFiles().first().filesCount;
     } else {
         path = CliSession::absolutePath(options.positional.first());
-        entries = RenameLogReader::countEntries(path);
+        entries = int(RenameLogBackwards(path).itemCount());
     }
     const QString question = msg("UNDOCONFIRM").arg(entries).arg(path);
     if (session.ui.alert(AlertStyle::Warning, msg("UNDOFILESFOLDERSTITLE"), question,

@@ -3,6 +3,7 @@
 #include "engine/filename.h"
 #include "pipeline/itemmove.h"
 #include "pipeline/passprogress.h"
+#include "pipeline/renamelogwriter.h"
 
 #include <QDebug>
 #include <QRandomGenerator>
@@ -13,7 +14,7 @@ namespace {
 QString temporaryName(const QString& folder)
 {
     static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = QStringLiteral(".quorvel-swap-");
+    QString name = RenameLogWriter::kTemporaryNamePrefix;
     for (int i = 0; i < 16; ++i)
         name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
     return appendingPathComponent(folder, name);

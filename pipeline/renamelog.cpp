@@ -2,82 +2,23 @@
 
 #include "engine/filename.h"
 #include "engine/stringutilities.h"
+#include "pipeline/renamelogwriter.h"
 #include "platform/filemanager.h"
-#include "platform/utf16scan.h"
 
-#include <QBuffer>
 #include <QDebug>
 #include <QFile>
 #include <QTemporaryFile>
 
-#include <charconv>
 #include <cerrno>
-#include <cstring>
-#include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray kTrailer = QByteArrayLiteral("</files>\n");
-const QByteArray kIndent = QByteArrayLiteral("    ");
+const QByteArray kTrailer = RenameLogWriter::trailer();
 constexpr int kMaxCopies = 10000;
-// The bytes of an entry besides its indent and the two paths' characters: the tag, the
-// attribute names and quotes, and an inode of up to 20 digits.
-constexpr qsizetype kElementOverhead = 128;
 constexpr qint64 kChunk = 256 * 1024;
-
-// Every code unit belongs to a character XML 1.0 can hold (surrogates only in pairs).
-bool isXmlText(const QString& text)
-{
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x20) {
-            if (c != 0x9 && c != 0xA && c != 0xD)
-                return false;
-        } else if (c >= 0xD800 && c <= 0xDBFF) {
-            if (i + 1 >= n || !QChar::isLowSurrogate(text.at(i + 1).unicode()))
-                return false;
-            ++i;
-        } else if (c >= 0xDC00 && c <= 0xDFFF) {
-            return false;
-        } else if (c == 0xFFFE || c == 0xFFFF) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The folder part of a path whose last slash is at slash ("/" for the root, nothing
-// without a slash), as deletingLastPathComponent gives it.
-QStringView locationPart(QStringView path, qsizetype slash)
-{
-    if (slash < 0)
-        return {};
-    return path.left(slash == 0 ? 1 : slash);
-}
-
-// Writes text as an attribute value when every character is ASCII and needs no escaping
-// (":" as "/" when asked, as names are shown); nullptr when one is not, for the general path.
-char* putPlainAscii(char* out, QStringView text, bool colonsAsSlashes)
-{
-    if (Utf16Scan::spanWithin<u'<', u'>', u'&', u'"'>(text, 0x20, 0x80) != text.size())
-        return nullptr;
-    Utf16Scan::narrowInto(out, text);
-    char* const end = out + text.size();
-    if (colonsAsSlashes) {
-        for (char* colon = out; (colon = static_cast<char*>(std::memchr(colon, ':', size_t(end - colon))));)
-            *colon++ = '/';
-    }
-    return end;
-}
-
-QString displayName(QString name)
-{
-    return name.replace(QLatin1Char(':'), QLatin1Char('/'));
-}
 
 bool writeAll(int fd, const char* data, qint64 size, qint64 offset)
 {
@@ -160,46 +101,9 @@ void RenameLogJournal::prepareDocument(const QString& renamingType)
     header_.clear();
     closeJournal();
 
-    // The declaration and the root's start tag; written directly when the two values need
-    // no escaping (the program's version and "FILES" or "FOLDERS" always do not).
-    const QString version = StringUtilities::appVersion();
-    const auto plain = [](const QString& value) {
-        char unused[64];
-        return value.size() <= qsizetype(sizeof unused) && putPlainAscii(unused, value, false) != nullptr;
-    };
-    if (plain(version) && plain(renamingType)) {
-        header_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<files appversion=\"" + version.toLatin1()
-            + "\" type=\"" + renamingType.toLatin1() + "\">";
-    } else {
-        QXmlStreamWriter writer(&header_);
-        writer.setAutoFormatting(true);
-        writer.writeStartDocument();
-        writer.writeStartElement(QStringLiteral("files"));
-        writer.writeAttribute(QStringLiteral("appversion"), version);
-        writer.writeAttribute(QStringLiteral("type"), renamingType);
-        writer.writeCharacters(QString()); // completes the start tag
-    }
-    header_ += '\n';
-
-    // The writer of entries that need escaping is made when the first one comes.
-    entryWriter_.reset();
-    entryBuffer_.reset();
-    prepared_ = true;
-}
-
-QXmlStreamWriter& RenameLogJournal::entryWriter()
-{
-    if (!entryWriter_) {
-        entryBuffer_ = std::make_unique<QBuffer>();
-        entryBuffer_->open(QIODevice::WriteOnly);
-        entryWriter_ = std::make_unique<QXmlStreamWriter>(entryBuffer_.get());
-        // The entries are written inside a root of their own, whose start tag is dropped.
-        entryWriter_->writeStartElement(QStringLiteral("files"));
-        entryWriter_->writeCharacters(QString());
-        entryBuffer_->buffer().clear();
-        entryBuffer_->seek(0);
-    }
-    return *entryWriter_;
+    // The program's version and "FILES" or "FOLDERS" always can be written.
+    header_ = RenameLogWriter::header(StringUtilities::appVersion(), renamingType);
+    prepared_ = !header_.isEmpty();
 }
 
 bool RenameLogJournal::createLogFile(const QString& path, const QString& renamingType)
@@ -209,7 +113,7 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     journalPath_ = path;
     prepareDocument(renamingType);
 
-    for (int copy = 1; copy <= kMaxCopies; ++copy) {
+    for (int copy = 1; prepared_ && copy <= kMaxCopies; ++copy) {
         const QString candidate = copy == 1
             ? path
             : appendingPathComponent(folder_, logFileNameWithCount(nameWithHash_, QStringLiteral("#"), copy));
@@ -235,82 +139,6 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
     return false;
 }
 
-bool RenameLogJournal::appendElement(QByteArray& out, const QString& sourceFile, const QString& targetFile,
-                                     quint64 inode)
-{
-    // The common case, every character plain ASCII: the element written straight into out
-    // from views of the two paths, without a copy of their parts.
-    const QStringView source(sourceFile);
-    const QStringView target(targetFile);
-    const qsizetype sourceSlash = Utf16Scan::lastIndexOf(source, u'/');
-    const qsizetype targetSlash = Utf16Scan::lastIndexOf(target, u'/');
-    const qsizetype start = out.size();
-    out.resize(start + kIndent.size() + kElementOverhead + source.size() + target.size());
-    char* put = out.data() + start;
-    const auto literal = [&put](QByteArrayView text) {
-        std::memcpy(put, text.data(), size_t(text.size()));
-        put += text.size();
-    };
-    literal(kIndent);
-    literal("<file srclocation=\"");
-    put = putPlainAscii(put, locationPart(source, sourceSlash), false);
-    if (put) {
-        literal("\" tarlocation=\"");
-        put = putPlainAscii(put, locationPart(target, targetSlash), false);
-    }
-    if (put) {
-        literal("\" srcfilename=\"");
-        put = putPlainAscii(put, source.mid(sourceSlash + 1), true);
-    }
-    if (put) {
-        literal("\" tarfilename=\"");
-        put = putPlainAscii(put, target.mid(targetSlash + 1), true);
-    }
-    if (put) {
-        if (inode != 0) {
-            literal("\" inode=\"");
-            put = std::to_chars(put, put + 24, inode).ptr;
-        }
-        literal("\"/>\n");
-        out.truncate(put - out.constData());
-        return true;
-    }
-    out.truncate(start);
-    const std::optional<QByteArray> element = elementWithEscapes(sourceFile, targetFile, inode);
-    if (!element)
-        return false;
-    out += *element;
-    return true;
-}
-
-std::optional<QByteArray> RenameLogJournal::elementWithEscapes(const QString& sourceFile, const QString& targetFile,
-                                                              quint64 inode)
-{
-    const QString srclocation = deletingLastPathComponent(sourceFile);
-    const QString tarlocation = deletingLastPathComponent(targetFile);
-    const QString srcfilename = displayName(lastPathComponent(sourceFile));
-    const QString tarfilename = displayName(lastPathComponent(targetFile));
-    if (!isXmlText(srclocation) || !isXmlText(tarlocation) || !isXmlText(srcfilename)
-        || !isXmlText(tarfilename))
-        return std::nullopt;
-
-    QXmlStreamWriter& writer = entryWriter();
-    writer.writeStartElement(QStringLiteral("file"));
-    writer.writeAttribute(QStringLiteral("srclocation"), srclocation);
-    writer.writeAttribute(QStringLiteral("tarlocation"), tarlocation);
-    writer.writeAttribute(QStringLiteral("srcfilename"), srcfilename);
-    writer.writeAttribute(QStringLiteral("tarfilename"), tarfilename);
-    if (inode != 0)
-        writer.writeAttribute(QStringLiteral("inode"), QString::number(inode));
-    writer.writeEndElement();
-    QByteArray element = kIndent + entryBuffer_->buffer() + '\n';
-    entryBuffer_->buffer().clear();
-    entryBuffer_->seek(0);
-    if (writer.hasError())
-        return std::nullopt;
-    return element;
-}
-
 RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile,
                                                             quint64 inode)
 {
@@ -331,14 +159,14 @@ RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourc
     }
     if (fd_ < 0) {
         const qsizetype at = body_.size();
-        if (!appendElement(body_, sourceFile, targetFile, inode))
+        if (!RenameLogWriter::writeEntry(body_, sourceFile, targetFile, inode))
             return EntryResult::Unrepresentable;
         lastEntryOffset_ = at;
         ++count_;
         return EntryResult::Added;
     }
     QByteArray element;
-    if (!appendElement(element, sourceFile, targetFile, inode))
+    if (!RenameLogWriter::writeEntry(element, sourceFile, targetFile, inode))
         return EntryResult::Unrepresentable;
     const qint64 at = closingOffset_;
     if (!appendToJournal(element))
@@ -371,12 +199,12 @@ int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
     QByteArray elements;
     qsizetype expected = 0;
     for (const AnnouncedMove& move : moves)
-        expected += kIndent.size() + kElementOverhead + move.source.size() + move.target.size();
+        expected += RenameLogWriter::entrySizeHint(move.source, move.target);
     elements.reserve(expected);
     std::deque<Pending> pending;
     for (const AnnouncedMove& move : moves) {
         const qint64 offset = closingOffset_ + elements.size();
-        if (!appendElement(elements, move.source, move.target, move.inode))
+        if (!RenameLogWriter::writeEntry(elements, move.source, move.target, move.inode))
             break; // that move records itself, and says it cannot
         pending.push_back(Pending{move.source, move.target, offset});
     }

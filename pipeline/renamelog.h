@@ -1,17 +1,14 @@
 #pragma once
 
+#include "pipeline/renamelogwriter.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <QXmlStreamWriter>
 
 #include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <vector>
-
-class QBuffer;
 
 // The file name of the log of an apply starting at the given time (local time):
 // "Log dd-MM-yyyy HH-mm-ss-#.xml". The "#" stands for the rename count until the end.
@@ -111,11 +108,6 @@ private:
                           QString* error = nullptr) const;
     bool writeAt(qint64 offset, const QByteArray& data);
     void closeJournal();
-    // Appends the element of one entry to out; false (out unchanged) when a path holds a
-    // character XML cannot carry.
-    bool appendElement(QByteArray& out, const QString& sourceFile, const QString& targetFile, quint64 inode);
-    // The element made by the XML writer, which escapes what needs it.
-    std::optional<QByteArray> elementWithEscapes(const QString& sourceFile, const QString& targetFile, quint64 inode);
     // Writes elements before the end tag (the document stays complete).
     bool appendToJournal(const QByteArray& elements);
     // Withdraws the announcements not taken.
@@ -141,10 +133,4 @@ private:
     int count_ = 0;
 
     bool prepared_ = false; // a document was started (createLogFile or beginWithoutJournal)
-
-    // One writer for every entry that needs escaping (TAB, LF and CR as character
-    // references, "&", "<", ">", quotes, text outside ASCII), made at the first of them.
-    QXmlStreamWriter& entryWriter();
-    std::unique_ptr<QBuffer> entryBuffer_;
-    std::unique_ptr<QXmlStreamWriter> entryWriter_;
 };

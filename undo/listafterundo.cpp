@@ -1,47 +1,48 @@
 #include "undo/listafterundo.h"
 
 #include "engine/filesystemitem.h"
-#include "pipeline/movedfolders.h"
-#include "undo/undosheetcontroller.h"
-
-#include <QSet>
 
 namespace {
-// Where an entry that was not restored parks a path while it is followed: no entry moves
-// a path that begins with it, so it marks the stop, and the rest of the path says
+// Where a move that was not restored parks a path while it is followed: no move starts
+// from a path that begins with it, so it marks the stop, and the rest of the path says
 // whether the item itself (not the contents of its folder) was left behind.
 const QString kLeftBehind = QStringLiteral("\x01left behind\x01");
+
+// A status the last preview gave that tells of a failure on the disk as it was then.
+bool isStaleFailure(const QString& newFilename)
+{
+    return Status::isError(newFilename) && newFilename != Status::NoChanges && newFilename != Status::NotRestored;
+}
 } // namespace
 
-void followUndo(std::vector<FileSystemItem>& files, const QList<UndoEntryOutcome>& entries)
+void ListAfterUndo::add(const QString& from, const QString& to, bool restored)
 {
-    if (entries.isEmpty())
-        return;
-    // Every entry as a folder move in the order undone; a path followed with a "/" after
-    // it is moved by the entry for the item itself as well as by those of its folders.
-    MovedFolders moves;
-    QSet<QString> leftBehind;
-    for (const UndoEntryOutcome& entry : entries) {
-        moves.add(entry.from, entry.restored ? entry.to : kLeftBehind + entry.from);
-        if (!entry.restored)
-            leftBehind.insert(entry.from);
-    }
+    // A path followed with a "/" after it is moved by the move of the item itself as well
+    // as by those of its folders.
+    moves_.add(from, restored ? to : kLeftBehind + from);
+    if (!restored)
+        leftBehind_.insert(from);
+}
 
+void ListAfterUndo::apply(std::vector<FileSystemItem>& files) const
+{
     const QLatin1Char slash('/');
     for (FileSystemItem& item : files) {
-        QString path = moves.resolve(item.fullPath + slash);
+        QString path = moves_.resolve(item.fullPath + slash);
         path.chop(1);
         bool notRestored = false;
         if (path.startsWith(kLeftBehind)) {
             path = path.mid(kLeftBehind.size());
-            // Stopped by the entry of the item itself, rather than of a folder above it.
-            notRestored = leftBehind.contains(path);
+            // Stopped by the move of the item itself, rather than of a folder above it.
+            notRestored = leftBehind_.contains(path);
         }
         if (notRestored) {
             item.fullPath = path;
             item.newFilename = Status::NotRestored;
         } else if (path != item.fullPath) {
             item.fullPath = path;
+            item.newFilename.clear();
+        } else if (isStaleFailure(item.newFilename)) {
             item.newFilename.clear();
         }
     }

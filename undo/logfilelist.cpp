@@ -92,8 +92,8 @@ QList<LogFileEntry> listLogFiles(const QString& folder)
         entry.logFileName = name;
         entry.logFilePath = path;
         entry.isJournal = parsed->isJournal;
-        // A journal's name carries no count: what counts is what it holds.
-        entry.filesCount = parsed->isJournal ? std::max(0, RenameLogReader::countEntries(path)) : parsed->count;
+        // A journal's name carries no count: what counts is the items it holds.
+        entry.filesCount = parsed->isJournal ? int(RenameLogBackwards(path).itemCount()) : parsed->count;
         if (parsed->startTime)
             entry.nameTime = parsed->startTime->toUTC();
         const QDateTime birth = QFileInfo(path).birthTime();

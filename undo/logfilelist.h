@@ -12,7 +12,7 @@
 struct LogFileEntry {
     QString logFileName;   // the file name, no folder
     QString dateCreated;   // sortTime in the fixed form "yyyy-MM-dd HH:mm:ss Z"
-    int filesCount = 0;    // from the name; for a "#" journal the entries it really holds
+    int filesCount = 0;    // from the name; for a "#" journal the items it really holds
     QDateTime sortTime;    // birth time, else the time in the name, else the modification time
     QDateTime nameTime;    // the start of the apply as the name writes it (tie-break)
     QString logFilePath;   // the folder it was listed from joined with logFileName

@@ -35,21 +35,6 @@ std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry)
                       joinPath(entry.tarlocation, entry.tarfilename)};
 }
 
-QList<RenameLogEntry> movesMade(const QList<RenameLogEntry>& journalEntries)
-{
-    qsizetype end = journalEntries.size();
-    while (end > 0) {
-        const RenameLogEntry& last = journalEntries.at(end - 1);
-        if (last.inode == 0)
-            break;
-        const std::optional<EntryPaths> paths = entryPaths(last);
-        if (paths && FileManager::inode(paths->currentPath) == last.inode)
-            break;
-        --end;
-    }
-    return journalEntries.mid(0, end);
-}
-
 RestoreResult restore(const RenameLogEntry& entry, bool checkInode)
 {
     RestoreResult result;
@@ -98,11 +83,6 @@ RestoreResult restore(const RenameLogEntry& entry, bool checkInode)
     }
     result.reason = msg("UNDOREASONTAKEN");
     return result;
-}
-
-bool restoreEntry(const RenameLogEntry& entry)
-{
-    return restore(entry).restored;
 }
 
 } // namespace LogRestore

@@ -36,13 +36,4 @@ struct RestoreResult {
 // been announced and never made).
 RestoreResult restore(const RenameLogEntry& entry, bool checkInode = false);
 
-// The entries of an interrupted apply's journal that were made. Moves are made in the
-// order the journal announces them, so those made form a prefix: it ends at the last
-// entry whose target holds the inode it records (or that records none). The entries
-// after it were announced and never made.
-QList<RenameLogEntry> movesMade(const QList<RenameLogEntry>& journalEntries);
-
-// Restores one entry; true when the item now stands at its old path again.
-bool restoreEntry(const RenameLogEntry& entry);
-
 } // namespace LogRestore

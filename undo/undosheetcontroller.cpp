@@ -1,27 +1,20 @@
 #include "undo/undosheetcontroller.h"
 
-
 #include "engine/filesystemitem.h"
 #include "engine/stringutilities.h"
 #include "pipeline/controllerstate.h"
-#include "pipeline/passrunner.h"
+#include "pipeline/renamelogreader.h"
 #include "platform/apppaths.h"
 #include "platform/checkedfile.h"
 #include "platform/edition.h"
-#include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
-#include "undo/listafterundo.h"
-#include "undo/logrestore.h"
 
 #include <QDebug>
 #include <QFileInfo>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
-#include <utility>
 #include <exception>
-#include <memory>
 
 namespace {
 
@@ -32,13 +25,14 @@ const char* const kTitle = "UNDOFILESFOLDERSTITLE";
 UndoSheetController::UndoSheetController(ControllerState& state, UserInterface& ui)
     : state_(state)
     , ui_(ui)
+    , service_(state)
 {
 }
 
 void UndoSheetController::notify()
 {
-    if (changed)
-        changed();
+    if (changed_)
+        changed_();
 }
 
 QString UndoSheetController::defaultLogFolderPath() const
@@ -48,53 +42,53 @@ QString UndoSheetController::defaultLogFolderPath() const
 
 void UndoSheetController::reloadData()
 {
-    logTotalNosOfFiles = msg("TOTALLOGFILES").arg(logFiles.size());
-    totalFilesInLog = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
+    logTotalNosOfFiles_ = msg("TOTALLOGFILES").arg(logFiles_.size());
+    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
 }
 
 void UndoSheetController::awakeFromNib()
 {
-    currLogFilePath.clear();
-    totalFilesCanBeUndoFromLog = 0;
-    logFiles.clear();
+    currLogFilePath_.clear();
+    totalFilesCanBeUndoFromLog_ = 0;
+    logFiles_.clear();
     loadUserLogFiles();
 }
 
 void UndoSheetController::loadUserLogFiles()
 {
-    logFiles = LogFileList::listLogFiles(defaultLogFolderPath());
-    selectedRow = -1;
+    logFiles_ = LogFileList::listLogFiles(defaultLogFolderPath());
+    selectedRow_ = -1;
     reloadData();
     notify();
 }
 
 void UndoSheetController::tableViewSelectionDidChange(int row)
 {
-    if (row < 0 || row >= logFiles.size()) {
+    if (row < 0 || row >= logFiles_.size()) {
         // No row, no current log: nothing is offered for undo.
-        selectedRow = -1;
-        currLogFilePath.clear();
-        totalFilesCanBeUndoFromLog = 0;
-        totalFilesInLog = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
+        selectedRow_ = -1;
+        currLogFilePath_.clear();
+        totalFilesCanBeUndoFromLog_ = 0;
+        totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
         notify();
         return;
     }
-    selectedRow = row;
-    const LogFileEntry& entry = logFiles.at(row);
-    currLogFilePath = entry.logFilePath;
-    totalFilesCanBeUndoFromLog = entry.filesCount;
-    totalFilesInLog = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog);
+    selectedRow_ = row;
+    const LogFileEntry& entry = logFiles_.at(row);
+    currLogFilePath_ = entry.logFilePath;
+    totalFilesCanBeUndoFromLog_ = entry.filesCount;
+    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog_);
     notify();
 }
 
 void UndoSheetController::sortByColumn(const QString& column, bool ascending)
 {
-    const QString selectedPath = selectedRow >= 0 ? logFiles.at(selectedRow).logFilePath : QString();
-    LogFileList::sortLogFiles(logFiles, column, ascending);
+    const QString selectedPath = selectedRow_ >= 0 ? logFiles_.at(selectedRow_).logFilePath : QString();
+    LogFileList::sortLogFiles(logFiles_, column, ascending);
     if (!selectedPath.isEmpty()) {
-        for (int i = 0; i < logFiles.size(); ++i) {
-            if (logFiles.at(i).logFilePath == selectedPath)
-                selectedRow = i;
+        for (int i = 0; i < logFiles_.size(); ++i) {
+            if (logFiles_.at(i).logFilePath == selectedPath)
+                selectedRow_ = i;
         }
     }
     notify();
@@ -133,8 +127,8 @@ bool UndoSheetController::openLogFileAtPath(const QString& path)
 {
     if (!isCompatible(path))
         return false;
-    currLogFilePath = path;
-    selectedRow = -1;
+    currLogFilePath_ = path;
+    selectedRow_ = -1;
     notify();
     if (!verifyLogFile(path))
         ui_.alert(AlertStyle::Warning, msg(kTitle), msg("UNDOFILESFOLDERSINVALIDFILE"));
@@ -144,123 +138,68 @@ bool UndoSheetController::openLogFileAtPath(const QString& path)
 bool UndoSheetController::verifyLogFile(const QString& path)
 {
     try {
-        isUndoing = true;
-        totalFilesInLog = msg("CHECKINGLOGFILE");
+        isUndoing_ = true;
+        totalFilesInLog_ = msg("CHECKINGLOGFILE");
         notify();
         // Complete entries count even when the file ends early (a crashed apply's journal).
-        totalFilesCanBeUndoFromLog = qint32(readLogFile(path).entries.size());
+        const RenameLogBackwards log(path);
+        if (!log.contents().ok)
+            qWarning().noquote() << QStringLiteral("Error in readLogFile : %1").arg(log.contents().error);
+        totalFilesCanBeUndoFromLog_ = qint32(log.itemCount());
     } catch (const std::exception& e) {
         qWarning().noquote() << QStringLiteral("Error in verifyLogFile :  %1").arg(QString::fromUtf8(e.what()));
     }
-    isUndoing = false;
-    totalFilesInLog = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog);
+    isUndoing_ = false;
+    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog_);
     notify();
-    return totalFilesCanBeUndoFromLog > 0;
-}
-
-RenameLogContents UndoSheetController::readLogFile(const QString& path)
-{
-    RenameLogContents contents = RenameLogReader::read(path);
-    if (!contents.ok)
-        qWarning().noquote() << QStringLiteral("Error in readLogFile : %1").arg(contents.error);
-    return contents;
+    return totalFilesCanBeUndoFromLog_ > 0;
 }
 
 UndoOutcome UndoSheetController::undoRenaming()
 {
-    UndoOutcome outcome;
-    outcome.logFilePath = currLogFilePath;
     if (state_.isExecuting) {
-        outcome.status = UndoOutcome::Status::Busy;
-        return outcome;
+        UndoOutcome busy;
+        busy.status = UndoOutcome::Status::Busy;
+        busy.logFilePath = currLogFilePath_;
+        return busy;
     }
-    if (currLogFilePath.isEmpty()) {
+    if (currLogFilePath_.isEmpty()) {
         ui_.alert(AlertStyle::Warning, msg(kTitle), msg("UNDOFILESFOLDERSNOLOGSELECTED"));
-        outcome.status = UndoOutcome::Status::NoLogSelected;
-        return outcome;
+        UndoOutcome none;
+        none.status = UndoOutcome::Status::NoLogSelected;
+        return none;
     }
-
-    // The entries are read now, not taken from the count in the name: a journal left by a
-    // crashed apply is named with "#" yet holds every rename made before the crash.
-    const bool inUse = RenameLogReader::isLockedByRunningApply(currLogFilePath);
-    const RenameLogContents contents = inUse ? RenameLogContents() : readLogFile(currLogFilePath);
-    if (!contents.readable || (!contents.ok && contents.entries.isEmpty())) {
-        // Nothing could be read: the file may be all that is left of those renames, so it
-        // is neither undone nor deleted.
+    const UndoOutcome outcome = service_.undoLog(currLogFilePath_, [this](const UndoOutcome& log) {
+        totalFilesCanBeUndoFromLog_ = log.elements;
+        totalFilesInLog_ = msg("UNDOINGITEMS");
+        isUndoing_ = true;
+        notify();
+        state_.startTime = ControllerState::now();
+        state_.endTime = 0;
+    });
+    if (outcome.status == UndoOutcome::Status::Invalid)
         ui_.alert(AlertStyle::Warning, msg(kTitle), msg("UNDOFILESFOLDERSINVALIDFILE"));
-        outcome.status = UndoOutcome::Status::Invalid;
+    if (outcome.status != UndoOutcome::Status::Undone)
         return outcome;
-    }
-    outcome.status = UndoOutcome::Status::Undone;
-    // A journal left by an interrupted apply may end with moves announced and never made:
-    // only the moves made are undone, each only while its item is still the one moved.
-    const bool isJournal = QFileInfo(currLogFilePath).fileName().contains(QLatin1Char('#'));
-    const QList<RenameLogEntry> entries = isJournal ? LogRestore::movesMade(contents.entries) : contents.entries;
-    outcome.elements = int(entries.size());
-    totalFilesCanBeUndoFromLog = outcome.elements;
-    if (outcome.elements == 0) {
-        outcome.logDeleted = removeSelectedFileFromList();
+    if (outcome.moves == 0) {
+        // Nothing to undo: the log went without a report.
+        forgetCurrentLog(outcome.logDeleted, outcome.deleteError);
         return outcome;
     }
 
-    totalFilesInLog = msg("UNDOINGITEMS");
-    isUndoing = true;
-    notify();
-    state_.startTime = ControllerState::now();
-    state_.endTime = 0;
-    QList<RenameLogEntry> keep;
-    outcome.entries = restoreOnWorker(entries, &keep, isJournal);
-    // The list shows the names the items have again; what it proposed was for the old ones.
-    followUndo(state_.list.files, outcome.entries);
-    state_.list.resetFilesDic();
-    state_.isHasFilesForRenaming = false;
     ui_.reloadList();
-    QStringList notRestored;
-    for (const UndoEntryOutcome& entry : std::as_const(outcome.entries)) {
-        if (entry.restored)
-            ++outcome.restored;
-        else
-            notRestored << msg("UNDONOTRESTOREDITEM")
-                               .arg(FileSystemItem::getDisplayFilePath(entry.from),
-                                    FileSystemItem::getDisplayFilePath(entry.to), entry.reason);
-    }
-    isUndoing = false;
-    totalFilesInLog = msg("ITEMSRESTORED").arg(outcome.restored);
+    isUndoing_ = false;
+    totalFilesInLog_ = msg("ITEMSRESTORED").arg(outcome.restored);
     notify();
     ui_.showTimeTaken(state_.showLastActionTimeTaken(msg("UNDOINGTIME")));
-
-    // Entries whose items still stand under their new names stay on record: the log is
-    // rewritten with just those, so nothing that could still be undone is forgotten.
-    QString keptNote;
-    if (!keep.isEmpty()) {
-        QString error;
-        if (rewriteLog(currLogFilePath, contents, keep, &error)) {
-            outcome.keptEntries = int(keep.size());
-            keptNote = msg("UNDOLOGKEPT").arg(keep.size());
-        } else {
-            // The log as it was is kept whole: every entry stays on record.
-            outcome.keptEntries = outcome.elements;
-            keptNote = msg("UNDOLOGKEPTWHOLE").arg(error);
-        }
-    }
-    constexpr int kNamedItems = 10;
-    QString details;
-    for (int i = 0; i < notRestored.size() && i < kNamedItems; ++i)
-        details += QLatin1Char('\n') + notRestored.at(i);
-    if (notRestored.size() > kNamedItems)
-        details += QLatin1Char('\n') + msg("UNDONOTRESTOREDMORE").arg(notRestored.size() - kNamedItems);
-    ui_.alert(AlertStyle::Informational, msg(kTitle),
-              msg("UNDOTOTALNOSITEMSFOUND").arg(outcome.elements)
-                  + msg("UNDOTOTALNOSITEMSRENAMED").arg(outcome.restored)
-                  + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(outcome.elements - outcome.restored) + details
-                  + (keptNote.isEmpty() ? QString() : QLatin1Char('\n') + keptNote));
+    report(outcome);
 
     if (outcome.keptEntries > 0) {
         // The log stays listed; its count is read again.
-        totalFilesCanBeUndoFromLog = outcome.keptEntries;
+        totalFilesCanBeUndoFromLog_ = outcome.keptEntries;
         loadUserLogFiles();
-    } else if (contents.ok) {
-        outcome.logDeleted = removeSelectedFileFromList();
+    } else if (outcome.parsedCleanly) {
+        forgetCurrentLog(outcome.logDeleted, outcome.deleteError);
     } else {
         // The complete entries were restored, but a file that did not parse to its end is
         // kept: the user is told and can still look at it or delete it.
@@ -269,74 +208,26 @@ UndoOutcome UndoSheetController::undoRenaming()
     return outcome;
 }
 
-QList<UndoEntryOutcome> UndoSheetController::restoreOnWorker(const QList<RenameLogEntry>& entries,
-                                                             QList<RenameLogEntry>* keep, bool checkInodes)
+void UndoSheetController::report(const UndoOutcome& outcome)
 {
-    // The renames run on the worker thread while this thread keeps the window alive (the
-    // spinner turns, the window repaints); the caller still gets the results when they are
-    // done.
-    struct Work {
-        QList<RenameLogEntry> entries;
-        QList<UndoEntryOutcome> results;
-        QList<RenameLogEntry> keep; // in log order
-    };
-    auto work = std::make_shared<Work>();
-    work->entries = entries;
-    PassRunner::runAndWait(state_, [work, checkInodes] {
-        try {
-            // Last rename first, so a chain a -> b -> c unwinds through b back to a, and a
-            // swap made through a temporary name comes back through it.
-            work->results.reserve(work->entries.size());
-            for (qsizetype i = work->entries.size() - 1; i >= 0; --i) {
-                const LogRestore::RestoreResult r = LogRestore::restore(work->entries.at(i), checkInodes);
-                work->results.append(UndoEntryOutcome{r.from, r.to, r.restored, r.reason});
-                if (!r.restored && r.isStillThere)
-                    work->keep.prepend(work->entries.at(i));
-            }
-        } catch (const std::exception& e) {
-            qWarning().noquote() << QStringLiteral("Error in undoRenaming : %1").arg(QString::fromUtf8(e.what()));
-        }
-    });
-    if (keep)
-        *keep = work->keep;
-    return work->results;
-}
-
-bool UndoSheetController::rewriteLog(const QString& path, const RenameLogContents& contents,
-                                     const QList<RenameLogEntry>& keep, QString* error)
-{
-    QByteArray text;
-    {
-        QXmlStreamWriter writer(&text);
-        writer.setAutoFormatting(true);
-        writer.writeStartDocument();
-        writer.writeStartElement(QStringLiteral("files"));
-        writer.writeAttribute(QStringLiteral("appversion"),
-                              contents.appversion.isEmpty() ? StringUtilities::appVersion() : contents.appversion);
-        if (!contents.type.isEmpty())
-            writer.writeAttribute(QStringLiteral("type"), contents.type);
-        for (const RenameLogEntry& entry : keep) {
-            writer.writeStartElement(QStringLiteral("file"));
-            writer.writeAttribute(QStringLiteral("srclocation"), entry.srclocation);
-            writer.writeAttribute(QStringLiteral("tarlocation"), entry.tarlocation);
-            writer.writeAttribute(QStringLiteral("srcfilename"), entry.srcfilename);
-            writer.writeAttribute(QStringLiteral("tarfilename"), entry.tarfilename);
-            if (entry.inode != 0)
-                writer.writeAttribute(QStringLiteral("inode"), QString::number(entry.inode));
-            writer.writeEndElement();
-        }
-        writer.writeEndElement();
-        writer.writeEndDocument();
-        if (writer.hasError()) {
-            if (error)
-                *error = QStringLiteral("the entries cannot be written as XML");
-            return false;
-        }
+    QString details;
+    for (const UndoEntryOutcome& entry : outcome.notRestored)
+        details += QLatin1Char('\n')
+            + msg("UNDONOTRESTOREDITEM")
+                  .arg(FileSystemItem::getDisplayFilePath(entry.from), FileSystemItem::getDisplayFilePath(entry.to),
+                       entry.reason);
+    const int unnamed = outcome.moves - outcome.movesRestored - int(outcome.notRestored.size());
+    if (unnamed > 0)
+        details += QLatin1Char('\n') + msg("UNDONOTRESTOREDMORE").arg(unnamed);
+    if (outcome.keptEntries > 0) {
+        details += QLatin1Char('\n')
+            + (outcome.keptWhole ? msg("UNDOLOGKEPTWHOLE").arg(outcome.keepError)
+                                 : msg("UNDOLOGKEPT").arg(outcome.keptEntries));
     }
-    if (FileManager::writeFileAtomically(path, text, error))
-        return true;
-    qWarning().noquote() << QStringLiteral("Error in undoRenaming : the log %1 could not be rewritten").arg(path);
-    return false;
+    ui_.alert(AlertStyle::Informational, msg(kTitle),
+              msg("UNDOTOTALNOSITEMSFOUND").arg(outcome.elements)
+                  + msg("UNDOTOTALNOSITEMSRENAMED").arg(outcome.restored)
+                  + msg("UNDOTOTALNOSITEMDOESNOTEXISTS").arg(outcome.elements - outcome.restored) + details);
 }
 
 UndoOutcome UndoSheetController::undoLogFile(const QString& givenPath)
@@ -348,11 +239,11 @@ UndoOutcome UndoSheetController::undoLogFile(const QString& givenPath)
         outcome.logFilePath = path;
         return outcome;
     }
-    currLogFilePath = path;
-    selectedRow = -1;
-    for (int i = 0; i < logFiles.size(); ++i) {
-        if (logFiles.at(i).logFilePath == path)
-            selectedRow = i;
+    currLogFilePath_ = path;
+    selectedRow_ = -1;
+    for (int i = 0; i < logFiles_.size(); ++i) {
+        if (logFiles_.at(i).logFilePath == path)
+            selectedRow_ = i;
     }
     notify();
     return undoRenaming();
@@ -360,7 +251,7 @@ UndoOutcome UndoSheetController::undoLogFile(const QString& givenPath)
 
 void UndoSheetController::deleteLogFile()
 {
-    if (currLogFilePath.isEmpty()) {
+    if (currLogFilePath_.isEmpty()) {
         ui_.alert(AlertStyle::Warning, msg(kTitle), msg("UNDOFILESFOLDERSNOLOGSELECTED"));
         return;
     }
@@ -370,64 +261,58 @@ void UndoSheetController::deleteLogFile()
         removeSelectedFileFromList();
 }
 
-bool UndoSheetController::deleteLog(const QString& path, QString* error)
-{
-    QString reason;
-    if (FileManager::removeItem(path, &reason))
-        return true;
-    qWarning().noquote() << QStringLiteral("Error in deleteLogFile : %1").arg(reason);
-    if (error)
-        *error = reason;
-    return false;
-}
-
 bool UndoSheetController::removeSelectedFileFromList()
 {
-    const QString path = currLogFilePath;
     QString reason;
-    const bool deleted = deleteLog(path, &reason);
+    const bool deleted = UndoService::deleteLog(currLogFilePath_, &reason);
+    forgetCurrentLog(deleted, reason);
+    return deleted;
+}
+
+void UndoSheetController::forgetCurrentLog(bool deleted, const QString& reason)
+{
+    const QString path = currLogFilePath_;
     if (!deleted) {
         ui_.alert(AlertStyle::Warning, msg(kTitle),
                   msg("UNDOLOGDELETEFAILED").arg(FileSystemItem::getDisplayFilePath(path), reason));
     }
-    currLogFilePath.clear();
-    totalFilesCanBeUndoFromLog = 0;
+    currLogFilePath_.clear();
+    totalFilesCanBeUndoFromLog_ = 0;
 
-    const int row = selectedRow;
-    if (row >= 0 && row < logFiles.size()) {
-        logFiles.removeAt(row);
+    const int row = selectedRow_;
+    if (row >= 0 && row < logFiles_.size()) {
+        logFiles_.removeAt(row);
         reloadData();
-        selectedRow = -1;
+        selectedRow_ = -1;
         notify();
-        const int next = std::min(row, int(logFiles.size()) - 1);
+        const int next = std::min(row, int(logFiles_.size()) - 1);
         if (next >= 0)
             tableViewSelectionDidChange(next);
-        return deleted;
+        return;
     }
     // A log opened from the panel may also be one of the listed rows.
-    for (int i = int(logFiles.size()) - 1; i >= 0; --i) {
-        if (logFiles.at(i).logFilePath == path)
-            logFiles.removeAt(i);
+    for (int i = int(logFiles_.size()) - 1; i >= 0; --i) {
+        if (logFiles_.at(i).logFilePath == path)
+            logFiles_.removeAt(i);
     }
     reloadData();
     notify();
-    return deleted;
 }
 
 void UndoSheetController::viewLogFileContent()
 {
-    if (currLogFilePath.isEmpty()) {
+    if (currLogFilePath_.isEmpty()) {
         ui_.alert(AlertStyle::Warning, msg("VIEWLOGFILETITLE"), msg("VIEWLOGFILETITLEMESSAGE"));
         return;
     }
     // The viewer is handed only a regular file: a FIFO or a device would hang it.
     QString error;
-    if (!CheckedFile::isAcceptable(currLogFilePath, CheckedFile::Kind::Log, &error)) {
+    if (!CheckedFile::isAcceptable(currLogFilePath_, CheckedFile::Kind::Log, &error)) {
         qWarning().noquote() << QStringLiteral("Error in viewLogFileContent : %1").arg(error);
         ui_.alert(AlertStyle::Warning, msg("VIEWLOGFILETITLE"), msg("UNDOFILESFOLDERSINVALIDFILE"));
         return;
     }
-    ui_.openDocument(currLogFilePath);
+    ui_.openDocument(currLogFilePath_);
 }
 
 void UndoSheetController::showHelp()

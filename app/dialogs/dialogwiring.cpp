@@ -44,11 +44,11 @@ void undoLastRename(QuorvelAppController& controller)
         return;
     UndoSheetController undo(controller.state(), controller.ui());
     undo.loadUserLogFiles();
-    if (undo.logFiles.isEmpty()) {
+    if (undo.logFiles().isEmpty()) {
         controller.ui().alert(AlertStyle::Informational, msg("UNDOLASTRENAME"), msg("UNDOLASTRENAMENOLOG"));
         return;
     }
-    const LogFileEntry newest = undo.logFiles.first(); // listed newest first
+    const LogFileEntry newest = undo.logFiles().first(); // listed newest first
     const QString answer =
         controller.ui().alert(AlertStyle::Warning, msg("UNDOLASTRENAMECONFIRM").arg(newest.filesCount),
                               msg("UNDOLASTRENAMEDETAIL").arg(newest.logFileName), {QStringLiteral("Undo"), QStringLiteral("CANCEL")});

@@ -28,9 +28,9 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
         {{QStringLiteral("logFileName"), msg("Log File")},
          {QStringLiteral("dateCreated"), msg("Date Created")},
          {QStringLiteral("filesCount"), msg("Renamed Items")}},
-        [this] { return int(controller_.logFiles.size()); },
+        [this] { return int(controller_.logFiles().size()); },
         [this](int row, const QString& id) {
-            const LogFileEntry& entry = controller_.logFiles.at(row);
+            const LogFileEntry& entry = controller_.logFiles().at(row);
             if (id == QLatin1String("logFileName"))
                 return entry.logFileName;
             if (id == QLatin1String("dateCreated"))
@@ -87,21 +87,21 @@ UndoDialog::UndoDialog(ControllerState& state, UserInterface& ui, QWidget* paren
     layout->addLayout(buttons);
     resize(640, 400);
 
-    controller_.changed = [this] { refresh(); };
+    controller_.setChanged([this] { refresh(); });
     controller_.awakeFromNib();
     // The newest log (the list is newest first) is the one a person most often undoes.
-    if (!controller_.logFiles.isEmpty())
+    if (!controller_.logFiles().isEmpty())
         controller_.tableViewSelectionDidChange(0);
 }
 
 void UndoDialog::confirmAndUndo()
 {
-    if (controller_.currLogFilePath.isEmpty() || controller_.isUndoing)
+    if (controller_.currLogFilePath().isEmpty() || controller_.isUndoing())
         return;
     // As Rename does: the count first, then the renames.
     const QString answer =
         ui_.alert(AlertStyle::Informational, msg("UNDOFILESFOLDERSTITLE"),
-                  msg("UNDOCONFIRMMESSAGE").arg(controller_.totalFilesCanBeUndoFromLog),
+                  msg("UNDOCONFIRMMESSAGE").arg(controller_.totalFilesCanBeUndoFromLog()),
                   {QStringLiteral("Undo"), QStringLiteral("CANCEL")});
     if (answer == QLatin1String("Undo"))
         controller_.undoRenaming();
@@ -116,16 +116,16 @@ UndoDialog::~UndoDialog()
 void UndoDialog::refresh()
 {
     model_->reload();
-    selectRowQuietly(table_, controller_.selectedRow);
-    logTotalNosOfFiles_->setText(controller_.logTotalNosOfFiles);
-    totalFilesInLog_->setText(controller_.totalFilesInLog);
-    progressIndicator_->setVisible(controller_.isUndoing);
+    selectRowQuietly(table_, controller_.selectedRow());
+    logTotalNosOfFiles_->setText(controller_.logTotalNosOfFiles());
+    totalFilesInLog_->setText(controller_.totalFilesInLog());
+    progressIndicator_->setVisible(controller_.isUndoing());
     // While a log is checked or undone nothing else may start from this sheet.
-    table_->setEnabled(!controller_.isUndoing);
+    table_->setEnabled(!controller_.isUndoing());
     for (QPushButton* button : findChildren<QPushButton*>())
-        button->setEnabled(!controller_.isUndoing);
+        button->setEnabled(!controller_.isUndoing());
     // What acts on a log is offered exactly while one is current.
-    const bool current = !controller_.isUndoing && !controller_.currLogFilePath.isEmpty();
+    const bool current = !controller_.isUndoing() && !controller_.currLogFilePath().isEmpty();
     for (QPushButton* button : {undo_, view_, delete_})
         button->setEnabled(current);
     // Checking runs right after this on the main thread: show its state now.
@@ -134,7 +134,7 @@ void UndoDialog::refresh()
 
 void UndoDialog::reject()
 {
-    if (controller_.isUndoing)
+    if (controller_.isUndoing())
         return;
     Sheet::reject();
 }

@@ -69,7 +69,7 @@ TEST_F(UndoDialogTest, SelectingALogAndPressingUndoPutsTheFilesBackAndDeletesThe
     EXPECT_FALSE(dialog->findChild<QProgressBar*>()->isVisible());
 
     clickRow(table, 0);
-    EXPECT_EQ(dialog->controller().currLogFilePath, log);
+    EXPECT_EQ(dialog->controller().currLogFilePath(), log);
     EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
 
     // Undo asks first, with the count, as Rename does; declining changes nothing.
@@ -124,7 +124,7 @@ TEST_F(UndoDialogTest, TheWindowStaysAliveWhileALogIsUndone)
     bool stayedOpen = false;
     QTimer::singleShot(0, dialog, [&] {
         ranDuringUndo = true;
-        busy = dialog->controller().isUndoing && dialog->findChild<QProgressBar*>()->isVisible();
+        busy = dialog->controller().isUndoing() && dialog->findChild<QProgressBar*>()->isVisible();
         commandsOff = !undo->isEnabled() && !button(dialog, msg("Close"))->isEnabled() && !dialog->table()->isEnabled();
         dialog->reject();
         stayedOpen = dialog->isVisible();
@@ -163,18 +163,18 @@ TEST_F(UndoDialogTest, TheNewestLogIsCurrentAtOnceAndUndoIsOfferedOnlyWithALogAn
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
     EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
     EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
-    EXPECT_FALSE(dialog->controller().currLogFilePath.isEmpty());
+    EXPECT_FALSE(dialog->controller().currLogFilePath().isEmpty());
     for (const char* name : {"undoButton", "viewButton", "deleteButton"})
         EXPECT_TRUE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
     // The date a person reads is in the locale's form, not the stored one.
     const QString shownDate = table->model()->index(0, 1).data().toString();
     EXPECT_FALSE(shownDate.isEmpty());
-    EXPECT_NE(shownDate, dialog->controller().logFiles.first().dateCreated);
+    EXPECT_NE(shownDate, dialog->controller().logFiles().first().dateCreated);
 
     // Without a current log nothing that acts on one is offered, and nothing asks for a
     // selection.
     dialog->controller().tableViewSelectionDidChange(-1);
-    EXPECT_TRUE(dialog->controller().currLogFilePath.isEmpty());
+    EXPECT_TRUE(dialog->controller().currLogFilePath().isEmpty());
     EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
     for (const char* name : {"undoButton", "viewButton", "deleteButton"})
         EXPECT_FALSE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
@@ -219,7 +219,7 @@ TEST_F(UndoDialogTest, ALogOfAnotherVersionOpenedFromThePanelIsRefused)
     EXPECT_EQ(ui.alerts.first().style, AlertStyle::Critical);
     EXPECT_EQ(ui.alerts.first().message, msg("UNDOFILESFOLDERSINCOMPATIBLE"));
     // The refused file did not become current; the listed log still is.
-    EXPECT_EQ(dialog->controller().currLogFilePath, log);
+    EXPECT_EQ(dialog->controller().currLogFilePath(), log);
 
     // Nothing was undone and nothing deleted.
     ui.alertAnswers = {QStringLiteral("CANCEL")};

@@ -105,7 +105,7 @@ TEST_P(EditionFiles, WhatOneEditionWritesCarriesItsVersionAndTheOtherRefusesIt)
         ASSERT_TRUE(QFile::copy(log, copied));
         UndoSheetController undo(state, reader.controller.ui());
         undo.loadUserLogFiles();
-        EXPECT_TRUE(undo.logFiles.isEmpty());
+        EXPECT_TRUE(undo.logFiles().isEmpty());
         const UndoOutcome outcome = undo.undoLogFile(log);
         EXPECT_EQ(outcome.status, UndoOutcome::Status::Incompatible);
         EXPECT_EQ(tree.names("work"), QStringList{"holiday1.txt"});

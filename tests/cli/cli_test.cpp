@@ -299,7 +299,8 @@ TEST(Cli, ShiftsSwapsAndNamesUsedTwiceFromAListWithTheOutcomeLine)
 
     const CliResult undone = cli.run({"undo", "--yes"});
     ASSERT_EQ(undone.exitCode, 0) << undone.err.toStdString();
-    EXPECT_TRUE(undone.out.contains("7/7 restored")) << undone.out.toStdString();
+    // Six items, as the log's name says (the swap's move through its temporary name is not one).
+    EXPECT_TRUE(undone.out.contains("6/6 restored")) << undone.out.toStdString();
     EXPECT_EQ(tree.read("d/n1"), "n1");
     EXPECT_EQ(tree.read("d/a"), "a");
 

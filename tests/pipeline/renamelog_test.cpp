@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,32 @@ QString journalIn(TempTree& tree, const QString& stamp = QStringLiteral("07-03-2
 bool exists(const QString& path)
 {
     return QFileInfo::exists(path);
+}
+
+// The log as an XML reader alone reads it, to hold the reader's line-by-line path against.
+RenameLogContents readAsXml(const QByteArray& document)
+{
+    RenameLogContents contents;
+    QXmlStreamReader reader(document);
+    int depth = 0;
+    RenameLogEntry entry;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth == 1) {
+            contents.readable = reader.name() == QLatin1String("files");
+            contents.appversion = reader.attributes().value(QLatin1String("appversion")).toString();
+            contents.type = reader.attributes().value(QLatin1String("type")).toString();
+        } else if (token == QXmlStreamReader::StartElement && depth == 2) {
+            const QXmlStreamAttributes a = reader.attributes();
+            entry = {a.value(QLatin1String("srclocation")).toString(), a.value(QLatin1String("tarlocation")).toString(),
+                     a.value(QLatin1String("srcfilename")).toString(), a.value(QLatin1String("tarfilename")).toString(),
+                     a.size() >= 4, a.value(QLatin1String("inode")).toULongLong()};
+        } else if (token == QXmlStreamReader::EndElement && depth-- == 2) {
+            contents.entries.append(entry);
+        }
+    }
+    contents.ok = contents.readable && !reader.hasError();
+    return contents;
 }
 
 } // namespace
@@ -273,6 +300,58 @@ TEST(RenameLogReader, ToleratesOddFilesWithoutFailing)
     ASSERT_EQ(mixed.entries.size(), 2);
     EXPECT_FALSE(mixed.entries.at(0).hasAllAttributes);
     EXPECT_TRUE(mixed.entries.at(1).hasAllAttributes);
+}
+
+TEST(RenameLogReader, ReadsEveryLogAsTheXmlReaderDoesAndBackwardsTheSame)
+{
+    // The program's own layout is read line by line; anything else it does not take goes to
+    // the XML reader. Either way the values must be the XML reader's.
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<files appversion=\"3.0\" type=\"FILES\">\n";
+    const QByteArray line = "    <file srclocation=\"/d\" tarlocation=\"/d\" srcfilename=\"a\" tarfilename=\"b\"/>\n";
+    const auto entry = [](const QByteArray& values) { return "    <file " + values + "/>\n"; };
+    const QByteArray plain = "srclocation=\"/d\" tarlocation=\"/d\" srcfilename=\"x\" tarfilename=";
+    const QByteArray documents[] = {
+        head + line + entry(plain + "\"c &amp; &lt;d&gt; &quot;&#9;&#10;&#13;\" inode=\"42\"") + "</files>\n",
+        head + entry(plain + "\"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\"") + line + "</files>",
+        head + entry(plain + "\"raw > and \x7f and \xc2\x85\"") + "</files>\n",
+        head + entry(plain + "\"&apos;&#x41;\" inode=\"007\"") + entry(plain + "\"\" inode=\"0\"") + "</files>\n",
+        head + entry(plain + "\"big\" inode=\"99999999999999999999999\"") + "</files>\n",
+        head + entry(plain + "\"bad \xff\"") + "</files>\n",
+        head + "  <file tarfilename=\"b\" srcfilename=\"a\" srclocation=\"/d\" tarlocation=\"/d\"/>\n</files>\n",
+        QByteArray(head).replace("\n", "\r\n") + line + line + "</files>\r\n",
+        "\xef\xbb\xbf" + head + line + "</files>\n",
+        head + line + line + "</files>\n   \n",
+        head + line + line + "    <file srclocation=\"/d\" tarloc",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<files appversion=\"3.0\">\n" + line + "</files>\n",
+    };
+    TempTree tree;
+    for (const QByteArray& document : documents) {
+        SCOPED_TRACE(document.toStdString());
+        const QString path = tree.file(QStringLiteral("log.xml"), document);
+        const RenameLogContents expected = readAsXml(document);
+        const RenameLogContents read = RenameLogReader::read(path);
+        EXPECT_EQ(read.ok, expected.ok);
+        EXPECT_EQ(read.appversion, expected.appversion);
+        EXPECT_EQ(read.type, expected.type);
+        ASSERT_EQ(read.entries.size(), expected.entries.size());
+        RenameLogBackwards backwards(path);
+        EXPECT_EQ(backwards.entryCount(), expected.entries.size());
+        EXPECT_EQ(RenameLogReader::countEntries(path), expected.entries.size());
+        for (qsizetype i = expected.entries.size() - 1; i >= 0; --i) {
+            const RenameLogEntry& e = expected.entries[i];
+            RenameLogEntry last;
+            ASSERT_TRUE(backwards.previous(last));
+            for (const RenameLogEntry& r : {read.entries[i], last}) {
+                EXPECT_EQ(r.srclocation, e.srclocation);
+                EXPECT_EQ(r.tarlocation, e.tarlocation);
+                EXPECT_EQ(r.srcfilename, e.srcfilename);
+                EXPECT_EQ(r.tarfilename, e.tarfilename);
+                EXPECT_EQ(r.inode, e.inode);
+            }
+        }
+        RenameLogEntry none;
+        EXPECT_FALSE(backwards.previous(none));
+    }
 }
 
 TEST(RenameLog, DeleteLogFileReportsFailure)

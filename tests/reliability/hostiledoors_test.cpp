@@ -144,7 +144,7 @@ TEST(HostileDoors, LogsThatAreNotReadableFilesAreNeitherUndoneViewedListedNorDel
         EXPECT_EQ(outcome.restored, 0);
         UndoSheetController sheet(s.state, s.ui);
         sheet.openLogFileAtPath(p.path);
-        EXPECT_EQ(sheet.totalFilesCanBeUndoFromLog, 0);
+        EXPECT_EQ(sheet.totalFilesCanBeUndoFromLog(), 0);
         sheet.viewLogFileContent();
         EXPECT_TRUE(s.ui.openedDocuments.isEmpty());
     }

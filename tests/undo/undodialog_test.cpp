@@ -57,17 +57,17 @@ TEST_F(UndoDialog, ListsOnlyLogsOfThisMajorVersionWhoseNamesSplitIntoSixParts)
     tree.folder(QStringLiteral("Logs/Log 07-03-2026 09-05-10-1.xml"));
 
     undo.loadUserLogFiles();
-    QStringList listed = names(undo.logFiles);
+    QStringList listed = names(undo.logFiles());
     listed.sort();
     EXPECT_EQ(listed, (QStringList{QStringLiteral("Log 07-03-2026 09-05-02-12 (2).xml"),
                                    QStringLiteral("Log 07-03-2026 09-05-02-12.xml"),
                                    QStringLiteral("Log 07-03-2026 09-05-04-3.XML")}));
-    for (const LogFileEntry& e : undo.logFiles) {
+    for (const LogFileEntry& e : undo.logFiles()) {
         EXPECT_EQ(e.filesCount, e.logFileName.contains(QLatin1String("-12")) ? 12 : 3);
         EXPECT_EQ(e.logFilePath, logs + QLatin1Char('/') + e.logFileName);
     }
-    EXPECT_EQ(undo.logTotalNosOfFiles, msg("TOTALLOGFILES").arg(3));
-    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    EXPECT_EQ(undo.logTotalNosOfFiles(), msg("TOTALLOGFILES").arg(3));
+    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
     EXPECT_GT(changes, 0);
 }
 
@@ -78,13 +78,13 @@ TEST_F(UndoDialog, NewestFirstWithTheDateInItsFixedForm)
     log(TestLogs::name(at(31, 1, 2026), QStringLiteral("2")), 2);
     log(TestLogs::name(at(1, 2, 2026), QStringLiteral("3")), 3);
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 3);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 3);
-    EXPECT_EQ(undo.logFiles[1].filesCount, 2);
-    EXPECT_EQ(undo.logFiles[2].filesCount, 1);
+    ASSERT_EQ(undo.logFiles().size(), 3);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 3);
+    EXPECT_EQ(undo.logFiles()[1].filesCount, 2);
+    EXPECT_EQ(undo.logFiles()[2].filesCount, 1);
 
     const QRegularExpression form(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}$"));
-    for (const LogFileEntry& e : undo.logFiles) {
+    for (const LogFileEntry& e : undo.logFiles()) {
         EXPECT_TRUE(form.match(e.dateCreated).hasMatch()) << e.dateCreated.toStdString();
         const auto back = DateFormat::parseStandardDescription(e.dateCreated);
         ASSERT_TRUE(back.has_value());
@@ -93,33 +93,33 @@ TEST_F(UndoDialog, NewestFirstWithTheDateInItsFixedForm)
 
     // Column sorts, and the selected log stays selected through them.
     undo.tableViewSelectionDidChange(0);
-    const QString selected = undo.currLogFilePath;
+    const QString selected = undo.currLogFilePath();
     undo.sortByColumn(QStringLiteral("filesCount"), true);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 1);
-    EXPECT_EQ(undo.logFiles[2].filesCount, 3);
-    EXPECT_EQ(undo.selectedRow, 2);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 1);
+    EXPECT_EQ(undo.logFiles()[2].filesCount, 3);
+    EXPECT_EQ(undo.selectedRow(), 2);
     undo.sortByColumn(QStringLiteral("dateCreated"), true);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 1);
-    EXPECT_EQ(undo.logFiles[2].filesCount, 3);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 1);
+    EXPECT_EQ(undo.logFiles()[2].filesCount, 3);
     undo.sortByColumn(QStringLiteral("logFileName"), true);
-    EXPECT_EQ(names(undo.logFiles).first(), TestLogs::name(at(1, 2, 2026), QStringLiteral("3")));
-    EXPECT_EQ(undo.logFiles[undo.selectedRow].logFilePath, selected);
-    EXPECT_EQ(undo.currLogFilePath, selected);
+    EXPECT_EQ(names(undo.logFiles()).first(), TestLogs::name(at(1, 2, 2026), QStringLiteral("3")));
+    EXPECT_EQ(undo.logFiles()[undo.selectedRow()].logFilePath, selected);
+    EXPECT_EQ(undo.currLogFilePath(), selected);
 }
 
 TEST_F(UndoDialog, TheLogFolderIsReadLiveFromThePreferences)
 {
     log(TestLogs::name(at(1, 1, 2026), QStringLiteral("1")), 1);
     undo.awakeFromNib();
-    ASSERT_EQ(undo.logFiles.size(), 1);
+    ASSERT_EQ(undo.logFiles().size(), 1);
 
     const QString other = tree.folder(QStringLiteral("OtherLogs"));
     TestLogs::write(other, TestLogs::name(at(2, 1, 2026), QStringLiteral("5")), TestLogs::xml({}));
     TestLogs::write(other, TestLogs::name(at(3, 1, 2026), QStringLiteral("6")), TestLogs::xml({}));
     state.preferences.defaultLogFolderPath = other;
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 2);
-    EXPECT_TRUE(undo.logFiles[0].logFilePath.startsWith(other + QLatin1Char('/')));
+    ASSERT_EQ(undo.logFiles().size(), 2);
+    EXPECT_TRUE(undo.logFiles()[0].logFilePath.startsWith(other + QLatin1Char('/')));
 
     undo.openLogFile(); // cancelled
     ASSERT_EQ(ui.panels.size(), 1);
@@ -131,19 +131,19 @@ TEST_F(UndoDialog, SelectingARowMakesItsLogCurrent)
     log(TestLogs::name(at(1, 1, 2026), QStringLiteral("4")), 4);
     log(TestLogs::name(at(2, 1, 2026), QStringLiteral("9")), 9);
     undo.awakeFromNib();
-    EXPECT_TRUE(undo.currLogFilePath.isEmpty());
+    EXPECT_TRUE(undo.currLogFilePath().isEmpty());
 
     undo.tableViewSelectionDidChange(1);
-    EXPECT_EQ(undo.currLogFilePath, logs + QLatin1Char('/') + TestLogs::name(at(1, 1, 2026), QStringLiteral("4")));
-    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 4);
-    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(4));
+    EXPECT_EQ(undo.currLogFilePath(), logs + QLatin1Char('/') + TestLogs::name(at(1, 1, 2026), QStringLiteral("4")));
+    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 4);
+    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(4));
 
     // No row selected: no log is current, so nothing is offered for undo.
     undo.tableViewSelectionDidChange(-1);
-    EXPECT_EQ(undo.selectedRow, -1);
-    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 0);
-    EXPECT_TRUE(undo.currLogFilePath.isEmpty());
-    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    EXPECT_EQ(undo.selectedRow(), -1);
+    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 0);
+    EXPECT_TRUE(undo.currLogFilePath().isEmpty());
+    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
 }
 
 TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
@@ -157,8 +157,8 @@ TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
     const QString second = log(TestLogs::name(at(2, 1, 2026), QStringLiteral("2")), 0);
     const QString third = log(TestLogs::name(at(3, 1, 2026), QStringLiteral("3")), 0);
     undo.awakeFromNib();
-    ASSERT_EQ(undo.logFiles.size(), 3);
-    ASSERT_EQ(undo.logFiles[1].logFilePath, second);
+    ASSERT_EQ(undo.logFiles().size(), 3);
+    ASSERT_EQ(undo.logFiles()[1].logFilePath, second);
 
     undo.tableViewSelectionDidChange(1);
     ui.alertAnswers = {QStringLiteral("NO")};
@@ -167,27 +167,27 @@ TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
     EXPECT_EQ(ui.alerts[0].message, msg("UNDOFILESFOLDERSDELETECONFIRM"));
     EXPECT_EQ(ui.alerts[0].buttons, (QStringList{QStringLiteral("YES"), QStringLiteral("NO")}));
     EXPECT_TRUE(QFileInfo::exists(second));
-    EXPECT_EQ(undo.logFiles.size(), 3);
+    EXPECT_EQ(undo.logFiles().size(), 3);
 
     ui.alertAnswers = {QStringLiteral("YES")};
     undo.deleteLogFile();
     EXPECT_FALSE(QFileInfo::exists(second));
-    ASSERT_EQ(undo.logFiles.size(), 2);
-    EXPECT_EQ(undo.selectedRow, 1);
-    EXPECT_EQ(undo.currLogFilePath, first);
-    EXPECT_EQ(undo.logTotalNosOfFiles, msg("TOTALLOGFILES").arg(2));
+    ASSERT_EQ(undo.logFiles().size(), 2);
+    EXPECT_EQ(undo.selectedRow(), 1);
+    EXPECT_EQ(undo.currLogFilePath(), first);
+    EXPECT_EQ(undo.logTotalNosOfFiles(), msg("TOTALLOGFILES").arg(2));
 
     // Deleting the last row selects the new last row.
     undo.deleteLogFile();
     EXPECT_FALSE(QFileInfo::exists(first));
-    ASSERT_EQ(undo.logFiles.size(), 1);
-    EXPECT_EQ(undo.selectedRow, 0);
-    EXPECT_EQ(undo.currLogFilePath, third);
+    ASSERT_EQ(undo.logFiles().size(), 1);
+    EXPECT_EQ(undo.selectedRow(), 0);
+    EXPECT_EQ(undo.currLogFilePath(), third);
 
     undo.deleteLogFile();
-    EXPECT_TRUE(undo.logFiles.isEmpty());
-    EXPECT_EQ(undo.selectedRow, -1);
-    EXPECT_TRUE(undo.currLogFilePath.isEmpty());
+    EXPECT_TRUE(undo.logFiles().isEmpty());
+    EXPECT_EQ(undo.selectedRow(), -1);
+    EXPECT_TRUE(undo.currLogFilePath().isEmpty());
     EXPECT_TRUE(tree.names(QStringLiteral("Logs")).isEmpty());
 }
 
@@ -207,7 +207,7 @@ TEST_F(UndoDialog, OpeningALogChecksItsVersionAndItsEntries)
     EXPECT_FALSE(p.canChooseDirectories);
     EXPECT_FALSE(p.allowsMultipleSelection);
     EXPECT_EQ(p.allowedExtensions, QStringList{QStringLiteral("xml")});
-    EXPECT_EQ(undo.currLogFilePath, listed);
+    EXPECT_EQ(undo.currLogFilePath(), listed);
 
     const QString elsewhere = tree.folder(QStringLiteral("elsewhere"));
     const QString foreign = TestLogs::write(elsewhere, QStringLiteral("old.xml"), TestLogs::xml({}, QStringLiteral("1.9")));
@@ -220,20 +220,20 @@ TEST_F(UndoDialog, OpeningALogChecksItsVersionAndItsEntries)
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts[0].style, AlertStyle::Critical);
     EXPECT_EQ(ui.alerts[0].message, msg("UNDOFILESFOLDERSINCOMPATIBLE"));
-    EXPECT_EQ(undo.currLogFilePath, listed);
+    EXPECT_EQ(undo.currLogFilePath(), listed);
 
     undo.openLogFile();
     EXPECT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(undo.currLogFilePath, two);
-    EXPECT_EQ(undo.selectedRow, -1);
-    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 2);
-    EXPECT_EQ(undo.totalFilesInLog, msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
-    EXPECT_FALSE(undo.isUndoing);
+    EXPECT_EQ(undo.currLogFilePath(), two);
+    EXPECT_EQ(undo.selectedRow(), -1);
+    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 2);
+    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+    EXPECT_FALSE(undo.isUndoing());
 
     undo.openLogFile();
     ASSERT_EQ(ui.alerts.size(), 2);
     EXPECT_EQ(ui.alerts[1].message, msg("UNDOFILESFOLDERSINVALIDFILE"));
-    EXPECT_EQ(undo.currLogFilePath, none);
+    EXPECT_EQ(undo.currLogFilePath(), none);
 }
 
 TEST_F(UndoDialog, ViewingNeedsACurrentLog)

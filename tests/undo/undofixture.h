@@ -21,7 +21,7 @@ protected:
         logs = tree.folder(QStringLiteral("Logs"));
         data = tree.folder(QStringLiteral("data"));
         state.preferences.defaultLogFolderPath = logs;
-        undo.changed = [this] { ++changes; };
+        undo.setChanged([this] { ++changes; });
     }
 
     QString readText(const QString& path) const

@@ -39,9 +39,9 @@ TEST_F(UndoRenaming, ChainIsUndoneLastRenameFirstAndTheLogDeleted)
     const QString log = TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("2")),
                                         TestLogs::xml({renamed(a, b), renamed(b, c)}));
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 1);
+    ASSERT_EQ(undo.logFiles().size(), 1);
     undo.tableViewSelectionDidChange(0);
-    EXPECT_EQ(undo.currLogFilePath, log);
+    EXPECT_EQ(undo.currLogFilePath(), log);
 
     const UndoOutcome out = undo.undoRenaming();
     EXPECT_EQ(out.status, UndoOutcome::Status::Undone);
@@ -51,8 +51,8 @@ TEST_F(UndoRenaming, ChainIsUndoneLastRenameFirstAndTheLogDeleted)
 
     EXPECT_TRUE(out.logDeleted);
     EXPECT_FALSE(QFileInfo::exists(log));
-    EXPECT_TRUE(undo.logFiles.isEmpty());
-    EXPECT_TRUE(undo.currLogFilePath.isEmpty());
+    EXPECT_TRUE(undo.logFiles().isEmpty());
+    EXPECT_TRUE(undo.currLogFilePath().isEmpty());
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts[0].style, AlertStyle::Informational);
     EXPECT_EQ(ui.alerts[0].message, report(2, 2));
@@ -61,7 +61,7 @@ TEST_F(UndoRenaming, ChainIsUndoneLastRenameFirstAndTheLogDeleted)
     EXPECT_EQ(ui.timeTexts[0], state.lastActionTimeTaken);
     EXPECT_GT(state.startTime, 0);
     EXPECT_GE(state.endTime, state.startTime);
-    EXPECT_FALSE(undo.isUndoing);
+    EXPECT_FALSE(undo.isUndoing());
 }
 
 TEST_F(UndoRenaming, GoneItemsAndTakenNamesAreCountedAndNothingIsReplaced)
@@ -89,12 +89,12 @@ TEST_F(UndoRenaming, GoneItemsAndTakenNamesAreCountedAndNothingIsReplaced)
     EXPECT_EQ(ui.alerts[0].message,
               report(3, 1) + "\n" + msg("UNDONOTRESTOREDITEM").arg(z2, z, msg("UNDOREASONTAKEN")) + "\n"
                   + msg("UNDONOTRESTOREDITEM").arg(y2, y, msg("UNDOREASONGONE")) + "\n" + msg("UNDOLOGKEPT").arg(1));
-    ASSERT_EQ(out.entries.size(), 3);
-    EXPECT_EQ(out.entries[0].from, z2);
-    EXPECT_EQ(out.entries[0].to, z);
-    EXPECT_FALSE(out.entries[0].restored);
-    EXPECT_TRUE(out.entries[2].restored);
-    EXPECT_EQ(out.entries[2].from, x2);
+    // The moves left behind, in the order undone.
+    ASSERT_EQ(out.notRestored.size(), 2);
+    EXPECT_EQ(out.notRestored[0].from, z2);
+    EXPECT_EQ(out.notRestored[0].to, z);
+    EXPECT_EQ(out.notRestored[1].from, y2);
+    EXPECT_EQ(out.movesRestored, 1);
     // The log stays with the one entry that can still be undone (z2, once z is free);
     // the item that is gone is no longer on record.
     EXPECT_FALSE(out.logDeleted);
@@ -257,10 +257,10 @@ TEST_F(UndoRenaming, JournalOfACrashedApplyIsListedWithItsEntriesAndUndone)
         logs, TestLogs::name(kStart, QStringLiteral("#")),
         TestLogs::xml({renamed(tree.at(QStringLiteral("data/a")), a2), renamed(tree.at(QStringLiteral("data/b")), b2)}));
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 1);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 2);
+    ASSERT_EQ(undo.logFiles().size(), 1);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 2);
     undo.tableViewSelectionDidChange(0);
-    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 2);
+    EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 2);
 
     const UndoOutcome out = undo.undoRenaming();
     EXPECT_EQ(out.restored, 2);
@@ -310,8 +310,8 @@ TEST_F(UndoRenaming, TruncatedLogsRestoreTheirCompleteEntriesButAreKept)
     const QString journal = TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("#")),
                                             TestLogs::truncatedAfter(items, 3));
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 1);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 3);
+    ASSERT_EQ(undo.logFiles().size(), 1);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 3);
     undo.tableViewSelectionDidChange(0);
 
     UndoOutcome out = undo.undoRenaming();
@@ -326,8 +326,8 @@ TEST_F(UndoRenaming, TruncatedLogsRestoreTheirCompleteEntriesButAreKept)
     ASSERT_EQ(ui.alerts.size(), 2);
     EXPECT_EQ(ui.alerts[0].message, report(3, 3));
     EXPECT_EQ(ui.alerts[1].message, msg("UNDOFILESFOLDERSINVALIDFILE"));
-    EXPECT_EQ(undo.logFiles.size(), 1);
-    EXPECT_EQ(undo.currLogFilePath, journal);
+    EXPECT_EQ(undo.logFiles().size(), 1);
+    EXPECT_EQ(undo.currLogFilePath(), journal);
 
     // A damaged final log: its name claims 4, two elements are complete.
     QFile::remove(journal);
@@ -360,8 +360,8 @@ TEST_F(UndoRenaming, UnreadableLogsChangeNothingAndStay)
     for (const QString& log : {garbage, empty}) {
         ui.alerts.clear();
         EXPECT_TRUE(undo.openLogFileAtPath(log)) << log.toStdString();
-        EXPECT_EQ(undo.currLogFilePath, log);
-        EXPECT_EQ(undo.totalFilesCanBeUndoFromLog, 0);
+        EXPECT_EQ(undo.currLogFilePath(), log);
+        EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 0);
         EXPECT_EQ(alertTexts(), QStringList{msg("UNDOFILESFOLDERSTITLE") + QLatin1Char('|')
                                             + msg("UNDOFILESFOLDERSINVALIDFILE")});
         const UndoOutcome out = undo.undoRenaming();
@@ -378,15 +378,15 @@ TEST_F(UndoRenaming, AnEmptyCleanLogIsDeletedWithoutAReport)
 {
     const QString log = TestLogs::write(logs, TestLogs::name(kStart, QStringLiteral("0")), TestLogs::xml({}));
     undo.loadUserLogFiles();
-    ASSERT_EQ(undo.logFiles.size(), 1);
-    EXPECT_EQ(undo.logFiles[0].filesCount, 0);
+    ASSERT_EQ(undo.logFiles().size(), 1);
+    EXPECT_EQ(undo.logFiles()[0].filesCount, 0);
     undo.tableViewSelectionDidChange(0);
     const UndoOutcome out = undo.undoRenaming();
     EXPECT_EQ(out.status, UndoOutcome::Status::Undone);
     EXPECT_TRUE(out.logDeleted);
     EXPECT_FALSE(QFileInfo::exists(log));
     EXPECT_TRUE(ui.alerts.isEmpty());
-    EXPECT_TRUE(undo.logFiles.isEmpty());
+    EXPECT_TRUE(undo.logFiles().isEmpty());
 }
 
 TEST_F(UndoRenaming, TheJournalOfARunningApplyIsNeitherListedNorUndone)
@@ -397,7 +397,7 @@ TEST_F(UndoRenaming, TheJournalOfARunningApplyIsNeitherListedNorUndone)
     TestLogs::HeldLock lock(journal);
     ASSERT_TRUE(lock.isHeld());
     undo.loadUserLogFiles();
-    EXPECT_TRUE(undo.logFiles.isEmpty());
+    EXPECT_TRUE(undo.logFiles().isEmpty());
 
     const UndoOutcome out = undo.undoLogFile(journal);
     EXPECT_EQ(out.status, UndoOutcome::Status::Invalid);
