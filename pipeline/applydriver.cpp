@@ -523,7 +523,7 @@ bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinishe
     if (refusesOptionsPreviewWouldRefuse())
         return false;
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
-                                     msg("ITEMRENAMINGMESSAGE"), {QStringLiteral("YES"), QStringLiteral("NO")});
+                                     applyConfirmation(state_.list.files), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return false;
     state_.isCancelProcess = false;
@@ -587,6 +587,7 @@ ApplyOutcome ApplyDriver::applyRenamesTo(ControllerState& state, const Settings&
     const bool foldersFirst = isFolders
         && (settings.flag(QStringLiteral("isIncludeSubFolders")) || settings.integer(QStringLiteral("selectedTab")) == 9);
     std::vector<FileSystemItem>& files = state.list.files;
+    outcome.countPreviewRefusals(files);
 
     RenameLogJournal log;
     MovedFolders movedFolders;
