@@ -124,7 +124,7 @@ TEST_P(Editions, NameVersionDataFolderAndDefaultsStoreAreTheEditionsOwn)
 TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunches)
 {
     TempTree tree;
-    const QString profile = tree.at("kept.qvprofile");
+    const QString profile = tree.at("kept");
     {
         EditionWindow& w = start();
         replaceTab(w, "a", "b");
@@ -149,7 +149,7 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         EXPECT_EQ(state.settings.text("replaceRemoveThis"), "a");
         EXPECT_EQ(state.settings.integer("selectedTab"), 2);
         EXPECT_EQ(state.rules.size(), 1);
-        EXPECT_EQ(again.controller.window()->windowTitle(), QStringLiteral("kept.qvprofile \u2014 Quorvel"));
+        EXPECT_EQ(again.controller.window()->windowTitle(), QStringLiteral("kept \u2014 Quorvel"));
     }
     // The command that brings the last settings back is offered where they are kept.
     EXPECT_EQ(again.window().actions().lastSettings->isVisible(), !isEarlier());

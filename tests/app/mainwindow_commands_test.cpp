@@ -107,7 +107,7 @@ TEST_F(Commands, PreviewThenApplyRenameOnDiskAndShowTheOutcome)
     // The question says how many items the names shown will rename.
     EXPECT_EQ(answers.seen[0].message, msgN("ITEMRENAMINGCOUNTMESSAGE", 3));
     EXPECT_EQ(tree.names(), QStringList({"holiday1.txt", "holiday10.txt", "holiday2.txt"}));
-    EXPECT_EQ(w.shown(0, "newFilename"), Status::RenamingOK);
+    EXPECT_EQ(w.shown(0, "newFilename"), msg("STATUSRENAMINGOK"));
     EXPECT_EQ(w.shown(0, "filenameWithExtension"), "holiday1.txt");
     const QModelIndex name = w.model().index(0, FileTableModel::columnOf("newFilename"));
     EXPECT_EQ(w.model().data(name, Qt::ForegroundRole).value<QColor>(), QColor(0x1c, 0x5f, 0xd6));
