@@ -23,7 +23,8 @@ constexpr int kRulePreviewDelayMs = 500;
 
 bool QuorvelAppController::routesPreviewToRules() const
 {
-    return Edition::current().hasRulesDrawer && rulesDrawer && rulesDrawer->isVisible() && !state_.rules.isEmpty();
+    // The drawer's own shown state, not whether the window is on screen now.
+    return Edition::current().hasRulesDrawer && rulesDrawer && !rulesDrawer->isHidden() && !state_.rules.isEmpty();
 }
 
 bool QuorvelAppController::isListDrivenByRule() const

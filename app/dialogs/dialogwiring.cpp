@@ -169,6 +169,7 @@ void attachDialogs(QuorvelAppController& controller)
         toggle->setObjectName(QStringLiteral("toggleRulesDrawer"));
         rules->addAction(toggle);
         window.setRulesDrawerToggle(toggle);
+        QObject::connect(toggle, &QAction::triggered, &window, &MainWindow::updateCommands);
     }
     addCommand(rules, nullptr, msg("Rules..."), "actionRules", [c] { Dialogs::showRulesSheet(*c); });
     rules->addSeparator();

@@ -124,7 +124,7 @@ TEST_P(Editions, NameVersionDataFolderAndDefaultsStoreAreTheEditionsOwn)
 TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunches)
 {
     TempTree tree;
-    const QString profile = tree.at("kept");
+    const QString profile = tree.at("kept.qvprofile");
     {
         EditionWindow& w = start();
         replaceTab(w, "a", "b");
@@ -133,7 +133,7 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         ASSERT_EQ(w.controller.state().rules.size(), 1);
         ASSERT_TRUE(w.controller.profileCommands().saveNewProfile(profile));
         ASSERT_EQ(w.controller.settingsLoader().setCurrentSettings(profile), ProfileLoadResult::Loaded);
-        EXPECT_EQ(w.controller.window()->windowTitle().section(QStringLiteral(" \u2014 "), 0, 0), "kept.qvprofile");
+        EXPECT_EQ(w.controller.window()->windowTitle().section(QStringLiteral(" \u2014 "), 0, 0), "kept");
         quitLast();
     }
     EditionWindow& again = start();

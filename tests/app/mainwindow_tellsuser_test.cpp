@@ -4,6 +4,7 @@
 #include "gui_testsupport.h"
 
 #include "app/rulebar.h"
+#include "app/settingsbinder.h"
 #include "engine/filesystemitem.h"
 #include "engine/settings.h"
 #include "profiles/profilecommands.h"
@@ -130,13 +131,12 @@ TEST(ChangedProfile, TheTitleMarksItAndQuittingOffersToSave)
         TempTree tree;
         ModalAnswerer answers;
         const QString path = tree.at("Portraits.qvprofile");
-        Settings& s = w.controller.state().settings;
+        w.window().methodTabs()->setCurrentIndex(3);
         ASSERT_TRUE(ProfileCommands::writeProfile(w.controller.state(), path));
         ASSERT_EQ(w.controller.settingsLoader().setCurrentSettings(path), ProfileLoadResult::Loaded);
         EXPECT_EQ(w.window().windowTitle(), "Portraits \u2014 Quorvel");
 
         auto* prefix = qobject_cast<QLineEdit*>(w.window().binder().controlFor("prefixSuffixPrefix"));
-        w.window().methodTabs()->setCurrentIndex(3);
         QTest::keyClicks(prefix, "x");
         EXPECT_EQ(w.window().windowTitle(), "Portraits (changed) \u2014 Quorvel");
         QTest::keyClick(prefix, Qt::Key_Backspace); // the profile's value again

@@ -362,13 +362,14 @@ TEST(Cli, ApplyExitStatusCountsEveryItemMeantToBeRenamed)
         const QString d = tree.folder("d");
         for (const char* name : {"b1.txt", "b2.txt", "b3.txt"})
             tree.file(QStringLiteral("d/") + name, name);
-        QByteArray list;
+        QByteArray list = "Filename\tNew Filename\tLocation\n";
         for (const QString& pair : QString::fromLatin1(c.list).split(' '))
             list += (pair.section('>', 0, 0) + "\t" + pair.section('>', 1) + "\t" + d + "\n").toUtf8();
         const QString listFile = tree.file("list.txt", list);
         const CliResult r = CliRunner().run({"import-list", listFile, "--apply", "--yes", "--format", "tsv"});
         EXPECT_EQ(r.exitCode, c.exitCode) << c.list << "\n" << r.err.toStdString();
-        EXPECT_TRUE(r.err.startsWith(QString::fromLatin1(c.outcome))) << c.list << "\n" << r.err.toStdString();
+        const QString outcome = QString::fromLatin1(c.outcome);
+        EXPECT_TRUE(outcome.isEmpty() ? r.err.isEmpty() : r.err.startsWith(outcome)) << c.list << "\n" << r.err.toStdString();
     }
     // apply: b1.txt -> b3.txt with b3.txt taken, a1.txt -> a3.txt renamed.
     TempTree tree;
