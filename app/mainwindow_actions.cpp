@@ -108,7 +108,8 @@ void MainWindow::createActions()
                                .arg(edition.displayName, edition.version, msg("ABOUTTEXT"), msg("ABOUTLICENCE"),
                                     msg("ABOUTIPTCCREDIT")));
     });
-    connect(a.quit, &QAction::triggered, c, &QuorvelAppController::quit);
+    // The command asks about a changed profile; triggered's "checked" is not that answer.
+    connect(a.quit, &QAction::triggered, c, [c] { c->quit(); });
 
     const Edition& edition = Edition::current();
     a.addFromFileManager->setVisible(edition.hasFileManagerSelection);

@@ -144,7 +144,7 @@ TEST(ChangedProfile, TheTitleMarksItAndQuittingOffersToSave)
         QTest::keyClicks(prefix, "new");
 
         answers.answers = {answer};
-        w.controller.quit();
+        w.window().actions().quit->trigger();
         ASSERT_EQ(answers.seen.size(), 1) << answer.toStdString();
         EXPECT_EQ(answers.seen[0].title, "Save the changes to Portraits?");
         EXPECT_EQ(answers.seen[0].buttons, QStringList({"Save", "DONTSAVE", "CANCEL"}));
