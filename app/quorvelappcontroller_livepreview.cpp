@@ -84,7 +84,9 @@ void QuorvelAppController::settingsEdited(const QString&)
         return;
     state_.isHasFilesForRenaming = false;
     window_->updateCommands();
-    showProfileChanges();
+    // A whole dictionary being applied is compared once, when it is done (settingsReplaced).
+    if (!state_.isProfileLoading)
+        showProfileChanges();
     // Values a profile load, a rule step or the recomputation itself writes do not
     // schedule one (a profile load schedules it once, as a whole).
     if (!state_.isProfileLoading)

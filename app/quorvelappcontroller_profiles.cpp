@@ -25,7 +25,7 @@ void QuorvelAppController::profileShown()
 
 void QuorvelAppController::showProfileChanges()
 {
-    if (!Edition::current().marksChangedProfile || state_.isProfileLoading)
+    if (!Edition::current().marksChangedProfile)
         return;
     const bool changed = profileChanges_.isChanged(state_);
     if (changed == profileChanged_)
