@@ -54,7 +54,12 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
     const QString& key = columnKeys().at(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return key == kIcon ? QVariant() : QVariant(item.displayField(key));
+        if (key == kIcon)
+            return QVariant();
+        // A status in the reader's language ("Renamed" for the stored "Renaming (OK)").
+        if (key == kNewFilename && Status::isStatus(item.newFilename))
+            return Status::displayText(item.newFilename);
+        return item.displayField(key);
     case Qt::DecorationRole:
         return key == kIcon ? QVariant(icons_.iconFor(item)) : QVariant();
     case Qt::ForegroundRole:

@@ -4,6 +4,7 @@
 #include "app/filetablemodel.h"
 #include "app/filetableview.h"
 #include "app/quorvelappcontroller.h"
+#include "app/rulebar.h"
 #include "app/settingsbinder.h"
 #include "app/tabs/methodtabs.h"
 #include "app/themeicons.h"
@@ -175,8 +176,13 @@ QWidget* MainWindow::createMethodPane()
     buttons->addWidget(previewGroup_);
     buttons->addWidget(apply);
 
+    ruleBar_ = new RuleBar(pane);
+    connect(ruleBar_, &RuleBar::showRuleClicked, &controller_, &QuorvelAppController::showRule);
+    connect(ruleBar_, &RuleBar::useTabClicked, &controller_, &QuorvelAppController::useTabInstead);
+
     auto* layout = new QVBoxLayout(pane);
     layout->setContentsMargins(6, 0, 6, 6);
+    layout->addWidget(ruleBar_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
     // At the smallest window the options keep room to work in (a tab scrolls inside it).

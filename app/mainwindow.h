@@ -15,6 +15,7 @@ class QStackedWidget;
 class QTabWidget;
 class QToolBar;
 class QuorvelAppController;
+class RuleBar;
 class SettingsBinder;
 
 // The main window: menu bar and toolbar, the file list (with the busy panel stacked over
@@ -65,6 +66,10 @@ public:
     FileTableModel* model() const { return model_; }
     BusyPanel* busyPanel() const { return busy_; }
     QTabWidget* methodTabs() const { return tabs_; }
+    RuleBar* ruleBar() const { return ruleBar_; }
+    // The command that shows and hides the rules drawer: its text carries the number of
+    // steps, so a step added with the drawer closed is seen.
+    void setRulesDrawerToggle(QAction* toggle);
     QSplitter* splitter() const { return splitter_; }
     QLabel* countLabel() const { return count_; }
     QLabel* timeLabel() const { return time_; }
@@ -104,6 +109,8 @@ private:
     QWidget* createMethodPane();
     void createStatusBar();
     void connectBinder();
+    // The rule bar and the drawer command's step count.
+    void showRuleState();
     // The height the method pane needs to show its tallest tab without scrolling.
     int methodPaneHeight() const;
 
@@ -123,6 +130,8 @@ private:
     BusyPanel* busy_ = nullptr;
     QWidget* scopeBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    RuleBar* ruleBar_ = nullptr;
+    QAction* rulesDrawerToggle_ = nullptr;
     QWidget* previewGroup_ = nullptr;
     QLabel* count_ = nullptr;
     QLabel* time_ = nullptr;

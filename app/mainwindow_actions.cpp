@@ -104,9 +104,12 @@ void MainWindow::createActions()
     connect(a.about, &QAction::triggered, this, [this] {
         const Edition& edition = Edition::current();
         QMessageBox::about(this, msg("ACTIONABOUT"),
-                           QStringLiteral("<b>%1 %2</b><p>%3</p>").arg(edition.displayName, edition.version, msg("ABOUTTEXT")));
+                           QStringLiteral("<b>%1 %2</b><p>%3</p><p>%4</p><p>%5</p>")
+                               .arg(edition.displayName, edition.version, msg("ABOUTTEXT"), msg("ABOUTLICENCE"),
+                                    msg("ABOUTIPTCCREDIT")));
     });
-    connect(a.quit, &QAction::triggered, c, &QuorvelAppController::quit);
+    // The command asks about a changed profile; triggered's "checked" is not that answer.
+    connect(a.quit, &QAction::triggered, c, [c] { c->quit(); });
 
     const Edition& edition = Edition::current();
     a.addFromFileManager->setVisible(edition.hasFileManagerSelection);

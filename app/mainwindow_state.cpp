@@ -4,10 +4,12 @@
 #include "app/filetablemodel.h"
 #include "app/filetableview.h"
 #include "app/quorvelappcontroller.h"
+#include "app/rulebar.h"
 #include "app/settingsbinder.h"
 #include "app/themeicons.h"
 #include "engine/settings.h"
 #include "platform/edition.h"
+#include "platform/messages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -78,9 +80,12 @@ void MainWindow::updateCommands()
     const QList<int> selected = table_->selectedRows();
     const int rows = model_->rowCount();
     const Actions& a = actions_;
-    for (QAction* listCommand : {a.add, a.addFromFileManager, a.clear, a.remove, a.loadProfile, a.saveProfile,
-                                 a.saveAsProfile, a.defaultSettings, a.lastSettings})
+    for (QAction* listCommand : {a.add, a.addFromFileManager, a.loadProfile, a.saveProfile, a.saveAsProfile,
+                                 a.defaultSettings, a.lastSettings})
         listCommand->setEnabled(!executing);
+    // Remove asks for a selection with a callout; on an empty list there is nothing to ask for.
+    a.remove->setEnabled(!executing && rows > 0);
+    a.clear->setEnabled(!executing && rows > 0);
     a.moveUp->setEnabled(!executing && !selected.isEmpty() && selected.first() > 0);
     a.moveDown->setEnabled(!executing && !selected.isEmpty() && selected.last() < rows - 1);
     a.preview->setEnabled(!executing && !tab9);
@@ -88,6 +93,21 @@ void MainWindow::updateCommands()
     a.apply->setEnabled(!executing && state.isHasFilesForRenaming.load());
     a.cancel->setEnabled(executing);
     a.livePreviewOptions->setEnabled(!executing);
+    showRuleState();
+}
+
+void MainWindow::showRuleState()
+{
+    const int steps = int(controller_.state().rules.size());
+    ruleBar_->showRule(controller_.isListDrivenByRule(), steps);
+    if (rulesDrawerToggle_)
+        rulesDrawerToggle_->setText(steps > 0 ? msgN("RULESDRAWERSTEPS", steps) : msg("Rules Drawer"));
+}
+
+void MainWindow::setRulesDrawerToggle(QAction* toggle)
+{
+    rulesDrawerToggle_ = toggle;
+    showRuleState();
 }
 
 void MainWindow::showSettings()

@@ -25,12 +25,24 @@ PasteboardItemsDialog::PasteboardItemsDialog(const PasteboardItemsController& ch
     auto* explanation = new QLabel(msg("CHOOSEITEMSMESSAGE"), this);
     explanation->setWordWrap(true);
 
+    // The names only, each with its folder in a tool tip: a few lines to recognise what was
+    // dropped, never a wall of paths to scroll sideways through.
+    constexpr int kShownNames = 6;
     auto* paths = new QListWidget(this);
     paths->setObjectName(QStringLiteral("Files"));
-    for (const QString& path : choice_.Files)
-        paths->addItem(FileSystemItem::getDisplayFilePath(path));
+    for (const QString& path : choice_.Files) {
+        if (paths->count() == kShownNames) {
+            paths->addItem(msgN("CHOOSEITEMSMORE", choice_.Files.size() - kShownNames));
+            break;
+        }
+        const QString shown = FileSystemItem::getDisplayFilePath(path);
+        auto* item = new QListWidgetItem(shown.section(QLatin1Char('/'), -1), paths);
+        item->setToolTip(shown);
+    }
     paths->setSelectionMode(QAbstractItemView::NoSelection);
-    paths->setMaximumHeight(140);
+    paths->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    paths->setTextElideMode(Qt::ElideMiddle);
+    paths->setMaximumHeight(paths->sizeHintForRow(0) * (kShownNames + 1) + 2 * paths->frameWidth());
 
     auto* kinds = new QButtonGroup(this);
     kinds->setObjectName(QStringLiteral("filesFolders"));
@@ -72,4 +84,5 @@ PasteboardItemsDialog::PasteboardItemsDialog(const PasteboardItemsController& ch
     layout->addLayout(kindRow);
     layout->addWidget(subfolders_);
     layout->addWidget(buttons);
+    setMinimumWidth(420);
 }

@@ -217,14 +217,17 @@ void QtUserInterface::openDocument(const QString& path)
 void QtUserInterface::refreshSettingsView()
 {
     window_.showSettings();
+    controller_.settingsReplaced();
     // Whoever refreshed may still change the run flags (a load clears
     // isHasFilesForRenaming afterwards): the commands follow once it returns.
     QTimer::singleShot(0, &window_, &MainWindow::updateCommands);
 }
 
-void QtUserInterface::updateWindowTitle(const QString& title)
+void QtUserInterface::updateWindowTitle(const QString&)
 {
-    window_.setWindowTitle(title);
+    // Told whenever the current profile changed (loaded, saved as, reset, deleted): the
+    // window builds its own title, with the profile's name and whether it was changed.
+    controller_.profileShown();
     const QString language = Messages::preferredLanguage();
     window_.setFlag(QuorvelAppController::flagImageName(language), language);
 }

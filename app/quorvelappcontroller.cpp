@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 #include "app/unixsignals.h"
+#include "engine/slashnote.h"
 #include "intake/intake.h"
 #include "intake/openeddocuments.h"
 #include "platform/edition.h"
@@ -53,6 +54,7 @@ void QuorvelAppController::passStarted()
     // A pass supersedes a pending live recomputation, which would otherwise clear the
     // statuses of a full preview right after it ended.
     quickPreviewTimer_.stop();
+    SlashNote::written = false;
     window_->setExecuting(true);
     emit executingChanged(true);
 }
@@ -63,12 +65,21 @@ void QuorvelAppController::passEnded()
     window_->model()->attach();
     window_->setExecuting(false);
     showListState();
+    if (!applying_)
+        tellSlashesWritten();
     emit executingChanged(false);
+}
+
+void QuorvelAppController::tellSlashesWritten()
+{
+    // Once per preview: the names are shown with ":" where "/" was asked for.
+    if (SlashNote::written.exchange(false))
+        window_->showStatusMessage(msg("SLASHWRITTENASCOLON"));
 }
 
 QString QuorvelAppController::selectedCountText() const
 {
-    return msg(state_.isFolders() ? "TOTALFOLDERSSELECTED" : "TOTALFILESSELECTED").arg(state_.list.size());
+    return msgN(state_.isFolders() ? "TOTALFOLDERSSELECTED" : "TOTALFILESSELECTED", state_.list.size());
 }
 
 void QuorvelAppController::reloadTable()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/profilechanges.h"
 #include "metadata/metadatacatalogue.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/livepreview.h"
@@ -68,8 +69,14 @@ public:
     // Quit, the window's close, SIGTERM and SIGINT: a running pass is cancelled and
     // waited for (so an apply finishes its log), then the termination steps run and the
     // event loop ends.
-    void quit();
+    // A quit asked for by the user (the Quit command, the window's close) first offers to
+    // save a current profile whose settings were changed, unless it is saved
+    // automatically; Cancel keeps the program open. askToSave false (SIGTERM, SIGINT, the
+    // end of the desktop session) never asks.
+    void quit(bool askToSave = true);
     bool hasTerminated() const { return terminated_; }
+    // The settings differ from the current profile as loaded or last saved.
+    bool isProfileChanged() const { return profileChanged_; }
     // SIGTERM and SIGINT quit as the Quit command does.
     void quitOnTerminationSignals();
     void updateWindowTitle();
@@ -89,6 +96,19 @@ public:
     void cancelProcess();
     // The method tab changed (the user picked it).
     void actionChanged(int tab);
+
+    // --- The rule chain or the tab ------------------------------------------------------
+    // The rule chain gives the list its names: Preview and the live preview run it (the
+    // drawer is open and holds a step), or the names shown and Rename come from a rule
+    // preview. The bar above the tabs says so.
+    bool isListDrivenByRule() const;
+    // The bar's "Show Rule": the drawer opens.
+    void showRule();
+    // The bar's "Use the Tab Instead": the drawer closes and keeps its steps; names a rule
+    // gave are withdrawn, and the live preview runs the tab.
+    void useTabInstead();
+    // A step was added to the chain: the status bar says so with the count of steps.
+    void stepAdded();
 
     // --- Actions: the list -------------------------------------------------------------
     void RemoveFiles();
@@ -155,6 +175,10 @@ public:
     // withdraws Rename until the next full preview, and the live preview follows it.
     void rulesEdited();
     void listEdited();
+    // The settings were replaced as a whole (a profile, the defaults, the last session's
+    // settings, a rule step, an editor's result): the live preview runs once on the tab
+    // now selected, since the names shown were computed from other settings.
+    void settingsReplaced();
 
     // --- Logs --------------------------------------------------------------------------
     void showLogsFolder();
@@ -182,6 +206,8 @@ private:
     friend class QtUserInterface;
     void passStarted();
     void passEnded();
+    // The status bar says once when the last preview wrote a "/" of a name as ":".
+    void tellSlashesWritten();
     void settingsChanged(const QString& key, const QVariant& oldValue, const QVariant& newValue);
     void settingsEdited(const QString& key);
     // The end of an apply: what it did, told in the window.
@@ -197,6 +223,12 @@ private:
     void showListState();
     void openExtensionEditor(int itemType);
     void restoreLivePreviewOptions();
+    // A profile was loaded, saved or reset: its settings are remembered and the title shown.
+    void profileShown();
+    // The title follows whether the settings still are the profile's.
+    void showProfileChanges();
+    // Before a quit the user asked for: false when the user chose to stay.
+    bool offerToSaveChangedProfile();
 
     ControllerState state_;
     MetaDataCatalogue metaDataList_;
@@ -209,6 +241,9 @@ private:
     std::unique_ptr<ProfileCommands> profiles_;
     std::unique_ptr<UnixSignals> signals_;
     QString lastAddFolder_;
+    ProfileChanges profileChanges_;
+    bool profileChanged_ = false;
+    bool applying_ = false; // the pass running is an apply
     bool terminated_ = false;
     bool quitting_ = false;
     void holdRequestsWhileModal();

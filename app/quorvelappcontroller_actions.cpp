@@ -23,7 +23,51 @@ constexpr int kRulePreviewDelayMs = 500;
 
 bool QuorvelAppController::routesPreviewToRules() const
 {
-    return Edition::current().hasRulesDrawer && rulesDrawer && rulesDrawer->isVisible() && !state_.rules.isEmpty();
+    // The drawer's own shown state, not whether the window is on screen now.
+    return Edition::current().hasRulesDrawer && rulesDrawer && !rulesDrawer->isHidden() && !state_.rules.isEmpty();
+}
+
+bool QuorvelAppController::isListDrivenByRule() const
+{
+    if (!Edition::current().hasRulesDrawer)
+        return false;
+    return routesPreviewToRules() || (state_.isRulePreview && state_.isHasFilesForRenaming.load());
+}
+
+void QuorvelAppController::showRule()
+{
+    if (!rulesDrawer)
+        return;
+    rulesDrawer->show();
+    rulesDrawer->raise();
+    window_->updateCommands();
+}
+
+void QuorvelAppController::useTabInstead()
+{
+    if (state_.isExecuting.load())
+        return;
+    const bool ruleNamesShown =
+        state_.isRulePreview || (routesPreviewToRules() && livePreview_.isLivePreviewEnabled);
+    if (rulesDrawer)
+        rulesDrawer->hide(); // its steps stay
+    if (ruleNamesShown) {
+        // The names shown are the rule's: Rename must not apply them under the tab.
+        state_.isRulePreview = false;
+        for (FileSystemItem& item : state_.list.files)
+            item.newFilename.clear();
+        reloadTable();
+        window_->showStatusMessage(msg("RULEBARTABINUSE"));
+        listEdited();
+        return;
+    }
+    window_->updateCommands();
+}
+
+void QuorvelAppController::stepAdded()
+{
+    window_->showStatusMessage(msgN("RULESTEPADDED", state_.rules.size()));
+    window_->updateCommands();
 }
 
 void QuorvelAppController::actionPreview()
@@ -46,22 +90,20 @@ void QuorvelAppController::actionApply()
         return;
     if (ApplyDriver(state_, *ui_).refusesOptionsPreviewWouldRefuse())
         return;
-    // The question names how many items the names shown will rename.
-    int count = 0;
-    for (const FileSystemItem& item : state_.list.files)
-        count += !item.newFilename.isEmpty() && !Status::isStatus(item.newFilename) ? 1 : 0;
-    const QString question = count == 1 ? msg("ITEMRENAMINGONEMESSAGE") : msg("ITEMRENAMINGCOUNTMESSAGE").arg(count);
-    const QString answer = ui_->alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"), question,
+    const QString answer = ui_->alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
+                                      applyConfirmation(state_.list.files),
                                       {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return;
     state_.isCancelProcess = false;
-    ApplyDriver(state_, *ui_).doApply([this](const ApplyOutcome& outcome) { applyFinished(outcome); });
+    applying_ = true;
+    applying_ = ApplyDriver(state_, *ui_).doApply([this](const ApplyOutcome& outcome) { applyFinished(outcome); });
     window_->updateCommands();
 }
 
 void QuorvelAppController::applyFinished(const ApplyOutcome& outcome)
 {
+    applying_ = false;
     window_->updateCommands();
     // The user expected every name shown: refusals at the moment of the rename are told in
     // an alert with the outcome line the status bar shows.

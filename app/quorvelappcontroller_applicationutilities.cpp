@@ -15,6 +15,7 @@
 #include "profiles/settingsloader.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QDialog>
 #include <QTimer>
 #include <QDebug>
@@ -68,7 +69,7 @@ void QuorvelAppController::applicationShouldTerminate()
                                     .arg(QStringLiteral("the defaults store could not be written"));
 }
 
-void QuorvelAppController::quit()
+void QuorvelAppController::quit(bool askToSave)
 {
     if (quitting_)
         return;
@@ -81,9 +82,13 @@ void QuorvelAppController::quit()
             dialog->reject();
         else
             modal->close();
-        QTimer::singleShot(kQuitRetryMs, this, &QuorvelAppController::quit);
+        QTimer::singleShot(kQuitRetryMs, this, [this, askToSave] { quit(askToSave); });
         return;
     }
+    // During a pass nothing is asked: the quit stops the pass and keeps what it did, and
+    // the settings are stored as at every quit.
+    if (askToSave && !state_.isExecuting.load() && !offerToSaveChangedProfile())
+        return;
     quitting_ = true;
     quickPreviewTimer_.stop();
     if (state_.isExecuting.load()) {
@@ -102,7 +107,11 @@ void QuorvelAppController::quitOnTerminationSignals()
     if (signals_)
         return;
     signals_ = std::make_unique<UnixSignals>(std::initializer_list<int>{SIGTERM, SIGINT});
-    connect(signals_.get(), &UnixSignals::received, this, [this](int) { quit(); });
+    connect(signals_.get(), &UnixSignals::received, this, [this](int) { quit(false); });
+    // The end of the desktop session asks nothing either: the settings are stored and the
+    // program ends.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { quit(false); });
 }
 
 void QuorvelAppController::updateWindowTitle()

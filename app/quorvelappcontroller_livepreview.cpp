@@ -6,6 +6,7 @@
 #include "app/livepreviewdialog.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "engine/slashnote.h"
 #include "platform/defaultsstore.h"
 #include "platform/edition.h"
 #include "platform/numbers.h"
@@ -83,6 +84,9 @@ void QuorvelAppController::settingsEdited(const QString&)
         return;
     state_.isHasFilesForRenaming = false;
     window_->updateCommands();
+    // A whole dictionary being applied is compared once, when it is done (settingsReplaced).
+    if (!state_.isProfileLoading)
+        showProfileChanges();
     // Values a profile load, a rule step or the recomputation itself writes do not
     // schedule one (a profile load schedules it once, as a whole).
     if (!state_.isProfileLoading)
@@ -107,6 +111,15 @@ void QuorvelAppController::listEdited()
     scheduleLivePreview();
 }
 
+void QuorvelAppController::settingsReplaced()
+{
+    if (state_.isExecuting.load())
+        return;
+    state_.isHasFilesForRenaming = false;
+    showProfileChanges();
+    scheduleLivePreview();
+}
+
 void QuorvelAppController::scheduleLivePreview()
 {
     if (Edition::current().hasLivePreview && livePreview_.isLivePreviewEnabled && !state_.list.isEmpty())
@@ -121,6 +134,7 @@ void QuorvelAppController::startQuickPreviewTimer(int milliseconds)
 
 void QuorvelAppController::quickPreviewTimerMethod()
 {
+    SlashNote::written = false;
     if (routesPreviewToRules()) {
         if (state_.isExecuting.load())
             return;
@@ -130,6 +144,7 @@ void QuorvelAppController::quickPreviewTimerMethod()
     }
     reloadTable();
     window_->showSettings(); // defaults the recomputation wrote back are shown
+    tellSlashesWritten();
 }
 
 void QuorvelAppController::quickPreviewRules()

@@ -60,20 +60,8 @@ int previewOrApply(const CliOptions& options, bool apply)
     }
     if (!session.runPreview())
         return ExitCode::Usage; // the option check's message was printed
-    if (apply) {
-        if (!session.state.isHasFilesForRenaming.load()) {
-            printFileList(session.state.list, effectiveFormat(options.format));
-            return ExitCode::NothingToRename;
-        }
-        if (!session.runApply()) {
-            printCliError(QStringLiteral("nothing was renamed"));
-            return ExitCode::NothingToRename;
-        }
-        const int code = session.reportApply();
-        printFileList(session.state.list, effectiveFormat(options.format));
-        leaveItemsToTheExit(session.state.list);
-        return code;
-    }
+    if (apply)
+        return session.applyPreviewed();
     printFileList(session.state.list, effectiveFormat(options.format));
     leaveItemsToTheExit(session.state.list);
     return session.state.isHasFilesForRenaming.load() ? ExitCode::Done : ExitCode::NothingToRename;

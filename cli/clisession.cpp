@@ -1,6 +1,8 @@
 #include "cli/clisession.h"
 
+#include "cli/clicommands.h"
 #include "cli/exitcodes.h"
+#include "cli/listoutput.h"
 #include "cli/settingsarguments.h"
 #include "intake/intake.h"
 #include "pipeline/applydriver.h"
@@ -123,5 +125,29 @@ int CliSession::reportApply()
     std::fprintf(stderr, "%s\n", lastApply.summary().toLocal8Bit().constData());
     if (!state.currLogFile.isEmpty())
         std::fprintf(stderr, "%s\n", state.currLogFile.toLocal8Bit().constData());
-    return lastApply.isComplete() ? ExitCode::Done : ExitCode::Failure;
+    if (lastApply.allRefusedCount() > 0 || lastApply.cancelled)
+        return ExitCode::Failure;
+    return lastApply.renamedCount > 0 ? ExitCode::Done : ExitCode::NothingToRename;
+}
+
+int CliSession::applyPreviewed()
+{
+    int code = ExitCode::NothingToRename;
+    if (!state.isHasFilesForRenaming.load()) {
+        // Nothing to rename, but items the user meant to rename may have been refused.
+        ApplyOutcome none;
+        none.countPreviewRefusals(state.list.files);
+        if (none.allRefusedCount() > 0) {
+            std::fprintf(stderr, "%s\n", none.summary().toLocal8Bit().constData());
+            code = ExitCode::Failure;
+        }
+    } else if (!runApply()) {
+        printCliError(QStringLiteral("nothing was renamed"));
+        return ExitCode::NothingToRename;
+    } else {
+        code = reportApply();
+    }
+    printFileList(state.list, effectiveFormat(options.format));
+    leaveItemsToTheExit(state.list);
+    return code;
 }

@@ -38,7 +38,12 @@ public:
     ApplyOutcome lastApply;
 
     // After runApply: prints the outcome line and the log's path on stderr and returns the
-    // exit status: Done when every proposed item was renamed, Failure when any was refused
-    // or failed, or when there was no rename log to write.
+    // exit status: Done when at least one item was renamed and every other reads "No
+    // Changes", NothingToRename when nothing was renamed and nothing refused, Failure when
+    // any item was refused (at preview or at apply) or failed, or when there was no rename
+    // log to write.
     int reportApply();
+    // After the preview (or a list import): applies what it proposed and reports it, then
+    // prints the list. A preview that left nothing to rename still reports its refusals.
+    int applyPreviewed();
 };

@@ -30,20 +30,8 @@ int importListCommand(const CliOptions& options)
         return ExitCode::Failure; // the reason was printed
     PassRunner::waitUntilIdle(state);
 
-    if (options.apply) {
-        if (!state.isHasFilesForRenaming.load()) {
-            printFileList(state.list, effectiveFormat(options.format));
-            return ExitCode::NothingToRename;
-        }
-        if (!session.runApply()) {
-            printCliError(QStringLiteral("nothing was renamed"));
-            return ExitCode::NothingToRename;
-        }
-        const int code = session.reportApply();
-        printFileList(state.list, effectiveFormat(options.format));
-        leaveItemsToTheExit(state.list);
-        return code;
-    }
+    if (options.apply)
+        return session.applyPreviewed();
     printFileList(state.list, effectiveFormat(options.format));
     const int code = state.list.isEmpty() ? ExitCode::NothingToRename : ExitCode::Done;
     leaveItemsToTheExit(state.list);
@@ -93,6 +81,6 @@ int exportCommand(const CliOptions& options)
         return ExitCode::Failure;
     }
     if (skipped > 0)
-        printCliError(msg("EXPORTFILESSKIPPED").arg(skipped));
+        printCliError(msgN("EXPORTFILESSKIPPED", skipped));
     return ExitCode::Done;
 }

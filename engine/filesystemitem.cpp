@@ -1,6 +1,7 @@
 #include "engine/filesystemitem.h"
 
 #include "engine/filename.h"
+#include "engine/slashnote.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 #include "platform/utf16scan.h"
@@ -48,6 +49,7 @@ namespace {
 
 QString slashToColon(QString s)
 {
+    SlashNote::note();
     return s.replace(QLatin1Char('/'), QLatin1Char(':'));
 }
 

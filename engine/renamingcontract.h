@@ -2,6 +2,7 @@
 
 #include "engine/filename.h"
 #include "engine/filesystemitem.h"
+#include "engine/slashnote.h"
 
 #include <QString>
 
@@ -37,5 +38,8 @@ bool applyRenamingContract(FileSystemItem& item, QString& error, Compute&& compu
 // user sees in a name).
 inline QString slashesToColons(QString text)
 {
+    if (!text.contains(QLatin1Char('/')))
+        return text;
+    SlashNote::note();
     return text.replace(QLatin1Char('/'), QLatin1Char(':'));
 }

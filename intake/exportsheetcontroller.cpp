@@ -128,7 +128,7 @@ bool ExportSheetController::exportToPath(const QString& path)
         return true;
     }
     ui_.alert(AlertStyle::Warning, msg("EXPORTFILESTITLE"),
-              msg("EXPORTFILESEXPORTEDSUCCESS") + QStringLiteral("\n\n") + msg("EXPORTFILESSKIPPED").arg(result.skipped));
+              msg("EXPORTFILESEXPORTEDSUCCESS") + QStringLiteral("\n\n") + msgN("EXPORTFILESSKIPPED", result.skipped));
     return true;
 }
 

@@ -35,7 +35,7 @@ private:
 
     void send()
     {
-        progress_.setCount(msg(key_).arg(pending_));
+        progress_.setCount(msgN(key_, pending_));
         pending_ = -1;
         clock_.start();
     }

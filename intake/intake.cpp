@@ -190,7 +190,7 @@ bool Intake::addFilesToList(const QStringList& paths)
     // Called on the main thread: the queued updates die with progress, so the final
     // count is shown directly.
     if (accepted)
-        ui_.setCountText(msg(scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND").arg(state_.searchFilesCount));
+        ui_.setCountText(msgN(scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND", state_.searchFilesCount));
     return accepted;
 }
 

@@ -138,6 +138,7 @@ ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgr
 
 ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuestions)
 {
+    outcome_.countPreviewRefusals(files_);
     planUnits();
     try {
         if (createLog(logFolder, uiForQuestions))
@@ -371,7 +372,7 @@ bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinishe
     if (refusesOptionsPreviewWouldRefuse())
         return false;
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
-                                     msg("ITEMRENAMINGMESSAGE"), {QStringLiteral("YES"), QStringLiteral("NO")});
+                                     applyConfirmation(state_.list.files), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return false;
     state_.isCancelProcess = false;

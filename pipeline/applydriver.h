@@ -22,7 +22,7 @@ public:
     ApplyDriver(ControllerState& state, UserInterface& ui);
 
     // Main thread. Does nothing (false) while a pass runs or when the last preview left
-    // nothing to rename; otherwise asks "ITEMRENAMINGTITLE"/"ITEMRENAMINGMESSAGE" and, on
+    // nothing to rename; otherwise asks "ITEMRENAMINGTITLE" with applyConfirmation() and, on
     // "YES", starts the pass. onFinished runs on the main thread after the pass has ended, with what the apply did.
     bool actionApply(std::function<void(const ApplyOutcome&)> onFinished = {});
 

@@ -5,23 +5,70 @@
 
 #include <QStringList>
 
-int ApplyOutcome::refusedCount() const
+namespace {
+
+void addTo(StatusCounts& counts, const QString& status, int n = 1)
+{
+    for (auto& [known, count] : counts) {
+        if (known == status) {
+            count += n;
+            return;
+        }
+    }
+    counts.append({status, n});
+}
+
+bool isPreviewRefusal(const QString& newFilename)
+{
+    return newFilename != Status::NoChanges && Status::isError(newFilename);
+}
+
+} // namespace
+
+int totalCount(const StatusCounts& counts)
 {
     int total = 0;
-    for (const auto& [status, count] : refused)
-        total += count;
+    for (const auto& entry : counts)
+        total += entry.second;
     return total;
+}
+
+StatusCounts previewRefusals(const std::vector<FileSystemItem>& files)
+{
+    StatusCounts counts;
+    for (const FileSystemItem& item : files) {
+        if (isPreviewRefusal(item.newFilename))
+            addTo(counts, item.newFilename);
+    }
+    return counts;
+}
+
+QString refusalReasons(const StatusCounts& counts)
+{
+    QStringList reasons;
+    for (const auto& [status, count] : counts)
+        reasons << msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
+    return reasons.join(msg("OUTCOMEREASONSEPARATOR"));
+}
+
+int ApplyOutcome::refusedCount() const
+{
+    return totalCount(refused);
+}
+
+int ApplyOutcome::allRefusedCount() const
+{
+    return totalCount(refused) + totalCount(refusedAtPreview);
 }
 
 void ApplyOutcome::addRefusal(const QString& status)
 {
-    for (auto& [known, count] : refused) {
-        if (known == status) {
-            ++count;
-            return;
-        }
-    }
-    refused.append({status, 1});
+    addTo(refused, status);
+}
+
+void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files)
+{
+    refusedAtPreview = previewRefusals(files);
 }
 
 QString formatOutcomeDuration(qint64 elapsedMs)
@@ -35,13 +82,27 @@ QString formatOutcomeDuration(qint64 elapsedMs)
 
 QString ApplyOutcome::summary() const
 {
-    QString line = msg("OUTCOMERENAMED").arg(renamedCount);
-    if (const int refusedTotal = refusedCount(); refusedTotal > 0) {
-        QStringList reasons;
-        for (const auto& [status, count] : refused)
-            reasons << msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
-        line = msg("OUTCOMEREFUSED").arg(line, QString::number(refusedTotal), reasons.join(msg("OUTCOMEREASONSEPARATOR")));
-    }
+    QString line = msgN("OUTCOMERENAMED", renamedCount);
+    // The preview's refusals first: they come first in the user's reading of the list.
+    StatusCounts all = refusedAtPreview;
+    for (const auto& [status, count] : refused)
+        addTo(all, status, count);
+    if (const int refusedTotal = totalCount(all); refusedTotal > 0)
+        line = msgN("OUTCOMEREFUSED", refusedTotal).arg(line, refusalReasons(all));
     line = msg("OUTCOMEDURATION").arg(line, formatOutcomeDuration(elapsedMs));
     return cancelled ? msg("OUTCOMESTOPPED").arg(line) : line;
+}
+
+QString applyConfirmation(const std::vector<FileSystemItem>& files)
+{
+    int toRename = 0;
+    for (const FileSystemItem& item : files)
+        toRename += !item.newFilename.isEmpty() && !Status::isStatus(item.newFilename) ? 1 : 0;
+    const StatusCounts refused = previewRefusals(files);
+    if (refused.isEmpty())
+        return toRename == 1 ? msg("ITEMRENAMINGONEMESSAGE") : msgN("ITEMRENAMINGCOUNTMESSAGE", toRename);
+    const int refusedTotal = totalCount(refused);
+    return msg("ITEMRENAMINGPARTMESSAGE")
+        .arg(QString::number(toRename), QString::number(toRename + refusedTotal),
+             msgN("ITEMRENAMINGREFUSEDMESSAGE", refusedTotal).arg(refusalReasons(refused)));
 }

@@ -4,6 +4,14 @@
 #include <QPair>
 #include <QString>
 
+#include <vector>
+
+class FileSystemItem;
+
+// Counts of items by status (the stored English text), in the order the statuses were
+// first met.
+using StatusCounts = QList<QPair<QString, int>>;
+
 // What an apply did, counted in items as a person reads them (a swap of two items renames
 // two items, though its log holds three moves).
 struct ApplyOutcome {
@@ -11,9 +19,12 @@ struct ApplyOutcome {
     int moveCount = 0;     // moves made and logged, temporary ones included
     int proposedCount = 0; // items that held a proposed name when the apply started
     // Items that held a proposed name and were refused or failed when their turn came, by
-    // their status (the stored English text), in the order the statuses were first met.
-    // Items the preview had already given a status are not in it.
-    QList<QPair<QString, int>> refused;
+    // their status. Items the preview had already refused are in refusedAtPreview.
+    StatusCounts refused;
+    // Items the preview had given an error status other than "No Changes" ("File Name
+    // Used Twice", "File Already Exists" ...): the apply never tries them, but they are
+    // items the user meant to rename.
+    StatusCounts refusedAtPreview;
     qint64 elapsedMs = 0;
     bool cancelled = false; // Cancel stopped the apply between two items (or chains)
 
@@ -26,18 +37,35 @@ struct ApplyOutcome {
     // The user chose "ABORT" when the log could not be created (nothing was renamed).
     bool aborted = false;
 
+    // Items refused or failed during the apply.
     int refusedCount() const;
+    // Every refused item, at preview or at apply.
+    int allRefusedCount() const;
     // Every proposed item was renamed.
     bool isComplete() const { return !aborted && !cancelled && renamedCount == proposedCount; }
     // Counts one item refused with the given status.
     void addRefusal(const QString& status);
+    // Takes the refusals the preview left in the list (before any move changes a status).
+    void countPreviewRefusals(const std::vector<FileSystemItem>& files);
 
-    // The one line that tells the outcome everywhere, in the reader's language:
-    // "5 renamed, 8 refused (File Already Exists: 8) in 0.4 s"; after Cancel it starts
-    // with "Stopped: ". Durations under a minute in tenths of a second, longer ones as
-    // "2 min 5 s".
+    // The one line that tells the outcome everywhere, in the reader's language, with every
+    // refusal (at preview or at apply) under one word: "9 renamed, 3 refused (File Name
+    // Used Twice: 3) in 0.1 s"; after Cancel it starts with "Stopped: ". Durations under
+    // a minute in tenths of a second, longer ones as "2 min 5 s".
     QString summary() const;
 };
+
+// The refusals a preview left in the list: items whose proposed name is an error status
+// other than "No Changes".
+StatusCounts previewRefusals(const std::vector<FileSystemItem>& files);
+int totalCount(const StatusCounts& counts);
+// "File Name Used Twice: 3, File Already Exists: 1", in the reader's language.
+QString refusalReasons(const StatusCounts& counts);
+
+// The question before an apply, counting what the list shows: "Rename 9 items to the new
+// names shown in the list?", or with refusals "Rename 9 of 12 items? 3 are refused (File
+// Name Used Twice: 3)."
+QString applyConfirmation(const std::vector<FileSystemItem>& files);
 
 // "0.4 s" or "2 min 5 s", in the reader's language.
 QString formatOutcomeDuration(qint64 elapsedMs);

@@ -49,6 +49,7 @@ Edition Edition::quorvel2()
     e.usesTranslations = false;
     e.judgesBatchAsWhole = false;
     e.hasExtendedMethods = false;
+    e.marksChangedProfile = false;
     return e;
 }
 

@@ -28,6 +28,8 @@ struct Edition {
     // Regular expressions in replace/remove and transliteration in the general method,
     // with their settings keys; the earlier edition knows neither.
     bool hasExtendedMethods = true;
+    // The title marks a profile whose settings were changed, and quitting offers to save it.
+    bool marksChangedProfile = true;
 
     int majorVersion() const;
 

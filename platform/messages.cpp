@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -68,4 +70,11 @@ QString msg(const char* key)
 {
     const QString text = qtTrId(key);
     return text.isEmpty() ? QString::fromLatin1(key) : text;
+}
+
+QString msgN(const char* key, qint64 n)
+{
+    const int count = int(std::clamp<qint64>(n, 0, std::numeric_limits<int>::max()));
+    const QString text = qtTrId(key, count);
+    return text.isEmpty() || text == QLatin1String(key) ? QString::fromLatin1(key) : text;
 }

@@ -22,3 +22,6 @@ QString preferredLanguage();
 
 // The text of a message key; the key itself when no table holds it.
 QString msg(const char* key);
+// The text of a message key with plural forms, in the form the language uses for n, with
+// "%n" replaced by n ("%n files in the list": "1 file in the list", "3 files in the list").
+QString msgN(const char* key, qint64 n);

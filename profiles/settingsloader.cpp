@@ -47,7 +47,7 @@ bool SettingsLoader::applySettings(const QVariantMap& dictionary, QString* error
             state_.list.clear();
             ui_.reloadList();
         }
-        ui_.setCountText(msg(folders ? "TOTALFOLDERSSELECTED" : "TOTALFILESSELECTED").arg(state_.list.size()));
+        ui_.setCountText(msgN(folders ? "TOTALFOLDERSSELECTED" : "TOTALFILESSELECTED", state_.list.size()));
     }
     state_.isHasFilesForRenaming = false;
     return applied;

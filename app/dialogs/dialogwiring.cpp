@@ -128,6 +128,9 @@ RulesDrawer* makeRulesDrawer(QuorvelAppController& controller)
     // Every change of the chain in the drawer (steps added, updated, removed, moved,
     // switched on or off, files opened) asks for a new preview.
     drawer->controller().chainEdited = [c = &controller] { c->rulesEdited(); };
+    // Opening or closing the drawer decides whether the rule or the tab names the list.
+    QObject::connect(drawer, &QDockWidget::visibilityChanged, &controller.mainWindow(),
+                     &MainWindow::updateCommands);
     return drawer;
 }
 
@@ -152,16 +155,21 @@ void attachDialogs(QuorvelAppController& controller)
     // Rules: add a step, the drawer, the sheet, and the saved rules.
     QMenu* rules = window.rulesMenu();
     addCommand(rules, nullptr, msg("Add Step to Rule"), "addToRule", [c, drawer] {
+        const qsizetype before = c->state().rules.size();
         if (drawer)
             drawer->controller().addToRule();
         else
             RuleSteps::addToRule(c->state(), c->ui());
+        // The drawer may be closed: the step is told, with the count, where it is seen.
+        if (c->state().rules.size() > before)
+            c->stepAdded();
     });
     if (drawer) {
         QAction* toggle = drawer->toggleViewAction();
-        toggle->setText(msg("Rules Drawer"));
         toggle->setObjectName(QStringLiteral("toggleRulesDrawer"));
         rules->addAction(toggle);
+        window.setRulesDrawerToggle(toggle);
+        QObject::connect(toggle, &QAction::triggered, &window, &MainWindow::updateCommands);
     }
     addCommand(rules, nullptr, msg("Rules..."), "actionRules", [c] { Dialogs::showRulesSheet(*c); });
     rules->addSeparator();

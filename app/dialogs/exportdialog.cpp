@@ -52,6 +52,11 @@ ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* p
     progressLayout->addWidget(progressLabel);
     progressLayout->addWidget(progress_, 1);
     layout->addWidget(progressRow_);
+    // What the last export did, in the progress row's place, besides the status bar.
+    done_ = new QLabel(this);
+    done_->setObjectName(QStringLiteral("exportDone"));
+    done_->hide();
+    layout->addWidget(done_);
     controller_.progressIndicator = [this](int value, int maximum) {
         progress_->setRange(0, qMax(maximum, 1));
         progress_->setValue(value);
@@ -66,8 +71,10 @@ ExportDialog::ExportDialog(ControllerState& state, UserInterface& ui, QWidget* p
     buttons->addStretch();
     buttons->addWidget(close_);
     buttons->addWidget(export_);
-    layout->addStretch();
+    layout->addSpacing(8);
     layout->addLayout(buttons);
+    // As tall as what it shows: no empty band where the progress row hides.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     refresh();
 }
@@ -86,9 +93,13 @@ void ExportDialog::startExport()
     if (controller_.isExporting)
         return;
     controller_.isExporting = true;
+    done_->hide();
     refresh();
     QTimer::singleShot(exportDelayMs, this, [this] {
-        controller_.exportList();
+        if (controller_.exportList()) {
+            done_->setText(msg("EXPORTFILESEXPORTEDSUCCESS"));
+            done_->show();
+        }
         // Also when the export could not even start (a pass was running).
         controller_.isExporting = false;
         refresh();

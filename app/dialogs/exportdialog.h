@@ -5,6 +5,7 @@
 
 struct ControllerState;
 class QCheckBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class UserInterface;
@@ -38,4 +39,5 @@ private:
     QWidget* progressRow_ = nullptr; // the progress bar and its label
     QPushButton* export_ = nullptr;
     QPushButton* close_ = nullptr;
+    QLabel* done_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "platform/userinterface.h"
 
 #include <QBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -42,11 +43,23 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
         remove_->setEnabled(controller_.isRemoveEnabled());
     });
 
-    QPushButton* add = makeButton(this, msg("Add..."), [this] {
+    QPushButton* add = makeButton(this, msg("EXTENSIONADDFROMFILE"), [this] {
         controller_.addExtension();
         refresh();
     });
     add->setObjectName(QStringLiteral("addButton"));
+    add->setToolTip(msg("TIPEXTENSIONADDFROMFILE"));
+
+    // An extension typed as a person writes it (".png", "png", "*.png").
+    typed_ = new QLineEdit(this);
+    typed_->setObjectName(QStringLiteral("typedExtension"));
+    typed_->setPlaceholderText(msg("EXTENSIONTYPEDPLACEHOLDER"));
+    QPushButton* addTyped = makeButton(this, msg("EXTENSIONADDTYPED"), [this] { addTypedExtension(); });
+    addTyped->setObjectName(QStringLiteral("addTypedButton"));
+    addTyped->setEnabled(false);
+    connect(typed_, &QLineEdit::textChanged, addTyped,
+            [this, addTyped] { addTyped->setEnabled(!typedExtension().isEmpty()); });
+    connect(typed_, &QLineEdit::returnPressed, addTyped, &QPushButton::click);
     remove_ = makeButton(this, msg("ACTIONREMOVE"), [this] {
         controller_.removeExtension();
         refresh();
@@ -62,8 +75,14 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
     edit->addWidget(add);
     edit->addWidget(remove_);
     edit->addStretch();
+    auto* typedRow = new QHBoxLayout;
+    typedRow->addWidget(typed_, 1);
+    typedRow->addWidget(addTyped);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(list_, 1);
+    listColumn->addLayout(typedRow);
     auto* top = new QHBoxLayout;
-    top->addWidget(list_, 1);
+    top->addLayout(listColumn, 1);
     top->addLayout(edit);
 
     auto* buttons = new QHBoxLayout;
@@ -78,8 +97,31 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    resize(360, 320);
+    resize(400, 340);
 
+    refresh();
+}
+
+QString ExtensionsDialog::typedExtension() const
+{
+    // What follows the last ".", as every name's extension is read.
+    QString text = typed_->text().trimmed();
+    text = text.mid(text.lastIndexOf(QLatin1Char('.')) + 1);
+    if (text.isEmpty() || text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('*'))
+        || text.contains(QLatin1Char(' ')))
+        return QString();
+    return text;
+}
+
+void ExtensionsDialog::addTypedExtension()
+{
+    const QString extension = typedExtension();
+    if (extension.isEmpty())
+        return;
+    // The editor takes extensions from names: a name of that extension brings it in with
+    // the same upper-casing and the same test for one already listed.
+    if (controller_.addExtension(QStringLiteral("example.") + extension))
+        typed_->clear();
     refresh();
 }
 

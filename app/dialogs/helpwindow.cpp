@@ -81,8 +81,7 @@ HelpWindow::HelpWindow()
     connect(contents, &QPushButton::clicked, this, [this] { showPage(kContents); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(QStringLiteral("%1 - %2").arg(browser_->documentTitle(), msg("Help"))); });
+    // The window is "Help — Quorvel" on every page: the page's own title is its heading.
 
     // Closed like any secondary window: the Close button, Escape or Ctrl+W.
     auto* close = new QPushButton(msg("Close"), this);

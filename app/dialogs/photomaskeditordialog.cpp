@@ -69,14 +69,24 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     connect(catalogue_, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
         controller_.setGroupExpanded(catalogueModel_->catalogueRow(index).group, false);
     });
-    connect(catalogue_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { controller_.selectCatalogueRow(catalogueModel_->catalogueRow(current)); });
+    connect(catalogue_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        controller_.selectCatalogueRow(catalogueModel_->catalogueRow(current));
+        updateButtons();
+    });
+    // The double click and Return stay; the button is what a user finds first.
+    add_ = makeButton(this, msg("MASKEDITORADD"), [this] { addFromCatalogue(catalogue_->currentIndex()); });
+    add_->setObjectName(QStringLiteral("addButton"));
+    add_->setToolTip(msg("TIPMASKEDITORADD"));
 
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(search_);
     leftLayout->addWidget(catalogue_);
+    auto* addRow = new QHBoxLayout;
+    addRow->addStretch();
+    addRow->addWidget(add_);
+    leftLayout->addLayout(addRow);
 
     // The chosen fields.
     chosenModel_ = new ListTableModel(
@@ -121,11 +131,12 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
         refreshChosen();
     });
     moveDown_->setObjectName(QStringLiteral("moveDown"));
-    clear_ = makeButton(this, msg("Clear"), [this] {
+    clear_ = makeButton(this, msg("MASKEDITORREMOVE"), [this] {
         controller_.clearSelected();
         refreshChosen();
     });
     clear_->setObjectName(QStringLiteral("clearButton"));
+    clear_->setToolTip(msg("TIPMASKEDITORREMOVE"));
 
     auto* right = new QWidget(this);
     chosenPane_ = right;
@@ -135,10 +146,10 @@ PhotoMaskEditorDialog::PhotoMaskEditorDialog(ControllerState& state, UserInterfa
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(chosen_);
     auto* edit = new QHBoxLayout;
+    edit->addWidget(clear_);
+    edit->addStretch();
     edit->addWidget(moveUp_);
     edit->addWidget(moveDown_);
-    edit->addStretch();
-    edit->addWidget(clear_);
     rightLayout->addLayout(edit);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -240,6 +251,7 @@ void PhotoMaskEditorDialog::updateButtons()
     moveUp_->setEnabled(controller_.isMoveUpEnabled());
     moveDown_->setEnabled(controller_.isMoveDownEnabled());
     clear_->setEnabled(controller_.isClearEnabled());
+    add_->setEnabled(controller_.catalogueSelection().row >= 0);
 }
 
 void PhotoMaskEditorDialog::refreshCatalogue()
@@ -258,4 +270,5 @@ void PhotoMaskEditorDialog::refreshCatalogue()
         catalogue_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     catalogue_->viewport()->update();
+    updateButtons();
 }

@@ -13,9 +13,9 @@ class QTreeView;
 class UserInterface;
 
 // The photo mask editor sheet: the metadata catalogue as a tree with a search field, and
-// the chosen fields (label, category, tag code) that make the mask. Fields are added by
-// a double click, by Return, or by dragging them onto the chosen list; a double click or
-// Delete removes one. OK hands the list to the editor's delegate (by default the photo
+// the chosen fields (label, category, tag code) that make the mask. Fields are added with
+// the Add button, a double click, Return, or by dragging them onto the chosen list; the
+// Remove button, a double click or Delete removes one. OK hands the list to the editor's delegate (by default the photo
 // settings take it and the mask is rebuilt); Cancel tells nobody.
 class PhotoMaskEditorDialog : public Sheet {
     Q_OBJECT
@@ -50,4 +50,5 @@ private:
     QPushButton* moveUp_ = nullptr;
     QPushButton* moveDown_ = nullptr;
     QPushButton* clear_ = nullptr;
+    QPushButton* add_ = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "app/dialogs/dialogwidgets.h"
 #include "app/dialogs/listtablemodel.h"
+#include "app/profilechanges.h"
+#include "platform/dateformat.h"
 #include "platform/messages.h"
 
 #include <QBoxLayout>
@@ -26,8 +28,10 @@ ProfilesDialog::ProfilesDialog(ControllerState& state, UserInterface& ui, Profil
         {{QStringLiteral("profileName"), msg("Profile")}, {QStringLiteral("dateCreated"), msg("Date Created")}},
         [this] { return int(controller_.profiles.size()); },
         [this](int row, const QString& id) {
+            // The name a person gave it, and the date as every list of the program shows one.
             const ProfileRow& profile = controller_.profiles.at(row);
-            return id == QLatin1String("profileName") ? profile.profileName : profile.dateCreated;
+            return id == QLatin1String("profileName") ? ProfileChanges::profileName(profile.profileName)
+                                                       : DateFormat::localeDateTime(profile.sortTime);
         },
         this);
 

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace TabBuilder;
@@ -26,11 +25,9 @@ QWidget* MethodTabs::audioTab(QuorvelAppController& controller)
     auto* maskLayout = new QGridLayout(maskBox);
     QLineEdit* mask = readOnlyEdit(w, "id3RenamingMask");
     mask->setToolTip(msg("TIPAUDIOMASK"));
-    auto* addTag = new QToolButton(w);
+    // A push button with a menu keeps room for its arrow beside the label.
+    auto* addTag = new QPushButton(msg("ADDTAG"), w);
     addTag->setObjectName(QStringLiteral("id3RenamingMaskAddButton"));
-    addTag->setText(msg("ADDTAG"));
-    addTag->setPopupMode(QToolButton::InstantPopup);
-    addTag->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* tags = new QMenu(addTag);
     static const char* const kTagLabels[8] = {"TAGARTIST", "TAGYEAR",  "TAGGENRE",       "TAGTITLE",
                                               "TAGALBUM",  "TAGCOMMENTS", "TAGTRACKNUMBER", "TAGCOMPOSER"};

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace TabBuilder;
@@ -28,10 +27,8 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
     auto* edit = new QPushButton(msg("EDITMASK"), w);
     edit->setObjectName(QStringLiteral("photoRenamingMaskEditorButton"));
     QObject::connect(edit, &QPushButton::clicked, &controller, [&controller] { controller.photoRenamingMaskEditor(); });
-    auto* quick = new QToolButton(w);
+    auto* quick = new QPushButton(msg("ADDFIELD"), w);
     quick->setObjectName(QStringLiteral("photoRenamingMaskQuickButton"));
-    quick->setText(msg("ADDFIELD"));
-    quick->setPopupMode(QToolButton::InstantPopup);
     auto* fields = new QMenu(quick);
     static const char* const kQuick[6] = {"FIELDDATE",        "FIELDTIME",       "FIELDDEVICEMAKE",
                                           "FIELDDEVICEMODEL", "FIELDDIMENSIONS", "FIELDFILENAME"};

@@ -67,21 +67,33 @@
     <source>There is nothing in the list to export.</source>
     <translation>Die Liste enthält nichts zum Exportieren.</translation>
 </message>
-<message id="TOTALFILESSELECTED">
-    <source>%1 file(s) in the list</source>
-    <translation>%1 Datei(en) in der Liste</translation>
+<message id="TOTALFILESSELECTED" numerus="yes">
+    <source>%n files in the list</source>
+    <translation>
+        <numerusform>%n Datei in der Liste</numerusform>
+        <numerusform>%n Dateien in der Liste</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSSELECTED">
-    <source>%1 folder(s) in the list</source>
-    <translation>%1 Ordner in der Liste</translation>
+<message id="TOTALFOLDERSSELECTED" numerus="yes">
+    <source>%n folders in the list</source>
+    <translation>
+        <numerusform>%n Ordner in der Liste</numerusform>
+        <numerusform>%n Ordner in der Liste</numerusform>
+    </translation>
 </message>
-<message id="TOTALFILESFOUND">
-    <source>%1 file(s) found</source>
-    <translation>%1 Datei(en) gefunden</translation>
+<message id="TOTALFILESFOUND" numerus="yes">
+    <source>%n files found</source>
+    <translation>
+        <numerusform>%n Datei gefunden</numerusform>
+        <numerusform>%n Dateien gefunden</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSFOUND">
-    <source>%1 folder(s) found</source>
-    <translation>%1 Ordner gefunden</translation>
+<message id="TOTALFOLDERSFOUND" numerus="yes">
+    <source>%n folders found</source>
+    <translation>
+        <numerusform>%n Ordner gefunden</numerusform>
+        <numerusform>%n Ordner gefunden</numerusform>
+    </translation>
 </message>
 <message id="TOTALFILESRENAMED">
     <source>%1 file(s) renamed</source>
@@ -120,8 +132,8 @@
     <translation>Ordner nicht gefunden</translation>
 </message>
 <message id="STATUSRENAMINGOK">
-    <source>Renaming (OK)</source>
-    <translation>Umbenennung (OK)</translation>
+    <source>Renamed</source>
+    <translation>Umbenannt</translation>
 </message>
 <message id="STATUSFILENAMEUSEDTWICE">
     <source>File Name Used Twice</source>
@@ -135,13 +147,19 @@
     <source>Not Restored</source>
     <translation>Nicht wiederhergestellt</translation>
 </message>
-<message id="OUTCOMERENAMED">
-    <source>%1 renamed</source>
-    <translation>%1 umbenannt</translation>
+<message id="OUTCOMERENAMED" numerus="yes">
+    <source>%n renamed</source>
+    <translation>
+        <numerusform>%n umbenannt</numerusform>
+        <numerusform>%n umbenannt</numerusform>
+    </translation>
 </message>
-<message id="OUTCOMEREFUSED">
-    <source>%1, %2 refused (%3)</source>
-    <translation>%1, %2 abgelehnt (%3)</translation>
+<message id="OUTCOMEREFUSED" numerus="yes">
+    <source>%1, %n refused (%2)</source>
+    <translation>
+        <numerusform>%1, %n abgelehnt (%2)</numerusform>
+        <numerusform>%1, %n abgelehnt (%2)</numerusform>
+    </translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -166,6 +184,10 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Abgebrochen: %1</translation>
+</message>
+<message id="SLASHWRITTENASCOLON">
+    <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
+    <translation>Ein „/“ kann nicht Teil eines Namens sein: Es wird als „:“ geschrieben. Die Hilfe (F1) erklärt, wie Sie ein anderes Zeichen verwenden.</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -211,13 +233,27 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Die Elemente der Liste jetzt in ihre neuen Namen umbenennen?</translation>
 </message>
-<message id="ITEMRENAMINGCOUNTMESSAGE">
-    <source>Rename %1 items to the new names shown in the list?</source>
-    <translation>%1 Elemente in die in der Liste gezeigten neuen Namen umbenennen?</translation>
+<message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
+    <source>Rename %n items to the new names shown in the list?</source>
+    <translation>
+        <numerusform>%n Element in den in der Liste gezeigten neuen Namen umbenennen?</numerusform>
+        <numerusform>%n Elemente in die in der Liste gezeigten neuen Namen umbenennen?</numerusform>
+    </translation>
 </message>
 <message id="ITEMRENAMINGONEMESSAGE">
     <source>Rename this item to the new name shown in the list?</source>
     <translation>Dieses Element in den in der Liste gezeigten neuen Namen umbenennen?</translation>
+</message>
+<message id="ITEMRENAMINGPARTMESSAGE">
+    <source>Rename %1 of %2 items? %3</source>
+    <translation>%1 von %2 Elementen umbenennen? %3</translation>
+</message>
+<message id="ITEMRENAMINGREFUSEDMESSAGE" numerus="yes">
+    <source>%n are refused (%1).</source>
+    <translation>
+        <numerusform>%n wird abgelehnt (%1).</numerusform>
+        <numerusform>%n werden abgelehnt (%1).</numerusform>
+    </translation>
 </message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
@@ -334,6 +370,22 @@
 <message id="PROFILESETTINGSFILETITLE">
     <source> - Profile</source>
     <translation> - Profil</translation>
+</message>
+<message id="PROFILECHANGEDTITLE">
+    <source>%1 (changed)</source>
+    <translation>%1 (geändert)</translation>
+</message>
+<message id="PROFILESAVECHANGESTITLE">
+    <source>Save the changes to %1?</source>
+    <translation>Änderungen an %1 speichern?</translation>
+</message>
+<message id="PROFILESAVECHANGESMESSAGE">
+    <source>The settings differ from the profile. If you don't save them, the profile stays as it was.</source>
+    <translation>Die Einstellungen weichen vom Profil ab. Wenn Sie sie nicht speichern, bleibt das Profil, wie es war.</translation>
+</message>
+<message id="DONTSAVE">
+    <source>Don't Save</source>
+    <translation>Nicht speichern</translation>
 </message>
 <message id="SAVEASPROFILETITLE">
     <source>Save Profile As</source>
@@ -459,9 +511,12 @@
     <source>The list could not be exported. %1</source>
     <translation>Die Liste konnte nicht exportiert werden. %1</translation>
 </message>
-<message id="EXPORTFILESSKIPPED">
-    <source>%1 item(s) were left out because a name or folder holds a tab or a line break.</source>
-    <translation>%1 Element(e) wurden ausgelassen, weil ein Name oder Ordner einen Tabulator oder Zeilenumbruch enthält.</translation>
+<message id="EXPORTFILESSKIPPED" numerus="yes">
+    <source>%n items were left out because a name or folder holds a tab or a line break.</source>
+    <translation>
+        <numerusform>%n Element wurde ausgelassen, weil ein Name oder Ordner einen Tabulator oder Zeilenumbruch enthält.</numerusform>
+        <numerusform>%n Elemente wurden ausgelassen, weil ein Name oder Ordner einen Tabulator oder Zeilenumbruch enthält.</numerusform>
+    </translation>
 </message>
 <message id="UNDOFILESFOLDERSTITLE">
     <source>Undo</source>
@@ -706,6 +761,14 @@
 <message id="ABOUTTEXT">
     <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
     <translation>Benennt Dateien und Ordner stapelweise um, mit einer Vorschau jedes neuen Namens und einem Protokoll, mit dem sich jeder Stapel rückgängig machen lässt.</translation>
+</message>
+<message id="ABOUTLICENCE">
+    <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
+    <translation>Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later), ohne jede Gewährleistung.</translation>
+</message>
+<message id="ABOUTIPTCCREDIT">
+    <source>Subject code names: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</source>
+    <translation>Namen der Themencodes: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</translation>
 </message>
 <message id="TIPADD">
     <source>Add files or folders to the list</source>
@@ -1407,6 +1470,13 @@
     <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
     <translation>Unter den Objekten sind Ordner. Dateien (in den Ordnern gefunden) oder die Ordner selbst umbenennen?</translation>
 </message>
+<message id="CHOOSEITEMSMORE" numerus="yes">
+    <source>… and %n more</source>
+    <translation>
+        <numerusform>… und %n weiteres</numerusform>
+        <numerusform>… und %n weitere</numerusform>
+    </translation>
+</message>
 <message id="LIVEPREVIEWTITLE">
     <source>Live Preview</source>
     <translation>Live-Vorschau</translation>
@@ -1638,6 +1708,47 @@
 <message id="Rules Drawer">
     <source>Rules Drawer</source>
     <translation>Regelleiste</translation>
+</message>
+<message id="RULESDRAWERSTEPS" numerus="yes">
+    <source>Rules Drawer (%n steps)</source>
+    <translation>
+        <numerusform>Regelleiste (%n Schritt)</numerusform>
+        <numerusform>Regelleiste (%n Schritte)</numerusform>
+    </translation>
+</message>
+<message id="RULESTEPADDED" numerus="yes">
+    <source>Step added (%n steps)</source>
+    <translation>
+        <numerusform>Schritt hinzugefügt (%n Schritt)</numerusform>
+        <numerusform>Schritt hinzugefügt (%n Schritte)</numerusform>
+    </translation>
+</message>
+<message id="RULEBARTEXT" numerus="yes">
+    <source>The rule of %n steps renames the list, not the tab on screen.</source>
+    <translation>
+        <numerusform>Die Regel mit %n Schritt benennt die Liste um, nicht der angezeigte Reiter.</numerusform>
+        <numerusform>Die Regel mit %n Schritten benennt die Liste um, nicht der angezeigte Reiter.</numerusform>
+    </translation>
+</message>
+<message id="RULEBARSHOWRULE">
+    <source>Show Rule</source>
+    <translation>Regel zeigen</translation>
+</message>
+<message id="RULEBARUSETAB">
+    <source>Use the Tab Instead</source>
+    <translation>Stattdessen den Reiter verwenden</translation>
+</message>
+<message id="TIPRULEBARSHOWRULE">
+    <source>Open the rules drawer with the steps that rename the list</source>
+    <translation>Die Regelleiste mit den Schritten öffnen, die die Liste umbenennen</translation>
+</message>
+<message id="TIPRULEBARUSETAB">
+    <source>Close the rules drawer (its steps are kept) and rename with the tab on screen</source>
+    <translation>Die Regelleiste schließen (ihre Schritte bleiben) und mit dem angezeigten Reiter umbenennen</translation>
+</message>
+<message id="RULEBARTABINUSE">
+    <source>The tab on screen renames the list again; Preview shows its names.</source>
+    <translation>Der angezeigte Reiter benennt die Liste wieder um; die Vorschau zeigt seine Namen.</translation>
 </message>
 <message id="Rules...">
     <source>Rules...</source>
@@ -2175,6 +2286,22 @@
     <source>Renaming Mask</source>
     <translation>Umbenennungsmaske</translation>
 </message>
+<message id="MASKEDITORADD">
+    <source>Add ›</source>
+    <translation>Hinzufügen ›</translation>
+</message>
+<message id="TIPMASKEDITORADD">
+    <source>Add the field selected on the left to the mask (or double-click it)</source>
+    <translation>Das links ausgewählte Feld zur Maske hinzufügen (oder doppelt darauf klicken)</translation>
+</message>
+<message id="MASKEDITORREMOVE">
+    <source>Remove</source>
+    <translation>Entfernen</translation>
+</message>
+<message id="TIPMASKEDITORREMOVE">
+    <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
+    <translation>Das ausgewählte Feld aus der Maske entfernen (oder doppelt darauf klicken oder Entf drücken)</translation>
+</message>
 <message id="Sequence Padding Mask">
     <source>Sequence Padding Mask</source>
     <translation>Auffüllmaske der Sequenz</translation>
@@ -2182,6 +2309,22 @@
 <message id="Allowed Extensions">
     <source>Allowed Extensions</source>
     <translation>Zulässige Erweiterungen</translation>
+</message>
+<message id="EXTENSIONADDFROMFILE">
+    <source>Add from File…</source>
+    <translation>Aus Datei hinzufügen …</translation>
+</message>
+<message id="TIPEXTENSIONADDFROMFILE">
+    <source>Choose a file: its extension is added</source>
+    <translation>Wählen Sie eine Datei: Ihre Erweiterung wird hinzugefügt</translation>
+</message>
+<message id="EXTENSIONTYPEDPLACEHOLDER">
+    <source>Type an extension, such as .png</source>
+    <translation>Erweiterung eingeben, etwa .png</translation>
+</message>
+<message id="EXTENSIONADDTYPED">
+    <source>Add</source>
+    <translation>Hinzufügen</translation>
 </message>
 <message id="Parent folders level">
     <source>Parent folders level</source>

@@ -67,21 +67,33 @@
     <source>There is nothing in the list to export.</source>
     <translation>There is nothing in the list to export.</translation>
 </message>
-<message id="TOTALFILESSELECTED">
-    <source>%1 file(s) in the list</source>
-    <translation>%1 file(s) in the list</translation>
+<message id="TOTALFILESSELECTED" numerus="yes">
+    <source>%n files in the list</source>
+    <translation>
+        <numerusform>%n file in the list</numerusform>
+        <numerusform>%n files in the list</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSSELECTED">
-    <source>%1 folder(s) in the list</source>
-    <translation>%1 folder(s) in the list</translation>
+<message id="TOTALFOLDERSSELECTED" numerus="yes">
+    <source>%n folders in the list</source>
+    <translation>
+        <numerusform>%n folder in the list</numerusform>
+        <numerusform>%n folders in the list</numerusform>
+    </translation>
 </message>
-<message id="TOTALFILESFOUND">
-    <source>%1 file(s) found</source>
-    <translation>%1 file(s) found</translation>
+<message id="TOTALFILESFOUND" numerus="yes">
+    <source>%n files found</source>
+    <translation>
+        <numerusform>%n file found</numerusform>
+        <numerusform>%n files found</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSFOUND">
-    <source>%1 folder(s) found</source>
-    <translation>%1 folder(s) found</translation>
+<message id="TOTALFOLDERSFOUND" numerus="yes">
+    <source>%n folders found</source>
+    <translation>
+        <numerusform>%n folder found</numerusform>
+        <numerusform>%n folders found</numerusform>
+    </translation>
 </message>
 <message id="TOTALFILESRENAMED">
     <source>%1 file(s) renamed</source>
@@ -120,8 +132,8 @@
     <translation>Folder Not Found</translation>
 </message>
 <message id="STATUSRENAMINGOK">
-    <source>Renaming (OK)</source>
-    <translation>Renaming (OK)</translation>
+    <source>Renamed</source>
+    <translation>Renamed</translation>
 </message>
 <message id="STATUSFILENAMEUSEDTWICE">
     <source>File Name Used Twice</source>
@@ -135,13 +147,19 @@
     <source>Not Restored</source>
     <translation>Not Restored</translation>
 </message>
-<message id="OUTCOMERENAMED">
-    <source>%1 renamed</source>
-    <translation>%1 renamed</translation>
+<message id="OUTCOMERENAMED" numerus="yes">
+    <source>%n renamed</source>
+    <translation>
+        <numerusform>%n renamed</numerusform>
+        <numerusform>%n renamed</numerusform>
+    </translation>
 </message>
-<message id="OUTCOMEREFUSED">
-    <source>%1, %2 refused (%3)</source>
-    <translation>%1, %2 refused (%3)</translation>
+<message id="OUTCOMEREFUSED" numerus="yes">
+    <source>%1, %n refused (%2)</source>
+    <translation>
+        <numerusform>%1, %n refused (%2)</numerusform>
+        <numerusform>%1, %n refused (%2)</numerusform>
+    </translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -166,6 +184,10 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Stopped: %1</translation>
+</message>
+<message id="SLASHWRITTENASCOLON">
+    <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
+    <translation>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -211,13 +233,27 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Rename the items in the list to their new names now?</translation>
 </message>
-<message id="ITEMRENAMINGCOUNTMESSAGE">
-    <source>Rename %1 items to the new names shown in the list?</source>
-    <translation>Rename %1 items to the new names shown in the list?</translation>
+<message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
+    <source>Rename %n items to the new names shown in the list?</source>
+    <translation>
+        <numerusform>Rename %n item to the new name shown in the list?</numerusform>
+        <numerusform>Rename %n items to the new names shown in the list?</numerusform>
+    </translation>
 </message>
 <message id="ITEMRENAMINGONEMESSAGE">
     <source>Rename this item to the new name shown in the list?</source>
     <translation>Rename this item to the new name shown in the list?</translation>
+</message>
+<message id="ITEMRENAMINGPARTMESSAGE">
+    <source>Rename %1 of %2 items? %3</source>
+    <translation>Rename %1 of %2 items? %3</translation>
+</message>
+<message id="ITEMRENAMINGREFUSEDMESSAGE" numerus="yes">
+    <source>%n are refused (%1).</source>
+    <translation>
+        <numerusform>%n is refused (%1).</numerusform>
+        <numerusform>%n are refused (%1).</numerusform>
+    </translation>
 </message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
@@ -334,6 +370,22 @@
 <message id="PROFILESETTINGSFILETITLE">
     <source> - Profile</source>
     <translation> - Profile</translation>
+</message>
+<message id="PROFILECHANGEDTITLE">
+    <source>%1 (changed)</source>
+    <translation>%1 (changed)</translation>
+</message>
+<message id="PROFILESAVECHANGESTITLE">
+    <source>Save the changes to %1?</source>
+    <translation>Save the changes to %1?</translation>
+</message>
+<message id="PROFILESAVECHANGESMESSAGE">
+    <source>The settings differ from the profile. If you don't save them, the profile stays as it was.</source>
+    <translation>The settings differ from the profile. If you don't save them, the profile stays as it was.</translation>
+</message>
+<message id="DONTSAVE">
+    <source>Don't Save</source>
+    <translation>Don't Save</translation>
 </message>
 <message id="SAVEASPROFILETITLE">
     <source>Save Profile As</source>
@@ -459,9 +511,12 @@
     <source>The list could not be exported. %1</source>
     <translation>The list could not be exported. %1</translation>
 </message>
-<message id="EXPORTFILESSKIPPED">
-    <source>%1 item(s) were left out because a name or folder holds a tab or a line break.</source>
-    <translation>%1 item(s) were left out because a name or folder holds a tab or a line break.</translation>
+<message id="EXPORTFILESSKIPPED" numerus="yes">
+    <source>%n items were left out because a name or folder holds a tab or a line break.</source>
+    <translation>
+        <numerusform>%n item was left out because a name or folder holds a tab or a line break.</numerusform>
+        <numerusform>%n items were left out because a name or folder holds a tab or a line break.</numerusform>
+    </translation>
 </message>
 <message id="UNDOFILESFOLDERSTITLE">
     <source>Undo</source>
@@ -706,6 +761,14 @@
 <message id="ABOUTTEXT">
     <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
     <translation>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</translation>
+</message>
+<message id="ABOUTLICENCE">
+    <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
+    <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</translation>
+</message>
+<message id="ABOUTIPTCCREDIT">
+    <source>Subject code names: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</source>
+    <translation>Subject code names: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</translation>
 </message>
 <message id="TIPADD">
     <source>Add files or folders to the list</source>
@@ -1407,6 +1470,13 @@
     <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
     <translation>Folders are among the items. Rename files (found in the folders) or the folders themselves?</translation>
 </message>
+<message id="CHOOSEITEMSMORE" numerus="yes">
+    <source>… and %n more</source>
+    <translation>
+        <numerusform>… and %n more</numerusform>
+        <numerusform>… and %n more</numerusform>
+    </translation>
+</message>
 <message id="LIVEPREVIEWTITLE">
     <source>Live Preview</source>
     <translation>Live Preview</translation>
@@ -1638,6 +1708,47 @@
 <message id="Rules Drawer">
     <source>Rules Drawer</source>
     <translation>Rules Drawer</translation>
+</message>
+<message id="RULESDRAWERSTEPS" numerus="yes">
+    <source>Rules Drawer (%n steps)</source>
+    <translation>
+        <numerusform>Rules Drawer (%n step)</numerusform>
+        <numerusform>Rules Drawer (%n steps)</numerusform>
+    </translation>
+</message>
+<message id="RULESTEPADDED" numerus="yes">
+    <source>Step added (%n steps)</source>
+    <translation>
+        <numerusform>Step added (%n step)</numerusform>
+        <numerusform>Step added (%n steps)</numerusform>
+    </translation>
+</message>
+<message id="RULEBARTEXT" numerus="yes">
+    <source>The rule of %n steps renames the list, not the tab on screen.</source>
+    <translation>
+        <numerusform>The rule of %n step renames the list, not the tab on screen.</numerusform>
+        <numerusform>The rule of %n steps renames the list, not the tab on screen.</numerusform>
+    </translation>
+</message>
+<message id="RULEBARSHOWRULE">
+    <source>Show Rule</source>
+    <translation>Show Rule</translation>
+</message>
+<message id="RULEBARUSETAB">
+    <source>Use the Tab Instead</source>
+    <translation>Use the Tab Instead</translation>
+</message>
+<message id="TIPRULEBARSHOWRULE">
+    <source>Open the rules drawer with the steps that rename the list</source>
+    <translation>Open the rules drawer with the steps that rename the list</translation>
+</message>
+<message id="TIPRULEBARUSETAB">
+    <source>Close the rules drawer (its steps are kept) and rename with the tab on screen</source>
+    <translation>Close the rules drawer (its steps are kept) and rename with the tab on screen</translation>
+</message>
+<message id="RULEBARTABINUSE">
+    <source>The tab on screen renames the list again; Preview shows its names.</source>
+    <translation>The tab on screen renames the list again; Preview shows its names.</translation>
 </message>
 <message id="Rules...">
     <source>Rules...</source>
@@ -2175,6 +2286,22 @@
     <source>Renaming Mask</source>
     <translation>Renaming Mask</translation>
 </message>
+<message id="MASKEDITORADD">
+    <source>Add ›</source>
+    <translation>Add ›</translation>
+</message>
+<message id="TIPMASKEDITORADD">
+    <source>Add the field selected on the left to the mask (or double-click it)</source>
+    <translation>Add the field selected on the left to the mask (or double-click it)</translation>
+</message>
+<message id="MASKEDITORREMOVE">
+    <source>Remove</source>
+    <translation>Remove</translation>
+</message>
+<message id="TIPMASKEDITORREMOVE">
+    <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
+    <translation>Remove the selected field from the mask (or double-click it, or press Delete)</translation>
+</message>
 <message id="Sequence Padding Mask">
     <source>Sequence Padding Mask</source>
     <translation>Sequence Padding Mask</translation>
@@ -2182,6 +2309,22 @@
 <message id="Allowed Extensions">
     <source>Allowed Extensions</source>
     <translation>Allowed Extensions</translation>
+</message>
+<message id="EXTENSIONADDFROMFILE">
+    <source>Add from File…</source>
+    <translation>Add from File…</translation>
+</message>
+<message id="TIPEXTENSIONADDFROMFILE">
+    <source>Choose a file: its extension is added</source>
+    <translation>Choose a file: its extension is added</translation>
+</message>
+<message id="EXTENSIONTYPEDPLACEHOLDER">
+    <source>Type an extension, such as .png</source>
+    <translation>Type an extension, such as .png</translation>
+</message>
+<message id="EXTENSIONADDTYPED">
+    <source>Add</source>
+    <translation>Add</translation>
 </message>
 <message id="Parent folders level">
     <source>Parent folders level</source>

@@ -67,21 +67,33 @@
     <source>There is nothing in the list to export.</source>
     <translation>No hay nada en la lista para exportar.</translation>
 </message>
-<message id="TOTALFILESSELECTED">
-    <source>%1 file(s) in the list</source>
-    <translation>%1 archivo(s) en la lista</translation>
+<message id="TOTALFILESSELECTED" numerus="yes">
+    <source>%n files in the list</source>
+    <translation>
+        <numerusform>%n archivo en la lista</numerusform>
+        <numerusform>%n archivos en la lista</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSSELECTED">
-    <source>%1 folder(s) in the list</source>
-    <translation>%1 carpeta(s) en la lista</translation>
+<message id="TOTALFOLDERSSELECTED" numerus="yes">
+    <source>%n folders in the list</source>
+    <translation>
+        <numerusform>%n carpeta en la lista</numerusform>
+        <numerusform>%n carpetas en la lista</numerusform>
+    </translation>
 </message>
-<message id="TOTALFILESFOUND">
-    <source>%1 file(s) found</source>
-    <translation>%1 archivo(s) encontrado(s)</translation>
+<message id="TOTALFILESFOUND" numerus="yes">
+    <source>%n files found</source>
+    <translation>
+        <numerusform>%n archivo encontrado</numerusform>
+        <numerusform>%n archivos encontrados</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSFOUND">
-    <source>%1 folder(s) found</source>
-    <translation>%1 carpeta(s) encontrada(s)</translation>
+<message id="TOTALFOLDERSFOUND" numerus="yes">
+    <source>%n folders found</source>
+    <translation>
+        <numerusform>%n carpeta encontrada</numerusform>
+        <numerusform>%n carpetas encontradas</numerusform>
+    </translation>
 </message>
 <message id="TOTALFILESRENAMED">
     <source>%1 file(s) renamed</source>
@@ -120,8 +132,8 @@
     <translation>Carpeta no encontrada</translation>
 </message>
 <message id="STATUSRENAMINGOK">
-    <source>Renaming (OK)</source>
-    <translation>Renombrado (OK)</translation>
+    <source>Renamed</source>
+    <translation>Renombrado</translation>
 </message>
 <message id="STATUSFILENAMEUSEDTWICE">
     <source>File Name Used Twice</source>
@@ -135,13 +147,19 @@
     <source>Not Restored</source>
     <translation>No restaurado</translation>
 </message>
-<message id="OUTCOMERENAMED">
-    <source>%1 renamed</source>
-    <translation>%1 renombrado(s)</translation>
+<message id="OUTCOMERENAMED" numerus="yes">
+    <source>%n renamed</source>
+    <translation>
+        <numerusform>%n renombrado</numerusform>
+        <numerusform>%n renombrados</numerusform>
+    </translation>
 </message>
-<message id="OUTCOMEREFUSED">
-    <source>%1, %2 refused (%3)</source>
-    <translation>%1, %2 rechazado(s) (%3)</translation>
+<message id="OUTCOMEREFUSED" numerus="yes">
+    <source>%1, %n refused (%2)</source>
+    <translation>
+        <numerusform>%1, %n rechazado (%2)</numerusform>
+        <numerusform>%1, %n rechazados (%2)</numerusform>
+    </translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -166,6 +184,10 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Detenido: %1</translation>
+</message>
+<message id="SLASHWRITTENASCOLON">
+    <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
+    <translation>Una «/» no puede formar parte de un nombre: se escribe «:». La ayuda (F1) explica cómo usar otro carácter.</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -211,13 +233,27 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>¿Cambiar ahora el nombre de los elementos de la lista por sus nombres nuevos?</translation>
 </message>
-<message id="ITEMRENAMINGCOUNTMESSAGE">
-    <source>Rename %1 items to the new names shown in the list?</source>
-    <translation>¿Renombrar %1 elementos con los nombres nuevos que muestra la lista?</translation>
+<message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
+    <source>Rename %n items to the new names shown in the list?</source>
+    <translation>
+        <numerusform>¿Renombrar %n elemento con el nombre nuevo que muestra la lista?</numerusform>
+        <numerusform>¿Renombrar %n elementos con los nombres nuevos que muestra la lista?</numerusform>
+    </translation>
 </message>
 <message id="ITEMRENAMINGONEMESSAGE">
     <source>Rename this item to the new name shown in the list?</source>
     <translation>¿Renombrar este elemento con el nombre nuevo que muestra la lista?</translation>
+</message>
+<message id="ITEMRENAMINGPARTMESSAGE">
+    <source>Rename %1 of %2 items? %3</source>
+    <translation>¿Renombrar %1 de %2 elementos? %3</translation>
+</message>
+<message id="ITEMRENAMINGREFUSEDMESSAGE" numerus="yes">
+    <source>%n are refused (%1).</source>
+    <translation>
+        <numerusform>%n está rechazado (%1).</numerusform>
+        <numerusform>%n están rechazados (%1).</numerusform>
+    </translation>
 </message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
@@ -334,6 +370,22 @@
 <message id="PROFILESETTINGSFILETITLE">
     <source> - Profile</source>
     <translation> - Perfil</translation>
+</message>
+<message id="PROFILECHANGEDTITLE">
+    <source>%1 (changed)</source>
+    <translation>%1 (modificado)</translation>
+</message>
+<message id="PROFILESAVECHANGESTITLE">
+    <source>Save the changes to %1?</source>
+    <translation>¿Guardar los cambios en %1?</translation>
+</message>
+<message id="PROFILESAVECHANGESMESSAGE">
+    <source>The settings differ from the profile. If you don't save them, the profile stays as it was.</source>
+    <translation>Los ajustes difieren del perfil. Si no los guarda, el perfil queda como estaba.</translation>
+</message>
+<message id="DONTSAVE">
+    <source>Don't Save</source>
+    <translation>No guardar</translation>
 </message>
 <message id="SAVEASPROFILETITLE">
     <source>Save Profile As</source>
@@ -459,9 +511,12 @@
     <source>The list could not be exported. %1</source>
     <translation>No se pudo exportar la lista. %1</translation>
 </message>
-<message id="EXPORTFILESSKIPPED">
-    <source>%1 item(s) were left out because a name or folder holds a tab or a line break.</source>
-    <translation>Se omitieron %1 elemento(s) porque un nombre o una carpeta contiene una tabulación o un salto de línea.</translation>
+<message id="EXPORTFILESSKIPPED" numerus="yes">
+    <source>%n items were left out because a name or folder holds a tab or a line break.</source>
+    <translation>
+        <numerusform>Se omitió %n elemento porque un nombre o una carpeta contiene un tabulador o un salto de línea.</numerusform>
+        <numerusform>Se omitieron %n elementos porque un nombre o una carpeta contiene un tabulador o un salto de línea.</numerusform>
+    </translation>
 </message>
 <message id="UNDOFILESFOLDERSTITLE">
     <source>Undo</source>
@@ -706,6 +761,14 @@
 <message id="ABOUTTEXT">
     <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
     <translation>Cambia el nombre de archivos y carpetas por lotes, con una vista previa de cada nombre nuevo y un registro con el que se puede deshacer cada lote.</translation>
+</message>
+<message id="ABOUTLICENCE">
+    <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
+    <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later), sin ninguna garantía.</translation>
+</message>
+<message id="ABOUTIPTCCREDIT">
+    <source>Subject code names: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</source>
+    <translation>Nombres de los códigos de tema: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</translation>
 </message>
 <message id="TIPADD">
     <source>Add files or folders to the list</source>
@@ -1407,6 +1470,13 @@
     <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
     <translation>Hay carpetas entre los elementos. ¿Renombrar archivos (encontrados en las carpetas) o las propias carpetas?</translation>
 </message>
+<message id="CHOOSEITEMSMORE" numerus="yes">
+    <source>… and %n more</source>
+    <translation>
+        <numerusform>… y %n más</numerusform>
+        <numerusform>… y %n más</numerusform>
+    </translation>
+</message>
 <message id="LIVEPREVIEWTITLE">
     <source>Live Preview</source>
     <translation>Vista previa en directo</translation>
@@ -1638,6 +1708,47 @@
 <message id="Rules Drawer">
     <source>Rules Drawer</source>
     <translation>Panel de reglas</translation>
+</message>
+<message id="RULESDRAWERSTEPS" numerus="yes">
+    <source>Rules Drawer (%n steps)</source>
+    <translation>
+        <numerusform>Panel de reglas (%n paso)</numerusform>
+        <numerusform>Panel de reglas (%n pasos)</numerusform>
+    </translation>
+</message>
+<message id="RULESTEPADDED" numerus="yes">
+    <source>Step added (%n steps)</source>
+    <translation>
+        <numerusform>Paso añadido (%n paso)</numerusform>
+        <numerusform>Paso añadido (%n pasos)</numerusform>
+    </translation>
+</message>
+<message id="RULEBARTEXT" numerus="yes">
+    <source>The rule of %n steps renames the list, not the tab on screen.</source>
+    <translation>
+        <numerusform>La regla de %n paso renombra la lista, no la pestaña en pantalla.</numerusform>
+        <numerusform>La regla de %n pasos renombra la lista, no la pestaña en pantalla.</numerusform>
+    </translation>
+</message>
+<message id="RULEBARSHOWRULE">
+    <source>Show Rule</source>
+    <translation>Mostrar la regla</translation>
+</message>
+<message id="RULEBARUSETAB">
+    <source>Use the Tab Instead</source>
+    <translation>Usar la pestaña</translation>
+</message>
+<message id="TIPRULEBARSHOWRULE">
+    <source>Open the rules drawer with the steps that rename the list</source>
+    <translation>Abrir el panel de reglas con los pasos que renombran la lista</translation>
+</message>
+<message id="TIPRULEBARUSETAB">
+    <source>Close the rules drawer (its steps are kept) and rename with the tab on screen</source>
+    <translation>Cerrar el panel de reglas (sus pasos se conservan) y renombrar con la pestaña en pantalla</translation>
+</message>
+<message id="RULEBARTABINUSE">
+    <source>The tab on screen renames the list again; Preview shows its names.</source>
+    <translation>La pestaña en pantalla vuelve a renombrar la lista; la vista previa muestra sus nombres.</translation>
 </message>
 <message id="Rules...">
     <source>Rules...</source>
@@ -2175,6 +2286,22 @@
     <source>Renaming Mask</source>
     <translation>Máscara de renombrado</translation>
 </message>
+<message id="MASKEDITORADD">
+    <source>Add ›</source>
+    <translation>Añadir ›</translation>
+</message>
+<message id="TIPMASKEDITORADD">
+    <source>Add the field selected on the left to the mask (or double-click it)</source>
+    <translation>Añadir a la máscara el campo seleccionado a la izquierda (o hacer doble clic en él)</translation>
+</message>
+<message id="MASKEDITORREMOVE">
+    <source>Remove</source>
+    <translation>Quitar</translation>
+</message>
+<message id="TIPMASKEDITORREMOVE">
+    <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
+    <translation>Quitar de la máscara el campo seleccionado (o hacer doble clic en él o pulsar Supr)</translation>
+</message>
 <message id="Sequence Padding Mask">
     <source>Sequence Padding Mask</source>
     <translation>Máscara de relleno de la secuencia</translation>
@@ -2182,6 +2309,22 @@
 <message id="Allowed Extensions">
     <source>Allowed Extensions</source>
     <translation>Extensiones admitidas</translation>
+</message>
+<message id="EXTENSIONADDFROMFILE">
+    <source>Add from File…</source>
+    <translation>Añadir desde un archivo…</translation>
+</message>
+<message id="TIPEXTENSIONADDFROMFILE">
+    <source>Choose a file: its extension is added</source>
+    <translation>Elija un archivo: se añade su extensión</translation>
+</message>
+<message id="EXTENSIONTYPEDPLACEHOLDER">
+    <source>Type an extension, such as .png</source>
+    <translation>Escriba una extensión, como .png</translation>
+</message>
+<message id="EXTENSIONADDTYPED">
+    <source>Add</source>
+    <translation>Añadir</translation>
 </message>
 <message id="Parent folders level">
     <source>Parent folders level</source>

@@ -67,21 +67,33 @@
     <source>There is nothing in the list to export.</source>
     <translation>La liste ne contient rien à exporter.</translation>
 </message>
-<message id="TOTALFILESSELECTED">
-    <source>%1 file(s) in the list</source>
-    <translation>%1 fichier(s) dans la liste</translation>
+<message id="TOTALFILESSELECTED" numerus="yes">
+    <source>%n files in the list</source>
+    <translation>
+        <numerusform>%n fichier dans la liste</numerusform>
+        <numerusform>%n fichiers dans la liste</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSSELECTED">
-    <source>%1 folder(s) in the list</source>
-    <translation>%1 dossier(s) dans la liste</translation>
+<message id="TOTALFOLDERSSELECTED" numerus="yes">
+    <source>%n folders in the list</source>
+    <translation>
+        <numerusform>%n dossier dans la liste</numerusform>
+        <numerusform>%n dossiers dans la liste</numerusform>
+    </translation>
 </message>
-<message id="TOTALFILESFOUND">
-    <source>%1 file(s) found</source>
-    <translation>%1 fichier(s) trouvé(s)</translation>
+<message id="TOTALFILESFOUND" numerus="yes">
+    <source>%n files found</source>
+    <translation>
+        <numerusform>%n fichier trouvé</numerusform>
+        <numerusform>%n fichiers trouvés</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSFOUND">
-    <source>%1 folder(s) found</source>
-    <translation>%1 dossier(s) trouvé(s)</translation>
+<message id="TOTALFOLDERSFOUND" numerus="yes">
+    <source>%n folders found</source>
+    <translation>
+        <numerusform>%n dossier trouvé</numerusform>
+        <numerusform>%n dossiers trouvés</numerusform>
+    </translation>
 </message>
 <message id="TOTALFILESRENAMED">
     <source>%1 file(s) renamed</source>
@@ -120,8 +132,8 @@
     <translation>Dossier introuvable</translation>
 </message>
 <message id="STATUSRENAMINGOK">
-    <source>Renaming (OK)</source>
-    <translation>Renommage (OK)</translation>
+    <source>Renamed</source>
+    <translation>Renommé</translation>
 </message>
 <message id="STATUSFILENAMEUSEDTWICE">
     <source>File Name Used Twice</source>
@@ -135,13 +147,19 @@
     <source>Not Restored</source>
     <translation>Non restauré</translation>
 </message>
-<message id="OUTCOMERENAMED">
-    <source>%1 renamed</source>
-    <translation>%1 renommé(s)</translation>
+<message id="OUTCOMERENAMED" numerus="yes">
+    <source>%n renamed</source>
+    <translation>
+        <numerusform>%n renommé</numerusform>
+        <numerusform>%n renommés</numerusform>
+    </translation>
 </message>
-<message id="OUTCOMEREFUSED">
-    <source>%1, %2 refused (%3)</source>
-    <translation>%1, %2 refusé(s) (%3)</translation>
+<message id="OUTCOMEREFUSED" numerus="yes">
+    <source>%1, %n refused (%2)</source>
+    <translation>
+        <numerusform>%1, %n refusé (%2)</numerusform>
+        <numerusform>%1, %n refusés (%2)</numerusform>
+    </translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -166,6 +184,10 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Arrêté : %1</translation>
+</message>
+<message id="SLASHWRITTENASCOLON">
+    <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
+    <translation>Un « / » ne peut pas faire partie d’un nom : il est écrit « : ». L’aide (F1) explique comment utiliser un autre caractère.</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -211,13 +233,27 @@
     <source>Rename the items in the list to their new names now?</source>
     <translation>Renommer maintenant les éléments de la liste avec leurs nouveaux noms ?</translation>
 </message>
-<message id="ITEMRENAMINGCOUNTMESSAGE">
-    <source>Rename %1 items to the new names shown in the list?</source>
-    <translation>Renommer %1 éléments avec les nouveaux noms affichés dans la liste ?</translation>
+<message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
+    <source>Rename %n items to the new names shown in the list?</source>
+    <translation>
+        <numerusform>Renommer %n élément avec le nouveau nom affiché dans la liste ?</numerusform>
+        <numerusform>Renommer %n éléments avec les nouveaux noms affichés dans la liste ?</numerusform>
+    </translation>
 </message>
 <message id="ITEMRENAMINGONEMESSAGE">
     <source>Rename this item to the new name shown in the list?</source>
     <translation>Renommer cet élément avec le nouveau nom affiché dans la liste ?</translation>
+</message>
+<message id="ITEMRENAMINGPARTMESSAGE">
+    <source>Rename %1 of %2 items? %3</source>
+    <translation>Renommer %1 éléments sur %2 ? %3</translation>
+</message>
+<message id="ITEMRENAMINGREFUSEDMESSAGE" numerus="yes">
+    <source>%n are refused (%1).</source>
+    <translation>
+        <numerusform>%n est refusé (%1).</numerusform>
+        <numerusform>%n sont refusés (%1).</numerusform>
+    </translation>
 </message>
 <message id="LOGCREATEFAILED">
     <source>The rename log could not be created. Continue without a log file on disk (the renames could then not be undone), or abort?</source>
@@ -334,6 +370,22 @@
 <message id="PROFILESETTINGSFILETITLE">
     <source> - Profile</source>
     <translation> - Profil</translation>
+</message>
+<message id="PROFILECHANGEDTITLE">
+    <source>%1 (changed)</source>
+    <translation>%1 (modifié)</translation>
+</message>
+<message id="PROFILESAVECHANGESTITLE">
+    <source>Save the changes to %1?</source>
+    <translation>Enregistrer les modifications de %1 ?</translation>
+</message>
+<message id="PROFILESAVECHANGESMESSAGE">
+    <source>The settings differ from the profile. If you don't save them, the profile stays as it was.</source>
+    <translation>Les réglages diffèrent du profil. Si vous ne les enregistrez pas, le profil reste tel quel.</translation>
+</message>
+<message id="DONTSAVE">
+    <source>Don't Save</source>
+    <translation>Ne pas enregistrer</translation>
 </message>
 <message id="SAVEASPROFILETITLE">
     <source>Save Profile As</source>
@@ -459,9 +511,12 @@
     <source>The list could not be exported. %1</source>
     <translation>La liste n'a pas pu être exportée. %1</translation>
 </message>
-<message id="EXPORTFILESSKIPPED">
-    <source>%1 item(s) were left out because a name or folder holds a tab or a line break.</source>
-    <translation>%1 élément(s) omis, car un nom ou un dossier contient une tabulation ou un saut de ligne.</translation>
+<message id="EXPORTFILESSKIPPED" numerus="yes">
+    <source>%n items were left out because a name or folder holds a tab or a line break.</source>
+    <translation>
+        <numerusform>%n élément omis, car un nom ou un dossier contient une tabulation ou un saut de ligne.</numerusform>
+        <numerusform>%n éléments omis, car un nom ou un dossier contient une tabulation ou un saut de ligne.</numerusform>
+    </translation>
 </message>
 <message id="UNDOFILESFOLDERSTITLE">
     <source>Undo</source>
@@ -706,6 +761,14 @@
 <message id="ABOUTTEXT">
     <source>Renames files and folders in batches, with a preview of every new name and a log from which each batch can be undone.</source>
     <translation>Renomme des fichiers et des dossiers par lots, avec un aperçu de chaque nouveau nom et un journal qui permet d'annuler chaque lot.</translation>
+</message>
+<message id="ABOUTLICENCE">
+    <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), with no warranty.</source>
+    <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later), sans aucune garantie.</translation>
+</message>
+<message id="ABOUTIPTCCREDIT">
+    <source>Subject code names: IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</source>
+    <translation>Noms des codes de sujet : IPTC Subject NewsCodes, International Press Telecommunications Council, CC BY 4.0.</translation>
 </message>
 <message id="TIPADD">
     <source>Add files or folders to the list</source>
@@ -1407,6 +1470,13 @@
     <source>Folders are among the items. Rename files (found in the folders) or the folders themselves?</source>
     <translation>Des dossiers figurent parmi les éléments. Renommer des fichiers (trouvés dans les dossiers) ou les dossiers eux-mêmes ?</translation>
 </message>
+<message id="CHOOSEITEMSMORE" numerus="yes">
+    <source>… and %n more</source>
+    <translation>
+        <numerusform>… et %n de plus</numerusform>
+        <numerusform>… et %n de plus</numerusform>
+    </translation>
+</message>
 <message id="LIVEPREVIEWTITLE">
     <source>Live Preview</source>
     <translation>Aperçu direct</translation>
@@ -1638,6 +1708,47 @@
 <message id="Rules Drawer">
     <source>Rules Drawer</source>
     <translation>Panneau des règles</translation>
+</message>
+<message id="RULESDRAWERSTEPS" numerus="yes">
+    <source>Rules Drawer (%n steps)</source>
+    <translation>
+        <numerusform>Panneau des règles (%n étape)</numerusform>
+        <numerusform>Panneau des règles (%n étapes)</numerusform>
+    </translation>
+</message>
+<message id="RULESTEPADDED" numerus="yes">
+    <source>Step added (%n steps)</source>
+    <translation>
+        <numerusform>Étape ajoutée (%n étape)</numerusform>
+        <numerusform>Étape ajoutée (%n étapes)</numerusform>
+    </translation>
+</message>
+<message id="RULEBARTEXT" numerus="yes">
+    <source>The rule of %n steps renames the list, not the tab on screen.</source>
+    <translation>
+        <numerusform>La règle de %n étape renomme la liste, pas l’onglet affiché.</numerusform>
+        <numerusform>La règle de %n étapes renomme la liste, pas l’onglet affiché.</numerusform>
+    </translation>
+</message>
+<message id="RULEBARSHOWRULE">
+    <source>Show Rule</source>
+    <translation>Afficher la règle</translation>
+</message>
+<message id="RULEBARUSETAB">
+    <source>Use the Tab Instead</source>
+    <translation>Utiliser l’onglet</translation>
+</message>
+<message id="TIPRULEBARSHOWRULE">
+    <source>Open the rules drawer with the steps that rename the list</source>
+    <translation>Ouvrir le panneau des règles avec les étapes qui renomment la liste</translation>
+</message>
+<message id="TIPRULEBARUSETAB">
+    <source>Close the rules drawer (its steps are kept) and rename with the tab on screen</source>
+    <translation>Fermer le panneau des règles (ses étapes sont conservées) et renommer avec l’onglet affiché</translation>
+</message>
+<message id="RULEBARTABINUSE">
+    <source>The tab on screen renames the list again; Preview shows its names.</source>
+    <translation>L’onglet affiché renomme de nouveau la liste ; Aperçu montre ses noms.</translation>
 </message>
 <message id="Rules...">
     <source>Rules...</source>
@@ -2175,6 +2286,22 @@
     <source>Renaming Mask</source>
     <translation>Masque de renommage</translation>
 </message>
+<message id="MASKEDITORADD">
+    <source>Add ›</source>
+    <translation>Ajouter ›</translation>
+</message>
+<message id="TIPMASKEDITORADD">
+    <source>Add the field selected on the left to the mask (or double-click it)</source>
+    <translation>Ajouter au masque le champ sélectionné à gauche (ou double-cliquer dessus)</translation>
+</message>
+<message id="MASKEDITORREMOVE">
+    <source>Remove</source>
+    <translation>Retirer</translation>
+</message>
+<message id="TIPMASKEDITORREMOVE">
+    <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
+    <translation>Retirer le champ sélectionné du masque (ou double-cliquer dessus, ou appuyer sur Suppr)</translation>
+</message>
 <message id="Sequence Padding Mask">
     <source>Sequence Padding Mask</source>
     <translation>Masque de remplissage de la séquence</translation>
@@ -2182,6 +2309,22 @@
 <message id="Allowed Extensions">
     <source>Allowed Extensions</source>
     <translation>Extensions acceptées</translation>
+</message>
+<message id="EXTENSIONADDFROMFILE">
+    <source>Add from File…</source>
+    <translation>Ajouter depuis un fichier…</translation>
+</message>
+<message id="TIPEXTENSIONADDFROMFILE">
+    <source>Choose a file: its extension is added</source>
+    <translation>Choisissez un fichier : son extension est ajoutée</translation>
+</message>
+<message id="EXTENSIONTYPEDPLACEHOLDER">
+    <source>Type an extension, such as .png</source>
+    <translation>Saisissez une extension, par exemple .png</translation>
+</message>
+<message id="EXTENSIONADDTYPED">
+    <source>Add</source>
+    <translation>Ajouter</translation>
 </message>
 <message id="Parent folders level">
     <source>Parent folders level</source>

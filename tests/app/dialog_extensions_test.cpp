@@ -1,10 +1,11 @@
-// The extension list editor: an extension added from a file chosen in the open panel,
+// The extension list editor: an extension typed or added from a file chosen in the open panel,
 // the duplicate refused, Remove, Apply into the settings and Cancel.
 #include "dialog_fixture.h"
 
 #include "app/dialogs/extensionsdialog.h"
 #include "platform/messages.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -36,7 +37,7 @@ TEST_F(ExtensionsDialogTest, AddFromAChosenFileThenApplyIntoThePhotoList)
     EXPECT_TRUE(remove->isEnabled());
 
     ui.openPanelAnswers = {{tree.file(QStringLiteral("shots/picture.png"))}};
-    click(button(dialog, msg("Add...")));
+    click(button(dialog, msg("EXTENSIONADDFROMFILE")));
     ASSERT_EQ(ui.panels.size(), 1);
     EXPECT_TRUE(ui.panels.first().canChooseFiles);
     EXPECT_FALSE(ui.panels.first().canChooseDirectories);
@@ -45,11 +46,11 @@ TEST_F(ExtensionsDialogTest, AddFromAChosenFileThenApplyIntoThePhotoList)
 
     // The same extension again is reported and not added; a name without one adds nothing.
     ui.openPanelAnswers = {{tree.file(QStringLiteral("shots/other.PNG"))}, {tree.file(QStringLiteral("shots/README"))}};
-    click(button(dialog, msg("Add...")));
+    click(button(dialog, msg("EXTENSIONADDFROMFILE")));
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts.first().title, msg("ADDFILEEXTENSIONTITLE"));
     EXPECT_EQ(ui.alerts.first().message, msg("ADDFILEEXTENSIONALREADYEXISTS").arg(QStringLiteral(".PNG")));
-    click(button(dialog, msg("Add...")));
+    click(button(dialog, msg("EXTENSIONADDFROMFILE")));
     EXPECT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(entries(dialog).size(), before.size() + 1);
 
@@ -73,8 +74,16 @@ TEST_F(ExtensionsDialogTest, TheAudioListAndCancel)
     QPointer<ExtensionsDialog> dialog = openDialog(1);
     EXPECT_EQ(entries(dialog), audio);
     ui.openPanelAnswers = {{tree.file(QStringLiteral("song.flac"))}};
-    click(button(dialog, msg("Add...")));
+    click(button(dialog, msg("EXTENSIONADDFROMFILE")));
     EXPECT_TRUE(entries(dialog).contains(QStringLiteral(".FLAC")));
+    // An extension typed as a person writes it, with or without its dot; one listed
+    // already is told as a chosen file's is.
+    for (const char* typed : {" .ogg", "flac", "*.opus"}) {
+        dialog->typedField()->setText(QString::fromLatin1(typed));
+        click(dialog->findChild<QPushButton*>(QStringLiteral("addTypedButton")));
+    }
+    EXPECT_EQ(entries(dialog), audio + QStringList({".FLAC", ".OGG", ".OPUS"}));
+    EXPECT_EQ(ui.alerts.size(), 1);
     click(button(dialog, msg("CANCEL")));
     EXPECT_EQ(state.settings.list(QStringLiteral("id3Extensions")), audio);
     EXPECT_EQ(state.settings.list(QStringLiteral("photoExtensions")), photo);

@@ -1,4 +1,4 @@
-// The photo mask editor: fields chosen by double click, by search and Return, and by a
+// The photo mask editor: fields chosen by double click, the Add button, search and Return, and by a
 // drop of the catalogue's drag data; reordered, removed, and taken by OK into the
 // settings, whose mask is rebuilt. Cancel changes nothing.
 #include "dialog_fixture.h"
@@ -58,8 +58,12 @@ TEST_F(PhotoMaskDialogTest, ChoosingByDoubleClickSearchAndDropThenOK)
 
     // A double click on a field appends it; on a group it adds nothing.
     doubleClickAt(dialog->catalogue(), field(dialog, kExif, 0));
-    doubleClickAt(dialog->catalogue(), field(dialog, kExif, 1));
     doubleClickAt(dialog->catalogue(), dialog->catalogueModel()->index(kFileDetails, 0));
+    // The Add button takes the selected field, never a group.
+    QPushButton* add = dialog->findChild<QPushButton*>(QStringLiteral("addButton"));
+    EXPECT_FALSE(add->isEnabled());
+    dialog->catalogue()->setCurrentIndex(field(dialog, kExif, 1));
+    click(add);
     EXPECT_EQ(chosenLabels(dialog), (QStringList{"Date", "Time"}));
     EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("clearButton"))->isEnabled());
 

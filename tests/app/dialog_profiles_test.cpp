@@ -3,12 +3,14 @@
 #include "dialog_fixture.h"
 
 #include "app/dialogs/profilesdialog.h"
+#include "platform/dateformat.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 #include "profiles/profilecommands.h"
 #include "profiles/settingsloader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -39,7 +41,11 @@ TEST_F(ProfilesDialogTest, SaveUnderATypedNameThenLoadItFromTheTable)
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(ui.alerts.isEmpty());
     ASSERT_EQ(dialog->table()->model()->rowCount(), 1);
-    EXPECT_EQ(dialog->table()->model()->index(0, 0).data().toString(), QStringLiteral("Trips.qvprofile"));
+    // The name without ".qvprofile", the date as the locale writes it.
+    EXPECT_EQ(dialog->table()->model()->index(0, 0).data().toString(), QStringLiteral("Trips"));
+    EXPECT_EQ(dialog->table()->model()->index(0, 1).data().toString(),
+              DateFormat::localeDateTime(QFileInfo(path).birthTime().isValid() ? QFileInfo(path).birthTime()
+                                                                               : QFileInfo(path).lastModified()));
     EXPECT_TRUE(dialog->newProfileNameField()->text().isEmpty());
 
     // Saving the same name again asks; "NO" keeps the file as it was.

@@ -133,7 +133,7 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         ASSERT_EQ(w.controller.state().rules.size(), 1);
         ASSERT_TRUE(w.controller.profileCommands().saveNewProfile(profile));
         ASSERT_EQ(w.controller.settingsLoader().setCurrentSettings(profile), ProfileLoadResult::Loaded);
-        EXPECT_EQ(w.controller.window()->windowTitle().section(QStringLiteral(" \u2014 "), 0, 0), "kept.qvprofile");
+        EXPECT_EQ(w.controller.window()->windowTitle().section(QStringLiteral(" \u2014 "), 0, 0), "kept");
         quitLast();
     }
     EditionWindow& again = start();
@@ -149,7 +149,7 @@ TEST_P(Editions, OnlyTheCurrentEditionKeepsSettingsProfileAndRulesBetweenLaunche
         EXPECT_EQ(state.settings.text("replaceRemoveThis"), "a");
         EXPECT_EQ(state.settings.integer("selectedTab"), 2);
         EXPECT_EQ(state.rules.size(), 1);
-        EXPECT_EQ(again.controller.window()->windowTitle(), QStringLiteral("kept.qvprofile \u2014 Quorvel"));
+        EXPECT_EQ(again.controller.window()->windowTitle(), QStringLiteral("kept \u2014 Quorvel"));
     }
     // The command that brings the last settings back is offered where they are kept.
     EXPECT_EQ(again.window().actions().lastSettings->isVisible(), !isEarlier());

@@ -300,7 +300,7 @@ TEST_F(Binding, TheFilesFoldersChoiceEmptiesTheList)
     EXPECT_TRUE(settings().flag("isFolders"));
     EXPECT_FALSE(settings().flag("isFiles"));
     EXPECT_EQ(w.model().rowCount(), 0);
-    EXPECT_EQ(w.window().countLabel()->text(), msg("TOTALFOLDERSSELECTED").arg(0));
+    EXPECT_EQ(w.window().countLabel()->text(), msgN("TOTALFOLDERSSELECTED", 0));
 }
 
 TEST_F(Binding, TabChangesByTheUserClearTheListFileButLoadsDoNot)

@@ -78,7 +78,7 @@ TEST_F(Commands, PreviewThenApplyRenameOnDiskAndShowTheOutcome)
 {
     addThree();
     ASSERT_EQ(w.model().rowCount(), 3);
-    EXPECT_EQ(w.window().countLabel()->text(), msg("TOTALFILESSELECTED").arg(3));
+    EXPECT_EQ(w.window().countLabel()->text(), msgN("TOTALFILESSELECTED", 3));
     EXPECT_FALSE(w.window().actions().apply->isEnabled());
 
     replaceTab("photo", "holiday");
@@ -105,9 +105,9 @@ TEST_F(Commands, PreviewThenApplyRenameOnDiskAndShowTheOutcome)
     EXPECT_EQ(answers.seen[0].title, msg("ITEMRENAMINGTITLE"));
     EXPECT_EQ(answers.seen[0].buttons, QStringList({"YES", "NO"}));
     // The question says how many items the names shown will rename.
-    EXPECT_EQ(answers.seen[0].message, msg("ITEMRENAMINGCOUNTMESSAGE").arg(3));
+    EXPECT_EQ(answers.seen[0].message, msgN("ITEMRENAMINGCOUNTMESSAGE", 3));
     EXPECT_EQ(tree.names(), QStringList({"holiday1.txt", "holiday10.txt", "holiday2.txt"}));
-    EXPECT_EQ(w.shown(0, "newFilename"), Status::RenamingOK);
+    EXPECT_EQ(w.shown(0, "newFilename"), msg("STATUSRENAMINGOK"));
     EXPECT_EQ(w.shown(0, "filenameWithExtension"), "holiday1.txt");
     const QModelIndex name = w.model().index(0, FileTableModel::columnOf("newFilename"));
     EXPECT_EQ(w.model().data(name, Qt::ForegroundRole).value<QColor>(), QColor(0x1c, 0x5f, 0xd6));
@@ -217,7 +217,7 @@ TEST_F(Commands, RemoveMoveAndSortKeepTheSelection)
     QTest::keyClick(&w.table(), Qt::Key_Delete);
     ASSERT_EQ(w.model().rowCount(), 1);
     EXPECT_EQ(w.shown(0, "filenameWithExtension"), "photo2.txt");
-    EXPECT_EQ(w.window().countLabel()->text(), msg("TOTALFILESSELECTED").arg(1));
+    EXPECT_EQ(w.window().countLabel()->text(), msgN("TOTALFILESSELECTED", 1));
     w.controller.tableViewAcceptDrop({tree.at("photo1.txt")});
     waitIdle(w.controller);
     EXPECT_EQ(w.model().rowCount(), 2);
@@ -252,7 +252,7 @@ TEST_F(Commands, DroppedFileUrlsAreAddedAndOtherDropsRefused)
     names.sort();
     EXPECT_EQ(names, QStringList({"a.txt", "b.txt"}));
     EXPECT_FALSE(w.table().isDropHintVisible());
-    EXPECT_TRUE(w.window().timeLabel()->text().contains(msg("TOTALFILESFOUND").arg(2)));
+    EXPECT_TRUE(w.window().timeLabel()->text().contains(msgN("TOTALFILESFOUND", 2)));
 }
 
 TEST_F(Commands, ClosingTheWindowDuringAnApplyFinishesItsLogFirst)

@@ -89,7 +89,7 @@ TEST(Lifecycle, TheLastProfileWinsOverTheStoredSettings)
         ASSERT_TRUE(c.startUp());
         EXPECT_EQ(c.state().currProfileFile, profile);
         EXPECT_EQ(c.state().settings.text("generalChangeExtension"), "from profile");
-        EXPECT_TRUE(c.window()->windowTitle().contains("mine.qvprofile"));
+        EXPECT_EQ(c.window()->windowTitle(), "mine \u2014 Quorvel");
         // Quitting without a current profile keeps the stored one.
         c.state().currProfileFile.clear();
         c.quit();

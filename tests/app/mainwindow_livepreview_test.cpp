@@ -121,17 +121,28 @@ TEST_F(Live, OffStopsItAndCancelKeepsTheStoredChoice)
     EXPECT_FALSE(w.controller.quickPreviewTimer().isActive());
 }
 
-TEST_F(Live, NoRecomputationWhileAProfileLoadsOrAPassRuns)
+TEST_F(Live, AProfileLoadRecomputesOnceOnItsTabAndAPassSupersedesIt)
 {
     addItems(3);
     LivePreviewDialog* dialog = openOptions();
     dialog->findChild<QPushButton*>("applyLivePreview")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.controller.quickPreviewTimer().isActive(); }));
+    const QString sequenceName = w.shown(0, "newFilename");
 
+    // No recomputation per key while the settings are replaced, one after, on the tab the
+    // profile selected: the names shown are never the previous tab's.
     QVariantMap loaded = w.controller.state().settings.getCurrentSettings();
+    loaded.insert("selectedTab", "2");
     loaded.insert("replaceRemoveThis", "item");
+    loaded.insert("replaceRemoveWith", "y");
+    QSignalSpy reloads(&w.controller, &QuorvelAppController::listReloaded);
     ASSERT_TRUE(w.controller.settingsLoader().applySettings(loaded));
-    EXPECT_FALSE(w.controller.quickPreviewTimer().isActive());
+    EXPECT_EQ(reloads.size(), 0);
+    EXPECT_TRUE(w.controller.quickPreviewTimer().isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.controller.quickPreviewTimer().isActive(); }));
+    EXPECT_EQ(reloads.size(), 1);
+    EXPECT_EQ(w.window().methodTabs()->currentIndex(), 2);
+    EXPECT_EQ(w.shown(0, "newFilename"), "y000.txt") << sequenceName.toStdString();
 
     // A change just before Preview: the full preview replaces the pending recomputation,
     // which would otherwise wipe its statuses a moment after it ended.
@@ -142,7 +153,7 @@ TEST_F(Live, NoRecomputationWhileAProfileLoadsOrAPassRuns)
     EXPECT_FALSE(w.controller.quickPreviewTimer().isActive());
     waitIdle(w.controller);
     EXPECT_FALSE(w.controller.quickPreviewTimer().isActive());
-    EXPECT_EQ(w.shown(0, "newFilename"), "z000.txt");
+    EXPECT_EQ(w.shown(0, "newFilename"), "yz000.txt");
     EXPECT_TRUE(w.controller.state().isHasFilesForRenaming.load());
     EXPECT_TRUE(w.window().actions().apply->isEnabled());
 }

@@ -51,7 +51,7 @@ TEST(Cli, ApplyRenamesWritesALogAndUndoRestores)
     tree.file("taken_c.txt", "three");
     CliRunner cli;
     const CliResult applied = cli.run(QStringList{"apply", "--yes", "--format", "json"} + kReplaceBlanks + QStringList{tree.path()});
-    ASSERT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    ASSERT_EQ(applied.exitCode, 3) << applied.err.toStdString(); // "taken c.txt" was refused
     EXPECT_TRUE(applied.out.contains("\"newFilename\": \"Renaming (OK)\""));
     EXPECT_TRUE(applied.out.contains("\"newFilename\": \"File Already Exists\""));
     EXPECT_EQ(tree.names(), (QStringList{"a_b.txt", "taken c.txt", "taken_c.txt"}));
@@ -284,10 +284,10 @@ TEST(Cli, ShiftsSwapsAndNamesUsedTwiceFromAListWithTheOutcomeLine)
     EXPECT_TRUE(shown.lines().contains(d + "/b\ta"));
     EXPECT_TRUE(shown.lines().contains(d + "/x-1.txt\tFile Name Used Twice"));
 
-    // The item the preview marked is not a refusal: every proposed item was renamed.
+    // The item the preview marked is refused like one refused at its move.
     const CliResult applied = cli.run({"import-list", listFile, "--apply", "--yes", "--format", "json"});
-    ASSERT_EQ(applied.exitCode, 0) << applied.err.toStdString();
-    EXPECT_TRUE(applied.err.startsWith("6 renamed in ")) << applied.err.toStdString();
+    ASSERT_EQ(applied.exitCode, 3) << applied.err.toStdString();
+    EXPECT_TRUE(applied.err.startsWith("6 renamed, 1 refused (File Name Used Twice: 1) in ")) << applied.err.toStdString();
     EXPECT_TRUE(applied.out.contains("\"status\": \"File Name Used Twice\""));
     EXPECT_EQ(applied.out.count("\"status\": \"Renaming (OK)\""), 6);
     EXPECT_EQ(tree.names("d"), (QStringList{"a", "b", "n2", "n3", "n4", "x-1.txt", "x1.txt"}));
@@ -306,7 +306,7 @@ TEST(Cli, ShiftsSwapsAndNamesUsedTwiceFromAListWithTheOutcomeLine)
 
     // Item by item: the shift and the swap are refused by the preview, the rest is done.
     const CliResult itemByItem = cli.run({"import-list", listFile, "--apply", "--yes", "--no-chains", "--format", "tsv"});
-    ASSERT_EQ(itemByItem.exitCode, 0) << itemByItem.err.toStdString();
+    ASSERT_EQ(itemByItem.exitCode, 3) << itemByItem.err.toStdString();
     EXPECT_TRUE(itemByItem.lines().contains(d + "/n1\tFile Already Exists"));
     EXPECT_TRUE(itemByItem.lines().contains(d + "/n4\tRenaming (OK)")); // n3, now n4
     EXPECT_TRUE(cli.run({"--help"}).out.contains("--no-chains"));
@@ -341,6 +341,47 @@ TEST(Cli, ApplyExitsWithThreeWhenAProposedItemIsRefusedOrThereIsNoLog)
     EXPECT_EQ(noLog.exitCode, 3) << noLog.err.toStdString();
     EXPECT_TRUE(noLog.err.contains(QStringLiteral("rename log could not be created")));
     EXPECT_TRUE(tree.names("d").contains("m.txt"));
+}
+
+TEST(Cli, ApplyExitStatusCountsEveryItemMeantToBeRenamed)
+{
+    struct Case {
+        const char* list; // "from>to" pairs
+        int exitCode;
+        const char* outcome;
+    };
+    const Case cases[] = {
+        {"b1.txt>c1.txt b2.txt>c2.txt", 0, "2 renamed in "},
+        {"b1.txt>c1.txt b2.txt>b2.txt", 0, "1 renamed in "}, // the other reads "No Changes"
+        {"b1.txt>b1.txt", 1, ""},
+        {"b1.txt>b3.txt b2.txt>c2.txt", 3, "1 renamed, 1 refused (File Already Exists: 1) in "},
+        {"b1.txt>b3.txt", 3, "0 renamed, 1 refused (File Already Exists: 1) in "},
+        {"b1.txt>c.txt b2.txt>c.txt", 3, "1 renamed, 1 refused (File Name Used Twice: 1) in "},
+    };
+    for (const Case& c : cases) {
+        TempTree tree;
+        const QString d = tree.folder("d");
+        for (const char* name : {"b1.txt", "b2.txt", "b3.txt"})
+            tree.file(QStringLiteral("d/") + name, name);
+        QByteArray list = "Filename\tNew Filename\tLocation\n";
+        for (const QString& pair : QString::fromLatin1(c.list).split(' '))
+            list += (pair.section('>', 0, 0) + "\t" + pair.section('>', 1) + "\t" + d + "\n").toUtf8();
+        const QString listFile = tree.file("list.txt", list);
+        const CliResult r = CliRunner().run({"import-list", listFile, "--apply", "--yes", "--format", "tsv"});
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.list << "\n" << r.err.toStdString();
+        const QString outcome = QString::fromLatin1(c.outcome);
+        EXPECT_TRUE(outcome.isEmpty() ? r.err.isEmpty() : r.err.startsWith(outcome)) << c.list << "\n" << r.err.toStdString();
+    }
+    // apply: b1.txt -> b3.txt with b3.txt taken, a1.txt -> a3.txt renamed.
+    TempTree tree;
+    tree.file("a1.txt");
+    tree.file("b1.txt");
+    tree.file("b3.txt");
+    const CliResult r = CliRunner().run({"apply", "--yes", "--set", "selectedTab=2", "--set", "replaceRemoveThis=1",
+                                         "--set", "replaceRemoveWith=3", tree.at("a1.txt"), tree.at("b1.txt")});
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("1 renamed, 1 refused (File Already Exists: 1) in ")) << r.err.toStdString();
+    EXPECT_EQ(tree.names(), (QStringList{"a3.txt", "b1.txt", "b3.txt"}));
 }
 
 TEST(Cli, RegularExpressionsAndTransliterationThroughSet)

@@ -150,7 +150,7 @@ TEST_F(Export, FailureAndLeftOutItemsAreTold)
     EXPECT_EQ(tree.read("out.txt"), buildExport(state.list, sheet.options(), nullptr));
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts[0].style, AlertStyle::Warning);
-    EXPECT_TRUE(ui.alerts[0].message.contains(msg("EXPORTFILESSKIPPED").arg(1)));
+    EXPECT_TRUE(ui.alerts[0].message.contains(msgN("EXPORTFILESSKIPPED", 1)));
 }
 
 TEST_F(Export, AnEmptyListOpensNoSheet)

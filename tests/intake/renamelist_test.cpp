@@ -170,7 +170,7 @@ TEST_F(RenameList, ImportClassifiesEachListedItem)
     EXPECT_TRUE(state.isFiles());
     EXPECT_FALSE(state.isExecuting.load());
     EXPECT_EQ(ui.progressMessages.first(), msg("LOADINGMESSAGE").arg(QString()));
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(6));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFILESFOUND", 6));
     EXPECT_EQ(ui.timeTexts.size(), 1);
 }
 
@@ -198,7 +198,7 @@ TEST_F(RenameList, FolderListsTakeOnlyFolders)
     EXPECT_EQ(listed(), QStringList({"albums", "lost"}));
     EXPECT_EQ(newNames(), QStringList({"records", Status::FolderNotFound}));
     EXPECT_EQ(state.list.files[1].itemType, 1);
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFOLDERSFOUND").arg(2));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFOLDERSFOUND", 2));
 }
 
 TEST_F(RenameList, AnItemLeftOutDoesNotMakeApplyWorthRunning)

@@ -38,7 +38,7 @@ TEST_F(IntakeRun, TenThousandFilesOnTheWorker)
     EXPECT_EQ(ui.passesEnded, 1);
     EXPECT_EQ(ui.progressMessages.first(), msg("LOADINGMESSAGE").arg(msg("FILES")));
     ASSERT_FALSE(ui.countTexts.isEmpty());
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(10000));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFILESFOUND", 10000));
     // Counts and paths are throttled, not sent once per file.
     EXPECT_LT(ui.countTexts.size(), 10000);
     EXPECT_LT(ui.progressPaths.size(), 10000);

@@ -37,7 +37,7 @@ TEST_F(Scan, FilesScopeWithSubfoldersTakesFilesDepthFirstInNaturalOrder)
     EXPECT_EQ(state.searchFilesCount, 7);
     EXPECT_EQ(state.list.listedPathCount(), 7);
     ASSERT_FALSE(ui.countTexts.isEmpty());
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(7));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFILESFOUND", 7));
     EXPECT_EQ(newNames(), QStringList(7, QString()));
 }
 
@@ -79,7 +79,7 @@ TEST_F(Scan, FoldersScopeWithoutSubfoldersTakesEachFolderOnce)
     EXPECT_TRUE(intake.addFilesToList({folder}));
     EXPECT_TRUE(intake.addFilesToList({folder})); // the run so far has accepted A
     EXPECT_EQ(listed(), QStringList({"A"}));
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFOLDERSFOUND").arg(1));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFOLDERSFOUND", 1));
 }
 
 TEST_F(Scan, FoldersScopeWithSubfoldersFollowsEveryFolderWithItsSubfolders)
@@ -228,7 +228,7 @@ TEST_F(Scan, CancelStopsBeforeTheNextEntryAndKeepsWhatWasAppended)
     QCoreApplication::processEvents(); // the count is posted to the main thread
     EXPECT_EQ(state.list.size(), 3);
     EXPECT_EQ(state.searchFilesCount, 3);
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESFOUND").arg(3));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFILESFOUND", 3));
 }
 
 TEST_F(Scan, AFolderThatCannotBeListedContributesNothing)

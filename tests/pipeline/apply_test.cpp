@@ -547,7 +547,7 @@ TEST(ApplyCommand, AsksRunsOnTheWorkerAndReports)
     EXPECT_FALSE(driver.actionApply());
     ASSERT_EQ(b.ui.alerts.size(), 1);
     EXPECT_EQ(b.ui.alerts[0].title, msg("ITEMRENAMINGTITLE"));
-    EXPECT_EQ(b.ui.alerts[0].message, msg("ITEMRENAMINGMESSAGE"));
+    EXPECT_EQ(b.ui.alerts[0].message, msgN("ITEMRENAMINGCOUNTMESSAGE", 2));
     EXPECT_EQ(b.ui.alerts[0].buttons, (QStringList{"YES", "NO"}));
     EXPECT_TRUE(b.exists(QStringLiteral("a.txt")));
 

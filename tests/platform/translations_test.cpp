@@ -75,7 +75,8 @@ TsFile readTs(const QString& lang)
             ts.ids << id;
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-            ts.finished[id] = !unfinished && !xml.readElementText().isEmpty();
+            // A message with plural forms holds them as child elements.
+            ts.finished[id] = !unfinished && !xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty();
         }
     }
     ts.read = !xml.hasError();

@@ -288,11 +288,11 @@ TEST(Profiles, SwitchingBetweenFilesAndFoldersEmptiesTheList)
     ASSERT_TRUE(loader.applySettings({{"isFiles", "1"}, {"isFolders", "0"}, {"selectedTab", "2"}}));
     EXPECT_EQ(state.list.size(), 1); // same scope: kept
     EXPECT_FALSE(state.isHasFilesForRenaming.load());
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFILESSELECTED").arg(1));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFILESSELECTED", 1));
 
     ASSERT_TRUE(loader.applySettings({{"isFiles", "0"}, {"isFolders", "1"}}));
     EXPECT_TRUE(state.list.isEmpty());
-    EXPECT_EQ(ui.countTexts.last(), msg("TOTALFOLDERSSELECTED").arg(0));
+    EXPECT_EQ(ui.countTexts.last(), msgN("TOTALFOLDERSSELECTED", 0));
 }
 
 TEST(Profiles, FailedSaveKeepsTheCurrentProfile)
