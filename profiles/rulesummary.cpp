@@ -3,7 +3,6 @@
 #include "platform/messages.h"
 #include "profiles/rulekinds.h"
 
-#include <iterator>
 
 using RuleKinds::Kind;
 
@@ -165,8 +164,8 @@ QString methodName(const QVariantMap& step)
                                              "TABPREFIXSUFFIX", "TABDATETIME", "TABGENERAL",
                                              "TABAUDIO", "TABPHOTO", "TABPATHCOMPONENTS"};
     const QString stored = RuleKinds::text(step, k("rule"));
-    const int tab = RuleKinds::tabOf(RuleKinds::kindOf(stored));
-    return tab >= 0 && tab < int(std::size(kTabTitles)) ? msg(kTabTitles[tab]) : stored;
+    const std::optional<MethodTab> tab = RuleKinds::tabOf(RuleKinds::kindOf(stored));
+    return tab ? msg(kTabTitles[int(*tab)]) : stored;
 }
 
 QString summary(const QVariantMap& step)
