@@ -2,7 +2,7 @@
 
 #include "engine/findexpression.h"
 #include "engine/plainlatin.h"
-#include "engine/settingsview.h"
+#include "engine/settingsreader.h"
 #include "platform/edition.h"
 #include "platform/numbers.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 // The settings read by the stored keys' names.
 struct Read {
-    const SettingsView& settings;
+    const SettingsReader& settings;
 
     QString text(const char* key) const { return settings.text(QLatin1String(key)); }
     bool flag(const char* key) const { return settings.flag(QLatin1String(key)); }
@@ -42,7 +42,7 @@ struct Read {
 
 } // namespace
 
-SequenceOptions SequenceOptions::from(const SettingsView& settings)
+SequenceOptions SequenceOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     SequenceOptions o;
@@ -67,7 +67,7 @@ SequenceOptions SequenceOptions::from(const SettingsView& settings)
     return o;
 }
 
-InsertDeleteOptions InsertDeleteOptions::from(const SettingsView& settings)
+InsertDeleteOptions InsertDeleteOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     InsertDeleteOptions o;
@@ -85,7 +85,7 @@ InsertDeleteOptions InsertDeleteOptions::from(const SettingsView& settings)
     return o;
 }
 
-ReplaceRemoveOptions ReplaceRemoveOptions::from(const SettingsView& settings)
+ReplaceRemoveOptions ReplaceRemoveOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     const bool removesCharacters = r.flag("isReplaceRemoveRemoveCharacters");
@@ -112,7 +112,7 @@ ReplaceRemoveOptions ReplaceRemoveOptions::from(const SettingsView& settings)
     return o;
 }
 
-PrefixSuffixOptions PrefixSuffixOptions::from(const SettingsView& settings)
+PrefixSuffixOptions PrefixSuffixOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     PrefixSuffixOptions o;
@@ -131,7 +131,7 @@ PrefixSuffixOptions PrefixSuffixOptions::from(const SettingsView& settings)
     return o;
 }
 
-DateTimeOptions DateTimeOptions::from(const SettingsView& settings)
+DateTimeOptions DateTimeOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     DateTimeOptions o;
@@ -154,7 +154,7 @@ DateTimeOptions DateTimeOptions::from(const SettingsView& settings)
     return o;
 }
 
-GeneralOptions GeneralOptions::from(const SettingsView& settings)
+GeneralOptions GeneralOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     GeneralOptions o;
@@ -175,7 +175,7 @@ GeneralOptions GeneralOptions::from(const SettingsView& settings)
     return o;
 }
 
-PathComponentsOptions PathComponentsOptions::from(const SettingsView& settings)
+PathComponentsOptions PathComponentsOptions::from(const SettingsReader& settings)
 {
     const Read r{settings};
     PathComponentsOptions o;

@@ -21,7 +21,7 @@
 #include <memory>
 
 class PlainLatinTransliterator;
-class SettingsView;
+class SettingsReader;
 
 // Tab 0: a decimal or letter counter put into each name, stepped after each item.
 struct SequenceOptions {
@@ -42,7 +42,7 @@ struct SequenceOptions {
     QString alphabeticStart = QStringLiteral("a");
     bool restartsInEachFolder = false;
 
-    static SequenceOptions from(const SettingsView& settings);
+    static SequenceOptions from(const SettingsReader& settings);
 };
 
 struct InsertOptions {
@@ -64,7 +64,7 @@ struct InsertDeleteOptions {
     InsertOptions insert;
     DeleteOptions deletion;
 
-    static InsertDeleteOptions from(const SettingsView& settings);
+    static InsertDeleteOptions from(const SettingsReader& settings);
 };
 
 // Tab 2: replace or remove occurrences of a text or of a regular expression's matches, or
@@ -86,7 +86,7 @@ struct ReplaceRemoveOptions {
     bool isRegularExpression = false;
     QRegularExpression expression;
 
-    static ReplaceRemoveOptions from(const SettingsView& settings);
+    static ReplaceRemoveOptions from(const SettingsReader& settings);
 };
 
 // Tab 3: fixed texts around the name, or a date before and/or after it.
@@ -107,7 +107,7 @@ struct PrefixSuffixOptions {
     QString datePrefix;
     QString dateSuffix;
 
-    static PrefixSuffixOptions from(const SettingsView& settings);
+    static PrefixSuffixOptions from(const SettingsReader& settings);
 };
 
 // Tab 4: a date of the item, or a chosen one, put into the name.
@@ -128,7 +128,7 @@ struct DateTimeOptions {
     QString prefix;
     QString suffix;
 
-    static DateTimeOptions from(const SettingsView& settings);
+    static DateTimeOptions from(const SettingsReader& settings);
 };
 
 // The general changes, as "generalOptionIndex" stores them; any other value leaves the name.
@@ -168,7 +168,7 @@ struct GeneralOptions {
     // Plain Latin: one transliterator for the pass; without one a call makes its own.
     std::shared_ptr<const PlainLatinTransliterator> plainLatin;
 
-    static GeneralOptions from(const SettingsView& settings);
+    static GeneralOptions from(const SettingsReader& settings);
 };
 
 // Tab 8: the names of the enclosing folders put into the name.
@@ -179,5 +179,5 @@ struct PathComponentsOptions {
     QString prefix;
     QString suffix;
 
-    static PathComponentsOptions from(const SettingsView& settings);
+    static PathComponentsOptions from(const SettingsReader& settings);
 };

@@ -3,7 +3,7 @@
 #include "engine/metadatafield.h"
 #include "engine/modechoices.h"
 #include "engine/settingsdescriptors.h"
-#include "engine/settingsview.h"
+#include "engine/settingsreader.h"
 
 #include <QDateTime>
 #include <QList>
@@ -20,7 +20,7 @@
 // absent, except renameFile), the custom date as QDateTime, the lists as QStringList or
 // MetaDataField lists. The dictionary form (flags and integers as decimal text, lists as
 // keyed-archive blobs, plus "appVersion") is what profiles and the defaults store hold.
-class Settings : public SettingsView {
+class Settings : public SettingsReader {
 public:
     using ChangeObserver =
         std::function<void(const QString& key, const QVariant& oldValue, const QVariant& newValue)>;
@@ -94,7 +94,10 @@ public:
     void insertDeleteChanged(int tag);
     void insertDeleteChanged(InsertOrDelete choice) { insertDeleteChanged(int(choice)); }
     void alphaNumericNumericAlphabeticChanged(int tag);
-    void alphaNumericNumericAlphabeticChanged(NumbersOrLetters choice) { alphaNumericNumericAlphabeticChanged(int(choice)); }
+    void alphaNumericNumericAlphabeticChanged(NumbersOrLetters choice)
+    {
+        alphaNumericNumericAlphabeticChanged(int(choice));
+    }
     void alphaNumericIncrementDecrementChanged(int tag);
     void alphaNumericIncrementDecrementChanged(UpOrDown choice) { alphaNumericIncrementDecrementChanged(int(choice)); }
     void filesFoldersOptionChanged(int tag); // the caller empties the file list

@@ -1,6 +1,6 @@
 #include "metadata/audiorenaming.h"
 
-#include "engine/settingsview.h"
+#include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/metadatacatalogue.h"
 #include "platform/audiometadata.h"
@@ -56,7 +56,7 @@ QString cleanedAudioComment(const QString& comment)
     return text;
 }
 
-AudioTagOptions AudioTagOptions::from(const SettingsView& settings)
+AudioTagOptions AudioTagOptions::from(const SettingsReader& settings)
 {
     AudioTagOptions o;
     o.mask = settings.text(QStringLiteral("id3RenamingMask"));

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class SettingsView;
+class SettingsReader;
 
 // The audio method's options (tab 6), read once per pass (see engine/methodoptions.h).
 struct AudioTagOptions {
@@ -17,7 +17,7 @@ struct AudioTagOptions {
     QStringList tags;       // the tokens of the separator mode, in order
     QStringList extensions; // the stored list of the files to name
 
-    static AudioTagOptions from(const SettingsView& settings);
+    static AudioTagOptions from(const SettingsReader& settings);
 };
 
 // The audio method: names music files from their tags, either by replacing the eight

@@ -2,7 +2,7 @@
 
 #include "engine/datepattern.h"
 #include "engine/renamingcontract.h"
-#include "engine/settingsview.h"
+#include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/codetables.h"
 #include "metadata/photolookahead.h"
@@ -199,7 +199,7 @@ DatePattern::Pieces withColons(const DatePattern::Pieces& pieces)
 
 } // namespace
 
-PhotoOptions PhotoOptions::from(const SettingsView& settings)
+PhotoOptions PhotoOptions::from(const SettingsReader& settings)
 {
     const auto text = [&](const char* key) { return settings.text(QLatin1String(key)); };
     PhotoOptions o;

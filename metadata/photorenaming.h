@@ -14,7 +14,7 @@
 #include <optional>
 
 class PhotoLookAhead;
-class SettingsView;
+class SettingsReader;
 
 // The photo method's options (tab 7), read once per pass (see engine/methodoptions.h).
 struct PhotoOptions {
@@ -30,7 +30,7 @@ struct PhotoOptions {
     bool restartsInEachFolder = false;
 
     bool operator==(const PhotoOptions&) const = default;
-    static PhotoOptions from(const SettingsView& settings);
+    static PhotoOptions from(const SettingsReader& settings);
 };
 
 // The photo method (tab 7): names images from a mask of tokens filled with the current

@@ -12,7 +12,7 @@ PhotoRenaming& PhotoRun::renaming()
     return *renaming_;
 }
 
-PreparedMethod::PreparedMethod(MethodTab tab, const SettingsView& settings)
+PreparedMethod::PreparedMethod(MethodTab tab, const SettingsReader& settings)
     : tab_(tab)
 {
     switch (tab) {

@@ -15,7 +15,7 @@
 #include <vector>
 
 class Settings;
-class SettingsView;
+class SettingsReader;
 
 // The running counters of a sequence method (numbers and letters) for one pass.
 struct SequenceCounters {
@@ -37,7 +37,7 @@ private:
 // (the selected tab of the settings record, or a rule step). Calls never copy the options.
 class PreparedMethod {
 public:
-    PreparedMethod(MethodTab tab, const SettingsView& settings);
+    PreparedMethod(MethodTab tab, const SettingsReader& settings);
 
     MethodTab tab() const { return tab_; }
 

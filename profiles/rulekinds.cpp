@@ -204,7 +204,8 @@ qint64 numericSequence(const QVariantMap& step)
 QVariantMap withDefaults(const QVariantMap& given)
 {
     QVariantMap step = given;
-    for (const QString& key : settingsKeys(kindOf(text(given, QStringLiteral("rule"))), text(given, QStringLiteral("type")))) {
+    const Kind kind = kindOf(text(given, QStringLiteral("rule")));
+    for (const QString& key : settingsKeys(kind, text(given, QStringLiteral("type")))) {
         const SettingDescriptor* descriptor = step.contains(key) ? nullptr : SettingDescriptors::find(key);
         if (!descriptor)
             continue;
@@ -226,19 +227,19 @@ QVariantMap withDefaults(const QVariantMap& given)
     return step;
 }
 
-StepView::StepView(const QVariantMap& step)
+StepSettings::StepSettings(const QVariantMap& step)
     : step_(withDefaults(step))
     , kind_(kindOf(RuleKinds::text(step, QStringLiteral("rule"))))
     , type_(RuleKinds::text(step, QStringLiteral("type")))
 {
 }
 
-QString StepView::text(const QString& key) const
+QString StepSettings::text(const QString& key) const
 {
     return RuleKinds::text(step_, key);
 }
 
-bool StepView::flag(const QString& key) const
+bool StepSettings::flag(const QString& key) const
 {
     switch (kind_) {
     case Kind::AlphaNumeric:
@@ -269,34 +270,34 @@ bool StepView::flag(const QString& key) const
     return RuleKinds::flag(step_, key);
 }
 
-int StepView::number(const QString& key) const
+int StepSettings::number(const QString& key) const
 {
     return intOf(step_, key);
 }
 
-QDateTime StepView::date(const QString& key) const
+QDateTime StepSettings::date(const QString& key) const
 {
     return step_.value(key).toDateTime();
 }
 
-QStringList StepView::list(const QString& key) const
+QStringList StepSettings::list(const QString& key) const
 {
     return stringList(step_, key);
 }
 
-QStringList StepView::photoTags() const
+QStringList StepSettings::photoTags() const
 {
     return stringList(step_, QStringLiteral("photoMetaDataList"));
 }
 
-QString caseName(int value)
+QString caseName(LetterCase value)
 {
     switch (value) {
-    case 1: return msg("Upper Case");
-    case 2: return msg("Lower Case");
-    case 3: return msg("Proper Case");
-    default: return QString();
+    case LetterCase::Upper: return msg("Upper Case");
+    case LetterCase::Lower: return msg("Lower Case");
+    case LetterCase::Capitalized: return msg("Proper Case");
     }
+    return QString();
 }
 
 } // namespace RuleKinds

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "engine/methodoptions.h"
 #include "engine/methodtab.h"
-#include "engine/settingsview.h"
+#include "engine/settingsreader.h"
 
 #include <QString>
 #include <QStringList>
@@ -61,9 +62,9 @@ QVariantMap withDefaults(const QVariantMap& step);
 // "type" chooses (numbers or letters, insert or delete, replace, remove or remove
 // characters). A replace or remove step keeps "every occurrence" in its counts (start 1,
 // count -1, as the step was built), so its isReplaceRemoveAllOccurrence is not read again.
-class StepView : public SettingsView {
+class StepSettings : public SettingsReader {
 public:
-    explicit StepView(const QVariantMap& step);
+    explicit StepSettings(const QVariantMap& step);
 
     QString text(const QString& key) const override;
     bool flag(const QString& key) const override;
@@ -78,8 +79,7 @@ private:
     QString type_;
 };
 
-// The name of a letter case setting (1 upper, 2 lower, 3 proper) in the reader's
-// language; "" for any other value.
-QString caseName(int value);
+// The name of a letter case in the reader's language; "" for a value that is none.
+QString caseName(LetterCase value);
 
 } // namespace RuleKinds

@@ -67,7 +67,7 @@ std::optional<PreparedStep> prepare(const QVariantMap& step, qsizetype index)
     const std::optional<MethodTab> tab = RuleKinds::tabOf(RuleKinds::kindOf(RuleKinds::text(step, k("rule"))));
     if (!tab)
         return std::nullopt;
-    PreparedStep p{index, PreparedMethod(*tab, RuleKinds::StepView(step))};
+    PreparedStep p{index, PreparedMethod(*tab, RuleKinds::StepSettings(step))};
     if (const SequenceOptions* sequence = p.method.sequenceOptions()) {
         if (sequence->kind == SequenceOptions::Kind::Numbers)
             p.counters.number = RuleKinds::numericSequence(step);

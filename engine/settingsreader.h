@@ -7,9 +7,9 @@
 // Settings read by key, as the renaming methods' options are filled from them: the
 // settings record itself, or a rule step read as the settings it stands for. Keys are the
 // stored keys of the descriptor table.
-class SettingsView {
+class SettingsReader {
 public:
-    virtual ~SettingsView() = default;
+    virtual ~SettingsReader() = default;
 
     virtual QString text(const QString& key) const = 0;
     virtual bool flag(const QString& key) const = 0;
@@ -21,7 +21,7 @@ public:
     virtual QStringList photoTags() const = 0;
 
 protected:
-    SettingsView() = default;
-    SettingsView(const SettingsView&) = default;
-    SettingsView& operator=(const SettingsView&) = default;
+    SettingsReader() = default;
+    SettingsReader(const SettingsReader&) = default;
+    SettingsReader& operator=(const SettingsReader&) = default;
 };
