@@ -360,7 +360,7 @@ bool Intake::PasteboardItemsControllerDidFinish(const PasteboardItemsController&
 
 void Intake::importFilesToList(ControllerState& state, const FileRenameItem& list, PassProgress& progress)
 {
-    const bool wantsFolders = list.importType != 0;
+    const bool wantsFolders = filesOrFolders(list.importType) == FilesOrFolders::Folders;
     FoundCounter counter(progress, wantsFolders ? "TOTALFOLDERSFOUND" : "TOTALFILESFOUND");
     // The listed items and their new names are looked up in one set of folder listings.
     FolderEntries disk;
