@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     constexpr int kFolders = 1000;
 
     Settings settings;
-    settings.setInteger(QStringLiteral("selectedTab"), 2);
+    settings.setInteger(QStringLiteral("selectedTab"), int(MethodTab::ReplaceRemove));
     settings.setText(QStringLiteral("replaceRemoveThis"), QStringLiteral("draft"));
     settings.setText(QStringLiteral("replaceRemoveWith"), QStringLiteral("final"));
     if (PreviewChecks::checkAndFillDefaults(settings)) {
@@ -85,7 +85,7 @@ int main(int argc, char** argv)
                                  .arg(root)
                                  .arg(i / perFolder, 4, 10, QLatin1Char('0'))
                                  .arg(i, 7, 10, QLatin1Char('0'));
-        list.append(FileSystemItem::withKind(path, 0));
+        list.append(FileSystemItem::withKind(path, ItemType::File));
     }
     const long listKiB = statusKiB("VmRSS");
 

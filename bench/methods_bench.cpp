@@ -23,14 +23,16 @@ std::vector<FileSystemItem>& items()
         v.reserve(kNames);
         for (int i = 0; i < kNames; ++i) {
             const QString name = QStringLiteral("IMG_%1 summer holiday_beach-%2.JPG").arg(i, 5, 10, QLatin1Char('0')).arg(i % 97);
-            v.push_back(FileSystemItem::withKind(QStringLiteral("/home/user/Pictures/2010/Trip/") + name, 0));
+            v.push_back(
+                FileSystemItem::withKind(QStringLiteral("/home/user/Pictures/2010/Trip/") + name, ItemType::File));
         }
         return v;
     }();
     return list;
 }
 
-// Runs one method over every name per iteration; each name starts fresh.
+// Runs one method over every name per iteration; each name starts fresh. The method's
+// options are made once, as a pass makes them.
 template <typename Method>
 void overAllNames(benchmark::State& state, Method&& method)
 {
@@ -39,7 +41,7 @@ void overAllNames(benchmark::State& state, Method&& method)
     for (auto _ : state) {
         for (FileSystemItem& item : list) {
             item.newFilename.clear();
-            method(item, error);
+            shareWithPass(method(item), error);
         }
         benchmark::DoNotOptimize(list.back().newFilename.constData());
     }
@@ -50,37 +52,56 @@ void overAllNames(benchmark::State& state, Method&& method)
                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+ReplaceRemoveOptions replacing(const QString& find, const QString& with, ReplaceRemoveOptions::Mode mode)
+{
+    ReplaceRemoveOptions o;
+    o.mode = mode;
+    o.find = find;
+    o.replacement = with;
+    return o;
+}
+
+GeneralOptions general(GeneralChange change)
+{
+    GeneralOptions o;
+    o.change = change;
+    return o;
+}
+
+const DatePattern::Pieces kDate{QStringLiteral("dd"), QString(), QStringLiteral("MM"), QString(),
+                                QStringLiteral("yyyy")};
+const DatePattern::Pieces kTime{QStringLiteral("HH"), QString(), QStringLiteral("mm"), QString(),
+                                QStringLiteral("ss")};
+
 void BM_ReplaceRemove(benchmark::State& state)
 {
-    overAllNames(state, [](FileSystemItem& item, QString& error) {
-        renameByReplaceRemove(item, QStringLiteral("_"), QStringLiteral(" "), false, false, 1, 1, -1, 0, error);
-    });
+    const ReplaceRemoveOptions o =
+        replacing(QStringLiteral("_"), QStringLiteral(" "), ReplaceRemoveOptions::Mode::Replace);
+    overAllNames(state, [&](FileSystemItem& item) { return renameByReplaceRemove(item, o); });
 }
 
 void BM_RemoveCharacters(benchmark::State& state)
 {
-    overAllNames(state, [](FileSystemItem& item, QString& error) {
-        renameByReplaceRemove(item, QStringLiteral("aeiou"), QString(), false, true, 1, 1, -1, 0, error);
-    });
+    const ReplaceRemoveOptions o =
+        replacing(QStringLiteral("aeiou"), QString(), ReplaceRemoveOptions::Mode::RemoveCharacters);
+    overAllNames(state, [&](FileSystemItem& item) { return renameByReplaceRemove(item, o); });
 }
 
 void BM_RegularExpressionGroups(benchmark::State& state)
 {
-    const QRegularExpression expression = FindExpression::compile(QStringLiteral(R"(^IMG_(\d+) (.*)$)"), false);
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByRegularExpression(item, expression, QStringLiteral(R"(\2 \1)"), 1, 1, -1, 0, error);
-    });
+    ReplaceRemoveOptions o = replacing(QStringLiteral(R"(^IMG_(\d+) (.*)$)"), QStringLiteral(R"(\2 \1)"),
+                                       ReplaceRemoveOptions::Mode::Replace);
+    o.isRegularExpression = true;
+    o.expression = FindExpression::compile(o.find, false);
+    overAllNames(state, [&](FileSystemItem& item) { return renameByRegularExpression(item, o); });
 }
 
 // One transliterator for the whole run, as a pass makes it.
 void BM_GeneralTransliterate(benchmark::State& state)
 {
-    const QString one = QStringLiteral("1");
-    const PlainLatinTransliterator plainLatin;
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByGeneral(item, 12, 1, 1, QString(), QString(), one, QString(), QString(), one, one, QString(),
-                        QString(), error, &plainLatin);
-    });
+    GeneralOptions o = general(GeneralChange::PlainLatin);
+    o.plainLatin = std::make_shared<const PlainLatinTransliterator>();
+    overAllNames(state, [&](FileSystemItem& item) { return renameByGeneral(item, o); });
 }
 
 // What making the transliterator costs, which is why a pass makes it only once.
@@ -94,91 +115,96 @@ void BM_MakeTransliterator(benchmark::State& state)
 
 void BM_GeneralCapitalize(benchmark::State& state)
 {
-    const QString one = QStringLiteral("1");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByGeneral(item, 0, 3, 1, QString(), QString(), one, QString(), QString(), one, one, QString(), QString(),
-                        error);
-    });
+    GeneralOptions o = general(GeneralChange::NameCase);
+    o.nameCase = LetterCase::Capitalized;
+    overAllNames(state, [&](FileSystemItem& item) { return renameByGeneral(item, o); });
 }
 
 void BM_GeneralCompatible(benchmark::State& state)
 {
-    const QString one = QStringLiteral("1");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByGeneral(item, 11, 1, 1, QString(), QString(), one, QString(), QString(), one, one,
-                        QStringLiteral("_"), QString(), error);
-    });
+    GeneralOptions o = general(GeneralChange::OtherFileSystems);
+    o.compatibleReplacement = QStringLiteral("_");
+    overAllNames(state, [&](FileSystemItem& item) { return renameByGeneral(item, o); });
 }
 
 void BM_InsertAtPosition(benchmark::State& state)
 {
-    overAllNames(state, [](FileSystemItem& item, QString& error) {
-        renameByInsert(item, QStringLiteral("-x-"), 2, 5, 1, QString(), 1, QString(), 1, error);
-    });
+    InsertOptions o;
+    o.text = QStringLiteral("-x-");
+    o.where.placement = Placement::AtPosition;
+    o.where.position = 5;
+    o.where.positionFrom = CountFrom::End;
+    overAllNames(state, [&](FileSystemItem& item) { return renameByInsert(item, o); });
 }
 
 void BM_Delete(benchmark::State& state)
 {
-    overAllNames(state, [](FileSystemItem& item, QString& error) { renameByDelete(item, true, 2, 3, error); });
+    const DeleteOptions o{CountFrom::End, 2, 3};
+    overAllNames(state, [&](FileSystemItem& item) { return renameByDelete(item, o); });
 }
 
 void BM_Numeric(benchmark::State& state)
 {
+    SequenceOptions o;
+    o.where = SequenceOptions::Where::BeforeName;
+    o.separator = QStringLiteral("_");
+    o.paddingMask = QStringLiteral("000000");
     qint64 counter = 1;
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByNumeric(item, true, false, true, false, true, QStringLiteral("_"), QStringLiteral("000000"), counter,
-                        1, 1, error);
-    });
+    overAllNames(state, [&](FileSystemItem& item) { return renameByNumeric(item, o, counter); });
 }
 
 void BM_Alphabetic(benchmark::State& state)
 {
+    SequenceOptions o;
+    o.kind = SequenceOptions::Kind::Letters;
+    o.where = SequenceOptions::Where::AfterName;
+    o.separator = QStringLiteral("-");
     QString counter = QStringLiteral("a");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByAlphabetic(item, true, false, false, true, true, QStringLiteral("-"), QString(), counter, 1, 1,
-                           error);
-    });
+    overAllNames(state, [&](FileSystemItem& item) { return renameByAlphabetic(item, o, counter); });
 }
 
 void BM_PrefixSuffixText(benchmark::State& state)
 {
-    const QString dd = QStringLiteral("dd"), mm = QStringLiteral("MM"), yyyy = QStringLiteral("yyyy");
-    const QString hh = QStringLiteral("HH"), mi = QStringLiteral("mm"), ss = QStringLiteral("ss");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByPrefixSuffix(item, QStringLiteral("IMG_"), QStringLiteral("_v2"), true, false, 0, true, false, dd,
-                             QString(), mm, QString(), yyyy, hh, QString(), mi, QString(), ss, QString(), QString(),
-                             error);
-    });
+    PrefixSuffixOptions o;
+    o.prefix = QStringLiteral("IMG_");
+    o.suffix = QStringLiteral("_v2");
+    o.date = kDate;
+    o.time = kTime;
+    overAllNames(state, [&](FileSystemItem& item) { return renameByPrefixSuffix(item, o); });
 }
 
 void BM_PrefixSuffixCurrentDate(benchmark::State& state)
 {
-    const QString dd = QStringLiteral("dd"), mm = QStringLiteral("MM"), yyyy = QStringLiteral("yyyy");
-    const QString hh = QStringLiteral("HH"), mi = QStringLiteral("mm"), ss = QStringLiteral("ss");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByPrefixSuffix(item, QString(), QString(), false, true, 0, true, false, dd, QString(), mm, QString(),
-                             yyyy, hh, QString(), mi, QString(), ss, QString(), QStringLiteral("_"), error);
-    });
+    PrefixSuffixOptions o;
+    o.mode = PrefixSuffixOptions::Mode::Date;
+    o.fileDate = PrefixSuffixOptions::FileDate::Now;
+    o.dateBeforeName = true;
+    o.date = kDate;
+    o.time = kTime;
+    o.dateSuffix = QStringLiteral("_");
+    overAllNames(state, [&](FileSystemItem& item) { return renameByPrefixSuffix(item, o); });
 }
 
 void BM_DateTimeCustomDate(benchmark::State& state)
 {
-    const QDateTime date(QDate(2010, 3, 7), QTime(14, 5, 9));
-    const QString dd = QStringLiteral("dd"), mm = QStringLiteral("MM"), yyyy = QStringLiteral("yyyy");
-    const QString hh = QStringLiteral("HH"), mi = QStringLiteral("mm"), ss = QStringLiteral("ss");
-    overAllNames(state, [&](FileSystemItem& item, QString& error) {
-        renameByDateTime(item, 2, date, 0, 1, 0, QString(), 1, QString(), 1, true, true, dd, QStringLiteral("-"), mm,
-                         QStringLiteral("-"), yyyy, hh, QString(), mi, QString(), ss, false, QString(),
-                         QStringLiteral("_"), QString(), QStringLiteral(" "), error);
-    });
+    DateTimeOptions o;
+    o.source = DateTimeOptions::Source::Custom;
+    o.customDate = QDateTime(QDate(2010, 3, 7), QTime(14, 5, 9));
+    o.date = {QStringLiteral("dd"), QStringLiteral("-"), QStringLiteral("MM"), QStringLiteral("-"),
+              QStringLiteral("yyyy")};
+    o.time = kTime;
+    o.separator = QStringLiteral("_");
+    o.suffix = QStringLiteral(" ");
+    overAllNames(state, [&](FileSystemItem& item) { return renameByDateTime(item, o); });
 }
 
 void BM_PathComponents(benchmark::State& state)
 {
-    overAllNames(state, [](FileSystemItem& item, QString& error) {
-        renameByPathComponents(item, 2, 0, 1, 0, QString(), 1, QString(), 1, QStringLiteral("-"), QString(),
-                               QStringLiteral("_"), error);
-    });
+    PathComponentsOptions o;
+    o.levels = 2;
+    o.separator = QStringLiteral("-");
+    o.suffix = QStringLiteral("_");
+    overAllNames(state, [&](FileSystemItem& item) { return renameByPathComponents(item, o); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "cli/methodwarnings.h"
+#include "engine/methodtab.h"
 #include "platform/metadatamodule.h"
 #include "platform/plist.h"
 #include "profiles/profilecommands.h"
@@ -49,9 +50,10 @@ int previewOrApply(const CliOptions& options, bool apply)
     // The photo and music methods read tags through a reader module: it loads while the
     // files are listed.
     std::optional<MetadataModule::BackgroundLoad> tagReaders;
-    if (const int tab = session.state.settings.integer(QStringLiteral("selectedTab")); tab == 6)
+    if (const auto tab = MethodTab(session.state.settings.integer(QStringLiteral("selectedTab")));
+        tab == MethodTab::AudioTags)
         tagReaders.emplace(MetadataModule::Kind::Music);
-    else if (tab == 7)
+    else if (tab == MethodTab::Photo)
         tagReaders.emplace(MetadataModule::Kind::Photos);
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {

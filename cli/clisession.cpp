@@ -68,7 +68,7 @@ int CliSession::applySettingsOptions(QString& error)
             return ExitCode::Usage;
     }
     if (options.folders)
-        state.settings.filesFoldersOptionChanged(1);
+        state.settings.filesFoldersOptionChanged(FilesOrFolders::Folders);
     if (options.noSubfolders)
         state.settings.setFlag(QStringLiteral("isIncludeSubFolders"), false);
     return ExitCode::Done;

@@ -6,7 +6,6 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "engine/settingsdescriptors.h"
-#include "engine/settingsmeanings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,16 +40,15 @@ QList<KeyRow> keyRows(const QString& tabFilter)
     for (const SettingDescriptor& d : SettingDescriptors::all()) {
         KeyRow row;
         row.key = QString::fromLatin1(d.key);
-        const SettingMeaning* meaning = SettingMeanings::find(row.key);
-        row.tab = meaning ? meaning->tab : d.tab;
+        row.tab = d.tab;
         if (tabFilter == QLatin1String("none") ? row.tab >= 0
                                                : !tabFilter.isEmpty() && row.tab != tabFilter.toInt())
             continue;
         row.kind = kindName(d.kind);
         row.defaultValue = d.kind == SettingKind::Date ? QStringLiteral("now") : QString::fromUtf8(d.defaultValue);
-        row.method = SettingMeanings::methodName(row.tab);
-        row.meaning = meaning ? QString::fromUtf8(meaning->meaning) : QString();
-        row.values = SettingMeanings::values(row.key);
+        row.method = SettingDescriptors::methodName(row.tab);
+        row.meaning = QString::fromUtf8(d.meaning);
+        row.values = SettingDescriptors::values(row.key);
         rows << row;
     }
     return rows;

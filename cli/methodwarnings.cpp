@@ -2,7 +2,7 @@
 
 #include "cli/clioptions.h"
 #include "engine/settings.h"
-#include "engine/settingsmeanings.h"
+#include "engine/settingsdescriptors.h"
 
 #include <QSet>
 
@@ -18,18 +18,18 @@ void warnAboutKeysOfOtherMethods(const CliOptions& options, const Settings& sett
     const int selected = settings.integer(QStringLiteral("selectedTab"));
     QSet<QString> warned;
     for (const auto& [key, value] : options.sets) {
-        const SettingMeaning* meaning = SettingMeanings::find(key);
-        if (!meaning || meaning->tab < 0 || meaning->tab == selected || warned.contains(key))
+        const SettingDescriptor* descriptor = SettingDescriptors::find(key);
+        if (!descriptor || descriptor->tab < 0 || descriptor->tab == selected || warned.contains(key))
             continue;
         warned.insert(key);
         const QString text = QStringLiteral("quorvel-cli: warning: %1 belongs to the %2 method (selectedTab=%3) "
                                             "but selectedTab is %4%5; it has no effect on this run\n")
-                                 .arg(key, SettingMeanings::methodName(meaning->tab))
-                                 .arg(meaning->tab)
+                                 .arg(key, SettingDescriptors::methodName(descriptor->tab))
+                                 .arg(descriptor->tab)
                                  .arg(selected)
-                                 .arg(SettingMeanings::methodName(selected).isEmpty()
+                                 .arg(SettingDescriptors::methodName(selected).isEmpty()
                                           ? QString()
-                                          : QStringLiteral(" (%1)").arg(SettingMeanings::methodName(selected)));
+                                          : QStringLiteral(" (%1)").arg(SettingDescriptors::methodName(selected)));
         std::fputs(text.toLocal8Bit().constData(), stderr);
     }
 }

@@ -20,9 +20,9 @@ QString compose(const Pieces& pieces)
 {
     QString pattern;
     appendPart(pattern, pieces.part1);
-    pattern += pieces.seperator1;
+    pattern += pieces.separator1;
     appendPart(pattern, pieces.part2);
-    pattern += pieces.seperator2;
+    pattern += pieces.separator2;
     appendPart(pattern, pieces.part3);
     return pattern;
 }

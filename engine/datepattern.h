@@ -13,13 +13,15 @@ inline const QString None = QStringLiteral("None");
 
 struct Pieces {
     QString part1;
-    QString seperator1;
+    QString separator1;
     QString part2;
-    QString seperator2;
+    QString separator2;
     QString part3;
+
+    bool operator==(const Pieces&) const = default;
 };
 
-// part1 + seperator1 + part2 + seperator2 + part3, each "None" part skipped; the
+// part1 + separator1 + part2 + separator2 + part3, each "None" part skipped; the
 // separators stay even next to a skipped part and go into the pattern as they stand.
 QString compose(const Pieces& pieces);
 

@@ -75,7 +75,10 @@ std::optional<FileSystemItem> FileSystemItem::initWithPath(const QString& path)
     item.isAlias = isPathAlias(path, folder);
     item.isFolder = folder;
     item.isFile = !item.isAlias && !item.isFolder;
-    item.itemType = item.isFile ? 0 : item.isFolder ? 1 : item.isAlias ? 2 : 3;
+    item.itemType = qint32(item.isFile ? ItemType::File
+                           : item.isFolder ? ItemType::Folder
+                           : item.isAlias ? ItemType::Alias
+                                          : ItemType::Package);
     return item;
 }
 
@@ -84,10 +87,10 @@ FileSystemItem FileSystemItem::withKind(const QString& path, int itemType)
     FileSystemItem item;
     item.fullPath = path;
     item.itemType = itemType;
-    item.isFile = itemType == 0;
-    item.isFolder = itemType == 1;
-    item.isAlias = itemType == 2;
-    item.isPackageAtpath = itemType == 3;
+    item.isFile = item.kind() == ItemType::File;
+    item.isFolder = item.kind() == ItemType::Folder;
+    item.isAlias = item.kind() == ItemType::Alias;
+    item.isPackageAtpath = item.kind() == ItemType::Package;
     return item;
 }
 
@@ -124,9 +127,9 @@ QString FileSystemItem::fileLocation() const
 
 QString FileSystemItem::fileType() const
 {
-    if (itemType == 0)
+    if (kind() == ItemType::File)
         return QStringLiteral("FILE");
-    if (itemType == 1)
+    if (kind() == ItemType::Folder)
         return QStringLiteral("FOLDER");
     return QLatin1String("");
 }
@@ -151,7 +154,7 @@ QString FileSystemItem::objectForKey(const QString& key) const
     if (key == QLatin1String("fileWithPath"))
         return fullPath;
     if (key == QLatin1String("fileType"))
-        return itemType == 0 || itemType == 1 ? fileType() : QString();
+        return kind() == ItemType::File || kind() == ItemType::Folder ? fileType() : QString();
     return QString();
 }
 

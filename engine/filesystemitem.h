@@ -28,6 +28,9 @@ bool isStatus(const QString& text);
 QString displayText(const QString& text);
 } // namespace Status
 
+// The kind of an item, as "itemType" holds it (and rename logs and exports keep it).
+enum class ItemType : qint32 { File = 0, Folder = 1, Alias = 2, Package = 3 };
+
 // One entry of the file list: the path as it is now, the proposed new name (or a status)
 // and flags fixed when the item is made. Everything else is derived from the path on
 // request through the string keys, which are also the list's column identifiers.
@@ -37,6 +40,7 @@ public:
     static std::optional<FileSystemItem> initWithPath(const QString& path);
     // An item whose flags are given (used where the path is known not to exist).
     static FileSystemItem withKind(const QString& path, int itemType);
+    static FileSystemItem withKind(const QString& path, ItemType kind) { return withKind(path, qint32(kind)); }
 
     // True when the last component is a symbolic link; folder tells whether the path,
     // followed, is a folder.
@@ -51,7 +55,8 @@ public:
     bool isAlias = false;
     bool isPackageAtpath = false;
     bool isHidden = false;
-    qint32 itemType = 0; // 0 file, 1 folder, 2 alias, 3 package
+    qint32 itemType = 0; // an ItemType
+    ItemType kind() const { return ItemType(itemType); }
     // The inode the last preview found at fullPath (0: not known). The rename log records
     // it with each move, so that recovery after a crash can tell moves made from moves
     // only announced.

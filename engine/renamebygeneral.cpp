@@ -7,7 +7,6 @@
 #include "engine/renamingmethods.h"
 #include "engine/stringutilities.h"
 #include "platform/edition.h"
-#include "platform/numbers.h"
 
 #include <algorithm>
 #include <memory>
@@ -40,19 +39,17 @@ QString capitalized(const QString& text)
     return result;
 }
 
-// 1 upper case, 2 lower case, 3 capitalized; anything else unchanged.
-QString withCase(const QString& text, int letterCase)
+QString withCase(const QString& text, LetterCase letterCase)
 {
     switch (letterCase) {
-    case 1:
+    case LetterCase::Upper:
         return text.toUpper();
-    case 2:
+    case LetterCase::Lower:
         return text.toLower();
-    case 3:
+    case LetterCase::Capitalized:
         return capitalized(text);
-    default:
-        return text;
     }
+    return text;
 }
 
 // The name read backwards by character: a surrogate pair stays in its order, so a name
@@ -91,70 +88,64 @@ QString otherFileSystemCompatible(QString base, const QString& replacement)
     return base;
 }
 
+// The base in plain Latin letters with the pass's transliterator, or one of its own; a
+// name with nothing left in plain Latin keeps its old name.
+QString inPlainLatin(const QString& base, const PlainLatinTransliterator* plainLatin)
+{
+    std::unique_ptr<PlainLatinTransliterator> own;
+    if (!plainLatin) {
+        own = std::make_unique<PlainLatinTransliterator>();
+        plainLatin = own.get();
+    }
+    const QString latin = plainLatin->transliterate(base);
+    return latin.isEmpty() ? base : latin;
+}
+
 } // namespace
 
-bool renameByGeneral(FileSystemItem& item, int generalOptionIndex, int generalFileNameCase,
-                     int generalExtensionCase, const QString& generalChangeExtension,
-                     const QString& generalSwapSeperator, const QString& generalSwapPosition,
-                     const QString& generalRemoveAfterString, const QString& generalRemoveFromString,
-                     const QString& generalRemoveAfterStringOccurrence,
-                     const QString& generalRemoveFromStringOccurrence,
-                     const QString& generalConvertWindowsCompatibleString,
-                     const QString& generalFilenameMask, QString& error,
-                     const PlainLatinTransliterator* plainLatin)
+MethodResult renameByGeneral(FileSystemItem& item, const GeneralOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
+    return applyRenamingContract(item, [&](const NameParts& name) {
         const QString& base = name.base;
         const QString& extension = name.extension;
-        switch (generalOptionIndex) {
-        case 0:
-            return proposedName(withCase(base, generalFileNameCase), extension);
-        case 1:
-            return proposedName(base, withCase(extension, generalExtensionCase));
-        case 2:
+        switch (options.change) {
+        case GeneralChange::NameCase:
+            return proposedName(withCase(base, options.nameCase), extension);
+        case GeneralChange::ExtensionCase:
+            return proposedName(base, withCase(extension, options.extensionCase));
+        case GeneralChange::RemoveExtension:
             return proposedName(base, QString());
-        case 3:
+        case GeneralChange::ChangeExtension:
             // Only a file gets a new extension; the old one is not re-attached. A folder
             // (or link) keeps its whole name.
-            if (item.itemType == 0)
-                return slashesToColons(base + QLatin1Char('.') + slashesToColons(generalChangeExtension));
+            if (item.kind() == ItemType::File)
+                return slashesToColons(base + QLatin1Char('.') + slashesToColons(options.newExtension));
             return proposedName(base, extension);
-        case 4:
+        case GeneralChange::Reverse:
             return proposedName(reversedByCharacter(base), extension);
-        case 5:
+        case GeneralChange::RemoveSpaces:
             return proposedName(QString(base).remove(QLatin1Char(' ')), extension);
-        case 6:
-            return proposedName(SU::swapStringBySeperator(base, slashesToColons(generalSwapSeperator)), extension);
-        case 7:
-            return proposedName(SU::swapStringByPosition(base, intValue(generalSwapPosition)), extension);
-        case 8: {
-            const QString after = slashesToColons(generalRemoveAfterString);
-            return proposedName(SU::removeString(base, after, after, 1,
-                                                 intValue(generalRemoveAfterStringOccurrence), true),
-                                extension);
+        case GeneralChange::SwapAroundSeparator:
+            return proposedName(SU::swapStringBySeparator(base, slashesToColons(options.swapSeparator)), extension);
+        case GeneralChange::SwapAtPosition:
+            return proposedName(SU::swapStringByPosition(base, options.swapPosition), extension);
+        case GeneralChange::CutAfterText: {
+            const QString after = slashesToColons(options.cutAfterText);
+            return proposedName(SU::removeString(base, after, after, 1, options.cutAfterOccurrence, true), extension);
         }
-        case 9:
-            return proposedName(SU::removeString(base, slashesToColons(generalRemoveFromString), QStringView(), 1,
-                                                 intValue(generalRemoveFromStringOccurrence), true),
+        case GeneralChange::CutFromText:
+            return proposedName(SU::removeString(base, slashesToColons(options.cutFromText), QStringView(), 1,
+                                                 options.cutFromOccurrence, true),
                                 extension);
-        case 10:
-            return proposedName(applyFilenameMask(base, slashesToColons(generalFilenameMask)), extension);
-        case 11:
-            return proposedName(otherFileSystemCompatible(base, generalConvertWindowsCompatibleString), extension);
-        case 12: {
+        case GeneralChange::FilenameMask:
+            return proposedName(applyFilenameMask(base, slashesToColons(options.filenameMask)), extension);
+        case GeneralChange::OtherFileSystems:
+            return proposedName(otherFileSystemCompatible(base, options.compatibleReplacement), extension);
+        case GeneralChange::PlainLatin:
             if (!Edition::current().hasExtendedMethods)
                 return proposedName(base, extension);
-            std::unique_ptr<PlainLatinTransliterator> own;
-            if (!plainLatin) {
-                own = std::make_unique<PlainLatinTransliterator>();
-                plainLatin = own.get();
-            }
-            // A name with nothing left in plain Latin keeps its old name.
-            const QString latin = plainLatin->transliterate(base);
-            return proposedName(latin.isEmpty() ? base : latin, extension);
+            return proposedName(inPlainLatin(base, options.plainLatin.get()), extension);
         }
-        default:
-            return proposedName(base, extension);
-        }
+        return proposedName(base, extension);
     });
 }

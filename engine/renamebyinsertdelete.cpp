@@ -28,32 +28,23 @@ QString deleteRun(const QString& text, qint64 position, qint64 count)
 
 } // namespace
 
-bool renameByInsert(FileSystemItem& item, const QString& insertText, int insertOptionIndex,
-                    int atCharacterPositions, int atPostionDirection, const QString& atBeforeText,
-                    int atBeforeOccurrence, const QString& atAfterText, int atAfterOccurrence,
-                    QString& error)
+MethodResult renameByInsert(FileSystemItem& item, const InsertOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
-        TextPlacement::Options where;
-        where.optionIndex = insertOptionIndex;
-        where.position = atCharacterPositions;
-        where.direction = atPostionDirection;
-        where.beforeText = slashesToColons(atBeforeText);
-        where.beforeOccurrence = atBeforeOccurrence;
-        where.afterText = slashesToColons(atAfterText);
-        where.afterOccurrence = atAfterOccurrence;
-        return proposedName(TextPlacement::place(name.base, slashesToColons(insertText), where), name.extension);
+    return applyRenamingContract(item, [&](const NameParts& name) {
+        const QString text = slashesToColons(options.text);
+        return proposedName(TextPlacement::place(name.base, text, TextPlacement::withColons(options.where)),
+                            name.extension);
     });
 }
 
-bool renameByDelete(FileSystemItem& item, bool deleteFromBackward, int fromCharacterPosition,
-                    int numberOfCharacters, QString& error)
+MethodResult renameByDelete(FileSystemItem& item, const DeleteOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
-        // Backwards, position 1 is the last character and the run extends towards the start.
-        const QString work = deleteFromBackward ? SU::reverseString(name.base) : name.base;
-        QString result = deleteRun(work, fromCharacterPosition, numberOfCharacters);
-        if (deleteFromBackward)
+    return applyRenamingContract(item, [&](const NameParts& name) {
+        // From the end, position 1 is the last character and the run extends towards the start.
+        const bool fromEnd = options.countFrom == CountFrom::End;
+        const QString work = fromEnd ? SU::reverseString(name.base) : name.base;
+        QString result = deleteRun(work, options.position, options.count);
+        if (fromEnd)
             result = SU::reverseString(result);
         return proposedName(result, name.extension);
     });

@@ -35,30 +35,13 @@ QString folderText(const QString& location, int level, const QString& separator)
 
 } // namespace
 
-bool renameByPathComponents(FileSystemItem& item, int pathComponentsLevelNo,
-                            int pathComponentsOptionsIndex, int pathComponentsAtPositionNo,
-                            int pathComponentsAtPositionDirection,
-                            const QString& pathComponentsAtBeforeText,
-                            int pathComponentsAtBeforeOccurrence,
-                            const QString& pathComponentsAtAfterText,
-                            int pathComponentsAtAfterOccurrence,
-                            const QString& pathComponentsSeparator,
-                            const QString& pathComponentsPrefix,
-                            const QString& pathComponentsSuffix, QString& error)
+MethodResult renameByPathComponents(FileSystemItem& item, const PathComponentsOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
-        const QString text = slashesToColons(pathComponentsPrefix)
-            + folderText(item.fileLocation(), pathComponentsLevelNo, slashesToColons(pathComponentsSeparator))
-            + slashesToColons(pathComponentsSuffix);
-
-        TextPlacement::Options where;
-        where.optionIndex = pathComponentsOptionsIndex;
-        where.position = pathComponentsAtPositionNo;
-        where.direction = pathComponentsAtPositionDirection;
-        where.beforeText = slashesToColons(pathComponentsAtBeforeText);
-        where.beforeOccurrence = pathComponentsAtBeforeOccurrence;
-        where.afterText = slashesToColons(pathComponentsAtAfterText);
-        where.afterOccurrence = pathComponentsAtAfterOccurrence;
-        return proposedName(TextPlacement::place(name.base, text, where), name.extension);
+    return applyRenamingContract(item, [&](const NameParts& name) {
+        const QString text = slashesToColons(options.prefix)
+            + folderText(item.fileLocation(), options.levels, slashesToColons(options.separator))
+            + slashesToColons(options.suffix);
+        return proposedName(TextPlacement::place(name.base, text, TextPlacement::withColons(options.where)),
+                            name.extension);
     });
 }

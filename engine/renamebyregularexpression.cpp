@@ -43,20 +43,20 @@ QList<Match> matchesIn(const QString& base, const QRegularExpression& expression
 
 } // namespace
 
-bool renameByRegularExpression(FileSystemItem& item, const QRegularExpression& expression,
-                               const QString& replaceWith, int startFromCharacter, int startOnOccurrence,
-                               int occurrenceCount, int replaceRemovePositionDirection, QString& error)
+MethodResult renameByRegularExpression(FileSystemItem& item, const ReplaceRemoveOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
+    return applyRenamingContract(item, [&](const NameParts& name) {
+        const QRegularExpression& expression = options.expression;
         if (!expression.isValid())
             throw std::runtime_error(FindExpression::errorText(expression).toStdString());
-        const bool fromEnd = replaceRemovePositionDirection == 1;
-        const QList<Match> matches = matchesIn(name.base, expression, startFromCharacter, fromEnd);
+        const bool fromEnd = options.countFrom == CountFrom::End;
+        const int occurrenceCount = options.occurrenceCount;
+        const QList<Match> matches = matchesIn(name.base, expression, options.startFromCharacter, fromEnd);
 
         // The chosen matches: from the occurrence on (counted from the end when asked), at
         // most the count of them; -1 takes all, 0 or another negative count none.
         const qsizetype n = matches.size();
-        const qsizetype occurrence = std::max(1, startOnOccurrence);
+        const qsizetype occurrence = std::max(1, options.startOnOccurrence);
         QList<bool> chosen(n, false);
         if (occurrence <= n && (occurrenceCount == -1 || occurrenceCount > 0)) {
             const qsizetype wanted = occurrenceCount == -1 ? n : occurrenceCount;
@@ -66,7 +66,7 @@ bool renameByRegularExpression(FileSystemItem& item, const QRegularExpression& e
             }
         }
 
-        const QString with = slashesToColons(replaceWith);
+        const QString with = slashesToColons(options.replacement);
         QString result;
         qsizetype copied = 0;
         for (qsizetype i = 0; i < n; ++i) {

@@ -31,15 +31,15 @@ QString removeCharacterSet(QString work, const QString& characters, bool reverse
 
 } // namespace
 
-bool renameByReplaceRemove(FileSystemItem& item, const QString& replaceThis,
-                           const QString& replaceWith, bool caseSensitive, bool removeCharacters,
-                           int startFromCharacter, int startOnOccurrence, int occurrenceCount,
-                           int replaceRemovePositionDirection, QString& error)
+MethodResult renameByReplaceRemove(FileSystemItem& item, const ReplaceRemoveOptions& options)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& name) {
-        const bool reversed = replaceRemovePositionDirection == 1;
-        QString find = slashesToColons(replaceThis);
-        QString with = slashesToColons(replaceWith);
+    return applyRenamingContract(item, [&](const NameParts& name) {
+        const bool reversed = options.countFrom == CountFrom::End;
+        const bool caseSensitive = options.caseSensitive;
+        const int startFromCharacter = options.startFromCharacter;
+        const int startOnOccurrence = options.startOnOccurrence;
+        QString find = slashesToColons(options.find);
+        QString with = slashesToColons(options.replacement);
         QString base = name.base;
         if (reversed) {
             // Working on the reversed name, so that positions and occurrences count from
@@ -58,17 +58,17 @@ bool renameByReplaceRemove(FileSystemItem& item, const QString& replaceThis,
             work = base.mid(startFromCharacter - 1);
         }
 
-        if (removeCharacters) {
-            work = removeCharacterSet(work, slashesToColons(replaceThis), reversed, caseSensitive);
+        if (options.mode == ReplaceRemoveOptions::Mode::RemoveCharacters) {
+            work = removeCharacterSet(work, slashesToColons(options.find), reversed, caseSensitive);
         } else {
             const qsizetype position = startOnOccurrence <= 1
                 ? 1
                 : SU::findLocationInString(work, find, startOnOccurrence, caseSensitive);
             if (position == 1) {
-                work = SU::replaceString(work, find, with, position, occurrenceCount, caseSensitive);
+                work = SU::replaceString(work, find, with, position, options.occurrenceCount, caseSensitive);
             } else if (position != 0) {
                 work = SU::leftString(work, position - 1)
-                    + SU::replaceString(work, find, with, position, occurrenceCount, caseSensitive);
+                    + SU::replaceString(work, find, with, position, options.occurrenceCount, caseSensitive);
             }
         }
 

@@ -31,16 +31,18 @@ QString padWithMask(const QString& value, const QString& mask)
 }
 
 // The value before and/or after the base, or in place of it.
-QString compose(const QString& base, const QString& value, bool prefix, bool subffix, bool seperator,
-                const QString& seperatorString)
+QString compose(const QString& base, const QString& value, SequenceOptions::Where where, const QString& separator)
 {
-    const QString s = seperator ? seperatorString : QString();
-    if (prefix && subffix)
-        return value + s + base + s + value;
-    if (prefix)
-        return value + s + base;
-    if (subffix)
-        return base + s + value;
+    switch (where) {
+    case SequenceOptions::Where::AroundName:
+        return value + separator + base + separator + value;
+    case SequenceOptions::Where::BeforeName:
+        return value + separator + base;
+    case SequenceOptions::Where::AfterName:
+        return base + separator + value;
+    case SequenceOptions::Where::InsteadOfName:
+        break;
+    }
     return value;
 }
 
@@ -56,56 +58,52 @@ QString clampToLetters(QString counter, QChar letter)
 
 // One step of the alphabetic counter, repeated until it holds letters only (so a start
 // such as "A" or "1" is walked into the letters).
-QString stepAlphabetic(QString counter, bool increment, bool decrement, int incrementBy, int decrementBy)
+QString stepAlphabetic(QString counter, SequenceOptions::Counting counting, int stepBy)
 {
-    if (!decrement && !increment)
+    if (counting == SequenceOptions::Counting::Still)
         return counter;
-    const int by = std::clamp(decrement ? decrementBy : incrementBy, 1, 26);
+    const bool down = counting == SequenceOptions::Counting::Down;
+    const int by = std::clamp(stepBy, 1, 26);
     int steps = 0;
     do {
-        counter = decrement ? previousAlphabeticNumber(counter, by) : nextAlphabeticNumber(counter, by);
+        counter = down ? previousAlphabeticNumber(counter, by) : nextAlphabeticNumber(counter, by);
         ++steps;
     } while (!StringUtilities::isAlphabeticNumericInRange(counter) && steps < kMaxAlphabeticWalk);
     if (!StringUtilities::isAlphabeticNumericInRange(counter))
-        counter = clampToLetters(counter, decrement ? QLatin1Char('z') : QLatin1Char('a'));
+        counter = clampToLetters(counter, down ? QLatin1Char('z') : QLatin1Char('a'));
     return counter;
 }
 
 } // namespace
 
-bool renameByNumeric(FileSystemItem& item, bool increment, bool decrement, bool prefix,
-                     bool subffix, bool seperator, const QString& seperatorString,
-                     const QString& addingMask, qint64& numericStartWith, int incrementBy,
-                     int decrementBy, QString& error)
+MethodResult renameByNumeric(FileSystemItem& item, const SequenceOptions& options, qint64& counter)
 {
-    qint64 counter = clampSequence(numericStartWith);
-    const bool ok = applyRenamingContract(item, error, [&](const NameParts& name) {
-        const QString value = padWithMask(QString::number(counter), slashesToColons(addingMask));
-        return proposedName(compose(name.base, value, prefix, subffix, seperator, slashesToColons(seperatorString)),
+    qint64 value = clampSequence(counter);
+    const MethodResult result = applyRenamingContract(item, [&](const NameParts& name) {
+        const QString text = padWithMask(QString::number(value), slashesToColons(options.paddingMask));
+        return proposedName(compose(name.base, text, options.where, slashesToColons(options.separator)),
                             name.extension);
     });
     // The counter steps and goes back to the caller whether or not the name was made.
-    if (decrement)
-        counter -= std::max(decrementBy, 1);
-    else if (increment)
-        counter += std::max(incrementBy, 1);
-    numericStartWith = clampSequence(counter);
-    return ok;
+    if (options.counting == SequenceOptions::Counting::Down)
+        value -= std::max(options.stepBy, 1);
+    else if (options.counting == SequenceOptions::Counting::Up)
+        value += std::max(options.stepBy, 1);
+    counter = clampSequence(value);
+    return result;
 }
 
-bool renameByAlphabetic(FileSystemItem& item, bool increment, bool decrement, bool prefix,
-                        bool subffix, bool seperator, const QString& seperatorString,
-                        const QString& addingMask, QString& alphabeticStartWith, int incrementBy,
-                        int decrementBy, QString& error)
+MethodResult renameByAlphabetic(FileSystemItem& item, const SequenceOptions& options, QString& counter)
 {
-    QString counter = alphabeticStartWith.isEmpty() ? QStringLiteral("a") : alphabeticStartWith;
+    QString value = counter.isEmpty() ? QStringLiteral("a") : counter;
     // A counter longer than the mask is cut, and the cut value is what runs on.
-    if (!addingMask.isEmpty() && counter.size() > addingMask.size())
-        counter.truncate(addingMask.size());
-    const bool ok = applyRenamingContract(item, error, [&](const NameParts& name) {
-        const QString value = padWithMask(counter, addingMask);
-        return proposedName(compose(name.base, value, prefix, subffix, seperator, seperatorString), name.extension);
+    const QString& mask = options.paddingMask;
+    if (!mask.isEmpty() && value.size() > mask.size())
+        value.truncate(mask.size());
+    const MethodResult result = applyRenamingContract(item, [&](const NameParts& name) {
+        return proposedName(compose(name.base, padWithMask(value, mask), options.where, options.separator),
+                            name.extension);
     });
-    alphabeticStartWith = stepAlphabetic(counter, increment, decrement, incrementBy, decrementBy);
-    return ok;
+    counter = stepAlphabetic(value, options.counting, options.stepBy);
+    return result;
 }

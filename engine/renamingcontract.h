@@ -8,6 +8,24 @@
 
 #include <exception>
 
+// What one call of a renaming method gave: the new name was made, or the text of why not
+// ("UNABLETOGENERATENEWFILENAMEERROR" with the reason).
+struct MethodResult {
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// A call's result within its pass. A pass shares one error text: a failure puts its text
+// there, and once it is set every later call of the pass reports failure too. True while
+// no call of the pass has failed.
+inline bool shareWithPass(const MethodResult& result, QString& passError)
+{
+    if (!result.ok())
+        passError = result.error;
+    return passError.isEmpty();
+}
+
 // The text of "UNABLETOGENERATENEWFILENAMEERROR" with the failure's reason (the earlier
 // edition has its own wording).
 QString unableToGenerateNewFilenameError(const QString& reason);
@@ -18,20 +36,19 @@ NameParts startingName(const FileSystemItem& item);
 
 // Runs a renaming method's computation under the shared contract: compute(parts) returns
 // the new name with its extension; any exception leaves newFilename as it was and turns
-// into the error text. The result is true exactly when the error text is empty afterwards
-// (a pass shares one error text, so after the first failure every later call fails too).
+// into the result's error text.
 template <typename Compute>
-bool applyRenamingContract(FileSystemItem& item, QString& error, Compute&& compute)
+MethodResult applyRenamingContract(FileSystemItem& item, Compute&& compute)
 {
     try {
         QString result = compute(startingName(item));
         item.newFilename = std::move(result);
+        return {};
     } catch (const std::exception& e) {
-        error = unableToGenerateNewFilenameError(QString::fromUtf8(e.what()));
+        return {unableToGenerateNewFilenameError(QString::fromUtf8(e.what()))};
     } catch (...) {
-        error = unableToGenerateNewFilenameError(QStringLiteral("unknown error"));
+        return {unableToGenerateNewFilenameError(QStringLiteral("unknown error"))};
     }
-    return error.isEmpty();
 }
 
 // Every "/" of an option text replaced by ":" (how the file system stores a slash the

@@ -1,11 +1,14 @@
 #include "engine/settings.h"
 
+#include "engine/methodoptions.h"
+
 #include "platform/edition.h"
 #include "platform/keyedarchiver.h"
 #include "platform/numbers.h"
 
 #include <QDebug>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -60,9 +63,9 @@ std::optional<QStringList> stringListOf(const QVariant& v, QString* error)
     return out;
 }
 
-// The general flags by generalOptionIndex; the thirteenth (transliteration) exists only
-// in editions with the extended methods.
-const char* const kGeneralFlags[13] = {
+// The general flags by GeneralChange; the last (plain Latin) exists only in editions with
+// the extended methods.
+const char* const kGeneralFlags[int(GeneralChange::PlainLatin) + 1] = {
     "isGeneralConvertFilenameCase", "isGeneralConvertExtension", "isGeneralRemoveExtension",
     "isGeneralChangeExtension",     "isGeneralReverseFileName",  "isGeneralRemoveSpaces",
     "isGeneralSwapFromSeperator",   "isGeneralSwapFromPostion",  "isGeneralRemoveAfterString",
@@ -136,6 +139,28 @@ QStringList Settings::list(const QString& k) const
 {
     const int i = SettingDescriptors::indexOf(k);
     return i < 0 ? QStringList() : values_[size_t(i)].toStringList();
+}
+
+int Settings::number(const QString& k) const
+{
+    const int i = SettingDescriptors::indexOf(k);
+    if (i < 0)
+        return 0;
+    switch (SettingDescriptors::all()[size_t(i)].kind) {
+    case SettingKind::Integer:
+        return values_[size_t(i)].toInt();
+    case SettingKind::Flag:
+        return values_[size_t(i)].toBool() ? 1 : 0;
+    case SettingKind::Text:
+        return intValue(values_[size_t(i)].toString());
+    default:
+        return 0;
+    }
+}
+
+QStringList Settings::photoTags() const
+{
+    return MetaDataField::getTagsList(photoMetaDataList_);
 }
 
 void Settings::store(int index, const QVariant& value)
@@ -256,6 +281,80 @@ QVariant Settings::dictionaryValue(const QString& k) const
     return QVariant();
 }
 
+namespace {
+
+// The dictionary-form value of each kind, or nullopt with the reason in why.
+
+std::optional<QString> textOf(const QVariant& value, QString& why)
+{
+    const std::optional<int> number = value.userType() == QMetaType::QString ? std::nullopt : intValueOf(value);
+    if (value.userType() != QMetaType::QString && !number) {
+        why = QStringLiteral("not a text");
+        return std::nullopt;
+    }
+    QString text = number ? QString::number(*number) : value.toString();
+    // No file name can hold it, and no profile could be saved with it.
+    if (text.contains(QChar(u'\0'))) {
+        why = QStringLiteral("text holds a NUL character");
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<int> integerOf(const QVariant& value, const char* notOne, QString& why)
+{
+    const std::optional<int> number = intValueOf(value);
+    if (!number)
+        why = QString::fromLatin1(notOne);
+    return number;
+}
+
+std::optional<QDateTime> dateOf(const QVariant& value, QString& why)
+{
+    QDateTime date;
+    if (value.userType() == QMetaType::QDateTime)
+        date = value.toDateTime();
+    else if (value.userType() == QMetaType::QString)
+        date = QDateTime::fromString(value.toString(), Qt::ISODate);
+    if (!date.isValid()) {
+        why = QStringLiteral("not a date");
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::optional<QStringList> listOf(const QVariant& value, QString& why)
+{
+    std::optional<QStringList> list = stringListOf(value, &why);
+    if (list && std::any_of(list->cbegin(), list->cend(), [](const QString& e) { return e.contains(QChar(u'\0')); })) {
+        why = QStringLiteral("an entry holds a NUL character");
+        return std::nullopt;
+    }
+    return list;
+}
+
+std::optional<QList<MetaDataField>> fieldsOf(const QVariant& value, QString& why)
+{
+    if (value.userType() == QMetaType::QByteArray)
+        return MetaDataField::unarchiveList(value.toByteArray(), &why);
+    if (value.userType() != QMetaType::QVariantList) {
+        why = QStringLiteral("not a keyed archive");
+        return std::nullopt;
+    }
+    QList<MetaDataField> fields;
+    for (const QVariant& e : value.toList()) {
+        const std::optional<MetaDataField> f = MetaDataField::initWithCoder(e);
+        if (!f) {
+            why = QStringLiteral("an entry is not a metadata field");
+            return std::nullopt;
+        }
+        fields.append(*f);
+    }
+    return fields;
+}
+
+} // namespace
+
 bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QString* error)
 {
     const int i = SettingDescriptors::indexOf(k);
@@ -264,85 +363,48 @@ bool Settings::setDictionaryValue(const QString& k, const QVariant& value, QStri
             *error = QStringLiteral("the settings record has no key \"%1\"").arg(k);
         return false;
     }
-    const SettingDescriptor& d = SettingDescriptors::all()[size_t(i)];
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(k, why);
-        return false;
-    };
-    switch (d.kind) {
-    case SettingKind::Text: {
-        if (value.userType() != QMetaType::QString && !intValueOf(value))
-            return fail(QStringLiteral("not a text"));
-        const QString text = value.userType() == QMetaType::QString ? value.toString()
-                                                                    : QString::number(*intValueOf(value));
-        // No file name can hold it, and no profile could be saved with it.
-        if (text.contains(QChar(u'\0')))
-            return fail(QStringLiteral("text holds a NUL character"));
-        setText(k, text);
-        return true;
-    }
-    case SettingKind::Flag: {
-        const std::optional<int> n = intValueOf(value);
-        if (!n)
-            return fail(QStringLiteral("not a flag"));
-        setFlag(k, *n != 0);
-        return true;
-    }
-    case SettingKind::Integer: {
-        const std::optional<int> n = intValueOf(value);
-        if (!n)
-            return fail(QStringLiteral("not an integer"));
-        setInteger(k, *n);
-        return true;
-    }
-    case SettingKind::Date: {
-        QDateTime date;
-        if (value.userType() == QMetaType::QDateTime)
-            date = value.toDateTime();
-        else if (value.userType() == QMetaType::QString)
-            date = QDateTime::fromString(value.toString(), Qt::ISODate);
-        if (!date.isValid())
-            return fail(QStringLiteral("not a date"));
-        setDate(k, date);
-        return true;
-    }
-    case SettingKind::List: {
-        QString why;
-        const std::optional<QStringList> list = stringListOf(value, &why);
-        if (!list)
-            return fail(why);
-        for (const QString& entry : *list) {
-            if (entry.contains(QChar(u'\0')))
-                return fail(QStringLiteral("an entry holds a NUL character"));
+    QString why;
+    switch (SettingDescriptors::all()[size_t(i)].kind) {
+    case SettingKind::Text:
+        if (const std::optional<QString> text = textOf(value, why)) {
+            setText(k, *text);
+            return true;
         }
-        setList(k, *list);
-        return true;
-    }
-    case SettingKind::MetaDataList: {
-        QString why;
-        std::optional<QList<MetaDataField>> fields;
-        if (value.userType() == QMetaType::QByteArray) {
-            fields = MetaDataField::unarchiveList(value.toByteArray(), &why);
-        } else if (value.userType() == QMetaType::QVariantList) {
-            QList<MetaDataField> out;
-            for (const QVariant& e : value.toList()) {
-                const std::optional<MetaDataField> f = MetaDataField::initWithCoder(e);
-                if (!f)
-                    return fail(QStringLiteral("an entry is not a metadata field"));
-                out.append(*f);
-            }
-            fields = out;
-        } else {
-            why = QStringLiteral("not a keyed archive");
+        break;
+    case SettingKind::Flag:
+        if (const std::optional<int> number = integerOf(value, "not a flag", why)) {
+            setFlag(k, *number != 0);
+            return true;
         }
-        if (!fields)
-            return fail(why);
-        setPhotoMetaDataList(*fields);
-        return true;
+        break;
+    case SettingKind::Integer:
+        if (const std::optional<int> number = integerOf(value, "not an integer", why)) {
+            setInteger(k, *number);
+            return true;
+        }
+        break;
+    case SettingKind::Date:
+        if (const std::optional<QDateTime> date = dateOf(value, why)) {
+            setDate(k, *date);
+            return true;
+        }
+        break;
+    case SettingKind::List:
+        if (const std::optional<QStringList> list = listOf(value, why)) {
+            setList(k, *list);
+            return true;
+        }
+        break;
+    case SettingKind::MetaDataList:
+        if (const std::optional<QList<MetaDataField>> fields = fieldsOf(value, why)) {
+            setPhotoMetaDataList(*fields);
+            return true;
+        }
+        break;
     }
-    }
-    return fail(QStringLiteral("unknown kind"));
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(k, why);
+    return false;
 }
 
 QVariantMap Settings::getCurrentSettings() const
@@ -413,7 +475,7 @@ void Settings::generalOptionsChanged(int tag)
 {
     setInteger(QStringLiteral("generalOptionIndex"), tag);
     setInteger(QStringLiteral("generalOptionsIndex"), tag);
-    const int flags = Edition::current().hasExtendedMethods ? 13 : 12;
+    const int flags = int(GeneralChange::PlainLatin) + (Edition::current().hasExtendedMethods ? 1 : 0);
     for (int i = 0; i < flags; ++i)
         setFlag(key(kGeneralFlags[i]), i == tag);
     invertSettingsChanged();
@@ -428,25 +490,27 @@ void Settings::dateTimeOptionsChanged()
 void Settings::dateTimeDateTypeChanged()
 {
     setFlag(QStringLiteral("hasDateTimeCustomDate"),
-            integer(QStringLiteral("dateTimeDateOptionIndex")) == 2);
+            integer(QStringLiteral("dateTimeDateOptionIndex")) == int(DateTimeOptions::Source::Custom));
     invertSettingsChanged();
 }
 
 void Settings::prefixSuffixChanged(int tag)
 {
     setInteger(QStringLiteral("prefixSuffixIndex"), tag);
-    setFlag(QStringLiteral("isPrefixSuffixString"), tag == 0);
-    setFlag(QStringLiteral("isPrefixSuffixDate"), tag != 0);
+    setFlag(QStringLiteral("isPrefixSuffixString"), tag == int(TextsOrDate::Texts));
+    setFlag(QStringLiteral("isPrefixSuffixDate"), tag != int(TextsOrDate::Texts));
 }
 
 void Settings::replaceRemoveChanged(int tag)
 {
-    if (tag < 0 || tag > 2)
+    const auto choice = ReplaceOrRemove(tag);
+    if (choice != ReplaceOrRemove::Replace && choice != ReplaceOrRemove::Remove
+        && choice != ReplaceOrRemove::RemoveCharacters)
         return;
     setInteger(QStringLiteral("removeReplaceIndex"), tag);
-    setFlag(QStringLiteral("isReplaceRemoveReplace"), tag == 0);
-    setFlag(QStringLiteral("isReplaceRemoveRemove"), tag == 1);
-    setFlag(QStringLiteral("isReplaceRemoveRemoveCharacters"), tag == 2);
+    setFlag(QStringLiteral("isReplaceRemoveReplace"), choice == ReplaceOrRemove::Replace);
+    setFlag(QStringLiteral("isReplaceRemoveRemove"), choice == ReplaceOrRemove::Remove);
+    setFlag(QStringLiteral("isReplaceRemoveRemoveCharacters"), choice == ReplaceOrRemove::RemoveCharacters);
     invertSettingsChanged();
 }
 
@@ -459,32 +523,32 @@ void Settings::insertOptionsChanged()
 void Settings::insertDeleteChanged(int tag)
 {
     setInteger(QStringLiteral("insertDeleteIndex"), tag);
-    setFlag(QStringLiteral("isInsertDeleteInsert"), tag == 0);
-    setFlag(QStringLiteral("isInsertDeleteDelete"), tag != 0);
+    setFlag(QStringLiteral("isInsertDeleteInsert"), tag == int(InsertOrDelete::Insert));
+    setFlag(QStringLiteral("isInsertDeleteDelete"), tag != int(InsertOrDelete::Insert));
     invertSettingsChanged();
 }
 
 void Settings::alphaNumericNumericAlphabeticChanged(int tag)
 {
     setInteger(QStringLiteral("alphaNumericNumericAlphabeticIndex"), tag);
-    setFlag(QStringLiteral("isAlphaNumericNumeric"), tag == 0);
-    setFlag(QStringLiteral("isAlphaNumericAlphabetic"), tag != 0);
+    setFlag(QStringLiteral("isAlphaNumericNumeric"), tag == int(NumbersOrLetters::Numbers));
+    setFlag(QStringLiteral("isAlphaNumericAlphabetic"), tag != int(NumbersOrLetters::Numbers));
     invertSettingsChanged();
 }
 
 void Settings::alphaNumericIncrementDecrementChanged(int tag)
 {
     setInteger(QStringLiteral("alphaNumericIncrementDecrementIndex"), tag);
-    setFlag(QStringLiteral("isAlphaNumericIncrement"), tag == 0);
-    setFlag(QStringLiteral("isAlphaNumericDecrement"), tag != 0);
+    setFlag(QStringLiteral("isAlphaNumericIncrement"), tag == int(UpOrDown::Up));
+    setFlag(QStringLiteral("isAlphaNumericDecrement"), tag != int(UpOrDown::Up));
     invertSettingsChanged();
 }
 
 void Settings::filesFoldersOptionChanged(int tag)
 {
     setInteger(QStringLiteral("fileFolderIndex"), tag);
-    setFlag(QStringLiteral("isFiles"), tag == 0);
-    setFlag(QStringLiteral("isFolders"), tag != 0);
+    setFlag(QStringLiteral("isFiles"), tag == int(FilesOrFolders::Files));
+    setFlag(QStringLiteral("isFolders"), tag != int(FilesOrFolders::Files));
 }
 
 void Settings::pathComponentsOptionsChanged()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/metadatafield.h"
+#include "engine/modechoices.h"
 #include "engine/settingsdescriptors.h"
+#include "engine/settingsreader.h"
 
 #include <QDateTime>
 #include <QList>
@@ -18,7 +20,7 @@
 // absent, except renameFile), the custom date as QDateTime, the lists as QStringList or
 // MetaDataField lists. The dictionary form (flags and integers as decimal text, lists as
 // keyed-archive blobs, plus "appVersion") is what profiles and the defaults store hold.
-class Settings {
+class Settings : public SettingsReader {
 public:
     using ChangeObserver =
         std::function<void(const QString& key, const QVariant& oldValue, const QVariant& newValue)>;
@@ -35,12 +37,16 @@ public:
     Settings snapshot() const;
 
     // Typed reads; a key of another kind or an unknown key gives the empty value.
-    QString text(const QString& key) const;
-    bool flag(const QString& key) const;
+    QString text(const QString& key) const override;
+    bool flag(const QString& key) const override;
     int integer(const QString& key) const;
-    QDateTime date(const QString& key) const;
-    QStringList list(const QString& key) const;
+    QDateTime date(const QString& key) const override;
+    QStringList list(const QString& key) const override;
     const QList<MetaDataField>& photoMetaDataList() const { return photoMetaDataList_; }
+    // An integer key's value, the integer value of a text key's text, a flag as 0 or 1.
+    int number(const QString& key) const override;
+    // The tag codes of photoMetaDataList.
+    QStringList photoTags() const override;
 
     // renameFile is the one text that can be absent.
     bool hasRenameFile() const { return hasRenameFile_; }
@@ -75,17 +81,27 @@ public:
     // On failure logs "Error in setCurrentSettings : <reason>" and changes nothing.
     bool setSettings(const QVariantMap& dictionary, QString* error = nullptr);
 
-    // Mode selectors: keep the mirrored flags of a radio group consistent.
+    // Mode selectors: keep the mirrored flags of a radio group consistent. A tag is the
+    // value of the selector's index key (the window passes its control's).
     void generalOptionsChanged(int tag);
     void dateTimeOptionsChanged();
     void dateTimeDateTypeChanged();
     void prefixSuffixChanged(int tag);
+    void prefixSuffixChanged(TextsOrDate choice) { prefixSuffixChanged(int(choice)); }
     void replaceRemoveChanged(int tag);
+    void replaceRemoveChanged(ReplaceOrRemove choice) { replaceRemoveChanged(int(choice)); }
     void insertOptionsChanged();
     void insertDeleteChanged(int tag);
+    void insertDeleteChanged(InsertOrDelete choice) { insertDeleteChanged(int(choice)); }
     void alphaNumericNumericAlphabeticChanged(int tag);
+    void alphaNumericNumericAlphabeticChanged(NumbersOrLetters choice)
+    {
+        alphaNumericNumericAlphabeticChanged(int(choice));
+    }
     void alphaNumericIncrementDecrementChanged(int tag);
+    void alphaNumericIncrementDecrementChanged(UpOrDown choice) { alphaNumericIncrementDecrementChanged(int(choice)); }
     void filesFoldersOptionChanged(int tag); // the caller empties the file list
+    void filesFoldersOptionChanged(FilesOrFolders choice) { filesFoldersOptionChanged(int(choice)); }
     void pathComponentsOptionsChanged();
     // Runs the selector that owns an index key (after the key has been stored); false for
     // a key that no selector owns.

@@ -1,5 +1,6 @@
 #include "engine/settingsdescriptors.h"
 
+#include "engine/methodtab.h"
 #include "platform/edition.h"
 
 #include <QHash>
@@ -7,205 +8,234 @@
 namespace {
 
 using K = SettingKind;
-constexpr bool S = true;  // raises the settings-changed signal
+constexpr bool S = true; // raises the settings-changed signal
 constexpr bool N = false;
-constexpr bool Extended = true; // beyond the classic 172 keys
+constexpr bool C = false; // one of the classic 172 keys
+constexpr bool X = true;  // extended: beyond the classic keys
 
+// The method tab that reads a key; Scope for the keys of every method.
+constexpr int Scope = -1;
+constexpr int Sequences = int(MethodTab::Sequences);
+constexpr int InsertDelete = int(MethodTab::InsertDelete);
+constexpr int ReplaceRemove = int(MethodTab::ReplaceRemove);
+constexpr int PrefixSuffix = int(MethodTab::PrefixSuffix);
+constexpr int DateTime = int(MethodTab::DateTime);
+constexpr int General = int(MethodTab::General);
+constexpr int Audio = int(MethodTab::AudioTags);
+constexpr int Photo = int(MethodTab::Photo);
+constexpr int Path = int(MethodTab::PathComponents);
+constexpr int List = int(MethodTab::RenameFromList);
+
+// Values shared by several keys.
+constexpr const char* kWhere = "0=at the beginning;1=at the end;2=at a character position;3=before a text;4=after a text";
+constexpr const char* kDirection = "0=counted from the start;1=counted from the end";
+constexpr const char* kCase = "1=upper case;2=lower case;3=capitalized";
+constexpr const char* kGeneralChanges =
+    "0=letter case of the name;1=letter case of the extension;2=remove the extension;3=change the extension;"
+    "4=reverse the name;5=remove blanks;6=swap around a separator;7=swap at a position;8=cut after a text;"
+    "9=cut from a text;10=filename mask;11=compatible with other file systems;12=transliterate to plain Latin";
+
+// One line per key: key, kind, default, signals a change, tab, extended, meaning, values.
 const SettingDescriptor kSettings[] = {
     // Scope and selection
-    {"selectedTab", K::Integer, "0", N, -1},
-    {"isFiles", K::Flag, "1", N, -1},
-    {"isFolders", K::Flag, "0", N, -1},
-    {"isIncludeSubFolders", K::Flag, "1", N, -1},
-    {"fileFolderIndex", K::Integer, "0", N, -1},
-    {"renameFile", K::Text, "", N, 9},
-    {"alphaNumericIncrementDecrementIndex", K::Integer, "0", N, 0},
-    {"alphaNumericNumericAlphabeticIndex", K::Integer, "0", N, 0},
-    {"insertDeleteIndex", K::Integer, "0", N, 1},
-    {"removeReplaceIndex", K::Integer, "0", N, 2},
-    {"prefixSuffixIndex", K::Integer, "0", N, 3},
-    {"generalOptionsIndex", K::Integer, "0", N, 5},
+    {"selectedTab", K::Integer, "0", N, Scope, C, "the renaming method that runs"},
+    {"isFiles", K::Flag, "1", N, Scope, C, "the list holds files to rename (always the opposite of isFolders)"},
+    {"isFolders", K::Flag, "0", N, Scope, C, "the list holds folders to rename (always the opposite of isFiles)"},
+    {"isIncludeSubFolders", K::Flag, "1", N, Scope, C, "an added folder brings its contents, subfolders included"},
+    {"fileFolderIndex", K::Integer, "0", N, Scope, C, "files or folders; sets isFiles and isFolders", "0=files;1=folders"},
+    {"renameFile", K::Text, "", N, List, C, "path of the tab-separated list file to rename from"},
+    {"alphaNumericIncrementDecrementIndex", K::Integer, "0", N, Sequences, C, "count up or down; sets isAlphaNumericIncrement and isAlphaNumericDecrement", "0=increment;1=decrement"},
+    {"alphaNumericNumericAlphabeticIndex", K::Integer, "0", N, Sequences, C, "numbers or letters; sets isAlphaNumericNumeric and isAlphaNumericAlphabetic", "0=numeric;1=alphabetic"},
+    {"insertDeleteIndex", K::Integer, "0", N, InsertDelete, C, "insert or delete; sets isInsertDeleteInsert and isInsertDeleteDelete", "0=insert;1=delete"},
+    {"removeReplaceIndex", K::Integer, "0", N, ReplaceRemove, C, "replace, remove or remove characters; sets the three mode flags", "0=replace;1=remove;2=remove characters"},
+    {"prefixSuffixIndex", K::Integer, "0", N, PrefixSuffix, C, "texts or a date; sets isPrefixSuffixString and isPrefixSuffixDate", "0=texts;1=date"},
+    {"generalOptionsIndex", K::Integer, "0", N, General, C, "the window's copy of generalOptionIndex (same values; sets the same flags)"},
 
     // Alphabetic / numeric sequence
-    {"isAlphaNumericIncrement", K::Flag, "1", N, 0},
-    {"isAlphaNumericDecrement", K::Flag, "0", N, 0},
-    {"isAlphaNumericNumeric", K::Flag, "1", N, 0},
-    {"isAlphaNumericAlphabetic", K::Flag, "0", N, 0},
-    {"isAlphaNumericPrefix", K::Flag, "0", S, 0},
-    {"isAlphaNumericSufix", K::Flag, "0", S, 0},
-    {"isAlphaNumericSeperator", K::Flag, "0", S, 0},
-    {"alphaNumericSeperator", K::Text, "", S, 0},
-    {"alphaNumericPaddingMask", K::Text, "", S, 0},
-    {"alphaNumericNumericStartWith", K::Text, "0", S, 0},
-    {"alphaNumericAlphabeticStartWith", K::Text, "a", S, 0},
-    {"alphaNumericIncrementBy", K::Text, "1", S, 0},
-    {"alphaNumericDecrementBy", K::Text, "1", S, 0},
-    {"isAlphaNumericResetSequenceOnEachFolder", K::Flag, "0", S, 0},
+    {"isAlphaNumericIncrement", K::Flag, "1", N, Sequences, C, "the counter steps up after each item"},
+    {"isAlphaNumericDecrement", K::Flag, "0", N, Sequences, C, "the counter steps down after each item (wins over increment)"},
+    {"isAlphaNumericNumeric", K::Flag, "1", N, Sequences, C, "count in decimal numbers"},
+    {"isAlphaNumericAlphabetic", K::Flag, "0", N, Sequences, C, "count in letters: a, b ... z, aa, ab"},
+    {"isAlphaNumericPrefix", K::Flag, "0", S, Sequences, C, "put the counter before the name"},
+    {"isAlphaNumericSufix", K::Flag, "0", S, Sequences, C, "put the counter after the name (with neither, the counter replaces the name)"},
+    {"isAlphaNumericSeperator", K::Flag, "0", S, Sequences, C, "put alphaNumericSeperator between the counter and the name"},
+    {"alphaNumericSeperator", K::Text, "", S, Sequences, C, "text between the counter and the name"},
+    {"alphaNumericPaddingMask", K::Text, "", S, Sequences, C, "width and padding of the counter: \"000\" gives 001, 002"},
+    {"alphaNumericNumericStartWith", K::Text, "0", S, Sequences, C, "first number of a numeric sequence"},
+    {"alphaNumericAlphabeticStartWith", K::Text, "a", S, Sequences, C, "first letters of an alphabetic sequence"},
+    {"alphaNumericIncrementBy", K::Text, "1", S, Sequences, C, "step when counting up (0 or empty counts as 1)"},
+    {"alphaNumericDecrementBy", K::Text, "1", S, Sequences, C, "step when counting down (0 or empty counts as 1)"},
+    {"isAlphaNumericResetSequenceOnEachFolder", K::Flag, "0", S, Sequences, C, "start the sequence again in each folder"},
 
     // Insert / delete
-    {"isInsertDeleteInsert", K::Flag, "1", N, 1},
-    {"insertDeleteInsert", K::Text, "", S, 1},
-    {"insertDeleteInsertOptionIndex", K::Integer, "0", N, 1},
-    {"isInsertDeleteInsertAtBeginning", K::Flag, "1", N, 1},
-    {"isInsertDeleteInsertAtEnd", K::Flag, "0", N, 1},
-    {"isInsertDeleteInsertAtPosition", K::Flag, "0", N, 1},
-    {"insertDeleteAtCharacterPositions", K::Text, "1", S, 1},
-    {"insertDeleteInsertAtPostionDirection", K::Integer, "0", S, 1},
-    {"isInsertDeleteInsertAtBeforeText", K::Flag, "0", N, 1},
-    {"insertDeleteInsertAtBeforeText", K::Text, "", S, 1},
-    {"insertDeleteInsertAtBeforeOccurrence", K::Text, "1", S, 1},
-    {"isInsertDeleteInsertAtAfterText", K::Flag, "0", N, 1},
-    {"insertDeleteInsertAtAfterText", K::Text, "", S, 1},
-    {"insertDeleteInsertAtAfterOccurrence", K::Text, "1", S, 1},
-    {"isInsertDeleteDelete", K::Flag, "0", N, 1},
-    {"isInsertDeleteDeleteFromBackWard", K::Flag, "0", S, 1},
-    {"insertDeleteFromCharacterPosition", K::Text, "1", S, 1},
-    {"insertDeleteNumberOfCharacters", K::Text, "1", S, 1},
+    {"isInsertDeleteInsert", K::Flag, "1", N, InsertDelete, C, "insert a text into the name"},
+    {"insertDeleteInsert", K::Text, "", S, InsertDelete, C, "the text to insert"},
+    {"insertDeleteInsertOptionIndex", K::Integer, "0", N, InsertDelete, C, "where to insert; sets the five isInsertDeleteInsertAt... flags", kWhere},
+    {"isInsertDeleteInsertAtBeginning", K::Flag, "1", N, InsertDelete, C, "insert at the beginning of the name"},
+    {"isInsertDeleteInsertAtEnd", K::Flag, "0", N, InsertDelete, C, "insert at the end of the name"},
+    {"isInsertDeleteInsertAtPosition", K::Flag, "0", N, InsertDelete, C, "insert at the character positions of insertDeleteAtCharacterPositions"},
+    {"insertDeleteAtCharacterPositions", K::Text, "1", S, InsertDelete, C, "character positions to insert at, from 1"},
+    {"insertDeleteInsertAtPostionDirection", K::Integer, "0", S, InsertDelete, C, "where insert positions are counted from", kDirection},
+    {"isInsertDeleteInsertAtBeforeText", K::Flag, "0", N, InsertDelete, C, "insert before an occurrence of insertDeleteInsertAtBeforeText"},
+    {"insertDeleteInsertAtBeforeText", K::Text, "", S, InsertDelete, C, "the text to insert before"},
+    {"insertDeleteInsertAtBeforeOccurrence", K::Text, "1", S, InsertDelete, C, "which occurrence of that text, from 1"},
+    {"isInsertDeleteInsertAtAfterText", K::Flag, "0", N, InsertDelete, C, "insert after an occurrence of insertDeleteInsertAtAfterText"},
+    {"insertDeleteInsertAtAfterText", K::Text, "", S, InsertDelete, C, "the text to insert after"},
+    {"insertDeleteInsertAtAfterOccurrence", K::Text, "1", S, InsertDelete, C, "which occurrence of that text, from 1"},
+    {"isInsertDeleteDelete", K::Flag, "0", N, InsertDelete, C, "delete characters from the name"},
+    {"isInsertDeleteDeleteFromBackWard", K::Flag, "0", S, InsertDelete, C, "count the delete position from the end of the name"},
+    {"insertDeleteFromCharacterPosition", K::Text, "1", S, InsertDelete, C, "first character to delete, from 1"},
+    {"insertDeleteNumberOfCharacters", K::Text, "1", S, InsertDelete, C, "how many characters to delete"},
 
     // Replace / remove
-    {"isReplaceRemoveReplace", K::Flag, "1", N, 2},
-    {"isReplaceRemoveRemove", K::Flag, "0", N, 2},
-    {"isReplaceRemoveRemoveCharacters", K::Flag, "0", N, 2},
-    {"replaceRemoveThis", K::Text, "", S, 2},
-    {"replaceRemoveWith", K::Text, "", S, 2},
-    {"isReplaceRemoveCaseSensitive", K::Flag, "0", S, 2},
-    {"isReplaceRemoveAllOccurrence", K::Flag, "0", S, 2},
-    {"replaceRemovePositionDirection", K::Integer, "0", S, 2},
-    {"replaceRemoveStartFromCharacter", K::Text, "1", S, 2},
-    {"replaceRemoveStartOnOccurrence", K::Text, "1", S, 2},
-    {"replaceRemoveOccuranceCount", K::Text, "1", S, 2},
-    {"isReplaceRemoveRegularExpression", K::Flag, "0", S, 2, Extended},
+    {"isReplaceRemoveReplace", K::Flag, "1", N, ReplaceRemove, C, "replace replaceRemoveThis by replaceRemoveWith"},
+    {"isReplaceRemoveRemove", K::Flag, "0", N, ReplaceRemove, C, "remove occurrences of replaceRemoveThis"},
+    {"isReplaceRemoveRemoveCharacters", K::Flag, "0", N, ReplaceRemove, C, "remove every character that replaceRemoveThis holds"},
+    {"replaceRemoveThis", K::Text, "", S, ReplaceRemove, C, "the text to find"},
+    {"replaceRemoveWith", K::Text, "", S, ReplaceRemove, C, "the replacement text"},
+    {"isReplaceRemoveCaseSensitive", K::Flag, "0", S, ReplaceRemove, C, "letter case must match"},
+    {"isReplaceRemoveAllOccurrence", K::Flag, "0", S, ReplaceRemove, C, "act on every occurrence (otherwise replaceRemoveOccuranceCount of them)"},
+    {"replaceRemovePositionDirection", K::Integer, "0", S, ReplaceRemove, C, "where the search starts from", "0=the beginning of the name;1=the end of the name"},
+    {"replaceRemoveStartFromCharacter", K::Text, "1", S, ReplaceRemove, C, "character the search starts at, from 1"},
+    {"replaceRemoveStartOnOccurrence", K::Text, "1", S, ReplaceRemove, C, "first occurrence to act on, from 1"},
+    {"replaceRemoveOccuranceCount", K::Text, "1", S, ReplaceRemove, C, "how many occurrences to act on"},
+    {"isReplaceRemoveRegularExpression", K::Flag, "0", S, ReplaceRemove, X, "read replaceRemoveThis as a regular expression; replaceRemoveWith may name groups as \\1 or $1"},
 
     // Prefix / suffix
-    {"isPrefixSuffixString", K::Flag, "1", N, 3},
-    {"isPrefixSuffixDate", K::Flag, "0", N, 3},
-    {"prefixSuffixPrefix", K::Text, "", N, 3},
-    {"prefixSuffixSuffix", K::Text, "", N, 3},
-    {"isPrefixSuffixDatePrefix", K::Flag, "0", N, 3},
-    {"isPrefixSuffixDateSuffix", K::Flag, "0", N, 3},
-    {"prefixSuffixFileDateAttribute", K::Integer, "1", N, 3},
-    {"prefixSuffixDatePart1", K::Text, "dd", N, 3},
-    {"prefixSuffixDateSeperator1", K::Text, "", N, 3},
-    {"prefixSuffixDatePart2", K::Text, "MM", N, 3},
-    {"prefixSuffixDateSeperator2", K::Text, "", N, 3},
-    {"prefixSuffixDatePart3", K::Text, "yyyy", N, 3},
-    {"prefixSuffixTimePart1", K::Text, "HH", N, 3},
-    {"prefixSuffixTimeSeperator1", K::Text, "", N, 3},
-    {"prefixSuffixTimePart2", K::Text, "mm", N, 3},
-    {"prefixSuffixTimeSeperator2", K::Text, "", N, 3},
-    {"prefixSuffixTimePart3", K::Text, "ss", N, 3},
-    {"prefixSuffixDatePrefix", K::Text, "", N, 3},
-    {"prefixSuffixDateSuffix", K::Text, "", N, 3},
+    {"isPrefixSuffixString", K::Flag, "1", N, PrefixSuffix, C, "add the texts prefixSuffixPrefix and prefixSuffixSuffix"},
+    {"isPrefixSuffixDate", K::Flag, "0", N, PrefixSuffix, C, "add a date built from the date and time parts"},
+    {"prefixSuffixPrefix", K::Text, "", N, PrefixSuffix, C, "text before the name"},
+    {"prefixSuffixSuffix", K::Text, "", N, PrefixSuffix, C, "text after the name"},
+    {"isPrefixSuffixDatePrefix", K::Flag, "0", N, PrefixSuffix, C, "put the date before the name"},
+    {"isPrefixSuffixDateSuffix", K::Flag, "0", N, PrefixSuffix, C, "put the date after the name"},
+    {"prefixSuffixFileDateAttribute", K::Integer, "1", N, PrefixSuffix, C, "which date", "0=now;1=date created;2=date modified"},
+    {"prefixSuffixDatePart1", K::Text, "dd", N, PrefixSuffix, C, "first date part: a date pattern such as dd, MM, yyyy, or None"},
+    {"prefixSuffixDateSeperator1", K::Text, "", N, PrefixSuffix, C, "text after the first date part"},
+    {"prefixSuffixDatePart2", K::Text, "MM", N, PrefixSuffix, C, "second date part"},
+    {"prefixSuffixDateSeperator2", K::Text, "", N, PrefixSuffix, C, "text after the second date part"},
+    {"prefixSuffixDatePart3", K::Text, "yyyy", N, PrefixSuffix, C, "third date part"},
+    {"prefixSuffixTimePart1", K::Text, "HH", N, PrefixSuffix, C, "first time part: a pattern such as HH, mm, ss, or None"},
+    {"prefixSuffixTimeSeperator1", K::Text, "", N, PrefixSuffix, C, "text after the first time part"},
+    {"prefixSuffixTimePart2", K::Text, "mm", N, PrefixSuffix, C, "second time part"},
+    {"prefixSuffixTimeSeperator2", K::Text, "", N, PrefixSuffix, C, "text after the second time part"},
+    {"prefixSuffixTimePart3", K::Text, "ss", N, PrefixSuffix, C, "third time part"},
+    {"prefixSuffixDatePrefix", K::Text, "", N, PrefixSuffix, C, "text before the date"},
+    {"prefixSuffixDateSuffix", K::Text, "", N, PrefixSuffix, C, "text after the date"},
 
     // Date and time
-    {"dateTimeDateOptionIndex", K::Integer, "0", N, 4},
-    {"hasDateTimeCustomDate", K::Flag, "0", N, 4},
-    {"dateTimeCustomDate", K::Date, "", S, 4},
-    {"dateTimeOptionsIndex", K::Integer, "0", N, 4},
-    {"isDateTimeAtBeginning", K::Flag, "1", N, 4},
-    {"isDateTimeAtEnd", K::Flag, "0", N, 4},
-    {"isDateTimeAtPosition", K::Flag, "0", N, 4},
-    {"isDateTimeAtBeforeText", K::Flag, "0", N, 4},
-    {"isDateTimeAtAfterText", K::Flag, "0", N, 4},
-    {"dateTimeAtPositionNo", K::Text, "1", S, 4},
-    {"dateTimeAtPositionDirection", K::Integer, "0", S, 4},
-    {"dateTimeAtBeforeText", K::Text, "", S, 4},
-    {"dateTimeAtBeforeTextOccurrence", K::Text, "1", S, 4},
-    {"dateTimeAtAfterText", K::Text, "", S, 4},
-    {"dateTimeAtAfterTextOccurrence", K::Text, "1", S, 4},
-    {"hasDateFormat", K::Flag, "1", S, 4},
-    {"dateTimeFormatDatePart1", K::Text, "dd", S, 4},
-    {"dateTimeFormatDateSeperator1", K::Text, "", S, 4},
-    {"dateTimeFormatDatePart2", K::Text, "MM", S, 4},
-    {"dateTimeFormatDateSeperator2", K::Text, "", S, 4},
-    {"dateTimeFormatDatePart3", K::Text, "yyyy", S, 4},
-    {"hasTimeFormat", K::Flag, "1", S, 4},
-    {"dateTimeFormatTimePart1", K::Text, "HH", S, 4},
-    {"dateTimeFormatTimeSeperator1", K::Text, "", S, 4},
-    {"dateTimeFormatTimePart2", K::Text, "mm", S, 4},
-    {"dateTimeFormatTimeSeperator2", K::Text, "", S, 4},
-    {"dateTimeFormatTimePart3", K::Text, "ss", S, 4},
-    {"dateTimeSeparator", K::Text, "", S, 4},
-    {"isDateTimeColonReplace", K::Flag, "0", S, 4},
-    {"dateTimeColonReplace", K::Text, "", S, 4},
-    {"dateTimePrefix", K::Text, "", S, 4},
-    {"dateTimeSuffix", K::Text, "", S, 4},
+    {"dateTimeDateOptionIndex", K::Integer, "0", N, DateTime, C, "which date; 2 sets hasDateTimeCustomDate", "0=date created;1=date modified;2=dateTimeCustomDate"},
+    {"hasDateTimeCustomDate", K::Flag, "0", N, DateTime, C, "use dateTimeCustomDate instead of a date of the file"},
+    {"dateTimeCustomDate", K::Date, "", S, DateTime, C, "the date to use, ISO 8601 local time such as 2010-03-07T14:05:09"},
+    {"dateTimeOptionsIndex", K::Integer, "0", N, DateTime, C, "where to put the date; sets the five isDateTimeAt... flags", kWhere},
+    {"isDateTimeAtBeginning", K::Flag, "1", N, DateTime, C, "put the date at the beginning of the name"},
+    {"isDateTimeAtEnd", K::Flag, "0", N, DateTime, C, "put the date at the end of the name"},
+    {"isDateTimeAtPosition", K::Flag, "0", N, DateTime, C, "put the date at character position dateTimeAtPositionNo"},
+    {"isDateTimeAtBeforeText", K::Flag, "0", N, DateTime, C, "put the date before an occurrence of dateTimeAtBeforeText"},
+    {"isDateTimeAtAfterText", K::Flag, "0", N, DateTime, C, "put the date after an occurrence of dateTimeAtAfterText"},
+    {"dateTimeAtPositionNo", K::Text, "1", S, DateTime, C, "character position of the date, from 1"},
+    {"dateTimeAtPositionDirection", K::Integer, "0", S, DateTime, C, "where the position is counted from", kDirection},
+    {"dateTimeAtBeforeText", K::Text, "", S, DateTime, C, "the text to put the date before"},
+    {"dateTimeAtBeforeTextOccurrence", K::Text, "1", S, DateTime, C, "which occurrence of that text, from 1"},
+    {"dateTimeAtAfterText", K::Text, "", S, DateTime, C, "the text to put the date after"},
+    {"dateTimeAtAfterTextOccurrence", K::Text, "1", S, DateTime, C, "which occurrence of that text, from 1"},
+    {"hasDateFormat", K::Flag, "1", S, DateTime, C, "the date text holds the date parts"},
+    {"dateTimeFormatDatePart1", K::Text, "dd", S, DateTime, C, "first date part: a date pattern such as dd, MM, yyyy, or None"},
+    {"dateTimeFormatDateSeperator1", K::Text, "", S, DateTime, C, "text after the first date part"},
+    {"dateTimeFormatDatePart2", K::Text, "MM", S, DateTime, C, "second date part"},
+    {"dateTimeFormatDateSeperator2", K::Text, "", S, DateTime, C, "text after the second date part"},
+    {"dateTimeFormatDatePart3", K::Text, "yyyy", S, DateTime, C, "third date part"},
+    {"hasTimeFormat", K::Flag, "1", S, DateTime, C, "the date text holds the time parts"},
+    {"dateTimeFormatTimePart1", K::Text, "HH", S, DateTime, C, "first time part: a pattern such as HH, mm, ss, or None"},
+    {"dateTimeFormatTimeSeperator1", K::Text, "", S, DateTime, C, "text after the first time part"},
+    {"dateTimeFormatTimePart2", K::Text, "mm", S, DateTime, C, "second time part"},
+    {"dateTimeFormatTimeSeperator2", K::Text, "", S, DateTime, C, "text after the second time part"},
+    {"dateTimeFormatTimePart3", K::Text, "ss", S, DateTime, C, "third time part"},
+    {"dateTimeSeparator", K::Text, "", S, DateTime, C, "text between the date and the time"},
+    {"isDateTimeColonReplace", K::Flag, "0", S, DateTime, C, "replace every \":\" of the date text by dateTimeColonReplace"},
+    {"dateTimeColonReplace", K::Text, "", S, DateTime, C, "the replacement for \":\""},
+    {"dateTimePrefix", K::Text, "", S, DateTime, C, "text before the date"},
+    {"dateTimeSuffix", K::Text, "", S, DateTime, C, "text after the date"},
 
     // General
-    {"generalOptionIndex", K::Integer, "0", N, 5},
-    {"generalFileNameCase", K::Integer, "1", S, 5},
-    {"generalExtensionCase", K::Integer, "1", S, 5},
-    {"isGeneralConvertFilenameCase", K::Flag, "1", N, 5},
-    {"isGeneralConvertExtension", K::Flag, "0", N, 5},
-    {"isGeneralRemoveExtension", K::Flag, "0", N, 5},
-    {"isGeneralChangeExtension", K::Flag, "0", N, 5},
-    {"isGeneralReverseFileName", K::Flag, "0", N, 5},
-    {"isGeneralRemoveSpaces", K::Flag, "0", N, 5},
-    {"isGeneralSwapFromSeperator", K::Flag, "0", N, 5},
-    {"isGeneralSwapFromPostion", K::Flag, "0", N, 5},
-    {"isGeneralRemoveAfterString", K::Flag, "0", N, 5},
-    {"isGeneralRemoveFromString", K::Flag, "0", N, 5},
-    {"isGeneralConvertWindowsCompatible", K::Flag, "0", N, 5},
-    {"isGeneralFilenameMask", K::Flag, "0", N, 5},
-    {"isGeneralTransliterate", K::Flag, "0", S, 5, Extended},
-    {"generalChangeExtension", K::Text, "", S, 5},
-    {"generalSwapSeperator", K::Text, "", S, 5},
-    {"generalSwapPosition", K::Text, "1", S, 5},
-    {"generalRemoveAfterString", K::Text, "", S, 5},
-    {"generalRemoveFromString", K::Text, "", S, 5},
-    {"generalRemoveAfterStringOccurrence", K::Text, "1", S, 5},
-    {"generalRemoveFromStringOccurrence", K::Text, "1", S, 5},
-    {"generalConvertWindowsCompatibleString", K::Text, "", S, 5},
-    {"generalFilenameMask", K::Text, "", S, 5},
+    {"generalOptionIndex", K::Integer, "0", N, General, C, "which general change; sets the isGeneral... flags", kGeneralChanges},
+    {"generalFileNameCase", K::Integer, "1", S, General, C, "letter case of the name (generalOptionIndex 0)", kCase},
+    {"generalExtensionCase", K::Integer, "1", S, General, C, "letter case of the extension (generalOptionIndex 1)", kCase},
+    {"isGeneralConvertFilenameCase", K::Flag, "1", N, General, C, "change the letter case of the name"},
+    {"isGeneralConvertExtension", K::Flag, "0", N, General, C, "change the letter case of the extension"},
+    {"isGeneralRemoveExtension", K::Flag, "0", N, General, C, "remove the extension"},
+    {"isGeneralChangeExtension", K::Flag, "0", N, General, C, "replace the extension by generalChangeExtension"},
+    {"isGeneralReverseFileName", K::Flag, "0", N, General, C, "reverse the name"},
+    {"isGeneralRemoveSpaces", K::Flag, "0", N, General, C, "remove every blank from the name"},
+    {"isGeneralSwapFromSeperator", K::Flag, "0", N, General, C, "swap the parts before and after generalSwapSeperator"},
+    {"isGeneralSwapFromPostion", K::Flag, "0", N, General, C, "swap the parts before and after character generalSwapPosition"},
+    {"isGeneralRemoveAfterString", K::Flag, "0", N, General, C, "cut the name after an occurrence of generalRemoveAfterString"},
+    {"isGeneralRemoveFromString", K::Flag, "0", N, General, C, "cut the name from an occurrence of generalRemoveFromString on"},
+    {"isGeneralConvertWindowsCompatible", K::Flag, "0", N, General, C, "replace the characters / \\ : * ? \" < > | by generalConvertWindowsCompatibleString"},
+    {"isGeneralFilenameMask", K::Flag, "0", N, General, C, "pad or trim the name to generalFilenameMask"},
+    {"isGeneralTransliterate", K::Flag, "0", S, General, X, "write the name with plain Latin letters (ICU Any-Latin; Latin-ASCII)"},
+    {"generalChangeExtension", K::Text, "", S, General, C, "the new extension, without the dot"},
+    {"generalSwapSeperator", K::Text, "", S, General, C, "the separator to swap around"},
+    {"generalSwapPosition", K::Text, "1", S, General, C, "the character position to swap at"},
+    {"generalRemoveAfterString", K::Text, "", S, General, C, "the text after which the name is cut (the text stays)"},
+    {"generalRemoveFromString", K::Text, "", S, General, C, "the text from which the name is cut (the text goes too)"},
+    {"generalRemoveAfterStringOccurrence", K::Text, "1", S, General, C, "which occurrence of generalRemoveAfterString, from 1"},
+    {"generalRemoveFromStringOccurrence", K::Text, "1", S, General, C, "which occurrence of generalRemoveFromString, from 1"},
+    {"generalConvertWindowsCompatibleString", K::Text, "", S, General, C, "the replacement for characters other file systems forbid (empty removes them)"},
+    {"generalFilenameMask", K::Text, "", S, General, C, "mask: a longer mask pads the name on the left, a shorter one keeps the name's last characters"},
 
     // Audio tags
-    {"isID3RenamingSeperator", K::Flag, "0", N, 6},
-    {"isID3RenamingColonReplace", K::Flag, "0", N, 6},
-    {"id3RenamingSeperator", K::Text, "", N, 6},
-    {"id3RenamingColonReplace", K::Text, "", N, 6},
-    {"id3RenamingMask", K::Text, "", N, 6},
-    {"id3RenamingTagsList", K::List, "", N, 6},
-    {"id3Extensions", K::List, ".MP3; .M4A; .AAC; .M4B", N, 6},
+    {"isID3RenamingSeperator", K::Flag, "0", N, Audio, C, "put id3RenamingSeperator between the tags"},
+    {"isID3RenamingColonReplace", K::Flag, "0", N, Audio, C, "replace every \":\" of the tag values by id3RenamingColonReplace"},
+    {"id3RenamingSeperator", K::Text, "", N, Audio, C, "text between the tags"},
+    {"id3RenamingColonReplace", K::Text, "", N, Audio, C, "the replacement for \":\""},
+    {"id3RenamingMask", K::Text, "", N, Audio, C, "the name made of tags; rebuilt from id3RenamingTagsList"},
+    {"id3RenamingTagsList", K::List, "", N, Audio, C, "the tags that make the name, in order, such as <Artist>;<Title>"},
+    {"id3Extensions", K::List, ".MP3; .M4A; .AAC; .M4B", N, Audio, C, "the extensions of the audio files to rename"},
 
     // Photo metadata
-    {"isPhotoRenamingSeperator", K::Flag, "0", N, 7},
-    {"isPhotoRenamingColonReplace", K::Flag, "0", N, 7},
-    {"photoRenamingSeperator", K::Text, "", N, 7},
-    {"photoRenamingColonReplace", K::Text, "", N, 7},
-    {"photoRenamingMask", K::Text, "", N, 7},
-    {"photoDatePart1", K::Text, "dd", N, 7},
-    {"photoDateSeperator1", K::Text, "", N, 7},
-    {"photoDatePart2", K::Text, "MM", N, 7},
-    {"photoDateSeperator2", K::Text, "", N, 7},
-    {"photoDatePart3", K::Text, "yyyy", N, 7},
-    {"photoTimePart1", K::Text, "HH", N, 7},
-    {"photoTimeSeperator1", K::Text, "", N, 7},
-    {"photoTimePart2", K::Text, "mm", N, 7},
-    {"photoTimeSeperator2", K::Text, "", N, 7},
-    {"photoTimePart3", K::Text, "ss", N, 7},
-    {"photoPaddingMask", K::Text, "", N, 7},
-    {"photoMetaDataList", K::MetaDataList, "", N, 7},
-    {"photoExtensions", K::List, ".JPG; .JPEG; .EXIF; .TIF; .TIFF", N, 7},
-    {"isPhotoResetSequenceOnEachFolder", K::Flag, "0", N, 7},
+    {"isPhotoRenamingSeperator", K::Flag, "0", N, Photo, C, "put photoRenamingSeperator between the fields"},
+    {"isPhotoRenamingColonReplace", K::Flag, "0", N, Photo, C, "replace every \":\" of the metadata values by photoRenamingColonReplace"},
+    {"photoRenamingSeperator", K::Text, "", N, Photo, C, "text between the fields"},
+    {"photoRenamingColonReplace", K::Text, "", N, Photo, C, "the replacement for \":\""},
+    {"photoRenamingMask", K::Text, "", N, Photo, C, "the name made of fields; rebuilt from photoMetaDataList"},
+    {"photoDatePart1", K::Text, "dd", N, Photo, C, "first part of metadata dates: a date pattern such as dd, MM, yyyy, or None"},
+    {"photoDateSeperator1", K::Text, "", N, Photo, C, "text after the first date part"},
+    {"photoDatePart2", K::Text, "MM", N, Photo, C, "second date part"},
+    {"photoDateSeperator2", K::Text, "", N, Photo, C, "text after the second date part"},
+    {"photoDatePart3", K::Text, "yyyy", N, Photo, C, "third date part"},
+    {"photoTimePart1", K::Text, "HH", N, Photo, C, "first part of metadata times: a pattern such as HH, mm, ss, or None"},
+    {"photoTimeSeperator1", K::Text, "", N, Photo, C, "text after the first time part"},
+    {"photoTimePart2", K::Text, "mm", N, Photo, C, "second time part"},
+    {"photoTimeSeperator2", K::Text, "", N, Photo, C, "text after the second time part"},
+    {"photoTimePart3", K::Text, "ss", N, Photo, C, "third time part"},
+    {"photoPaddingMask", K::Text, "", N, Photo, C, "width and padding of the number sequence field, such as 000"},
+    {"photoMetaDataList", K::MetaDataList, "", N, Photo, C, "the metadata fields that make the name, in order, as tag codes such as <EXIF_Date>;<SEQUENCES_Number_Sequence>"},
+    {"photoExtensions", K::List, ".JPG; .JPEG; .EXIF; .TIF; .TIFF", N, Photo, C, "the extensions of the photo files to rename"},
+    {"isPhotoResetSequenceOnEachFolder", K::Flag, "0", N, Photo, C, "start the number sequence again in each folder"},
 
     // Path components
-    {"pathComponentsLevelNo", K::Integer, "1", S, 8},
-    {"pathComponentsOptionsIndex", K::Integer, "0", S, 8},
-    {"isPathComponentsAtBeginning", K::Flag, "1", N, 8},
-    {"isPathComponentsAtEnd", K::Flag, "0", N, 8},
-    {"isPathComponentsAtPosition", K::Flag, "0", N, 8},
-    {"pathComponentsAtPositionNo", K::Text, "1", S, 8},
-    {"pathComponentsAtPositionDirection", K::Integer, "0", S, 8},
-    {"isPathComponentsAtBeforeText", K::Flag, "0", N, 8},
-    {"pathComponentsAtBeforeText", K::Text, "", S, 8},
-    {"pathComponentsAtBeforeOccurrence", K::Text, "1", S, 8},
-    {"isPathComponentsAtAfterText", K::Flag, "0", N, 8},
-    {"pathComponentsAtAfterText", K::Text, "", S, 8},
-    {"pathComponentsAtAfterOccurrence", K::Text, "1", S, 8},
-    {"pathComponentsPrefix", K::Text, "", S, 8},
-    {"pathComponentsSuffix", K::Text, "", S, 8},
-    {"pathComponentsSeparator", K::Text, "", S, 8},
+    {"pathComponentsLevelNo", K::Integer, "1", S, Path, C, "how many enclosing folder names to take, innermost first"},
+    {"pathComponentsOptionsIndex", K::Integer, "0", S, Path, C, "where to put the folder names; sets the five isPathComponentsAt... flags", kWhere},
+    {"isPathComponentsAtBeginning", K::Flag, "1", N, Path, C, "put the folder names at the beginning of the name"},
+    {"isPathComponentsAtEnd", K::Flag, "0", N, Path, C, "put the folder names at the end of the name"},
+    {"isPathComponentsAtPosition", K::Flag, "0", N, Path, C, "put the folder names at character position pathComponentsAtPositionNo"},
+    {"pathComponentsAtPositionNo", K::Text, "1", S, Path, C, "character position of the folder names, from 1"},
+    {"pathComponentsAtPositionDirection", K::Integer, "0", S, Path, C, "where the position is counted from", kDirection},
+    {"isPathComponentsAtBeforeText", K::Flag, "0", N, Path, C, "put the folder names before an occurrence of pathComponentsAtBeforeText"},
+    {"pathComponentsAtBeforeText", K::Text, "", S, Path, C, "the text to put the folder names before"},
+    {"pathComponentsAtBeforeOccurrence", K::Text, "1", S, Path, C, "which occurrence of that text, from 1"},
+    {"isPathComponentsAtAfterText", K::Flag, "0", N, Path, C, "put the folder names after an occurrence of pathComponentsAtAfterText"},
+    {"pathComponentsAtAfterText", K::Text, "", S, Path, C, "the text to put the folder names after"},
+    {"pathComponentsAtAfterOccurrence", K::Text, "1", S, Path, C, "which occurrence of that text, from 1"},
+    {"pathComponentsPrefix", K::Text, "", S, Path, C, "text before the folder names"},
+    {"pathComponentsSuffix", K::Text, "", S, Path, C, "text after the folder names"},
+    {"pathComponentsSeparator", K::Text, "", S, Path, C, "text between two folder names"},
+
 };
+
+const char* const kMethodNames[kMethodTabCount] = {
+    "Sequences", "Insert/Delete", "Replace/Remove", "Prefix/Suffix", "Date & Time",
+    "General",   "Audio Tags",    "Photo Metadata", "Path Components", "Rename from List"};
 
 } // namespace
 
@@ -236,6 +266,34 @@ const SettingDescriptor* find(const QString& key)
 {
     const int i = indexOf(key);
     return i < 0 ? nullptr : &kSettings[i];
+}
+
+QString methodName(int tab)
+{
+    return tab >= 0 && tab < kMethodTabCount ? QString::fromLatin1(kMethodNames[tab]) : QString();
+}
+
+QList<QPair<QString, QString>> values(const QString& key)
+{
+    QList<QPair<QString, QString>> out;
+    if (key == QLatin1String("selectedTab")) {
+        for (int tab = 0; tab < kMethodTabCount; ++tab)
+            out.append({QString::number(tab), methodName(tab)});
+        return out;
+    }
+    const SettingDescriptor* descriptor = find(key);
+    if (!descriptor)
+        return out;
+    if (descriptor->kind == SettingKind::Flag)
+        return {{QStringLiteral("0"), QStringLiteral("off")}, {QStringLiteral("1"), QStringLiteral("on")}};
+    // The window's copy of generalOptionIndex takes the same values.
+    const QString list = QString::fromUtf8(key == QLatin1String("generalOptionsIndex") ? kGeneralChanges
+                                                                                      : descriptor->values);
+    for (const QString& entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        out.append({entry.left(eq), entry.mid(eq + 1)});
+    }
+    return out;
 }
 
 } // namespace SettingDescriptors

@@ -207,16 +207,16 @@ QString StringUtilities::reverseString(QStringView text)
     return result;
 }
 
-QString StringUtilities::swapStringBySeperator(const QString& text, QStringView seperator)
+QString StringUtilities::swapStringBySeparator(const QString& text, QStringView separator)
 {
-    const qsizetype found = indexIn(text, seperator, Qt::CaseInsensitive);
+    const qsizetype found = indexIn(text, separator, Qt::CaseInsensitive);
     if (found < 0)
         return text;
     const QStringView view(text);
     QString result;
     result.reserve(text.size());
-    result += view.mid(found + seperator.size());
-    result += view.mid(found, seperator.size());
+    result += view.mid(found + separator.size());
+    result += view.mid(found, separator.size());
     result += view.left(found);
     return result;
 }

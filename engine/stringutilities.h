@@ -49,9 +49,9 @@ public:
     // The code units in reverse order (a surrogate pair is reversed unit by unit).
     static QString reverseString(QStringView text);
 
-    // The parts after and before the first (case-insensitive) match of seperator swapped,
+    // The parts after and before the first (case-insensitive) match of separator swapped,
     // the separator kept as it stands in the text: "first-last" at "-" gives "last-first".
-    static QString swapStringBySeperator(const QString& text, QStringView seperator);
+    static QString swapStringBySeparator(const QString& text, QStringView separator);
 
     // The parts after and before the unit at position swapped around it: "abcdef" at 3 gives
     // "defcab". 0 or a position beyond the end returns the text; a negative one throws.

@@ -4,14 +4,14 @@
 
 namespace TextPlacement {
 
-QString atPosition(const QString& base, const QString& text, qint64 position, int direction)
+QString atPosition(const QString& base, const QString& text, qint64 position, CountFrom from)
 {
     const qint64 length = base.size();
     if (position < 1 || position > length + 1)
         return base;
     // From the end, T is followed by exactly P - 1 units of B: the same split as reversing
     // B and T, inserting and reversing back, without breaking T's surrogate pairs.
-    const qint64 split = direction == 1 ? length - (position - 1) : position - 1;
+    const qint64 split = from == CountFrom::End ? length - (position - 1) : position - 1;
     QString result;
     result.reserve(base.size() + text.size());
     result += QStringView(base).left(split);
@@ -28,20 +28,26 @@ QString atOccurrence(const QString& base, const QString& find, const QString& te
 
 QString place(const QString& base, const QString& text, const Options& options)
 {
-    switch (options.optionIndex) {
-    case 0:
+    switch (options.placement) {
+    case Placement::AtBeginning:
         return text + base;
-    case 1:
+    case Placement::AtEnd:
         return base + text;
-    case 2:
-        return atPosition(base, text, options.position, options.direction);
-    case 3:
+    case Placement::AtPosition:
+        return atPosition(base, text, options.position, options.positionFrom);
+    case Placement::BeforeText:
         return atOccurrence(base, options.beforeText, text, options.beforeOccurrence, true);
-    case 4:
+    case Placement::AfterText:
         return atOccurrence(base, options.afterText, text, options.afterOccurrence, false);
-    default:
-        return base;
     }
+    return base;
+}
+
+Options withColons(Options options)
+{
+    options.beforeText.replace(QLatin1Char('/'), QLatin1Char(':'));
+    options.afterText.replace(QLatin1Char('/'), QLatin1Char(':'));
+    return options;
 }
 
 } // namespace TextPlacement

@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(inserted == a || inserted.size() == a.size() + c.size(), QStringLiteral("insertString length"));
     }
     FUZZ_CHECK(StringUtilities::reverseString(StringUtilities::reverseString(a)) == a, QStringLiteral("reverse twice"));
-    FUZZ_CHECK(StringUtilities::swapStringBySeperator(a, b).size() == a.size(), QStringLiteral("swap by separator length"));
+    FUZZ_CHECK(StringUtilities::swapStringBySeparator(a, b).size() == a.size(), QStringLiteral("swap by separator length"));
     expectRange(n < 0, "swapStringByPosition", [&] {
         FUZZ_CHECK(StringUtilities::swapStringByPosition(a, n).size() == a.size(), QStringLiteral("swap by position length"));
     });

@@ -40,7 +40,7 @@ bool isDescendableFolder(const FileSystemItem& item)
 bool accept(ControllerState& state, const IntakeScope& scope, FileSystemItem& item,
             FoundCounter& counter, bool fresh)
 {
-    if (scope.selectedTab == 9)
+    if (scope.selectedTab == MethodTab::RenameFromList)
         item.newFilename = Status::NoChanges;
     if (fresh)
         state.list.appendFreshEntry(std::move(item));
@@ -155,7 +155,7 @@ std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager
     if (entry.name().startsWith(QLatin1Char('.')))
         return std::nullopt; // hidden, as initWithPath refuses it
     if (entry.kind == FileManager::DirectoryEntry::Kind::RegularFile)
-        return FileSystemItem::withKind(path, 0);
+        return FileSystemItem::withKind(path, ItemType::File);
     return FileSystemItem::initWithPath(path);
 }
 
@@ -167,7 +167,7 @@ IntakeScope IntakeScope::fromSettings(const Settings& settings)
     IntakeScope scope;
     scope.isFiles = settings.flag(QStringLiteral("isFiles"));
     scope.isIncludeSubFolders = settings.flag(QStringLiteral("isIncludeSubFolders"));
-    scope.selectedTab = settings.integer(QStringLiteral("selectedTab"));
+    scope.selectedTab = MethodTab(settings.integer(QStringLiteral("selectedTab")));
     return scope;
 }
 
@@ -338,7 +338,7 @@ Intake::LoadFilesResult Intake::loadFiles(const QStringList& paths, std::functio
         }
         if (state_.isFolders())
             clearFilesFolders();
-        state_.settings.filesFoldersOptionChanged(0);
+        state_.settings.filesFoldersOptionChanged(FilesOrFolders::Files);
         return addFiles(paths, std::move(onFinished)) ? LoadFilesResult::Started : LoadFilesResult::NotStarted;
     } catch (...) {
         qWarning().noquote() << QStringLiteral("Error in loadFiles : %1").arg(currentExceptionReason());
@@ -360,7 +360,7 @@ bool Intake::PasteboardItemsControllerDidFinish(const PasteboardItemsController&
 
 void Intake::importFilesToList(ControllerState& state, const FileRenameItem& list, PassProgress& progress)
 {
-    const bool wantsFolders = list.importType != 0;
+    const bool wantsFolders = filesOrFolders(list.importType) == FilesOrFolders::Folders;
     FoundCounter counter(progress, wantsFolders ? "TOTALFOLDERSFOUND" : "TOTALFILESFOUND");
     // The listed items and their new names are looked up in one set of folder listings.
     FolderEntries disk;
@@ -377,7 +377,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             if (!entry.isRegularFile)
                 item = FileSystemItem::initWithPath(*path);
             else if (!QStringView(*path).mid(Utf16Scan::lastIndexOf(*path, u'/') + 1).startsWith(u'.'))
-                item = FileSystemItem::withKind(*path, 0); // hidden names are refused as initWithPath does
+                item = FileSystemItem::withKind(*path, ItemType::File); // hidden names are refused as initWithPath does
             if (!item)
                 continue;
             progress.setPath(FileSystemItem::getDisplayFilePath(item->fullPath));
@@ -385,7 +385,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
 
             item->inode = entry.inode;
             if (item->inode == 0) {
-                item = FileSystemItem::withKind(*path, wantsFolders ? 1 : 0);
+                item = FileSystemItem::withKind(*path, wantsFolders ? ItemType::Folder : ItemType::File);
                 item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;
             } else {
                 proposesNewName(*item);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/methodtab.h"
 #include "intake/filerenameitem.h"
 #include "intake/pasteboarditemscontroller.h"
 
@@ -18,7 +19,7 @@ class UserInterface;
 struct IntakeScope {
     bool isFiles = true;              // files scope; folders scope otherwise
     bool isIncludeSubFolders = true;
-    int selectedTab = 0;
+    MethodTab selectedTab = MethodTab::Sequences;
 
     static IntakeScope fromSettings(const Settings& settings);
 };

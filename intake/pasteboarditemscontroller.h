@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/modechoices.h"
+
 #include <QStringList>
 
 // The choice shown when items from outside (file manager selection, services entry,
@@ -12,10 +14,10 @@ struct PasteboardItemsController {
     bool isProcessSubfolders = false;
     QStringList Files; // the paths waiting to be added
 
-    // The radio: tag 0 files, any other tag folders.
+    // The radio: files, or folders for any other tag.
     void filesFoldersOptionChanged(int tag)
     {
-        isFiles = tag == 0;
+        isFiles = tag == int(FilesOrFolders::Files);
         isFolders = !isFiles;
     }
 };

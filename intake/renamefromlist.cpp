@@ -96,7 +96,7 @@ std::optional<FileRenameItem> parseRenameList(const QByteArray& data, int import
     }
 
     FileRenameItem list;
-    list.importType = importType == 0 ? 0 : 1;
+    list.importType = int(filesOrFolders(importType));
     int refused = 0;
     FolderEntries disk; // a folder named on many lines is listed once
 
@@ -162,7 +162,7 @@ bool loadRenameFile(ControllerState& state, UserInterface& ui, Intake& intake, s
         if (!list)
             return fail(failureKey);
         intake.clearFilesFolders();
-        state.settings.filesFoldersOptionChanged(list->importType == 0 ? 0 : 1);
+        state.settings.filesFoldersOptionChanged(filesOrFolders(list->importType));
         return intake.importFiles(std::move(list), std::move(onFinished));
     } catch (...) {
         state.settings.clearRenameFile();
@@ -200,5 +200,5 @@ bool browseRenameFile(ControllerState& state, UserInterface& ui)
 
 void importTypeChanged(ControllerState& state, int tag)
 {
-    state.importType = tag == 0 ? 0 : 1;
+    state.importType = int(filesOrFolders(tag));
 }

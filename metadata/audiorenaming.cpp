@@ -1,6 +1,6 @@
 #include "metadata/audiorenaming.h"
 
-#include "engine/renamingcontract.h"
+#include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/metadatacatalogue.h"
 #include "platform/audiometadata.h"
@@ -17,12 +17,12 @@ bool isIllegal(char32_t c)
 }
 
 // The values of the eight tokens, in token order, as name parts.
-QHash<QString, QString> tokenValues(const AudioAttributes& a, bool isColonReplace, const QString& colonReplace)
+QHash<QString, QString> tokenValues(const AudioAttributes& a, bool replacesColons, const QString& colonReplacement)
 {
     const auto text = [&](const QString& value) {
         QString t = value.trimmed();
-        if (isColonReplace)
-            t.replace(QLatin1Char(':'), colonReplace);
+        if (replacesColons)
+            t.replace(QLatin1Char(':'), colonReplacement);
         return t;
     };
     const auto number = [](int value) { return value > 0 ? QString::number(value) : QString(); };
@@ -34,8 +34,8 @@ QHash<QString, QString> tokenValues(const AudioAttributes& a, bool isColonReplac
     values.insert(tokens.at(3), text(a.title));
     values.insert(tokens.at(4), text(a.album));
     QString comment = cleanedAudioComment(a.comment);
-    if (isColonReplace)
-        comment.replace(QLatin1Char(':'), colonReplace);
+    if (replacesColons)
+        comment.replace(QLatin1Char(':'), colonReplacement);
     values.insert(tokens.at(5), comment);
     values.insert(tokens.at(6), number(a.audioTrackNumber));
     values.insert(tokens.at(7), text(a.composer));
@@ -56,29 +56,39 @@ QString cleanedAudioComment(const QString& comment)
     return text;
 }
 
-bool renameByID3Tags(FileSystemItem& item, const QString& id3RenamingMask, bool isID3RenamingSeperator,
-                     const QString& id3RenamingSeperator, bool isID3RenamingColonReplace,
-                     const QString& id3RenamingColonReplace, const QStringList& tags,
-                     const QStringList& allowedExtensions, QString& error)
+AudioTagOptions AudioTagOptions::from(const SettingsReader& settings)
 {
-    return applyRenamingContract(item, error, [&](const NameParts& start) {
-        const QString mask = slashesToColons(id3RenamingMask);
-        const QString seperator = slashesToColons(id3RenamingSeperator);
-        const QString colonReplace = slashesToColons(id3RenamingColonReplace);
+    AudioTagOptions o;
+    o.mask = settings.text(QStringLiteral("id3RenamingMask"));
+    if (settings.flag(QStringLiteral("isID3RenamingSeperator")))
+        o.separator = settings.text(QStringLiteral("id3RenamingSeperator"));
+    o.replacesColons = settings.flag(QStringLiteral("isID3RenamingColonReplace"));
+    o.colonReplacement = settings.text(QStringLiteral("id3RenamingColonReplace"));
+    o.tags = settings.list(QStringLiteral("id3RenamingTagsList"));
+    o.extensions = settings.list(QStringLiteral("id3Extensions"));
+    return o;
+}
+
+MethodResult renameByID3Tags(FileSystemItem& item, const AudioTagOptions& options)
+{
+    return applyRenamingContract(item, [&](const NameParts& start) {
+        const QString mask = slashesToColons(options.mask);
+        const QString separator = slashesToColons(options.separator);
+        const QString colonReplacement = slashesToColons(options.colonReplacement);
         const QString& fallback = start.base;
 
-        const QStringList accepted = acceptedExtensions(allowedExtensions, "id3Extensions");
+        const QStringList accepted = acceptedExtensions(options.extensions, "id3Extensions");
         if (!accepted.contains(QLatin1Char('.') + start.extension.toUpper()) || mask.isEmpty())
             return joinName(fallback, start.extension);
 
         const QHash<QString, QString> values =
-            tokenValues(AudioMetadata::read(item.fileWithPath()), isID3RenamingColonReplace, colonReplace);
+            tokenValues(AudioMetadata::read(item.fileWithPath()), options.replacesColons, colonReplacement);
         QString result;
-        if (isID3RenamingSeperator && !seperator.isEmpty()) {
-            for (const QString& token : tags) {
+        if (!separator.isEmpty()) {
+            for (const QString& token : options.tags) {
                 const QString value = values.value(token);
                 if (!result.isEmpty() && !value.isEmpty())
-                    result += seperator;
+                    result += separator;
                 result += value;
             }
         } else {

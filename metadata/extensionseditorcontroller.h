@@ -7,8 +7,11 @@
 
 class UserInterface;
 
+// The extension lists the editor edits, as its itemType gives them.
+enum class ExtensionList { Photo = 0, Audio = 1 };
+
 // The logic of the extension list editor sheet, without widgets: a copy of the list being
-// edited (photoExtensions for itemType 0, id3Extensions for itemType 1), its selection,
+// edited (photoExtensions or id3Extensions, by itemType: an ExtensionList), its selection,
 // adding from a chosen file and removing the selected entry. Entries are "." plus the
 // upper-cased extension (".JPG") and unique.
 class ExtensionsEditorController {

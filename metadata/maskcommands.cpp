@@ -1,6 +1,7 @@
 #include "metadata/maskcommands.h"
 
 #include "engine/settings.h"
+#include "metadata/extensionseditorcontroller.h"
 #include "metadata/metadatacatalogue.h"
 #include "platform/userinterface.h"
 
@@ -100,7 +101,8 @@ void PhotoRenamingMaskEditorControllerDidFinish(Settings& settings, const QList<
 
 void ExtensionsEditorControllerDidFinish(Settings& settings, const QStringList& extensions, int itemType)
 {
-    settings.setList(itemType == 0 ? QStringLiteral("photoExtensions") : QStringLiteral("id3Extensions"),
+    settings.setList(itemType == int(ExtensionList::Photo) ? QStringLiteral("photoExtensions")
+                                                          : QStringLiteral("id3Extensions"),
                      extensions);
 }
 

@@ -35,7 +35,7 @@ void id3RenamingMaskClear(Settings& settings, UserInterface* ui = nullptr);
 // The mask editor's OK: the edited list becomes photoMetaDataList and the mask is rebuilt.
 void PhotoRenamingMaskEditorControllerDidFinish(Settings& settings, const QList<MetaDataField>& metadataFields,
                                                 UserInterface* ui = nullptr);
-// The extension editor's apply: photoExtensions (itemType 0) or id3Extensions.
+// The extension editor's apply: photoExtensions or id3Extensions, by itemType (an ExtensionList).
 void ExtensionsEditorControllerDidFinish(Settings& settings, const QStringList& extensions, int itemType);
 
 // An extension list as the main window shows it: entries joined by "; ".

@@ -2,6 +2,7 @@
 
 #include "engine/datepattern.h"
 #include "engine/renamingcontract.h"
+#include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
 #include "metadata/codetables.h"
 #include "metadata/photolookahead.h"
@@ -13,7 +14,6 @@
 
 #include <QDebug>
 
-#include <array>
 #include <exception>
 #include <optional>
 
@@ -190,45 +190,64 @@ QString fieldValue(const MetaDataField& field, const QVariantMap& iptc, QByteArr
     }
 }
 
+// The pieces with every "/" of their separators read as ":".
+DatePattern::Pieces withColons(const DatePattern::Pieces& pieces)
+{
+    return {pieces.part1, slashesToColons(pieces.separator1), pieces.part2, slashesToColons(pieces.separator2),
+            pieces.part3};
+}
+
 } // namespace
 
-// The method's arguments and what every image's name takes from them.
-struct PhotoRenaming::Plan {
-    struct Arguments {
-        std::array<QString, 14> texts;
-        bool isSeperator = false;
-        QStringList tags;
-        QStringList allowedExtensions;
-        bool operator==(const Arguments&) const = default;
-    };
-    Arguments arguments;
+PhotoOptions PhotoOptions::from(const SettingsReader& settings)
+{
+    const auto text = [&](const char* key) { return settings.text(QLatin1String(key)); };
+    PhotoOptions o;
+    o.mask = text("photoRenamingMask");
+    if (settings.flag(QStringLiteral("isPhotoRenamingSeperator")))
+        o.separator = text("photoRenamingSeperator");
+    o.replacesColons = settings.flag(QStringLiteral("isPhotoRenamingColonReplace"));
+    o.colonReplacement = text("photoRenamingColonReplace");
+    o.date = {text("photoDatePart1"), text("photoDateSeperator1"), text("photoDatePart2"), text("photoDateSeperator2"),
+              text("photoDatePart3")};
+    o.time = {text("photoTimePart1"), text("photoTimeSeperator1"), text("photoTimePart2"), text("photoTimeSeperator2"),
+              text("photoTimePart3")};
+    o.paddingMask = text("photoPaddingMask");
+    o.tags = settings.photoTags();
+    o.extensions = settings.list(QStringLiteral("photoExtensions"));
+    o.restartsInEachFolder = settings.flag(QStringLiteral("isPhotoResetSequenceOnEachFolder"));
+    return o;
+}
 
-    QString mask, seperator, colonReplace, paddingMask, datePattern, timePattern;
+// The method's options and what every image's name takes from them.
+struct PhotoRenaming::Plan {
+    PhotoOptions options;
+
+    QString mask, separator, colonReplacement, paddingMask, datePattern, timePattern;
     QStringList extensions; // ".JPG"...
     bool separatorMode = false;
     bool readsIptc = false;
     std::optional<unsigned> groups; // nullopt: the name reads nothing from the image
     bool usesDate = false, usesTime = false;
 
-    explicit Plan(Arguments given)
-        : arguments(std::move(given))
+    explicit Plan(const PhotoOptions& given)
+        : options(given)
     {
-        const auto& t = arguments.texts;
-        mask = slashesToColons(t[0]);
-        seperator = slashesToColons(t[1]);
-        colonReplace = slashesToColons(t[2]);
-        datePattern = DatePattern::datePattern({t[3], slashesToColons(t[4]), t[5], slashesToColons(t[6]), t[7]});
-        timePattern = DatePattern::timePattern({t[8], slashesToColons(t[9]), t[10], slashesToColons(t[11]), t[12]});
-        paddingMask = slashesToColons(t[13]);
-        extensions = photoExtensions(arguments.allowedExtensions);
-        separatorMode = arguments.isSeperator && !seperator.isEmpty();
+        mask = slashesToColons(options.mask);
+        separator = slashesToColons(options.separator);
+        colonReplacement = slashesToColons(options.colonReplacement);
+        datePattern = DatePattern::datePattern(withColons(options.date));
+        timePattern = DatePattern::timePattern(withColons(options.time));
+        paddingMask = slashesToColons(options.paddingMask);
+        extensions = photoExtensions(options.extensions);
+        separatorMode = !separator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
-        groups = PhotoRenaming::propertyGroupsRead(t[0], arguments.isSeperator, t[1], arguments.tags);
+        groups = PhotoRenaming::propertyGroupsRead(options);
         usesDate = uses(kDateToken);
         usesTime = uses(kTimeToken);
     }
 
-    bool uses(const QString& token) const { return separatorMode ? arguments.tags.contains(token) : mask.contains(token); }
+    bool uses(const QString& token) const { return separatorMode ? options.tags.contains(token) : mask.contains(token); }
 };
 
 PhotoRenaming::PhotoRenaming() = default;
@@ -236,28 +255,17 @@ PhotoRenaming::~PhotoRenaming() = default;
 PhotoRenaming::PhotoRenaming(PhotoRenaming&&) noexcept = default;
 PhotoRenaming& PhotoRenaming::operator=(PhotoRenaming&&) noexcept = default;
 
-bool PhotoRenaming::renameByPhotoEXIFTags(
-    FileSystemItem& item, const QString& photoRenamingMask, bool isPhotoRenamingSeperator,
-    const QString& photoRenamingSeperator, bool isPhotoRenamingColonReplace,
-    const QString& photoRenamingColonReplace, const QString& photoDatePart1, const QString& photoDateSeperator1,
-    const QString& photoDatePart2, const QString& photoDateSeperator2, const QString& photoDatePart3,
-    const QString& photoTimePart1, const QString& photoTimeSeperator1, const QString& photoTimePart2,
-    const QString& photoTimeSeperator2, const QString& photoTimePart3, const QString& photoPaddingMask,
-    const QStringList& tags, const QStringList& allowedExtensions, qint64& numberSequence, QString& error)
+MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const PhotoOptions& options,
+                                                  qint64& numberSequence)
 {
-    Plan::Arguments arguments{{photoRenamingMask, photoRenamingSeperator, photoRenamingColonReplace, photoDatePart1,
-                               photoDateSeperator1, photoDatePart2, photoDateSeperator2, photoDatePart3,
-                               photoTimePart1, photoTimeSeperator1, photoTimePart2, photoTimeSeperator2,
-                               photoTimePart3, photoPaddingMask},
-                              isPhotoRenamingSeperator, tags, allowedExtensions};
-    if (!plan_ || !(plan_->arguments == arguments))
-        plan_ = std::make_unique<Plan>(std::move(arguments));
+    if (!plan_ || !(plan_->options == options))
+        plan_ = std::make_unique<Plan>(options);
     const Plan& plan = *plan_;
 
-    return applyRenamingContract(item, error, [&](const NameParts& start) {
+    return applyRenamingContract(item, [&](const NameParts& start) {
         const QString& mask = plan.mask;
-        const QString& seperator = plan.seperator;
-        const QString& colonReplace = plan.colonReplace;
+        const QString& separator = plan.separator;
+        const QString& colonReplacement = plan.colonReplacement;
         const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
@@ -285,23 +293,21 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
                 // The XMP fallbacks need no IIM data: an image whose only metadata is XMP
                 // still has its copyright and creation date.
                 const bool hasIptc = iptc != properties.cend() || hasXmpText(file.bytes());
-                resetMetaDataList(hasIptc ? &iptcMap : nullptr,
-                                  separatorMode ? nullptr : &maskText, file.bytes(), datePattern, timePattern,
-                                  isPhotoRenamingSeperator ? seperator : QString(),
-                                  isPhotoRenamingColonReplace ? colonReplace : QString());
+                resetMetaDataList(hasIptc ? &iptcMap : nullptr, separatorMode ? nullptr : &maskText, file.bytes(),
+                                  datePattern, timePattern, options.replacesColons ? colonReplacement : QString());
             }
         }
         if (!readsIptc) {
             // Nothing of this image was read: no value of an earlier image may show through.
-            resetMetaDataList(nullptr, nullptr, {}, datePattern, timePattern, QString(), QString());
+            resetMetaDataList(nullptr, nullptr, {}, datePattern, timePattern, QString());
         }
-        if (isPhotoRenamingColonReplace)
-            exif.replaceColons(colonReplace);
+        if (options.replacesColons)
+            exif.replaceColons(colonReplacement);
 
         const QString number = paddedNumber(numberSequence, paddingMask);
         QString result;
         if (separatorMode) {
-            for (const QString& token : tags) {
+            for (const QString& token : options.tags) {
                 QString value;
                 if (token == kFilenameToken)
                     value = name;
@@ -321,11 +327,11 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
                     value = number;
                 else {
                     value = getTagValue(token);
-                    if (isPhotoRenamingColonReplace)
-                        value.replace(QLatin1Char(':'), colonReplace);
+                    if (options.replacesColons)
+                        value.replace(QLatin1Char(':'), colonReplacement);
                 }
                 if (!result.isEmpty() && !value.isEmpty())
-                    result += seperator;
+                    result += separator;
                 result += value;
             }
         } else {
@@ -346,17 +352,16 @@ bool PhotoRenaming::renameByPhotoEXIFTags(
     });
 }
 
-std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const QString& photoRenamingMask,
-                                                          bool isPhotoRenamingSeperator,
-                                                          const QString& photoRenamingSeperator,
-                                                          const QStringList& tags)
+std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const PhotoOptions& options)
 {
-    const QString mask = slashesToColons(photoRenamingMask);
+    const QString mask = slashesToColons(options.mask);
     const bool readsIptc = containsIgnoringCase(mask, kIptcFamily);
     if (!readsIptc && !containsIgnoringCase(mask, kExifFamily))
         return std::nullopt;
-    const bool separatorMode = isPhotoRenamingSeperator && !slashesToColons(photoRenamingSeperator).isEmpty();
-    const auto uses = [&](const QString& token) { return separatorMode ? tags.contains(token) : mask.contains(token); };
+    const bool separatorMode = !options.separator.isEmpty();
+    const auto uses = [&](const QString& token) {
+        return separatorMode ? options.tags.contains(token) : mask.contains(token);
+    };
     return wantedGroups(uses, readsIptc, separatorMode);
 }
 
@@ -372,10 +377,8 @@ bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& 
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
                                       const QString& dateFormat, const QString& timeFormat,
-                                      const QString& photoRenamingSeperator,
-                                      const QString& photoRenamingColonReplace)
+                                      const QString& colonReplacement)
 {
-    Q_UNUSED(photoRenamingSeperator);
     // Emptying values that are all empty already changes nothing (most photo names use no
     // IPTC value, and this runs for every image).
     if (!iptc && !mask && valuesEmpty_)
@@ -391,8 +394,8 @@ void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QB
                     && !containsIgnoringCase(field.tagCode, kFileInfoFamily)
                     && !containsIgnoringCase(field.tagCode, kSequencesFamily)) {
                     QString value = field.metadataValue.toString();
-                    if (!photoRenamingColonReplace.isEmpty())
-                        value.replace(QLatin1Char(':'), photoRenamingColonReplace);
+                    if (!colonReplacement.isEmpty())
+                        value.replace(QLatin1Char(':'), colonReplacement);
                     mask->replace(field.tagCode, value);
                 }
             } catch (const std::exception& e) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/datepattern.h"
 #include "engine/filesystemitem.h"
+#include "engine/renamingcontract.h"
 #include "metadata/metadatacatalogue.h"
 
 #include <QByteArrayView>
@@ -12,6 +14,24 @@
 #include <optional>
 
 class PhotoLookAhead;
+class SettingsReader;
+
+// The photo method's options (tab 7), read once per pass (see engine/methodoptions.h).
+struct PhotoOptions {
+    QString mask;
+    QString separator; // joins the fields' values when set; empty without the separator flag
+    bool replacesColons = false;
+    QString colonReplacement;
+    DatePattern::Pieces date; // how metadata dates are written
+    DatePattern::Pieces time;
+    QString paddingMask; // of the number sequence field
+    QStringList tags;       // the fields' tag codes, in order
+    QStringList extensions; // the stored list of the images to name
+    bool restartsInEachFolder = false;
+
+    bool operator==(const PhotoOptions&) const = default;
+    static PhotoOptions from(const SettingsReader& settings);
+};
 
 // The photo method (tab 7): names images from a mask of tokens filled with the current
 // name, a running number and the image's EXIF, TIFF and IPTC metadata.
@@ -27,22 +47,11 @@ public:
 
     // The renaming method (contract of every renameBy... method). numberSequence is the
     // pass's photo counter; it advances once per eligible image.
-    bool renameByPhotoEXIFTags(FileSystemItem& item, const QString& photoRenamingMask,
-                               bool isPhotoRenamingSeperator, const QString& photoRenamingSeperator,
-                               bool isPhotoRenamingColonReplace, const QString& photoRenamingColonReplace,
-                               const QString& photoDatePart1, const QString& photoDateSeperator1,
-                               const QString& photoDatePart2, const QString& photoDateSeperator2,
-                               const QString& photoDatePart3, const QString& photoTimePart1,
-                               const QString& photoTimeSeperator1, const QString& photoTimePart2,
-                               const QString& photoTimeSeperator2, const QString& photoTimePart3,
-                               const QString& photoPaddingMask, const QStringList& tags,
-                               const QStringList& allowedExtensions, qint64& numberSequence, QString& error);
+    MethodResult renameByPhotoEXIFTags(FileSystemItem& item, const PhotoOptions& options, qint64& numberSequence);
 
-    // The property groups (ImageMetadata::PropertyGroup) a name made with these settings
+    // The property groups (ImageMetadata::PropertyGroup) a name made with these options
     // reads from each image; nullopt when it reads none.
-    static std::optional<unsigned> propertyGroupsRead(const QString& photoRenamingMask,
-                                                      bool isPhotoRenamingSeperator,
-                                                      const QString& photoRenamingSeperator, const QStringList& tags);
+    static std::optional<unsigned> propertyGroupsRead(const PhotoOptions& options);
     // The extensions of the images this edition names (".JPG"...), from the stored list.
     static QStringList photoExtensions(const QStringList& allowedExtensions);
     // Whether images with this extension are named (the others keep their name).
@@ -54,12 +63,10 @@ public:
 
     // Fills every catalogue field's metadataValue from the IPTC dictionary (none: all
     // values empty) and the image file's bytes (the XMP fallbacks), and, when mask is
-    // given, replaces each IPTC token in it by its value (":" replaced by
-    // photoRenamingColonReplace when that is not empty). photoRenamingSeperator is part of
-    // the operation's interface but takes no part in filling the values.
+    // given, replaces each IPTC token in it by its value (":" replaced by colonReplacement
+    // when that is not empty).
     void resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
-                           const QString& dateFormat, const QString& timeFormat,
-                           const QString& photoRenamingSeperator, const QString& photoRenamingColonReplace);
+                           const QString& dateFormat, const QString& timeFormat, const QString& colonReplacement);
 
     // The metadataValue of the catalogue field with this token ("" when none has it).
     QString getTagValue(const QString& tagCode) const;
@@ -79,7 +86,7 @@ private:
     MetaDataCatalogue metaDataList_;
     bool valuesEmpty_ = false; // every field's metadataValue is an empty text
     PhotoLookAhead* lookAhead_ = nullptr;
-    // What the name takes from the method's arguments, worked out again only when they
+    // What the name takes from the method's options, worked out again only when they
     // change (they are the same for every image of a pass).
     struct Plan;
     std::unique_ptr<Plan> plan_;

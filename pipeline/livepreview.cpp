@@ -1,5 +1,6 @@
 #include "pipeline/livepreview.h"
 
+#include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/previewchecks.h"
@@ -107,7 +108,7 @@ bool LivePreview::quickPreview(ControllerState& state, const LivePreviewOptions&
     const int limit = options.isLivePreviewAllFiles ? 0 : intValue(options.livePreviewFilesLimit);
 
     QString lastFolder;
-    bool result = state.selectedTab() == 9;
+    bool result = MethodTab(state.selectedTab()) == MethodTab::RenameFromList;
     int processed = 0;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())

@@ -1,6 +1,8 @@
 #include "pipeline/previewchecks.h"
 
 #include "engine/findexpression.h"
+#include "engine/methodoptions.h"
+#include "engine/methodtab.h"
 #include "engine/settings.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
@@ -15,6 +17,16 @@ QString k(const char* key)
 bool empty(const Settings& s, const char* key)
 {
     return s.text(k(key)).isEmpty();
+}
+
+MethodTab selectedTab(const Settings& s)
+{
+    return MethodTab(s.integer(k("selectedTab")));
+}
+
+Placement placement(const Settings& s, const char* key)
+{
+    return Placement(s.integer(k(key)));
 }
 
 } // namespace
@@ -34,7 +46,7 @@ bool usesRegularExpression(const Settings& s)
 
 std::optional<PreviewCheckFailure> regularExpressionFailure(const Settings& s)
 {
-    if (s.integer(k("selectedTab")) != 2 || !usesRegularExpression(s))
+    if (selectedTab(s) != MethodTab::ReplaceRemove || !usesRegularExpression(s))
         return std::nullopt;
     const QString error =
         FindExpression::errorText(s.text(k("replaceRemoveThis")), s.flag(k("isReplaceRemoveCaseSensitive")));
@@ -47,57 +59,59 @@ std::optional<PreviewCheckFailure> regularExpressionFailure(const Settings& s)
 
 std::optional<PreviewCheckFailure> check(const Settings& s)
 {
-    switch (s.integer(k("selectedTab"))) {
-    case 1:
+    switch (selectedTab(s)) {
+    case MethodTab::InsertDelete:
         if (s.flag(k("isInsertDeleteInsert"))) {
             if (empty(s, "insertDeleteInsert"))
                 return PreviewCheckFailure{"INSERTINVALIDINPUT", "ENTERVALIDVALUE", k("insertDeleteInsert"), k("insertDeleteInsert")};
-            const int option = s.integer(k("insertDeleteInsertOptionIndex"));
-            if (option == 3 && empty(s, "insertDeleteInsertAtBeforeText"))
+            const Placement where = placement(s, "insertDeleteInsertOptionIndex");
+            if (where == Placement::BeforeText && empty(s, "insertDeleteInsertAtBeforeText"))
                 return PreviewCheckFailure{"INSERTTEXTATBEFORETEXT", "ENTERSOMETEXT", k("740001"), k("insertDeleteInsertAtBeforeText")};
-            if (option == 4 && empty(s, "insertDeleteInsertAtAfterText"))
+            if (where == Placement::AfterText && empty(s, "insertDeleteInsertAtAfterText"))
                 return PreviewCheckFailure{"INSERTTEXTATAFTERTEXT", "ENTERSOMETEXT", k("740002"), k("insertDeleteInsertAtAfterText")};
         }
         break;
-    case 2:
+    case MethodTab::ReplaceRemove:
         if (empty(s, "replaceRemoveThis"))
             return PreviewCheckFailure{"REPLACEREMOVEINVALIDINPUT", "ENTERVALIDVALUE", k("replaceRemoveThis"), k("replaceRemoveThis")};
         return regularExpressionFailure(s);
-    case 4: {
-        const int option = s.integer(k("dateTimeOptionsIndex"));
-        if (option == 3 && empty(s, "dateTimeAtBeforeText"))
+    case MethodTab::DateTime: {
+        const Placement where = placement(s, "dateTimeOptionsIndex");
+        if (where == Placement::BeforeText && empty(s, "dateTimeAtBeforeText"))
             return PreviewCheckFailure{"DATETIMEATBEFORETEXTINVALIDINPUT", "ENTERSOMETEXT", k("840001"), k("dateTimeAtBeforeText")};
-        if (option == 4 && empty(s, "dateTimeAtAfterText"))
+        if (where == Placement::AfterText && empty(s, "dateTimeAtAfterText"))
             return PreviewCheckFailure{"DATETIMEATAFTERTEXTINVALIDINPUT", "ENTERSOMETEXT", k("840002"), k("dateTimeAtAfterText")};
         break;
     }
-    case 5: {
-        const int option = s.integer(k("generalOptionIndex"));
-        if (option == 8 && empty(s, "generalRemoveAfterString"))
+    case MethodTab::General: {
+        const auto change = GeneralChange(s.integer(k("generalOptionIndex")));
+        if (change == GeneralChange::CutAfterText && empty(s, "generalRemoveAfterString"))
             return PreviewCheckFailure{"GENERALINVALIDINPUT", "ENTERVALIDVALUE", k("640001"), k("generalRemoveAfterString")};
-        if (option == 9 && empty(s, "generalRemoveFromString"))
+        if (change == GeneralChange::CutFromText && empty(s, "generalRemoveFromString"))
             return PreviewCheckFailure{"GENERALINVALIDINPUT", "ENTERVALIDVALUE", k("640002"), k("generalRemoveFromString")};
-        if (option == 10 && empty(s, "generalFilenameMask"))
+        if (change == GeneralChange::FilenameMask && empty(s, "generalFilenameMask"))
             return PreviewCheckFailure{"GENERALINVALIDINPUT", "ENTERVALIDVALUE", k("640003"), k("generalFilenameMask")};
         break;
     }
-    case 6:
+    case MethodTab::AudioTags:
         if (empty(s, "id3RenamingMask"))
             return PreviewCheckFailure{"ID3INVALIDINPUT", "INVALIDID3RENAMINGMASK", QString(), k("id3RenamingMask")};
         break;
-    case 7:
+    case MethodTab::Photo:
         if (empty(s, "photoRenamingMask"))
             return PreviewCheckFailure{"PHOTOINVALIDINPUT", "INVALIDPHOTORENAMINGMASK", QString(), k("photoRenamingMask")};
         break;
-    case 8: {
-        const int option = s.integer(k("pathComponentsOptionsIndex"));
-        if (option == 3 && empty(s, "pathComponentsAtBeforeText"))
+    case MethodTab::PathComponents: {
+        const Placement where = placement(s, "pathComponentsOptionsIndex");
+        if (where == Placement::BeforeText && empty(s, "pathComponentsAtBeforeText"))
             return PreviewCheckFailure{"PATHTEXTATBEFORETEXT", "ENTERSOMETEXT", k("940001"), k("pathComponentsAtBeforeText")};
-        if (option == 4 && empty(s, "pathComponentsAtAfterText"))
+        if (where == Placement::AfterText && empty(s, "pathComponentsAtAfterText"))
             return PreviewCheckFailure{"PATHTEXTATAFTERTEXT", "ENTERSOMETEXT", k("940002"), k("pathComponentsAtAfterText")};
         break;
     }
-    default:
+    case MethodTab::Sequences:
+    case MethodTab::PrefixSuffix:
+    case MethodTab::RenameFromList:
         break;
     }
     return std::nullopt;
@@ -107,8 +121,8 @@ void fillDefaults(Settings& s)
 {
     // Texts are never absent in this record, so the "absent becomes empty" defaults hold
     // already; what remains are the numeric corrections.
-    switch (s.integer(k("selectedTab"))) {
-    case 0:
+    switch (selectedTab(s)) {
+    case MethodTab::Sequences:
         if (s.flag(k("isAlphaNumericNumeric"))) {
             if (intValue(s.text(k("alphaNumericIncrementBy"))) < 1)
                 s.setText(k("alphaNumericIncrementBy"), k("1"));
@@ -123,7 +137,7 @@ void fillDefaults(Settings& s)
                 s.setText(k("alphaNumericAlphabeticStartWith"), k("a"));
         }
         break;
-    case 5:
+    case MethodTab::General:
         // An empty position or occurrence counts as absent, so "1".
         for (const char* key : {"generalSwapPosition", "generalRemoveAfterStringOccurrence",
                                 "generalRemoveFromStringOccurrence"}) {
@@ -138,7 +152,7 @@ void fillDefaults(Settings& s)
 
 std::optional<PreviewCheckFailure> checkAndFillDefaults(Settings& s)
 {
-    if (s.integer(k("selectedTab")) == 5) {
+    if (selectedTab(s) == MethodTab::General) {
         fillDefaults(s);
         return check(s);
     }

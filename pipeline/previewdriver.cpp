@@ -1,5 +1,6 @@
 #include "pipeline/previewdriver.h"
 
+#include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
@@ -88,7 +89,8 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     const bool perFolder = dispatch.resetsPerFolder();
     if (perFolder)
         state.list.sortForFolderRuns();
-    const bool keepImportedNames = settings.integer(QStringLiteral("selectedTab")) == 9;
+    const bool keepImportedNames =
+        MethodTab(settings.integer(QStringLiteral("selectedTab"))) == MethodTab::RenameFromList;
 
     QString lastFolder;
     bool result = false;
@@ -114,7 +116,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
 
         item.inode = disk.inodeAt(item.fullPath);
         if (item.inode == 0) {
-            item.newFilename = item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
+            item.newFilename = item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
         } else {
             if (std::optional<bool> called = dispatch.call(item, error))
                 result = *called;

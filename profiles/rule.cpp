@@ -1,5 +1,6 @@
 #include "profiles/rule.h"
 
+#include "engine/methodoptions.h"
 #include "platform/dateformat.h"
 #include "platform/messages.h"
 #include "profiles/rulekinds.h"
@@ -73,30 +74,29 @@ public:
     void addWhere(const char* indexKey, const char* positionKey, const char* directionKey, const char* beforeKey,
                   const char* beforeOccurrenceKey, const char* afterKey, const char* afterOccurrenceKey)
     {
-        switch (RuleKinds::intOf(s, k(indexKey))) {
-        case 0:
+        switch (Placement(RuleKinds::intOf(s, k(indexKey)))) {
+        case Placement::AtBeginning:
             add(msg("Insert At Beginning"), QStringLiteral("TRUE"));
             break;
-        case 1:
+        case Placement::AtEnd:
             add(msg("Insert At End"), QStringLiteral("TRUE"));
             break;
-        case 2:
+        case Placement::AtPosition:
             add(msg("Insert At Position"), QStringLiteral("TRUE"));
             addText(msg("At Character Positions"), positionKey);
-            add(msg("Insert From"),
-                RuleKinds::intOf(s, k(directionKey)) == 0 ? QStringLiteral("START") : QStringLiteral("END"));
+            add(msg("Insert From"), CountFrom(RuleKinds::intOf(s, k(directionKey))) == CountFrom::Start
+                                        ? QStringLiteral("START")
+                                        : QStringLiteral("END"));
             break;
-        case 3:
+        case Placement::BeforeText:
             add(msg("Insert At Before Text"), QStringLiteral("TRUE"));
             addText(msg("Text To Search"), beforeKey);
             addText(msg("On Occurrence"), beforeOccurrenceKey);
             break;
-        case 4:
+        case Placement::AfterText:
             add(msg("Insert At After Text"), QStringLiteral("TRUE"));
             addText(msg("Text To Search"), afterKey);
             addText(msg("On Occurrence"), afterOccurrenceKey);
-            break;
-        default:
             break;
         }
     }
@@ -146,7 +146,7 @@ void replaceRemoveRows(RowBuilder& r, const QString& type)
     r.addFlag(msg("Case Sensitive"), "isReplaceRemoveCaseSensitive");
     if (!removeCharacters && RuleKinds::flag(s, k("isReplaceRemoveRegularExpression")))
         r.add(msg("Regular Expression"), QStringLiteral("TRUE"));
-    r.add(msg("Start From"), RuleKinds::intOf(s, k("replaceRemovePositionDirection")) == 0
+    r.add(msg("Start From"), CountFrom(RuleKinds::intOf(s, k("replaceRemovePositionDirection"))) == CountFrom::Start
                             ? msg("Beginning of the filename")
                             : msg("End of the filename"));
     if (!removeCharacters)
@@ -166,9 +166,11 @@ void prefixSuffixRows(RowBuilder& r, const QString& type)
         r.addText(msg("SUFFIX"), "prefixSuffixSuffix");
         return;
     }
-    const int attribute = RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute"));
-    r.add(msg("File Date Attributes"),
-          attribute == 1 ? msg("Date Created") : attribute == 2 ? msg("Date Modified") : QString());
+    using FileDate = PrefixSuffixOptions::FileDate;
+    const auto fileDate = FileDate(RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute")));
+    r.add(msg("File Date Attributes"), fileDate == FileDate::Created    ? msg("Date Created")
+                                       : fileDate == FileDate::Modified ? msg("Date Modified")
+                                                                        : QString());
     r.addFlag(msg("Add as Prefix"), "isPrefixSuffixDatePrefix");
     r.addFlag(msg("Add as Suffix"), "isPrefixSuffixDateSuffix");
     r.add(msg("DateAndTime Format"), dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator")
@@ -181,12 +183,13 @@ void prefixSuffixRows(RowBuilder& r, const QString& type)
 void dateTimeRows(RowBuilder& r)
 {
     const QVariantMap& s = r.s;
-    const int source = RuleKinds::intOf(s, k("dateTimeDateOptionIndex"));
-    r.add(msg("Date Source"), source == 0   ? msg("Date Created")
-                         : source == 1 ? msg("Date Modified")
-                         : source == 2 ? msg("Custom Date")
-                                       : QString());
-    if (source == 2)
+    using Source = DateTimeOptions::Source;
+    const auto source = Source(RuleKinds::intOf(s, k("dateTimeDateOptionIndex")));
+    r.add(msg("Date Source"), source == Source::Created    ? msg("Date Created")
+                              : source == Source::Modified ? msg("Date Modified")
+                              : source == Source::Custom   ? msg("Custom Date")
+                                                           : QString());
+    if (source == Source::Custom)
         r.add(msg("DATE"), DateFormat::format(s.value(k("dateTimeCustomDate")).toDateTime(),
                                          QStringLiteral("dd/MM/yyyy hh:mm:ss a")));
     r.addWhere("dateTimeOptionsIndex", "dateTimeAtPositionNo", "dateTimeAtPositionDirection", "dateTimeAtBeforeText",
@@ -204,50 +207,50 @@ void dateTimeRows(RowBuilder& r)
 void generalRows(RowBuilder& r)
 {
     const QVariantMap& s = r.s;
-    switch (RuleKinds::intOf(s, k("generalOptionIndex"))) {
-    case 0:
-        r.add(msg("Convert Filename to"), RuleKinds::caseName(RuleKinds::intOf(s, k("generalFileNameCase"))));
+    switch (GeneralChange(RuleKinds::intOf(s, k("generalOptionIndex")))) {
+    case GeneralChange::NameCase:
+        r.add(msg("Convert Filename to"),
+              RuleKinds::caseName(LetterCase(RuleKinds::intOf(s, k("generalFileNameCase")))));
         break;
-    case 1:
-        r.add(msg("Convert Extension to"), RuleKinds::caseName(RuleKinds::intOf(s, k("generalExtensionCase"))));
+    case GeneralChange::ExtensionCase:
+        r.add(msg("Convert Extension to"),
+              RuleKinds::caseName(LetterCase(RuleKinds::intOf(s, k("generalExtensionCase")))));
         break;
-    case 2:
+    case GeneralChange::RemoveExtension:
         r.add(msg("Remove Extension"), QStringLiteral("TRUE"));
         break;
-    case 3:
+    case GeneralChange::ChangeExtension:
         r.addText(msg("Add/Change Extension"), "generalChangeExtension");
         break;
-    case 4:
+    case GeneralChange::Reverse:
         r.add(msg("Reverse Filename"), QStringLiteral("TRUE"));
         break;
-    case 5:
+    case GeneralChange::RemoveSpaces:
         r.add(msg("Remove Spaces"), QStringLiteral("TRUE"));
         break;
-    case 6:
+    case GeneralChange::SwapAroundSeparator:
         r.addText(msg("Swap Filename by separator"), "generalSwapSeperator");
         break;
-    case 7:
+    case GeneralChange::SwapAtPosition:
         r.addText(msg("Swap Filename by position"), "generalSwapPosition");
         break;
-    case 8:
+    case GeneralChange::CutAfterText:
         r.addText(msg("Remove All Characters After"), "generalRemoveAfterString");
         r.addText(msg("On Occurrence"), "generalRemoveAfterStringOccurrence");
         break;
-    case 9:
+    case GeneralChange::CutFromText:
         r.addText(msg("Remove All Characters From"), "generalRemoveFromString");
         r.addText(msg("On Occurrence"), "generalRemoveFromStringOccurrence");
         break;
-    case 10:
+    case GeneralChange::FilenameMask:
         r.addText(msg("Filename Padding Mask"), "generalFilenameMask");
         break;
-    case 11:
+    case GeneralChange::OtherFileSystems:
         r.add(msg("Convert Filename To Windows Compatible"), QStringLiteral("TRUE"));
         r.addText(msg("Replace With"), "generalConvertWindowsCompatibleString");
         break;
-    case 12:
+    case GeneralChange::PlainLatin:
         r.add(msg("Transliterate to plain Latin"), QStringLiteral("TRUE"));
-        break;
-    default:
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "profiles/rulekinds.h"
 
+#include "engine/settingsdescriptors.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
@@ -54,21 +55,21 @@ Kind kindOf(const QString& rule)
     return kinds.value(rule, Kind::Unknown);
 }
 
-int tabOf(Kind kind)
+std::optional<MethodTab> tabOf(Kind kind)
 {
     switch (kind) {
-    case Kind::AlphaNumeric: return 0;
-    case Kind::InsertDelete: return 1;
-    case Kind::ReplaceRemove: return 2;
-    case Kind::PrefixSuffix: return 3;
-    case Kind::DateTime: return 4;
-    case Kind::General: return 5;
-    case Kind::ID3: return 6;
-    case Kind::Photo: return 7;
-    case Kind::PathComponents: return 8;
+    case Kind::AlphaNumeric: return MethodTab::Sequences;
+    case Kind::InsertDelete: return MethodTab::InsertDelete;
+    case Kind::ReplaceRemove: return MethodTab::ReplaceRemove;
+    case Kind::PrefixSuffix: return MethodTab::PrefixSuffix;
+    case Kind::DateTime: return MethodTab::DateTime;
+    case Kind::General: return MethodTab::General;
+    case Kind::ID3: return MethodTab::AudioTags;
+    case Kind::Photo: return MethodTab::Photo;
+    case Kind::PathComponents: return MethodTab::PathComponents;
     case Kind::Unknown: break;
     }
-    return -1;
+    return std::nullopt;
 }
 
 QStringList settingsKeys(Kind kind, const QString& type)
@@ -200,14 +201,103 @@ qint64 numericSequence(const QVariantMap& step)
     }
 }
 
-QString caseName(int value)
+QVariantMap withDefaults(const QVariantMap& given)
+{
+    QVariantMap step = given;
+    const Kind kind = kindOf(text(given, QStringLiteral("rule")));
+    for (const QString& key : settingsKeys(kind, text(given, QStringLiteral("type")))) {
+        const SettingDescriptor* descriptor = step.contains(key) ? nullptr : SettingDescriptors::find(key);
+        if (!descriptor)
+            continue;
+        const QString value = QString::fromUtf8(descriptor->defaultValue);
+        switch (descriptor->kind) {
+        case SettingKind::Text:
+        case SettingKind::Flag:
+        case SettingKind::Integer:
+            step.insert(key, value);
+            break;
+        case SettingKind::List:
+            step.insert(key, value.split(QStringLiteral("; "), Qt::SkipEmptyParts));
+            break;
+        case SettingKind::Date:
+        case SettingKind::MetaDataList:
+            break;
+        }
+    }
+    return step;
+}
+
+StepSettings::StepSettings(const QVariantMap& step)
+    : step_(withDefaults(step))
+    , kind_(kindOf(RuleKinds::text(step, QStringLiteral("rule"))))
+    , type_(RuleKinds::text(step, QStringLiteral("type")))
+{
+}
+
+QString StepSettings::text(const QString& key) const
+{
+    return RuleKinds::text(step_, key);
+}
+
+bool StepSettings::flag(const QString& key) const
+{
+    switch (kind_) {
+    case Kind::AlphaNumeric:
+        if (key == QLatin1String("isAlphaNumericNumeric"))
+            return type_ == QLatin1String("Numeric");
+        if (key == QLatin1String("isAlphaNumericAlphabetic"))
+            return type_ != QLatin1String("Numeric");
+        break;
+    case Kind::InsertDelete:
+        if (key == QLatin1String("isInsertDeleteInsert"))
+            return type_ == QLatin1String("Insert");
+        if (key == QLatin1String("isInsertDeleteDelete"))
+            return type_ != QLatin1String("Insert");
+        break;
+    case Kind::ReplaceRemove:
+        if (key == QLatin1String("isReplaceRemoveReplace"))
+            return type_ == QLatin1String("Replace");
+        if (key == QLatin1String("isReplaceRemoveRemove"))
+            return type_ == QLatin1String("Remove");
+        if (key == QLatin1String("isReplaceRemoveRemoveCharacters"))
+            return type_ == QLatin1String("Remove Characters");
+        if (key == QLatin1String("isReplaceRemoveAllOccurrence"))
+            return false;
+        break;
+    default:
+        break;
+    }
+    return RuleKinds::flag(step_, key);
+}
+
+int StepSettings::number(const QString& key) const
+{
+    return intOf(step_, key);
+}
+
+QDateTime StepSettings::date(const QString& key) const
+{
+    return step_.value(key).toDateTime();
+}
+
+QStringList StepSettings::list(const QString& key) const
+{
+    return stringList(step_, key);
+}
+
+QStringList StepSettings::photoTags() const
+{
+    return stringList(step_, QStringLiteral("photoMetaDataList"));
+}
+
+QString caseName(LetterCase value)
 {
     switch (value) {
-    case 1: return msg("Upper Case");
-    case 2: return msg("Lower Case");
-    case 3: return msg("Proper Case");
-    default: return QString();
+    case LetterCase::Upper: return msg("Upper Case");
+    case LetterCase::Lower: return msg("Lower Case");
+    case LetterCase::Capitalized: return msg("Proper Case");
     }
+    return QString();
 }
 
 } // namespace RuleKinds

@@ -1,5 +1,6 @@
 #include "profiles/rulescontroller.h"
 
+#include "engine/methodtab.h"
 #include "pipeline/controllerstate.h"
 #include "platform/numbers.h"
 #include "platform/userinterface.h"
@@ -65,7 +66,7 @@ void RulesController::updateControlStates()
     const bool selected = selectedRow >= 0 && selectedRow < count;
     ruleTableViewEnabled = true;
     openRuleButtonEnabled = true;
-    addButtonEnabled = state_.selectedTab() != 9;
+    addButtonEnabled = MethodTab(state_.selectedTab()) != MethodTab::RenameFromList;
     saveRuleButtonEnabled = count > 0;
     clearAllButtonEnabled = count > 0;
     clearButtonEnabled = selected;
@@ -206,7 +207,7 @@ void RulesController::ruleMenuItemClick(const QString& path)
 void RulesController::tabChanged(int tab)
 {
     if (!isExecuting)
-        addButtonEnabled = tab != 9;
+        addButtonEnabled = MethodTab(tab) != MethodTab::RenameFromList;
     notify();
 }
 

@@ -82,118 +82,159 @@ void applyDefault(Settings& s, const QString& key)
     }
 }
 
-} // namespace
-
-RuleBuild buildRule(Settings& s)
-{
+// A step being built from the settings of the selected tab.
+struct StepBuilder {
+    Settings& s;
     RuleBuild out;
-    const auto fix = [&](const char* key, const char* value) {
+
+    // A normalisation of a value the window shows.
+    void fix(const char* key, const char* value)
+    {
         if (s.text(k(key)) != k(value)) {
             s.setText(k(key), k(value));
             out.correctedSettings = true;
         }
-    };
-    const auto failed = [&]() {
+    }
+    // The tab's checks, run as a preview runs them.
+    bool failed()
+    {
         out.failure = PreviewChecks::check(s);
         return out.failure.has_value();
-    };
+    }
+    void make(const char* rule, const char* type) { out.step = makeStep(s, rule, k(type)); }
+};
 
-    switch (s.integer(k("selectedTab"))) {
-    case 0: {
+// Step sizes of at least 1 (at most 26 for letters) and a start letter.
+void buildSequenceStep(StepBuilder& b)
+{
+    Settings& s = b.s;
+    for (const char* key : {"alphaNumericIncrementBy", "alphaNumericDecrementBy"}) {
+        if (intValue(s.text(k(key))) < 1)
+            b.fix(key, "1");
+    }
+    if (s.text(k("alphaNumericAlphabeticStartWith")).isEmpty())
+        b.fix("alphaNumericAlphabeticStartWith", "a");
+    if (s.flag(k("isAlphaNumericNumeric"))) {
+        b.make("AlphaNumeric", "Numeric");
+        b.out.step->insert(k("sequence"), qlonglong(-1));
+    } else if (s.flag(k("isAlphaNumericAlphabetic"))) {
         for (const char* key : {"alphaNumericIncrementBy", "alphaNumericDecrementBy"}) {
-            if (intValue(s.text(k(key))) < 1)
-                fix(key, "1");
+            if (intValue(s.text(k(key))) > 26)
+                b.fix(key, "26");
         }
-        if (s.text(k("alphaNumericAlphabeticStartWith")).isEmpty())
-            fix("alphaNumericAlphabeticStartWith", "a");
-        if (s.flag(k("isAlphaNumericNumeric"))) {
-            out.step = makeStep(s, "AlphaNumeric", k("Numeric"));
-            out.step->insert(k("sequence"), qlonglong(-1));
-        } else if (s.flag(k("isAlphaNumericAlphabetic"))) {
-            for (const char* key : {"alphaNumericIncrementBy", "alphaNumericDecrementBy"}) {
-                if (intValue(s.text(k(key))) > 26)
-                    fix(key, "26");
-            }
-            out.step = makeStep(s, "AlphaNumeric", k("Alphabetic"));
-            out.step->insert(k("sequence"), QString());
-        }
-        break;
+        b.make("AlphaNumeric", "Alphabetic");
+        b.out.step->insert(k("sequence"), QString());
     }
-    case 1:
-        if (failed())
-            break;
-        if (s.flag(k("isInsertDeleteInsert")))
-            out.step = makeStep(s, "InsertDelete", k("Insert"));
-        else if (s.flag(k("isInsertDeleteDelete")))
-            out.step = makeStep(s, "InsertDelete", k("Delete"));
-        break;
-    case 2: {
-        if (failed())
-            break;
-        const bool all = s.flag(k("isReplaceRemoveAllOccurrence"));
-        const bool removeCharacters = s.flag(k("isReplaceRemoveRemoveCharacters"));
-        const bool remove = s.flag(k("isReplaceRemoveRemove"));
-        bool everyOccurrence = false;
-        if (s.flag(k("isReplaceRemoveReplace"))) {
-            out.step = makeStep(s, "ReplaceRemove", k("Replace"));
-            everyOccurrence = all;
-        } else if (remove && !all && !removeCharacters) {
-            out.step = makeStep(s, "ReplaceRemove", k("Remove"));
-        } else if (removeCharacters) {
-            out.step = makeStep(s, "ReplaceRemove", k("Remove Characters"));
-            everyOccurrence = true;
-        } else if (remove) {
-            out.step = makeStep(s, "ReplaceRemove", k("Remove"));
-            everyOccurrence = true;
-        }
-        if (out.step && everyOccurrence) {
-            out.step->insert(k("replaceRemoveStartOnOccurrence"), k("1"));
-            out.step->insert(k("replaceRemoveOccuranceCount"), k("-1"));
-        }
-        break;
+}
+
+void buildInsertDeleteStep(StepBuilder& b)
+{
+    if (b.failed())
+        return;
+    if (b.s.flag(k("isInsertDeleteInsert")))
+        b.make("InsertDelete", "Insert");
+    else if (b.s.flag(k("isInsertDeleteDelete")))
+        b.make("InsertDelete", "Delete");
+}
+
+// Every occurrence (a replace or remove with it, a remove characters step) is stored as
+// start occurrence "1" and count "-1".
+void buildReplaceRemoveStep(StepBuilder& b)
+{
+    if (b.failed())
+        return;
+    const Settings& s = b.s;
+    const bool all = s.flag(k("isReplaceRemoveAllOccurrence"));
+    const bool removeCharacters = s.flag(k("isReplaceRemoveRemoveCharacters"));
+    const bool remove = s.flag(k("isReplaceRemoveRemove"));
+    bool everyOccurrence = false;
+    if (s.flag(k("isReplaceRemoveReplace"))) {
+        b.make("ReplaceRemove", "Replace");
+        everyOccurrence = all;
+    } else if (remove && !all && !removeCharacters) {
+        b.make("ReplaceRemove", "Remove");
+    } else if (removeCharacters) {
+        b.make("ReplaceRemove", "Remove Characters");
+        everyOccurrence = true;
+    } else if (remove) {
+        b.make("ReplaceRemove", "Remove");
+        everyOccurrence = true;
     }
-    case 3:
-        out.step = makeStep(s, "PrefixSuffix",
-                            s.flag(k("isPrefixSuffixString")) ? k("As String") : k("As Date"));
-        break;
-    case 4:
-        if (!failed())
-            out.step = makeStep(s, "Date & Time", k("DateTime"));
-        break;
-    case 5:
-        // An empty position or occurrence counts as absent, so "1" (as a preview fills it).
-        for (const char* key : {"generalSwapPosition", "generalRemoveAfterStringOccurrence",
-                                "generalRemoveFromStringOccurrence"}) {
-            if (s.text(k(key)).isEmpty())
-                fix(key, "1");
-        }
-        if (!failed())
-            out.step = makeStep(s, "General", k("General"));
-        break;
-    case 6:
-        if (!failed())
-            out.step = makeStep(s, "ID3", k("ID3Tag"));
-        break;
-    case 7:
-        if (failed())
-            break;
-        out.step = makeStep(s, "Photo", k("Photo"));
-        {
-            QVariantList tags;
-            for (const QString& tag : MetaDataField::getTagsList(s.photoMetaDataList()))
-                tags.append(tag);
-            out.step->insert(k("photoMetaDataList"), tags);
-            out.step->insert(k("MetaDataList"), MetaDataField::archiveList(s.photoMetaDataList()));
-        }
-        break;
-    case 8:
-        if (!failed())
-            out.step = makeStep(s, "PathComponents", k("Path Components"));
-        break;
-    default:
-        break; // tab 9 (rename from list) cannot become a step
+    if (b.out.step && everyOccurrence) {
+        b.out.step->insert(k("replaceRemoveStartOnOccurrence"), k("1"));
+        b.out.step->insert(k("replaceRemoveOccuranceCount"), k("-1"));
     }
-    return out;
+}
+
+// An empty position or occurrence counts as absent, so "1" (as a preview fills it).
+void buildGeneralStep(StepBuilder& b)
+{
+    for (const char* key : {"generalSwapPosition", "generalRemoveAfterStringOccurrence",
+                            "generalRemoveFromStringOccurrence"}) {
+        if (b.s.text(k(key)).isEmpty())
+            b.fix(key, "1");
+    }
+    if (!b.failed())
+        b.make("General", "General");
+}
+
+// A photo step keeps its fields twice: as tag codes and archived.
+void buildPhotoStep(StepBuilder& b)
+{
+    if (b.failed())
+        return;
+    b.make("Photo", "Photo");
+    QVariantList tags;
+    for (const QString& tag : b.s.photoTags())
+        tags.append(tag);
+    b.out.step->insert(k("photoMetaDataList"), tags);
+    b.out.step->insert(k("MetaDataList"), MetaDataField::archiveList(b.s.photoMetaDataList()));
+}
+
+// A step of a kind whose only condition is the tab's checks.
+void buildCheckedStep(StepBuilder& b, const char* rule, const char* type)
+{
+    if (!b.failed())
+        b.make(rule, type);
+}
+
+} // namespace
+
+RuleBuild buildRule(Settings& s)
+{
+    StepBuilder b{s, {}};
+    switch (MethodTab(s.integer(k("selectedTab")))) {
+    case MethodTab::Sequences:
+        buildSequenceStep(b);
+        break;
+    case MethodTab::InsertDelete:
+        buildInsertDeleteStep(b);
+        break;
+    case MethodTab::ReplaceRemove:
+        buildReplaceRemoveStep(b);
+        break;
+    case MethodTab::PrefixSuffix:
+        b.make("PrefixSuffix", s.flag(k("isPrefixSuffixString")) ? "As String" : "As Date");
+        break;
+    case MethodTab::DateTime:
+        buildCheckedStep(b, "Date & Time", "DateTime");
+        break;
+    case MethodTab::General:
+        buildGeneralStep(b);
+        break;
+    case MethodTab::AudioTags:
+        buildCheckedStep(b, "ID3", "ID3Tag");
+        break;
+    case MethodTab::Photo:
+        buildPhotoStep(b);
+        break;
+    case MethodTab::PathComponents:
+        buildCheckedStep(b, "PathComponents", "Path Components");
+        break;
+    case MethodTab::RenameFromList:
+        break; // renaming from a list cannot become a step
+    }
+    return b.out;
 }
 
 std::optional<QVariantMap> getRule(ControllerState& state, UserInterface& ui, QString& error)
@@ -270,22 +311,25 @@ bool loadStep(Settings& s, const QVariantMap& step)
 
     switch (kind) {
     case Kind::AlphaNumeric:
-        s.alphaNumericIncrementDecrementChanged(s.flag(k("isAlphaNumericIncrement")) ? 0 : 1);
-        s.alphaNumericNumericAlphabeticChanged(type == QLatin1String("Numeric") ? 0 : 1);
+        s.alphaNumericIncrementDecrementChanged(s.flag(k("isAlphaNumericIncrement")) ? UpOrDown::Up : UpOrDown::Down);
+        s.alphaNumericNumericAlphabeticChanged(type == QLatin1String("Numeric") ? NumbersOrLetters::Numbers
+                                                                               : NumbersOrLetters::Letters);
         break;
     case Kind::InsertDelete:
         if (type == QLatin1String("Insert")) {
-            s.insertDeleteChanged(0);
+            s.insertDeleteChanged(InsertOrDelete::Insert);
             s.insertOptionsChanged();
         } else {
-            s.insertDeleteChanged(1);
+            s.insertDeleteChanged(InsertOrDelete::Delete);
         }
         break;
     case Kind::ReplaceRemove:
-        s.replaceRemoveChanged(type == QLatin1String("Replace") ? 0 : type == QLatin1String("Remove") ? 1 : 2);
+        s.replaceRemoveChanged(type == QLatin1String("Replace") ? ReplaceOrRemove::Replace
+                               : type == QLatin1String("Remove") ? ReplaceOrRemove::Remove
+                                                                 : ReplaceOrRemove::RemoveCharacters);
         break;
     case Kind::PrefixSuffix:
-        s.prefixSuffixChanged(type == QLatin1String("As String") ? 0 : 1);
+        s.prefixSuffixChanged(type == QLatin1String("As String") ? TextsOrDate::Texts : TextsOrDate::Date);
         break;
     case Kind::DateTime:
         s.dateTimeOptionsChanged();
@@ -317,7 +361,7 @@ bool loadStep(Settings& s, const QVariantMap& step)
     case Kind::Unknown:
         break;
     }
-    s.setInteger(k("selectedTab"), RuleKinds::tabOf(kind));
+    s.setInteger(k("selectedTab"), int(*RuleKinds::tabOf(kind)));
     return true;
 }
 

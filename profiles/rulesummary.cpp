@@ -1,9 +1,9 @@
 #include "profiles/rulesummary.h"
 
+#include "engine/methodoptions.h"
 #include "platform/messages.h"
 #include "profiles/rulekinds.h"
 
-#include <iterator>
 
 using RuleKinds::Kind;
 
@@ -26,15 +26,16 @@ struct Step {
 QString placement(const Step& s, const char* indexKey, const char* positionKey, const char* directionKey,
                   const char* beforeKey, const char* afterKey)
 {
-    switch (s.number(indexKey)) {
-    case 0: return msg("SUMATBEGINNING");
-    case 1: return msg("SUMATEND");
-    case 2:
-        return msg(s.number(directionKey) == 0 ? "SUMATPOSITION" : "SUMATPOSITIONFROMEND").arg(s.text(positionKey));
-    case 3: return msg("SUMBEFORE").arg(s.text(beforeKey));
-    case 4: return msg("SUMAFTER").arg(s.text(afterKey));
-    default: return QString();
+    switch (Placement(s.number(indexKey))) {
+    case Placement::AtBeginning: return msg("SUMATBEGINNING");
+    case Placement::AtEnd: return msg("SUMATEND");
+    case Placement::AtPosition:
+        return msg(CountFrom(s.number(directionKey)) == CountFrom::Start ? "SUMATPOSITION" : "SUMATPOSITIONFROMEND")
+            .arg(s.text(positionKey));
+    case Placement::BeforeText: return msg("SUMBEFORE").arg(s.text(beforeKey));
+    case Placement::AfterText: return msg("SUMAFTER").arg(s.text(afterKey));
     }
+    return QString();
 }
 
 // ", as a prefix", ", as a suffix", both or neither.
@@ -49,13 +50,14 @@ QString prefixOrSuffix(bool prefix, bool suffix)
     return QString();
 }
 
-QString dateKind(int attribute)
+QString dateKind(DateTimeOptions::Source source)
 {
-    switch (attribute) {
-    case 1: return msg("SUMDATEMODIFIED");
-    case 2: return msg("SUMCUSTOMDATE");
-    default: return msg("SUMDATECREATED");
+    switch (source) {
+    case DateTimeOptions::Source::Modified: return msg("SUMDATEMODIFIED");
+    case DateTimeOptions::Source::Custom: return msg("SUMCUSTOMDATE");
+    case DateTimeOptions::Source::Created: break;
     }
+    return msg("SUMDATECREATED");
 }
 
 // One summary function per kind of step.
@@ -96,7 +98,7 @@ QString replaceRemove(const Step& s, const QString& type)
         || (type == QLatin1String("Replace") && s.flag("isReplaceRemoveAllOccurrence"));
     out += every ? msg("SUMEVERYOCCURRENCE")
                  : msg("SUMOCCURRENCES").arg(s.text("replaceRemoveOccuranceCount"), s.text("replaceRemoveStartOnOccurrence"));
-    if (s.number("replaceRemovePositionDirection") != 0)
+    if (CountFrom(s.number("replaceRemovePositionDirection")) != CountFrom::Start)
         out += msg("SUMFROMEND");
     if (s.flag("isReplaceRemoveCaseSensitive"))
         out += msg("SUMCASESENSITIVE");
@@ -115,13 +117,14 @@ QString prefixSuffix(const Step& s, const QString& type)
         return suffix.isEmpty() ? msg("SUMPREFIX").arg(prefix) : msg("SUMSUFFIX").arg(suffix);
     }
     // The stored attribute counts from 1 (created) where the date tab counts from 0.
-    return msg("SUMADDDATE").arg(dateKind(s.number("prefixSuffixFileDateAttribute") - 1))
+    const auto source = DateTimeOptions::Source(s.number("prefixSuffixFileDateAttribute") - 1);
+    return msg("SUMADDDATE").arg(dateKind(source))
         + prefixOrSuffix(s.flag("isPrefixSuffixDatePrefix"), s.flag("isPrefixSuffixDateSuffix"));
 }
 
 QString dateTime(const Step& s)
 {
-    return msg("SUMINSERTDATE").arg(dateKind(s.number("dateTimeDateOptionIndex")),
+    return msg("SUMINSERTDATE").arg(dateKind(DateTimeOptions::Source(s.number("dateTimeDateOptionIndex"))),
                                     placement(s, "dateTimeOptionsIndex", "dateTimeAtPositionNo",
                                               "dateTimeAtPositionDirection", "dateTimeAtBeforeText",
                                               "dateTimeAtAfterText"));
@@ -129,22 +132,25 @@ QString dateTime(const Step& s)
 
 QString general(const Step& s)
 {
-    switch (s.number("generalOptionIndex")) {
-    case 0: return msg("SUMNAMECASE").arg(RuleKinds::caseName(s.number("generalFileNameCase")));
-    case 1: return msg("SUMEXTENSIONCASE").arg(RuleKinds::caseName(s.number("generalExtensionCase")));
-    case 2: return msg("SUMREMOVEEXTENSION");
-    case 3: return msg("SUMCHANGEEXTENSION").arg(s.text("generalChangeExtension"));
-    case 4: return msg("SUMREVERSE");
-    case 5: return msg("SUMREMOVESPACES");
-    case 6: return msg("SUMSWAPSEPARATOR").arg(s.text("generalSwapSeperator"));
-    case 7: return msg("SUMSWAPPOSITION").arg(s.text("generalSwapPosition"));
-    case 8: return msg("SUMREMOVEAFTER").arg(s.text("generalRemoveAfterString"));
-    case 9: return msg("SUMREMOVEFROM").arg(s.text("generalRemoveFromString"));
-    case 10: return msg("SUMPADNAME").arg(s.text("generalFilenameMask"));
-    case 11: return msg("SUMWINDOWSCOMPATIBLE").arg(s.text("generalConvertWindowsCompatibleString"));
-    case 12: return msg("SUMTRANSLITERATE");
-    default: return QString();
+    switch (GeneralChange(s.number("generalOptionIndex"))) {
+    case GeneralChange::NameCase:
+        return msg("SUMNAMECASE").arg(RuleKinds::caseName(LetterCase(s.number("generalFileNameCase"))));
+    case GeneralChange::ExtensionCase:
+        return msg("SUMEXTENSIONCASE").arg(RuleKinds::caseName(LetterCase(s.number("generalExtensionCase"))));
+    case GeneralChange::RemoveExtension: return msg("SUMREMOVEEXTENSION");
+    case GeneralChange::ChangeExtension: return msg("SUMCHANGEEXTENSION").arg(s.text("generalChangeExtension"));
+    case GeneralChange::Reverse: return msg("SUMREVERSE");
+    case GeneralChange::RemoveSpaces: return msg("SUMREMOVESPACES");
+    case GeneralChange::SwapAroundSeparator: return msg("SUMSWAPSEPARATOR").arg(s.text("generalSwapSeperator"));
+    case GeneralChange::SwapAtPosition: return msg("SUMSWAPPOSITION").arg(s.text("generalSwapPosition"));
+    case GeneralChange::CutAfterText: return msg("SUMREMOVEAFTER").arg(s.text("generalRemoveAfterString"));
+    case GeneralChange::CutFromText: return msg("SUMREMOVEFROM").arg(s.text("generalRemoveFromString"));
+    case GeneralChange::FilenameMask: return msg("SUMPADNAME").arg(s.text("generalFilenameMask"));
+    case GeneralChange::OtherFileSystems:
+        return msg("SUMWINDOWSCOMPATIBLE").arg(s.text("generalConvertWindowsCompatibleString"));
+    case GeneralChange::PlainLatin: return msg("SUMTRANSLITERATE");
     }
+    return QString();
 }
 
 QString pathComponents(const Step& s)
@@ -165,8 +171,8 @@ QString methodName(const QVariantMap& step)
                                              "TABPREFIXSUFFIX", "TABDATETIME", "TABGENERAL",
                                              "TABAUDIO", "TABPHOTO", "TABPATHCOMPONENTS"};
     const QString stored = RuleKinds::text(step, k("rule"));
-    const int tab = RuleKinds::tabOf(RuleKinds::kindOf(stored));
-    return tab >= 0 && tab < int(std::size(kTabTitles)) ? msg(kTabTitles[tab]) : stored;
+    const std::optional<MethodTab> tab = RuleKinds::tabOf(RuleKinds::kindOf(stored));
+    return tab ? msg(kTabTitles[int(*tab)]) : stored;
 }
 
 QString summary(const QVariantMap& step)

@@ -6,38 +6,24 @@ namespace {
 
 const QDateTime kDate(QDate(2010, 3, 7), QTime(14, 5, 9), Qt::UTC);
 
-struct DateTime {
-    int dateOption = 2;
-    QDateTime customDate = kDate;
-    int options = 0;
-    int position = 1;
-    int direction = 0;
-    QString beforeText;
-    int beforeOccurrence = 1;
-    QString afterText;
-    int afterOccurrence = 1;
-    bool hasDate = true;
-    bool hasTime = true;
-    QString datePart1 = "dd", dateSeperator1, datePart2 = "MM", dateSeperator2, datePart3 = "yyyy";
-    QString timePart1 = "HH", timeSeperator1, timePart2 = "mm", timeSeperator2, timePart3 = "ss";
-    bool colonReplace = false;
-    QString colonReplacement, separator, prefix, suffix;
+using Source = DateTimeOptions::Source;
+
+// The custom date at the beginning, in the default parts.
+struct DateTime : DateTimeOptions {
+    DateTime()
+    {
+        source = Source::Custom;
+        customDate = kDate;
+        date = {"dd", "", "MM", "", "yyyy"};
+        time = {"HH", "", "mm", "", "ss"};
+    }
 };
 
-bool run(FileSystemItem& item, const DateTime& d, QString& error)
-{
-    return renameByDateTime(item, d.dateOption, d.customDate, d.options, d.position, d.direction, d.beforeText,
-                            d.beforeOccurrence, d.afterText, d.afterOccurrence, d.hasDate, d.hasTime, d.datePart1,
-                            d.dateSeperator1, d.datePart2, d.dateSeperator2, d.datePart3, d.timePart1,
-                            d.timeSeperator1, d.timePart2, d.timeSeperator2, d.timePart3, d.colonReplace,
-                            d.colonReplacement, d.separator, d.prefix, d.suffix, error);
-}
-
-QString dated(const QString& name, const DateTime& d)
+QString dated(const QString& name, const DateTimeOptions& d)
 {
     FileSystemItem item = itemNamed(name);
-    QString error;
-    EXPECT_TRUE(run(item, d, error)) << error.toStdString();
+    const MethodResult result = renameByDateTime(item, d);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     expectSafeName(item);
     return item.newFilename;
 }
@@ -60,16 +46,16 @@ TEST(RenameByDateTimeTest, DefaultPartsAndTheSeparatorBetweenHalves)
 TEST(RenameByDateTimeTest, HalvesOnAndOff)
 {
     DateTime d;
-    d.hasTime = false;
+    d.withTime = false;
     d.separator = "_";
     EXPECT_EQ(dated("b", d), "07032010b");
-    d.hasTime = true;
-    d.hasDate = false;
+    d.withTime = true;
+    d.withDate = false;
     EXPECT_EQ(dated("b", d), "140509b");
     // Neither half: a fixed pattern whose "/" is stored as ":".
-    d.hasTime = false;
+    d.withTime = false;
     EXPECT_EQ(dated("b", d), "07:03:2010 02:05:09 PMb");
-    d.colonReplace = true;
+    d.replacesColons = true;
     d.colonReplacement = ".";
     // Only the colons of the date text are replaced; its "/" still turns into ":".
     EXPECT_EQ(dated("b", d), "07:03:2010 02.05.09 PMb");
@@ -78,10 +64,10 @@ TEST(RenameByDateTimeTest, HalvesOnAndOff)
 TEST(RenameByDateTimeTest, PartsSeparatorsAndColonReplacement)
 {
     DateTime d;
-    d.hasDate = false;
-    d.timeSeperator1 = ":";
-    d.timePart3 = "None";
-    d.colonReplace = true;
+    d.withDate = false;
+    d.time.separator1 = ":";
+    d.time.part3 = "None";
+    d.replacesColons = true;
     d.colonReplacement = "-";
     EXPECT_EQ(dated("b", d), "14-05b");
     // A "/" typed as the replacement is a ":" already: nothing changes.
@@ -89,49 +75,48 @@ TEST(RenameByDateTimeTest, PartsSeparatorsAndColonReplacement)
     EXPECT_EQ(dated("b", d), "14:05b");
     // Empty parts fall back: the time half to a 12-hour clock with its marker.
     DateTime t;
-    t.hasDate = false;
-    t.timePart1 = t.timePart2 = t.timePart3 = "None";
+    t.withDate = false;
+    t.time = {"None", "", "None", "", "None"};
     EXPECT_EQ(dated("b", t), "02 05 09 PMb");
     DateTime e;
-    e.hasTime = false;
-    e.datePart1 = e.datePart2 = e.datePart3 = "None";
+    e.withTime = false;
+    e.date = {"None", "", "None", "", "None"};
     EXPECT_EQ(dated("b", e), "03:07:2010b");
 }
 
 TEST(RenameByDateTimeTest, Placement)
 {
     DateTime d;
-    d.hasTime = false;
-    d.datePart1 = "yyyy";
-    d.datePart2 = d.datePart3 = "None";
-    d.options = 1;
+    d.withTime = false;
+    d.date = {"yyyy", "", "None", "", "None"};
+    d.where.placement = Placement::AtEnd;
     EXPECT_EQ(dated("beach.jpg", d), "beach2010.jpg");
-    d.options = 2;
-    d.position = 2;
-    d.direction = 1;
+    d.where.placement = Placement::AtPosition;
+    d.where.position = 2;
+    d.where.positionFrom = CountFrom::End;
     EXPECT_EQ(dated("beach", d), "beac2010h");
-    d.position = 1;
+    d.where.position = 1;
     EXPECT_EQ(dated("beach", d), "beach2010");
     for (int position : {0, 7, -3}) {
-        d.position = position;
+        d.where.position = position;
         EXPECT_EQ(dated("beach", d), "beach") << position;
     }
-    d.options = 3;
-    d.beforeText = "_";
+    d.where.placement = Placement::BeforeText;
+    d.where.beforeText = "_";
     EXPECT_EQ(dated("a_b", d), "a2010_b");
     EXPECT_EQ(dated("ab", d), "ab");
-    d.options = 4;
-    d.afterText = "/";
-    d.afterOccurrence = 2;
+    d.where.placement = Placement::AfterText;
+    d.where.afterText = "/";
+    d.where.afterOccurrence = 2;
     EXPECT_EQ(dated("a:b:c", d), "a:b:2010c");
-    d.options = 9;
+    d.where.placement = Placement(9);
     EXPECT_EQ(dated("a:b:c", d), "a:b:c");
 }
 
 TEST(RenameByDateTimeTest, PrefixAndSuffixAreLiteral)
 {
     DateTime d;
-    d.hasTime = false;
+    d.withTime = false;
     d.prefix = "%1 (";
     d.suffix = ") %%/";
     EXPECT_EQ(dated("x", d), "%1 (07032010) %%:x");
@@ -144,19 +129,17 @@ TEST(RenameByDateTimeTest, FileDates)
     tree.setModified("photo.jpg", kDate);
     FileSystemItem item = *FileSystemItem::initWithPath(tree.at("photo.jpg"));
     DateTime d;
-    d.dateOption = 1;
-    QString error;
-    ASSERT_TRUE(run(item, d, error)) << error.toStdString();
+    d.source = Source::Modified;
+    ASSERT_TRUE(renameByDateTime(item, d).ok());
     EXPECT_EQ(item.newFilename, "07032010140509photo.jpg");
 
     // Creation date: the birth time where the file system keeps one (now, for a file just
     // made), else the modification time.
     FileSystemItem created = *FileSystemItem::initWithPath(tree.at("photo.jpg"));
-    d.dateOption = 0;
-    d.hasTime = false;
-    d.datePart1 = "yyyy";
-    d.datePart2 = d.datePart3 = "None";
-    ASSERT_TRUE(run(created, d, error)) << error.toStdString();
+    d.source = Source::Created;
+    d.withTime = false;
+    d.date = {"yyyy", "", "None", "", "None"};
+    ASSERT_TRUE(renameByDateTime(created, d).ok());
     const QString year = created.newFilename.left(4);
     EXPECT_TRUE(year == "2010" || year == QString::number(QDate::currentDate().year())) << year.toStdString();
 }
@@ -167,17 +150,14 @@ TEST(RenameByDateTimeTest, NoDateIsAFailure)
         FileSystemItem item = itemNamed("gone.jpg", 0, "/nonexistent-quorvel-folder");
         item.newFilename = "kept.jpg";
         DateTime d;
-        d.dateOption = source;
-        QString error;
-        EXPECT_FALSE(run(item, d, error)) << source;
-        EXPECT_FALSE(error.isEmpty());
+        d.source = Source(source);
+        EXPECT_FALSE(renameByDateTime(item, d).ok()) << source;
         EXPECT_EQ(item.newFilename, "kept.jpg");
     }
     FileSystemItem item = itemNamed("a.jpg");
     DateTime d;
     d.customDate = QDateTime();
-    QString error;
-    EXPECT_FALSE(run(item, d, error));
+    EXPECT_FALSE(renameByDateTime(item, d).ok());
     EXPECT_TRUE(item.newFilename.isEmpty());
 }
 

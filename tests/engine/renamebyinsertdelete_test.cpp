@@ -6,69 +6,65 @@
 
 namespace {
 
-struct Insert {
-    QString text;
-    int option = 0;
-    int position = 1;
-    int direction = 0;
-    QString beforeText;
-    int beforeOccurrence = 1;
-    QString afterText;
-    int afterOccurrence = 1;
-};
+InsertOptions insertAt(const QString& text, Placement placement)
+{
+    InsertOptions i;
+    i.text = text;
+    i.where.placement = placement;
+    return i;
+}
 
-QString inserted(const QString& name, const Insert& i, bool checkSafe = true)
+QString inserted(const QString& name, const InsertOptions& i, bool checkSafe = true)
 {
     FileSystemItem item = itemNamed(name);
-    QString error;
-    EXPECT_TRUE(renameByInsert(item, i.text, i.option, i.position, i.direction, i.beforeText, i.beforeOccurrence,
-                               i.afterText, i.afterOccurrence, error))
-        << error.toStdString();
+    const MethodResult result = renameByInsert(item, i);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     if (checkSafe)
         expectSafeName(item);
     return item.newFilename;
 }
 
-QString deleted(const QString& name, bool backward, int position, int count)
+QString deleted(const QString& name, bool fromEnd, int position, int count)
 {
     FileSystemItem item = itemNamed(name);
-    QString error;
-    EXPECT_TRUE(renameByDelete(item, backward, position, count, error)) << error.toStdString();
+    const MethodResult result =
+        renameByDelete(item, DeleteOptions{fromEnd ? CountFrom::End : CountFrom::Start, position, count});
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     expectSafeName(item);
     return item.newFilename;
 }
 
-Insert atPosition(const QString& text, int position, int direction = 0)
+InsertOptions atPosition(const QString& text, int position, CountFrom from = CountFrom::Start)
 {
-    Insert i{text, 2};
-    i.position = position;
-    i.direction = direction;
+    InsertOptions i = insertAt(text, Placement::AtPosition);
+    i.where.position = position;
+    i.where.positionFrom = from;
     return i;
 }
 
 TEST(RenameByInsertTest, AtTheStartOrTheEnd)
 {
-    EXPECT_EQ(inserted("beach.jpg", Insert{"IMG_", 0}), "IMG_beach.jpg");
-    EXPECT_EQ(inserted("beach.jpg", Insert{"_v2", 1}), "beach_v2.jpg");
-    EXPECT_EQ(inserted("beach.jpg", Insert{"a/b%1", 1}), "beacha:b%1.jpg");
-    // An index outside 0-4 leaves the name as it is.
-    EXPECT_EQ(inserted("beach.jpg", Insert{"X", 5}), "beach.jpg");
-    EXPECT_EQ(inserted("beach.jpg", Insert{"X", -1}), "beach.jpg");
+    EXPECT_EQ(inserted("beach.jpg", insertAt("IMG_", Placement::AtBeginning)), "IMG_beach.jpg");
+    EXPECT_EQ(inserted("beach.jpg", insertAt("_v2", Placement::AtEnd)), "beach_v2.jpg");
+    EXPECT_EQ(inserted("beach.jpg", insertAt("a/b%1", Placement::AtEnd)), "beacha:b%1.jpg");
+    // A stored index outside 0-4 leaves the name as it is.
+    EXPECT_EQ(inserted("beach.jpg", insertAt("X", Placement(5))), "beach.jpg");
+    EXPECT_EQ(inserted("beach.jpg", insertAt("X", Placement(-1))), "beach.jpg");
 }
 
 TEST(RenameByInsertTest, AtAPositionFromEitherEnd)
 {
     EXPECT_EQ(inserted("abcdef", atPosition("XY", 3)), "abXYcdef");
     EXPECT_EQ(inserted("abcdef", atPosition("XY", 7)), "abcdefXY");
-    EXPECT_EQ(inserted("abcdef", atPosition("XY", 1, 1)), "abcdefXY");
-    EXPECT_EQ(inserted("abcdef", atPosition("XY", 3, 1)), "abcdXYef");
-    EXPECT_EQ(inserted("abcdef", atPosition("XY", 7, 1)), "XYabcdef");
+    EXPECT_EQ(inserted("abcdef", atPosition("XY", 1, CountFrom::End)), "abcdefXY");
+    EXPECT_EQ(inserted("abcdef", atPosition("XY", 3, CountFrom::End)), "abcdXYef");
+    EXPECT_EQ(inserted("abcdef", atPosition("XY", 7, CountFrom::End)), "XYabcdef");
     for (int position : {8, 0, -1, INT_MIN, INT_MAX}) {
         EXPECT_EQ(inserted("abcdef.txt", atPosition("XY", position)), "abcdef.txt") << position;
-        EXPECT_EQ(inserted("abcdef.txt", atPosition("XY", position, 1)), "abcdef.txt") << position;
+        EXPECT_EQ(inserted("abcdef.txt", atPosition("XY", position, CountFrom::End)), "abcdef.txt") << position;
     }
     // The inserted text reads forwards from the end too, surrogate pairs included.
-    EXPECT_EQ(inserted("ab.txt", atPosition("x" + kEmoji, 2, 1)), "ax" + kEmoji + "b.txt");
+    EXPECT_EQ(inserted("ab.txt", atPosition("x" + kEmoji, 2, CountFrom::End)), "ax" + kEmoji + "b.txt");
 }
 
 TEST(RenameByInsertTest, SplittingASurrogatePairIsLeftToTheNameCheck)
@@ -82,28 +78,28 @@ TEST(RenameByInsertTest, SplittingASurrogatePairIsLeftToTheNameCheck)
 
 TEST(RenameByInsertTest, BeforeOrAfterAnOccurrence)
 {
-    Insert before{"-", 3};
-    before.beforeText = "_";
-    before.beforeOccurrence = 2;
+    InsertOptions before = insertAt("-", Placement::BeforeText);
+    before.where.beforeText = "_";
+    before.where.beforeOccurrence = 2;
     EXPECT_EQ(inserted("a_b_c", before), "a_b-_c");
-    Insert after{"-", 4};
-    after.afterText = "_";
-    after.afterOccurrence = 2;
+    InsertOptions after = insertAt("-", Placement::AfterText);
+    after.where.afterText = "_";
+    after.where.afterOccurrence = 2;
     EXPECT_EQ(inserted("a_b_c", after), "a_b_-c");
     // Exact matching, missing occurrences, occurrences below 1 and empty texts: unchanged.
-    Insert upper{"-", 3};
-    upper.beforeText = "B";
+    InsertOptions upper = insertAt("-", Placement::BeforeText);
+    upper.where.beforeText = "B";
     EXPECT_EQ(inserted("abc", upper), "abc");
     for (int occurrence : {3, 0, -4, INT_MIN, INT_MAX}) {
-        after.afterOccurrence = occurrence;
+        after.where.afterOccurrence = occurrence;
         EXPECT_EQ(inserted("a_b_c.txt", after), "a_b_c.txt") << occurrence;
     }
-    after.afterOccurrence = 1;
-    after.afterText = "";
+    after.where.afterOccurrence = 1;
+    after.where.afterText = "";
     EXPECT_EQ(inserted("a_b_c.txt", after), "a_b_c.txt");
     // "/" in the searched text stands for ":" in the name.
-    before.beforeText = "/";
-    before.beforeOccurrence = 1;
+    before.where.beforeText = "/";
+    before.where.beforeOccurrence = 1;
     EXPECT_EQ(inserted("a:b", before), "a-:b");
 }
 
@@ -133,21 +129,21 @@ TEST(RenameByDeleteTest, PositionsBelowOneCountAsOne)
 TEST(TextPlacementTest, PlacesByOption)
 {
     TextPlacement::Options where;
-    where.optionIndex = 2;
+    where.placement = Placement::AtPosition;
     where.position = 2;
-    where.direction = 1;
+    where.positionFrom = CountFrom::End;
     EXPECT_EQ(TextPlacement::place("img", "Z", where), "imZg");
-    where.optionIndex = 4;
+    where.placement = Placement::AfterText;
     where.afterText = "-";
     EXPECT_EQ(TextPlacement::place("a-b", "Z", where), "a-Zb");
-    where.optionIndex = 3;
+    where.placement = Placement::BeforeText;
     where.beforeText = "-";
     where.beforeOccurrence = 2;
     EXPECT_EQ(TextPlacement::place("a-b-c", "Z", where), "a-bZ-c");
-    where.optionIndex = 7;
+    where.placement = Placement(7);
     EXPECT_EQ(TextPlacement::place("a-b", "Z", where), "a-b");
-    EXPECT_EQ(TextPlacement::atPosition("", "Z", 1, 1), "Z");
-    EXPECT_EQ(TextPlacement::atPosition("", "Z", 2, 0), "");
+    EXPECT_EQ(TextPlacement::atPosition("", "Z", 1, CountFrom::End), "Z");
+    EXPECT_EQ(TextPlacement::atPosition("", "Z", 2, CountFrom::Start), "");
 }
 
 } // namespace

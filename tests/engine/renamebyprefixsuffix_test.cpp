@@ -6,31 +6,17 @@
 
 namespace {
 
-struct PrefixSuffix {
-    QString prefix;
-    QString suffix;
-    bool isString = true;
-    int fileDateAttribute = 2;
-    bool isDatePrefix = true;
-    bool isDateSuffix = false;
-    QString datePart1 = "dd", dateSeperator1, datePart2 = "MM", dateSeperator2, datePart3 = "yyyy";
-    QString timePart1 = "HH", timeSeperator1, timePart2 = "mm", timeSeperator2, timePart3 = "ss";
-    QString datePrefix;
-    QString dateSuffix;
-};
+using PrefixSuffix = PrefixSuffixOptions;
 
-bool run(FileSystemItem& item, const PrefixSuffix& p, QString& error)
-{
-    return renameByPrefixSuffix(item, p.prefix, p.suffix, p.isString, !p.isString, p.fileDateAttribute,
-                                p.isDatePrefix, p.isDateSuffix, p.datePart1, p.dateSeperator1, p.datePart2,
-                                p.dateSeperator2, p.datePart3, p.timePart1, p.timeSeperator1, p.timePart2,
-                                p.timeSeperator2, p.timePart3, p.datePrefix, p.dateSuffix, error);
-}
-
+// The modification date before the name, in the default parts.
 PrefixSuffix dateMode()
 {
     PrefixSuffix p;
-    p.isString = false;
+    p.mode = PrefixSuffix::Mode::Date;
+    p.fileDate = PrefixSuffix::FileDate::Modified;
+    p.dateBeforeName = true;
+    p.date = {"dd", "", "MM", "", "yyyy"};
+    p.time = {"HH", "", "mm", "", "ss"};
     return p;
 }
 
@@ -46,8 +32,8 @@ protected:
     QString renamed(const PrefixSuffix& p)
     {
         FileSystemItem item = *FileSystemItem::initWithPath(tree.at("beach.jpg"));
-        QString error;
-        EXPECT_TRUE(run(item, p, error)) << error.toStdString();
+        const MethodResult result = renameByPrefixSuffix(item, p);
+        EXPECT_TRUE(result.ok()) << result.error.toStdString();
         expectSafeName(item);
         return item.newFilename;
     }
@@ -73,13 +59,13 @@ TEST_F(RenameByPrefixSuffixTest, FileDateBeforeOrAfterTheName)
     p.dateSuffix = "_";
     EXPECT_EQ(renamed(p), "07032010 140509_beach.jpg");
 
-    p.isDateSuffix = true;
+    p.dateAfterName = true;
     p.datePrefix = "[";
     p.dateSuffix = "]";
     EXPECT_EQ(renamed(p), "[07032010 140509]beach[07032010 140509].jpg");
 
-    p.isDatePrefix = false;
-    p.isDateSuffix = false;
+    p.dateBeforeName = false;
+    p.dateAfterName = false;
     EXPECT_EQ(renamed(p), "beach.jpg");
 }
 
@@ -87,27 +73,23 @@ TEST_F(RenameByPrefixSuffixTest, PatternFallbacks)
 {
     // No date part at all: "MM/dd/yyyy", whose "/" is stored as ":".
     PrefixSuffix p = dateMode();
-    p.datePart1 = p.datePart2 = p.datePart3 = "None";
+    p.date = {"None", "", "None", "", "None"};
     EXPECT_EQ(renamed(p), "03:07:2010 140509beach.jpg");
     // Separators stay even next to a skipped part.
-    p.datePart1 = "yyyy";
-    p.dateSeperator1 = "-";
-    p.dateSeperator2 = "/";
+    p.date = {"yyyy", "-", "None", "/", "None"};
     EXPECT_EQ(renamed(p), "2010-: 140509beach.jpg");
 
     PrefixSuffix t = dateMode();
-    t.timePart1 = t.timePart2 = t.timePart3 = "None";
+    t.time = {"None", "", "None", "", "None"};
     EXPECT_EQ(renamed(t), "07032010 02 05 09 PMbeach.jpg");
 }
 
 TEST_F(RenameByPrefixSuffixTest, UnreadableFileUsesTheCurrentDate)
 {
     PrefixSuffix p = dateMode();
-    p.datePart1 = "yyyy";
-    p.datePart2 = p.datePart3 = "None";
+    p.date = {"yyyy", "", "None", "", "None"};
     FileSystemItem item = itemNamed("gone.jpg", 0, tree.at("missing"));
-    QString error;
-    ASSERT_TRUE(run(item, p, error)) << error.toStdString();
+    ASSERT_TRUE(renameByPrefixSuffix(item, p).ok());
     EXPECT_TRUE(item.newFilename.startsWith(QString::number(QDate::currentDate().year())))
         << item.newFilename.toStdString();
 }
@@ -116,11 +98,11 @@ TEST_F(RenameByPrefixSuffixTest, UnusablePatternIsReported)
 {
     // "t" is no pattern letter: the formatter refuses the pattern and the name stays.
     PrefixSuffix p = dateMode();
-    p.dateSeperator1 = "at";
+    p.date.separator1 = "at";
     FileSystemItem item = *FileSystemItem::initWithPath(tree.at("beach.jpg"));
-    QString error;
-    EXPECT_FALSE(run(item, p, error));
-    EXPECT_TRUE(error.contains("at")) << error.toStdString();
+    const MethodResult result = renameByPrefixSuffix(item, p);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains("at")) << result.error.toStdString();
     EXPECT_TRUE(item.newFilename.isEmpty());
 }
 

@@ -17,16 +17,29 @@ struct RegexCase {
     int direction = 0;
 };
 
+// The options that replace the matches of find by with.
+ReplaceRemoveOptions expressionOptions(const QString& find, const QString& with, bool caseSensitive = false)
+{
+    ReplaceRemoveOptions o;
+    o.find = find;
+    o.replacement = with;
+    o.caseSensitive = caseSensitive;
+    o.isRegularExpression = true;
+    o.expression = FindExpression::compile(find, caseSensitive);
+    return o;
+}
+
 QString renamed(const RegexCase& c)
 {
     FileSystemItem item = itemNamed(c.name);
-    QString error;
-    const QRegularExpression expression = FindExpression::compile(c.find, c.caseSensitive);
-    EXPECT_TRUE(expression.isValid()) << c.what;
-    EXPECT_TRUE(renameByRegularExpression(item, expression, c.with, c.startFromCharacter, c.startOnOccurrence,
-                                          c.occurrenceCount, c.direction, error))
-        << c.what;
-    EXPECT_TRUE(error.isEmpty()) << c.what << ": " << error.toStdString();
+    ReplaceRemoveOptions o = expressionOptions(c.find, c.with, c.caseSensitive);
+    o.startFromCharacter = c.startFromCharacter;
+    o.startOnOccurrence = c.startOnOccurrence;
+    o.occurrenceCount = c.occurrenceCount;
+    o.countFrom = CountFrom(c.direction);
+    EXPECT_TRUE(o.expression.isValid()) << c.what;
+    const MethodResult result = renameByRegularExpression(item, o);
+    EXPECT_TRUE(result.ok()) << c.what << ": " << result.error.toStdString();
     expectSafeName(item);
     return item.newFilename;
 }
@@ -164,7 +177,8 @@ TEST(RenameByRegularExpressionTest, AnInvalidExpressionSaysWhereAndRenamesNothin
     };
     for (const Invalid& c : {Invalid{"a(b", 3}, Invalid{"ab[", 3}, Invalid{"x**", 2}, Invalid{"(?<n>a)(?<n>b)", 12}}) {
         const QString find = QString::fromLatin1(c.find);
-        const QRegularExpression expression = FindExpression::compile(find, false);
+        const ReplaceRemoveOptions options = expressionOptions(find, QStringLiteral("x"));
+        const QRegularExpression& expression = options.expression;
         ASSERT_FALSE(expression.isValid()) << c.find;
         EXPECT_EQ(expression.patternErrorOffset(), c.position) << c.find;
         const QString text = FindExpression::errorText(find, false);
@@ -172,10 +186,9 @@ TEST(RenameByRegularExpressionTest, AnInvalidExpressionSaysWhereAndRenamesNothin
         EXPECT_TRUE(text.contains(expression.errorString())) << text.toStdString();
 
         FileSystemItem item = itemNamed(QStringLiteral("ab.txt"));
-        QString error;
-        EXPECT_FALSE(renameByRegularExpression(item, expression, QStringLiteral("x"), 1, 1, -1, 0, error));
+        const MethodResult result = renameByRegularExpression(item, options);
+        EXPECT_FALSE(result.ok());
         EXPECT_TRUE(item.newFilename.isEmpty());
-        EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_TRUE(FindExpression::errorText(QStringLiteral(R"(^IMG_(\d+)$)"), true).isEmpty());
 }
@@ -184,8 +197,6 @@ TEST(RenameByRegularExpressionTest, ContinuesFromAnEarlierProposedName)
 {
     FileSystemItem item = itemNamed(QStringLiteral("a1b2.jpg"));
     item.newFilename = QStringLiteral("x9y9.png");
-    QString error;
-    ASSERT_TRUE(renameByRegularExpression(item, FindExpression::compile(QStringLiteral(R"(\d)"), false),
-                                          QStringLiteral("_"), 1, 1, -1, 0, error));
+    ASSERT_TRUE(renameByRegularExpression(item, expressionOptions(QStringLiteral(R"(\d)"), QStringLiteral("_"))).ok());
     EXPECT_EQ(item.newFilename, "x_y_.png");
 }

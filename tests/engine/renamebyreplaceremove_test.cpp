@@ -5,26 +5,27 @@
 
 namespace {
 
-struct Replace {
-    QString find;
-    QString with;
-    bool caseSensitive = true;
-    bool removeCharacters = false;
-    int startFromCharacter = 1;
-    int startOnOccurrence = 1;
-    int occurrenceCount = -1;
-    int direction = 0;
+using Mode = ReplaceRemoveOptions::Mode;
+
+// The options of a replacement (case-sensitive, every occurrence unless changed).
+struct Replace : ReplaceRemoveOptions {
+    Replace(const QString& findText, const QString& with, bool isCaseSensitive = true, Mode how = Mode::Replace,
+            int startFrom = 1)
+    {
+        find = findText;
+        replacement = with;
+        caseSensitive = isCaseSensitive;
+        mode = how;
+        startFromCharacter = startFrom;
+    }
 };
 
 // The proposed name for name under the options (the method must succeed).
-QString replaced(const QString& name, const Replace& r)
+QString replaced(const QString& name, const ReplaceRemoveOptions& r)
 {
     FileSystemItem item = itemNamed(name);
-    QString error;
-    EXPECT_TRUE(renameByReplaceRemove(item, r.find, r.with, r.caseSensitive, r.removeCharacters,
-                                      r.startFromCharacter, r.startOnOccurrence, r.occurrenceCount,
-                                      r.direction, error));
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    const MethodResult result = renameByReplaceRemove(item, r);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     expectSafeName(item);
     return item.newFilename;
 }
@@ -56,17 +57,17 @@ TEST(RenameByReplaceRemoveTest, CountsFromTheEndWithDirectionOne)
     Replace r{"_", "-"};
     r.startOnOccurrence = 2;
     r.occurrenceCount = 1;
-    r.direction = 1;
+    r.countFrom = CountFrom::End;
     EXPECT_EQ(replaced("a_b_c_d.txt", r), "a_b-c_d.txt");
     // Search text and replacement read forwards in the name.
     Replace ab{"ab", "XY"};
     ab.occurrenceCount = 1;
-    ab.direction = 1;
+    ab.countFrom = CountFrom::End;
     EXPECT_EQ(replaced("ab_ab", ab), "ab_XY");
     // A start position counts from the end too.
     Replace tail{"a", "b"};
     tail.startFromCharacter = 3;
-    tail.direction = 1;
+    tail.countFrom = CountFrom::End;
     EXPECT_EQ(replaced("aaaa", tail), "bbaa");
 }
 
@@ -81,8 +82,8 @@ TEST(RenameByReplaceRemoveTest, StartPositionKeepsTheHeadUntouched)
     // Equal to the length, beyond it, or below 2: the whole base is worked on.
     Replace a{"a", "b"};
     for (int start : {4, 5, 1000, 0, -7, INT_MIN, INT_MAX})
-        EXPECT_EQ(replaced("aaaa.a", Replace{a.find, a.with, true, false, start}), "bbbb.a") << start;
-    EXPECT_EQ(replaced("aaaa.a", Replace{a.find, a.with, true, false, 3}), "aabb.a");
+        EXPECT_EQ(replaced("aaaa.a", Replace{a.find, a.replacement, true, Mode::Replace, start}), "bbbb.a") << start;
+    EXPECT_EQ(replaced("aaaa.a", Replace{a.find, a.replacement, true, Mode::Replace, 3}), "aabb.a");
 }
 
 TEST(RenameByReplaceRemoveTest, CaseSensitivityAndTheExtension)
@@ -100,9 +101,7 @@ TEST(RenameByReplaceRemoveTest, CaseSensitivityAndTheExtension)
 
 TEST(RenameByReplaceRemoveTest, RemovesASetOfCharacters)
 {
-    Replace r{"lo", ""};
-    r.caseSensitive = false;
-    r.removeCharacters = true;
+    Replace r{"lo", "", false, Mode::RemoveCharacters};
     for (int occurrence : {1, 3, -2}) {
         r.startOnOccurrence = occurrence;
         EXPECT_EQ(replaced("Hello World", r), "He Wrd");
@@ -110,9 +109,9 @@ TEST(RenameByReplaceRemoveTest, RemovesASetOfCharacters)
     // A character outside the Basic Multilingual Plane goes as a whole: U+1F600 and U+1F601
     // share their first surrogate, and only the one asked for is removed.
     const QString grin = QStringLiteral("\U0001F601");
-    Replace emoji{kEmoji, "", true, true};
+    Replace emoji{kEmoji, "", true, Mode::RemoveCharacters};
     EXPECT_EQ(replaced("a" + kEmoji + "b" + grin + ".txt", emoji), "ab" + grin + ".txt");
-    emoji.direction = 1;
+    emoji.countFrom = CountFrom::End;
     EXPECT_EQ(replaced(kEmoji + "x" + grin + kEmoji, emoji), "x" + grin);
 }
 
@@ -128,12 +127,11 @@ TEST(RenameByReplaceRemoveTest, ContinuesFromAnEarlierProposedName)
 {
     FileSystemItem item = itemNamed("abc.jpg");
     item.newFilename = "x.txt";
-    QString error;
-    ASSERT_TRUE(renameByReplaceRemove(item, "x", "y", true, false, 1, 1, -1, 0, error));
+    ASSERT_TRUE(renameByReplaceRemove(item, Replace{"x", "y"}).ok());
     EXPECT_EQ(item.newFilename, "y.txt");
     // An earlier name holding "/" is read with ":" in its place.
     item.newFilename = "a/b.txt";
-    ASSERT_TRUE(renameByReplaceRemove(item, ":", "-", true, false, 1, 1, -1, 0, error));
+    ASSERT_TRUE(renameByReplaceRemove(item, Replace{":", "-"}).ok());
     EXPECT_EQ(item.newFilename, "a-b.txt");
 }
 

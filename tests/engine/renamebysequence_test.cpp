@@ -5,68 +5,61 @@
 #include <QStringList>
 
 #include <climits>
+#include <type_traits>
 
 namespace {
 
-struct Sequence {
-    bool increment = true;
-    bool decrement = false;
-    bool prefix = false;
-    bool subffix = false;
-    bool seperator = false;
-    QString seperatorString;
-    QString mask;
-    int incrementBy = 1;
-    int decrementBy = 1;
-};
+using Sequence = SequenceOptions;
+using Where = SequenceOptions::Where;
+using Counting = SequenceOptions::Counting;
 
-// Names the items in order with one running numeric counter.
-QStringList numbered(const QStringList& names, const Sequence& q, qint64& counter)
+// Names the items in order with one running counter.
+template <typename Counter>
+QStringList named(const QStringList& names, const Sequence& q, Counter& counter)
 {
     QStringList out;
-    QString error;
     for (const QString& name : names) {
         FileSystemItem item = itemNamed(name);
-        EXPECT_TRUE(renameByNumeric(item, q.increment, q.decrement, q.prefix, q.subffix, q.seperator,
-                                    q.seperatorString, q.mask, counter, q.incrementBy, q.decrementBy, error))
-            << error.toStdString();
+        MethodResult result;
+        if constexpr (std::is_same_v<Counter, qint64>)
+            result = renameByNumeric(item, q, counter);
+        else
+            result = renameByAlphabetic(item, q, counter);
+        EXPECT_TRUE(result.ok()) << result.error.toStdString();
         expectSafeName(item);
         out << item.newFilename;
     }
     return out;
 }
 
+QStringList numbered(const QStringList& names, const Sequence& q, qint64& counter)
+{
+    return named(names, q, counter);
+}
+
 QStringList lettered(const QStringList& names, const Sequence& q, QString& counter)
 {
-    QStringList out;
-    QString error;
-    for (const QString& name : names) {
-        FileSystemItem item = itemNamed(name);
-        EXPECT_TRUE(renameByAlphabetic(item, q.increment, q.decrement, q.prefix, q.subffix, q.seperator,
-                                       q.seperatorString, q.mask, counter, q.incrementBy, q.decrementBy, error))
-            << error.toStdString();
-        expectSafeName(item);
-        out << item.newFilename;
-    }
-    return out;
+    return named(names, q, counter);
 }
 
 TEST(RenameByNumericTest, PrefixWithMaskAndSeparator)
 {
     Sequence q;
-    q.prefix = true;
-    q.seperator = true;
-    q.seperatorString = "_";
-    q.mask = "000";
+    q.where = Where::BeforeName;
+    q.separator = "_";
+    q.paddingMask = "000";
     qint64 counter = 1;
     EXPECT_EQ(numbered({"a.txt", "b.txt"}, q, counter), (QStringList{"001_a.txt", "002_b.txt"}));
     EXPECT_EQ(counter, 3);
 
-    // Without the flag the separator text is not used; a "/" in it or the mask becomes ":".
-    q.seperator = false;
-    q.subffix = true;
-    q.prefix = false;
-    q.mask = "0/00";
+    // Around the name; a "/" in the separator or the mask becomes ":".
+    q.where = Where::AroundName;
+    q.separator = "/";
+    counter = 4;
+    EXPECT_EQ(numbered({"a.txt"}, q, counter), (QStringList{"004:a:004.txt"}));
+    q.separator = "";
+    q.where = Where::AfterName;
+    q.paddingMask = "0/00";
     counter = 7;
     EXPECT_EQ(numbered({"a.txt"}, q, counter), (QStringList{"a0:07.txt"}));
 }
@@ -74,10 +67,10 @@ TEST(RenameByNumericTest, PrefixWithMaskAndSeparator)
 TEST(RenameByNumericTest, ReplacesTheBaseAndCutsToTheMask)
 {
     Sequence q;
-    q.mask = "000";
+    q.paddingMask = "000";
     qint64 counter = 1;
     EXPECT_EQ(numbered({"x.jpg"}, q, counter), (QStringList{"001.jpg"}));
-    q.mask = "00";
+    q.paddingMask = "00";
     counter = 123;
     EXPECT_EQ(numbered({"x.jpg"}, q, counter), (QStringList{"12.jpg"}));
 }
@@ -85,22 +78,22 @@ TEST(RenameByNumericTest, ReplacesTheBaseAndCutsToTheMask)
 TEST(RenameByNumericTest, StepsStayWithinRange)
 {
     Sequence q;
-    q.decrement = true;
-    q.decrementBy = 5;
-    q.subffix = true;
+    q.counting = Counting::Down;
+    q.stepBy = 5;
+    q.where = Where::AfterName;
     qint64 counter = 2;
     EXPECT_EQ(numbered({"a", "b", "c"}, q, counter), (QStringList{"a2", "b0", "c0"}));
     EXPECT_EQ(counter, 0);
 
     // Steps below 1 count as 1; a negative start is taken as 0.
     Sequence up;
-    up.incrementBy = -4;
-    up.subffix = true;
+    up.stepBy = -4;
+    up.where = Where::AfterName;
     counter = -9;
     EXPECT_EQ(numbered({"a", "b"}, up, counter), (QStringList{"a0", "b1"}));
 
     // The counter never leaves 0 .. 2^31-1, whatever it starts from.
-    up.incrementBy = INT_MAX;
+    up.stepBy = INT_MAX;
     counter = 2147483000;
     EXPECT_EQ(numbered({"a", "b"}, up, counter), (QStringList{"a2147483000", "b2147483647"}));
     counter = LLONG_MAX;
@@ -109,39 +102,36 @@ TEST(RenameByNumericTest, StepsStayWithinRange)
 
     // With neither direction the counter stands still.
     Sequence still;
-    still.increment = false;
+    still.counting = Counting::Still;
     counter = 4;
     EXPECT_EQ(numbered({"x", "y"}, still, counter), (QStringList{"4", "4"}));
 }
 
-TEST(RenameByNumericTest, CounterIsHandedBackAfterAFailure)
+TEST(RenameByNumericTest, CounterStepsInAPassThatHasFailed)
 {
-    Sequence q;
     qint64 counter = 5;
-    QString error = "an earlier item failed";
+    QString passError = "an earlier item failed";
     FileSystemItem item = itemNamed("a.txt");
-    EXPECT_FALSE(renameByNumeric(item, true, false, false, false, false, "", "", counter, 1, 1, error));
+    EXPECT_FALSE(shareWithPass(renameByNumeric(item, Sequence{}, counter), passError));
     EXPECT_EQ(counter, 6);
 }
 
 TEST(RenameByAlphabeticTest, CountsLikeLetters)
 {
     Sequence q;
-    q.subffix = true;
+    q.where = Where::AfterName;
     QString counter = "y";
     EXPECT_EQ(lettered({"p", "p", "p", "p"}, q, counter), (QStringList{"py", "pz", "paa", "pab"}));
     EXPECT_EQ(counter, "ac");
 
-    q.incrementBy = 30; // taken as 26
+    q.stepBy = 30; // taken as 26
     counter = "a";
     EXPECT_EQ(lettered({"", "", "", ""}, q, counter), (QStringList{"a", "az", "bz", "cz"}));
 
     Sequence down;
-    down.increment = false;
-    down.decrement = true;
-    down.prefix = true;
-    down.seperator = true;
-    down.seperatorString = "-";
+    down.counting = Counting::Down;
+    down.where = Where::BeforeName;
+    down.separator = "-";
     counter = "ab";
     EXPECT_EQ(lettered({"x.txt", "x.txt", "x.txt"}, down, counter),
               (QStringList{"ab-x.txt", "aa-x.txt", "z-x.txt"}));
@@ -150,7 +140,7 @@ TEST(RenameByAlphabeticTest, CountsLikeLetters)
 TEST(RenameByAlphabeticTest, StartValuesOutsideTheLetters)
 {
     Sequence q;
-    q.subffix = true;
+    q.where = Where::AfterName;
     QString counter = "A";
     EXPECT_EQ(lettered({"n", "n"}, q, counter), (QStringList{"nA", "na"}));
     counter = "";
@@ -159,9 +149,8 @@ TEST(RenameByAlphabeticTest, StartValuesOutsideTheLetters)
     // A start that would take far too many steps to walk into the letters is clamped:
     // the pass goes on with a letters-only counter.
     Sequence down;
-    down.increment = false;
-    down.decrement = true;
-    down.subffix = true;
+    down.counting = Counting::Down;
+    down.where = Where::AfterName;
     counter = "a\u65E5\u672C\u8A9Ea";
     const QStringList names = lettered({"n", "n"}, down, counter);
     EXPECT_EQ(names.at(0), "na\u65E5\u672C\u8A9Ea");
@@ -180,11 +169,11 @@ TEST(RenameByAlphabeticTest, StartValuesOutsideTheLetters)
 TEST(RenameByAlphabeticTest, MaskCutsTheCounterItself)
 {
     Sequence q;
-    q.subffix = true;
-    q.mask = "aa";
+    q.where = Where::AfterName;
+    q.paddingMask = "aa";
     QString counter = "zy";
     EXPECT_EQ(lettered({"n", "n", "n", "n"}, q, counter), (QStringList{"nzy", "nzz", "naa", "nab"}));
-    q.mask = "---";
+    q.paddingMask = "---";
     counter = "b";
     EXPECT_EQ(lettered({"n"}, q, counter), (QStringList{"n--b"}));
 }

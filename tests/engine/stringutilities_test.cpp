@@ -153,7 +153,7 @@ TEST(StringUtilitiesTest, EmptyNeedleIsNeverFound)
     EXPECT_EQ(SU::replaceString("abc", u"", u"x", 2, 5, false), "bc");
     EXPECT_EQ(SU::removeString("abc", u"", u"", 1, 1, true), "abc");
     EXPECT_EQ(SU::insertString("abc", u"", u"x", 1, true, true), "abc");
-    EXPECT_EQ(SU::swapStringBySeperator("abc", u""), "abc");
+    EXPECT_EQ(SU::swapStringBySeparator("abc", u""), "abc");
 }
 
 TEST(StringUtilitiesTest, ReverseAndSwaps)
@@ -167,11 +167,11 @@ TEST(StringUtilitiesTest, ReverseAndSwaps)
     EXPECT_EQ(reversed.at(2).unicode(), 0xD83D);
     EXPECT_EQ(SU::reverseString(reversed), kWithEmoji);
 
-    EXPECT_EQ(SU::swapStringBySeperator("Summer, Beach", u", "), "Beach, Summer");
-    EXPECT_EQ(SU::swapStringBySeperator("first-last", u"-"), "last-first");
-    EXPECT_EQ(SU::swapStringBySeperator("oneANDtwo", u"and"), "twoANDone");
-    EXPECT_EQ(SU::swapStringBySeperator("Summer Beach", u", "), "Summer Beach");
-    EXPECT_EQ(SU::swapStringBySeperator("a-b-c", u"-"), "b-c-a");
+    EXPECT_EQ(SU::swapStringBySeparator("Summer, Beach", u", "), "Beach, Summer");
+    EXPECT_EQ(SU::swapStringBySeparator("first-last", u"-"), "last-first");
+    EXPECT_EQ(SU::swapStringBySeparator("oneANDtwo", u"and"), "twoANDone");
+    EXPECT_EQ(SU::swapStringBySeparator("Summer Beach", u", "), "Summer Beach");
+    EXPECT_EQ(SU::swapStringBySeparator("a-b-c", u"-"), "b-c-a");
 
     EXPECT_EQ(SU::swapStringByPosition("abcdef", 3), "defcab");
     EXPECT_EQ(SU::swapStringByPosition("abcdef", 1), "bcdefa");

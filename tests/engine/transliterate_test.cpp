@@ -6,14 +6,15 @@
 
 namespace {
 
-QString transliterated(const QString& name, const PlainLatinTransliterator* plainLatin = nullptr)
+// With the pass's transliterator, or without one (the call makes its own).
+QString transliterated(const QString& name, std::shared_ptr<const PlainLatinTransliterator> plainLatin = nullptr)
 {
     FileSystemItem item = itemNamed(name);
-    QString error;
-    const QString one = QStringLiteral("1");
-    EXPECT_TRUE(renameByGeneral(item, 12, 1, 1, QString(), QString(), one, QString(), QString(), one, one, QString(),
-                                QString(), error, plainLatin))
-        << error.toStdString();
+    GeneralOptions options;
+    options.change = GeneralChange::PlainLatin;
+    options.plainLatin = std::move(plainLatin);
+    const MethodResult result = renameByGeneral(item, options);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     expectSafeName(item);
     return item.newFilename;
 }
@@ -32,8 +33,8 @@ TEST(TransliterateTest, TheFourExamplesOfTheFeature)
 // that language would recognise, in ICU's romanisations).
 TEST(TransliterateTest, EveryScriptComesOutInLatinLetters)
 {
-    const PlainLatinTransliterator plainLatin;
-    ASSERT_TRUE(plainLatin.isValid()) << plainLatin.errorText().toStdString();
+    const auto plainLatin = std::make_shared<const PlainLatinTransliterator>();
+    ASSERT_TRUE(plainLatin->isValid()) << plainLatin->errorText().toStdString();
     const struct {
         const char* script;
         const char* name;
@@ -55,7 +56,7 @@ TEST(TransliterateTest, EveryScriptComesOutInLatinLetters)
         {"ligature", "ﬁle.txt", "file.txt"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(transliterated(QString::fromUtf8(c.name), &plainLatin), QString::fromUtf8(c.expected)) << c.script;
+        EXPECT_EQ(transliterated(QString::fromUtf8(c.name), plainLatin), QString::fromUtf8(c.expected)) << c.script;
 }
 
 TEST(TransliterateTest, TheExtensionAndPlainNamesStayAsTheyAre)

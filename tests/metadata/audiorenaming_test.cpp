@@ -130,12 +130,15 @@ TEST(AudioRenaming, ProposedNameOfAnEarlierStepIsTheStart)
     ASSERT_TRUE(writeTaggedMp3(path, AudioTags()));
     FileSystemItem item = *FileSystemItem::initWithPath(path);
     item.newFilename = QStringLiteral("renamed.mp3");
-    QString error;
-    EXPECT_TRUE(renameByID3Tags(item, "<Title>", false, "", false, "", {}, {".MP3"}, error));
+    AudioTagOptions options;
+    options.mask = QStringLiteral("<Title>");
+    options.extensions = {QStringLiteral(".MP3")};
+    EXPECT_TRUE(renameByID3Tags(item, options).ok());
     EXPECT_EQ(item.newFilename, "renamed.mp3");
     // An empty mask leaves the name as it is.
     item.newFilename = QStringLiteral("other.mp3");
-    EXPECT_TRUE(renameByID3Tags(item, "", false, "", false, "", {}, {".MP3"}, error));
+    options.mask.clear();
+    EXPECT_TRUE(renameByID3Tags(item, options).ok());
     EXPECT_EQ(item.newFilename, "other.mp3");
 }
 

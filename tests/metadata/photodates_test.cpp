@@ -42,13 +42,16 @@ private:
 // "HH-mm-ss").
 QString named(const QString& path, const QString& mask)
 {
+    PhotoOptions options;
+    options.mask = mask;
+    options.date = {"yyyy", "-", "MM", "-", "dd"};
+    options.time = {"HH", "-", "mm", "-", "ss"};
+    options.extensions = {".JPG"};
     PhotoRenaming photo;
     FileSystemItem item = *FileSystemItem::initWithPath(path);
     qint64 counter = 1;
-    QString error;
-    photo.renameByPhotoEXIFTags(item, mask, false, "", false, "", "yyyy", "-", "MM", "-", "dd", "HH", "-", "mm",
-                                "-", "ss", "", {}, {".JPG"}, counter, error);
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    const MethodResult result = photo.renameByPhotoEXIFTags(item, options, counter);
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
     return item.newFilename;
 }
 

@@ -103,6 +103,17 @@ protected:
     QString error;
 };
 
+// Photo options with this mask for JPEG files, dates as "yyyy" and times as "HH".
+PhotoOptions optionsWithMask(const QString& mask)
+{
+    PhotoOptions o;
+    o.mask = mask;
+    o.date = {"yyyy", "", "None", "", "None"};
+    o.time = {"HH", "", "None", "", "None"};
+    o.extensions = {".JPG"};
+    return o;
+}
+
 } // namespace
 
 TEST_F(PhotoPreview, DateAndPaddedSequenceSkipOtherTypes)
@@ -323,14 +334,16 @@ TEST(PhotoRenaming, ValuesOfAnEarlierImageNeverShowThrough)
     ASSERT_TRUE(writeTaggedJpeg(tagged, fullTags()));
     ASSERT_TRUE(writeJpeg(plain));
     PhotoRenaming photo;
-    const QStringList tags{"<EXIF_Date>", "<IPTC_Keywords>"};
-    const QStringList extensions{".JPG"};
+    PhotoOptions options = optionsWithMask("");
+    options.separator = "_";
+    options.tags = {"<EXIF_Date>", "<IPTC_Keywords>"};
+    options.date = {"yyyy", "", "MM", "", "dd"};
     qint64 counter = 1;
     QString error;
     const auto rename = [&](const QString& path, const QString& mask) {
         FileSystemItem item = *FileSystemItem::initWithPath(path);
-        photo.renameByPhotoEXIFTags(item, mask, true, "_", false, "", "yyyy", "", "MM", "", "dd", "HH", "", "mm",
-                                    "", "ss", "", tags, extensions, counter, error);
+        options.mask = mask;
+        shareWithPass(photo.renameByPhotoEXIFTags(item, options, counter), error);
         return item.newFilename;
     };
     EXPECT_EQ(rename(tagged, "<EXIF_Date>_<IPTC_Keywords>"), "20090305_sea,sun.jpg");
@@ -351,10 +364,10 @@ TEST(PhotoRenaming, MaskOfFilenameAndSequence)
     PhotoRenaming photo;
     FileSystemItem item = *FileSystemItem::initWithPath(path);
     qint64 counter = 7;
-    QString error;
-    EXPECT_TRUE(photo.renameByPhotoEXIFTags(item, "<FILEINFO_Filename>-<SEQUENCES_Number_Sequence>", false, "",
-                                            false, "", "None", "", "None", "", "None", "None", "", "None", "",
-                                            "None", "00", {}, {".JPG"}, counter, error));
+    PhotoOptions options = optionsWithMask("<FILEINFO_Filename>-<SEQUENCES_Number_Sequence>");
+    options.date = options.time = {"None", "", "None", "", "None"};
+    options.paddingMask = "00";
+    EXPECT_TRUE(photo.renameByPhotoEXIFTags(item, options, counter).ok());
     EXPECT_EQ(item.newFilename, "a-07.jpg");
     EXPECT_EQ(counter, 8);
 }
@@ -368,15 +381,12 @@ TEST(PhotoRenaming, ChainedStepContinuesFromTheProposedName)
     FileSystemItem item = *FileSystemItem::initWithPath(path);
     item.newFilename = QStringLiteral("earlier.txt");
     qint64 counter = 1;
-    QString error;
     // The proposed name's extension decides eligibility: .TXT is not an image type.
-    photo.renameByPhotoEXIFTags(item, "<EXIF_Date>", false, "", false, "", "yyyy", "", "None", "", "None", "HH",
-                                "", "None", "", "None", "", {}, {".JPG"}, counter, error);
+    photo.renameByPhotoEXIFTags(item, optionsWithMask("<EXIF_Date>"), counter);
     EXPECT_EQ(item.newFilename, "earlier.txt");
     EXPECT_EQ(counter, 1);
     item.newFilename = QStringLiteral("earlier.jpg");
-    photo.renameByPhotoEXIFTags(item, "<FILEINFO_Filename> <EXIF_Date>", false, "", false, "", "yyyy", "", "None",
-                                "", "None", "HH", "", "None", "", "None", "", {}, {".JPG"}, counter, error);
+    photo.renameByPhotoEXIFTags(item, optionsWithMask("<FILEINFO_Filename> <EXIF_Date>"), counter);
     EXPECT_EQ(item.newFilename, "earlier 2009.jpg");
 }
 
@@ -445,10 +455,10 @@ TEST(PhotoTranslators, ElementFormPacketWrittenIntoTheImage)
     PhotoRenaming photo;
     FileSystemItem item = *FileSystemItem::initWithPath(path);
     qint64 counter = 1;
-    QString error;
-    photo.renameByPhotoEXIFTags(item, "<IPTC_Description_Copyright_Status> <IPTC_Description_Copyright_Info_URL>",
-                                false, "", true, "", "yyyy", "", "None", "", "None", "HH", "", "None", "", "None",
-                                "", {}, {".JPG"}, counter, error);
+    PhotoOptions options =
+        optionsWithMask("<IPTC_Description_Copyright_Status> <IPTC_Description_Copyright_Info_URL>");
+    options.replacesColons = true;
+    photo.renameByPhotoEXIFTags(item, options, counter);
     // Colon replacement with an empty text in mask mode leaves IPTC values as they are.
     EXPECT_EQ(item.newFilename, "Public Domain https://example.org/terms.jpg");
 }
@@ -464,14 +474,14 @@ TEST(PhotoRenaming, ResetMetaDataListFillsValuesAndReplacesIptcTokens)
                      {"TimeCreated", "10:11:12+02:00"}};
     QString mask = QStringLiteral("<IPTC_Contact_City>|<IPTC_Origin_City>|<IPTC_Keywords>|<IPTC_Image_Scene>|"
                                   "<IPTC_Origin_Time_Created>|<EXIF_Date>|<IPTC_Description_Copyright_Status>");
-    photo.resetMetaDataList(&iptc, &mask, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "", "_");
+    photo.resetMetaDataList(&iptc, &mask, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "_");
     EXPECT_EQ(mask, "Lyon|Oslo|a,b|night scene|10_11_12+02_00|<EXIF_Date>|Copyrighted");
     EXPECT_EQ(photo.getTagValue("<IPTC_Origin_Time_Created>"), "10:11:12+02:00");
     EXPECT_EQ(photo.getTagValue("<IPTC_Contact_Country>"), "");
     EXPECT_EQ(photo.getTagValue("<no such token>"), "");
 
     // Without a dictionary every value is emptied and the XMP text is not consulted.
-    photo.resetMetaDataList(nullptr, nullptr, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "", "");
+    photo.resetMetaDataList(nullptr, nullptr, "<xmpRights:Marked>true</xmpRights:Marked>", "yyyy", "HH", "");
     EXPECT_EQ(photo.getTagValue("<IPTC_Origin_City>"), "");
     EXPECT_EQ(photo.getTagValue("<IPTC_Description_Copyright_Status>"), "");
 }
