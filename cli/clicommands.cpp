@@ -5,7 +5,6 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "cli/methodwarnings.h"
-#include "platform/metadatamodule.h"
 #include "platform/plist.h"
 #include "profiles/profilecommands.h"
 
@@ -13,7 +12,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <optional>
 
 void printCliError(const QString& text)
 {
@@ -46,13 +44,6 @@ int previewOrApply(const CliOptions& options, bool apply)
     CliSession session(options);
     if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
-    // The photo and music methods read tags through a reader module: it loads while the
-    // files are listed.
-    std::optional<MetadataModule::BackgroundLoad> tagReaders;
-    if (const int tab = session.state.settings.integer(QStringLiteral("selectedTab")); tab == 6)
-        tagReaders.emplace(MetadataModule::Kind::Music);
-    else if (tab == 7)
-        tagReaders.emplace(MetadataModule::Kind::Photos);
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
         printCliError(QStringLiteral("no item to rename was found"));
