@@ -8,7 +8,6 @@
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "platform/edition.h"
-#include "platform/largeheap.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -23,7 +22,6 @@
 
 int main(int argc, char** argv)
 {
-    LargeHeap::prefer();
     Edition::select(Edition::Kind::Quorvel);
     QCoreApplication app(argc, argv);
     Messages::install(Edition::current());

@@ -5,8 +5,6 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "cli/methodwarnings.h"
-#include "engine/methodtab.h"
-#include "platform/metadatamodule.h"
 #include "platform/plist.h"
 #include "profiles/profilecommands.h"
 
@@ -14,7 +12,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <optional>
 
 void printCliError(const QString& text)
 {
@@ -47,14 +44,6 @@ int previewOrApply(const CliOptions& options, bool apply)
     CliSession session(options);
     if (const int code = prepareSession(session); code != ExitCode::Done)
         return code;
-    // The photo and music methods read tags through a reader module: it loads while the
-    // files are listed.
-    std::optional<MetadataModule::BackgroundLoad> tagReaders;
-    if (const auto tab = MethodTab(session.state.settings.integer(QStringLiteral("selectedTab")));
-        tab == MethodTab::AudioTags)
-        tagReaders.emplace(MetadataModule::Kind::Music);
-    else if (tab == MethodTab::Photo)
-        tagReaders.emplace(MetadataModule::Kind::Photos);
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
         printCliError(QStringLiteral("no item to rename was found"));

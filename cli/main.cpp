@@ -6,7 +6,6 @@
 #include "cli/exitcodes.h"
 #include "pipeline/passrunner.h"
 #include "platform/edition.h"
-#include "platform/largeheap.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -36,7 +35,6 @@ int endProcess(int code)
 
 int main(int argc, char** argv)
 {
-    LargeHeap::prefer();
     Edition::select(Edition::Kind::Quorvel);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-cli"));

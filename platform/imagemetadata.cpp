@@ -1,22 +1,10 @@
 #include "platform/imagemetadata.h"
 
-#include "platform/metadatamodule.h"
-
 #include <QFileInfo>
 
 namespace ImageMetadata {
 
-void initializeExiv2()
-{
-    if (const PhotoModuleEntries* module = MetadataModule::photoReaders())
-        module->initializeExiv2();
-}
-
-QVariantMap readProperties(const QString& path, unsigned wanted)
-{
-    const PhotoModuleEntries* module = MetadataModule::photoReaders();
-    return module ? module->readImageProperties(path, wanted) : QVariantMap();
-}
+// initializeExiv2 and readProperties are in readers/exiv2reader.cpp.
 
 MappedFile::MappedFile(const QString& path)
     : m_file(path)

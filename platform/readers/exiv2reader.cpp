@@ -1,5 +1,3 @@
-#include "platform/readers/readers.h"
-
 #include "platform/imagemetadata.h"
 
 #include <QDebug>
@@ -366,11 +364,9 @@ void putDictionary(QVariantMap& into, const char* key, const QVariantMap& dictio
 
 } // namespace
 
-namespace Exiv2Reader {
+namespace ImageMetadata {
 
-using namespace ImageMetadata;
-
-void initialize()
+void initializeExiv2()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -382,7 +378,7 @@ void initialize()
 
 QVariantMap readProperties(const QString& path, unsigned wanted)
 {
-    initialize();
+    initializeExiv2();
     const std::string encoded = QFile::encodeName(path).toStdString();
     // A FIFO or device with an image extension would block or never end.
     struct stat status {};
@@ -424,6 +420,6 @@ QVariantMap readProperties(const QString& path, unsigned wanted)
     return properties;
 }
 
-} // namespace Exiv2Reader
+} // namespace ImageMetadata
 
 #pragma GCC diagnostic pop

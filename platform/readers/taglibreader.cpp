@@ -1,4 +1,4 @@
-#include "platform/readers/readers.h"
+#include "platform/audiometadata.h"
 
 #include <QDebug>
 #include <QFile>
@@ -111,7 +111,7 @@ AudioAttributes readTags(const QString& path)
 
 } // namespace
 
-namespace TagLibReader {
+namespace AudioMetadata {
 
 AudioAttributes read(const QString& path)
 {
@@ -131,4 +131,4 @@ AudioAttributes read(const QString& path)
     return {};
 }
 
-} // namespace TagLibReader
+} // namespace AudioMetadata

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -417,17 +416,11 @@ TEST(Cli, RegularExpressionsAndTransliterationThroughSet)
     EXPECT_TRUE(used.out.contains("<key>isGeneralTransliterate</key>"));
 }
 
-// Exiv2 and TagLib live in modules of their own, each loaded only by a command that reads
-// what it reads: a plain renaming pays for neither at start-up, a photo renaming not for
-// TagLib. The dynamic loader's own trace (LD_DEBUG=files) shows what each run loaded.
-TEST(Cli, TheMetadataReadersAreLoadedOnlyWhenANameNeedsThem)
+// A photo renaming from the shell reads the capture date through Exiv2, without a word on
+// stderr.
+TEST(Cli, APhotoRenamingReadsTheCaptureDate)
 {
-    const auto loaded = [](const CliResult& r, const char* library) {
-        return r.err.contains(QRegularExpression(QStringLiteral("file=\\S*") + QLatin1String(library)));
-    };
-    const QList<std::pair<QString, QString>> trace{{"LD_DEBUG", "files"}};
     TempTree tree;
-    tree.file("a_draft.txt");
     ASSERT_TRUE(MediaFixtures::writeJpeg(tree.at("photo.jpg")));
     {
         ImageMetadata::initializeExiv2();
@@ -437,25 +430,10 @@ TEST(Cli, TheMetadataReadersAreLoadedOnlyWhenANameNeedsThem)
         image->writeMetadata();
     }
     CliRunner cli;
-
-    const CliResult plain = cli.run(QStringList{"apply", "--yes", "--format", "tsv", "--set", "selectedTab=2", "--set",
-                                                "replaceRemoveThis=draft", "--set", "replaceRemoveWith=final",
-                                                tree.at("a_draft.txt")},
-                                    trace);
-    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
-    EXPECT_TRUE(QFile::exists(tree.at("a_final.txt")));
-    EXPECT_TRUE(loaded(plain, "libQt6Core")) << "the trace shows no loading at all";
-    EXPECT_FALSE(loaded(plain, "libquorvel-"));
-    EXPECT_FALSE(loaded(plain, "libexiv2"));
-    EXPECT_FALSE(loaded(plain, "libtag"));
-
     const CliResult photo = cli.run(QStringList{"preview", "--format", "tsv", "--set", "selectedTab=7", "--set",
-                                                "photoMetaDataList=<EXIF_Date>", tree.at("photo.jpg")},
-                                    trace);
+                                                "photoMetaDataList=<EXIF_Date>", tree.at("photo.jpg")});
     ASSERT_EQ(photo.exitCode, 0) << photo.err.toStdString();
-    EXPECT_TRUE(loaded(photo, "libquorvel-photos"));
-    EXPECT_TRUE(loaded(photo, "libexiv2"));
-    EXPECT_FALSE(loaded(photo, "libtag"));
+    EXPECT_TRUE(photo.err.isEmpty()) << photo.err.toStdString();
     ASSERT_EQ(photo.lines().size(), 1);
     EXPECT_TRUE(photo.lines().first().contains(QStringLiteral("2021"))) << photo.out.toStdString();
 }
