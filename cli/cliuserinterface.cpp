@@ -86,3 +86,8 @@ void CliUserInterface::showTimeTaken(const QString& text)
     if (verbose)
         printErr(text);
 }
+
+void CliUserInterface::showStatusMessage(const QString& text)
+{
+    printErr(QStringLiteral("note: %1").arg(text));
+}

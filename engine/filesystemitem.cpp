@@ -12,7 +12,8 @@ bool isError(const QString& text)
 {
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
         || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
-        || text == FolderNameUsedTwice || text == NotRestored;
+        || text == FolderNameUsedTwice || text == NotRestored || text == NameTooLong
+        || text == NameNotAllowedHere || text == CouldNotRename;
 }
 
 bool isStatus(const QString& text)
@@ -35,6 +36,9 @@ QString displayText(const QString& text)
         {FileNameUsedTwice, "STATUSFILENAMEUSEDTWICE"},
         {FolderNameUsedTwice, "STATUSFOLDERNAMEUSEDTWICE"},
         {NotRestored, "STATUSNOTRESTORED"},
+        {NameTooLong, "STATUSNAMETOOLONG"},
+        {NameNotAllowedHere, "STATUSNAMENOTALLOWEDHERE"},
+        {CouldNotRename, "STATUSCOULDNOTRENAME"},
     };
     for (const auto& entry : kKeys) {
         if (text == entry.status)

@@ -19,6 +19,13 @@ inline const QString FileNameUsedTwice = QStringLiteral("File Name Used Twice");
 inline const QString FolderNameUsedTwice = QStringLiteral("Folder Name Used Twice");
 // An undo could not bring the item back to its old name.
 inline const QString NotRestored = QStringLiteral("Not Restored");
+// The proposed name is longer than the folder's file system allows.
+inline const QString NameTooLong = QStringLiteral("Name Too Long");
+// The proposed name holds a character or an ending the folder's file system refuses, or
+// cannot be a file name anywhere ("." or "..", U+0000, a lone surrogate).
+inline const QString NameNotAllowedHere = QStringLiteral("Name Not Allowed Here");
+// The move was tried at apply and the system refused it.
+inline const QString CouldNotRename = QStringLiteral("Could Not Rename");
 
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);

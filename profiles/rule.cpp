@@ -252,6 +252,10 @@ void generalRows(RowBuilder& r)
     case GeneralChange::PlainLatin:
         r.add(msg("Transliterate to plain Latin"), QStringLiteral("TRUE"));
         break;
+    case GeneralChange::RepairEncoding:
+        r.add(msg("Repair the name's encoding"), QStringLiteral("TRUE"));
+        r.addText(msg("Read as"), "generalRepairEncodingFrom");
+        break;
     }
 }
 
