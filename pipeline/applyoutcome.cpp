@@ -38,10 +38,16 @@ QString ApplyOutcome::summary() const
     QString line = msg("OUTCOMERENAMED").arg(renamedCount);
     if (const int refusedTotal = refusedCount(); refusedTotal > 0) {
         QStringList reasons;
-        for (const auto& [status, count] : refused)
-            reasons << msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
+        for (const auto& [status, count] : refused) {
+            QString reason = msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
+            if (status == Status::CouldNotRename && !failureReasons.isEmpty())
+                reason = msg("OUTCOMEREASONWHY").arg(reason, failureReasons.join(QStringLiteral("; ")));
+            reasons << reason;
+        }
         line = msg("OUTCOMEREFUSED").arg(line, QString::number(refusedTotal), reasons.join(msg("OUTCOMEREASONSEPARATOR")));
     }
     line = msg("OUTCOMEDURATION").arg(line, formatOutcomeDuration(elapsedMs));
+    if (reservedRenames)
+        line = msg("OUTCOMERESERVEDRENAMES").arg(line);
     return cancelled ? msg("OUTCOMESTOPPED").arg(line) : line;
 }

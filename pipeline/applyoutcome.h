@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // What an apply did, counted in items as a person reads them (a swap of two items renames
 // two items, though its log holds three moves).
@@ -14,6 +15,12 @@ struct ApplyOutcome {
     // their status (the stored English text), in the order the statuses were first met.
     // Items the preview had already given a status are not in it.
     QList<QPair<QString, int>> refused;
+    // The system's reasons for the items that could not be renamed ("Operation not
+    // permitted"), distinct, in the order met: shown with the "Could Not Rename" count.
+    QStringList failureReasons;
+    // Some move went onto a reserved placeholder (a drive without atomic no-replace moves):
+    // the line says so once.
+    bool reservedRenames = false;
     qint64 elapsedMs = 0;
     bool cancelled = false; // Cancel stopped the apply between two items (or chains)
 

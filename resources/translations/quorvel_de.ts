@@ -135,6 +135,14 @@
     <source>Not Restored</source>
     <translation>Nicht wiederhergestellt</translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Umbenennen nicht möglich</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Name zu lang</translation>
+</message>
 <message id="OUTCOMERENAMED">
     <source>%1 renamed</source>
     <translation>%1 umbenannt</translation>
@@ -166,6 +174,30 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Abgebrochen: %1</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; auf diesem Laufwerk werden Umbenennungen geprüft, nicht atomar ausgeführt</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Umbenennen in %1 mit atomaren Verschiebungen, die nie eine Datei ersetzen</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Umbenennen in %1 über einen harten Link und das Entfernen des alten Namens (atomar, ersetzt nie eine Datei)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Umbenennen in %1 auf einen zuvor reservierten Platzhalter (geprüft, nicht atomar)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>das Umbenennungsprotokoll kann seinen Namen nicht aufnehmen</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>

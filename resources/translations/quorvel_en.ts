@@ -135,6 +135,14 @@
     <source>Not Restored</source>
     <translation>Not Restored</translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Could Not Rename</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Name Too Long</translation>
+</message>
 <message id="OUTCOMERENAMED">
     <source>%1 renamed</source>
     <translation>%1 renamed</translation>
@@ -166,6 +174,30 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Stopped: %1</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; on this drive renames are checked, not atomic</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Renaming in %1 with atomic moves that never replace a file</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>the rename log cannot hold its name</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>

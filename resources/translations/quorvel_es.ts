@@ -135,6 +135,14 @@
     <source>Not Restored</source>
     <translation>No restaurado</translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>No se pudo renombrar</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Nombre demasiado largo</translation>
+</message>
 <message id="OUTCOMERENAMED">
     <source>%1 renamed</source>
     <translation>%1 renombrado(s)</translation>
@@ -166,6 +174,30 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Detenido: %1</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; en esta unidad los cambios de nombre se comprueban, no son atómicos</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Cambio de nombre en %1 con movimientos atómicos que nunca reemplazan un archivo</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Cambio de nombre en %1 mediante un enlace físico y la eliminación del nombre antiguo (atómico, nunca reemplaza un archivo)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Cambio de nombre en %1 sobre un marcador reservado antes (comprobado, no atómico)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>el registro de cambios de nombre no puede contener su nombre</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
