@@ -79,12 +79,20 @@ Result moveReserved(const char* from, const char* to, Kind kind, const Placehold
         return Result{Result::Failed, EIO, Rung::Reserved};
     }
     // The placeholder is ours: rename(2) may replace it, and only it.
-    if (sys.renameat(AT_FDCWD, from, AT_FDCWD, to) != 0) {
-        const int error = errno;
-        removePlaceholder(to, kind);
-        return Result{Result::Failed, error, Rung::Reserved};
+    if (sys.renameat(AT_FDCWD, from, AT_FDCWD, to) == 0)
+        return Result{Result::Moved, 0, Rung::Reserved};
+    int error = errno;
+    removePlaceholder(to, kind);
+    // Some drivers will not put a folder in place of an empty one (fusefat: EPERM). The
+    // placeholder goes and the folder is renamed into the free name: should another program
+    // make an empty folder there in between, rename(2) replaces that empty folder, never a
+    // file nor a folder holding anything.
+    if (kind == Kind::Folder && error != ENOENT) {
+        if (sys.renameat(AT_FDCWD, from, AT_FDCWD, to) == 0)
+            return Result{Result::Moved, 0, Rung::Reserved};
+        error = errno;
     }
-    return Result{Result::Moved, 0, Rung::Reserved};
+    return Result{Result::Failed, error, Rung::Reserved};
 }
 
 Result moveByLink(const char* from, const char* to)
@@ -98,6 +106,35 @@ Result moveByLink(const char* from, const char* to)
         return Result{Result::Failed, error, Rung::LinkUnlink};
     }
     return Result{Result::Moved, 0, Rung::LinkUnlink};
+}
+
+// The file system type of the mount holding path, as /proc/self/mountinfo names it.
+QByteArray mountTypeOf(const QByteArray& path)
+{
+    QFile mounts(QStringLiteral("/proc/self/mountinfo"));
+    if (!mounts.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray best, type;
+    for (const QByteArray& line : mounts.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 5 || dash < 0 || dash + 1 >= fields.size())
+            continue;
+        const QByteArray& point = fields.at(4); // octal escapes left as they are: a miss only
+        const bool holds = path == point || point == "/" || path.startsWith(point + '/');
+        if (holds && point.size() >= best.size()) {
+            best = point;
+            type = fields.at(dash + 1);
+        }
+    }
+    return type;
+}
+
+// Drivers known to lose what a folder holds when they rename it (fusefat: the folder arrives
+// empty). Folders are not moved there at all.
+bool losesFolderContents(const char* folderPath)
+{
+    return mountTypeOf(QByteArray(folderPath)) == "fuse.fusefat";
 }
 
 bool refusesLinks(int error)
@@ -184,6 +221,14 @@ Result FolderRungs::move(const QString& source, const QString& target, Kind kind
     const QStringView folder = folderOf(target);
     Rung rung = rungOfFolder(folder);
     Result result;
+    if (rung != Rung::NoReplace && kindOf(from.constData(), kind) == Kind::Folder) {
+        const QString key = folder.toString();
+        auto unsafe = unsafeFolderMoves_.constFind(key);
+        if (unsafe == unsafeFolderMoves_.constEnd())
+            unsafe = unsafeFolderMoves_.insert(key, losesFolderContents(QFile::encodeName(key).constData()));
+        if (*unsafe)
+            return Result{Result::Failed, EOPNOTSUPP, Rung::Unknown};
+    }
     if (rung == Rung::Unknown || rung == Rung::NoReplace) {
         if (calls().renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
             result = Result{Result::Moved, 0, Rung::NoReplace};

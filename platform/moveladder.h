@@ -62,6 +62,7 @@ public:
     void remember(QStringView folder, Rung rung);
 
     // Moves source to target (full paths in one folder or not), never replacing anything.
+    // A folder is not moved (EOPNOTSUPP) where the driver is known to lose its contents.
     // kind says whether the source is a folder (Unknown: looked up when it matters).
     // onPlaceholder is called on the reserved rung (null: nothing to record).
     Result move(const QString& source, const QString& target, Kind kind = Kind::Unknown,
@@ -79,6 +80,7 @@ public:
 
 private:
     QHash<QString, Rung> rungs_;
+    QHash<QString, bool> unsafeFolderMoves_; // folders whose driver loses a moved folder's contents
     // Moves come folder by folder: the last folder asked answers most calls.
     mutable QString lastFolder_;
     mutable Rung lastRung_ = Rung::Unknown;

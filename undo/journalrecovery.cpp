@@ -83,6 +83,10 @@ Tail findLastMade(RenameLogBackwards& log)
     Tail tail;
     Listings listings;
     RenameLogEntry entry;
+    // The entry after the one read (in log order): once the last made is found, the move that
+    // was in flight. Its placeholder may stand even though the kill came before the journal
+    // said it was made (the driver finishes a request whose caller is gone).
+    std::optional<RenameLogEntry> inFlight;
     while (log.previous(entry)) {
         const std::optional<LogRestore::EntryPaths> paths = LogRestore::entryPaths(entry);
         const bool placeholderLeft = paths && entry.reservation == RenameLogEntry::Reservation::Made
@@ -94,6 +98,11 @@ Tail findLastMade(RenameLogBackwards& log)
         }
         ++tail.movesNotMade;
         tail.itemsNotMade += RenameLogReader::isItem(entry) ? 1 : 0;
+        inFlight = placeholderLeft ? std::nullopt : std::optional<RenameLogEntry>(entry);
+    }
+    if (inFlight && inFlight->reservation == RenameLogEntry::Reservation::Planned) {
+        if (const std::optional<LogRestore::EntryPaths> paths = LogRestore::entryPaths(*inFlight))
+            tail.placeholdersRemoved += removeLeftPlaceholder(*paths, listings) ? 1 : 0;
     }
     return tail;
 }

@@ -10,7 +10,8 @@
 // holds the inode it records; an entry without an inode (a file system whose inode numbers
 // cannot be trusted) when its exact old name is absent from its folder's listing and its
 // exact new name present. An entry whose placeholder was made is not made while that
-// placeholder stands empty beside its source: the placeholder is removed.
+// placeholder stands empty beside its source: the placeholder is removed, and so is the
+// placeholder of the move that was in flight (the first not made), journaled or not yet.
 namespace JournalRecovery {
 
 struct Tail {
