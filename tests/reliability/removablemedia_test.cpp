@@ -1,11 +1,10 @@
 // The command line on the drives users carry: an exFAT card (exfat-fuse) and a FAT16 stick
 // (fusefat), mounted from images the test makes. Neither takes renameat2's no-replace flag
 // nor hard links, and both fold letter case with inode numbers that change from lookup to
-// lookup; every rename goes onto a reserved placeholder.
+// lookup: every rename goes onto a reserved placeholder.
 #include "clirunner.h"
 #include "treestate.h"
 
-#include "pipeline/renamelogreader.h"
 #include "support/removablemedia.h"
 
 #include <QDir>
@@ -15,20 +14,39 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <signal.h>
 #include <sys/wait.h>
 
 namespace {
 
-// The drives, with the sizes of their camera batches. fusefat reads a folder through for
-// each lookup and writes through on each change (about 0.3 s per case-only rename of a folder
-// of 400 names, against under 2 ms on exfat-fuse): its batches are a tenth as long.
+// The drives, with the sizes of their camera batches. fusefat reads a folder through for each
+// lookup and writes through on each change (about 0.3 s per case-only rename in a folder of
+// 400 names, against under 2 ms on exfat-fuse): its batches are a tenth as long.
 struct Drive {
     RemovableMedia::Format format;
     int caseOnlyBatch;
     int killedBatch;
 };
 const Drive kDrives[] = {{RemovableMedia::Format::ExFat, 400, 1000}, {RemovableMedia::Format::Fat16, 40, 100}};
+
+// Runs body on each drive that can be mounted here; skips when none can.
+void onEachDrive(const std::function<void(const Drive&, RemovableMedia&)>& body)
+{
+    if (CliRunner::program().isEmpty())
+        GTEST_SKIP() << "quorvel-cli is not built";
+    QStringList skipped;
+    for (const Drive& drive : kDrives) {
+        SCOPED_TRACE(RemovableMedia::name(drive.format));
+        RemovableMedia media(drive.format);
+        if (media.isMounted())
+            body(drive, media);
+        else
+            skipped << QStringLiteral("%1: %2").arg(RemovableMedia::name(drive.format), media.whyNot());
+    }
+    if (skipped.size() == int(std::size(kDrives)))
+        GTEST_SKIP() << skipped.join(QStringLiteral("; ")).toStdString();
+}
 
 void write(const QString& path, const QByteArray& content)
 {
@@ -38,153 +56,94 @@ void write(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
-QString cameraName(int i)
+QString cameraName(int i, const char* prefix = "IMG")
 {
-    return QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0'));
-}
-
-// A rename list of (current name, new name) lines in one folder.
-QString listFile(const QString& at, const QString& folder, const QList<QPair<QString, QString>>& lines)
-{
-    QByteArray text;
-    for (const auto& [from, to] : lines)
-        text += (from + QLatin1Char('\t') + to + QLatin1Char('\t') + folder + QLatin1Char('\n')).toUtf8();
-    write(at, text);
-    return at;
-}
-
-QStringList names(const QString& folder)
-{
-    QStringList out = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    out.sort();
-    return out;
+    return QStringLiteral("%1_%2.JPG").arg(QLatin1String(prefix)).arg(i, 4, 10, QLatin1Char('0'));
 }
 
 struct MediaCase {
     const char* what;
-    QList<QPair<QString, QByteArray>> files; // laid out below the case's folder
-    // The command's arguments after "apply" or "import-list LIST", given the case's folder
-    // and the list's path; an empty list of lines runs "apply".
-    QStringList arguments;
-    QList<QPair<QString, QString>> listLines;
-    QString item; // what "apply" is given below the case's folder ("" for the folder itself)
+    QList<QPair<QString, QByteArray>> files;  // laid out in the case's folder
+    QStringList apply;                        // apply's options, or
+    QList<QPair<QString, QString>> listLines; // the lines of a rename list in that folder
     int exitCode;
-    QStringList expectedNames;       // in the case's folder afterwards (empty: not checked)
-    QStringList expectedOutput;      // texts the item lines or the outcome line hold
+    QStringList names;  // in the folder afterwards
+    QString output;     // a text the item lines or the outcome line hold
+    QString item = {};  // what apply is given below the folder ("" for the folder)
 };
 
 } // namespace
 
 // One table of cases on each drive, then a remount (the driver numbers the files anew) and
-// the undo of every log, newest first: the drive holds exactly what it held before.
+// the undo of every log, newest first: each folder holds exactly what it held before.
 TEST(RemovableMediaDrives, RenameCaseRenameSwapAndUndoAfterARemountWithNothingReplaced)
 {
-    if (CliRunner::program().isEmpty())
-        GTEST_SKIP() << "quorvel-cli is not built";
-    int mounted = 0;
-    QStringList skipped;
-    for (const Drive& drive : kDrives) {
-    const RemovableMedia::Format format = drive.format;
-    QStringList lowerCameraNames;
-    QList<QPair<QString, QByteArray>> cameraFiles;
-    for (int i = 1; i <= drive.caseOnlyBatch; ++i) {
-        lowerCameraNames << cameraName(i).replace(QStringLiteral("IMG"), QStringLiteral("img"));
-        cameraFiles.append({cameraName(i), QByteArray::number(i)});
-    }
-    const QList<MediaCase> cases = {
-        {"a plain batch", {{"a.txt", "a"}, {"b.txt", "b"}, {"c.txt", "c"}},
-         {"--set", "selectedTab=3", "--set", "prefixSuffixPrefix=new_"}, {}, "", 0,
-         {"new_a.txt", "new_b.txt", "new_c.txt"}, {"3 renamed", "on this drive renames are checked, not atomic"}},
-        {"a case-only batch of camera names", cameraFiles,
-         {"--set", "selectedTab=5", "--set", "generalOptionIndex=0", "--set", "generalFileNameCase=2"}, {}, "", 0,
-         lowerCameraNames, {QStringLiteral("%1 renamed").arg(drive.caseOnlyBatch)}},
-        {"a target taken in another case", {{"a.txt", "a"}, {"B.TXT", "other"}, {"c.txt", "c"}}, {},
-         {{"a.txt", "b.txt"}, {"c.txt", "c2.txt"}}, "", 0, {"B.TXT", "a.txt", "c2.txt"}, {"File Already Exists"}},
-        {"a swap", {{"x.txt", "x"}, {"y.txt", "y"}}, {}, {{"x.txt", "y.txt"}, {"y.txt", "x.txt"}}, "", 0,
-         {"x.txt", "y.txt"}, {"2 renamed"}},
-        // fusefat renames a folder as an empty one: it is refused there, never emptied.
-        format == RemovableMedia::Format::ExFat
-            ? MediaCase{"a folder with its contents", {{"Album/one.jpg", "1"}, {"Album/two.jpg", "2"}},
-                        {"--folders", "--set", "selectedTab=3", "--set", "prefixSuffixPrefix=new_"}, {}, "/Album", 0,
-                        {"new_Album"}, {"1 renamed"}}
-            : MediaCase{"a folder with its contents", {{"Album/one.jpg", "1"}, {"Album/two.jpg", "2"}},
-                        {"--folders", "--set", "selectedTab=3", "--set", "prefixSuffixPrefix=new_"}, {}, "/Album", 3,
-                        {"Album"}, {"Could Not Rename: 1 (Operation not supported)"}},
-    };
-        SCOPED_TRACE(RemovableMedia::name(format));
-        RemovableMedia media(format);
-        if (!media.isMounted()) {
-            skipped << QStringLiteral("%1: %2").arg(RemovableMedia::name(format), media.whyNot());
-            continue;
+    onEachDrive([](const Drive& drive, RemovableMedia& media) {
+        QList<QPair<QString, QByteArray>> camera;
+        QStringList lowered;
+        for (int i = 1; i <= drive.caseOnlyBatch; ++i) {
+            camera.append({cameraName(i), QByteArray::number(i)});
+            lowered << cameraName(i, "img");
         }
-        ++mounted;
+        const QStringList prefix = {"--set", "selectedTab=3", "--set", "prefixSuffixPrefix=new_"};
+        const bool fat = drive.format == RemovableMedia::Format::Fat16;
+        const QList<MediaCase> cases = {
+            {"plain", {{"a.txt", "a"}, {"b.txt", "b"}}, prefix, {}, 0, {"new_a.txt", "new_b.txt"},
+             "on this drive renames are checked, not atomic"},
+            {"case", camera, {"--set", "selectedTab=5", "--set", "generalOptionIndex=0", "--set", "generalFileNameCase=2"},
+             {}, 0, lowered, QStringLiteral("%1 renamed").arg(drive.caseOnlyBatch)},
+            {"taken", {{"a.txt", "a"}, {"B.TXT", "other"}, {"c.txt", "c"}}, {}, {{"a.txt", "b.txt"}, {"c.txt", "c2.txt"}},
+             0, {"B.TXT", "a.txt", "c2.txt"}, "File Already Exists"},
+            {"swap", {{"x.txt", "x"}, {"y.txt", "y"}}, {}, {{"x.txt", "y.txt"}, {"y.txt", "x.txt"}}, 0,
+             {"x.txt", "y.txt"}, "2 renamed"},
+            // fusefat renames a folder as an empty one: the move is refused there, never made.
+            {"folder", {{"Album/one.jpg", "1"}, {"Album/two.jpg", "2"}}, QStringList{"--folders"} + prefix, {},
+             fat ? 3 : 0, {fat ? "Album" : "new_Album"},
+             fat ? "Could Not Rename: 1 (Operation not supported)" : "1 renamed", "/Album"},
+        };
         CliRunner cli;
+        QList<TreeState> before;
         int logs = 0;
         for (const MediaCase& c : cases) {
             SCOPED_TRACE(c.what);
-            const QString folder = media.root() + QLatin1Char('/') + QString::fromLatin1(c.what).replace(' ', '_');
+            const QString folder = media.root() + QLatin1Char('/') + QLatin1String(c.what);
             for (const auto& [name, content] : c.files)
                 write(folder + QLatin1Char('/') + name, content);
-            QStringList arguments;
-            if (c.listLines.isEmpty())
-                arguments = QStringList{"apply"} + c.arguments
-                    + QStringList{"--yes", "--no-subfolders", "--format", "tsv", folder + c.item};
-            else
-                arguments = {"import-list", listFile(cli.home() + "/list.txt", folder, c.listLines), "--apply", "--yes",
-                             "--format", "tsv"};
-            const CliRunner::Result result = cli.run(arguments);
+            before << TreeState::read(folder);
+            QByteArray list;
+            for (const auto& [from, to] : c.listLines)
+                list += (from + QLatin1Char('\t') + to + QLatin1Char('\t') + folder + QLatin1Char('\n')).toUtf8();
+            write(cli.home() + "/list.txt", list);
+            const CliRunner::Result result = cli.run(
+                (list.isEmpty() ? QStringList{"apply"} + c.apply + QStringList{"--no-subfolders", folder + c.item}
+                                : QStringList{"import-list", cli.home() + "/list.txt", "--apply"})
+                + QStringList{"--yes", "--format", "tsv"});
             EXPECT_EQ(result.exitCode, c.exitCode) << result.err.constData();
-            if (!c.expectedNames.isEmpty())
-                EXPECT_EQ(names(folder), c.expectedNames);
-            for (const QString& text : c.expectedOutput)
-                EXPECT_TRUE((result.out + result.err).contains(text.toUtf8())) << result.err.constData();
+            QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            names.sort();
+            EXPECT_EQ(names, c.names);
+            EXPECT_TRUE((result.out + result.err).contains(c.output.toUtf8())) << result.err.constData();
             logs += result.err.contains(".xml") ? 1 : 0;
         }
-        // The swap exchanged the contents under the two names.
-        EXPECT_EQ(TreeState::read(media.root() + "/a_swap").files.value("x.txt"), "y");
+        EXPECT_EQ(TreeState::read(media.root() + "/swap").files.value("x.txt"), "y");
 
         ASSERT_TRUE(media.remount()) << media.whyNot().toStdString();
-        for (int i = 0; i < logs; ++i) {
-            const CliRunner::Result undone = cli.run({"undo", "--yes"});
-            EXPECT_EQ(undone.exitCode, 0) << undone.err.constData();
+        for (int i = 0; i < logs; ++i)
+            EXPECT_EQ(cli.run({"undo", "--yes"}).exitCode, 0);
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const TreeState after = TreeState::read(media.root() + QLatin1Char('/') + QLatin1String(cases[i].what));
+            EXPECT_EQ(after, before[i]) << cases[i].what << ": " << after.differences(before[i]).toStdString();
         }
-        for (const MediaCase& c : cases) {
-            SCOPED_TRACE(c.what);
-            const QString folder = media.root() + QLatin1Char('/') + QString::fromLatin1(c.what).replace(' ', '_');
-            const TreeState after = TreeState::read(folder);
-            TreeState before;
-            for (const auto& [name, content] : c.files) {
-                before.files.insert(name, content);
-                if (name.contains(QLatin1Char('/')) && !before.folders.contains(name.section('/', 0, 0)))
-                    before.folders << name.section('/', 0, 0);
-            }
-            EXPECT_EQ(after, before) << after.differences(before).toStdString();
-        }
-    }
-    if (mounted == 0)
-        GTEST_SKIP() << skipped.join(QStringLiteral("; ")).toStdString();
-    for (const QString& why : skipped)
-        std::printf("[ skipped  ] %s\n", qPrintable(why));
+    });
 }
 
-// kill -9 in the middle of a case-only batch of 1,000 camera names (100 on FAT16), each renamed through a
-// temporary name onto reserved placeholders: the undo of the journal recovers (a placeholder
-// left empty goes, the moves never made are passed over) and brings every name back.
+// kill -9 in the middle of a case-only batch of 1,000 camera names (100 on FAT16), each
+// renamed through a temporary name onto reserved placeholders: the undo of the journal
+// recovers (a placeholder left empty goes, the moves never made are passed over) and brings
+// every name back.
 TEST(RemovableMediaDrives, AKilledCaseOnlyBatchIsRecoveredAndUndone)
 {
-    if (CliRunner::program().isEmpty())
-        GTEST_SKIP() << "quorvel-cli is not built";
-    int mounted = 0;
-    QString why;
-    for (const Drive& drive : kDrives) {
-        const RemovableMedia::Format format = drive.format;
-        SCOPED_TRACE(RemovableMedia::name(format));
-        RemovableMedia media(format);
-        if (!media.isMounted()) {
-            why = media.whyNot();
-            continue;
-        }
-        ++mounted;
+    onEachDrive([](const Drive& drive, RemovableMedia& media) {
         const QString folder = media.root() + QStringLiteral("/DCIM");
         for (int i = 1; i <= drive.killedBatch; ++i)
             write(folder + QLatin1Char('/') + cameraName(i), QByteArray::number(i));
@@ -196,26 +155,21 @@ TEST(RemovableMediaDrives, AKilledCaseOnlyBatchIsRecoveredAndUndone)
         QElapsedTimer clock;
         clock.start();
         siginfo_t info{};
-        while (clock.elapsed() < 120000) {
-            if (QDir(folder).entryList({"img_*"}, QDir::Files | QDir::CaseSensitive).size() >= drive.killedBatch / 2)
-                break;
-            info.si_pid = 0;
-            if (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
-                break;
+        while (clock.elapsed() < 120000
+               && QDir(folder).entryList({"img_*"}, QDir::Files | QDir::CaseSensitive).size() < drive.killedBatch / 2
+               && !(::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid))
             QThread::msleep(5);
-        }
         ::kill(pid, SIGKILL);
-        const CliRunner::Result killed = cli.wait(pid);
-        const bool landed = killed.signal == SIGKILL;
-        const QStringList logs = QDir(cli.logFolder()).entryList({"*#*"}, QDir::Files);
-        const QString journal = logs.isEmpty() ? QString() : cli.logFolder() + QLatin1Char('/') + logs.front();
-        std::printf("[ killed   ] %s: %s, %d journal entries\n", RemovableMedia::name(format),
-                    landed ? "in the middle of the batch" : "after the batch", RenameLogReader::countEntries(journal));
-        const CliRunner::Result undone = cli.run(landed ? QStringList{"undo", journal, "--yes"} : QStringList{"undo", "--yes"});
+        const bool landed = cli.wait(pid).signal == SIGKILL;
+        const QStringList journals = QDir(cli.logFolder()).entryList({"*#*"}, QDir::Files);
+        std::printf("[ killed   ] %s: %s\n", RemovableMedia::name(drive.format),
+                    landed ? "in the middle of the batch" : "after the batch");
+        const QStringList undo = landed && !journals.isEmpty()
+            ? QStringList{"undo", cli.logFolder() + QLatin1Char('/') + journals.front(), "--yes"}
+            : QStringList{"undo", "--yes"};
+        const CliRunner::Result undone = cli.run(undo);
         EXPECT_EQ(undone.exitCode, 0) << undone.err.constData();
         const TreeState after = TreeState::read(folder);
         EXPECT_EQ(after, before) << after.differences(before).toStdString();
-    }
-    if (mounted == 0)
-        GTEST_SKIP() << why.toStdString();
+    });
 }
