@@ -3,7 +3,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -11,29 +10,15 @@
 
 namespace {
 
-// The tools a format needs: mkfs, the FUSE driver.
-QStringList toolsOf(RemovableMedia::Format format)
-{
-    if (format == RemovableMedia::Format::ExFat)
-        return {QStringLiteral("mkfs.exfat"), QStringLiteral("mount.exfat-fuse")};
-    return {QStringLiteral("mkfs.fat"), QStringLiteral("fusefat")};
-}
-
 QString tool(const QString& name)
 {
-    QString path = QStandardPaths::findExecutable(name);
-    if (path.isEmpty())
-        path = QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
-    return path;
+    return QStandardPaths::findExecutable(name, {"/usr/local/sbin", "/usr/local/bin", "/usr/sbin", "/usr/bin", "/sbin", "/bin"});
 }
 
 bool isMountPoint(const QString& path)
 {
     QFile mounts(QStringLiteral("/proc/self/mountinfo"));
-    if (!mounts.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray needle = ' ' + QFile::encodeName(path) + ' ';
-    return mounts.readAll().contains(needle);
+    return !path.isEmpty() && mounts.open(QIODevice::ReadOnly) && mounts.readAll().contains(' ' + QFile::encodeName(path) + ' ');
 }
 
 } // namespace
@@ -46,35 +31,29 @@ const char* RemovableMedia::name(Format format)
 RemovableMedia::RemovableMedia(Format format, int sizeMiB)
     : format_(format)
 {
-    if (::geteuid() != 0) {
+    const bool exfat = format == Format::ExFat;
+    if (::geteuid() != 0)
         whyNot_ = QStringLiteral("mounting a test drive needs root");
-        return;
-    }
-    if (!QFile::exists(QStringLiteral("/dev/fuse")) || !QFile::exists(QStringLiteral("/dev/loop-control"))) {
+    else if (!QFile::exists("/dev/fuse") || !QFile::exists("/dev/loop-control"))
         whyNot_ = QStringLiteral("no /dev/fuse or no loop devices here");
-        return;
-    }
-    for (const QString& name : toolsOf(format) + QStringList{QStringLiteral("losetup"), QStringLiteral("umount")}) {
-        if (tool(name).isEmpty()) {
+    for (const char* name : {exfat ? "mkfs.exfat" : "mkfs.fat", exfat ? "mount.exfat-fuse" : "fusefat", "losetup", "umount"}) {
+        if (whyNot_.isEmpty() && tool(name).isEmpty())
             whyNot_ = QStringLiteral("%1 is not installed (scripts/install-deps installs it)").arg(name);
-            return;
-        }
     }
-    image_ = dir_.filePath(QStringLiteral("drive.img"));
-    mountPoint_ = dir_.filePath(QStringLiteral("mnt"));
+    if (!whyNot_.isEmpty())
+        return;
+    image_ = dir_.filePath("drive.img");
+    mountPoint_ = dir_.filePath("mnt");
     QFile image(image_);
     if (!QDir().mkpath(mountPoint_) || !image.open(QIODevice::WriteOnly) || !image.resize(qint64(sizeMiB) << 20)) {
         whyNot_ = QStringLiteral("cannot make the image in %1").arg(dir_.path());
         return;
     }
     image.close();
-    const bool made = format == Format::ExFat
-        ? run(tool(QStringLiteral("mkfs.exfat")), {image_})
-        : run(tool(QStringLiteral("mkfs.fat")), {QStringLiteral("-F"), QStringLiteral("16"), image_});
-    if (!made)
+    if (!(exfat ? run(tool("mkfs.exfat"), {image_}) : run(tool("mkfs.fat"), {"-F", "16", image_})))
         return;
     QProcess losetup;
-    losetup.start(tool(QStringLiteral("losetup")), {QStringLiteral("-f"), QStringLiteral("--show"), image_});
+    losetup.start(tool("losetup"), {"-f", "--show", image_});
     if (!losetup.waitForFinished(20000) || losetup.exitCode() != 0) {
         whyNot_ = QStringLiteral("no loop device: %1").arg(QString::fromLocal8Bit(losetup.readAllStandardError()).trimmed());
         return;
@@ -87,7 +66,7 @@ RemovableMedia::~RemovableMedia()
 {
     unmount();
     if (!loopDevice_.isEmpty())
-        run(tool(QStringLiteral("losetup")), {QStringLiteral("-d"), loopDevice_});
+        run(tool("losetup"), {"-d", loopDevice_});
 }
 
 bool RemovableMedia::run(const QString& program, const QStringList& arguments, int timeoutMs)
@@ -95,14 +74,13 @@ bool RemovableMedia::run(const QString& program, const QStringList& arguments, i
     QProcess process;
     // A FUSE driver goes on running after it mounts: it must not hold our pipes.
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.txt")));
+    process.setStandardErrorFile(dir_.filePath("stderr.txt"));
     process.start(program, arguments);
     if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return true;
-    QFile err(dir_.filePath(QStringLiteral("stderr.txt")));
+    QFile err(dir_.filePath("stderr.txt"));
     err.open(QIODevice::ReadOnly);
-    whyNot_ = QStringLiteral("%1 %2 failed: %3")
-                  .arg(program, arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(err.readAll()).trimmed());
+    whyNot_ = QStringLiteral("%1 %2 failed: %3").arg(program, arguments.join(' '), QString::fromLocal8Bit(err.readAll()).trimmed());
     return false;
 }
 
@@ -110,35 +88,32 @@ bool RemovableMedia::mount()
 {
     bool started = true;
     if (format_ == Format::ExFat) {
-        started = run(tool(QStringLiteral("mount.exfat-fuse")), {loopDevice_, mountPoint_});
+        started = run(tool("mount.exfat-fuse"), {loopDevice_, mountPoint_});
     } else {
         foreground_.setStandardOutputFile(QProcess::nullDevice());
         foreground_.setStandardErrorFile(QProcess::nullDevice());
-        foreground_.start(tool(QStringLiteral("fusefat")),
-                          {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("rw+"), loopDevice_, mountPoint_});
+        foreground_.start(tool("fusefat"), {"-f", "-o", "rw+", loopDevice_, mountPoint_});
         started = foreground_.waitForStarted(10000);
-        if (!started)
-            whyNot_ = QStringLiteral("fusefat did not start");
     }
     // The driver may answer before the kernel shows the mount.
     const QDeadlineTimer deadline(10000);
     while (started && !isMountPoint(mountPoint_) && !deadline.hasExpired())
         QThread::msleep(20);
-    mounted_ = started && isMountPoint(mountPoint_);
-    if (started && !mounted_)
-        whyNot_ = QStringLiteral("the FUSE driver started but %1 is not mounted").arg(mountPoint_);
+    mounted_ = isMountPoint(mountPoint_);
+    if (!mounted_ && whyNot_.isEmpty())
+        whyNot_ = QStringLiteral("the FUSE driver did not mount %1").arg(mountPoint_);
     return mounted_;
 }
 
 void RemovableMedia::unmount()
 {
     // A driver still busy with the last request can refuse a first attempt.
-    for (int attempt = 0; attempt < 50 && !mountPoint_.isEmpty() && isMountPoint(mountPoint_); ++attempt) {
-        if (!run(tool(QStringLiteral("umount")), {mountPoint_}))
+    for (int attempt = 0; attempt < 50 && isMountPoint(mountPoint_); ++attempt) {
+        if (!run(tool("umount"), {mountPoint_}))
             QThread::msleep(100);
     }
-    if (!mountPoint_.isEmpty() && isMountPoint(mountPoint_))
-        run(tool(QStringLiteral("umount")), {QStringLiteral("-l"), mountPoint_});
+    if (isMountPoint(mountPoint_))
+        run(tool("umount"), {"-l", mountPoint_});
     if (foreground_.state() != QProcess::NotRunning && !foreground_.waitForFinished(20000)) {
         foreground_.kill();
         foreground_.waitForFinished(5000);
@@ -149,9 +124,5 @@ void RemovableMedia::unmount()
 bool RemovableMedia::remount()
 {
     unmount();
-    if (isMountPoint(mountPoint_)) {
-        whyNot_ = QStringLiteral("%1 could not be unmounted").arg(mountPoint_);
-        return false;
-    }
-    return mount();
+    return !isMountPoint(mountPoint_) && mount();
 }
