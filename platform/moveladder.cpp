@@ -221,28 +221,31 @@ Result FolderRungs::move(const QString& source, const QString& target, Kind kind
     const QStringView folder = folderOf(target);
     Rung rung = rungOfFolder(folder);
     Result result;
-    if (rung != Rung::NoReplace && kindOf(from.constData(), kind) == Kind::Folder) {
-        const QString key = folder.toString();
-        auto unsafe = unsafeFolderMoves_.constFind(key);
-        if (unsafe == unsafeFolderMoves_.constEnd())
-            unsafe = unsafeFolderMoves_.insert(key, losesFolderContents(QFile::encodeName(key).constData()));
-        if (*unsafe)
-            return Result{Result::Failed, EOPNOTSUPP, Rung::Unknown};
-    }
     if (rung == Rung::Unknown || rung == Rung::NoReplace) {
         if (calls().renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
             result = Result{Result::Moved, 0, Rung::NoReplace};
         else
             result = failed(errno, Rung::NoReplace);
         if (result.status != Result::Failed || !refusesNoReplace(result.error)) {
-            if (rung == Rung::Unknown && result.status != Result::Failed)
+            // An existing target is refused before the file system sees the flag: only a
+            // move made tells the rung.
+            if (rung == Rung::Unknown && result.status == Result::Moved)
                 remember(folder, Rung::NoReplace);
             return result;
         }
         rung = Rung::LinkUnlink;
         remember(folder, rung);
     }
-    if (rung == Rung::LinkUnlink && kindOf(from.constData(), kind) != Kind::Folder) {
+    kind = kindOf(from.constData(), kind);
+    if (kind == Kind::Folder) {
+        const QString key = folder.toString();
+        auto unsafe = unsafeFolderMoves_.constFind(key);
+        if (unsafe == unsafeFolderMoves_.constEnd())
+            unsafe = unsafeFolderMoves_.insert(key, losesFolderContents(QFile::encodeName(key).constData()));
+        if (*unsafe)
+            return Result{Result::Failed, EOPNOTSUPP, rung};
+    }
+    if (rung == Rung::LinkUnlink && kind != Kind::Folder) {
         result = moveByLink(from.constData(), to.constData());
         if (result.status != Result::Failed || !refusesLinks(result.error))
             return result;
