@@ -12,7 +12,7 @@ bool isError(const QString& text)
 {
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
         || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
-        || text == FolderNameUsedTwice || text == NotRestored;
+        || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong;
 }
 
 bool isStatus(const QString& text)
@@ -35,6 +35,8 @@ QString displayText(const QString& text)
         {FileNameUsedTwice, "STATUSFILENAMEUSEDTWICE"},
         {FolderNameUsedTwice, "STATUSFOLDERNAMEUSEDTWICE"},
         {NotRestored, "STATUSNOTRESTORED"},
+        {CouldNotRename, "STATUSCOULDNOTRENAME"},
+        {NameTooLong, "STATUSNAMETOOLONG"},
     };
     for (const auto& entry : kKeys) {
         if (text == entry.status)

@@ -19,6 +19,10 @@ inline const QString FileNameUsedTwice = QStringLiteral("File Name Used Twice");
 inline const QString FolderNameUsedTwice = QStringLiteral("Folder Name Used Twice");
 // An undo could not bring the item back to its old name.
 inline const QString NotRestored = QStringLiteral("Not Restored");
+// The move failed at apply for a reason of the system's (the outcome line says which).
+inline const QString CouldNotRename = QStringLiteral("Could Not Rename");
+// The new name is longer than the folder's file system takes.
+inline const QString NameTooLong = QStringLiteral("Name Too Long");
 
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);

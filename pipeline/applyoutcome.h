@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,12 @@ struct ApplyOutcome {
     // Used Twice", "File Already Exists" ...): the apply never tries them, but they are
     // items the user meant to rename.
     StatusCounts refusedAtPreview;
+    // The system's reasons for the items that could not be renamed ("Operation not
+    // permitted"), distinct, in the order met: shown with the "Could Not Rename" count.
+    QStringList failureReasons;
+    // Some move went onto a reserved placeholder (a drive without atomic no-replace moves):
+    // the line says so once.
+    bool reservedRenames = false;
     qint64 elapsedMs = 0;
     bool cancelled = false; // Cancel stopped the apply between two items (or chains)
 

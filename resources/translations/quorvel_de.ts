@@ -161,6 +161,14 @@
         <numerusform>%1, %n abgelehnt (%2)</numerusform>
     </translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Umbenennen nicht möglich</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Name zu lang</translation>
+</message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
     <translation>%1: %2</translation>
@@ -188,6 +196,30 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Ein „/“ kann nicht Teil eines Namens sein: Es wird als „:“ geschrieben. Die Hilfe (F1) erklärt, wie Sie ein anderes Zeichen verwenden.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; auf diesem Laufwerk werden Umbenennungen geprüft, nicht atomar ausgeführt</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Umbenennen in %1 mit atomaren Verschiebungen, die nie eine Datei ersetzen</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Umbenennen in %1 über einen harten Link und das Entfernen des alten Namens (atomar, ersetzt nie eine Datei)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Umbenennen in %1 auf einen zuvor reservierten Platzhalter (geprüft, nicht atomar)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>das Umbenennungsprotokoll kann seinen Namen nicht aufnehmen</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>

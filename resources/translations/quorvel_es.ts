@@ -161,6 +161,14 @@
         <numerusform>%1, %n rechazados (%2)</numerusform>
     </translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>No se pudo renombrar</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Nombre demasiado largo</translation>
+</message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
     <translation>%1: %2</translation>
@@ -188,6 +196,30 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Una «/» no puede formar parte de un nombre: se escribe «:». La ayuda (F1) explica cómo usar otro carácter.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; en esta unidad los cambios de nombre se comprueban, no son atómicos</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Cambio de nombre en %1 con movimientos atómicos que nunca reemplazan un archivo</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Cambio de nombre en %1 mediante un enlace físico y la eliminación del nombre antiguo (atómico, nunca reemplaza un archivo)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Cambio de nombre en %1 sobre un marcador reservado antes (comprobado, no atómico)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>el registro de cambios de nombre no puede contener su nombre</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>

@@ -161,6 +161,14 @@
         <numerusform>%1, %n refusés (%2)</numerusform>
     </translation>
 </message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Renommage impossible</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Nom trop long</translation>
+</message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
     <translation>%1 : %2</translation>
@@ -188,6 +196,30 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Un « / » ne peut pas faire partie d’un nom : il est écrit « : ». L’aide (F1) explique comment utiliser un autre caractère.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1 ; sur ce support les renommages sont vérifiés, non atomiques</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Renommage dans %1 par des déplacements atomiques qui ne remplacent jamais un fichier</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Renommage dans %1 par un lien physique puis la suppression de l’ancien nom (atomique, sans jamais remplacer un fichier)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Renommage dans %1 sur un emplacement réservé d’abord (vérifié, non atomique)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>le journal des renommages ne peut pas contenir son nom</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
