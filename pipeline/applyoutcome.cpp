@@ -43,9 +43,7 @@ StatusCounts previewRefusals(const std::vector<FileSystemItem>& files)
     return counts;
 }
 
-// "File Already Exists: 2, Could Not Rename: 1 (Operation not permitted)": the system's
-// reasons, when given, follow the count of the items that could not be renamed.
-QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons = {})
+QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons)
 {
     QStringList reasons;
     for (const auto& [status, count] : counts) {

@@ -66,8 +66,10 @@ struct ApplyOutcome {
 // other than "No Changes".
 StatusCounts previewRefusals(const std::vector<FileSystemItem>& files);
 int totalCount(const StatusCounts& counts);
-// "File Name Used Twice: 3, File Already Exists: 1", in the reader's language.
-QString refusalReasons(const StatusCounts& counts);
+// "File Name Used Twice: 3, File Already Exists: 1", in the reader's language; the
+// system's reasons, when given, follow the count of "Could Not Rename" ("Could Not
+// Rename: 1 (Operation not permitted)").
+QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons = {});
 
 // The question before an apply, counting what the list shows: "Rename 9 items to the new
 // names shown in the list?", or with refusals "Rename 9 of 12 items? 3 are refused (File
