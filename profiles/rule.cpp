@@ -110,7 +110,7 @@ public:
 
     // Where a text goes (insert, date and time, folder names), by the option index, as the
     // window's choice reads with its field: "At position 3 from the end", "Before the text
-    // “_”" and its occurrence.
+    // '_'" and its occurrence.
     void addWhere(const char* indexKey, const char* positionKey, const char* directionKey, const char* beforeKey,
                   const char* beforeOccurrenceKey, const char* afterKey, const char* afterOccurrenceKey)
     {
