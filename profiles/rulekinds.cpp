@@ -293,9 +293,9 @@ QStringList StepSettings::photoTags() const
 QString caseName(LetterCase value)
 {
     switch (value) {
-    case LetterCase::Upper: return msg("Upper Case");
-    case LetterCase::Lower: return msg("Lower Case");
-    case LetterCase::Capitalized: return msg("Proper Case");
+    case LetterCase::Upper: return msg("UPPERCASE");
+    case LetterCase::Lower: return msg("LOWERCASE");
+    case LetterCase::Capitalized: return msg("PROPERCASE");
     }
     return QString();
 }

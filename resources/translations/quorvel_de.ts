@@ -1818,86 +1818,6 @@
     <source>Help Contents</source>
     <translation>Hilfe-Inhalt</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Sequenz</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Einfügen/Löschen</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Ersetzen/Entfernen</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Präfix/Suffix</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Datum und Uhrzeit</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>Allgemein</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Audio-Tags</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Foto</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Ordnernamen</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numerisch</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alphabetisch</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Einfügen</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Ersetzen</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Entfernen</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Zeichen entfernen</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Text</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Datum</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Datum und Uhrzeit</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Audio-Tags</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Ordnernamen</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>am Anfang</translation>
@@ -1923,16 +1843,16 @@
     <translation>nach „%1“</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, als Präfix</translation>
+    <source>, before the name</source>
+    <translation>, vor dem Namen</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, als Suffix</translation>
+    <source>, after the name</source>
+    <translation>, nach dem Namen</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, als Präfix und Suffix</translation>
+    <source>, before and after the name</source>
+    <translation>, vor und nach dem Namen</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1943,12 +1863,12 @@
     <translation>Buchstaben ab „%1“</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, aufwärts um %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, aufsteigend um %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, abwärts um %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, absteigend um %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1959,7 +1879,7 @@
     <translation>%1 Zeichen ab Position %2 löschen</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
     <translation>%1 Zeichen ab Position %2 löschen, vom Ende gezählt</translation>
 </message>
 <message id="SUMREPLACE">
@@ -1971,8 +1891,8 @@
     <translation>„%1“ entfernen</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Die Zeichen „%1“ entfernen</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Jedes der Zeichen „%1“ entfernen</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -1983,11 +1903,11 @@
     <translation>, %1 Vorkommen ab Vorkommen %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, von hinten gesucht</translation>
+    <source>, from the end</source>
+    <translation>, vom Ende</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, Groß-/Kleinschreibung beachtet</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2032,291 +1952,83 @@
 </message>
 <message id="SUMEXTENSIONCASE">
     <source>Extension in %1</source>
-    <translation>Erweiterung in %1</translation>
+    <translation>Endung in %1</translation>
 </message>
 <message id="SUMREMOVEEXTENSION">
     <source>Remove the extension</source>
-    <translation>Die Erweiterung entfernen</translation>
+    <translation>Endung entfernen</translation>
 </message>
 <message id="SUMCHANGEEXTENSION">
     <source>Change the extension to '%1'</source>
-    <translation>Die Erweiterung in „%1“ ändern</translation>
+    <translation>Endung ändern in „%1“</translation>
 </message>
 <message id="SUMREVERSE">
     <source>Reverse the name</source>
     <translation>Den Namen umkehren</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
-    <translation>Die Leerzeichen entfernen</translation>
+    <source>Remove spaces</source>
+    <translation>Leerzeichen entfernen</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Die Teile um „%1“ tauschen</translation>
+    <translation>Teile vertauschen um „%1“</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
-    <translation>Die Teile an Position %1 tauschen</translation>
+    <translation>Teile vertauschen an Position %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Alles nach „%1“ entfernen</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Entfernen, was auf „%1“ folgt</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Alles ab „%1“ entfernen</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Entfernen ab „%1“</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Den Namen mit der Maske „%1“ auffüllen</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Namensmuster „%1“</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Den Namen Windows-tauglich machen, ersetzt durch „%1“</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Namen für andere Systeme sicher machen, ersetzen durch „%1“</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Den Namen in lateinische Buchstaben umschreiben</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>In einfaches Latein transliterieren</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Name aus den Tags „%1“</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Neuer Name aus Tags „%1“</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Name aus den Fotodaten „%1“</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Neuer Name aus Metadaten „%1“</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>%1 Ordnername(n) %2 einfügen</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Beginnen mit</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>ja</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Erhöhen um</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>nein</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Verringern um</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(leer)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Als Präfix hinzufügen</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>„%1“</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Als Suffix hinzufügen</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Trennzeichen</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Auffüllmaske</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Sequenz in jedem Ordner neu beginnen</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Am Anfang einfügen</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Am Ende einfügen</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>An Position einfügen</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>An Zeichenposition</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Zählen ab</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Vor dem Text einfügen</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Nach dem Text einfügen</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Zu suchender Text</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>Beim Vorkommen</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Vom Ende her löschen</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>Ab Zeichenposition</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Anzahl der Zeichen</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Suchen</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Ersetzen durch</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Groß-/Kleinschreibung beachten</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Beginnen am</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Anfang des Namens</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Ende des Namens</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Alle Vorkommen</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Regulärer Ausdruck</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>Ab Zeichen</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>Ab Vorkommen</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Anzahl der Vorkommen</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Dateidatum</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Datums- und Zeitformat</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Datumsquelle</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Eigenes Datum</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Datum</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Datumsformat</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Zeitformat</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Doppelpunkt [:] ersetzen durch</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Namen umwandeln in</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Erweiterung umwandeln in</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>GROSSBUCHSTABEN</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>Kleinbuchstaben</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Wörter Mit Großem Anfangsbuchstaben</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Erweiterung entfernen</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Erweiterung hinzufügen oder ändern</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Namen umkehren</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Leerzeichen entfernen</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Namen am Trennzeichen tauschen</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Namen an der Position tauschen</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Alles danach entfernen</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Alles ab dem Text entfernen</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Namensmaske</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Namen Windows-kompatibel machen</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Ersetzen durch</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>In einfaches Latein transliterieren</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Umbenennungsmaske</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>Aktuelles Datum und aktuelle Uhrzeit</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2334,14 +2046,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Das ausgewählte Feld aus der Maske entfernen (oder doppelt darauf klicken oder Entf drücken)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Auffüllmaske der Sequenz</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Zulässige Erweiterungen</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Aus Datei hinzufügen …</translation>
@@ -2357,10 +2061,6 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Hinzufügen</translation>
-</message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Ebene des übergeordneten Ordners</translation>
 </message>
 </context>
 </TS>

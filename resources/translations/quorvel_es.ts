@@ -1818,86 +1818,6 @@
     <source>Help Contents</source>
     <translation>Contenido de la ayuda</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Secuencia</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Insertar/Eliminar</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Reemplazar/Quitar</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Prefijo/Sufijo</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Fecha y hora</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>General</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Etiquetas de audio</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Foto</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Nombres de carpetas</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numérica</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alfabética</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Insertar</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Reemplazar</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Quitar</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Quitar caracteres</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Texto</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Fecha</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Fecha y hora</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Etiquetas de audio</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Nombres de carpetas</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>al principio</translation>
@@ -1923,16 +1843,16 @@
     <translation>después de «%1»</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, como prefijo</translation>
+    <source>, before the name</source>
+    <translation>, antes del nombre</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, como sufijo</translation>
+    <source>, after the name</source>
+    <translation>, después del nombre</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, como prefijo y sufijo</translation>
+    <source>, before and after the name</source>
+    <translation>, antes y después del nombre</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1943,12 +1863,12 @@
     <translation>Letras desde «%1»</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, aumentando en %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, creciente en %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, disminuyendo en %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, decreciente en %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1959,8 +1879,8 @@
     <translation>Eliminar %1 carácter(es) desde la posición %2</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
-    <translation>Eliminar %1 carácter(es) desde la posición %2, contando desde el final</translation>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
+    <translation>Eliminar %1 carácter(es) desde la posición %2, contada desde el final</translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1971,8 +1891,8 @@
     <translation>Quitar «%1»</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Quitar los caracteres «%1»</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Quitar cada uno de los caracteres «%1»</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -1983,11 +1903,11 @@
     <translation>, %1 aparición(es) desde la aparición %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, buscando desde el final</translation>
+    <source>, from the end</source>
+    <translation>, desde el final</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, distinguiendo mayúsculas</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2047,276 +1967,68 @@
     <translation>Invertir el nombre</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
+    <source>Remove spaces</source>
     <translation>Quitar los espacios</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Intercambiar las partes alrededor de «%1»</translation>
+    <translation>Intercambiar las partes en torno a «%1»</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
     <translation>Intercambiar las partes en la posición %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Quitar todo lo que sigue a «%1»</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Quitar lo que sigue a «%1»</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Quitar todo desde «%1»</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Quitar desde «%1»</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Rellenar el nombre con la máscara «%1»</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Patrón de nombre «%1»</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Hacer el nombre compatible con Windows, reemplazando por «%1»</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Hacer el nombre seguro para otros sistemas, sustituyendo por «%1»</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Transliterar el nombre a letras latinas</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterar a latín simple</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Nombre a partir de las etiquetas «%1»</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Nombre nuevo a partir de etiquetas «%1»</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Nombre a partir de los datos de la foto «%1»</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Nombre nuevo a partir de metadatos «%1»</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>Insertar %1 nombre(s) de carpeta %2</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Empezar con</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>sí</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Aumentar en</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>no</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Disminuir en</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(vacío)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Añadir como prefijo</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>«%1»</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Añadir como sufijo</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Separador</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Máscara de relleno</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Reiniciar la secuencia en cada carpeta</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Insertar al principio</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Insertar al final</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>Insertar en la posición</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>En la posición</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Contar desde</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Insertar antes del texto</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Insertar después del texto</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Texto que buscar</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>En la aparición</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Eliminar desde el final</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>Desde la posición</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Número de caracteres</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Buscar</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Reemplazar por</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Distinguir mayúsculas y minúsculas</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Empezar desde</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Principio del nombre</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Final del nombre</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Todas las apariciones</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Expresión regular</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>Desde el carácter</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>Desde la aparición</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Número de apariciones</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Fecha del archivo</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Formato de fecha y hora</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Origen de la fecha</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Fecha personalizada</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Fecha</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Formato de fecha</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Formato de hora</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Reemplazar los dos puntos [:] por</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Convertir el nombre a</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Convertir la extensión a</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>MAYÚSCULAS</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>minúsculas</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Mayúscula En Cada Palabra</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Quitar la extensión</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Añadir o cambiar la extensión</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Invertir el nombre</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Quitar los espacios</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Intercambiar el nombre en el separador</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Intercambiar el nombre en la posición</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Quitar todo lo que sigue a</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Quitar desde</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Máscara del nombre</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Hacer el nombre compatible con Windows</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Reemplazar por</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>Transliterar a latín simple</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Máscara de renombrado</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>La fecha y hora actuales</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2334,14 +2046,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Quitar de la máscara el campo seleccionado (o hacer doble clic en él o pulsar Supr)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Máscara de relleno de la secuencia</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Extensiones admitidas</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Añadir desde un archivo…</translation>
@@ -2357,10 +2061,6 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Añadir</translation>
-</message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Nivel de la carpeta superior</translation>
 </message>
 </context>
 </TS>

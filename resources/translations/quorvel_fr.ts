@@ -1818,86 +1818,6 @@
     <source>Help Contents</source>
     <translation>Sommaire de l'aide</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Séquence</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Insertion/Suppression</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Remplacement/Retrait</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Préfixe/Suffixe</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Date et heure</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>Général</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Balises audio</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Photo</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Noms de dossiers</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numérique</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alphabétique</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Insérer</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Remplacer</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Retirer</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Retirer des caractères</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Texte</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Date</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Date et heure</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Balises audio</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Noms de dossiers</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>au début</translation>
@@ -1923,16 +1843,16 @@
     <translation>après « %1 »</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, en préfixe</translation>
+    <source>, before the name</source>
+    <translation>, avant le nom</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, en suffixe</translation>
+    <source>, after the name</source>
+    <translation>, après le nom</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, en préfixe et en suffixe</translation>
+    <source>, before and after the name</source>
+    <translation>, avant et après le nom</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1943,12 +1863,12 @@
     <translation>Lettres à partir de « %1 »</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, en montant de %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, croissant de %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, en descendant de %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, décroissant de %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1959,8 +1879,8 @@
     <translation>Supprimer %1 caractère(s) à partir de la position %2</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
-    <translation>Supprimer %1 caractère(s) à partir de la position %2, en comptant depuis la fin</translation>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
+    <translation>Supprimer %1 caractère(s) à partir de la position %2, comptée depuis la fin</translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1971,8 +1891,8 @@
     <translation>Enlever « %1 »</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Enlever les caractères « %1 »</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Enlever chacun des caractères « %1 »</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -1983,11 +1903,11 @@
     <translation>, %1 occurrence(s) à partir de l’occurrence %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, en cherchant depuis la fin</translation>
+    <source>, from the end</source>
+    <translation>, depuis la fin</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, en respectant la casse</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2047,276 +1967,68 @@
     <translation>Inverser le nom</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
+    <source>Remove spaces</source>
     <translation>Enlever les espaces</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Échanger les parties autour de « %1 »</translation>
+    <translation>Intervertir les parties autour de « %1 »</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
-    <translation>Échanger les parties à la position %1</translation>
+    <translation>Intervertir les parties à la position %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Enlever tout ce qui suit « %1 »</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Enlever ce qui suit « %1 »</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Enlever tout à partir de « %1 »</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Enlever à partir de « %1 »</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Compléter le nom selon le masque « %1 »</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Modèle de nom « %1 »</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Rendre le nom compatible Windows, en remplaçant par « %1 »</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Rendre le nom sûr pour d’autres systèmes, en remplaçant par « %1 »</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Translittérer le nom en lettres latines</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>Translittérer en latin simple</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Nom tiré des balises « %1 »</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Nouveau nom à partir des balises « %1 »</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Nom tiré des données de la photo « %1 »</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Nouveau nom à partir des métadonnées « %1 »</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>Insérer %1 nom(s) de dossier %2</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Commencer par</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>oui</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Incrémenter de</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>non</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Décrémenter de</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(vide)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Ajouter en préfixe</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>« %1 »</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Ajouter en suffixe</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Séparateur</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Masque de remplissage</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Recommencer la séquence dans chaque dossier</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Insérer au début</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Insérer à la fin</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>Insérer à la position</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>À la position</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Compter depuis</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Insérer avant le texte</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Insérer après le texte</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Texte à rechercher</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>À l'occurrence</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Supprimer depuis la fin</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>À partir de la position</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Nombre de caractères</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Rechercher</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Remplacer par</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Respecter la casse</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Partir de</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Début du nom</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Fin du nom</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Toutes les occurrences</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Expression régulière</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>À partir du caractère</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>À partir de l'occurrence</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Nombre d'occurrences</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Date du fichier</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Format de date et d'heure</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Source de la date</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Date choisie</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Date</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Format de date</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Format d'heure</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Remplacer les deux-points [:] par</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Convertir le nom en</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Convertir l'extension en</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>MAJUSCULES</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>minuscules</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Majuscule À Chaque Mot</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Retirer l'extension</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Ajouter ou changer l'extension</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Inverser le nom</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Retirer les espaces</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Permuter le nom autour du séparateur</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Permuter le nom à la position</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Retirer tout ce qui suit</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Retirer à partir de</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Masque du nom</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Rendre le nom compatible avec Windows</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Remplacer par</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>Translittérer en latin simple</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Masque de renommage</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>La date et l’heure actuelles</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2334,14 +2046,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Retirer le champ sélectionné du masque (ou double-cliquer dessus, ou appuyer sur Suppr)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Masque de remplissage de la séquence</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Extensions acceptées</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Ajouter depuis un fichier…</translation>
@@ -2357,10 +2061,6 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Ajouter</translation>
-</message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Niveau du dossier parent</translation>
 </message>
 </context>
 </TS>

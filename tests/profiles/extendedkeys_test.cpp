@@ -210,9 +210,9 @@ TEST(ExtendedKeys, RuleStepsCarryThemOnlyWhenUsed)
             out << root->childAtIndex(i)->option;
         return out;
     };
-    EXPECT_TRUE(labels(regex).contains(msg("Regular Expression")));
-    EXPECT_FALSE(labels(plain).contains(msg("Regular Expression")));
-    EXPECT_EQ(labels(step), QStringList{msg("Transliterate to plain Latin")});
+    EXPECT_TRUE(labels(regex).contains(msg("REGULAREXPRESSION")));
+    EXPECT_FALSE(labels(plain).contains(msg("REGULAREXPRESSION")));
+    EXPECT_EQ(labels(step), QStringList{msg("TRANSLITERATE")});
 }
 
 TEST(ExtendedKeys, RuleFilesRoundTripThem)
