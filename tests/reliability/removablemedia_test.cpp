@@ -93,7 +93,7 @@ TEST(RemovableMediaDrives, RenameCaseRenameSwapAndUndoAfterARemountWithNothingRe
             {"case", camera, {"--set", "selectedTab=5", "--set", "generalOptionIndex=0", "--set", "generalFileNameCase=2"},
              {}, 0, lowered, QStringLiteral("%1 renamed").arg(drive.caseOnlyBatch)},
             {"taken", {{"a.txt", "a"}, {"B.TXT", "other"}, {"c.txt", "c"}}, {}, {{"a.txt", "b.txt"}, {"c.txt", "c2.txt"}},
-             0, {"B.TXT", "a.txt", "c2.txt"}, "File Already Exists"},
+             3, {"B.TXT", "a.txt", "c2.txt"}, "File Already Exists"},
             {"swap", {{"x.txt", "x"}, {"y.txt", "y"}}, {}, {{"x.txt", "y.txt"}, {"y.txt", "x.txt"}}, 0,
              {"x.txt", "y.txt"}, "2 renamed"},
             // fusefat renames a folder as an empty one: the move is refused there, never made.
