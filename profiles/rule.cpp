@@ -275,6 +275,8 @@ void photoRows(RowBuilder& r)
     if (RuleKinds::flag(s, k("isPhotoRenamingColonReplace")))
         r.addText(msg("Replace colon[:] with character(s)"), "photoRenamingColonReplace");
     r.add(msg("Allowed Extensions"), RuleKinds::stringList(s, k("photoExtensions")).join(QStringLiteral("; ")));
+    if (RuleKinds::flag(s, k("photoVideoTimesAreLocal")))
+        r.add(msg("Video Times Are Local"), QStringLiteral("TRUE"));
 }
 
 void pathComponentsRows(RowBuilder& r)

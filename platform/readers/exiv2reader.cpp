@@ -196,6 +196,9 @@ struct ExifKeys {
     Exiv2::ExifKey pixelYDimension{"Exif.Photo.PixelYDimension"};
     Exiv2::ExifKey make{"Exif.Image.Make"};
     Exiv2::ExifKey model{"Exif.Image.Model"};
+    // Panasonic's raw files (RW2) keep them in an IFD of their own.
+    Exiv2::ExifKey panasonicMake{"Exif.PanasonicRaw.Make"};
+    Exiv2::ExifKey panasonicModel{"Exif.PanasonicRaw.Model"};
 };
 
 const ExifKeys& exifKeys()
@@ -276,6 +279,10 @@ QVariantMap tiffDictionary(const Exiv2::ExifData& exif)
     QVariantMap map;
     putExifText(map, exif, exifKeys().make, "Make");
     putExifText(map, exif, exifKeys().model, "Model");
+    if (!map.contains(QStringLiteral("Make")))
+        putExifText(map, exif, exifKeys().panasonicMake, "Make");
+    if (!map.contains(QStringLiteral("Model")))
+        putExifText(map, exif, exifKeys().panasonicModel, "Model");
     return map;
 }
 

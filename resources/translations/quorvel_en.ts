@@ -894,6 +894,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>The metadata fields that make the new name, in order</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 is the folder that holds the item, 2 the folder above it, and so on</translation>
@@ -1409,6 +1413,10 @@
 <message id="FIELDFILENAME">
     <source>File name</source>
     <translation>File name</translation>
+</message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Video times are local time (not UTC)</translation>
 </message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
@@ -2309,6 +2317,10 @@
 <message id="Allowed Extensions">
     <source>Allowed Extensions</source>
     <translation>Allowed Extensions</translation>
+</message>
+<message id="Video Times Are Local">
+    <source>Video Times Are Local</source>
+    <translation>Video Times Are Local</translation>
 </message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>

@@ -21,17 +21,10 @@ using MediaFixtures::Movie;
 
 namespace {
 
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone)
-        : saved_(qgetenv("TZ"))
-    {
-        qputenv("TZ", zone);
-    }
-    ~TimeZone() { qputenv("TZ", saved_); }
-
-private:
-    QByteArray saved_;
+struct TimeZone {
+    QByteArray saved = qgetenv("TZ");
+    explicit TimeZone(const char* zone) { qputenv("TZ", zone); }
+    ~TimeZone() { qputenv("TZ", saved); }
 };
 
 // Seconds since 1904 (the movie header's epoch) of a UTC time on 8 July 2022.
@@ -68,31 +61,17 @@ struct Case {
 
 TEST(MediaFormats, PhotosAndMoviesAreDatedFromTheirOwnMetadata)
 {
-    Movie keyed;
-    keyed.brand = "qt  ";
-    keyed.creationDate = QStringLiteral("2022-07-08T11:10:11+02:00");
-    keyed.headerTime = headerTime(9, 10, 11);
-    keyed.make = QStringLiteral("Apple");
-    keyed.model = QStringLiteral("iPhone 12");
-    keyed.width = 1920;
-    keyed.height = 1080;
+    const Movie keyed{.brand = "qt  ", .headerTime = headerTime(9, 10, 11),
+                      .creationDate = "2022-07-08T11:10:11+02:00", .make = "Apple", .model = "iPhone 12",
+                      .width = 1920, .height = 1080};
     Movie appleOffset = keyed;
-    appleOffset.creationDate = QStringLiteral("2022-07-08T11:10:11+0200");
+    appleOffset.creationDate = QStringLiteral("2022-07-08T11:10:11+0200"); // as Apple writes it
     appleOffset.headerTime = 0;
-    Movie headerOnly;
-    headerOnly.headerTime = headerTime(9, 10, 11);
-    headerOnly.make = QStringLiteral("Google");
-    headerOnly.model = QStringLiteral("Pixel 7");
-    headerOnly.deviceInUserData = true;
-    headerOnly.width = 3840;
-    headerOnly.height = 2160;
+    const Movie headerOnly{.headerTime = headerTime(9, 10, 11), .make = "Google", .model = "Pixel 7",
+                           .deviceInUserData = true, .width = 3840, .height = 2160};
     Movie wide = headerOnly;
-    wide.wideTimes = true;
-    wide.mediaDataFirst = true;
     wide.brand = "3gp5";
-    Movie zero;
-    Movie before1970;
-    before1970.headerTime = 100;
+    wide.wideTimes = wide.mediaDataFirst = true;
 
     const Case cases[] = {
         {"phone.heic", fixture("phone.heic"), "20210607_080910", "20210607_080910", "20210607_080910",
@@ -114,8 +93,8 @@ TEST(MediaFormats, PhotosAndMoviesAreDatedFromTheirOwnMetadata)
          "Google=Pixel 7=3840x2160", DateSource::MovieHeader},
         {"wide.3gp", movie(wide), "20220708_091011", "20220708_051011", "20220708_091011",
          "Google=Pixel 7=3840x2160", DateSource::MovieHeader},
-        {"zero.mp4", movie(zero), "_", "_", "_", "==", DateSource::None},
-        {"before1970.m4v", movie(before1970), "_", "_", "_", "==", DateSource::None},
+        {"zero.mp4", movie(Movie{}), "_", "_", "_", "==", DateSource::None},
+        {"before1970.m4v", movie(Movie{.headerTime = 100}), "_", "_", "_", "==", DateSource::None},
     };
     TempTree tree;
     for (const Case& c : cases)

@@ -29,8 +29,8 @@ struct Movie {
     QByteArray brand = "isom"; // the major brand ("qt  " for a MOV)
     quint64 headerTime = 0;    // the movie header's creation time, seconds since 1904 UTC
     bool wideTimes = false;    // a version 1 movie header (64-bit times)
-    QString creationDate;      // the key com.apple.quicktime.creationdate; none when empty
-    QString make, model;       // QuickTime keys, or the user data's ©mak and ©mod
+    QString creationDate = {}; // the key com.apple.quicktime.creationdate; none when empty
+    QString make = {}, model = {}; // QuickTime keys, or the user data's ©mak and ©mod
     bool deviceInUserData = false;
     quint32 width = 0, height = 0; // the video track's size; no tracks when 0
     bool mediaDataFirst = false;   // the media data before the movie box, with a 64-bit size
