@@ -9,6 +9,8 @@ QByteArray BoxFile::read(uint64_t offset, uint64_t length) const
 {
     if (offset > size_ || length > size_ - offset || length > uint64_t(std::numeric_limits<qsizetype>::max()))
         return {};
+    if (fd_ < 0)
+        return memory_.sliced(qsizetype(offset), qsizetype(length)).toByteArray();
     QByteArray bytes(qsizetype(length), Qt::Uninitialized);
     uint64_t done = 0;
     while (done < length) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstdint>
 
@@ -25,6 +26,12 @@ public:
     BoxFile(int fd, uint64_t size)
         : fd_(fd)
         , size_(size)
+    {
+    }
+    // A file already in memory (read or mapped), valid while this object lives.
+    explicit BoxFile(QByteArrayView bytes)
+        : memory_(bytes)
+        , size_(uint64_t(bytes.size()))
     {
     }
 
@@ -61,7 +68,8 @@ public:
 private:
     bool readHeader(uint64_t at, uint64_t end, Box& box) const;
 
-    int fd_;
+    int fd_ = -1;
+    QByteArrayView memory_;
     uint64_t size_;
     int boxesLeft_ = kMaxBoxes;
 };

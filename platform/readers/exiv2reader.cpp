@@ -339,6 +339,7 @@ public:
     FileBytes& operator=(const FileBytes&) = delete;
 
     bool readable() const { return readable_; }
+    QByteArrayView bytes() const { return QByteArrayView(reinterpret_cast<const char*>(data_), qsizetype(size_)); }
     // Exiv2 reads these bytes in place (it copies only to write, which is never done here).
     Exiv2::BasicIo::AutoPtr io() const { return Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(data_, size_)); }
 
@@ -424,8 +425,12 @@ QVariantMap readImage(int fd, uint64_t size, const std::string& path, unsigned w
         const Exiv2::XmpData* xmp = &image->xmpData();
         Exiv2::ExifData heifExif;
         Exiv2::XmpData heifXmp;
-        if (image->imageType() == Exiv2::ImageType::bmff) {
-            const HeifItems items = HeifItemReader::read(fd, size);
+        // What Exiv2 may have missed in a HEIF file (see HeifItems), read only when needed.
+        const bool xmpWanted = wanted & (Iptc | CaptureDate);
+        if (image->imageType() == Exiv2::ImageType::bmff
+            && ((wanted & Dimensions) || exif->empty() || (xmpWanted && xmp->empty()))) {
+            const HeifItems items =
+                bytes.readable() ? HeifItemReader::read(bytes.bytes()) : HeifItemReader::read(fd, size);
             if (items.width > 0 && items.height > 0) {
                 width = long(items.width);
                 height = long(items.height);

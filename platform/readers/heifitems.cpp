@@ -31,8 +31,8 @@ struct Extent {
 
 class ItemReader {
 public:
-    ItemReader(int fd, uint64_t size)
-        : file_(fd, size)
+    explicit ItemReader(BoxFile file)
+        : file_(file)
     {
     }
 
@@ -212,7 +212,12 @@ namespace HeifItemReader {
 
 HeifItems read(int fd, uint64_t size)
 {
-    return ItemReader(fd, size).read();
+    return ItemReader(BoxFile(fd, size)).read();
+}
+
+HeifItems read(QByteArrayView bytes)
+{
+    return ItemReader(BoxFile(bytes)).read();
 }
 
 } // namespace HeifItemReader

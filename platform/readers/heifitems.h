@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstdint>
 
@@ -17,8 +18,10 @@ struct HeifItems {
 
 namespace HeifItemReader {
 
-// The items of the HEIF file open on fd (of this size). Items larger than 4 MiB, stored
-// elsewhere than in the file's own bytes, or out of its bounds are left empty.
+// The items of a HEIF file (the file open on fd, of this size, or its bytes in memory).
+// Items larger than 4 MiB, stored elsewhere than in the file's own bytes, or out of its
+// bounds are left empty.
 HeifItems read(int fd, uint64_t size);
+HeifItems read(QByteArrayView bytes);
 
 } // namespace HeifItemReader
