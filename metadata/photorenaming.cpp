@@ -263,7 +263,11 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
             if (plan.usesDate || plan.usesTime)
                 item.dateSource = moment.source;
             exif = exifValues(properties, moment, datePattern, timePattern, plan.usesDate, plan.usesTime);
-            if (readsIptc) {
+            // A movie has no IPTC values, and its bytes (media data mostly) are not searched.
+            if (readsIptc && properties.contains(QStringLiteral("{QuickTime}"))) {
+                resetMetaDataList(nullptr, separatorMode ? nullptr : &maskText, {}, datePattern, timePattern,
+                                  options.replacesColons ? colonReplacement : QString());
+            } else if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
                 const QVariantMap iptcMap = iptc == properties.cend() ? QVariantMap() : iptc->toMap();

@@ -28,7 +28,8 @@ void initializeExiv2();
 //   "{XMP}"   "DateTimeOriginal" (Xmp.exif.DateTimeOriginal), "CreateDate" (Xmp.xmp.CreateDate),
 //             texts as written
 // A movie (MP4, MOV, M4V, 3GP: told by its content, not its extension) gives
-//   "{QuickTime}" "CreationDate" (the key com.apple.quicktime.creationdate, as written),
+//   "{QuickTime}" (always) "Brand" (the major brand of its file type, "qt  " without one),
+//             "CreationDate" (the key com.apple.quicktime.creationdate, as written),
 //             "MovieHeaderTime" (qlonglong: the movie header's creation time in seconds
 //             since 1970 UTC; absent when zero or earlier)
 //   "{TIFF}"  "Make", "Model" (QuickTime keys, else the user data's ©mak and ©mod)

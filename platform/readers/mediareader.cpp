@@ -18,15 +18,14 @@ namespace {
 QVariantMap movieProperties(const MovieFacts& facts, unsigned wanted)
 {
     QVariantMap properties;
+    QVariantMap movie{{QStringLiteral("Brand"), facts.brand}};
     if (wanted & ImageMetadata::CaptureDate) {
-        QVariantMap movie;
         if (!facts.creationDate.isEmpty())
             movie.insert(QStringLiteral("CreationDate"), facts.creationDate);
         if (facts.headerTime)
             movie.insert(QStringLiteral("MovieHeaderTime"), qlonglong(*facts.headerTime));
-        if (!movie.isEmpty())
-            properties.insert(QStringLiteral("{QuickTime}"), movie);
     }
+    properties.insert(QStringLiteral("{QuickTime}"), movie);
     if (wanted & ImageMetadata::Device) {
         QVariantMap device;
         if (!facts.make.isEmpty())

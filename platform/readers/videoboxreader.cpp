@@ -44,6 +44,8 @@ public:
     {
         bool found = false;
         file_.forEachBox(0, file_.size(), 0, [&](const Box& box) {
+            if (box.type == type("ftyp") && box.payloadSize() >= 4)
+                facts_.brand = QString::fromLatin1(file_.read(box.payload, 4));
             // The media data ("mdat") and everything else at the top is passed over unread.
             if (box.type != type("moov"))
                 return true;

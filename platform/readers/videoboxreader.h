@@ -9,6 +9,7 @@
 // What the photo method takes from a movie (MP4, MOV, M4V, 3GP): read from the movie's box
 // structure (moov and what it holds; never the media data).
 struct MovieFacts {
+    QString brand = QStringLiteral("qt  "); // the file type's major brand ("qt  " without one)
     QString creationDate; // the QuickTime key com.apple.quicktime.creationdate, as written
     // The movie header's creation time in seconds since 1970 UTC; none when it is zero or
     // earlier than 1970 (a camera whose clock was never set).
