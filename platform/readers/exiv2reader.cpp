@@ -4,7 +4,6 @@
 #include "platform/readers/heifitems.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
 #include <QStringList>
@@ -16,9 +15,7 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Exiv2 0.27 declares its smart pointers as std::auto_ptr.
