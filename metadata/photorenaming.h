@@ -28,6 +28,8 @@ struct PhotoOptions {
     QStringList tags;       // the fields' tag codes, in order
     QStringList extensions; // the stored list of the images to name
     bool restartsInEachFolder = false;
+    // A movie header's time is the camera's wall-clock time, not UTC ("photoVideoTimesAreLocal").
+    bool videoTimesAreLocal = false;
 
     bool operator==(const PhotoOptions&) const = default;
     static PhotoOptions from(const SettingsReader& settings);

@@ -314,6 +314,8 @@ void photoRows(RowBuilder& r)
     if (RuleKinds::flag(s, k("isPhotoRenamingColonReplace")))
         r.addText(msg("REPLACECOLONWITH"), "photoRenamingColonReplace");
     r.add(msg("PHOTOEXTENSIONS"), extensionsOf(s, "photoExtensions"));
+    if (RuleKinds::flag(s, k("photoVideoTimesAreLocal")))
+        r.addFlag(msg("VIDEOTIMESARELOCAL"), "photoVideoTimesAreLocal");
 }
 
 void pathComponentsRows(RowBuilder& r)

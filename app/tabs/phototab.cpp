@@ -70,7 +70,13 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
     padding->setToolTip(msg("TIPPADDINGMASK"));
     grid->addWidget(label(w, "SEQUENCEPADDINGMASK", padding), 3, 0);
     grid->addWidget(padding, 3, 1, 1, 2);
-    grid->addWidget(checkBox(w, "isPhotoResetSequenceOnEachFolder", "SEQUENCERESETEACHFOLDER"), 4, 0, 1, 4);
+    const bool videoTimes = Edition::current().hasExtendedMethods;
+    grid->addWidget(checkBox(w, "isPhotoResetSequenceOnEachFolder", "SEQUENCERESETEACHFOLDER"), 4, 0, 1, videoTimes ? 2 : 4);
+    if (videoTimes) {
+        QCheckBox* local = checkBox(w, "photoVideoTimesAreLocal", "VIDEOTIMESARELOCAL");
+        local->setToolTip(msg("TIPVIDEOTIMESARELOCAL"));
+        grid->addWidget(local, 4, 2, 1, 3);
+    }
     grid->setColumnStretch(5, 1);
 
     QGroupBox* extensions = groupBox(w, "PHOTOEXTENSIONS");

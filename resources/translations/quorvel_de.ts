@@ -926,6 +926,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Die Metadatenfelder, aus denen der neue Name besteht, in ihrer Reihenfolge</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Videos speichern die Aufnahmezeit in UTC; hier wird sie in Ihrer Zeitzone angezeigt. Manche Kameras schreiben stattdessen ihre Ortszeit: Schalten Sie dies für sie ein. Ein QuickTime-Erstellungsdatum wird immer so verwendet, wie es geschrieben ist.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 ist der Ordner, der das Objekt enthält, 2 der Ordner darüber und so weiter</translation>
@@ -1441,6 +1445,10 @@
 <message id="FIELDFILENAME">
     <source>File name</source>
     <translation>Dateiname</translation>
+</message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Videozeiten sind Ortszeit (nicht UTC)</translation>
 </message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>

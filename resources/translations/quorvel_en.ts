@@ -926,6 +926,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>The metadata fields that make the new name, in order</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 is the folder that holds the item, 2 the folder above it, and so on</translation>
@@ -1441,6 +1445,10 @@
 <message id="FIELDFILENAME">
     <source>File name</source>
     <translation>File name</translation>
+</message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Video times are local time (not UTC)</translation>
 </message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>

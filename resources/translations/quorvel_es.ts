@@ -926,6 +926,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Los campos de metadatos que forman el nombre nuevo, en orden</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Los vídeos guardan la hora de captura en UTC, que aquí se muestra en su zona horaria. Algunas cámaras escriben su hora local: active esta opción para ellas. Una fecha de creación de QuickTime se usa siempre tal como está escrita.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 es la carpeta que contiene el elemento, 2 la carpeta superior, y así sucesivamente</translation>
@@ -1441,6 +1445,10 @@
 <message id="FIELDFILENAME">
     <source>File name</source>
     <translation>Nombre del archivo</translation>
+</message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Horas de vídeo en hora local (no UTC)</translation>
 </message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>

@@ -926,6 +926,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Les champs de métadonnées qui composent le nouveau nom, dans l'ordre</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Les vidéos enregistrent l'heure de prise de vue en UTC, affichée ici dans votre fuseau horaire. Certains appareils écrivent plutôt leur heure locale : cochez cette case pour eux. Une date de création QuickTime est toujours reprise telle qu'elle est écrite.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 est le dossier qui contient l'élément, 2 le dossier au-dessus, et ainsi de suite</translation>
@@ -1441,6 +1445,10 @@
 <message id="FIELDFILENAME">
     <source>File name</source>
     <translation>Nom du fichier</translation>
+</message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Heures des vidéos en heure locale (pas UTC)</translation>
 </message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
