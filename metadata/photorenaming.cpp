@@ -101,23 +101,25 @@ QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
 }
 
 // The date and time are formatted only when the name uses them: an ICU formatter per
-// pattern is costly, and the name is the same either way.
+// pattern is costly, and the name is the same either way. The camera's clock shift moves
+// them (and nothing else).
 ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern,
-                      bool needsDate, bool needsTime)
+                      bool needsDate, bool needsTime, const ClockShifts& shifts)
 {
     const QVariantMap exif = properties.value(QStringLiteral("{Exif}")).toMap();
     const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
     ExifValues v;
+    v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
+    v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
     if (needsDate || needsTime) {
-        if (const std::optional<XmpDate> date = captureDate(properties)) {
+        if (std::optional<XmpDate> date = captureDate(properties)) {
+            date = shiftedCaptureMoment(*date, v.model, shifts);
             if (needsDate)
                 v.date = DatePattern::formatWallClock(date->wallClock, datePattern);
             if (needsTime && date->hasTime)
                 v.time = DatePattern::formatWallClock(date->wallClock, timePattern);
         }
     }
-    v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
-    v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
     v.dimensions = dimensionsOf(properties, exif);
     v.comment = exif.value(QStringLiteral("UserComment")).toString().trimmed();
     return v;
@@ -125,15 +127,17 @@ ExifValues exifValues(const QVariantMap& properties, const QString& datePattern,
 
 // The groups of properties the name needs. A mask with IPTC tokens takes everything: an
 // IPTC value put into the mask may itself hold an EXIF token, which is then replaced too.
+// A shifted date needs the camera model it is shifted for.
 template <typename Uses>
-unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode)
+unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode, bool shiftsClocks)
 {
     if (readsIptc && !separatorMode)
         return ImageMetadata::AllGroups;
     unsigned wanted = readsIptc ? unsigned(ImageMetadata::Iptc) : 0u;
-    if (uses(kDateToken) || uses(kTimeToken))
+    const bool usesDate = uses(kDateToken) || uses(kTimeToken);
+    if (usesDate)
         wanted |= ImageMetadata::CaptureDate;
-    if (uses(kMakeToken) || uses(kModelToken))
+    if (uses(kMakeToken) || uses(kModelToken) || (usesDate && shiftsClocks))
         wanted |= ImageMetadata::Device;
     if (uses(kDimensionsToken))
         wanted |= ImageMetadata::Dimensions;
@@ -216,6 +220,7 @@ PhotoOptions PhotoOptions::from(const SettingsReader& settings)
     o.tags = settings.photoTags();
     o.extensions = settings.list(QStringLiteral("photoExtensions"));
     o.restartsInEachFolder = settings.flag(QStringLiteral("isPhotoResetSequenceOnEachFolder"));
+    o.clockShifts = ClockShifts::fromEntries(settings.list(QStringLiteral("photoClockShifts")));
     return o;
 }
 
@@ -225,6 +230,7 @@ struct PhotoRenaming::Plan {
 
     QString mask, separator, colonReplacement, paddingMask, datePattern, timePattern;
     QStringList extensions; // ".JPG"...
+    QStringList readable;   // the extensions of every format read
     bool separatorMode = false;
     bool readsIptc = false;
     std::optional<unsigned> groups; // nullopt: the name reads nothing from the image
@@ -240,6 +246,7 @@ struct PhotoRenaming::Plan {
         timePattern = DatePattern::timePattern(withColons(options.time));
         paddingMask = slashesToColons(options.paddingMask);
         extensions = photoExtensions(options.extensions);
+        readable = readableExtensions();
         separatorMode = !separator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
         groups = PhotoRenaming::propertyGroupsRead(options);
@@ -269,9 +276,14 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
         const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
-        const bool eligible = namesExtension(start.extension, plan.extensions) && !mask.isEmpty();
-        if (!eligible)
+        if (mask.isEmpty())
             return joinName(name, start.extension);
+        if (!namesExtension(start.extension, plan.extensions)) {
+            const QString listed = QLatin1Char('.') + start.extension.toUpper();
+            if (!start.extension.isEmpty() && plan.readable.contains(listed))
+                skipped_.add(listed);
+            return joinName(name, start.extension);
+        }
 
         const QString& datePattern = plan.datePattern;
         const QString& timePattern = plan.timePattern;
@@ -285,7 +297,7 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
             std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
             const QVariantMap properties =
                 readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
-            exif = exifValues(properties, datePattern, timePattern, plan.usesDate, plan.usesTime);
+            exif = exifValues(properties, datePattern, timePattern, plan.usesDate, plan.usesTime, options.clockShifts);
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
@@ -362,7 +374,7 @@ std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const PhotoOptions& op
     const auto uses = [&](const QString& token) {
         return separatorMode ? options.tags.contains(token) : mask.contains(token);
     };
-    return wantedGroups(uses, readsIptc, separatorMode);
+    return wantedGroups(uses, readsIptc, separatorMode, !options.clockShifts.isEmpty());
 }
 
 QStringList PhotoRenaming::photoExtensions(const QStringList& allowedExtensions)
@@ -373,6 +385,14 @@ QStringList PhotoRenaming::photoExtensions(const QStringList& allowedExtensions)
 bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& photoExtensions)
 {
     return photoExtensions.contains(QLatin1Char('.') + extension.toUpper());
+}
+
+QStringList PhotoRenaming::readableExtensions()
+{
+    // The images Exiv2 reads as it is linked here.
+    static const QStringList formats = {".JPG", ".JPEG", ".EXIF", ".TIF", ".TIFF", ".PNG", ".WEBP",
+                                        ".CR2", ".DNG", ".NEF", ".RAF", ".RW2", ".ARW", ".ORF"};
+    return formats;
 }
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
