@@ -437,3 +437,23 @@ TEST(Cli, APhotoRenamingReadsTheCaptureDate)
     ASSERT_EQ(photo.lines().size(), 1);
     EXPECT_TRUE(photo.lines().first().contains(QStringLiteral("2021"))) << photo.out.toStdString();
 }
+
+// Files of formats the photo method reads but whose extension the photo list lacks are told
+// once on stderr, with the setting that adds them; a file of another format is not.
+TEST(Cli, APhotoPreviewTellsWhichReadableFormatsItSkipped)
+{
+    TempTree tree;
+    for (const char* name : {"a.jpg", "b.png", "c.PNG", "d.txt"})
+        ASSERT_TRUE(MediaFixtures::writeJpeg(tree.at(name)));
+    CliRunner cli;
+    const QStringList photo{"preview", "--format", "tsv", "--set", "selectedTab=7",
+                            "--set", "photoMetaDataList=<FILEINFO_Filename>;<SEQUENCES_Number_Sequence>"};
+    const CliResult skipped = cli.run(photo + QStringList{tree.path()});
+    ASSERT_EQ(skipped.exitCode, 0) << skipped.err.toStdString();
+    EXPECT_EQ(skipped.err, "quorvel-cli: 2 files skipped: .PNG is not in the photo extensions "
+                           "(--set \"photoExtensions=.JPG;.JPEG;.EXIF;.TIF;.TIFF;.PNG\" adds them)\n");
+    const CliResult added =
+        cli.run(photo + QStringList{"--set", "photoExtensions=.JPG;.PNG", tree.path()});
+    EXPECT_TRUE(added.err.isEmpty()) << added.err.toStdString();
+    EXPECT_EQ(added.out.count("No Changes"), 1) << added.out.toStdString();
+}
