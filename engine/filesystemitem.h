@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/datesource.h"
+
 #include <QString>
 
 #include <optional>
@@ -61,6 +63,15 @@ public:
     // it with each move, so that recovery after a crash can tell moves made from moves
     // only announced.
     quint64 inode = 0;
+    // Where the capture date in newFilename came from, set by the photo method; a pass
+    // clears it with the proposal. Read it through proposedDateSource().
+    DateSource dateSource = DateSource::None;
+    // The source of the proposed name's capture date (dateSourceName() gives its text);
+    // None when the item holds no proposed name (nothing, or a status).
+    DateSource proposedDateSource() const
+    {
+        return newFilename.isEmpty() || Status::isStatus(newFilename) ? DateSource::None : dateSource;
+    }
 
     // The exists test of the item's kind: files exist, others exist as a folder.
     bool isPathExists() const;

@@ -2,10 +2,9 @@
 
 #include "engine/filename.h"
 #include "engine/filescomparison.h"
+#include "metadata/capturemoment.h"
 #include "metadata/photolookahead.h"
 #include "metadata/photorenaming.h"
-#include "metadata/xmpdate.h"
-#include "platform/dateformat.h"
 #include "platform/imagemetadata.h"
 
 #include <QHash>
@@ -15,29 +14,6 @@
 namespace {
 
 constexpr unsigned kGroups = ImageMetadata::CaptureDate | ImageMetadata::Device;
-
-// The capture time as the photo method takes it: EXIF DateTimeOriginal, else the XMP
-// dates; a date without a time of day gives none.
-std::optional<QDateTime> captureTime(const QVariantMap& properties)
-{
-    const QString original =
-        properties.value(QStringLiteral("{Exif}")).toMap().value(QStringLiteral("DateTimeOriginal")).toString();
-    if (original.size() >= 19) {
-        QString dashed = original.left(19);
-        dashed[4] = QLatin1Char('-');
-        dashed[7] = QLatin1Char('-');
-        if (const std::optional<QDateTime> date =
-                DateFormat::parseWallClock(dashed, QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            return date;
-    }
-    const QVariantMap xmp = properties.value(QStringLiteral("{XMP}")).toMap();
-    for (const char* key : {"DateTimeOriginal", "CreateDate"}) {
-        const std::optional<XmpDate> date = parseXmpDate(xmp.value(QString::fromLatin1(key)).toString());
-        if (date && date->hasTime)
-            return date->wallClock;
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -50,11 +26,11 @@ const CameraSurvey::Camera* CameraSurvey::find(const QString& model) const
     return nullptr;
 }
 
-CameraSurvey CameraSurvey::survey(const std::vector<FileSystemItem>& items, const QStringList& photoExtensions,
+CameraSurvey CameraSurvey::survey(const std::vector<FileSystemItem>& items, const PhotoOptions& options,
                                   const std::atomic<bool>& cancel,
                                   const std::function<void(const FileSystemItem&)>& reached)
 {
-    const QStringList extensions = PhotoRenaming::photoExtensions(photoExtensions);
+    const QStringList extensions = PhotoRenaming::photoExtensions(options.extensions);
     const auto isPhoto = [&extensions](const FileSystemItem& item) {
         return item.kind() == ItemType::File
             && PhotoRenaming::namesExtension(splitName(item.filenameWithExtension()).extension, extensions);
@@ -75,8 +51,8 @@ CameraSurvey CameraSurvey::survey(const std::vector<FileSystemItem>& items, cons
         std::optional<QVariantMap> readAhead = ahead.take(item, kGroups);
         const QVariantMap properties =
             readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(item.fullPath, kGroups);
-        const QString model =
-            properties.value(QStringLiteral("{TIFF}")).toMap().value(QStringLiteral("Model")).toString().trimmed();
+        const CaptureMoment moment = chooseCaptureMoment(properties, options);
+        const QString& model = moment.model;
         const QString folded = model.toCaseFolded();
         auto row = rowOf.constFind(folded);
         if (row == rowOf.cend()) {
@@ -86,10 +62,9 @@ CameraSurvey CameraSurvey::survey(const std::vector<FileSystemItem>& items, cons
         Camera& camera = result.cameras[row.value()];
         ++camera.files;
         ++result.files;
-        if (const std::optional<QDateTime> time = captureTime(properties)) {
-            if (!camera.earliest || *time < *camera.earliest)
-                camera.earliest = time;
-        }
+        // A date without a time of day is not shifted: it has no place among the times.
+        if (moment.hasDate() && moment.hasTime && (!camera.earliest || moment.wallClock < *camera.earliest))
+            camera.earliest = moment.wallClock;
     }
     std::stable_sort(result.cameras.begin(), result.cameras.end(), [](const Camera& a, const Camera& b) {
         if (a.model.isEmpty() != b.model.isEmpty())

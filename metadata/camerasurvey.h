@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+struct PhotoOptions;
+
 // The cameras of a list's photos, as the Camera Clocks table shows them: each camera model
 // with its number of files and its earliest capture time as read (before any shift).
 struct CameraSurvey {
@@ -28,11 +30,12 @@ struct CameraSurvey {
     // The camera of this model, or nullptr.
     const Camera* find(const QString& model) const;
 
-    // Reads the capture time and camera model of each item whose extension the photo
-    // extensions list (the others are not photos to name), reading ahead on a second thread.
-    // `reached` is told each item read (the pass shows its path); `cancel` stops the reading
-    // between items, and the survey so far is returned with `cancelled` set.
-    static CameraSurvey survey(const std::vector<FileSystemItem>& items, const QStringList& photoExtensions,
+    // Reads the capture moment and camera model of each item the photo method names with
+    // these options (the others are not photos to name), as it chooses them, reading ahead
+    // on a second thread. `reached` is told each item read (the pass shows its path);
+    // `cancel` stops the reading between items, and the survey so far is returned with
+    // `cancelled` set.
+    static CameraSurvey survey(const std::vector<FileSystemItem>& items, const PhotoOptions& options,
                                const std::atomic<bool>& cancel,
                                const std::function<void(const FileSystemItem&)>& reached = {});
 };

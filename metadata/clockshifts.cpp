@@ -97,14 +97,14 @@ qint64 ClockShifts::secondsFor(const QString& model) const
     return ownShift(QString()).value_or(0);
 }
 
-XmpDate shiftedCaptureMoment(const XmpDate& moment, const QString& model, const ClockShifts& shifts)
+CaptureMoment shiftedCaptureMoment(const CaptureMoment& moment, const ClockShifts& shifts)
 {
-    if (!moment.hasTime || shifts.isEmpty())
+    if (!moment.hasDate() || !moment.hasTime || shifts.isEmpty())
         return moment;
-    const qint64 seconds = shifts.secondsFor(model);
+    const qint64 seconds = shifts.secondsFor(moment.model);
     if (seconds == 0)
         return moment;
-    XmpDate shifted = moment;
+    CaptureMoment shifted = moment;
     // Wall-clock values are held as UTC dates whose fields are the written ones, so this
     // is arithmetic on those fields alone.
     shifted.wallClock = moment.wallClock.addSecs(seconds);

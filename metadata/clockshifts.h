@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metadata/xmpdate.h"
+#include "metadata/capturemoment.h"
 
 #include <QList>
 #include <QString>
@@ -48,7 +48,8 @@ private:
     QList<Entry> entries_;
 };
 
-// The capture moment of a camera whose clock was off, put right: its shift added as plain
-// date arithmetic on the wall-clock value (days, months and years roll over; no time zone
-// takes part). A date without a time of day is left as it is.
-XmpDate shiftedCaptureMoment(const XmpDate& moment, const QString& model, const ClockShifts& shifts);
+// The capture moment of a camera whose clock was off, put right: the shift of its model
+// added as plain date arithmetic on the wall-clock value (days, months and years roll over;
+// no time zone takes part, so a movie header's time is shifted after it was taken into the
+// user's zone). A date without a time of day is left as it is.
+CaptureMoment shiftedCaptureMoment(const CaptureMoment& moment, const ClockShifts& shifts);

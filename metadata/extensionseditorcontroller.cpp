@@ -1,7 +1,7 @@
 #include "metadata/extensionseditorcontroller.h"
 
 #include "engine/filename.h"
-#include "metadata/photorenaming.h"
+#include "platform/readers/photoformats.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
@@ -49,7 +49,7 @@ bool ExtensionsEditorController::addExtension(const QString& chosenPath)
 
 QStringList ExtensionsEditorController::withEveryReadableFormat(QStringList extensions)
 {
-    for (const QString& format : PhotoRenaming::readableExtensions()) {
+    for (const QString& format : PhotoFormats::readableExtensions()) {
         if (!extensions.contains(format))
             extensions.append(format);
     }

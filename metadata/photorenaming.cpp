@@ -4,6 +4,7 @@
 #include "engine/renamingcontract.h"
 #include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
+#include "metadata/capturemoment.h"
 #include "metadata/codetables.h"
 #include "metadata/photolookahead.h"
 #include "metadata/xmpdate.h"
@@ -11,6 +12,7 @@
 #include "platform/dateformat.h"
 #include "platform/imagemetadata.h"
 #include "platform/numbers.h"
+#include "platform/readers/photoformats.h"
 
 #include <QDebug>
 
@@ -54,33 +56,6 @@ struct ExifValues {
     }
 };
 
-// The capture date as written, without the user's zone (a time the zone skipped for
-// daylight saving is still that time): the EXIF DateTimeOriginal text; when the EXIF block
-// gives none, the XMP exif:DateTimeOriginal, then xmp:CreateDate (a date alone there gives
-// no time). A text that is not a date (too short, all zeros, garbage) gives no date, like a
-// missing one: the image is still named from its other values.
-std::optional<XmpDate> captureDate(const QVariantMap& properties)
-{
-    const QString original =
-        properties.value(QStringLiteral("{Exif}")).toMap().value(QStringLiteral("DateTimeOriginal")).toString();
-    if (original.size() >= 10 && original != QLatin1String("0000:00:00 00:00:00")) {
-        QString dashed = original;
-        for (qsizetype i = 0; i < 10; ++i) {
-            if (dashed.at(i) == QLatin1Char(':'))
-                dashed[i] = QLatin1Char('-');
-        }
-        if (const std::optional<QDateTime> date =
-                DateFormat::parseWallClock(dashed, QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            return XmpDate{*date, true};
-    }
-    const QVariantMap xmp = properties.value(QStringLiteral("{XMP}")).toMap();
-    for (const char* key : {"DateTimeOriginal", "CreateDate"}) {
-        if (const std::optional<XmpDate> date = parseXmpDate(xmp.value(QString::fromLatin1(key)).toString()))
-            return date;
-    }
-    return std::nullopt;
-}
-
 // An XMP packet in the file's bytes (its wrapper or its meta element's namespace).
 bool hasXmpText(QByteArrayView bytes)
 {
@@ -101,25 +76,21 @@ QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
 }
 
 // The date and time are formatted only when the name uses them: an ICU formatter per
-// pattern is costly, and the name is the same either way. The camera's clock shift moves
-// them (and nothing else).
-ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern,
-                      bool needsDate, bool needsTime, const ClockShifts& shifts)
+// pattern is costly, and the name is the same either way.
+ExifValues exifValues(const QVariantMap& properties, const CaptureMoment& moment, const QString& datePattern,
+                      const QString& timePattern, bool needsDate, bool needsTime)
 {
     const QVariantMap exif = properties.value(QStringLiteral("{Exif}")).toMap();
     const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
     ExifValues v;
-    v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
-    v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
-    if (needsDate || needsTime) {
-        if (std::optional<XmpDate> date = captureDate(properties)) {
-            date = shiftedCaptureMoment(*date, v.model, shifts);
-            if (needsDate)
-                v.date = DatePattern::formatWallClock(date->wallClock, datePattern);
-            if (needsTime && date->hasTime)
-                v.time = DatePattern::formatWallClock(date->wallClock, timePattern);
-        }
+    if (moment.hasDate()) {
+        if (needsDate)
+            v.date = DatePattern::formatWallClock(moment.wallClock, datePattern);
+        if (needsTime && moment.hasTime)
+            v.time = DatePattern::formatWallClock(moment.wallClock, timePattern);
     }
+    v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
+    v.model = moment.model;
     v.dimensions = dimensionsOf(properties, exif);
     v.comment = exif.value(QStringLiteral("UserComment")).toString().trimmed();
     return v;
@@ -127,17 +98,16 @@ ExifValues exifValues(const QVariantMap& properties, const QString& datePattern,
 
 // The groups of properties the name needs. A mask with IPTC tokens takes everything: an
 // IPTC value put into the mask may itself hold an EXIF token, which is then replaced too.
-// A shifted date needs the camera model it is shifted for.
 template <typename Uses>
-unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode, bool shiftsClocks)
+unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode)
 {
     if (readsIptc && !separatorMode)
         return ImageMetadata::AllGroups;
     unsigned wanted = readsIptc ? unsigned(ImageMetadata::Iptc) : 0u;
-    const bool usesDate = uses(kDateToken) || uses(kTimeToken);
-    if (usesDate)
-        wanted |= ImageMetadata::CaptureDate;
-    if (uses(kMakeToken) || uses(kModelToken) || (usesDate && shiftsClocks))
+    // The capture moment comes with the camera's model.
+    if (uses(kDateToken) || uses(kTimeToken))
+        wanted |= ImageMetadata::CaptureDate | ImageMetadata::Device;
+    if (uses(kMakeToken) || uses(kModelToken))
         wanted |= ImageMetadata::Device;
     if (uses(kDimensionsToken))
         wanted |= ImageMetadata::Dimensions;
@@ -221,6 +191,7 @@ PhotoOptions PhotoOptions::from(const SettingsReader& settings)
     o.extensions = settings.list(QStringLiteral("photoExtensions"));
     o.restartsInEachFolder = settings.flag(QStringLiteral("isPhotoResetSequenceOnEachFolder"));
     o.clockShifts = ClockShifts::fromEntries(settings.list(QStringLiteral("photoClockShifts")));
+    o.videoTimesAreLocal = settings.flag(QStringLiteral("photoVideoTimesAreLocal"));
     return o;
 }
 
@@ -246,7 +217,7 @@ struct PhotoRenaming::Plan {
         timePattern = DatePattern::timePattern(withColons(options.time));
         paddingMask = slashesToColons(options.paddingMask);
         extensions = photoExtensions(options.extensions);
-        readable = readableExtensions();
+        readable = PhotoFormats::readableExtensions();
         separatorMode = !separator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
         groups = PhotoRenaming::propertyGroupsRead(options);
@@ -297,7 +268,13 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
             std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
             const QVariantMap properties =
                 readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
-            exif = exifValues(properties, datePattern, timePattern, plan.usesDate, plan.usesTime, options.clockShifts);
+            // A camera whose clock was off has its shift added right here, to the date and
+            // time alone.
+            const CaptureMoment moment =
+                shiftedCaptureMoment(chooseCaptureMoment(properties, options), options.clockShifts);
+            if (plan.usesDate || plan.usesTime)
+                item.dateSource = moment.source;
+            exif = exifValues(properties, moment, datePattern, timePattern, plan.usesDate, plan.usesTime);
             if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
@@ -374,7 +351,7 @@ std::optional<unsigned> PhotoRenaming::propertyGroupsRead(const PhotoOptions& op
     const auto uses = [&](const QString& token) {
         return separatorMode ? options.tags.contains(token) : mask.contains(token);
     };
-    return wantedGroups(uses, readsIptc, separatorMode, !options.clockShifts.isEmpty());
+    return wantedGroups(uses, readsIptc, separatorMode);
 }
 
 QStringList PhotoRenaming::photoExtensions(const QStringList& allowedExtensions)
@@ -387,13 +364,6 @@ bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& 
     return photoExtensions.contains(QLatin1Char('.') + extension.toUpper());
 }
 
-QStringList PhotoRenaming::readableExtensions()
-{
-    // The images Exiv2 reads as it is linked here.
-    static const QStringList formats = {".JPG", ".JPEG", ".EXIF", ".TIF", ".TIFF", ".PNG", ".WEBP",
-                                        ".CR2", ".DNG", ".NEF", ".RAF", ".RW2", ".ARW", ".ORF"};
-    return formats;
-}
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
                                       const QString& dateFormat, const QString& timeFormat,

@@ -31,6 +31,8 @@ struct PhotoOptions {
     QStringList extensions; // the stored list of the images to name
     bool restartsInEachFolder = false;
     ClockShifts clockShifts; // added to the capture date and time of each camera model
+    // A movie header's time is the camera's wall-clock time, not UTC ("photoVideoTimesAreLocal").
+    bool videoTimesAreLocal = false;
 
     bool operator==(const PhotoOptions&) const = default;
     static PhotoOptions from(const SettingsReader& settings);
@@ -59,8 +61,6 @@ public:
     static QStringList photoExtensions(const QStringList& allowedExtensions);
     // Whether images with this extension are named (the others keep their name).
     static bool namesExtension(const QString& extension, const QStringList& photoExtensions);
-    // Every format the method reads, as photo extensions (".HEIC"): the factory list first.
-    static QStringList readableExtensions();
 
     // The files of readable formats this instance left unnamed for their extension.
     const SkippedExtensions& skippedExtensions() const { return skipped_; }

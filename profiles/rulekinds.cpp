@@ -125,13 +125,12 @@ QStringList settingsKeys(Kind kind, const QString& type)
                      "id3RenamingColonReplace", "id3RenamingMask", "id3Extensions", "id3RenamingTagsList"});
     case Kind::Photo: {
         QStringList out = keys({"isPhotoRenamingSeperator", "isPhotoRenamingColonReplace", "photoRenamingSeperator",
-                                "photoRenamingColonReplace", "photoRenamingMask", "photoDatePart1",
-                                "photoDateSeperator1", "photoDatePart2", "photoDateSeperator2", "photoDatePart3",
-                                "photoTimePart1", "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2",
-                                "photoTimePart3", "photoPaddingMask", "photoExtensions",
-                                "isPhotoResetSequenceOnEachFolder"});
+                                "photoRenamingColonReplace", "photoRenamingMask", "photoDatePart1", "photoDateSeperator1",
+                                "photoDatePart2", "photoDateSeperator2", "photoDatePart3", "photoTimePart1",
+                                "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2", "photoTimePart3",
+                                "photoPaddingMask", "photoExtensions", "isPhotoResetSequenceOnEachFolder"});
         if (Edition::current().hasExtendedMethods)
-            out.append(QStringLiteral("photoClockShifts"));
+            out.append({QStringLiteral("photoVideoTimesAreLocal"), QStringLiteral("photoClockShifts")});
         return out;
     }
     case Kind::PathComponents:

@@ -150,7 +150,8 @@ void CameraClocksDialog::openFor(QuorvelAppController& controller)
         return;
     // The photos the method would name; their paths are read on the pass thread, the list
     // itself is left to the window.
-    const QStringList extensions = PhotoRenaming::photoExtensions(state.settings.list(QStringLiteral("photoExtensions")));
+    const PhotoOptions options = PhotoOptions::from(state.settings);
+    const QStringList extensions = PhotoRenaming::photoExtensions(options.extensions);
     auto photos = std::make_shared<std::vector<FileSystemItem>>();
     for (const FileSystemItem& item : state.list.files) {
         if (item.kind() == ItemType::File
@@ -165,12 +166,11 @@ void CameraClocksDialog::openFor(QuorvelAppController& controller)
     ui.passStarted(msg("CAMERACLOCKSREADING"));
     auto progress = std::make_shared<PassProgress>(&ui);
     auto survey = std::make_shared<CameraSurvey>();
-    const QStringList all = state.settings.list(QStringLiteral("photoExtensions"));
     ControllerState* s = &state;
     QuorvelAppController* c = &controller;
     PassRunner::start(
-        [s, photos, all, progress, survey] {
-            *survey = CameraSurvey::survey(*photos, all, s->isCancelProcess, [&](const FileSystemItem& item) {
+        [s, photos, options, progress, survey] {
+            *survey = CameraSurvey::survey(*photos, options, s->isCancelProcess, [&](const FileSystemItem& item) {
                 progress->setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
             });
         },

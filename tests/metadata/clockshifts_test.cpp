@@ -106,7 +106,9 @@ TEST(ClockShifts, TheCameraTableShowsEachModelAndKeepsWhatItCannotRead)
         items.push_back(*FileSystemItem::initWithPath(tree.at(p.name)));
     }
     const std::atomic<bool> cancel{false};
-    const CameraSurvey survey = CameraSurvey::survey(items, {".JPG"}, cancel);
+    PhotoOptions options;
+    options.extensions = {".JPG"};
+    const CameraSurvey survey = CameraSurvey::survey(items, options, cancel);
     EXPECT_EQ(survey.files, 4);
 
     CameraClocksController table(survey, {"GR III=+60", "not a shift"});

@@ -1,5 +1,5 @@
 // The settings keys beyond the classic ones (regular expressions in replace/remove,
-// transliteration in the general method): written only when they differ from their
+// transliteration in the general method, movie times in the photo method): written only when they differ from their
 // defaults, read back by profiles and rule steps, run by the rule preview, and unknown to
 // the earlier edition.
 #include "profilestesthelpers.h"
@@ -63,7 +63,7 @@ QVariantMap regexReplaceStep(const QString& find, const QString& with)
 
 } // namespace
 
-TEST(ExtendedKeys, TheTableHoldsKeysBeyondTheClassicOnes)
+TEST(ExtendedKeys, TheTableHoldsItsKeysBeyondTheClassicOnes)
 {
     QStringList extended;
     int classic = 0;
@@ -76,7 +76,7 @@ TEST(ExtendedKeys, TheTableHoldsKeysBeyondTheClassicOnes)
         }
     }
     EXPECT_EQ(classic, 172);
-    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, "photoClockShifts"}));
+    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, "photoClockShifts", QStringLiteral("photoVideoTimesAreLocal")}));
     EXPECT_EQ(classicDictionaryKeys().size(), 172); // 171 keys and appVersion
 }
 
