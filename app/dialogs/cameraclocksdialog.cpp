@@ -62,8 +62,10 @@ CameraClocksDialog::CameraClocksDialog(CameraClocksController controller, UserIn
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(Model, QHeaderView::Stretch);
-    for (int column : {Files, Earliest, Shift, Shifted})
+    for (int column : {Files, Earliest, Shifted})
         table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // Room for a shift being typed ("-12:00:00"), whatever the rows hold.
+    table_->horizontalHeader()->resizeSection(Shift, table_->fontMetrics().horizontalAdvance(QStringLiteral("-00:00:00")) + 24);
     fillRows();
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() == Shift)

@@ -82,10 +82,11 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
         clocks->setToolTip(msg("TIPCAMERACLOCKS"));
         QObject::connect(clocks, &QPushButton::clicked, &controller,
                          [&controller] { CameraClocksDialog::openFor(controller); });
-        grid->addWidget(shifts, 4, 2, 1, 2);
-        grid->addWidget(clocks, 4, 4);
+        grid->addWidget(label(w, "CAMERACLOCKSLABEL", shifts), 4, 2);
+        grid->addWidget(shifts, 4, 3, 1, 2);
+        grid->addWidget(clocks, 4, 5);
     }
-    grid->setColumnStretch(5, 1);
+    grid->setColumnStretch(6, 1);
 
     QGroupBox* extensions = groupBox(w, "PHOTOEXTENSIONS");
     auto* extLayout = new QHBoxLayout(extensions);

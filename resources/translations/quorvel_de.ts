@@ -215,6 +215,26 @@
     <source>Added to the photo extensions: %1</source>
     <translation>Zu den Foto-Dateiendungen hinzugefügt: %1</translation>
 </message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Aufnahmedatum aus %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>den EXIF-Daten</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>den XMP-Daten</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>dem QuickTime-Erstellungsdatum</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>dem Film-Header</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>%1 werden hinzugefügt, bitte warten...</translation>
@@ -2367,6 +2387,10 @@
 <message id="TIPCAMERACLOCKS">
     <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
     <translation>Aufnahmezeiten einer Kamera mit falsch gestellter Uhr korrigieren, je Kameramodell</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Kamerauhren:</translation>
 </message>
 <message id="CAMERACLOCKSTITLE">
     <source>Camera Clocks</source>

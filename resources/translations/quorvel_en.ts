@@ -215,6 +215,26 @@
     <source>Added to the photo extensions: %1</source>
     <translation>Added to the photo extensions: %1</translation>
 </message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Capture date from %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>the EXIF data</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>the XMP data</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>the QuickTime creation date</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>the movie header</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Adding %1, please wait...</translation>
@@ -2367,6 +2387,10 @@
 <message id="TIPCAMERACLOCKS">
     <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
     <translation>Correct the capture times of a camera whose clock was wrong, per camera model</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Camera clocks:</translation>
 </message>
 <message id="CAMERACLOCKSTITLE">
     <source>Camera Clocks</source>

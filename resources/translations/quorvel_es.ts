@@ -215,6 +215,26 @@
     <source>Added to the photo extensions: %1</source>
     <translation>Añadido a las extensiones de foto: %1</translation>
 </message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Fecha de captura tomada de %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>los datos EXIF</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>los datos XMP</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>la fecha de creación QuickTime</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>la cabecera del vídeo</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Añadiendo %1, espere, por favor...</translation>
@@ -2367,6 +2387,10 @@
 <message id="TIPCAMERACLOCKS">
     <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
     <translation>Corregir las horas de captura de una cámara con el reloj mal puesto, por modelo de cámara</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Relojes de las cámaras:</translation>
 </message>
 <message id="CAMERACLOCKSTITLE">
     <source>Camera Clocks</source>

@@ -215,6 +215,26 @@
     <source>Added to the photo extensions: %1</source>
     <translation>Ajouté aux extensions photo : %1</translation>
 </message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Date de prise de vue tirée de %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>les données EXIF</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>les données XMP</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>la date de création QuickTime</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>l’en-tête de la vidéo</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Ajout des %1 en cours, veuillez patienter...</translation>
@@ -2367,6 +2387,10 @@
 <message id="TIPCAMERACLOCKS">
     <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
     <translation>Corriger les heures de prise de vue d’un appareil dont l’horloge était fausse, par modèle d’appareil</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Horloges des appareils :</translation>
 </message>
 <message id="CAMERACLOCKSTITLE">
     <source>Camera Clocks</source>

@@ -66,6 +66,10 @@ TEST(CameraClocks, AShiftTypedForOneCameraMovesOnlyItsNames)
     waitIdle(w.controller);
     EXPECT_EQ(w.shown(0, "newFilename"), "110000.jpg");
     EXPECT_EQ(w.shown(1, "newFilename"), "103000.jpg");
+    // The proposed name's tool tip says where its date came from.
+    const QModelIndex proposed = w.model().index(0, FileTableModel::columnOf("newFilename"));
+    EXPECT_TRUE(w.model().data(proposed, Qt::ToolTipRole).toString().endsWith(
+        msg("DATESOURCETIP").arg(msg("DATESOURCEEXIF"))));
 }
 
 TEST(CameraClocks, SkippedFormatsAreToldOnceAndAddedFromTheNote)

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -430,12 +433,15 @@ TEST(Cli, APhotoRenamingReadsTheCaptureDate)
         image->writeMetadata();
     }
     CliRunner cli;
-    const CliResult photo = cli.run(QStringList{"preview", "--format", "tsv", "--set", "selectedTab=7", "--set",
+    const CliResult photo = cli.run(QStringList{"preview", "--format", "json", "--set", "selectedTab=7", "--set",
                                                 "photoMetaDataList=<EXIF_Date>", tree.at("photo.jpg")});
     ASSERT_EQ(photo.exitCode, 0) << photo.err.toStdString();
     EXPECT_TRUE(photo.err.isEmpty()) << photo.err.toStdString();
-    ASSERT_EQ(photo.lines().size(), 1);
-    EXPECT_TRUE(photo.lines().first().contains(QStringLiteral("2021"))) << photo.out.toStdString();
+    const QJsonArray items = QJsonDocument::fromJson(photo.out.toUtf8()).array();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_TRUE(items.at(0)["newFilename"].toString().contains(QStringLiteral("2021"))) << photo.out.toStdString();
+    // The json says where the date came from.
+    EXPECT_EQ(items.at(0)["dateSource"].toString(), QStringLiteral("EXIF"));
 }
 
 // Files of formats the photo method reads but whose extension the photo list lacks are told
