@@ -12,6 +12,7 @@
 #include "platform/dateformat.h"
 #include "platform/imagemetadata.h"
 #include "platform/numbers.h"
+#include "platform/readers/photoformats.h"
 
 #include <QDebug>
 
@@ -189,6 +190,7 @@ PhotoOptions PhotoOptions::from(const SettingsReader& settings)
     o.tags = settings.photoTags();
     o.extensions = settings.list(QStringLiteral("photoExtensions"));
     o.restartsInEachFolder = settings.flag(QStringLiteral("isPhotoResetSequenceOnEachFolder"));
+    o.clockShifts = ClockShifts::fromEntries(settings.list(QStringLiteral("photoClockShifts")));
     o.videoTimesAreLocal = settings.flag(QStringLiteral("photoVideoTimesAreLocal"));
     return o;
 }
@@ -199,6 +201,7 @@ struct PhotoRenaming::Plan {
 
     QString mask, separator, colonReplacement, paddingMask, datePattern, timePattern;
     QStringList extensions; // ".JPG"...
+    QStringList readable;   // the extensions of every format read
     bool separatorMode = false;
     bool readsIptc = false;
     std::optional<unsigned> groups; // nullopt: the name reads nothing from the image
@@ -214,6 +217,7 @@ struct PhotoRenaming::Plan {
         timePattern = DatePattern::timePattern(withColons(options.time));
         paddingMask = slashesToColons(options.paddingMask);
         extensions = photoExtensions(options.extensions);
+        readable = PhotoFormats::readableExtensions();
         separatorMode = !separator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
         groups = PhotoRenaming::propertyGroupsRead(options);
@@ -243,9 +247,14 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
         const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
-        const bool eligible = namesExtension(start.extension, plan.extensions) && !mask.isEmpty();
-        if (!eligible)
+        if (mask.isEmpty())
             return joinName(name, start.extension);
+        if (!namesExtension(start.extension, plan.extensions)) {
+            const QString listed = QLatin1Char('.') + start.extension.toUpper();
+            if (!start.extension.isEmpty() && plan.readable.contains(listed))
+                skipped_.add(listed);
+            return joinName(name, start.extension);
+        }
 
         const QString& datePattern = plan.datePattern;
         const QString& timePattern = plan.timePattern;
@@ -259,7 +268,10 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
             std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
             const QVariantMap properties =
                 readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
-            const CaptureMoment moment = chooseCaptureMoment(properties, options);
+            // A camera whose clock was off has its shift added right here, to the date and
+            // time alone.
+            const CaptureMoment moment =
+                shiftedCaptureMoment(chooseCaptureMoment(properties, options), options.clockShifts);
             if (plan.usesDate || plan.usesTime)
                 item.dateSource = moment.source;
             exif = exifValues(properties, moment, datePattern, timePattern, plan.usesDate, plan.usesTime);
@@ -355,6 +367,7 @@ bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& 
 {
     return photoExtensions.contains(QLatin1Char('.') + extension.toUpper());
 }
+
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
                                       const QString& dateFormat, const QString& timeFormat,

@@ -130,7 +130,7 @@ QStringList settingsKeys(Kind kind, const QString& type)
                                 "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2", "photoTimePart3",
                                 "photoPaddingMask", "photoExtensions", "isPhotoResetSequenceOnEachFolder"});
         if (Edition::current().hasExtendedMethods)
-            out.append(QStringLiteral("photoVideoTimesAreLocal"));
+            out.append({QStringLiteral("photoVideoTimesAreLocal"), QStringLiteral("photoClockShifts")});
         return out;
     }
     case Kind::PathComponents:

@@ -185,6 +185,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
 {
     state.isCancelProcess = false;
     state.isHasFilesForRenaming = false;
+    state.photoSkips = {};
 
     std::vector<PreparedStep> steps = prepareSteps(rules);
     const bool perFolder = resetsPerFolder(steps);
@@ -239,6 +240,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     if (mode.classify && classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
         state.isHasFilesForRenaming = true;
 
+    state.photoSkips = photo.skippedExtensions();
     for (const PreparedStep& step : steps) {
         if (const std::optional<QVariant> counter = step.counterToStore())
             rules[step.index].insert(k("sequence"), *counter);

@@ -221,6 +221,52 @@
     <source>the rename log cannot hold its name</source>
     <translation>das Umbenennungsprotokoll kann seinen Namen nicht aufnehmen</translation>
 </message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n Datei übersprungen: %1 steht nicht in den Foto-Dateiendungen</numerusform>
+        <numerusform>%n Dateien übersprungen: %1 steht nicht in den Foto-Dateiendungen</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n Datei übersprungen: %1 stehen nicht in den Foto-Dateiendungen</numerusform>
+        <numerusform>%n Dateien übersprungen: %1 stehen nicht in den Foto-Dateiendungen</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Hinzufügen</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Hinzufügen</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Zu den Foto-Dateiendungen hinzugefügt: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Aufnahmedatum aus %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>den EXIF-Daten</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>den XMP-Daten</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>dem QuickTime-Erstellungsdatum</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>dem Film-Header</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>%1 werden hinzugefügt, bitte warten...</translation>
@@ -2069,6 +2115,70 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Hinzufügen</translation>
+</message>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Alle Formate hinzufügen, die Quorvel liest</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Die Endungen aller Bild-, Raw- und Videoformate hinzufügen, aus denen Quorvel Daten liest (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Kamerauhren …</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Aufnahmezeiten einer Kamera mit falsch gestellter Uhr korrigieren, je Kameramodell</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Kamerauhren:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Kamerauhren</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Geben Sie an, wie weit die Uhr jeder Kamera falsch ging, in Sekunden (+3600, -90) oder in Stunden, Minuten und Sekunden (+1:00:00). Die Verschiebung ändert Datum und Uhrzeit der Fotos dieser Kamera in den neuen Namen; die Dateien selbst bleiben unverändert.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Kameramodell</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Dateien</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Früheste Aufnahme</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Früheste nach Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Jede Kamera ohne eigene Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Sekunden wie +3600 oder -90, oder +1:00:00; leer für keine</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>„%1“ ist keine Verschiebung: Geben Sie Sekunden wie +3600 oder -90 ein, oder Stunden, Minuten und Sekunden wie +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Die Kameras der Fotos werden gelesen …</translation>
 </message>
 </context>
 </TS>

@@ -221,6 +221,52 @@
     <source>the rename log cannot hold its name</source>
     <translation>the rename log cannot hold its name</translation>
 </message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n file skipped: %1 is not in the photo extensions</numerusform>
+        <numerusform>%n files skipped: %1 is not in the photo extensions</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n file skipped: %1 are not in the photo extensions</numerusform>
+        <numerusform>%n files skipped: %1 are not in the photo extensions</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Add It</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Add Them</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Added to the photo extensions: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Capture date from %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>the EXIF data</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>the XMP data</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>the QuickTime creation date</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>the movie header</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Adding %1, please wait...</translation>
@@ -2069,6 +2115,70 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Add</translation>
+</message>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Add Every Format Quorvel Reads</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Camera Clocks…</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Correct the capture times of a camera whose clock was wrong, per camera model</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Camera clocks:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Camera Clocks</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Camera model</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Files</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Earliest capture</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Shift</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Earliest once shifted</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Every camera without a shift of its own</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Seconds such as +3600 or -90, or +1:00:00; empty for none</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Reading the cameras of the photos…</translation>
 </message>
 </context>
 </TS>

@@ -221,6 +221,52 @@
     <source>the rename log cannot hold its name</source>
     <translation>el registro de cambios de nombre no puede contener su nombre</translation>
 </message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n archivo omitido: %1 no está en las extensiones de foto</numerusform>
+        <numerusform>%n archivos omitidos: %1 no está en las extensiones de foto</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n archivo omitido: %1 no están en las extensiones de foto</numerusform>
+        <numerusform>%n archivos omitidos: %1 no están en las extensiones de foto</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Añadirla</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Añadirlas</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Añadido a las extensiones de foto: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Fecha de captura tomada de %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>los datos EXIF</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>los datos XMP</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>la fecha de creación QuickTime</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>la cabecera del vídeo</translation>
+</message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
     <translation>Añadiendo %1, espere, por favor...</translation>
@@ -2069,6 +2115,70 @@
 <message id="EXTENSIONADDTYPED">
     <source>Add</source>
     <translation>Añadir</translation>
+</message>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Añadir todos los formatos que Quorvel lee</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Añadir las extensiones de todos los formatos de imagen, raw y vídeo de los que Quorvel lee fechas (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Relojes de las cámaras…</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Corregir las horas de captura de una cámara con el reloj mal puesto, por modelo de cámara</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Relojes de las cámaras:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Relojes de las cámaras</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Escriba cuánto se desviaba el reloj de cada cámara, en segundos (+3600, -90) o en horas, minutos y segundos (+1:00:00). El ajuste mueve la fecha y la hora de las fotos de esa cámara en los nuevos nombres; los archivos no se modifican.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Modelo de cámara</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Archivos</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Primera captura</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Ajuste</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Primera tras el ajuste</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Toda cámara sin ajuste propio</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Segundos como +3600 o -90, o +1:00:00; vacío para ninguno</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>«%1» no es un ajuste: escriba segundos como +3600 o -90, u horas, minutos y segundos como +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Leyendo las cámaras de las fotos…</translation>
 </message>
 </context>
 </TS>

@@ -122,7 +122,11 @@ TEST(RuleSteps, LoadingAStepBackDerivesTheModesAndDefaultsMissingKeys)
                                  MetaDataField::initWithLabelAndTagCode("EXIF", "Time", "<EXIF_Time>", "Time")});
     source.rebuildPhotoMask();
     source.setList("photoExtensions", {".JPG"});
+    // A list key beyond the classic ones goes into the step only when it is not empty.
+    EXPECT_FALSE(RuleSteps::buildRule(source).step->contains("photoClockShifts"));
+    source.setList("photoClockShifts", {"EOS 5D=+3600"});
     const QVariantMap photo = *RuleSteps::buildRule(source).step;
+    EXPECT_EQ(photo.value("photoClockShifts").toList(), QVariantList{"EOS 5D=+3600"});
     EXPECT_EQ(photo.value("photoMetaDataList").toList(), (QVariantList{"<EXIF_Date>", "<EXIF_Time>"}));
     EXPECT_EQ(photo.value("photoExtensions").toList(), QVariantList{".JPG"});
     EXPECT_EQ(photo.value("MetaDataList").userType(), QMetaType::QByteArray);
@@ -136,6 +140,7 @@ TEST(RuleSteps, LoadingAStepBackDerivesTheModesAndDefaultsMissingKeys)
     EXPECT_EQ(state.settings.photoMetaDataList(), source.photoMetaDataList());
     EXPECT_EQ(state.settings.text("photoRenamingMask"), "<EXIF_Date>+<EXIF_Time>");
     EXPECT_EQ(state.settings.list("photoExtensions"), QStringList{".JPG"});
+    EXPECT_EQ(state.settings.list("photoClockShifts"), QStringList{"EOS 5D=+3600"});
     EXPECT_FALSE(state.settings.hasRenameFile());
     EXPECT_FALSE(state.isProfileLoading);
 
