@@ -16,6 +16,19 @@ namespace {
 const QString kIcon = QStringLiteral("icon");
 const QString kNewFilename = QStringLiteral("newFilename");
 
+// Where a proposed name's capture date came from, as a person reads it ("" for none).
+QString dateSourceText(DateSource source)
+{
+    switch (source) {
+    case DateSource::Exif: return msg("DATESOURCEEXIF");
+    case DateSource::Xmp: return msg("DATESOURCEXMP");
+    case DateSource::QuickTimeKey: return msg("DATESOURCEQUICKTIMEKEY");
+    case DateSource::MovieHeader: return msg("DATESOURCEMOVIEHEADER");
+    case DateSource::None: break;
+    }
+    return QString();
+}
+
 } // namespace
 
 FileTableModel::FileTableModel(ControllerState& state, QObject* parent)
@@ -74,8 +87,15 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
         if (item.newFilename == Status::RenamingOK)
             return QColor(0x1c, 0x5f, 0xd6);
         return QVariant();
-    case Qt::ToolTipRole:
-        return key == kIcon ? QVariant() : QVariant(FileSystemItem::getDisplayFilePath(item.fullPath));
+    case Qt::ToolTipRole: {
+        if (key == kIcon)
+            return QVariant();
+        QString tip = FileSystemItem::getDisplayFilePath(item.fullPath);
+        // The proposed name says where its capture date came from.
+        if (const QString source = dateSourceText(item.proposedDateSource()); key == kNewFilename && !source.isEmpty())
+            tip += QLatin1Char('\n') + msg("DATESOURCETIP").arg(source);
+        return tip;
+    }
     default:
         return QVariant();
     }

@@ -5,6 +5,7 @@
 #include "app/filetableview.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "app/skippedextensionsnote.h"
 #include "app/unixsignals.h"
 #include "engine/slashnote.h"
 #include "intake/intake.h"
@@ -65,8 +66,10 @@ void QuorvelAppController::passEnded()
     window_->model()->attach();
     window_->setExecuting(false);
     showListState();
-    if (!applying_)
+    if (!applying_) {
         tellSlashesWritten();
+        SkippedExtensionsNote::show(*this);
+    }
     emit executingChanged(false);
 }
 

@@ -6,6 +6,7 @@
 #include "app/livepreviewdialog.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "app/skippedextensionsnote.h"
 #include "engine/slashnote.h"
 #include "platform/defaultsstore.h"
 #include "platform/edition.h"
@@ -145,6 +146,7 @@ void QuorvelAppController::quickPreviewTimerMethod()
     reloadTable();
     window_->showSettings(); // defaults the recomputation wrote back are shown
     tellSlashesWritten();
+    SkippedExtensionsNote::show(*this);
 }
 
 void QuorvelAppController::quickPreviewRules()

@@ -35,6 +35,22 @@ int prepareSession(CliSession& session)
 
 namespace {
 
+// The photos the preview left unnamed for their extension alone, told once, with the
+// setting that adds those extensions.
+void tellSkippedExtensions(const ControllerState& state)
+{
+    const SkippedExtensions& skipped = state.photoSkips;
+    if (skipped.isEmpty())
+        return;
+    QStringList extensions = state.settings.list(QStringLiteral("photoExtensions"));
+    for (const QString& extension : skipped.extensions) {
+        if (!extensions.contains(extension))
+            extensions.append(extension);
+    }
+    printCliError(QStringLiteral("%1 (--set \"photoExtensions=%2\" adds them)")
+                      .arg(skipped.note(), extensions.join(QLatin1Char(';'))));
+}
+
 int previewOrApply(const CliOptions& options, bool apply)
 {
     if (options.positional.isEmpty()) {
@@ -52,6 +68,7 @@ int previewOrApply(const CliOptions& options, bool apply)
     }
     if (!session.runPreview())
         return ExitCode::Usage; // the option check's message was printed
+    tellSkippedExtensions(session.state);
     if (apply)
         return session.applyPreviewed();
     printFileList(session.state.list, effectiveFormat(options.format));

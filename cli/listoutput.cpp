@@ -35,6 +35,9 @@ void printFileList(const FileList& list, const QString& format)
             o.insert(QStringLiteral("fullPath"), item.fullPath);
             o.insert(QStringLiteral("newFilename"), item.newFilenameValue()); // as it will be on disk
             o.insert(QStringLiteral("itemType"), item.itemType);
+            // Where the proposed name's capture date came from ("EXIF", "XMP", "QuickTime
+            // key", "movie header"; "" when it took none).
+            o.insert(QStringLiteral("dateSource"), dateSourceName(item.proposedDateSource()));
             // The item's status ("" while it holds a proposed name): after an apply, its
             // final status.
             o.insert(QStringLiteral("status"), Status::isStatus(item.newFilename) ? item.newFilename : QString());

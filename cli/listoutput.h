@@ -5,7 +5,8 @@
 class FileList;
 
 // Prints the list, one line per item in list order: tsv "fullPath<TAB>newFilename" as
-// stored, json [{"fullPath", "newFilename", "itemType"}], or an aligned table for people.
+// stored, json [{"fullPath", "newFilename", "itemType", "status", "dateSource"}], or an
+// aligned table for people.
 void printFileList(const FileList& list, const QString& format);
 
 // The process ends with the command: the list's items go with it rather than being freed

@@ -13,6 +13,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+// gcc names its sanitizers with macros, clang answers __has_feature.
+#if defined(__has_feature)
+#define QUORVEL_CLANG_SANITIZER (__has_feature(address_sanitizer) || __has_feature(thread_sanitizer))
+#else
+#define QUORVEL_CLANG_SANITIZER 0
+#endif
+
 namespace {
 
 // Ends the process once a command has returned. Everything the command made is closed by
@@ -23,7 +30,7 @@ namespace {
 // their checks at exit still run.
 int endProcess(int code)
 {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || QUORVEL_CLANG_SANITIZER
     return code;
 #else
     std::fflush(nullptr);

@@ -12,8 +12,8 @@ bool isError(const QString& text)
 {
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
         || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
-        || text == FolderNameUsedTwice || text == NotRestored || text == NameTooLong
-        || text == NameNotAllowedHere || text == CouldNotRename;
+        || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong
+        || text == NameNotAllowedHere;
 }
 
 bool isStatus(const QString& text)
@@ -36,9 +36,9 @@ QString displayText(const QString& text)
         {FileNameUsedTwice, "STATUSFILENAMEUSEDTWICE"},
         {FolderNameUsedTwice, "STATUSFOLDERNAMEUSEDTWICE"},
         {NotRestored, "STATUSNOTRESTORED"},
+        {CouldNotRename, "STATUSCOULDNOTRENAME"},
         {NameTooLong, "STATUSNAMETOOLONG"},
         {NameNotAllowedHere, "STATUSNAMENOTALLOWEDHERE"},
-        {CouldNotRename, "STATUSCOULDNOTRENAME"},
     };
     for (const auto& entry : kKeys) {
         if (text == entry.status)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/datesource.h"
+
 #include <QString>
 
 #include <optional>
@@ -19,13 +21,13 @@ inline const QString FileNameUsedTwice = QStringLiteral("File Name Used Twice");
 inline const QString FolderNameUsedTwice = QStringLiteral("Folder Name Used Twice");
 // An undo could not bring the item back to its old name.
 inline const QString NotRestored = QStringLiteral("Not Restored");
-// The proposed name is longer than the folder's file system allows.
+// The move failed at apply for a reason of the system's (the outcome line says which).
+inline const QString CouldNotRename = QStringLiteral("Could Not Rename");
+// The new name is longer than the folder's file system takes.
 inline const QString NameTooLong = QStringLiteral("Name Too Long");
-// The proposed name holds a character or an ending the folder's file system refuses, or
+// The new name holds a character or an ending the folder's file system refuses, or
 // cannot be a file name anywhere ("." or "..", U+0000, a lone surrogate).
 inline const QString NameNotAllowedHere = QStringLiteral("Name Not Allowed Here");
-// The move was tried at apply and the system refused it.
-inline const QString CouldNotRename = QStringLiteral("Could Not Rename");
 
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);
@@ -68,6 +70,15 @@ public:
     // it with each move, so that recovery after a crash can tell moves made from moves
     // only announced.
     quint64 inode = 0;
+    // Where the capture date in newFilename came from, set by the photo method; a pass
+    // clears it with the proposal. Read it through proposedDateSource().
+    DateSource dateSource = DateSource::None;
+    // The source of the proposed name's capture date (dateSourceName() gives its text);
+    // None when the item holds no proposed name (nothing, or a status).
+    DateSource proposedDateSource() const
+    {
+        return newFilename.isEmpty() || Status::isStatus(newFilename) ? DateSource::None : dateSource;
+    }
 
     // The exists test of the item's kind: files exist, others exist as a folder.
     bool isPathExists() const;

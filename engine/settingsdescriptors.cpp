@@ -214,7 +214,9 @@ const SettingDescriptor kSettings[] = {
     {"photoPaddingMask", K::Text, "", N, Photo, C, "width and padding of the number sequence field, such as 000"},
     {"photoMetaDataList", K::MetaDataList, "", N, Photo, C, "the metadata fields that make the name, in order, as tag codes such as <EXIF_Date>;<SEQUENCES_Number_Sequence>"},
     {"photoExtensions", K::List, ".JPG; .JPEG; .EXIF; .TIF; .TIFF", N, Photo, C, "the extensions of the photo files to rename"},
+    {"photoClockShifts", K::List, "", S, Photo, X, "corrections of camera clocks, one \"camera model=+seconds\" or \"camera model=-seconds\" each, added to <EXIF_Date> and <EXIF_Time>; an empty model stands for every camera"},
     {"isPhotoResetSequenceOnEachFolder", K::Flag, "0", N, Photo, C, "start the number sequence again in each folder"},
+    {"photoVideoTimesAreLocal", K::Flag, "0", S, Photo, X, "a movie header's creation time is the camera's local time, not UTC (phones write UTC)"},
 
     // Path components
     {"pathComponentsLevelNo", K::Integer, "1", S, Path, C, "how many enclosing folder names to take, innermost first"},

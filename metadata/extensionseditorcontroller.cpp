@@ -1,6 +1,7 @@
 #include "metadata/extensionseditorcontroller.h"
 
 #include "engine/filename.h"
+#include "platform/readers/photoformats.h"
 #include "platform/messages.h"
 #include "platform/userinterface.h"
 
@@ -44,6 +45,27 @@ bool ExtensionsEditorController::addExtension(const QString& chosenPath)
     extensions_.append(entry);
     selectedRow_ = int(extensions_.size()) - 1;
     return true;
+}
+
+QStringList ExtensionsEditorController::withEveryReadableFormat(QStringList extensions)
+{
+    for (const QString& format : PhotoFormats::readableExtensions()) {
+        if (!extensions.contains(format))
+            extensions.append(format);
+    }
+    return extensions;
+}
+
+int ExtensionsEditorController::addEveryReadableFormat()
+{
+    if (itemType_ != int(ExtensionList::Photo))
+        return 0;
+    const qsizetype before = extensions_.size();
+    extensions_ = withEveryReadableFormat(extensions_);
+    const int added = int(extensions_.size() - before);
+    if (added > 0)
+        selectedRow_ = int(extensions_.size()) - 1;
+    return added;
 }
 
 bool ExtensionsEditorController::removeExtension()

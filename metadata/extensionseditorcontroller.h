@@ -37,6 +37,12 @@ public:
     // alert (ADDFILEEXTENSIONTITLE / ADDFILEEXTENSIONALREADYEXISTS) for one already
     // listed; otherwise appended and selected. True when the list changed.
     bool addExtension(const QString& chosenPath);
+    // "Add Every Format Quorvel Reads" (photo list only): appends each readable format the
+    // list lacks, in the order of that list, and selects the last one added. Returns how
+    // many were added.
+    int addEveryReadableFormat();
+    // The list with every readable format it lacks appended.
+    static QStringList withEveryReadableFormat(QStringList extensions);
     // Removes the selected row; then the row before it (row 0 when the first was removed)
     // is selected, or nothing when the list is empty.
     bool removeExtension();

@@ -4,6 +4,7 @@
 #include "engine/renamingcontract.h"
 #include "engine/settingsreader.h"
 #include "metadata/acceptedextensions.h"
+#include "metadata/capturemoment.h"
 #include "metadata/codetables.h"
 #include "metadata/photolookahead.h"
 #include "metadata/xmpdate.h"
@@ -11,6 +12,7 @@
 #include "platform/dateformat.h"
 #include "platform/imagemetadata.h"
 #include "platform/numbers.h"
+#include "platform/readers/photoformats.h"
 
 #include <QDebug>
 
@@ -54,33 +56,6 @@ struct ExifValues {
     }
 };
 
-// The capture date as written, without the user's zone (a time the zone skipped for
-// daylight saving is still that time): the EXIF DateTimeOriginal text; when the EXIF block
-// gives none, the XMP exif:DateTimeOriginal, then xmp:CreateDate (a date alone there gives
-// no time). A text that is not a date (too short, all zeros, garbage) gives no date, like a
-// missing one: the image is still named from its other values.
-std::optional<XmpDate> captureDate(const QVariantMap& properties)
-{
-    const QString original =
-        properties.value(QStringLiteral("{Exif}")).toMap().value(QStringLiteral("DateTimeOriginal")).toString();
-    if (original.size() >= 10 && original != QLatin1String("0000:00:00 00:00:00")) {
-        QString dashed = original;
-        for (qsizetype i = 0; i < 10; ++i) {
-            if (dashed.at(i) == QLatin1Char(':'))
-                dashed[i] = QLatin1Char('-');
-        }
-        if (const std::optional<QDateTime> date =
-                DateFormat::parseWallClock(dashed, QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            return XmpDate{*date, true};
-    }
-    const QVariantMap xmp = properties.value(QStringLiteral("{XMP}")).toMap();
-    for (const char* key : {"DateTimeOriginal", "CreateDate"}) {
-        if (const std::optional<XmpDate> date = parseXmpDate(xmp.value(QString::fromLatin1(key)).toString()))
-            return date;
-    }
-    return std::nullopt;
-}
-
 // An XMP packet in the file's bytes (its wrapper or its meta element's namespace).
 bool hasXmpText(QByteArrayView bytes)
 {
@@ -102,22 +77,20 @@ QString dimensionsOf(const QVariantMap& properties, const QVariantMap& exif)
 
 // The date and time are formatted only when the name uses them: an ICU formatter per
 // pattern is costly, and the name is the same either way.
-ExifValues exifValues(const QVariantMap& properties, const QString& datePattern, const QString& timePattern,
-                      bool needsDate, bool needsTime)
+ExifValues exifValues(const QVariantMap& properties, const CaptureMoment& moment, const QString& datePattern,
+                      const QString& timePattern, bool needsDate, bool needsTime)
 {
     const QVariantMap exif = properties.value(QStringLiteral("{Exif}")).toMap();
     const QVariantMap tiff = properties.value(QStringLiteral("{TIFF}")).toMap();
     ExifValues v;
-    if (needsDate || needsTime) {
-        if (const std::optional<XmpDate> date = captureDate(properties)) {
-            if (needsDate)
-                v.date = DatePattern::formatWallClock(date->wallClock, datePattern);
-            if (needsTime && date->hasTime)
-                v.time = DatePattern::formatWallClock(date->wallClock, timePattern);
-        }
+    if (moment.hasDate()) {
+        if (needsDate)
+            v.date = DatePattern::formatWallClock(moment.wallClock, datePattern);
+        if (needsTime && moment.hasTime)
+            v.time = DatePattern::formatWallClock(moment.wallClock, timePattern);
     }
     v.make = tiff.value(QStringLiteral("Make")).toString().trimmed();
-    v.model = tiff.value(QStringLiteral("Model")).toString().trimmed();
+    v.model = moment.model;
     v.dimensions = dimensionsOf(properties, exif);
     v.comment = exif.value(QStringLiteral("UserComment")).toString().trimmed();
     return v;
@@ -131,8 +104,9 @@ unsigned wantedGroups(const Uses& uses, bool readsIptc, bool separatorMode)
     if (readsIptc && !separatorMode)
         return ImageMetadata::AllGroups;
     unsigned wanted = readsIptc ? unsigned(ImageMetadata::Iptc) : 0u;
+    // The capture moment comes with the camera's model.
     if (uses(kDateToken) || uses(kTimeToken))
-        wanted |= ImageMetadata::CaptureDate;
+        wanted |= ImageMetadata::CaptureDate | ImageMetadata::Device;
     if (uses(kMakeToken) || uses(kModelToken))
         wanted |= ImageMetadata::Device;
     if (uses(kDimensionsToken))
@@ -216,6 +190,8 @@ PhotoOptions PhotoOptions::from(const SettingsReader& settings)
     o.tags = settings.photoTags();
     o.extensions = settings.list(QStringLiteral("photoExtensions"));
     o.restartsInEachFolder = settings.flag(QStringLiteral("isPhotoResetSequenceOnEachFolder"));
+    o.clockShifts = ClockShifts::fromEntries(settings.list(QStringLiteral("photoClockShifts")));
+    o.videoTimesAreLocal = settings.flag(QStringLiteral("photoVideoTimesAreLocal"));
     return o;
 }
 
@@ -225,6 +201,7 @@ struct PhotoRenaming::Plan {
 
     QString mask, separator, colonReplacement, paddingMask, datePattern, timePattern;
     QStringList extensions; // ".JPG"...
+    QStringList readable;   // the extensions of every format read
     bool separatorMode = false;
     bool readsIptc = false;
     std::optional<unsigned> groups; // nullopt: the name reads nothing from the image
@@ -240,6 +217,7 @@ struct PhotoRenaming::Plan {
         timePattern = DatePattern::timePattern(withColons(options.time));
         paddingMask = slashesToColons(options.paddingMask);
         extensions = photoExtensions(options.extensions);
+        readable = PhotoFormats::readableExtensions();
         separatorMode = !separator.isEmpty();
         readsIptc = containsIgnoringCase(mask, kIptcFamily);
         groups = PhotoRenaming::propertyGroupsRead(options);
@@ -269,9 +247,14 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
         const QString& paddingMask = plan.paddingMask;
         const QString& name = start.base;
 
-        const bool eligible = namesExtension(start.extension, plan.extensions) && !mask.isEmpty();
-        if (!eligible)
+        if (mask.isEmpty())
             return joinName(name, start.extension);
+        if (!namesExtension(start.extension, plan.extensions)) {
+            const QString listed = QLatin1Char('.') + start.extension.toUpper();
+            if (!start.extension.isEmpty() && plan.readable.contains(listed))
+                skipped_.add(listed);
+            return joinName(name, start.extension);
+        }
 
         const QString& datePattern = plan.datePattern;
         const QString& timePattern = plan.timePattern;
@@ -285,8 +268,18 @@ MethodResult PhotoRenaming::renameByPhotoEXIFTags(FileSystemItem& item, const Ph
             std::optional<QVariantMap> readAhead = lookAhead_ ? lookAhead_->take(item, *groups) : std::nullopt;
             const QVariantMap properties =
                 readAhead ? std::move(*readAhead) : ImageMetadata::readProperties(path, *groups);
-            exif = exifValues(properties, datePattern, timePattern, plan.usesDate, plan.usesTime);
-            if (readsIptc) {
+            // A camera whose clock was off has its shift added right here, to the date and
+            // time alone.
+            const CaptureMoment moment =
+                shiftedCaptureMoment(chooseCaptureMoment(properties, options), options.clockShifts);
+            if (plan.usesDate || plan.usesTime)
+                item.dateSource = moment.source;
+            exif = exifValues(properties, moment, datePattern, timePattern, plan.usesDate, plan.usesTime);
+            // A movie has no IPTC values, and its bytes (media data mostly) are not searched.
+            if (readsIptc && properties.contains(QStringLiteral("{QuickTime}"))) {
+                resetMetaDataList(nullptr, separatorMode ? nullptr : &maskText, {}, datePattern, timePattern,
+                                  options.replacesColons ? colonReplacement : QString());
+            } else if (readsIptc) {
                 const ImageMetadata::MappedFile file(path);
                 const auto iptc = properties.constFind(QStringLiteral("{IPTC}"));
                 const QVariantMap iptcMap = iptc == properties.cend() ? QVariantMap() : iptc->toMap();
@@ -374,6 +367,7 @@ bool PhotoRenaming::namesExtension(const QString& extension, const QStringList& 
 {
     return photoExtensions.contains(QLatin1Char('.') + extension.toUpper());
 }
+
 
 void PhotoRenaming::resetMetaDataList(const QVariantMap* iptc, QString* mask, QByteArrayView imageData,
                                       const QString& dateFormat, const QString& timeFormat,

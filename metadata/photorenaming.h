@@ -3,7 +3,9 @@
 #include "engine/datepattern.h"
 #include "engine/filesystemitem.h"
 #include "engine/renamingcontract.h"
+#include "metadata/clockshifts.h"
 #include "metadata/metadatacatalogue.h"
+#include "metadata/skippedextensions.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -28,6 +30,9 @@ struct PhotoOptions {
     QStringList tags;       // the fields' tag codes, in order
     QStringList extensions; // the stored list of the images to name
     bool restartsInEachFolder = false;
+    ClockShifts clockShifts; // added to the capture date and time of each camera model
+    // A movie header's time is the camera's wall-clock time, not UTC ("photoVideoTimesAreLocal").
+    bool videoTimesAreLocal = false;
 
     bool operator==(const PhotoOptions&) const = default;
     static PhotoOptions from(const SettingsReader& settings);
@@ -56,6 +61,9 @@ public:
     static QStringList photoExtensions(const QStringList& allowedExtensions);
     // Whether images with this extension are named (the others keep their name).
     static bool namesExtension(const QString& extension, const QStringList& photoExtensions);
+
+    // The files of readable formats this instance left unnamed for their extension.
+    const SkippedExtensions& skippedExtensions() const { return skipped_; }
 
     // Where the images' properties are taken from before they are read here: null (the
     // default) reads each image when it is named.
@@ -86,6 +94,7 @@ private:
     MetaDataCatalogue metaDataList_;
     bool valuesEmpty_ = false; // every field's metadataValue is an empty text
     PhotoLookAhead* lookAhead_ = nullptr;
+    SkippedExtensions skipped_;
     // What the name takes from the method's options, worked out again only when they
     // change (they are the same for every image of a pass).
     struct Plan;

@@ -134,6 +134,13 @@ ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgr
     , reached_(files_.size(), false)
 {
     clock_.start();
+    // --verbose (and the window's progress line) name how each folder is moved in.
+    ctx_.onRungLearnt = [&progress](const QString& folder, MoveLadder::Rung rung) {
+        const char* key = rung == MoveLadder::Rung::NoReplace ? "MOVERUNGNOREPLACE"
+            : rung == MoveLadder::Rung::LinkUnlink           ? "MOVERUNGLINK"
+                                                             : "MOVERUNGRESERVED";
+        progress.setMessage(msg(key).arg(FileSystemItem::getDisplayFilePath(folder)));
+    };
 }
 
 ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuestions)
@@ -229,8 +236,9 @@ RunAhead::Batch ApplyPass::planLoneBatch(size_t from)
     while (batch.end < units_.size() && batch.moves.size() < RunAhead::kBatchMoves
            && units_[batch.end].members.size() == 1) {
         const FileSystemItem& item = files_[units_[batch.end].members.front()];
-        const std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(item);
-        if (!batch.add(move ? &*move : nullptr))
+        bool eligible = true;
+        const std::optional<RenameLogJournal::AnnouncedMove> move = moveAhead(ctx_, item, eligible);
+        if (!eligible || !batch.add(move ? &*move : nullptr))
             break;
     }
     RunAhead::announce(batch, log_);
@@ -258,18 +266,21 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
 }
 
 // Announces the moves of the lone units from units[first] on (up to a batch), so that the
-// journal is written once per batch rather than once per move. Only while no folder moves:
-// a moved folder changes the paths of what follows it.
+// journal is written once per batch rather than once per move. Only while no folder moves
+// (a moved folder changes the paths of what follows it). Until the first unit's folder has
+// a known rung (its first move tells, and with it how its entries are written) only that
+// unit is announced.
 void ApplyPass::announceLoneMoves(size_t first)
 {
-    if (ctx_.movedFolders || log_.announcedLeft() > 0)
+    if (ctx_.movedFolders || log_.announcedLeft() > 0 || units_[first].members.size() != 1)
         return;
+    const QString& path = files_[units_[first].members.front()].fullPath;
+    const bool rungKnown = ctx_.rungs.rungOfFolder(MoveLadder::folderOf(path)) != MoveLadder::Rung::Unknown;
     std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t u = first; u < units_.size() && moves.size() < RunAhead::kBatchMoves; ++u) {
+    for (size_t u = first; u < units_.size() && moves.size() < RunAhead::kBatchMoves && (rungKnown || u == first); ++u) {
         if (units_[u].members.size() != 1)
             break;
-        if (std::optional<RenameLogJournal::AnnouncedMove> move = plannedMove(files_[units_[u].members.front()]))
-            moves.push_back(std::move(*move));
+        plannedMoves(ctx_, files_[units_[u].members.front()], moves);
     }
     log_.announceMoves(moves);
 }
@@ -311,6 +322,8 @@ void ApplyPass::finish()
     bringUnreachedItemsAlong();
     outcome_.renamedCount = renamed_;
     outcome_.moveCount = ctx_.moves;
+    outcome_.failureReasons = ctx_.failureReasons;
+    outcome_.reservedRenames = ctx_.rungs.usedReserved();
     saveLog();
     state_.list.resetFilesDic();
     countLine_.flush();

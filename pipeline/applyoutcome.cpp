@@ -43,11 +43,15 @@ StatusCounts previewRefusals(const std::vector<FileSystemItem>& files)
     return counts;
 }
 
-QString refusalReasons(const StatusCounts& counts)
+QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons)
 {
     QStringList reasons;
-    for (const auto& [status, count] : counts)
-        reasons << msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
+    for (const auto& [status, count] : counts) {
+        QString reason = msg("OUTCOMEREASON").arg(Status::displayText(status), QString::number(count));
+        if (status == Status::CouldNotRename && !failureReasons.isEmpty())
+            reason = msg("OUTCOMEREASONWHY").arg(reason, failureReasons.join(QStringLiteral("; ")));
+        reasons << reason;
+    }
     return reasons.join(msg("OUTCOMEREASONSEPARATOR"));
 }
 
@@ -94,8 +98,10 @@ QString ApplyOutcome::summary() const
     for (const auto& [status, count] : refused)
         addTo(all, status, count);
     if (const int refusedTotal = totalCount(all); refusedTotal > 0)
-        line = msgN("OUTCOMEREFUSED", refusedTotal).arg(line, refusalReasons(all));
+        line = msgN("OUTCOMEREFUSED", refusedTotal).arg(line, refusalReasons(all, failureReasons));
     line = msg("OUTCOMEDURATION").arg(line, formatOutcomeDuration(elapsedMs));
+    if (reservedRenames)
+        line = msg("OUTCOMERESERVEDRENAMES").arg(line);
     return cancelled ? msg("OUTCOMESTOPPED").arg(line) : line;
 }
 

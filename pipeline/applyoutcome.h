@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,12 @@ struct ApplyOutcome {
     // Used Twice", "File Already Exists" ...): the apply never tries them, but they are
     // items the user meant to rename.
     StatusCounts refusedAtPreview;
+    // The system's reasons for the items that could not be renamed ("Operation not
+    // permitted"), distinct, in the order met: shown with the "Could Not Rename" count.
+    QStringList failureReasons;
+    // Some move went onto a reserved placeholder (a drive without atomic no-replace moves):
+    // the line says so once.
+    bool reservedRenames = false;
     qint64 elapsedMs = 0;
     bool cancelled = false; // Cancel stopped the apply between two items (or chains)
 
@@ -62,8 +69,10 @@ struct ApplyOutcome {
 // other than "No Changes".
 StatusCounts previewRefusals(const std::vector<FileSystemItem>& files);
 int totalCount(const StatusCounts& counts);
-// "File Name Used Twice: 3, File Already Exists: 1", in the reader's language.
-QString refusalReasons(const StatusCounts& counts);
+// "File Name Used Twice: 3, File Already Exists: 1", in the reader's language; the
+// system's reasons, when given, follow the count of "Could Not Rename" ("Could Not
+// Rename: 1 (Operation not permitted)").
+QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons = {});
 
 // The question before an apply, counting what the list shows: "Rename 9 items to the new
 // names shown in the list?", or with refusals "Rename 9 of 12 items? 3 are refused (File

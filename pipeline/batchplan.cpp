@@ -16,10 +16,15 @@ namespace {
 enum class TargetState { Free, OwnInode, Taken };
 
 // The target is looked up in its folder's entries; when it exists, the source's inode from
-// the same entries tells whether it is the item itself (a change of letter case where the
-// folder folds case, or another name of the same file) without another look at the disk.
-TargetState targetState(FolderEntries& entries, const BatchProposal& p, quint64 knownSourceInode)
+// the same entries tells whether it is another name of the same file without another look
+// at the disk. Where the folder folds case, a target that differs from the source only in
+// case is the item itself, whatever inode numbers the file system hands out (FUSE drivers
+// give each lookup its own), and any other target found is another entry.
+TargetState targetState(FolderEntries& entries, const BatchProposals& batch, const BatchProposal& p,
+                        quint64 knownSourceInode)
 {
+    if (p.folded >= 0 && batch.targetKey(p) == batch.sourceKey(p))
+        return TargetState::OwnInode;
     const ino_t targetInode = entries.entryAt(p.folder, p.targetName).inode;
     if (targetInode == 0)
         return TargetState::Free;
@@ -73,7 +78,7 @@ std::vector<size_t> takenOnDisk(const std::vector<FileSystemItem>& files, const 
     std::vector<size_t> taken;
     for (size_t k = 0; k < batch.list.size(); ++k) {
         const quint64 knownSourceInode = inodesKnown ? files[batch.list[k].index].inode : 0;
-        if (targetState(disk, batch.list[k], knownSourceInode) == TargetState::Taken)
+        if (targetState(disk, batch, batch.list[k], knownSourceInode) == TargetState::Taken)
             taken.push_back(k);
     }
     return taken;

@@ -6,19 +6,8 @@
 #include "pipeline/renamelogwriter.h"
 
 #include <QDebug>
-#include <QRandomGenerator>
 
 namespace {
-
-// A hidden name in the folder that nothing holds yet, for parking one item of a cycle.
-QString temporaryName(const QString& folder)
-{
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = RenameLogWriter::kTemporaryNamePrefix;
-    for (int i = 0; i < 16; ++i)
-        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
-    return appendingPathComponent(folder, name);
-}
 
 // The moves of one chain or cycle, its steps, in the order they are made: a chain's from
 // its end; a cycle's first member parked under a temporary name, the others, then the
@@ -53,7 +42,7 @@ private:
     const QString& targetOf(size_t k) const { return unit_.isCycle && k == 0 ? temporary_ : itemOf(k).target; }
     RenameLogJournal::AnnouncedMove announcedMoveOf(size_t k) const
     {
-        return {sourceOf(k), targetOf(k), files_[itemOf(k).index].inode};
+        return journaledMove(ctx_, files_[itemOf(k).index], sourceOf(k), targetOf(k));
     }
 
     void announceFrom(size_t k);
@@ -64,7 +53,6 @@ private:
     RunAhead::Batch planBatch(size_t from);
     size_t takeBatch(const RunAhead::Batch& batch);
 
-    int renameChainEndAlone();
     int finishRenamed();
     void takeBackMoves();
     void refuse();
@@ -78,6 +66,7 @@ private:
     size_t stepCount_;
     size_t announcedUpTo_ = 0;
     MoveOutcome failure_ = MoveOutcome::Moved;
+    int failureError_ = 0; // the errno of the move that failed
     size_t failedIndex_;
 };
 
@@ -100,8 +89,6 @@ int ChainMoves::run()
     const bool made = unit_.isCycle ? parkCycleStart() && makeSteps(1) : makeSteps(0);
     if (made)
         return finishRenamed();
-    if (!unit_.isCycle && done_.empty() && failure_ == MoveOutcome::Unsupported)
-        return renameChainEndAlone();
     takeBackMoves();
     refuse();
     return 0;
@@ -125,7 +112,7 @@ bool ChainMoves::parkCycleStart()
 {
     const QString folder = deletingLastPathComponent(plan_.front().source);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary_ = temporaryName(folder);
+        temporary_ = RenameLogWriter::temporaryPath(folder);
         if (makeStep(0))
             return true;
         if (failure_ != MoveOutcome::Taken)
@@ -150,7 +137,7 @@ bool ChainMoves::makeSteps(size_t k)
     return true;
 }
 
-// One step on its own, with NOREPLACE only: a chain is never emulated.
+// One step on its own, on the first rung its folder accepts.
 bool ChainMoves::makeStep(size_t k)
 {
     announceFrom(k);
@@ -158,13 +145,14 @@ bool ChainMoves::makeStep(size_t k)
     const QString& from = sourceOf(k);
     const QString& to = targetOf(k);
     ctx_.progress.setPath(FileSystemItem::getDisplayFilePath(from));
-    const MoveOutcome outcome = moveJournaled(ctx_, files_[index], from, to, MoveEmulation::Refused);
+    const MoveOutcome outcome = moveJournaled(ctx_, files_[index], from, to);
     if (isMade(outcome)) {
         done_.push_back({index, from, to});
         return true;
     }
     // For a chain a target that is the item itself, and not a change of letter case, is taken.
     failure_ = outcome == MoveOutcome::SameFile ? MoveOutcome::Taken : outcome;
+    failureError_ = ctx_.lastError;
     failedIndex_ = index;
     return false;
 }
@@ -181,7 +169,9 @@ RunAhead::Batch ChainMoves::planBatch(size_t from)
 {
     RunAhead::Batch batch;
     batch.begin = batch.end = from;
-    while (batch.end < stepCount_ && batch.moves.size() < RunAhead::kBatchMoves) {
+    // Only steps into a folder whose rung is renameat2 go to the worker.
+    while (batch.end < stepCount_ && batch.moves.size() < RunAhead::kBatchMoves
+           && ctx_.rungs.rungOfFolder(MoveLadder::folderOf(targetOf(batch.end))) == MoveLadder::Rung::NoReplace) {
         const RenameLogJournal::AnnouncedMove move = announcedMoveOf(batch.end);
         if (!batch.add(&move))
             break;
@@ -203,16 +193,6 @@ size_t ChainMoves::takeBatch(const RunAhead::Batch& batch)
     return stop;
 }
 
-// A file system without NOREPLACE: the chain is not emulated. Its end (whose target is
-// free) is renamed on its own, the others keep their names.
-int ChainMoves::renameChainEndAlone()
-{
-    const bool renamed = renameItem(files_[plan_[0].index], ctx_);
-    for (size_t j = 1; j < plan_.size(); ++j)
-        files_[plan_[j].index].newFilename = alreadyExists(files_[plan_[j].index]);
-    return renamed ? 1 : 0;
-}
-
 int ChainMoves::finishRenamed()
 {
     for (const Planned& p : plan_) {
@@ -228,7 +208,7 @@ void ChainMoves::takeBackMoves()
 {
     for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
         FileSystemItem& item = files_[it->index];
-        if (!isMade(moveJournaled(ctx_, item, it->to, it->from, MoveEmulation::Refused))) {
+        if (!isMade(moveJournaled(ctx_, item, it->to, it->from))) {
             qWarning().noquote() << QStringLiteral("Error in applyRenames : %1 could not be moved back to %2")
                                         .arg(FileSystemItem::getDisplayFilePath(it->to),
                                              FileSystemItem::getDisplayFilePath(it->from));
@@ -238,17 +218,18 @@ void ChainMoves::takeBackMoves()
 }
 
 // The statuses of a refused unit: "Already Exists" for each item, unless the move that
-// failed found its item gone or could not record it.
+// failed found its item gone, could not record it or failed for a reason of its own, which
+// that item's status says (the others of the unit are refused with it).
 void ChainMoves::refuse()
 {
     for (const Planned& p : plan_) {
         FileSystemItem& item = files_[p.index];
-        if (p.index == failedIndex_ && failure_ == MoveOutcome::Missing)
-            item.newFilename = notFound(item);
-        else if (p.index == failedIndex_ && failure_ == MoveOutcome::Unrecordable)
-            item.newFilename = Status::NoChanges;
-        else
+        if (p.index == failedIndex_ && failure_ != MoveOutcome::Taken && failure_ != MoveOutcome::Moved) {
+            ctx_.lastError = failureError_;
+            item.newFilename = statusOfMoveNotMade(ctx_, item, failure_);
+        } else {
             item.newFilename = alreadyExists(item);
+        }
     }
 }
 

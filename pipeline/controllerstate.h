@@ -2,6 +2,7 @@
 
 #include "engine/filelist.h"
 #include "engine/settings.h"
+#include "metadata/skippedextensions.h"
 
 #include <QList>
 #include <QString>
@@ -41,6 +42,8 @@ struct ControllerState {
     double startTime = 0;
     double endTime = 0;
     QString lastActionTimeTaken;
+    // Set by each preview (full, live, rule): the photos it left unnamed for their extension.
+    SkippedExtensions photoSkips;
     QString currLogFile;
     int importType = 0;
     int searchFilesCount = 0;

@@ -3,11 +3,14 @@
 #include "engine/filename.h"
 #include "pipeline/movedfolders.h"
 #include "pipeline/passprogress.h"
+#include "pipeline/renamelogwriter.h"
 #include "platform/filemanager.h"
+#include "platform/messages.h"
 #include "platform/utf16scan.h"
 
 #include <QDebug>
 
+#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -18,16 +21,21 @@ QString siblingPath(const QString& path, qsizetype slash, const QString& name)
     return appendingPathComponent(QStringView(path).left(qMax(slash, qsizetype(0))), name);
 }
 
+MoveLadder::Kind kindOf(const FileSystemItem& item)
+{
+    return item.itemType == 0 ? MoveLadder::Kind::File : MoveLadder::Kind::Folder;
+}
+
 // Records a move in the log ahead of it. False when the paths cannot be recorded (the
 // item is then not moved); throws when the log can no longer be extended.
-bool recordMove(MoveContext& ctx, const QString& source, const QString& target, quint64 inode)
+bool recordMove(MoveContext& ctx, const RenameLogJournal::AnnouncedMove& move)
 {
-    switch (ctx.log.addLogEntry(source, target, inode)) {
+    switch (ctx.log.addLogEntry(move.source, move.target, move.inode, move.reserved)) {
     case RenameLogJournal::EntryResult::Added:
         return true;
     case RenameLogJournal::EntryResult::Unrepresentable:
         qWarning().noquote() << QStringLiteral("Error in addLogEntry : %1 cannot be recorded in the rename log")
-                                    .arg(FileSystemItem::getDisplayFilePath(source));
+                                    .arg(FileSystemItem::getDisplayFilePath(move.source));
         return false;
     case RenameLogJournal::EntryResult::WriteFailed:
         break;
@@ -38,29 +46,47 @@ bool recordMove(MoveContext& ctx, const QString& source, const QString& target, 
 void countMove(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
 {
     ++ctx.moves;
-    // After a plain rename of letter case the old path still reaches the folder; the
-    // caller passes only real moves here.
     if (ctx.movedFolders && item.itemType != 0)
         ctx.movedFolders->add(source, target);
 }
 
-// An existing target: another item, or the item itself under another spelling of its name.
-MoveOutcome moveOntoExistingTarget(const QString& source, const QString& target)
+bool isTemporaryPath(const QString& path)
 {
-    if (!FileManager::isSameFile(source, target))
-        return MoveOutcome::Taken;
-    if (lastPathComponent(target).compare(lastPathComponent(source), Qt::CaseInsensitive) != 0)
-        return MoveOutcome::SameFile;
-    return FileManager::renameCaseOnly(source, target) ? MoveOutcome::CaseChanged : MoveOutcome::SameFile;
+    return QStringView(path).mid(Utf16Scan::lastIndexOf(path, u'/') + 1).startsWith(RenameLogWriter::kTemporaryNamePrefix);
 }
 
-// The target of the item's own move, the one announced for it when it is next. False when
-// the item is not moved (its status then says so when the name was judged here).
+// The item's target when its new name is one it can take: not empty, not a status, not
+// its current name, a usable file name.
+std::optional<QString> plannedTarget(const FileSystemItem& item)
+{
+    const QString newName = item.newFilenameValue();
+    if (newName.isEmpty() || Status::isStatus(item.newFilename))
+        return std::nullopt;
+    const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
+    if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
+        return std::nullopt;
+    return siblingPath(item.fullPath, slash, newName);
+}
+
+// A change of letter case only, in a folder that folds case: the target is the item
+// itself, so the move goes through a temporary name.
+bool movesThroughTemporary(MoveContext& ctx, const QString& source, const QString& target)
+{
+    const QStringView folder = MoveLadder::folderOf(source);
+    if (!ctx.folders.of(folder).foldsCase)
+        return false;
+    const QString from = lastPathComponent(source);
+    const QString to = lastPathComponent(target);
+    return from != to && FolderCase::comparisonName(from, true) == FolderCase::comparisonName(to, true);
+}
+
+// The target of the item's own move. False when the item is not moved (its status then
+// says so when the name was judged here).
 bool targetOfItem(FileSystemItem& item, MoveContext& ctx, QString& target)
 {
     const QString& source = item.fullPath;
-    if (const QString* announced = ctx.log.nextAnnouncedTarget(source)) {
-        // Announced with the same judgement of the item's name as below (plannedMove).
+    if (const QString* announced = ctx.log.nextAnnouncedTarget(source); announced && !isTemporaryPath(*announced)) {
+        // Announced with the same judgement of the item's name as below (plannedMoves).
         target = *announced;
         ctx.progress.setPath(FileSystemItem::getDisplayFilePath(source));
         return true;
@@ -79,21 +105,59 @@ bool targetOfItem(FileSystemItem& item, MoveContext& ctx, QString& target)
     return true;
 }
 
-// The status of an item renamed on its own whose move was not made. An item deleted or
-// moved away since the preview is reported as missing, not as one that merely kept its name.
-const QString& statusOfItemNotMoved(const FileSystemItem& item, MoveOutcome outcome)
+// A change of letter case where the folder folds case: the item is parked under a
+// temporary name, then takes its new one; when the second move fails the first is taken
+// back (every move journaled). The item's path follows it should it stay parked.
+MoveOutcome moveCaseThroughTemporary(MoveContext& ctx, FileSystemItem& item, const QString& source,
+                                     const QString& target)
 {
-    switch (outcome) {
-    case MoveOutcome::Taken:
-        return alreadyExists(item);
-    case MoveOutcome::Missing:
-        return notFound(item);
-    default:
-        return Status::NoChanges;
+    const QString folder = MoveLadder::folderOf(source).toString();
+    MoveOutcome outcome = MoveOutcome::Taken;
+    for (int attempt = 0; attempt < 100 && outcome == MoveOutcome::Taken; ++attempt) {
+        const QString* announced = ctx.log.nextAnnouncedTarget(source);
+        const QString parked = announced && isTemporaryPath(*announced) ? *announced : RenameLogWriter::temporaryPath(folder);
+        outcome = moveJournaled(ctx, item, source, parked);
+        if (!isMade(outcome))
+            continue;
+        outcome = moveJournaled(ctx, item, parked, target);
+        if (isMade(outcome))
+            return outcome;
+        const int error = ctx.lastError;
+        if (!isMade(moveJournaled(ctx, item, parked, source))) {
+            qWarning().noquote() << QStringLiteral("Error in applyRenames : %1 could not be moved back to %2")
+                                        .arg(FileSystemItem::getDisplayFilePath(parked),
+                                             FileSystemItem::getDisplayFilePath(source));
+            item.fullPath = parked; // the log holds the move: undo brings it back
+        }
+        ctx.lastError = error;
+        return outcome == MoveOutcome::Taken ? MoveOutcome::Failed : outcome;
     }
+    return outcome;
+}
+
+void keepReason(MoveContext& ctx, const QString& reason)
+{
+    if (!ctx.failureReasons.contains(reason))
+        ctx.failureReasons.append(reason);
 }
 
 } // namespace
+
+const FolderFacts& FolderFactsCache::of(QStringView folder)
+{
+    if (haveLast_ && folder == lastFolder_)
+        return last_;
+    lastFolder_ = folder.toString();
+    const auto it = known_.constFind(lastFolder_);
+    if (it != known_.constEnd()) {
+        last_ = *it;
+    } else {
+        last_ = FolderFacts{FolderCase::foldsCase(lastFolder_), MoveLadder::hasStableInodes(lastFolder_)};
+        known_.insert(lastFolder_, last_);
+    }
+    haveLast_ = true;
+    return last_;
+}
 
 const QString& alreadyExists(const FileSystemItem& item)
 {
@@ -105,32 +169,72 @@ const QString& notFound(const FileSystemItem& item)
     return item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
 }
 
-MoveOutcome moveOnDisk(const QString& source, const QString& target, MoveEmulation emulation)
+const QString& statusOfMoveNotMade(MoveContext& ctx, const FileSystemItem& item, MoveOutcome outcome)
 {
-    bool unsupported = false;
-    const FileManager::MoveResult result = emulation == MoveEmulation::Allowed
-        ? FileManager::moveItem(source, target)
-        : FileManager::moveItemNoReplace(source, target, nullptr, &unsupported);
-    if (result == FileManager::MoveResult::Moved)
+    switch (outcome) {
+    case MoveOutcome::Taken:
+        return alreadyExists(item);
+    case MoveOutcome::Missing:
+        return notFound(item);
+    case MoveOutcome::SameFile:
+        // Another name of the very same file (two hard links): renaming changes nothing.
+        return Status::NoChanges;
+    case MoveOutcome::Unrecordable:
+        keepReason(ctx, msg("MOVEREASONUNRECORDABLE"));
+        return Status::CouldNotRename;
+    case MoveOutcome::Failed:
+        if (ctx.lastError == ENAMETOOLONG)
+            return Status::NameTooLong;
+        keepReason(ctx, FileManager::errorText(ctx.lastError ? ctx.lastError : EIO));
+        return Status::CouldNotRename;
+    case MoveOutcome::Moved:
+        break;
+    }
+    return Status::RenamingOK;
+}
+
+MoveOutcome moveOnDisk(MoveLadder::FolderRungs& rungs, const QString& source, const QString& target,
+                       MoveLadder::Kind kind, const MoveLadder::PlaceholderMade& onPlaceholder, int* error)
+{
+    const MoveLadder::Result result = rungs.move(source, target, kind, onPlaceholder);
+    if (error)
+        *error = result.error;
+    switch (result.status) {
+    case MoveLadder::Result::Moved:
         return MoveOutcome::Moved;
-    if (result == FileManager::MoveResult::TargetExists)
-        return moveOntoExistingTarget(source, target);
-    if (unsupported)
-        return MoveOutcome::Unsupported;
+    case MoveLadder::Result::TargetExists:
+        return FileManager::isSameFile(source, target) ? MoveOutcome::SameFile : MoveOutcome::Taken;
+    case MoveLadder::Result::Failed:
+        break;
+    }
     return FileManager::exists(source) ? MoveOutcome::Failed : MoveOutcome::Missing;
 }
 
-MoveOutcome moveJournaled(MoveContext& ctx, const FileSystemItem& item, const QString& source,
-                          const QString& target, MoveEmulation emulation)
+RenameLogJournal::AnnouncedMove journaledMove(MoveContext& ctx, const FileSystemItem& item, const QString& source,
+                                              const QString& target)
+{
+    const QStringView folder = MoveLadder::folderOf(target);
+    const bool stable = ctx.folders.of(folder).stableInodes;
+    return {source, target, stable ? item.inode : 0, ctx.rungs.movesReserved(folder, kindOf(item))};
+}
+
+MoveOutcome moveJournaled(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
 {
     // Written before the move, so that a rename is never made without its record.
-    if (!recordMove(ctx, source, target, item.inode))
+    const RenameLogJournal::AnnouncedMove move = journaledMove(ctx, item, source, target);
+    if (!recordMove(ctx, move))
         return MoveOutcome::Unrecordable;
-    const MoveOutcome outcome = moveOnDisk(source, target, emulation);
+    const QStringView folder = MoveLadder::folderOf(target);
+    const bool rungKnown = !ctx.onRungLearnt || ctx.rungs.rungOfFolder(folder) != MoveLadder::Rung::Unknown;
+    const MoveOutcome outcome = moveOnDisk(
+        ctx.rungs, source, target, kindOf(item),
+        [&ctx, &move] { return ctx.log.recordPlaceholder(move.source, move.target, move.inode); }, &ctx.lastError);
+    if (!rungKnown) {
+        if (const MoveLadder::Rung rung = ctx.rungs.rungOfFolder(folder); rung != MoveLadder::Rung::Unknown)
+            ctx.onRungLearnt(folder.toString(), rung);
+    }
     if (outcome == MoveOutcome::Moved)
         countMove(ctx, item, source, target);
-    else if (outcome == MoveOutcome::CaseChanged)
-        ++ctx.moves;
     else
         ctx.log.takeBackLastEntry();
     return outcome;
@@ -139,19 +243,36 @@ MoveOutcome moveJournaled(MoveContext& ctx, const FileSystemItem& item, const QS
 void takeMadeMove(MoveContext& ctx, const FileSystemItem& item, const RenameLogJournal::AnnouncedMove& move)
 {
     ctx.progress.setPath(FileSystemItem::getDisplayFilePath(move.source));
-    recordMove(ctx, move.source, move.target, move.inode);
+    recordMove(ctx, move);
     countMove(ctx, item, move.source, move.target);
 }
 
-std::optional<RenameLogJournal::AnnouncedMove> plannedMove(const FileSystemItem& item)
+int plannedMoves(MoveContext& ctx, const FileSystemItem& item, std::vector<RenameLogJournal::AnnouncedMove>& out)
 {
-    const QString newName = item.newFilenameValue();
-    if (newName.isEmpty() || Status::isStatus(item.newFilename))
+    const std::optional<QString> target = plannedTarget(item);
+    if (!target)
+        return 0;
+    if (!movesThroughTemporary(ctx, item.fullPath, *target)) {
+        out.push_back(journaledMove(ctx, item, item.fullPath, *target));
+        return 1;
+    }
+    const QString parked = RenameLogWriter::temporaryPath(MoveLadder::folderOf(item.fullPath).toString());
+    out.push_back(journaledMove(ctx, item, item.fullPath, parked));
+    out.push_back(journaledMove(ctx, item, parked, *target));
+    return 2;
+}
+
+std::optional<RenameLogJournal::AnnouncedMove> moveAhead(MoveContext& ctx, const FileSystemItem& item, bool& eligible)
+{
+    eligible = true;
+    const std::optional<QString> target = plannedTarget(item);
+    if (!target)
         return std::nullopt;
-    const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
-    if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
+    eligible = ctx.rungs.rungOfFolder(MoveLadder::folderOf(*target)) == MoveLadder::Rung::NoReplace
+        && !movesThroughTemporary(ctx, item.fullPath, *target);
+    if (!eligible)
         return std::nullopt;
-    return RenameLogJournal::AnnouncedMove{item.fullPath, siblingPath(item.fullPath, slash, newName), item.inode};
+    return journaledMove(ctx, item, item.fullPath, *target);
 }
 
 bool renameItem(FileSystemItem& item, MoveContext& ctx)
@@ -160,9 +281,11 @@ bool renameItem(FileSystemItem& item, MoveContext& ctx)
     QString target;
     if (!targetOfItem(item, ctx, target))
         return false;
-    const MoveOutcome outcome = moveJournaled(ctx, item, source, target, MoveEmulation::Allowed);
+    const MoveOutcome outcome = movesThroughTemporary(ctx, source, target)
+        ? moveCaseThroughTemporary(ctx, item, source, target)
+        : moveJournaled(ctx, item, source, target);
     if (!isMade(outcome)) {
-        item.newFilename = statusOfItemNotMoved(item, outcome);
+        item.newFilename = statusOfMoveNotMade(ctx, item, outcome);
         return false;
     }
     item.newFilename = Status::RenamingOK;

@@ -91,6 +91,7 @@ bool LivePreview::quickPreview(ControllerState& state, const LivePreviewOptions&
     for (FileSystemItem& item : state.list.files)
         item.newFilename.clear();
     state.isHasFilesForRenaming = false;
+    state.photoSkips = {};
 
     if (std::optional<PreviewCheckFailure> failure = PreviewChecks::checkAndFillDefaults(state.settings)) {
         // An invalid regular expression stays as typed (its error shows under the field).
@@ -128,6 +129,7 @@ bool LivePreview::quickPreview(ControllerState& state, const LivePreviewOptions&
             break;
         }
     }
+    state.photoSkips = dispatch.skippedExtensions();
     // Names computed twice in one folder are shown as such (the disk is not consulted).
     if (Edition::current().judgesBatchAsWhole)
         markDuplicateNames(state.list.files, size_t(processed));

@@ -108,6 +108,10 @@ std::optional<MethodResult> PreparedMethod::call(FileSystemItem& item, SequenceC
 {
     if (tab_ == MethodTab::RenameFromList)
         return MethodResult{}; // the items already hold the names of the imported list
+    // Every pass clears the proposals before its first method: the date source of an
+    // earlier pass goes with them.
+    if (item.newFilename.isEmpty())
+        item.dateSource = DateSource::None;
     return std::visit(Call{item, sequence, photo}, options_);
 }
 

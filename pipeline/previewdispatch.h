@@ -28,6 +28,11 @@ struct PhotoRun {
     qint64 number = 1;
     // Made on first use.
     PhotoRenaming& renaming();
+    // The files of readable formats the photo calls left unnamed for their extension.
+    SkippedExtensions skippedExtensions() const
+    {
+        return renaming_ ? renaming_->skippedExtensions() : SkippedExtensions();
+    }
 
 private:
     std::unique_ptr<PhotoRenaming> renaming_;
@@ -81,6 +86,9 @@ public:
 
     // Whether the run restarts its counters at each folder (sequences or photos with their reset).
     bool resetsPerFolder() const { return method_.restartsInEachFolder(); }
+
+    // What the photo method left unnamed for its extension so far.
+    SkippedExtensions skippedExtensions() const { return photo_.skippedExtensions(); }
 
 private:
     PreparedMethod method_;

@@ -87,6 +87,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
 {
     state.isCancelProcess = false;
     state.isHasFilesForRenaming = false;
+    state.photoSkips = {};
 
     PreviewDispatch dispatch(settings);
     const bool perFolder = dispatch.resetsPerFolder();
@@ -130,6 +131,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
             break;
     }
     dispatch.stopReadingAhead();
+    state.photoSkips = dispatch.skippedExtensions();
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
     if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))

@@ -96,6 +96,7 @@ void RenameLogJournal::prepareDocument(const QString& renamingType)
 {
     count_ = 0;
     lastEntryOffset_ = -1;
+    lastFlagOffset_ = -1;
     pending_.clear();
     body_.clear();
     header_.clear();
@@ -140,15 +141,16 @@ bool RenameLogJournal::createLogFile(const QString& path, const QString& renamin
 }
 
 RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourceFile, const QString& targetFile,
-                                                            quint64 inode)
+                                                            quint64 inode, bool reserved)
 {
     if (!prepared_)
         return EntryResult::WriteFailed;
     // The move announced next: its entry is on disk already.
     if (!pending_.empty()) {
         const Pending& next = pending_.front();
-        if (next.source == sourceFile && next.target == targetFile) {
+        if (next.source == sourceFile && next.target == targetFile && (next.flagOffset >= 0) == reserved) {
             lastEntryOffset_ = next.offset;
+            lastFlagOffset_ = next.flagOffset;
             pending_.pop_front();
             ++count_;
             return EntryResult::Added;
@@ -159,21 +161,40 @@ RenameLogJournal::EntryResult RenameLogJournal::addLogEntry(const QString& sourc
     }
     if (fd_ < 0) {
         const qsizetype at = body_.size();
-        if (!RenameLogWriter::writeEntry(body_, sourceFile, targetFile, inode))
+        if (!RenameLogWriter::writeEntry(body_, sourceFile, targetFile, inode, reserved))
             return EntryResult::Unrepresentable;
         lastEntryOffset_ = at;
+        lastFlagOffset_ = reserved ? body_.size() - RenameLogWriter::kReservedFlagFromEnd : -1;
         ++count_;
         return EntryResult::Added;
     }
     QByteArray element;
-    if (!RenameLogWriter::writeEntry(element, sourceFile, targetFile, inode))
+    if (!RenameLogWriter::writeEntry(element, sourceFile, targetFile, inode, reserved))
         return EntryResult::Unrepresentable;
     const qint64 at = closingOffset_;
     if (!appendToJournal(element))
         return EntryResult::WriteFailed;
     lastEntryOffset_ = at;
+    lastFlagOffset_ = reserved ? at + element.size() - RenameLogWriter::kReservedFlagFromEnd : -1;
     ++count_;
     return EntryResult::Added;
+}
+
+bool RenameLogJournal::recordPlaceholder(const QString& sourceFile, const QString& targetFile, quint64 inode)
+{
+    if (lastEntryOffset_ < 0)
+        return false;
+    if (lastFlagOffset_ < 0) {
+        // Written without a flag: written again with one, then turned.
+        if (!takeBackLastEntry() || addLogEntry(sourceFile, targetFile, inode, true) != EntryResult::Added)
+            return false;
+    }
+    if (fd_ < 0) {
+        body_[lastFlagOffset_] = '1';
+        return true;
+    }
+    // One byte written in place: the document stays complete whether or not it lands.
+    return writeAll(fd_, "1", 1, lastFlagOffset_);
 }
 
 bool RenameLogJournal::appendToJournal(const QByteArray& elements)
@@ -204,9 +225,10 @@ int RenameLogJournal::announceMoves(const std::vector<AnnouncedMove>& moves)
     std::deque<Pending> pending;
     for (const AnnouncedMove& move : moves) {
         const qint64 offset = closingOffset_ + elements.size();
-        if (!RenameLogWriter::writeEntry(elements, move.source, move.target, move.inode))
+        if (!RenameLogWriter::writeEntry(elements, move.source, move.target, move.inode, move.reserved))
             break; // that move records itself, and says it cannot
-        pending.push_back(Pending{move.source, move.target, offset});
+        const qint64 flag = move.reserved ? closingOffset_ + elements.size() - RenameLogWriter::kReservedFlagFromEnd : -1;
+        pending.push_back(Pending{move.source, move.target, offset, flag});
     }
     const qint64 at = closingOffset_;
     if (pending.empty() || !appendToJournal(elements))
@@ -255,6 +277,7 @@ bool RenameLogJournal::takeBackLastEntry()
     }
     closingOffset_ = lastEntryOffset_;
     lastEntryOffset_ = -1;
+    lastFlagOffset_ = -1;
     --count_;
     return true;
 }

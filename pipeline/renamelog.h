@@ -56,7 +56,14 @@ public:
     // with the inode of the item moved when known (not 0). When the move is the one
     // announced next, its entry is already written and nothing is written now; another
     // move withdraws the announcements first.
-    EntryResult addLogEntry(const QString& sourceFile, const QString& targetFile, quint64 inode = 0);
+    // reserved: the move may go onto a placeholder made first (reserved="0" in the entry).
+    EntryResult addLogEntry(const QString& sourceFile, const QString& targetFile, quint64 inode = 0,
+                            bool reserved = false);
+    // Records that the placeholder of the entry added last has been made, before the move
+    // onto it: its flag turns to "1" in place, or, when the entry was written without one
+    // (the folder's rung was learnt during this move), the entry is written again with it.
+    // False when the journal could not record it (the move must not go on).
+    bool recordPlaceholder(const QString& sourceFile, const QString& targetFile, quint64 inode);
     // Removes the entry added last (its move failed), with every announcement after it.
     // Only that one entry can be taken back.
     bool takeBackLastEntry();
@@ -72,6 +79,7 @@ public:
         QString source;
         QString target;
         quint64 inode = 0;
+        bool reserved = false; // as for addLogEntry
     };
     int announceMoves(const std::vector<AnnouncedMove>& moves);
     // Announcements not taken (yet).
@@ -118,7 +126,8 @@ private:
     struct Pending {
         QString source;
         QString target;
-        qint64 offset; // where its element starts in the journal
+        qint64 offset;     // where its element starts in the journal
+        qint64 flagOffset; // where its reserved flag stands, or -1 without one
     };
     std::deque<Pending> pending_;
 
@@ -130,6 +139,7 @@ private:
     QByteArray body_;          // entries, when there is no journal
     qint64 closingOffset_ = 0; // where the root's end tag starts in the journal
     qint64 lastEntryOffset_ = -1;
+    qint64 lastFlagOffset_ = -1; // the reserved flag of the entry added last, or -1
     int count_ = 0;
 
     bool prepared_ = false; // a document was started (createLogFile or beginWithoutJournal)

@@ -178,10 +178,18 @@ bool readEntry(QByteArrayView line, RenameLogEntry* entry, bool* isItem)
             return false;
         p = number.ptr;
     }
+    RenameLogEntry::Reservation reservation = RenameLogEntry::Reservation::None;
+    if (const char* flag = expect(p, end, "\" reserved=\"")) {
+        if (flag == end || (*flag != '0' && *flag != '1'))
+            return false;
+        reservation = *flag == '1' ? RenameLogEntry::Reservation::Made : RenameLogEntry::Reservation::Planned;
+        p = flag + 1;
+    }
     if (expect(p, end, "\"/>") != end)
         return false;
     if (entry) {
         entry->inode = inode;
+        entry->reservation = reservation;
         entry->hasAllAttributes = true;
     }
     if (isItem) {

@@ -56,6 +56,10 @@ void parseXml(QIODevice& device, const QString& path, RenameLogContents& content
                 entry.srcfilename = a.value(QLatin1String("srcfilename")).toString();
                 entry.tarfilename = a.value(QLatin1String("tarfilename")).toString();
                 entry.inode = a.value(QLatin1String("inode")).toULongLong();
+                const QStringView reserved = a.value(QLatin1String("reserved"));
+                entry.reservation = reserved.isEmpty() ? RenameLogEntry::Reservation::None
+                    : reserved == QLatin1String("1")   ? RenameLogEntry::Reservation::Made
+                                                       : RenameLogEntry::Reservation::Planned;
                 inFile = true;
             }
         } else if (token == QXmlStreamReader::EndElement) {

@@ -16,9 +16,15 @@ struct RenameLogEntry {
     QString srcfilename;
     QString tarfilename;
     bool hasAllAttributes = false; // all four attributes were present
-    // The inode of the item moved (0 when the log does not say): after a crash, tells a
-    // move that was made from one that was only announced.
+    // The inode of the item moved (0 when the log does not say, or where the file system's
+    // inode numbers cannot be trusted): after a crash, tells a move that was made from one
+    // that was only announced.
     quint64 inode = 0;
+    // The move goes onto a placeholder made at the target first (a drive without atomic
+    // no-replace moves): Planned until the placeholder is made, then Made. After a crash an
+    // empty placeholder left beside its source is removed.
+    enum class Reservation : quint8 { None, Planned, Made };
+    Reservation reservation = Reservation::None;
 };
 
 struct RenameLogContents {

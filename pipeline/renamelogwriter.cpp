@@ -1,7 +1,10 @@
 #include "pipeline/renamelogwriter.h"
 
+#include "engine/filename.h"
 #include "pipeline/renamelogreader.h"
 #include "platform/utf16scan.h"
+
+#include <QRandomGenerator>
 
 #include <array>
 #include <charconv>
@@ -92,6 +95,7 @@ struct Values {
     std::array<QStringView, 4> text; // srclocation, tarlocation, srcfilename, tarfilename
     bool namesOnDisk = false;        // the names hold ":" where the log shows "/"
     quint64 inode = 0;
+    RenameLogEntry::Reservation reservation = RenameLogEntry::Reservation::None;
 };
 
 // The element, or nullptr when a value cannot be written that way.
@@ -110,6 +114,10 @@ char* putElement(char* out, const Values& v)
         out = put(out, "\" inode=\"");
         out = std::to_chars(out, out + 24, v.inode).ptr;
     }
+    if (v.reservation == RenameLogEntry::Reservation::Planned)
+        out = put(out, "\" reserved=\"0");
+    else if (v.reservation == RenameLogEntry::Reservation::Made)
+        out = put(out, "\" reserved=\"1");
     return put(out, "\"/>\n");
 }
 
@@ -145,6 +153,15 @@ QStringView locationPart(QStringView path, qsizetype slash)
 
 } // namespace
 
+QString temporaryPath(const QString& folder)
+{
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = kTemporaryNamePrefix;
+    for (int i = 0; i < 16; ++i)
+        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+    return appendingPathComponent(folder, name);
+}
+
 QByteArray header(const QString& appversion, const QString& type)
 {
     const auto attribute = [](QByteArray& out, std::string_view name, const QString& value) {
@@ -172,19 +189,20 @@ QByteArray trailer()
     return QByteArrayLiteral("</files>\n");
 }
 
-bool writeEntry(QByteArray& out, QStringView sourceFile, QStringView targetFile, quint64 inode)
+bool writeEntry(QByteArray& out, QStringView sourceFile, QStringView targetFile, quint64 inode, bool reserved)
 {
     const qsizetype sourceSlash = Utf16Scan::lastIndexOf(sourceFile, u'/');
     const qsizetype targetSlash = Utf16Scan::lastIndexOf(targetFile, u'/');
     return append(out, Values{{locationPart(sourceFile, sourceSlash), locationPart(targetFile, targetSlash),
                                sourceFile.mid(sourceSlash + 1), targetFile.mid(targetSlash + 1)},
-                              true, inode});
+                              true, inode,
+                              reserved ? RenameLogEntry::Reservation::Planned : RenameLogEntry::Reservation::None});
 }
 
 bool writeEntry(QByteArray& out, const RenameLogEntry& entry)
 {
     return append(out, Values{{entry.srclocation, entry.tarlocation, entry.srcfilename, entry.tarfilename},
-                              false, entry.inode});
+                              false, entry.inode, entry.reservation});
 }
 
 qsizetype entrySizeHint(QStringView sourceFile, QStringView targetFile)

@@ -1,7 +1,5 @@
 #include "pipeline/runahead.h"
 
-#include <cerrno>
-
 namespace RunAhead {
 
 bool Batch::add(const RenameLogJournal::AnnouncedMove* move)
@@ -36,11 +34,6 @@ size_t firstNotMade(const Batch& batch)
             return batch.begin + k;
     }
     return batch.end;
-}
-
-bool refusesNoReplace(int error)
-{
-    return error == EINVAL || error == ENOSYS;
 }
 
 } // namespace RunAhead

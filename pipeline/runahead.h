@@ -41,17 +41,13 @@ void announce(Batch& batch, RenameLogJournal& log);
 // The position of the batch's first move not made by the worker (its end when all were).
 size_t firstNotMade(const Batch& batch);
 
-// The worker's error says the file system does not know RENAME_NOREPLACE.
-bool refusesNoReplace(int error);
-
 // Runs batches from position `from` while every move is made: plan(position) returns the
 // announced batch starting there (empty when none can start there), take(batch) takes its
 // results and returns the position where it stopped (the batch's end when every move was
-// made). Returns the position where the caller's own path takes over. A move refused for
-// want of RENAME_NOREPLACE clears `usable` (the caller emulates it move by move).
+// made). Returns the position where the caller's own path takes over (a move refused for
+// want of RENAME_NOREPLACE goes there too, and MoveLadder learns the folder's rung).
 template <typename Plan, typename Take>
-size_t run(size_t from, size_t end, Plan&& plan, Take&& take, RenameWorker& worker, bool& usable,
-           const std::atomic<bool>& cancel)
+size_t run(size_t from, size_t end, Plan&& plan, Take&& take, RenameWorker& worker, const std::atomic<bool>& cancel)
 {
     Batch current = plan(from);
     if (current.end == current.begin)
@@ -68,11 +64,8 @@ size_t run(size_t from, size_t end, Plan&& plan, Take&& take, RenameWorker& work
             next = plan(current.end);
         worker.wait();
         const size_t stopped = take(current);
-        if (stopped < current.end) {
-            if (refusesNoReplace(current.native.error))
-                usable = false;
+        if (stopped < current.end)
             return stopped;
-        }
         if (!more || next.end == next.begin)
             return current.end;
         current = std::move(next);

@@ -1,9 +1,9 @@
 #include "platform/filemanager.h"
 
+#include "platform/moveladder.h"
 #include "platform/utf16scan.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -14,8 +14,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <linux/fs.h>
-#include <sys/syscall.h>
 
 namespace FileManager {
 
@@ -57,16 +55,6 @@ void setError(QString* error, int errnum)
 {
     if (error)
         *error = errorText(errnum);
-}
-
-int renameNoReplace(const char* from, const char* to)
-{
-#ifdef SYS_renameat2
-    return int(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
-#else
-    errno = EINVAL;
-    return -1;
-#endif
 }
 
 QDateTime fromTimespec(qint64 sec, qint64 nsec)
@@ -198,103 +186,12 @@ bool isSameFile(const QString& a, const QString& b)
 
 MoveResult moveItem(const QString& source, const QString& target, QString* error)
 {
-    const NativePath from(source);
-    const NativePath to(target);
-    if (renameNoReplace(from.constData(), to.constData()) == 0)
+    MoveLadder::FolderRungs rungs;
+    const MoveLadder::Result moved = rungs.move(source, target);
+    if (moved.status == MoveLadder::Result::Moved)
         return MoveResult::Moved;
-    int err = errno;
-    if (err == EEXIST) {
-        setError(error, err);
-        return MoveResult::TargetExists;
-    }
-    if (err != EINVAL && err != ENOSYS) {
-        setError(error, err);
-        return MoveResult::Failed;
-    }
-    // The file system does not know RENAME_NOREPLACE.
-    struct stat st;
-    if (::lstat(from.constData(), &st) != 0) {
-        setError(error, errno);
-        return MoveResult::Failed;
-    }
-    if (!S_ISDIR(st.st_mode)) {
-        if (::link(from.constData(), to.constData()) != 0) {
-            err = errno;
-            setError(error, err);
-            return err == EEXIST ? MoveResult::TargetExists : MoveResult::Failed;
-        }
-        if (::unlink(from.constData()) != 0) {
-            err = errno;
-            ::unlink(to.constData()); // take the new link back; the source stays as it was
-            setError(error, err);
-            return MoveResult::Failed;
-        }
-        return MoveResult::Moved;
-    }
-    struct stat tst;
-    if (::lstat(to.constData(), &tst) == 0) {
-        setError(error, EEXIST);
-        return MoveResult::TargetExists;
-    }
-    if (::rename(from.constData(), to.constData()) != 0) {
-        setError(error, errno);
-        return MoveResult::Failed;
-    }
-    return MoveResult::Moved;
-}
-
-MoveResult moveItemNoReplace(const QString& source, const QString& target, QString* error, bool* unsupported)
-{
-    if (unsupported)
-        *unsupported = false;
-    if (renameNoReplace(enc(source).constData(), enc(target).constData()) == 0)
-        return MoveResult::Moved;
-    const int err = errno;
-    setError(error, err);
-    if (err == EEXIST)
-        return MoveResult::TargetExists;
-    if ((err == EINVAL || err == ENOSYS) && unsupported)
-        *unsupported = true;
-    return MoveResult::Failed;
-}
-
-bool renameCaseOnly(const QString& source, const QString& target, QString* error)
-{
-    const NativePath from(source);
-    const NativePath to(target);
-    struct stat ss, ts;
-    if (::lstat(from.constData(), &ss) != 0) {
-        setError(error, errno);
-        return false;
-    }
-    if (::lstat(to.constData(), &ts) == 0 && (ts.st_dev != ss.st_dev || ts.st_ino != ss.st_ino)) {
-        setError(error, EEXIST); // another file holds that spelling: never replace it
-        return false;
-    }
-    if (::rename(from.constData(), to.constData()) != 0) {
-        setError(error, errno);
-        return false;
-    }
-    // rename() between two hard links of one file succeeds and changes nothing. On a
-    // case-sensitive file system the old spelling is simply gone; on one that ignores case
-    // lstat still finds it, so the folder's listing decides.
-    struct stat os;
-    if (::lstat(from.constData(), &os) != 0 && errno == ENOENT)
-        return true;
-    const QString folder = QFileInfo(source).path();
-    const QString oldName = QFileInfo(source).fileName();
-    const QString newName = QFileInfo(target).fileName();
-    bool oldSeen = false, newSeen = false;
-    for (const QString& name : contentsOfDirectory(folder)) {
-        oldSeen = oldSeen || name == oldName;
-        newSeen = newSeen || name == newName;
-    }
-    if (oldSeen || !newSeen) {
-        if (error)
-            *error = QStringLiteral("the old name is still present");
-        return false;
-    }
-    return true;
+    setError(error, moved.error);
+    return moved.status == MoveLadder::Result::TargetExists ? MoveResult::TargetExists : MoveResult::Failed;
 }
 
 bool removeItem(const QString& path, QString* error)

@@ -54,22 +54,9 @@ bool isSameFile(const QString& a, const QString& b);
 quint64 inode(const QString& path);
 
 enum class MoveResult { Moved, TargetExists, Failed };
-// Moves source to target, refusing an existing target: renameat2(RENAME_NOREPLACE);
-// where the file system does not support the flag, link()+unlink() for non-folders and
-// rename() after an lstat finds the target absent for folders. Never replaces anything.
+// Moves source to target, never replacing anything, with the first rung of MoveLadder its
+// folder accepts (asked afresh on each call: a pass keeps a MoveLadder::FolderRungs).
 MoveResult moveItem(const QString& source, const QString& target, QString* error = nullptr);
-
-// Moves source to target with renameat2(RENAME_NOREPLACE) alone, never emulated: used where
-// a name must be freed and taken in a planned order (shifts, swaps). Where the file system
-// refuses the flag, unsupported is set and the result is Failed.
-MoveResult moveItemNoReplace(const QString& source, const QString& target, QString* error = nullptr,
-                             bool* unsupported = nullptr);
-
-// A change of letter case only: runs rename() only when target is absent or is the very
-// same file as source, and afterwards checks that the old spelling is gone (two hard links
-// that differ in case make rename() succeed without doing anything). True when the item
-// now carries the target's name.
-bool renameCaseOnly(const QString& source, const QString& target, QString* error = nullptr);
 
 bool removeItem(const QString& path, QString* error = nullptr);
 bool createDirectory(const QString& path, bool withIntermediateDirectories, QString* error = nullptr);

@@ -1,6 +1,11 @@
 #include "platform/foldercase.h"
 
 #include <QFile>
+#include <QSet>
+#include <QStringList>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -35,6 +40,82 @@ bool isCaseFoldingFileSystem(long type)
     }
 }
 
+// Local file systems that compare names byte for byte, unless a folder carries the
+// case-folding attribute (checked first): no need to probe them.
+bool isCaseSensitiveFileSystem(long type)
+{
+    switch (static_cast<unsigned long>(type)) {
+    case 0xEF53UL:     // ext2, ext3, ext4
+    case 0x58465342UL: // XFS
+    case 0x9123683EUL: // Btrfs
+    case 0x01021994UL: // tmpfs
+    case 0x858458F6UL: // ramfs
+    case 0xF2F52010UL: // F2FS
+    case 0x794C7630UL: // overlayfs
+    case 0x2FC12FC1UL: // ZFS
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The name with its letters' case turned: upper case when that changes it, else lower
+// case; the name itself when it has no letter of two cases.
+QString caseFlipped(const QString& name)
+{
+    const QString upper = name.toUpper();
+    return upper != name ? upper : name.toLower();
+}
+
+bool isFoundIn(int folderFd, const QString& name)
+{
+    struct stat st;
+    return ::fstatat(folderFd, QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Asks the folder itself: a listed name whose case-flipped form is not listed is looked up
+// under that form, and found, the folder folds case. One lstat in the usual case; the rest
+// of the listing is read only when the flipped form is found, to tell a folder that folds
+// case from one that holds both spellings. Nothing is ever created.
+bool probeListing(int folderFd)
+{
+    const int fd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    QSet<QString> listed;
+    QString candidate;
+    while (struct dirent* entry = ::readdir(dir)) {
+        const char* n = entry->d_name;
+        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
+            continue;
+        const QString name = QFile::decodeName(n);
+        listed.insert(name);
+        if (candidate.isEmpty() && caseFlipped(name) != name) {
+            if (!isFoundIn(folderFd, caseFlipped(name))) {
+                ::closedir(dir);
+                return false;
+            }
+            candidate = name;
+        }
+    }
+    ::closedir(dir);
+    if (candidate.isEmpty())
+        return false;
+    if (!listed.contains(caseFlipped(candidate)))
+        return true;
+    // Both spellings are listed: another name decides.
+    for (const QString& name : std::as_const(listed)) {
+        const QString flipped = caseFlipped(name);
+        if (flipped != name && !listed.contains(flipped))
+            return isFoundIn(folderFd, flipped);
+    }
+    return false;
+}
+
 bool detect(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
@@ -47,8 +128,11 @@ bool detect(const QString& folder)
         folds = true;
 #endif
     struct statfs fs;
-    if (!folds && ::fstatfs(fd, &fs) == 0)
+    if (!folds && ::fstatfs(fd, &fs) == 0) {
         folds = isCaseFoldingFileSystem(long(fs.f_type));
+        if (!folds && !isCaseSensitiveFileSystem(long(fs.f_type)))
+            folds = probeListing(fd);
+    }
     ::close(fd);
     return folds;
 }

@@ -4,7 +4,7 @@
 
 namespace ImageMetadata {
 
-// initializeExiv2 and readProperties are in readers/exiv2reader.cpp.
+// initializeExiv2 is in readers/exiv2reader.cpp, readProperties in readers/mediareader.cpp.
 
 MappedFile::MappedFile(const QString& path)
     : m_file(path)

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QVariantMap>
 
-// Image properties read through Exiv2, in the shape photo renaming reads them.
+// Image properties read through Exiv2 (movies through a box reader of our own), in the
+// shape photo renaming reads them.
 namespace ImageMetadata {
 
 // Prepares Exiv2 once per process (thread-safe): its log goes to ours (qDebug for
@@ -26,6 +27,13 @@ void initializeExiv2();
 //             text (or their first one when there is no default)
 //   "{XMP}"   "DateTimeOriginal" (Xmp.exif.DateTimeOriginal), "CreateDate" (Xmp.xmp.CreateDate),
 //             texts as written
+// A movie (MP4, MOV, M4V, 3GP: told by its content, not its extension) gives
+//   "{QuickTime}" (always) "Brand" (the major brand of its file type, "qt  " without one),
+//             "CreationDate" (the key com.apple.quicktime.creationdate, as written),
+//             "MovieHeaderTime" (qlonglong: the movie header's creation time in seconds
+//             since 1970 UTC; absent when zero or earlier)
+//   "{TIFF}"  "Make", "Model" (QuickTime keys, else the user data's ©mak and ©mod)
+//   "PixelWidth", "PixelHeight" of its first video track; no other key.
 // Missing or empty values are absent keys, and a sub-dictionary is present only when it
 // holds a value. A file that cannot be read as an image (missing, not a regular file,
 // truncated, not an image) gives an empty map; the reason goes to the log.
@@ -33,7 +41,7 @@ void initializeExiv2();
 // that a name built from the date and the model does not pay for the IPTC dictionary.
 // Safe to call from any thread.
 enum PropertyGroup : unsigned {
-    CaptureDate = 1u << 0, // "{Exif}" DateTimeOriginal and the "{XMP}" dates
+    CaptureDate = 1u << 0, // "{Exif}" DateTimeOriginal, the "{XMP}" dates, "{QuickTime}"
     Device = 1u << 1,      // "{TIFF}"
     Dimensions = 1u << 2,  // "PixelWidth", "PixelHeight", "{Exif}" PixelX/YDimension
     Comment = 1u << 3,     // "{Exif}" UserComment

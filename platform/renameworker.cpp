@@ -1,5 +1,6 @@
 #include "platform/renameworker.h"
 
+#include "platform/moveladder.h"
 #include "platform/utf16scan.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <string_view>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -101,7 +101,7 @@ void RenameWorker::Batch::run(const std::atomic<bool>& stop)
 {
     made = 0;
     error = 0;
-#ifdef SYS_renameat2
+    const auto renameat2 = MoveLadder::calls().renameat2;
     OpenFolder folder;
     for (const Move& move : moves_) {
         if (stop.load(std::memory_order_relaxed))
@@ -118,16 +118,12 @@ void RenameWorker::Batch::run(const std::atomic<bool>& stop)
             source += move.folderBytes;
             target += move.folderBytes;
         }
-        if (::syscall(SYS_renameat2, fd, source, fd, target, RENAME_NOREPLACE) != 0) {
+        if (renameat2(fd, source, fd, target, RENAME_NOREPLACE) != 0) {
             error = errno;
             return;
         }
         ++made;
     }
-#else
-    if (!moves_.empty())
-        error = EINVAL;
-#endif
 }
 
 RenameWorker::RenameWorker(const std::atomic<bool>& stop)

@@ -12,7 +12,8 @@
 // Makes batches of moves on a thread of its own, so that the thread of a pass can prepare
 // the next batch (and write its journal entries) while the kernel makes the moves of this
 // one. The moves of a batch are made in order, each with renameat2(RENAME_NOREPLACE) alone
-// (nothing is ever replaced, nothing emulated); the first move that fails ends the batch,
+// (nothing is ever replaced; the callers hand it only moves in folders whose file system
+// takes the flag, MoveLadder's first rung); the first move that fails ends the batch,
 // and so does the stop flag, read before each move. One batch at a time.
 //
 // A move within one folder is made relative to that folder, opened once for the moves

@@ -17,12 +17,39 @@ QString k(const char* key)
     return QString::fromLatin1(key);
 }
 
-// "TRUE", "FALSE", "START" and "END" are the display tree's fixed markers of a chosen
-// option and a direction, shown as they are in every language (like "None" and the date
-// pattern letters).
+// A label of the window as the tree shows it: its words without the colon (and the blank
+// before it, in French) that lead to its field, starting with a capital ("from position:"
+// reads "From position").
+QString label(QString text)
+{
+    while (!text.isEmpty() && (text.back().isSpace() || text.back() == QLatin1Char(':')))
+        text.chop(1);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// Values as a person reads them: a ticked option is "yes", a text is quoted, an empty
+// field says so.
 QString yesNo(bool value)
 {
-    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    return msg(value ? "OPTIONYES" : "OPTIONNO");
+}
+
+QString quoted(const QString& text)
+{
+    return text.isEmpty() ? msg("OPTIONEMPTY") : msg("OPTIONQUOTED").arg(text);
+}
+
+QString numberOrEmpty(const QString& text)
+{
+    return text.isEmpty() ? msg("OPTIONEMPTY") : text;
+}
+
+// The window's words for where a position is counted from.
+QString countedFrom(int direction)
+{
+    return msg(CountFrom(direction) == CountFrom::Start ? "FROMTHESTART" : "FROMTHEEND");
 }
 
 // A date or time format from its three parts: a "None" part is left out, and each part
@@ -55,7 +82,9 @@ QString timeFormatOf(const QVariantMap& step, const char* prefix, const char* se
     return formatOf(step, p + k("1"), s + k("1"), p + k("2"), s + k("2"), p + k("3"), QStringLiteral("hh mm ss a"));
 }
 
-// The label and value of every shown option of a step, in order.
+// The label and value of every shown option of a step, in order. Labels are the words of
+// the window's own controls for the same settings (their message keys), so the tree, the
+// window and the help pages name an option alike in every language.
 class RowBuilder {
 public:
     explicit RowBuilder(const QVariantMap& step)
@@ -65,38 +94,45 @@ public:
 
     QList<QPair<QString, QString>> rows;
 
-    // Labels are msg() texts, looked up where each row is written.
-    void add(const QString& label, const QString& value) { rows.append({label, value}); }
-    void addText(const QString& label, const char* key) { add(label, RuleKinds::text(s, k(key))); }
-    void addFlag(const QString& label, const char* key) { add(label, yesNo(RuleKinds::flag(s, k(key)))); }
+    // Each takes the window's label of the option (its msg() text).
+    void add(const QString& windowLabel, const QString& value) { rows.append({label(windowLabel), value}); }
+    void addText(const QString& windowLabel, const char* key) { add(windowLabel, quoted(RuleKinds::text(s, k(key)))); }
+    void addNumber(const QString& windowLabel, const char* key)
+    {
+        add(windowLabel, numberOrEmpty(RuleKinds::text(s, k(key))));
+    }
+    void addFlag(const QString& windowLabel, const char* key) { add(windowLabel, yesNo(RuleKinds::flag(s, k(key)))); }
+    // A check box with a text field: the text when ticked, "no" otherwise.
+    void addTextWhen(const QString& windowLabel, const char* flagKey, const char* key)
+    {
+        add(windowLabel, RuleKinds::flag(s, k(flagKey)) ? quoted(RuleKinds::text(s, k(key))) : yesNo(false));
+    }
 
-    // Where a text goes (insert, date and time, path components), by the option index.
+    // Where a text goes (insert, date and time, folder names), by the option index, as the
+    // window's choice reads with its field: "At position 3 from the end", "Before the text
+    // '_'" and its occurrence.
     void addWhere(const char* indexKey, const char* positionKey, const char* directionKey, const char* beforeKey,
                   const char* beforeOccurrenceKey, const char* afterKey, const char* afterOccurrenceKey)
     {
+        const QString where = msg("PLACEMENT");
         switch (Placement(RuleKinds::intOf(s, k(indexKey)))) {
         case Placement::AtBeginning:
-            add(msg("Insert At Beginning"), QStringLiteral("TRUE"));
+            add(where, label(msg("ATBEGINNING")));
             break;
         case Placement::AtEnd:
-            add(msg("Insert At End"), QStringLiteral("TRUE"));
+            add(where, label(msg("ATEND")));
             break;
         case Placement::AtPosition:
-            add(msg("Insert At Position"), QStringLiteral("TRUE"));
-            addText(msg("At Character Positions"), positionKey);
-            add(msg("Insert From"), CountFrom(RuleKinds::intOf(s, k(directionKey))) == CountFrom::Start
-                                        ? QStringLiteral("START")
-                                        : QStringLiteral("END"));
+            add(where, label(msg("ATPOSITION")) + QLatin1Char(' ') + numberOrEmpty(RuleKinds::text(s, k(positionKey)))
+                           + QLatin1Char(' ') + countedFrom(RuleKinds::intOf(s, k(directionKey))));
             break;
         case Placement::BeforeText:
-            add(msg("Insert At Before Text"), QStringLiteral("TRUE"));
-            addText(msg("Text To Search"), beforeKey);
-            addText(msg("On Occurrence"), beforeOccurrenceKey);
+            add(where, label(msg("BEFORETEXT")) + QLatin1Char(' ') + quoted(RuleKinds::text(s, k(beforeKey))));
+            addNumber(msg("OCCURRENCE"), beforeOccurrenceKey);
             break;
         case Placement::AfterText:
-            add(msg("Insert At After Text"), QStringLiteral("TRUE"));
-            addText(msg("Text To Search"), afterKey);
-            addText(msg("On Occurrence"), afterOccurrenceKey);
+            add(where, label(msg("AFTERTEXT")) + QLatin1Char(' ') + quoted(RuleKinds::text(s, k(afterKey))));
+            addNumber(msg("OCCURRENCE"), afterOccurrenceKey);
             break;
         }
     }
@@ -107,55 +143,69 @@ public:
 void alphaNumericRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
-    r.addText(msg("Start With"), type == QLatin1String("Numeric") ? "alphaNumericNumericStartWith"
-                                                                   : "alphaNumericAlphabeticStartWith");
-    if (RuleKinds::flag(s, k("isAlphaNumericIncrement")))
-        r.addText(msg("Increment by"), "alphaNumericIncrementBy");
+    if (type == QLatin1String("Numeric"))
+        r.addNumber(msg("SEQUENCENUMERICSTART"), "alphaNumericNumericStartWith");
     else
-        r.addText(msg("Decrement by"), "alphaNumericDecrementBy");
-    r.addFlag(msg("Add as Prefix"), "isAlphaNumericPrefix");
-    r.addFlag(msg("Add as Suffix"), "isAlphaNumericSufix");
+        r.addText(msg("SEQUENCEALPHABETICSTART"), "alphaNumericAlphabeticStartWith");
+    if (RuleKinds::flag(s, k("isAlphaNumericIncrement")))
+        r.addNumber(msg("SEQUENCEINCREMENTBY"), "alphaNumericIncrementBy");
+    else
+        r.addNumber(msg("SEQUENCEDECREMENTBY"), "alphaNumericDecrementBy");
+    r.addFlag(msg("SEQUENCEASPREFIX"), "isAlphaNumericPrefix");
+    r.addFlag(msg("SEQUENCEASSUFFIX"), "isAlphaNumericSufix");
     if (RuleKinds::flag(s, k("isAlphaNumericSeperator")))
-        r.addText(msg("Separator"), "alphaNumericSeperator");
-    r.addText(msg("Padding Mask"), "alphaNumericPaddingMask");
-    r.addFlag(msg("Reset Sequence On Each Folder"), "isAlphaNumericResetSequenceOnEachFolder");
+        r.addText(msg("SEQUENCESEPARATOR"), "alphaNumericSeperator");
+    r.addText(msg("SEQUENCEPADDINGMASK"), "alphaNumericPaddingMask");
+    r.addFlag(msg("SEQUENCERESETEACHFOLDER"), "isAlphaNumericResetSequenceOnEachFolder");
 }
 
 void insertDeleteRows(RowBuilder& r, const QString& type)
 {
     if (type == QLatin1String("Insert")) {
-        r.addText(msg("Insert"), "insertDeleteInsert");
+        r.addText(msg("INSERTDELETEINSERT"), "insertDeleteInsert");
         r.addWhere("insertDeleteInsertOptionIndex", "insertDeleteAtCharacterPositions",
                    "insertDeleteInsertAtPostionDirection", "insertDeleteInsertAtBeforeText",
                    "insertDeleteInsertAtBeforeOccurrence", "insertDeleteInsertAtAfterText",
                    "insertDeleteInsertAtAfterOccurrence");
         return;
     }
-    r.addFlag(msg("Delete From Backward"), "isInsertDeleteDeleteFromBackWard");
-    r.addText(msg("From Character Position"), "insertDeleteFromCharacterPosition");
-    r.addText(msg("Number of Characters"), "insertDeleteNumberOfCharacters");
+    r.addFlag(msg("DELETEFROMEND"), "isInsertDeleteDeleteFromBackWard");
+    r.addNumber(msg("DELETEFROMPOSITION"), "insertDeleteFromCharacterPosition");
+    r.addNumber(msg("DELETECOUNT"), "insertDeleteNumberOfCharacters");
 }
 
 void replaceRemoveRows(RowBuilder& r, const QString& type)
 {
     const QVariantMap& s = r.s;
     const bool removeCharacters = type == QLatin1String("Remove Characters");
-    r.addText(msg("THIS"), "replaceRemoveThis");
+    r.addText(msg("REPLACEFIND"), "replaceRemoveThis");
     if (type == QLatin1String("Replace"))
-        r.addText(msg("WITH"), "replaceRemoveWith");
-    r.addFlag(msg("Case Sensitive"), "isReplaceRemoveCaseSensitive");
+        r.addText(msg("REPLACEWITH"), "replaceRemoveWith");
+    r.addFlag(msg("CASESENSITIVE"), "isReplaceRemoveCaseSensitive");
     if (!removeCharacters && RuleKinds::flag(s, k("isReplaceRemoveRegularExpression")))
-        r.add(msg("Regular Expression"), QStringLiteral("TRUE"));
-    r.add(msg("Start From"), CountFrom(RuleKinds::intOf(s, k("replaceRemovePositionDirection"))) == CountFrom::Start
-                            ? msg("Beginning of the filename")
-                            : msg("End of the filename"));
+        r.add(msg("REGULAREXPRESSION"), yesNo(true));
+    // The window's start field with the direction beside it: "1 from the end".
+    r.add(msg("STARTFROMCHARACTER"), numberOrEmpty(RuleKinds::text(s, k("replaceRemoveStartFromCharacter")))
+                                           + QLatin1Char(' ')
+                                           + countedFrom(RuleKinds::intOf(s, k("replaceRemovePositionDirection"))));
     if (!removeCharacters)
-        r.addFlag(msg("All Occurrence"), "isReplaceRemoveAllOccurrence");
-    r.addText(msg("Start From Character"), "replaceRemoveStartFromCharacter");
+        r.addFlag(msg("ALLOCCURRENCES"), "isReplaceRemoveAllOccurrence");
     if (!RuleKinds::flag(s, k("isReplaceRemoveAllOccurrence")) && !removeCharacters) {
-        r.addText(msg("Start On Occurrence"), "replaceRemoveStartOnOccurrence");
-        r.addText(msg("Occurrence Count"), "replaceRemoveOccuranceCount");
+        r.addNumber(msg("STARTONOCCURRENCE"), "replaceRemoveStartOnOccurrence");
+        r.addNumber(msg("OCCURRENCECOUNT"), "replaceRemoveOccuranceCount");
     }
+}
+
+QString fileDateName(PrefixSuffixOptions::FileDate fileDate)
+{
+    using FileDate = PrefixSuffixOptions::FileDate;
+    switch (fileDate) {
+    case FileDate::Created: return label(msg("DATECREATED"));
+    case FileDate::Modified: return label(msg("DATEMODIFIED"));
+    case FileDate::Now: break;
+    }
+    // Any other value takes the moment of the preview.
+    return msg("OPTIONNOW");
 }
 
 void prefixSuffixRows(RowBuilder& r, const QString& type)
@@ -166,18 +216,14 @@ void prefixSuffixRows(RowBuilder& r, const QString& type)
         r.addText(msg("SUFFIX"), "prefixSuffixSuffix");
         return;
     }
-    using FileDate = PrefixSuffixOptions::FileDate;
-    const auto fileDate = FileDate(RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute")));
-    r.add(msg("File Date Attributes"), fileDate == FileDate::Created    ? msg("Date Created")
-                                       : fileDate == FileDate::Modified ? msg("Date Modified")
-                                                                        : QString());
-    r.addFlag(msg("Add as Prefix"), "isPrefixSuffixDatePrefix");
-    r.addFlag(msg("Add as Suffix"), "isPrefixSuffixDateSuffix");
-    r.add(msg("DateAndTime Format"), dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator")
-                                    + QLatin1Char(' ')
-                                    + timeFormatOf(s, "prefixSuffixTimePart", "prefixSuffixTimeSeperator"));
-    r.addText(msg("PREFIX"), "prefixSuffixDatePrefix");
-    r.addText(msg("SUFFIX"), "prefixSuffixDateSuffix");
+    r.add(msg("FILEDATE"),
+          fileDateName(PrefixSuffixOptions::FileDate(RuleKinds::intOf(s, k("prefixSuffixFileDateAttribute")))));
+    r.addFlag(msg("ASPREFIX"), "isPrefixSuffixDatePrefix");
+    r.addFlag(msg("ASSUFFIX"), "isPrefixSuffixDateSuffix");
+    r.add(msg("DATEPARTS"), dateFormatOf(s, "prefixSuffixDatePart", "prefixSuffixDateSeperator"));
+    r.add(msg("TIMEPARTS"), timeFormatOf(s, "prefixSuffixTimePart", "prefixSuffixTimeSeperator"));
+    r.addText(msg("TEXTBEFOREDATE"), "prefixSuffixDatePrefix");
+    r.addText(msg("TEXTAFTERDATE"), "prefixSuffixDateSuffix");
 }
 
 void dateTimeRows(RowBuilder& r)
@@ -185,23 +231,26 @@ void dateTimeRows(RowBuilder& r)
     const QVariantMap& s = r.s;
     using Source = DateTimeOptions::Source;
     const auto source = Source(RuleKinds::intOf(s, k("dateTimeDateOptionIndex")));
-    r.add(msg("Date Source"), source == Source::Created    ? msg("Date Created")
-                              : source == Source::Modified ? msg("Date Modified")
-                              : source == Source::Custom   ? msg("Custom Date")
-                                                           : QString());
-    if (source == Source::Custom)
-        r.add(msg("DATE"), DateFormat::format(s.value(k("dateTimeCustomDate")).toDateTime(),
-                                         QStringLiteral("dd/MM/yyyy hh:mm:ss a")));
+    r.add(msg("DATESOURCE"), source == Source::Created    ? label(msg("DATECREATED"))
+                               : source == Source::Modified ? label(msg("DATEMODIFIED"))
+                               : source == Source::Custom   ? label(msg("DATECUSTOM"))
+                                                            : RuleKinds::text(s, k("dateTimeDateOptionIndex")));
+    if (source == Source::Custom) {
+        const QDateTime custom = s.value(k("dateTimeCustomDate")).toDateTime();
+        r.add(msg("DATECUSTOM"), custom.isValid()
+                                     ? DateFormat::format(custom, QStringLiteral("dd/MM/yyyy hh:mm:ss a"))
+                                     : msg("OPTIONEMPTY"));
+    }
     r.addWhere("dateTimeOptionsIndex", "dateTimeAtPositionNo", "dateTimeAtPositionDirection", "dateTimeAtBeforeText",
                "dateTimeAtBeforeTextOccurrence", "dateTimeAtAfterText", "dateTimeAtAfterTextOccurrence");
     if (RuleKinds::flag(s, k("hasDateFormat")))
-        r.add(msg("Date Format"), dateFormatOf(s, "dateTimeFormatDatePart", "dateTimeFormatDateSeperator"));
+        r.add(msg("DATEPARTS"), dateFormatOf(s, "dateTimeFormatDatePart", "dateTimeFormatDateSeperator"));
     if (RuleKinds::flag(s, k("hasTimeFormat")))
-        r.add(msg("Time Format"), timeFormatOf(s, "dateTimeFormatTimePart", "dateTimeFormatTimeSeperator"));
-    r.addText(msg("Separator"), "dateTimeSeparator");
-    r.addText(msg("Replace colon[:] with character(s)"), "dateTimeColonReplace");
-    r.addText(msg("PREFIX"), "dateTimePrefix");
-    r.addText(msg("SUFFIX"), "dateTimeSuffix");
+        r.add(msg("TIMEPARTS"), timeFormatOf(s, "dateTimeFormatTimePart", "dateTimeFormatTimeSeperator"));
+    r.addText(msg("DATETIMESEPARATOR"), "dateTimeSeparator");
+    r.addTextWhen(msg("REPLACECOLONWITH"), "isDateTimeColonReplace", "dateTimeColonReplace");
+    r.addText(msg("TEXTBEFOREDATE"), "dateTimePrefix");
+    r.addText(msg("TEXTAFTERDATE"), "dateTimeSuffix");
 }
 
 void generalRows(RowBuilder& r)
@@ -209,87 +258,76 @@ void generalRows(RowBuilder& r)
     const QVariantMap& s = r.s;
     switch (GeneralChange(RuleKinds::intOf(s, k("generalOptionIndex")))) {
     case GeneralChange::NameCase:
-        r.add(msg("Convert Filename to"),
+        r.add(msg("CONVERTFILENAMECASE"),
               RuleKinds::caseName(LetterCase(RuleKinds::intOf(s, k("generalFileNameCase")))));
         break;
     case GeneralChange::ExtensionCase:
-        r.add(msg("Convert Extension to"),
+        r.add(msg("CONVERTEXTENSIONCASE"),
               RuleKinds::caseName(LetterCase(RuleKinds::intOf(s, k("generalExtensionCase")))));
         break;
-    case GeneralChange::RemoveExtension:
-        r.add(msg("Remove Extension"), QStringLiteral("TRUE"));
-        break;
-    case GeneralChange::ChangeExtension:
-        r.addText(msg("Add/Change Extension"), "generalChangeExtension");
-        break;
-    case GeneralChange::Reverse:
-        r.add(msg("Reverse Filename"), QStringLiteral("TRUE"));
-        break;
-    case GeneralChange::RemoveSpaces:
-        r.add(msg("Remove Spaces"), QStringLiteral("TRUE"));
-        break;
-    case GeneralChange::SwapAroundSeparator:
-        r.addText(msg("Swap Filename by separator"), "generalSwapSeperator");
-        break;
-    case GeneralChange::SwapAtPosition:
-        r.addText(msg("Swap Filename by position"), "generalSwapPosition");
-        break;
+    case GeneralChange::RemoveExtension: r.add(msg("REMOVEEXTENSION"), yesNo(true)); break;
+    case GeneralChange::ChangeExtension: r.addText(msg("CHANGEEXTENSION"), "generalChangeExtension"); break;
+    case GeneralChange::Reverse: r.add(msg("REVERSEFILENAME"), yesNo(true)); break;
+    case GeneralChange::RemoveSpaces: r.add(msg("REMOVESPACES"), yesNo(true)); break;
+    case GeneralChange::SwapAroundSeparator: r.addText(msg("SWAPFROMSEPARATOR"), "generalSwapSeperator"); break;
+    case GeneralChange::SwapAtPosition: r.addNumber(msg("SWAPFROMPOSITION"), "generalSwapPosition"); break;
     case GeneralChange::CutAfterText:
-        r.addText(msg("Remove All Characters After"), "generalRemoveAfterString");
-        r.addText(msg("On Occurrence"), "generalRemoveAfterStringOccurrence");
+        r.addText(msg("REMOVEAFTERTEXT"), "generalRemoveAfterString");
+        r.addNumber(msg("OCCURRENCE"), "generalRemoveAfterStringOccurrence");
         break;
     case GeneralChange::CutFromText:
-        r.addText(msg("Remove All Characters From"), "generalRemoveFromString");
-        r.addText(msg("On Occurrence"), "generalRemoveFromStringOccurrence");
+        r.addText(msg("REMOVEFROMTEXT"), "generalRemoveFromString");
+        r.addNumber(msg("OCCURRENCE"), "generalRemoveFromStringOccurrence");
         break;
-    case GeneralChange::FilenameMask:
-        r.addText(msg("Filename Padding Mask"), "generalFilenameMask");
-        break;
+    case GeneralChange::FilenameMask: r.addText(msg("FILENAMEMASK"), "generalFilenameMask"); break;
     case GeneralChange::OtherFileSystems:
-        r.add(msg("Convert Filename To Windows Compatible"), QStringLiteral("TRUE"));
-        r.addText(msg("Replace With"), "generalConvertWindowsCompatibleString");
+        // Empty removes the characters: "(empty)" says what the field holds.
+        r.addText(msg("WINDOWSCOMPATIBLE"), "generalConvertWindowsCompatibleString");
         break;
-    case GeneralChange::PlainLatin:
-        r.add(msg("Transliterate to plain Latin"), QStringLiteral("TRUE"));
-        break;
-    case GeneralChange::RepairEncoding:
-        r.add(msg("Repair the name's encoding"), QStringLiteral("TRUE"));
-        r.addText(msg("Read as"), "generalRepairEncodingFrom");
-        break;
+    case GeneralChange::PlainLatin: r.add(msg("TRANSLITERATE"), yesNo(true)); break;
+    case GeneralChange::RepairEncoding: r.addText(msg("REPAIRENCODING"), "generalRepairEncodingFrom"); break;
     }
+}
+
+QString extensionsOf(const QVariantMap& s, const char* key)
+{
+    const QStringList list = RuleKinds::stringList(s, k(key));
+    return list.isEmpty() ? msg("OPTIONEMPTY") : list.join(QStringLiteral("; "));
 }
 
 void id3Rows(RowBuilder& r)
 {
-    r.addText(msg("Renaming Mask"), "id3RenamingMask");
+    r.addText(msg("MASK"), "id3RenamingMask");
     if (RuleKinds::flag(r.s, k("isID3RenamingColonReplace")))
-        r.addText(msg("Replace colon[:] with character(s)"), "id3RenamingColonReplace");
-    r.add(msg("Allowed Extensions"), RuleKinds::stringList(r.s, k("id3Extensions")).join(QStringLiteral("; ")));
+        r.addText(msg("REPLACECOLONWITH"), "id3RenamingColonReplace");
+    r.add(msg("AUDIOEXTENSIONS"), extensionsOf(r.s, "id3Extensions"));
 }
 
 void photoRows(RowBuilder& r)
 {
     const QVariantMap& s = r.s;
-    r.addText(msg("Renaming Mask"), "photoRenamingMask");
-    r.add(msg("Date Format"), dateFormatOf(s, "photoDatePart", "photoDateSeperator"));
-    r.add(msg("Time Format"), timeFormatOf(s, "photoTimePart", "photoTimeSeperator"));
+    r.addText(msg("MASK"), "photoRenamingMask");
+    r.add(msg("DATEPARTS"), dateFormatOf(s, "photoDatePart", "photoDateSeperator"));
+    r.add(msg("TIMEPARTS"), timeFormatOf(s, "photoTimePart", "photoTimeSeperator"));
     if (!RuleKinds::text(s, k("photoPaddingMask")).isEmpty())
-        r.addText(msg("Sequence Padding Mask"), "photoPaddingMask");
-    r.addFlag(msg("Reset Sequence On Each Folder"), "isPhotoResetSequenceOnEachFolder");
+        r.addText(msg("SEQUENCEPADDINGMASK"), "photoPaddingMask");
+    r.addFlag(msg("SEQUENCERESETEACHFOLDER"), "isPhotoResetSequenceOnEachFolder");
     if (RuleKinds::flag(s, k("isPhotoRenamingColonReplace")))
-        r.addText(msg("Replace colon[:] with character(s)"), "photoRenamingColonReplace");
-    r.add(msg("Allowed Extensions"), RuleKinds::stringList(s, k("photoExtensions")).join(QStringLiteral("; ")));
+        r.addText(msg("REPLACECOLONWITH"), "photoRenamingColonReplace");
+    r.add(msg("PHOTOEXTENSIONS"), extensionsOf(s, "photoExtensions"));
+    if (RuleKinds::flag(s, k("photoVideoTimesAreLocal")))
+        r.addFlag(msg("VIDEOTIMESARELOCAL"), "photoVideoTimesAreLocal");
 }
 
 void pathComponentsRows(RowBuilder& r)
 {
-    r.addText(msg("Parent folders level"), "pathComponentsLevelNo");
+    r.addNumber(msg("PATHLEVEL"), "pathComponentsLevelNo");
     r.addWhere("pathComponentsOptionsIndex", "pathComponentsAtPositionNo", "pathComponentsAtPositionDirection",
                "pathComponentsAtBeforeText", "pathComponentsAtBeforeOccurrence", "pathComponentsAtAfterText",
                "pathComponentsAtAfterOccurrence");
-    r.addText(msg("PREFIX"), "pathComponentsPrefix");
-    r.addText(msg("SUFFIX"), "pathComponentsSuffix");
-    r.addText(msg("Separator"), "pathComponentsSeparator");
+    r.addText(msg("TEXTBEFORE"), "pathComponentsPrefix");
+    r.addText(msg("TEXTAFTER"), "pathComponentsSuffix");
+    r.addText(msg("PATHSEPARATOR"), "pathComponentsSeparator");
 }
 
 } // namespace

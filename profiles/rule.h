@@ -7,8 +7,9 @@
 #include <vector>
 
 // The read-only display tree of one rule step, as the rules sheet's outline shows it: a
-// root whose option is the step's "type", and one child per shown option of the step with
-// its label and value. Labels are message keys whose English text is the key itself.
+// root that names the step's "type" in the window's words, and one child per shown option
+// of the step with its label and value. Labels are the window's labels of the same options;
+// values read as a person reads them ("yes", a quoted text, "from the end"), never as stored.
 class Rule {
 public:
     // The root node of a step.

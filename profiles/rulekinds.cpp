@@ -127,12 +127,16 @@ QStringList settingsKeys(Kind kind, const QString& type)
     case Kind::ID3:
         return keys({"isID3RenamingSeperator", "isID3RenamingColonReplace", "id3RenamingSeperator",
                      "id3RenamingColonReplace", "id3RenamingMask", "id3Extensions", "id3RenamingTagsList"});
-    case Kind::Photo:
-        return keys({"isPhotoRenamingSeperator", "isPhotoRenamingColonReplace", "photoRenamingSeperator",
-                     "photoRenamingColonReplace", "photoRenamingMask", "photoDatePart1", "photoDateSeperator1",
-                     "photoDatePart2", "photoDateSeperator2", "photoDatePart3", "photoTimePart1",
-                     "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2", "photoTimePart3",
-                     "photoPaddingMask", "photoExtensions", "isPhotoResetSequenceOnEachFolder"});
+    case Kind::Photo: {
+        QStringList out = keys({"isPhotoRenamingSeperator", "isPhotoRenamingColonReplace", "photoRenamingSeperator",
+                                "photoRenamingColonReplace", "photoRenamingMask", "photoDatePart1", "photoDateSeperator1",
+                                "photoDatePart2", "photoDateSeperator2", "photoDatePart3", "photoTimePart1",
+                                "photoTimeSeperator1", "photoTimePart2", "photoTimeSeperator2", "photoTimePart3",
+                                "photoPaddingMask", "photoExtensions", "isPhotoResetSequenceOnEachFolder"});
+        if (Edition::current().hasExtendedMethods)
+            out.append({QStringLiteral("photoVideoTimesAreLocal"), QStringLiteral("photoClockShifts")});
+        return out;
+    }
     case Kind::PathComponents:
         return keys({"pathComponentsLevelNo", "pathComponentsOptionsIndex", "pathComponentsAtPositionNo",
                      "pathComponentsAtPositionDirection", "pathComponentsAtBeforeText",
@@ -297,9 +301,9 @@ QStringList StepSettings::photoTags() const
 QString caseName(LetterCase value)
 {
     switch (value) {
-    case LetterCase::Upper: return msg("Upper Case");
-    case LetterCase::Lower: return msg("Lower Case");
-    case LetterCase::Capitalized: return msg("Proper Case");
+    case LetterCase::Upper: return msg("UPPERCASE");
+    case LetterCase::Lower: return msg("LOWERCASE");
+    case LetterCase::Capitalized: return msg("PROPERCASE");
     }
     return QString();
 }

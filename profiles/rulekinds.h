@@ -79,7 +79,8 @@ private:
     QString type_;
 };
 
-// The name of a letter case in the reader's language; "" for a value that is none.
+// The name of a letter case as the window's case choices show it, in the reader's language;
+// "" for a value that is none.
 QString caseName(LetterCase value);
 
 } // namespace RuleKinds

@@ -8,31 +8,24 @@ namespace RuleNames {
 
 QString shown(const QString& stored)
 {
-    // Built per call: the texts follow the message tables installed at the time.
+    // Built per call: the texts follow the message tables installed at the time. Each
+    // variant is named as the window names the choice that makes it (the method's tab for
+    // the methods of one variant).
     const QHash<QString, QString> names = {
-        // kinds
-        {QStringLiteral("AlphaNumeric"), msg("AlphaNumeric")},
-        {QStringLiteral("InsertDelete"), msg("InsertDelete")},
-        {QStringLiteral("ReplaceRemove"), msg("ReplaceRemove")},
-        {QStringLiteral("PrefixSuffix"), msg("PrefixSuffix")},
-        {QStringLiteral("Date & Time"), msg("Date & Time")},
-        {QStringLiteral("General"), msg("General")},
-        {QStringLiteral("ID3"), msg("ID3")},
-        {QStringLiteral("Photo"), msg("Photo")},
-        {QStringLiteral("PathComponents"), msg("PathComponents")},
-        // types
-        {QStringLiteral("Numeric"), msg("Numeric")},
-        {QStringLiteral("Alphabetic"), msg("Alphabetic")},
-        {QStringLiteral("Insert"), msg("Insert")},
-        {QStringLiteral("Delete"), msg("Delete")},
-        {QStringLiteral("Replace"), msg("Replace")},
-        {QStringLiteral("Remove"), msg("Remove")},
-        {QStringLiteral("Remove Characters"), msg("Remove Characters")},
-        {QStringLiteral("As String"), msg("As String")},
-        {QStringLiteral("As Date"), msg("As Date")},
-        {QStringLiteral("DateTime"), msg("DateTime")},
-        {QStringLiteral("ID3Tag"), msg("ID3Tag")},
-        {QStringLiteral("Path Components"), msg("Path Components")},
+        {QStringLiteral("Numeric"), msg("SEQUENCENUMBERS")},
+        {QStringLiteral("Alphabetic"), msg("SEQUENCELETTERS")},
+        {QStringLiteral("Insert"), msg("INSERTGROUP")},
+        {QStringLiteral("Delete"), msg("DELETEGROUP")},
+        {QStringLiteral("Replace"), msg("REPLACEMODE")},
+        {QStringLiteral("Remove"), msg("REMOVEMODE")},
+        {QStringLiteral("Remove Characters"), msg("REMOVECHARACTERSMODE")},
+        {QStringLiteral("As String"), msg("PREFIXSUFFIXTEXTGROUP")},
+        {QStringLiteral("As Date"), msg("PREFIXSUFFIXDATEGROUP")},
+        {QStringLiteral("DateTime"), msg("TABDATETIME")},
+        {QStringLiteral("General"), msg("TABGENERAL")},
+        {QStringLiteral("ID3Tag"), msg("TABAUDIO")},
+        {QStringLiteral("Photo"), msg("TABPHOTO")},
+        {QStringLiteral("Path Components"), msg("TABPATHCOMPONENTS")},
     };
     return names.value(stored, stored);
 }

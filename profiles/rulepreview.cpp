@@ -186,6 +186,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
 {
     state.isCancelProcess = false;
     state.isHasFilesForRenaming = false;
+    state.photoSkips = {};
 
     std::vector<PreparedStep> steps = prepareSteps(rules);
     const bool perFolder = resetsPerFolder(steps);
@@ -243,6 +244,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     if (mode.classify)
         state.namesNote = names.summary();
 
+    state.photoSkips = photo.skippedExtensions();
     for (const PreparedStep& step : steps) {
         if (const std::optional<QVariant> counter = step.counterToStore())
             rules[step.index].insert(k("sequence"), *counter);

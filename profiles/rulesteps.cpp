@@ -47,8 +47,14 @@ QVariantMap makeStep(const Settings& s, const char* rule, const QString& type)
         // A key beyond the classic ones goes in only when it is not at its default, so a
         // step that does not use it keeps the classic key set.
         const SettingDescriptor* d = SettingDescriptors::find(key);
-        if (d && d->extended && stepValue(s, key) == QVariant(QString::fromLatin1(d->defaultValue)))
-            continue;
+        if (d && d->extended) {
+            const QString byDefault = QString::fromLatin1(d->defaultValue);
+            const bool atDefault = d->kind == SettingKind::List
+                ? s.list(key) == byDefault.split(QStringLiteral("; "), Qt::SkipEmptyParts)
+                : stepValue(s, key) == QVariant(byDefault);
+            if (atDefault)
+                continue;
+        }
         step.insert(key, stepValue(s, key));
     }
     return step;

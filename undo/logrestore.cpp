@@ -1,5 +1,7 @@
 #include "undo/logrestore.h"
 
+#include "engine/filename.h"
+#include "pipeline/renamelogwriter.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
 
@@ -20,6 +22,54 @@ QString joinPath(const QString& folder, QString name)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// A change of letter case only, in a folder that folds case, whose listing shows the
+// current spelling and not the old one: both paths reach the item itself.
+bool isCaseChangeOfOneItem(const EntryPaths& paths, Folders& folders)
+{
+    const QString folder = deletingLastPathComponent(paths.currentPath);
+    const QString current = lastPathComponent(paths.currentPath);
+    const QString old = lastPathComponent(paths.oldPath);
+    if (folder != deletingLastPathComponent(paths.oldPath) || current == old
+        || FolderCase::comparisonName(current, true) != FolderCase::comparisonName(old, true)
+        || !folders.folds.foldsCase(folder))
+        return false;
+    const QStringList names = FileManager::contentsOfDirectory(folder);
+    return names.contains(current) && !names.contains(old);
+}
+
+// Moves one way, through the ladder; false with the reason set when not moved.
+bool moveBack(const QString& from, const QString& to, Folders& folders, RestoreResult& result)
+{
+    const MoveLadder::Result moved = folders.rungs.move(from, to);
+    if (moved.status == MoveLadder::Result::Moved)
+        return true;
+    if (moved.status == MoveLadder::Result::TargetExists)
+        result.reason = msg("UNDOREASONTAKEN");
+    else if (moved.error == EXDEV)
+        result.reason = msg("UNDOREASONOTHERFILESYSTEM");
+    else
+        result.reason = msg("UNDOREASONMOVEFAILED").arg(FileManager::errorText(moved.error));
+    return false;
+}
+
+// The item parked under a temporary name, then under its old spelling; taken back to
+// where it was when the second move fails.
+bool moveCaseBack(const EntryPaths& paths, Folders& folders, RestoreResult& result)
+{
+    const QString parked = RenameLogWriter::temporaryPath(deletingLastPathComponent(paths.currentPath));
+    if (!moveBack(paths.currentPath, parked, folders, result))
+        return false;
+    if (moveBack(parked, paths.oldPath, folders, result))
+        return true;
+    RestoreResult ignored;
+    if (!moveBack(parked, paths.currentPath, folders, ignored)) {
+        result.from = parked;
+        qWarning().noquote() << QStringLiteral("Error in undoRenaming : %1 could not be moved back to %2")
+                                    .arg(parked, paths.currentPath);
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry)
@@ -35,8 +85,10 @@ std::optional<EntryPaths> entryPaths(const RenameLogEntry& entry)
                       joinPath(entry.tarlocation, entry.tarfilename)};
 }
 
-RestoreResult restore(const RenameLogEntry& entry, bool checkInode)
+RestoreResult restore(const RenameLogEntry& entry, bool checkInode, Folders* known)
 {
+    Folders own;
+    Folders& folders = known ? *known : own;
     RestoreResult result;
     const std::optional<EntryPaths> paths = entryPaths(entry);
     if (!paths) {
@@ -57,27 +109,17 @@ RestoreResult restore(const RenameLogEntry& entry, bool checkInode)
         result.reason = msg("UNDOREASONGONE");
         return result;
     }
-    QString error;
     if (!oldExists) {
         // Never copied: a move between two file systems fails (EXDEV) and the item stays
         // where it is.
-        const FileManager::MoveResult moved = FileManager::moveItem(paths->currentPath, paths->oldPath, &error);
-        result.restored = moved == FileManager::MoveResult::Moved;
-        if (moved == FileManager::MoveResult::TargetExists)
-            result.reason = msg("UNDOREASONTAKEN");
-        else if (!result.restored && error == FileManager::errorText(EXDEV))
-            result.reason = msg("UNDOREASONOTHERFILESYSTEM");
-        else if (!result.restored)
-            result.reason = msg("UNDOREASONMOVEFAILED").arg(error);
+        result.restored = moveBack(paths->currentPath, paths->oldPath, folders, result);
         result.isStillThere = !result.restored;
         return result;
     }
-    // Both spellings found: only a change of letter case of one and the same file (on a
-    // volume that ignores case) is undone; another file under the old name stays untouched.
-    if (paths->oldPath != paths->currentPath && FileManager::isSameFile(paths->oldPath, paths->currentPath)) {
-        result.restored = FileManager::renameCaseOnly(paths->currentPath, paths->oldPath, &error);
-        if (!result.restored)
-            result.reason = msg("UNDOREASONMOVEFAILED").arg(error);
+    // Both spellings found: only a change of letter case of the item itself (in a folder
+    // that folds case) is undone; another file under the old name stays untouched.
+    if (isCaseChangeOfOneItem(*paths, folders)) {
+        result.restored = moveCaseBack(*paths, folders, result);
         result.isStillThere = !result.restored;
         return result;
     }

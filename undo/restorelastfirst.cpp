@@ -43,15 +43,21 @@ void run(RenameLogBackwards& log, std::optional<RenameLogEntry> first, qsizetype
         }
         return log.previous(entry);
     };
+    LogRestore::Folders folders;
+    const auto movesAtOnce = [&](const QString& path) {
+        const MoveLadder::Rung rung = folders.rungs.rungOfFolder(MoveLadder::folderOf(path));
+        return rung == MoveLadder::Rung::Unknown || rung == MoveLadder::Rung::NoReplace;
+    };
     const auto fill = [&](Round& round) {
         round.batch = RenameWorker::Batch();
         round.steps.clear();
         Step step;
         while (round.batch.size() < kBatchMoves && next(step.entry)) {
             step.paths = LogRestore::entryPaths(step.entry);
-            // A journal's inode is checked before its move: not a plain move.
+            // A journal's inode is checked before its move: not a plain move. Nor is a move
+            // in a folder whose file system refuses renameat2's no-replace flag.
             step.inBatch = step.paths && !(checkInodes && step.entry.inode != 0)
-                && round.batch.add(step.paths->currentPath, step.paths->oldPath);
+                && movesAtOnce(step.paths->oldPath) && round.batch.add(step.paths->currentPath, step.paths->oldPath);
             round.steps.push_back(std::move(step));
             if (!round.steps.back().inBatch)
                 break;
@@ -69,7 +75,7 @@ void run(RenameLogBackwards& log, std::optional<RenameLogEntry> first, qsizetype
                 result.to = step.paths->oldPath;
                 onRestored(step.entry, result);
             } else {
-                onRestored(step.entry, LogRestore::restore(step.entry, checkInodes));
+                onRestored(step.entry, LogRestore::restore(step.entry, checkInodes, &folders));
             }
         }
     };

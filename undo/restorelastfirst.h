@@ -10,8 +10,9 @@
 // pace of an apply: the plain case (the current path is there, the old one free) is one
 // renameat2(RENAME_NOREPLACE) made relative to the folder, in batches on a RenameWorker
 // thread while the next batch is read from the log. Anything else (a move the batch could
-// not make, an entry with unsound paths, an inode to check) goes through LogRestore::restore
-// in its turn, which says why it was not restored.
+// not make, an entry with unsound paths, an inode to check, a folder whose file system
+// refuses the no-replace flag) goes through LogRestore::restore in its turn, on the rungs
+// MoveLadder finds, and says why it was not restored.
 namespace RestoreLastFirst {
 
 // Called for each entry in the order undone, with what restoring it did.

@@ -6,6 +6,7 @@
 #include "pipeline/renamelogreader.h"
 #include "pipeline/renamelogwriter.h"
 #include "platform/filemanager.h"
+#include "undo/journalrecovery.h"
 #include "undo/listafterundo.h"
 #include "undo/restorelastfirst.h"
 
@@ -83,25 +84,18 @@ UndoOutcome UndoService::undoLog(const QString& path, const std::function<void(c
     outcome.status = UndoOutcome::Status::Undone;
     outcome.parsedCleanly = contents.ok;
 
-    // A journal left by an interrupted apply may end with moves announced and never made:
-    // those made form a prefix, which ends at the last entry whose item still holds the
-    // inode it records (or that records none). Only the moves made are undone, each only
-    // while its item is still the one moved.
+    // A journal left by an interrupted apply may end with moves announced and never made
+    // (and a placeholder made for a move that was not): only the moves made are undone,
+    // each only while its item is still the one moved.
     const bool isJournal = QFileInfo(path).fileName().contains(QLatin1Char('#'));
     qsizetype moves = log->entryCount();
     qsizetype items = log->itemCount();
     std::optional<RenameLogEntry> lastMade;
     if (isJournal) {
-        RenameLogEntry entry;
-        while (log->previous(entry)) {
-            const std::optional<LogRestore::EntryPaths> paths = LogRestore::entryPaths(entry);
-            if (entry.inode == 0 || (paths && FileManager::inode(paths->currentPath) == entry.inode)) {
-                lastMade = std::move(entry);
-                break;
-            }
-            --moves;
-            items -= RenameLogReader::isItem(entry) ? 1 : 0;
-        }
+        JournalRecovery::Tail tail = JournalRecovery::findLastMade(*log);
+        moves -= tail.movesNotMade;
+        items -= tail.itemsNotMade;
+        lastMade = std::move(tail.lastMade);
     }
     outcome.moves = int(moves);
     outcome.elements = int(items);

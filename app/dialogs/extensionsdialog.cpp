@@ -74,6 +74,15 @@ ExtensionsDialog::ExtensionsDialog(ControllerState& state, UserInterface& ui, in
     auto* edit = new QVBoxLayout;
     edit->addWidget(add);
     edit->addWidget(remove_);
+    if (itemType == int(ExtensionList::Photo)) {
+        QPushButton* everyFormat = makeButton(this, msg("ADDEVERYFORMAT"), [this] {
+            controller_.addEveryReadableFormat();
+            refresh();
+        });
+        everyFormat->setObjectName(QStringLiteral("addEveryFormatButton"));
+        everyFormat->setToolTip(msg("TIPADDEVERYFORMAT"));
+        edit->addWidget(everyFormat);
+    }
     edit->addStretch();
     auto* typedRow = new QHBoxLayout;
     typedRow->addWidget(typed_, 1);

@@ -1,6 +1,8 @@
+#include "app/dialogs/cameraclocksdialog.h"
 #include "app/quorvelappcontroller.h"
 #include "app/tabs/methodtabs.h"
 #include "app/tabs/tabbuilder.h"
+#include "metadata/extensionseditorcontroller.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
 
@@ -70,8 +72,25 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
     padding->setToolTip(msg("TIPPADDINGMASK"));
     grid->addWidget(label(w, "SEQUENCEPADDINGMASK", padding), 3, 0);
     grid->addWidget(padding, 3, 1, 1, 2);
-    grid->addWidget(checkBox(w, "isPhotoResetSequenceOnEachFolder", "SEQUENCERESETEACHFOLDER"), 4, 0, 1, 4);
-    grid->setColumnStretch(5, 1);
+    const bool extended = Edition::current().hasExtendedMethods;
+    grid->addWidget(checkBox(w, "isPhotoResetSequenceOnEachFolder", "SEQUENCERESETEACHFOLDER"), 4, 0, 1, extended ? 2 : 4);
+    if (extended) {
+        QCheckBox* local = checkBox(w, "photoVideoTimesAreLocal", "VIDEOTIMESARELOCAL");
+        local->setToolTip(msg("TIPVIDEOTIMESARELOCAL"));
+        grid->addWidget(local, 4, 2, 1, 4);
+        // Cameras whose clocks were off: their shifts, and the table where they are typed.
+        QLineEdit* shifts = readOnlyEdit(w, "photoClockShifts");
+        shifts->setToolTip(msg("TIPCAMERACLOCKS"));
+        auto* clocks = new QPushButton(msg("CAMERACLOCKS"), w);
+        clocks->setObjectName(QStringLiteral("cameraClocksButton"));
+        clocks->setToolTip(msg("TIPCAMERACLOCKS"));
+        QObject::connect(clocks, &QPushButton::clicked, &controller,
+                         [&controller] { CameraClocksDialog::openFor(controller); });
+        grid->addWidget(label(w, "CAMERACLOCKSLABEL", shifts), 5, 0);
+        grid->addWidget(shifts, 5, 1, 1, 4);
+        grid->addWidget(clocks, 5, 5);
+    }
+    grid->setColumnStretch(6, 1);
 
     QGroupBox* extensions = groupBox(w, "PHOTOEXTENSIONS");
     auto* extLayout = new QHBoxLayout(extensions);
@@ -82,6 +101,16 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
         QObject::connect(editExtensions, &QPushButton::clicked, &controller,
                          [&controller] { controller.photoExtensionEditor(); });
         extLayout->addWidget(editExtensions);
+        auto* everyFormat = new QPushButton(msg("ADDEVERYFORMAT"), w);
+        everyFormat->setObjectName(QStringLiteral("photoAddEveryFormatButton"));
+        everyFormat->setToolTip(msg("TIPADDEVERYFORMAT"));
+        QObject::connect(everyFormat, &QPushButton::clicked, &controller, [&controller] {
+            const QStringList now = controller.state().settings.list(QStringLiteral("photoExtensions"));
+            const QStringList every = ExtensionsEditorController::withEveryReadableFormat(now);
+            if (every != now)
+                controller.ExtensionsEditorControllerDidFinish(every, int(ExtensionList::Photo));
+        });
+        extLayout->addWidget(everyFormat);
     }
 
     auto* layout = new QVBoxLayout(w);

@@ -1,7 +1,9 @@
+#include "platform/readers/exiv2reader.h"
+
 #include "platform/imagemetadata.h"
+#include "platform/readers/heifitems.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
 #include <QStringList>
@@ -13,9 +15,7 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Exiv2 0.27 declares its smart pointers as std::auto_ptr.
@@ -193,6 +193,9 @@ struct ExifKeys {
     Exiv2::ExifKey pixelYDimension{"Exif.Photo.PixelYDimension"};
     Exiv2::ExifKey make{"Exif.Image.Make"};
     Exiv2::ExifKey model{"Exif.Image.Model"};
+    // Panasonic's raw files (RW2) keep them in an IFD of their own.
+    Exiv2::ExifKey panasonicMake{"Exif.PanasonicRaw.Make"};
+    Exiv2::ExifKey panasonicModel{"Exif.PanasonicRaw.Model"};
 };
 
 const ExifKeys& exifKeys()
@@ -273,6 +276,10 @@ QVariantMap tiffDictionary(const Exiv2::ExifData& exif)
     QVariantMap map;
     putExifText(map, exif, exifKeys().make, "Make");
     putExifText(map, exif, exifKeys().model, "Model");
+    if (!map.contains(QStringLiteral("Make")))
+        putExifText(map, exif, exifKeys().panasonicMake, "Make");
+    if (!map.contains(QStringLiteral("Model")))
+        putExifText(map, exif, exifKeys().panasonicModel, "Model");
     return map;
 }
 
@@ -293,18 +300,15 @@ QVariantMap xmpDatesDictionary(const Exiv2::XmpData& xmp)
 // Exiv2 open it, so that its errors name the file as before.
 class FileBytes {
 public:
-    explicit FileBytes(const std::string& path, off_t size)
+    FileBytes(int fd, uint64_t size)
     {
-        if (size <= 0 || size > off_t(std::numeric_limits<long>::max()))
-            return;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-        if (fd < 0)
+        if (size == 0 || size > uint64_t(std::numeric_limits<long>::max()))
             return;
         if (size <= kReadWhole) {
             buffer_.resize(size_t(size));
             size_t done = 0;
             while (done < buffer_.size()) {
-                const ssize_t n = ::read(fd, buffer_.data() + done, buffer_.size() - done);
+                const ssize_t n = ::pread(fd, buffer_.data() + done, buffer_.size() - done, off_t(done));
                 if (n < 0 && errno == EINTR)
                     continue;
                 if (n <= 0)
@@ -322,7 +326,6 @@ public:
             size_ = long(size);
             readable_ = true;
         }
-        ::close(fd);
     }
     ~FileBytes()
     {
@@ -333,11 +336,12 @@ public:
     FileBytes& operator=(const FileBytes&) = delete;
 
     bool readable() const { return readable_; }
+    QByteArrayView bytes() const { return QByteArrayView(reinterpret_cast<const char*>(data_), qsizetype(size_)); }
     // Exiv2 reads these bytes in place (it copies only to write, which is never done here).
     Exiv2::BasicIo::AutoPtr io() const { return Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(data_, size_)); }
 
 private:
-    static constexpr off_t kReadWhole = 256 * 1024;
+    static constexpr uint64_t kReadWhole = 256 * 1024;
     std::vector<Exiv2::byte> buffer_;
     void* map_ = nullptr;
     size_t mapSize_ = 0;
@@ -354,6 +358,21 @@ QString errorText(const char* what, const std::string& path)
     if (text.compare(0, memIo.size(), memIo) == 0)
         text.replace(0, memIo.size(), path);
     return QString::fromLocal8Bit(text.c_str());
+}
+
+// The Exif block of a HEIF file's Exif item (TIFF data) into exif; false when it holds none.
+bool decodeExif(Exiv2::ExifData& exif, const QByteArray& tiff, const std::string& path)
+{
+    if (tiff.isEmpty())
+        return false;
+    try {
+        Exiv2::ExifParser::decode(exif, reinterpret_cast<const Exiv2::byte*>(tiff.constData()), uint32_t(tiff.size()));
+    } catch (const Exiv2::AnyError& e) {
+        qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1 : %2")
+                                    .arg(QString::fromLocal8Bit(path.c_str()), QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    return !exif.empty();
 }
 
 void putDictionary(QVariantMap& into, const char* key, const QVariantMap& dictionary)
@@ -373,53 +392,78 @@ void initializeExiv2()
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
         Exiv2::LogMsg::setHandler(logFromExiv2);
         Exiv2::XmpParser::initialize(lockXmp, nullptr);
+        // HEIC, HEIF, AVIF and CR3: built into Debian's Exiv2 0.27, off until switched on.
+        Exiv2::enableBMFF(true);
     });
 }
 
-QVariantMap readProperties(const QString& path, unsigned wanted)
+} // namespace ImageMetadata
+
+namespace Exiv2Reader {
+
+QVariantMap readImage(int fd, uint64_t size, const std::string& path, unsigned wanted)
 {
+    using namespace ImageMetadata;
     initializeExiv2();
-    const std::string encoded = QFile::encodeName(path).toStdString();
-    // A FIFO or device with an image extension would block or never end.
-    struct stat status {};
-    if (::stat(encoded.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
     QVariantMap properties;
     try {
-        const FileBytes bytes(encoded, status.st_size);
+        const FileBytes bytes(fd, size);
         // Otherwise a FileIo, so that a path is never taken for a URL.
         Exiv2::BasicIo::AutoPtr io =
-            bytes.readable() ? bytes.io() : Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(encoded));
+            bytes.readable() ? bytes.io() : Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(path));
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(io);
         if (!image.get())
             return {};
         image->readMetadata();
 
+        long width = image->pixelWidth();
+        long height = image->pixelHeight();
+        const Exiv2::ExifData* exif = &image->exifData();
+        const Exiv2::XmpData* xmp = &image->xmpData();
+        Exiv2::ExifData heifExif;
+        Exiv2::XmpData heifXmp;
+        // What Exiv2 may have missed in a HEIF file (see HeifItems), read only when needed.
+        const bool xmpWanted = wanted & (Iptc | CaptureDate);
+        if (image->imageType() == Exiv2::ImageType::bmff
+            && ((wanted & Dimensions) || exif->empty() || (xmpWanted && xmp->empty()))) {
+            const HeifItems items =
+                bytes.readable() ? HeifItemReader::read(bytes.bytes()) : HeifItemReader::read(fd, size);
+            if (items.width > 0 && items.height > 0) {
+                width = long(items.width);
+                height = long(items.height);
+            }
+            if (exif->empty() && decodeExif(heifExif, items.exif, path))
+                exif = &heifExif;
+            if (xmp->empty() && !items.xmp.isEmpty()
+                && Exiv2::XmpParser::decode(heifXmp, items.xmp.toStdString()) == 0)
+                xmp = &heifXmp;
+        }
+
         if (wanted & Dimensions) {
-            if (const int width = image->pixelWidth(); width > 0)
+            if (width > 0 && width <= std::numeric_limits<int>::max())
                 properties.insert(QStringLiteral("PixelWidth"), qlonglong(width));
-            if (const int height = image->pixelHeight(); height > 0)
+            if (height > 0 && height <= std::numeric_limits<int>::max())
                 properties.insert(QStringLiteral("PixelHeight"), qlonglong(height));
         }
-        putDictionary(properties, "{Exif}", exifDictionary(image->exifData(), wanted));
+        putDictionary(properties, "{Exif}", exifDictionary(*exif, wanted));
         if (wanted & Device)
-            putDictionary(properties, "{TIFF}", tiffDictionary(image->exifData()));
+            putDictionary(properties, "{TIFF}", tiffDictionary(*exif));
         if (wanted & Iptc)
-            putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), image->xmpData()));
+            putDictionary(properties, "{IPTC}", iptcDictionary(image->iptcData(), *xmp));
         if (wanted & CaptureDate)
-            putDictionary(properties, "{XMP}", xmpDatesDictionary(image->xmpData()));
+            putDictionary(properties, "{XMP}", xmpDatesDictionary(*xmp));
     } catch (const Exiv2::AnyError& e) {
         qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
-                                    .arg(errorText(e.what(), encoded));
+                                    .arg(errorText(e.what(), path));
         return {};
     } catch (const std::exception& e) {
         qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1")
-                                    .arg(errorText(e.what(), encoded));
+                                    .arg(errorText(e.what(), path));
         return {};
     }
     return properties;
 }
 
-} // namespace ImageMetadata
+} // namespace Exiv2Reader
 
 #pragma GCC diagnostic pop

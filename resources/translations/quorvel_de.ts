@@ -147,17 +147,9 @@
     <source>Not Restored</source>
     <translation>Nicht wiederhergestellt</translation>
 </message>
-<message id="STATUSNAMETOOLONG">
-    <source>Name Too Long</source>
-    <translation>Name zu lang</translation>
-</message>
 <message id="STATUSNAMENOTALLOWEDHERE">
     <source>Name Not Allowed Here</source>
     <translation>Name hier nicht erlaubt</translation>
-</message>
-<message id="STATUSCOULDNOTRENAME">
-    <source>Could Not Rename</source>
-    <translation>Umbenennen fehlgeschlagen</translation>
 </message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
@@ -172,6 +164,14 @@
         <numerusform>%1, %n abgelehnt (%2)</numerusform>
         <numerusform>%1, %n abgelehnt (%2)</numerusform>
     </translation>
+</message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Umbenennen nicht möglich</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Name zu lang</translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -239,6 +239,76 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Ein „/“ kann nicht Teil eines Namens sein: Es wird als „:“ geschrieben. Die Hilfe (F1) erklärt, wie Sie ein anderes Zeichen verwenden.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; auf diesem Laufwerk werden Umbenennungen geprüft, nicht atomar ausgeführt</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Umbenennen in %1 mit atomaren Verschiebungen, die nie eine Datei ersetzen</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Umbenennen in %1 über einen harten Link und das Entfernen des alten Namens (atomar, ersetzt nie eine Datei)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Umbenennen in %1 auf einen zuvor reservierten Platzhalter (geprüft, nicht atomar)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>das Umbenennungsprotokoll kann seinen Namen nicht aufnehmen</translation>
+</message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n Datei übersprungen: %1 steht nicht in den Foto-Dateiendungen</numerusform>
+        <numerusform>%n Dateien übersprungen: %1 steht nicht in den Foto-Dateiendungen</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n Datei übersprungen: %1 stehen nicht in den Foto-Dateiendungen</numerusform>
+        <numerusform>%n Dateien übersprungen: %1 stehen nicht in den Foto-Dateiendungen</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Hinzufügen</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Hinzufügen</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Zu den Foto-Dateiendungen hinzugefügt: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Aufnahmedatum aus %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>den EXIF-Daten</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>den XMP-Daten</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>dem QuickTime-Erstellungsdatum</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>dem Film-Header</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -953,6 +1023,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Die Metadatenfelder, aus denen der neue Name besteht, in ihrer Reihenfolge</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Videos speichern die Aufnahmezeit in UTC; hier wird sie in Ihrer Zeitzone angezeigt. Manche Kameras schreiben stattdessen ihre Ortszeit: Schalten Sie dies für sie ein. Ein QuickTime-Erstellungsdatum wird immer so verwendet, wie es geschrieben ist.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 ist der Ordner, der das Objekt enthält, 2 der Ordner darüber und so weiter</translation>
@@ -1473,6 +1547,10 @@
     <source>File name</source>
     <translation>Dateiname</translation>
 </message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Videozeiten sind Ortszeit (nicht UTC)</translation>
+</message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
     <translation>Ordnername</translation>
@@ -1849,86 +1927,6 @@
     <source>Help Contents</source>
     <translation>Hilfe-Inhalt</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Sequenz</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Einfügen/Löschen</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Ersetzen/Entfernen</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Präfix/Suffix</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Datum und Uhrzeit</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>Allgemein</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Audio-Tags</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Foto</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Ordnernamen</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numerisch</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alphabetisch</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Einfügen</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Ersetzen</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Entfernen</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Zeichen entfernen</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Text</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Datum</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Datum und Uhrzeit</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Audio-Tags</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Ordnernamen</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>am Anfang</translation>
@@ -1954,16 +1952,16 @@
     <translation>nach „%1“</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, als Präfix</translation>
+    <source>, before the name</source>
+    <translation>, vor dem Namen</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, als Suffix</translation>
+    <source>, after the name</source>
+    <translation>, nach dem Namen</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, als Präfix und Suffix</translation>
+    <source>, before and after the name</source>
+    <translation>, vor und nach dem Namen</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1974,12 +1972,12 @@
     <translation>Buchstaben ab „%1“</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, aufwärts um %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, aufsteigend um %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, abwärts um %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, absteigend um %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1990,7 +1988,7 @@
     <translation>%1 Zeichen ab Position %2 löschen</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
     <translation>%1 Zeichen ab Position %2 löschen, vom Ende gezählt</translation>
 </message>
 <message id="SUMREPLACE">
@@ -2002,8 +2000,8 @@
     <translation>„%1“ entfernen</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Die Zeichen „%1“ entfernen</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Jedes der Zeichen „%1“ entfernen</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -2014,11 +2012,11 @@
     <translation>, %1 Vorkommen ab Vorkommen %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, von hinten gesucht</translation>
+    <source>, from the end</source>
+    <translation>, vom Ende</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, Groß-/Kleinschreibung beachtet</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2063,303 +2061,87 @@
 </message>
 <message id="SUMEXTENSIONCASE">
     <source>Extension in %1</source>
-    <translation>Erweiterung in %1</translation>
+    <translation>Endung in %1</translation>
 </message>
 <message id="SUMREMOVEEXTENSION">
     <source>Remove the extension</source>
-    <translation>Die Erweiterung entfernen</translation>
+    <translation>Endung entfernen</translation>
 </message>
 <message id="SUMCHANGEEXTENSION">
     <source>Change the extension to '%1'</source>
-    <translation>Die Erweiterung in „%1“ ändern</translation>
+    <translation>Endung ändern in „%1“</translation>
 </message>
 <message id="SUMREVERSE">
     <source>Reverse the name</source>
     <translation>Den Namen umkehren</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
-    <translation>Die Leerzeichen entfernen</translation>
+    <source>Remove spaces</source>
+    <translation>Leerzeichen entfernen</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Die Teile um „%1“ tauschen</translation>
+    <translation>Teile vertauschen um „%1“</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
-    <translation>Die Teile an Position %1 tauschen</translation>
+    <translation>Teile vertauschen an Position %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Alles nach „%1“ entfernen</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Entfernen, was auf „%1“ folgt</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Alles ab „%1“ entfernen</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Entfernen ab „%1“</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Den Namen mit der Maske „%1“ auffüllen</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Namensmuster „%1“</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Den Namen Windows-tauglich machen, ersetzt durch „%1“</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Namen für andere Systeme sicher machen, ersetzen durch „%1“</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Den Namen in lateinische Buchstaben umschreiben</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>In einfaches Latein transliterieren</translation>
 </message>
 <message id="SUMREPAIRENCODING">
-    <source>Repair the name's encoding (read as %1)</source>
-    <translation>Die Kodierung des Namens reparieren (gelesen als %1)</translation>
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Kodierung des Namens reparieren, gelesen als „%1“</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Name aus den Tags „%1“</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Neuer Name aus Tags „%1“</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Name aus den Fotodaten „%1“</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Neuer Name aus Metadaten „%1“</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>%1 Ordnername(n) %2 einfügen</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Beginnen mit</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>ja</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Erhöhen um</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>nein</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Verringern um</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(leer)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Als Präfix hinzufügen</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>„%1“</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Als Suffix hinzufügen</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Trennzeichen</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Auffüllmaske</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Sequenz in jedem Ordner neu beginnen</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Am Anfang einfügen</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Am Ende einfügen</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>An Position einfügen</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>An Zeichenposition</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Zählen ab</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Vor dem Text einfügen</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Nach dem Text einfügen</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Zu suchender Text</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>Beim Vorkommen</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Vom Ende her löschen</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>Ab Zeichenposition</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Anzahl der Zeichen</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Suchen</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Ersetzen durch</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Groß-/Kleinschreibung beachten</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Beginnen am</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Anfang des Namens</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Ende des Namens</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Alle Vorkommen</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Regulärer Ausdruck</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>Ab Zeichen</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>Ab Vorkommen</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Anzahl der Vorkommen</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Dateidatum</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Datums- und Zeitformat</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Datumsquelle</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Eigenes Datum</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Datum</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Datumsformat</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Zeitformat</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Doppelpunkt [:] ersetzen durch</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Namen umwandeln in</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Erweiterung umwandeln in</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>GROSSBUCHSTABEN</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>Kleinbuchstaben</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Wörter Mit Großem Anfangsbuchstaben</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Erweiterung entfernen</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Erweiterung hinzufügen oder ändern</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Namen umkehren</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Leerzeichen entfernen</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Namen am Trennzeichen tauschen</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Namen an der Position tauschen</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Alles danach entfernen</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Alles ab dem Text entfernen</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Namensmaske</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Namen Windows-kompatibel machen</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Ersetzen durch</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>In einfaches Latein transliterieren</translation>
-</message>
-<message id="Repair the name's encoding">
-    <source>Repair the name's encoding</source>
-    <translation>Kodierung des Namens reparieren</translation>
-</message>
-<message id="Read as">
-    <source>Read as</source>
-    <translation>Gelesen als</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Umbenennungsmaske</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>Aktuelles Datum und aktuelle Uhrzeit</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2377,14 +2159,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Das ausgewählte Feld aus der Maske entfernen (oder doppelt darauf klicken oder Entf drücken)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Auffüllmaske der Sequenz</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Zulässige Erweiterungen</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Aus Datei hinzufügen …</translation>
@@ -2401,9 +2175,69 @@
     <source>Add</source>
     <translation>Hinzufügen</translation>
 </message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Ebene des übergeordneten Ordners</translation>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Alle Formate hinzufügen, die Quorvel liest</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Die Endungen aller Bild-, Raw- und Videoformate hinzufügen, aus denen Quorvel Daten liest (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Kamerauhren …</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Aufnahmezeiten einer Kamera mit falsch gestellter Uhr korrigieren, je Kameramodell</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Kamerauhren:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Kamerauhren</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Geben Sie an, wie weit die Uhr jeder Kamera falsch ging, in Sekunden (+3600, -90) oder in Stunden, Minuten und Sekunden (+1:00:00). Die Verschiebung ändert Datum und Uhrzeit der Fotos dieser Kamera in den neuen Namen; die Dateien selbst bleiben unverändert.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Kameramodell</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Dateien</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Früheste Aufnahme</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Früheste nach Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Jede Kamera ohne eigene Verschiebung</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Sekunden wie +3600 oder -90, oder +1:00:00; leer für keine</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>„%1“ ist keine Verschiebung: Geben Sie Sekunden wie +3600 oder -90 ein, oder Stunden, Minuten und Sekunden wie +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Die Kameras der Fotos werden gelesen …</translation>
 </message>
 </context>
 </TS>

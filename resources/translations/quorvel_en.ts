@@ -147,17 +147,9 @@
     <source>Not Restored</source>
     <translation>Not Restored</translation>
 </message>
-<message id="STATUSNAMETOOLONG">
-    <source>Name Too Long</source>
-    <translation>Name Too Long</translation>
-</message>
 <message id="STATUSNAMENOTALLOWEDHERE">
     <source>Name Not Allowed Here</source>
     <translation>Name Not Allowed Here</translation>
-</message>
-<message id="STATUSCOULDNOTRENAME">
-    <source>Could Not Rename</source>
-    <translation>Could Not Rename</translation>
 </message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
@@ -172,6 +164,14 @@
         <numerusform>%1, %n refused (%2)</numerusform>
         <numerusform>%1, %n refused (%2)</numerusform>
     </translation>
+</message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Could Not Rename</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Name Too Long</translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -239,6 +239,76 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; on this drive renames are checked, not atomic</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Renaming in %1 with atomic moves that never replace a file</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>the rename log cannot hold its name</translation>
+</message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n file skipped: %1 is not in the photo extensions</numerusform>
+        <numerusform>%n files skipped: %1 is not in the photo extensions</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n file skipped: %1 are not in the photo extensions</numerusform>
+        <numerusform>%n files skipped: %1 are not in the photo extensions</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Add It</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Add Them</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Added to the photo extensions: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Capture date from %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>the EXIF data</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>the XMP data</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>the QuickTime creation date</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>the movie header</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -953,6 +1023,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>The metadata fields that make the new name, in order</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 is the folder that holds the item, 2 the folder above it, and so on</translation>
@@ -1473,6 +1547,10 @@
     <source>File name</source>
     <translation>File name</translation>
 </message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Video times are local time (not UTC)</translation>
+</message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
     <translation>Folder name</translation>
@@ -1849,86 +1927,6 @@
     <source>Help Contents</source>
     <translation>Help Contents</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>AlphaNumeric</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>InsertDelete</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>ReplaceRemove</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>PrefixSuffix</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Date &amp; Time</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>General</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>ID3</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Photo</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>PathComponents</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numeric</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alphabetic</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Insert</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Replace</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Remove</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Remove Characters</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>As String</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>As Date</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>DateTime</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>ID3Tag</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Path Components</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>at the beginning</translation>
@@ -1954,16 +1952,16 @@
     <translation>after '%1'</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, as a prefix</translation>
+    <source>, before the name</source>
+    <translation>, before the name</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, as a suffix</translation>
+    <source>, after the name</source>
+    <translation>, after the name</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, as a prefix and a suffix</translation>
+    <source>, before and after the name</source>
+    <translation>, before and after the name</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1974,12 +1972,12 @@
     <translation>Letters from '%1'</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, up by %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, increasing by %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, down by %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, decreasing by %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1990,8 +1988,8 @@
     <translation>Delete %1 character(s) from position %2</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
-    <translation>Delete %1 character(s) from position %2, counting from the end</translation>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
+    <translation>Delete %1 character(s) from position %2, counted from the end</translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -2002,8 +2000,8 @@
     <translation>Remove '%1'</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Remove the characters '%1'</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Remove each of the characters '%1'</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -2014,12 +2012,12 @@
     <translation>, %1 occurrence(s) from occurrence %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, searching from the end</translation>
+    <source>, from the end</source>
+    <translation>, from the end</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
-    <translation>, case sensitive</translation>
+    <source>, match case</source>
+    <translation>, match case</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
     <source>, as a regular expression</source>
@@ -2078,8 +2076,8 @@
     <translation>Reverse the name</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
-    <translation>Remove the spaces</translation>
+    <source>Remove spaces</source>
+    <translation>Remove spaces</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
@@ -2090,276 +2088,60 @@
     <translation>Swap the parts at position %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Remove everything after '%1'</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Remove what follows '%1'</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Remove everything from '%1' on</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Remove from '%1' on</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Pad the name to the mask '%1'</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Name pattern '%1'</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Make the name Windows-compatible, replacing with '%1'</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Make the name safe for other systems, replacing with '%1'</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Transliterate the name to Latin letters</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterate to plain Latin</translation>
 </message>
 <message id="SUMREPAIRENCODING">
-    <source>Repair the name's encoding (read as %1)</source>
-    <translation>Repair the name's encoding (read as %1)</translation>
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Repair the name's encoding, read as '%1'</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Name from the tags '%1'</translation>
+    <source>New name from tags '%1'</source>
+    <translation>New name from tags '%1'</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Name from the photo's data '%1'</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>New name from metadata '%1'</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>Insert %1 folder name(s) %2</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Start With</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>yes</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Increment by</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>no</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Decrement by</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(empty)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Add as Prefix</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>'%1'</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Add as Suffix</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Separator</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Padding Mask</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Reset Sequence On Each Folder</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Insert At Beginning</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Insert At End</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>Insert At Position</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>At Character Positions</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Insert From</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Insert At Before Text</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Insert At After Text</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Text To Search</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>On Occurrence</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Delete From Backward</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>From Character Position</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Number of Characters</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>THIS</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>WITH</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Case Sensitive</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Start From</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Beginning of the filename</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>End of the filename</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>All Occurrence</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Regular Expression</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>Start From Character</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>Start On Occurrence</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Occurrence Count</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>File Date Attributes</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>DateAndTime Format</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Date Source</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Custom Date</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>DATE</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Date Format</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Time Format</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Replace colon[:] with character(s)</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Convert Filename to</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Convert Extension to</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>Upper Case</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>Lower Case</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Proper Case</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Remove Extension</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Add/Change Extension</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Reverse Filename</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Remove Spaces</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Swap Filename by separator</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Swap Filename by position</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Remove All Characters After</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Remove All Characters From</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Filename Padding Mask</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Convert Filename To Windows Compatible</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Replace With</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>Transliterate to plain Latin</translation>
-</message>
-<message id="Repair the name's encoding">
-    <source>Repair the name's encoding</source>
-    <translation>Repair the name's encoding</translation>
-</message>
-<message id="Read as">
-    <source>Read as</source>
-    <translation>Read as</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Renaming Mask</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>The current date and time</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2377,14 +2159,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Remove the selected field from the mask (or double-click it, or press Delete)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Sequence Padding Mask</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Allowed Extensions</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Add from File…</translation>
@@ -2401,9 +2175,69 @@
     <source>Add</source>
     <translation>Add</translation>
 </message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Parent folders level</translation>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Add Every Format Quorvel Reads</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Camera Clocks…</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Correct the capture times of a camera whose clock was wrong, per camera model</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Camera clocks:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Camera Clocks</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Camera model</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Files</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Earliest capture</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Shift</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Earliest once shifted</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Every camera without a shift of its own</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Seconds such as +3600 or -90, or +1:00:00; empty for none</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Reading the cameras of the photos…</translation>
 </message>
 </context>
 </TS>

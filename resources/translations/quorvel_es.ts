@@ -147,17 +147,9 @@
     <source>Not Restored</source>
     <translation>No restaurado</translation>
 </message>
-<message id="STATUSNAMETOOLONG">
-    <source>Name Too Long</source>
-    <translation>Nombre demasiado largo</translation>
-</message>
 <message id="STATUSNAMENOTALLOWEDHERE">
     <source>Name Not Allowed Here</source>
     <translation>Nombre no permitido aquí</translation>
-</message>
-<message id="STATUSCOULDNOTRENAME">
-    <source>Could Not Rename</source>
-    <translation>No se pudo renombrar</translation>
 </message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
@@ -172,6 +164,14 @@
         <numerusform>%1, %n rechazado (%2)</numerusform>
         <numerusform>%1, %n rechazados (%2)</numerusform>
     </translation>
+</message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>No se pudo renombrar</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Nombre demasiado largo</translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -239,6 +239,76 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Una «/» no puede formar parte de un nombre: se escribe «:». La ayuda (F1) explica cómo usar otro carácter.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1; en esta unidad los cambios de nombre se comprueban, no son atómicos</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Cambio de nombre en %1 con movimientos atómicos que nunca reemplazan un archivo</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Cambio de nombre en %1 mediante un enlace físico y la eliminación del nombre antiguo (atómico, nunca reemplaza un archivo)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Cambio de nombre en %1 sobre un marcador reservado antes (comprobado, no atómico)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>el registro de cambios de nombre no puede contener su nombre</translation>
+</message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n archivo omitido: %1 no está en las extensiones de foto</numerusform>
+        <numerusform>%n archivos omitidos: %1 no está en las extensiones de foto</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n archivo omitido: %1 no están en las extensiones de foto</numerusform>
+        <numerusform>%n archivos omitidos: %1 no están en las extensiones de foto</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>Añadirla</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Añadirlas</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Añadido a las extensiones de foto: %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Fecha de captura tomada de %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>los datos EXIF</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>los datos XMP</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>la fecha de creación QuickTime</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>la cabecera del vídeo</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -953,6 +1023,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Los campos de metadatos que forman el nombre nuevo, en orden</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Los vídeos guardan la hora de captura en UTC, que aquí se muestra en su zona horaria. Algunas cámaras escriben su hora local: active esta opción para ellas. Una fecha de creación de QuickTime se usa siempre tal como está escrita.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 es la carpeta que contiene el elemento, 2 la carpeta superior, y así sucesivamente</translation>
@@ -1473,6 +1547,10 @@
     <source>File name</source>
     <translation>Nombre del archivo</translation>
 </message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Horas de vídeo en hora local (no UTC)</translation>
+</message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
     <translation>Nombre de carpeta</translation>
@@ -1849,86 +1927,6 @@
     <source>Help Contents</source>
     <translation>Contenido de la ayuda</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Secuencia</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Insertar/Eliminar</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Reemplazar/Quitar</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Prefijo/Sufijo</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Fecha y hora</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>General</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Etiquetas de audio</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Foto</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Nombres de carpetas</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numérica</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alfabética</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Insertar</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Reemplazar</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Quitar</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Quitar caracteres</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Texto</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Fecha</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Fecha y hora</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Etiquetas de audio</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Nombres de carpetas</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>al principio</translation>
@@ -1954,16 +1952,16 @@
     <translation>después de «%1»</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, como prefijo</translation>
+    <source>, before the name</source>
+    <translation>, antes del nombre</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, como sufijo</translation>
+    <source>, after the name</source>
+    <translation>, después del nombre</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, como prefijo y sufijo</translation>
+    <source>, before and after the name</source>
+    <translation>, antes y después del nombre</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1974,12 +1972,12 @@
     <translation>Letras desde «%1»</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, aumentando en %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, creciente en %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, disminuyendo en %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, decreciente en %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1990,8 +1988,8 @@
     <translation>Eliminar %1 carácter(es) desde la posición %2</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
-    <translation>Eliminar %1 carácter(es) desde la posición %2, contando desde el final</translation>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
+    <translation>Eliminar %1 carácter(es) desde la posición %2, contada desde el final</translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -2002,8 +2000,8 @@
     <translation>Quitar «%1»</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Quitar los caracteres «%1»</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Quitar cada uno de los caracteres «%1»</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -2014,11 +2012,11 @@
     <translation>, %1 aparición(es) desde la aparición %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, buscando desde el final</translation>
+    <source>, from the end</source>
+    <translation>, desde el final</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, distinguiendo mayúsculas</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2078,288 +2076,72 @@
     <translation>Invertir el nombre</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
+    <source>Remove spaces</source>
     <translation>Quitar los espacios</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Intercambiar las partes alrededor de «%1»</translation>
+    <translation>Intercambiar las partes en torno a «%1»</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
     <translation>Intercambiar las partes en la posición %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Quitar todo lo que sigue a «%1»</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Quitar lo que sigue a «%1»</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Quitar todo desde «%1»</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Quitar desde «%1»</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Rellenar el nombre con la máscara «%1»</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Patrón de nombre «%1»</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Hacer el nombre compatible con Windows, reemplazando por «%1»</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Hacer el nombre seguro para otros sistemas, sustituyendo por «%1»</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Transliterar el nombre a letras latinas</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>Transliterar a latín simple</translation>
 </message>
 <message id="SUMREPAIRENCODING">
-    <source>Repair the name's encoding (read as %1)</source>
-    <translation>Reparar la codificación del nombre (leído como %1)</translation>
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Reparar la codificación del nombre, leído como «%1»</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Nombre a partir de las etiquetas «%1»</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Nombre nuevo a partir de etiquetas «%1»</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Nombre a partir de los datos de la foto «%1»</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Nombre nuevo a partir de metadatos «%1»</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>Insertar %1 nombre(s) de carpeta %2</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Empezar con</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>sí</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Aumentar en</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>no</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Disminuir en</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(vacío)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Añadir como prefijo</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>«%1»</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Añadir como sufijo</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Separador</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Máscara de relleno</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Reiniciar la secuencia en cada carpeta</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Insertar al principio</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Insertar al final</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>Insertar en la posición</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>En la posición</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Contar desde</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Insertar antes del texto</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Insertar después del texto</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Texto que buscar</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>En la aparición</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Eliminar desde el final</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>Desde la posición</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Número de caracteres</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Buscar</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Reemplazar por</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Distinguir mayúsculas y minúsculas</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Empezar desde</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Principio del nombre</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Final del nombre</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Todas las apariciones</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Expresión regular</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>Desde el carácter</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>Desde la aparición</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Número de apariciones</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Fecha del archivo</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Formato de fecha y hora</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Origen de la fecha</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Fecha personalizada</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Fecha</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Formato de fecha</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Formato de hora</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Reemplazar los dos puntos [:] por</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Convertir el nombre a</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Convertir la extensión a</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>MAYÚSCULAS</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>minúsculas</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Mayúscula En Cada Palabra</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Quitar la extensión</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Añadir o cambiar la extensión</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Invertir el nombre</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Quitar los espacios</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Intercambiar el nombre en el separador</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Intercambiar el nombre en la posición</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Quitar todo lo que sigue a</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Quitar desde</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Máscara del nombre</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Hacer el nombre compatible con Windows</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Reemplazar por</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>Transliterar a latín simple</translation>
-</message>
-<message id="Repair the name's encoding">
-    <source>Repair the name's encoding</source>
-    <translation>Reparar la codificación del nombre</translation>
-</message>
-<message id="Read as">
-    <source>Read as</source>
-    <translation>Leído como</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Máscara de renombrado</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>La fecha y hora actuales</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2377,14 +2159,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Quitar de la máscara el campo seleccionado (o hacer doble clic en él o pulsar Supr)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Máscara de relleno de la secuencia</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Extensiones admitidas</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Añadir desde un archivo…</translation>
@@ -2401,9 +2175,69 @@
     <source>Add</source>
     <translation>Añadir</translation>
 </message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Nivel de la carpeta superior</translation>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Añadir todos los formatos que Quorvel lee</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Añadir las extensiones de todos los formatos de imagen, raw y vídeo de los que Quorvel lee fechas (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Relojes de las cámaras…</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Corregir las horas de captura de una cámara con el reloj mal puesto, por modelo de cámara</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Relojes de las cámaras:</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Relojes de las cámaras</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Escriba cuánto se desviaba el reloj de cada cámara, en segundos (+3600, -90) o en horas, minutos y segundos (+1:00:00). El ajuste mueve la fecha y la hora de las fotos de esa cámara en los nuevos nombres; los archivos no se modifican.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Modelo de cámara</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Archivos</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Primera captura</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Ajuste</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Primera tras el ajuste</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Toda cámara sin ajuste propio</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Segundos como +3600 o -90, o +1:00:00; vacío para ninguno</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>«%1» no es un ajuste: escriba segundos como +3600 o -90, u horas, minutos y segundos como +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Leyendo las cámaras de las fotos…</translation>
 </message>
 </context>
 </TS>

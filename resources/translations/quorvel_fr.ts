@@ -147,17 +147,9 @@
     <source>Not Restored</source>
     <translation>Non restauré</translation>
 </message>
-<message id="STATUSNAMETOOLONG">
-    <source>Name Too Long</source>
-    <translation>Nom trop long</translation>
-</message>
 <message id="STATUSNAMENOTALLOWEDHERE">
     <source>Name Not Allowed Here</source>
     <translation>Nom non autorisé ici</translation>
-</message>
-<message id="STATUSCOULDNOTRENAME">
-    <source>Could Not Rename</source>
-    <translation>Impossible de renommer</translation>
 </message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
@@ -172,6 +164,14 @@
         <numerusform>%1, %n refusé (%2)</numerusform>
         <numerusform>%1, %n refusés (%2)</numerusform>
     </translation>
+</message>
+<message id="STATUSCOULDNOTRENAME">
+    <source>Could Not Rename</source>
+    <translation>Renommage impossible</translation>
+</message>
+<message id="STATUSNAMETOOLONG">
+    <source>Name Too Long</source>
+    <translation>Nom trop long</translation>
 </message>
 <message id="OUTCOMEREASON">
     <source>%1: %2</source>
@@ -239,6 +239,76 @@
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
     <translation>Un « / » ne peut pas faire partie d’un nom : il est écrit « : ». L’aide (F1) explique comment utiliser un autre caractère.</translation>
+</message>
+<message id="OUTCOMEREASONWHY">
+    <source>%1 (%2)</source>
+    <translation>%1 (%2)</translation>
+</message>
+<message id="OUTCOMERESERVEDRENAMES">
+    <source>%1; on this drive renames are checked, not atomic</source>
+    <translation>%1 ; sur ce support les renommages sont vérifiés, non atomiques</translation>
+</message>
+<message id="MOVERUNGNOREPLACE">
+    <source>Renaming in %1 with atomic moves that never replace a file</source>
+    <translation>Renommage dans %1 par des déplacements atomiques qui ne remplacent jamais un fichier</translation>
+</message>
+<message id="MOVERUNGLINK">
+    <source>Renaming in %1 through a hard link, then removing the old name (atomic, never replacing a file)</source>
+    <translation>Renommage dans %1 par un lien physique puis la suppression de l’ancien nom (atomique, sans jamais remplacer un fichier)</translation>
+</message>
+<message id="MOVERUNGRESERVED">
+    <source>Renaming in %1 onto a placeholder reserved first (checked, not atomic)</source>
+    <translation>Renommage dans %1 sur un emplacement réservé d’abord (vérifié, non atomique)</translation>
+</message>
+<message id="MOVEREASONUNRECORDABLE">
+    <source>the rename log cannot hold its name</source>
+    <translation>le journal des renommages ne peut pas contenir son nom</translation>
+</message>
+<message id="PHOTOEXTENSIONSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 is not in the photo extensions</source>
+    <translation>
+        <numerusform>%n fichier ignoré : %1 n’est pas dans les extensions photo</numerusform>
+        <numerusform>%n fichiers ignorés : %1 n’est pas dans les extensions photo</numerusform>
+    </translation>
+</message>
+<message id="PHOTOEXTENSIONSSKIPPED" numerus="yes">
+    <source>%n files skipped: %1 are not in the photo extensions</source>
+    <translation>
+        <numerusform>%n fichier ignoré : %1 ne sont pas dans les extensions photo</numerusform>
+        <numerusform>%n fichiers ignorés : %1 ne sont pas dans les extensions photo</numerusform>
+    </translation>
+</message>
+<message id="ADDSKIPPEDEXTENSION">
+    <source>Add It</source>
+    <translation>L’ajouter</translation>
+</message>
+<message id="ADDSKIPPEDEXTENSIONS">
+    <source>Add Them</source>
+    <translation>Les ajouter</translation>
+</message>
+<message id="PHOTOEXTENSIONSADDED">
+    <source>Added to the photo extensions: %1</source>
+    <translation>Ajouté aux extensions photo : %1</translation>
+</message>
+<message id="DATESOURCETIP">
+    <source>Capture date from %1</source>
+    <translation>Date de prise de vue tirée de %1</translation>
+</message>
+<message id="DATESOURCEEXIF">
+    <source>the EXIF data</source>
+    <translation>les données EXIF</translation>
+</message>
+<message id="DATESOURCEXMP">
+    <source>the XMP data</source>
+    <translation>les données XMP</translation>
+</message>
+<message id="DATESOURCEQUICKTIMEKEY">
+    <source>the QuickTime creation date</source>
+    <translation>la date de création QuickTime</translation>
+</message>
+<message id="DATESOURCEMOVIEHEADER">
+    <source>the movie header</source>
+    <translation>l’en-tête de la vidéo</translation>
 </message>
 <message id="LOADINGMESSAGE">
     <source>Adding %1, please wait...</source>
@@ -953,6 +1023,10 @@
     <source>The metadata fields that make the new name, in order</source>
     <translation>Les champs de métadonnées qui composent le nouveau nom, dans l'ordre</translation>
 </message>
+<message id="TIPVIDEOTIMESARELOCAL">
+    <source>Movies record when they were taken in UTC, shown here in your time zone. Some cameras write their own local time instead: turn this on for them. A QuickTime creation date is always used as written.</source>
+    <translation>Les vidéos enregistrent l'heure de prise de vue en UTC, affichée ici dans votre fuseau horaire. Certains appareils écrivent plutôt leur heure locale : cochez cette case pour eux. Une date de création QuickTime est toujours reprise telle qu'elle est écrite.</translation>
+</message>
 <message id="TIPPATHLEVEL">
     <source>1 is the folder that holds the item, 2 the folder above it, and so on</source>
     <translation>1 est le dossier qui contient l'élément, 2 le dossier au-dessus, et ainsi de suite</translation>
@@ -1473,6 +1547,10 @@
     <source>File name</source>
     <translation>Nom du fichier</translation>
 </message>
+<message id="VIDEOTIMESARELOCAL">
+    <source>Video times are local time (not UTC)</source>
+    <translation>Heures des vidéos en heure locale (pas UTC)</translation>
+</message>
 <message id="PATHCOMPONENTS">
     <source>Folder name</source>
     <translation>Nom de dossier</translation>
@@ -1849,86 +1927,6 @@
     <source>Help Contents</source>
     <translation>Sommaire de l'aide</translation>
 </message>
-<message id="AlphaNumeric">
-    <source>AlphaNumeric</source>
-    <translation>Séquence</translation>
-</message>
-<message id="InsertDelete">
-    <source>InsertDelete</source>
-    <translation>Insertion/Suppression</translation>
-</message>
-<message id="ReplaceRemove">
-    <source>ReplaceRemove</source>
-    <translation>Remplacement/Retrait</translation>
-</message>
-<message id="PrefixSuffix">
-    <source>PrefixSuffix</source>
-    <translation>Préfixe/Suffixe</translation>
-</message>
-<message id="Date &amp; Time">
-    <source>Date &amp; Time</source>
-    <translation>Date et heure</translation>
-</message>
-<message id="General">
-    <source>General</source>
-    <translation>Général</translation>
-</message>
-<message id="ID3">
-    <source>ID3</source>
-    <translation>Balises audio</translation>
-</message>
-<message id="Photo">
-    <source>Photo</source>
-    <translation>Photo</translation>
-</message>
-<message id="PathComponents">
-    <source>PathComponents</source>
-    <translation>Noms de dossiers</translation>
-</message>
-<message id="Numeric">
-    <source>Numeric</source>
-    <translation>Numérique</translation>
-</message>
-<message id="Alphabetic">
-    <source>Alphabetic</source>
-    <translation>Alphabétique</translation>
-</message>
-<message id="Insert">
-    <source>Insert</source>
-    <translation>Insérer</translation>
-</message>
-<message id="Replace">
-    <source>Replace</source>
-    <translation>Remplacer</translation>
-</message>
-<message id="Remove">
-    <source>Remove</source>
-    <translation>Retirer</translation>
-</message>
-<message id="Remove Characters">
-    <source>Remove Characters</source>
-    <translation>Retirer des caractères</translation>
-</message>
-<message id="As String">
-    <source>As String</source>
-    <translation>Texte</translation>
-</message>
-<message id="As Date">
-    <source>As Date</source>
-    <translation>Date</translation>
-</message>
-<message id="DateTime">
-    <source>DateTime</source>
-    <translation>Date et heure</translation>
-</message>
-<message id="ID3Tag">
-    <source>ID3Tag</source>
-    <translation>Balises audio</translation>
-</message>
-<message id="Path Components">
-    <source>Path Components</source>
-    <translation>Noms de dossiers</translation>
-</message>
 <message id="SUMATBEGINNING">
     <source>at the beginning</source>
     <translation>au début</translation>
@@ -1954,16 +1952,16 @@
     <translation>après « %1 »</translation>
 </message>
 <message id="SUMASPREFIX">
-    <source>, as a prefix</source>
-    <translation>, en préfixe</translation>
+    <source>, before the name</source>
+    <translation>, avant le nom</translation>
 </message>
 <message id="SUMASSUFFIX">
-    <source>, as a suffix</source>
-    <translation>, en suffixe</translation>
+    <source>, after the name</source>
+    <translation>, après le nom</translation>
 </message>
 <message id="SUMASPREFIXANDSUFFIX">
-    <source>, as a prefix and a suffix</source>
-    <translation>, en préfixe et en suffixe</translation>
+    <source>, before and after the name</source>
+    <translation>, avant et après le nom</translation>
 </message>
 <message id="SUMNUMBERS">
     <source>Numbers from %1</source>
@@ -1974,12 +1972,12 @@
     <translation>Lettres à partir de « %1 »</translation>
 </message>
 <message id="SUMUPBY">
-    <source>, up by %1</source>
-    <translation>, en montant de %1</translation>
+    <source>, increasing by %1</source>
+    <translation>, croissant de %1</translation>
 </message>
 <message id="SUMDOWNBY">
-    <source>, down by %1</source>
-    <translation>, en descendant de %1</translation>
+    <source>, decreasing by %1</source>
+    <translation>, décroissant de %1</translation>
 </message>
 <message id="SUMINSERT">
     <source>Insert '%1' %2</source>
@@ -1990,8 +1988,8 @@
     <translation>Supprimer %1 caractère(s) à partir de la position %2</translation>
 </message>
 <message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counting from the end</source>
-    <translation>Supprimer %1 caractère(s) à partir de la position %2, en comptant depuis la fin</translation>
+    <source>Delete %1 character(s) from position %2, counted from the end</source>
+    <translation>Supprimer %1 caractère(s) à partir de la position %2, comptée depuis la fin</translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -2002,8 +2000,8 @@
     <translation>Enlever « %1 »</translation>
 </message>
 <message id="SUMREMOVECHARACTERS">
-    <source>Remove the characters '%1'</source>
-    <translation>Enlever les caractères « %1 »</translation>
+    <source>Remove each of the characters '%1'</source>
+    <translation>Enlever chacun des caractères « %1 »</translation>
 </message>
 <message id="SUMEVERYOCCURRENCE">
     <source>, every occurrence</source>
@@ -2014,11 +2012,11 @@
     <translation>, %1 occurrence(s) à partir de l’occurrence %2</translation>
 </message>
 <message id="SUMFROMEND">
-    <source>, searching from the end</source>
-    <translation>, en cherchant depuis la fin</translation>
+    <source>, from the end</source>
+    <translation>, depuis la fin</translation>
 </message>
 <message id="SUMCASESENSITIVE">
-    <source>, case sensitive</source>
+    <source>, match case</source>
     <translation>, en respectant la casse</translation>
 </message>
 <message id="SUMREGULAREXPRESSION">
@@ -2078,288 +2076,72 @@
     <translation>Inverser le nom</translation>
 </message>
 <message id="SUMREMOVESPACES">
-    <source>Remove the spaces</source>
+    <source>Remove spaces</source>
     <translation>Enlever les espaces</translation>
 </message>
 <message id="SUMSWAPSEPARATOR">
     <source>Swap the parts around '%1'</source>
-    <translation>Échanger les parties autour de « %1 »</translation>
+    <translation>Intervertir les parties autour de « %1 »</translation>
 </message>
 <message id="SUMSWAPPOSITION">
     <source>Swap the parts at position %1</source>
-    <translation>Échanger les parties à la position %1</translation>
+    <translation>Intervertir les parties à la position %1</translation>
 </message>
 <message id="SUMREMOVEAFTER">
-    <source>Remove everything after '%1'</source>
-    <translation>Enlever tout ce qui suit « %1 »</translation>
+    <source>Remove what follows '%1'</source>
+    <translation>Enlever ce qui suit « %1 »</translation>
 </message>
 <message id="SUMREMOVEFROM">
-    <source>Remove everything from '%1' on</source>
-    <translation>Enlever tout à partir de « %1 »</translation>
+    <source>Remove from '%1' on</source>
+    <translation>Enlever à partir de « %1 »</translation>
 </message>
 <message id="SUMPADNAME">
-    <source>Pad the name to the mask '%1'</source>
-    <translation>Compléter le nom selon le masque « %1 »</translation>
+    <source>Name pattern '%1'</source>
+    <translation>Modèle de nom « %1 »</translation>
 </message>
 <message id="SUMWINDOWSCOMPATIBLE">
-    <source>Make the name Windows-compatible, replacing with '%1'</source>
-    <translation>Rendre le nom compatible Windows, en remplaçant par « %1 »</translation>
+    <source>Make the name safe for other systems, replacing with '%1'</source>
+    <translation>Rendre le nom sûr pour d’autres systèmes, en remplaçant par « %1 »</translation>
 </message>
 <message id="SUMTRANSLITERATE">
-    <source>Transliterate the name to Latin letters</source>
-    <translation>Translittérer le nom en lettres latines</translation>
+    <source>Transliterate to plain Latin</source>
+    <translation>Translittérer en latin simple</translation>
 </message>
 <message id="SUMREPAIRENCODING">
-    <source>Repair the name's encoding (read as %1)</source>
-    <translation>Réparer le codage du nom (lu comme %1)</translation>
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Réparer le codage du nom, lu comme « %1 »</translation>
 </message>
 <message id="SUMAUDIO">
-    <source>Name from the tags '%1'</source>
-    <translation>Nom tiré des balises « %1 »</translation>
+    <source>New name from tags '%1'</source>
+    <translation>Nouveau nom à partir des balises « %1 »</translation>
 </message>
 <message id="SUMPHOTO">
-    <source>Name from the photo's data '%1'</source>
-    <translation>Nom tiré des données de la photo « %1 »</translation>
+    <source>New name from metadata '%1'</source>
+    <translation>Nouveau nom à partir des métadonnées « %1 »</translation>
 </message>
 <message id="SUMPATHCOMPONENTS">
     <source>Insert %1 folder name(s) %2</source>
     <translation>Insérer %1 nom(s) de dossier %2</translation>
 </message>
-<message id="Start With">
-    <source>Start With</source>
-    <translation>Commencer par</translation>
+<message id="OPTIONYES">
+    <source>yes</source>
+    <translation>oui</translation>
 </message>
-<message id="Increment by">
-    <source>Increment by</source>
-    <translation>Incrémenter de</translation>
+<message id="OPTIONNO">
+    <source>no</source>
+    <translation>non</translation>
 </message>
-<message id="Decrement by">
-    <source>Decrement by</source>
-    <translation>Décrémenter de</translation>
+<message id="OPTIONEMPTY">
+    <source>(empty)</source>
+    <translation>(vide)</translation>
 </message>
-<message id="Add as Prefix">
-    <source>Add as Prefix</source>
-    <translation>Ajouter en préfixe</translation>
+<message id="OPTIONQUOTED">
+    <source>'%1'</source>
+    <translation>« %1 »</translation>
 </message>
-<message id="Add as Suffix">
-    <source>Add as Suffix</source>
-    <translation>Ajouter en suffixe</translation>
-</message>
-<message id="Separator">
-    <source>Separator</source>
-    <translation>Séparateur</translation>
-</message>
-<message id="Padding Mask">
-    <source>Padding Mask</source>
-    <translation>Masque de remplissage</translation>
-</message>
-<message id="Reset Sequence On Each Folder">
-    <source>Reset Sequence On Each Folder</source>
-    <translation>Recommencer la séquence dans chaque dossier</translation>
-</message>
-<message id="Insert At Beginning">
-    <source>Insert At Beginning</source>
-    <translation>Insérer au début</translation>
-</message>
-<message id="Insert At End">
-    <source>Insert At End</source>
-    <translation>Insérer à la fin</translation>
-</message>
-<message id="Insert At Position">
-    <source>Insert At Position</source>
-    <translation>Insérer à la position</translation>
-</message>
-<message id="At Character Positions">
-    <source>At Character Positions</source>
-    <translation>À la position</translation>
-</message>
-<message id="Insert From">
-    <source>Insert From</source>
-    <translation>Compter depuis</translation>
-</message>
-<message id="Insert At Before Text">
-    <source>Insert At Before Text</source>
-    <translation>Insérer avant le texte</translation>
-</message>
-<message id="Insert At After Text">
-    <source>Insert At After Text</source>
-    <translation>Insérer après le texte</translation>
-</message>
-<message id="Text To Search">
-    <source>Text To Search</source>
-    <translation>Texte à rechercher</translation>
-</message>
-<message id="On Occurrence">
-    <source>On Occurrence</source>
-    <translation>À l'occurrence</translation>
-</message>
-<message id="Delete From Backward">
-    <source>Delete From Backward</source>
-    <translation>Supprimer depuis la fin</translation>
-</message>
-<message id="From Character Position">
-    <source>From Character Position</source>
-    <translation>À partir de la position</translation>
-</message>
-<message id="Number of Characters">
-    <source>Number of Characters</source>
-    <translation>Nombre de caractères</translation>
-</message>
-<message id="THIS">
-    <source>THIS</source>
-    <translation>Rechercher</translation>
-</message>
-<message id="WITH">
-    <source>WITH</source>
-    <translation>Remplacer par</translation>
-</message>
-<message id="Case Sensitive">
-    <source>Case Sensitive</source>
-    <translation>Respecter la casse</translation>
-</message>
-<message id="Start From">
-    <source>Start From</source>
-    <translation>Partir de</translation>
-</message>
-<message id="Beginning of the filename">
-    <source>Beginning of the filename</source>
-    <translation>Début du nom</translation>
-</message>
-<message id="End of the filename">
-    <source>End of the filename</source>
-    <translation>Fin du nom</translation>
-</message>
-<message id="All Occurrence">
-    <source>All Occurrence</source>
-    <translation>Toutes les occurrences</translation>
-</message>
-<message id="Regular Expression">
-    <source>Regular Expression</source>
-    <translation>Expression régulière</translation>
-</message>
-<message id="Start From Character">
-    <source>Start From Character</source>
-    <translation>À partir du caractère</translation>
-</message>
-<message id="Start On Occurrence">
-    <source>Start On Occurrence</source>
-    <translation>À partir de l'occurrence</translation>
-</message>
-<message id="Occurrence Count">
-    <source>Occurrence Count</source>
-    <translation>Nombre d'occurrences</translation>
-</message>
-<message id="File Date Attributes">
-    <source>File Date Attributes</source>
-    <translation>Date du fichier</translation>
-</message>
-<message id="DateAndTime Format">
-    <source>DateAndTime Format</source>
-    <translation>Format de date et d'heure</translation>
-</message>
-<message id="Date Source">
-    <source>Date Source</source>
-    <translation>Source de la date</translation>
-</message>
-<message id="Custom Date">
-    <source>Custom Date</source>
-    <translation>Date choisie</translation>
-</message>
-<message id="DATE">
-    <source>DATE</source>
-    <translation>Date</translation>
-</message>
-<message id="Date Format">
-    <source>Date Format</source>
-    <translation>Format de date</translation>
-</message>
-<message id="Time Format">
-    <source>Time Format</source>
-    <translation>Format d'heure</translation>
-</message>
-<message id="Replace colon[:] with character(s)">
-    <source>Replace colon[:] with character(s)</source>
-    <translation>Remplacer les deux-points [:] par</translation>
-</message>
-<message id="Convert Filename to">
-    <source>Convert Filename to</source>
-    <translation>Convertir le nom en</translation>
-</message>
-<message id="Convert Extension to">
-    <source>Convert Extension to</source>
-    <translation>Convertir l'extension en</translation>
-</message>
-<message id="Upper Case">
-    <source>Upper Case</source>
-    <translation>MAJUSCULES</translation>
-</message>
-<message id="Lower Case">
-    <source>Lower Case</source>
-    <translation>minuscules</translation>
-</message>
-<message id="Proper Case">
-    <source>Proper Case</source>
-    <translation>Majuscule À Chaque Mot</translation>
-</message>
-<message id="Remove Extension">
-    <source>Remove Extension</source>
-    <translation>Retirer l'extension</translation>
-</message>
-<message id="Add/Change Extension">
-    <source>Add/Change Extension</source>
-    <translation>Ajouter ou changer l'extension</translation>
-</message>
-<message id="Reverse Filename">
-    <source>Reverse Filename</source>
-    <translation>Inverser le nom</translation>
-</message>
-<message id="Remove Spaces">
-    <source>Remove Spaces</source>
-    <translation>Retirer les espaces</translation>
-</message>
-<message id="Swap Filename by separator">
-    <source>Swap Filename by separator</source>
-    <translation>Permuter le nom autour du séparateur</translation>
-</message>
-<message id="Swap Filename by position">
-    <source>Swap Filename by position</source>
-    <translation>Permuter le nom à la position</translation>
-</message>
-<message id="Remove All Characters After">
-    <source>Remove All Characters After</source>
-    <translation>Retirer tout ce qui suit</translation>
-</message>
-<message id="Remove All Characters From">
-    <source>Remove All Characters From</source>
-    <translation>Retirer à partir de</translation>
-</message>
-<message id="Filename Padding Mask">
-    <source>Filename Padding Mask</source>
-    <translation>Masque du nom</translation>
-</message>
-<message id="Convert Filename To Windows Compatible">
-    <source>Convert Filename To Windows Compatible</source>
-    <translation>Rendre le nom compatible avec Windows</translation>
-</message>
-<message id="Replace With">
-    <source>Replace With</source>
-    <translation>Remplacer par</translation>
-</message>
-<message id="Transliterate to plain Latin">
-    <source>Transliterate to plain Latin</source>
-    <translation>Translittérer en latin simple</translation>
-</message>
-<message id="Repair the name's encoding">
-    <source>Repair the name's encoding</source>
-    <translation>Réparer le codage du nom</translation>
-</message>
-<message id="Read as">
-    <source>Read as</source>
-    <translation>Lu comme</translation>
-</message>
-<message id="Renaming Mask">
-    <source>Renaming Mask</source>
-    <translation>Masque de renommage</translation>
+<message id="OPTIONNOW">
+    <source>The current date and time</source>
+    <translation>La date et l’heure actuelles</translation>
 </message>
 <message id="MASKEDITORADD">
     <source>Add ›</source>
@@ -2377,14 +2159,6 @@
     <source>Remove the selected field from the mask (or double-click it, or press Delete)</source>
     <translation>Retirer le champ sélectionné du masque (ou double-cliquer dessus, ou appuyer sur Suppr)</translation>
 </message>
-<message id="Sequence Padding Mask">
-    <source>Sequence Padding Mask</source>
-    <translation>Masque de remplissage de la séquence</translation>
-</message>
-<message id="Allowed Extensions">
-    <source>Allowed Extensions</source>
-    <translation>Extensions acceptées</translation>
-</message>
 <message id="EXTENSIONADDFROMFILE">
     <source>Add from File…</source>
     <translation>Ajouter depuis un fichier…</translation>
@@ -2401,9 +2175,69 @@
     <source>Add</source>
     <translation>Ajouter</translation>
 </message>
-<message id="Parent folders level">
-    <source>Parent folders level</source>
-    <translation>Niveau du dossier parent</translation>
+<message id="ADDEVERYFORMAT">
+    <source>Add Every Format Quorvel Reads</source>
+    <translation>Ajouter tous les formats lus par Quorvel</translation>
+</message>
+<message id="TIPADDEVERYFORMAT">
+    <source>Add the extensions of every image, raw and video format Quorvel reads dates from (HEIC, CR2, MP4 …)</source>
+    <translation>Ajouter les extensions de tous les formats d’image, raw et vidéo dont Quorvel lit les dates (HEIC, CR2, MP4 …)</translation>
+</message>
+<message id="CAMERACLOCKS">
+    <source>Camera Clocks…</source>
+    <translation>Horloges des appareils…</translation>
+</message>
+<message id="TIPCAMERACLOCKS">
+    <source>Correct the capture times of a camera whose clock was wrong, per camera model</source>
+    <translation>Corriger les heures de prise de vue d’un appareil dont l’horloge était fausse, par modèle d’appareil</translation>
+</message>
+<message id="CAMERACLOCKSLABEL">
+    <source>Camera clocks:</source>
+    <translation>Horloges des appareils :</translation>
+</message>
+<message id="CAMERACLOCKSTITLE">
+    <source>Camera Clocks</source>
+    <translation>Horloges des appareils</translation>
+</message>
+<message id="CAMERACLOCKSEXPLAIN">
+    <source>Type how far the clock of each camera was off, in seconds (+3600, -90) or in hours, minutes and seconds (+1:00:00). The shift moves the date and time of that camera’s photos in the new names; the files themselves are not changed.</source>
+    <translation>Indiquez de combien l’horloge de chaque appareil était décalée, en secondes (+3600, -90) ou en heures, minutes et secondes (+1:00:00). Le décalage déplace la date et l’heure des photos de cet appareil dans les nouveaux noms ; les fichiers eux-mêmes ne sont pas modifiés.</translation>
+</message>
+<message id="CAMERACLOCKSMODEL">
+    <source>Camera model</source>
+    <translation>Modèle d’appareil</translation>
+</message>
+<message id="CAMERACLOCKSFILES">
+    <source>Files</source>
+    <translation>Fichiers</translation>
+</message>
+<message id="CAMERACLOCKSEARLIEST">
+    <source>Earliest capture</source>
+    <translation>Première prise de vue</translation>
+</message>
+<message id="CAMERACLOCKSSHIFT">
+    <source>Shift</source>
+    <translation>Décalage</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTED">
+    <source>Earliest once shifted</source>
+    <translation>Première après décalage</translation>
+</message>
+<message id="CAMERACLOCKSEVERYCAMERA">
+    <source>Every camera without a shift of its own</source>
+    <translation>Tout appareil sans décalage propre</translation>
+</message>
+<message id="CAMERACLOCKSSHIFTTIP">
+    <source>Seconds such as +3600 or -90, or +1:00:00; empty for none</source>
+    <translation>Des secondes comme +3600 ou -90, ou +1:00:00 ; vide pour aucun</translation>
+</message>
+<message id="CAMERACLOCKSBADSHIFT">
+    <source>“%1” is not a shift: type seconds such as +3600 or -90, or hours, minutes and seconds such as +1:00:00.</source>
+    <translation>« %1 » n’est pas un décalage : saisissez des secondes comme +3600 ou -90, ou des heures, minutes et secondes comme +1:00:00.</translation>
+</message>
+<message id="CAMERACLOCKSREADING">
+    <source>Reading the cameras of the photos…</source>
+    <translation>Lecture des appareils des photos…</translation>
 </message>
 </context>
 </TS>

@@ -92,8 +92,8 @@ TEST_F(DialogLanguageTest, TheRulesSheetShowsKindsTypesAndOptionsInFrench)
     for (int row = 0; row < outline->rowCount(root); ++row)
         options << outline->index(row, 0, root).data().toString() + QLatin1Char('=')
                        + outline->index(row, 1, root).data().toString();
-    // The option labels are translated; "TRUE" is the tree's fixed marker of a chosen option.
-    EXPECT_TRUE(options.contains(QStringLiteral("Insérer à la fin=TRUE"))) << options.join(QLatin1Char(' ')).toStdString();
+    // The window's labels and values, translated.
+    EXPECT_TRUE(options.contains(QStringLiteral("Où=À la fin"))) << options.join(QLatin1Char(' ')).toStdString();
     sheet->reject();
 }
 

@@ -210,8 +210,8 @@ TEST_F(RulesDialogTest, TheSheetShowsTheStepAsAnOutlineAndPreviewRunsTheRule)
     const QModelIndex root = outline->index(0, 0);
     EXPECT_EQ(root.data().toString(), QStringLiteral("Replace"));
     ASSERT_GT(outline->rowCount(root), 0);
-    EXPECT_EQ(outline->index(0, 0, root).data().toString(), msg("THIS"));
-    EXPECT_EQ(outline->index(0, 1, root).data().toString(), QStringLiteral("a"));
+    EXPECT_EQ(outline->index(0, 0, root).data().toString(), QStringLiteral("Find"));
+    EXPECT_EQ(outline->index(0, 1, root).data().toString(), QStringLiteral("'a'"));
     EXPECT_TRUE(sheet->outline()->isExpanded(root));
     EXPECT_FALSE(sheet->findChild<QPushButton*>(QStringLiteral("moveUp"))->isEnabled());
 

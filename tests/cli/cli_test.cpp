@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -470,10 +473,33 @@ TEST(Cli, APhotoRenamingReadsTheCaptureDate)
         image->writeMetadata();
     }
     CliRunner cli;
-    const CliResult photo = cli.run(QStringList{"preview", "--format", "tsv", "--set", "selectedTab=7", "--set",
+    const CliResult photo = cli.run(QStringList{"preview", "--format", "json", "--set", "selectedTab=7", "--set",
                                                 "photoMetaDataList=<EXIF_Date>", tree.at("photo.jpg")});
     ASSERT_EQ(photo.exitCode, 0) << photo.err.toStdString();
     EXPECT_TRUE(photo.err.isEmpty()) << photo.err.toStdString();
-    ASSERT_EQ(photo.lines().size(), 1);
-    EXPECT_TRUE(photo.lines().first().contains(QStringLiteral("2021"))) << photo.out.toStdString();
+    const QJsonArray items = QJsonDocument::fromJson(photo.out.toUtf8()).array();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_TRUE(items.at(0)["newFilename"].toString().contains(QStringLiteral("2021"))) << photo.out.toStdString();
+    // The json says where the date came from.
+    EXPECT_EQ(items.at(0)["dateSource"].toString(), QStringLiteral("EXIF"));
+}
+
+// Files of formats the photo method reads but whose extension the photo list lacks are told
+// once on stderr, with the setting that adds them; a file of another format is not.
+TEST(Cli, APhotoPreviewTellsWhichReadableFormatsItSkipped)
+{
+    TempTree tree;
+    for (const char* name : {"a.jpg", "b.png", "c.PNG", "d.txt"})
+        ASSERT_TRUE(MediaFixtures::writeJpeg(tree.at(name)));
+    CliRunner cli;
+    const QStringList photo{"preview", "--format", "tsv", "--set", "selectedTab=7",
+                            "--set", "photoMetaDataList=<FILEINFO_Filename>;<SEQUENCES_Number_Sequence>"};
+    const CliResult skipped = cli.run(photo + QStringList{tree.path()});
+    ASSERT_EQ(skipped.exitCode, 0) << skipped.err.toStdString();
+    EXPECT_EQ(skipped.err, "quorvel-cli: 2 files skipped: .PNG is not in the photo extensions "
+                           "(--set \"photoExtensions=.JPG;.JPEG;.EXIF;.TIF;.TIFF;.PNG\" adds them)\n");
+    const CliResult added =
+        cli.run(photo + QStringList{"--set", "photoExtensions=.JPG;.PNG", tree.path()});
+    EXPECT_TRUE(added.err.isEmpty()) << added.err.toStdString();
+    EXPECT_EQ(added.out.count("No Changes"), 1) << added.out.toStdString();
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 QString journalIn(TempTree& tree, const QString& stamp = QStringLiteral("07-03-2026 09-05-02"))
@@ -41,6 +43,10 @@ RenameLogContents readAsXml(const QByteArray& document)
             entry = {a.value(QLatin1String("srclocation")).toString(), a.value(QLatin1String("tarlocation")).toString(),
                      a.value(QLatin1String("srcfilename")).toString(), a.value(QLatin1String("tarfilename")).toString(),
                      a.size() >= 4, a.value(QLatin1String("inode")).toULongLong()};
+            const QStringView reserved = a.value(QLatin1String("reserved"));
+            entry.reservation = reserved.isEmpty() ? RenameLogEntry::Reservation::None
+                : reserved == QLatin1String("1")   ? RenameLogEntry::Reservation::Made
+                                                   : RenameLogEntry::Reservation::Planned;
         } else if (token == QXmlStreamReader::EndElement && depth-- == 2) {
             contents.entries.append(entry);
         }
@@ -273,6 +279,29 @@ TEST(RenameLogJournal, WithoutAJournalEntriesAreGatheredInMemory)
     EXPECT_TRUE(log.saveLog().isEmpty()) << "the folder still cannot hold a log";
 }
 
+// A placeholder is recorded before the move onto it: in place when the entry was written or
+// announced with its flag, by writing the entry again when it was not; journal and memory alike.
+TEST(RenameLogJournal, APlaceholderIsRecordedBeforeTheMoveOntoIt)
+{
+    for (const bool withJournal : {true, false}) {
+        TempTree tree;
+        RenameLogJournal log;
+        const QString folder = withJournal ? tree.path() : tree.file(QStringLiteral("not-a-folder"));
+        EXPECT_EQ(log.createLogFile(folder + "/Log 07-03-2026 09-05-02-#.xml", QStringLiteral("FILES")), withJournal);
+        log.announceMoves({{"/d/a", "/d/b", 7, true}, {"/d/c", "/d/e", 0, true}});
+        for (const auto& [from, to, reserved] : {std::tuple{"/d/a", "/d/b", true}, {"/d/h", "/d/i", false}}) {
+            EXPECT_EQ(log.addLogEntry(from, to, reserved ? 7 : 0, reserved), RenameLogJournal::EntryResult::Added);
+            EXPECT_TRUE(log.recordPlaceholder(from, to, reserved ? 7 : 0)); // the second withdraws c -> e
+        }
+        const QByteArray document = log.document();
+        const RenameLogContents read = readAsXml(document);
+        ASSERT_EQ(read.entries.size(), 2) << document.constData();
+        EXPECT_EQ(read.entries[0].inode, 7u);
+        EXPECT_EQ(int(read.entries[0].reservation), int(RenameLogEntry::Reservation::Made));
+        EXPECT_EQ(int(read.entries[1].reservation), int(RenameLogEntry::Reservation::Made));
+    }
+}
+
 TEST(RenameLogReader, ToleratesOddFilesWithoutFailing)
 {
     TempTree tree;
@@ -316,6 +345,9 @@ TEST(RenameLogReader, ReadsEveryLogAsTheXmlReaderDoesAndBackwardsTheSame)
         head + entry(plain + "\"raw > and \x7f and \xc2\x85\"") + "</files>\n",
         head + entry(plain + "\"&apos;&#x41;\" inode=\"007\"") + entry(plain + "\"\" inode=\"0\"") + "</files>\n",
         head + entry(plain + "\"big\" inode=\"99999999999999999999999\"") + "</files>\n",
+        // A move onto a placeholder: planned, made, and a flag the program never writes.
+        head + entry(plain + "\"p\" inode=\"5\" reserved=\"0\"") + entry(plain + "\"q\" reserved=\"1\"")
+            + entry(plain + "\"r\" reserved=\"2\"") + "</files>\n",
         head + entry(plain + "\"bad \xff\"") + "</files>\n",
         head + "  <file tarfilename=\"b\" srcfilename=\"a\" srclocation=\"/d\" tarlocation=\"/d\"/>\n</files>\n",
         QByteArray(head).replace("\n", "\r\n") + line + line + "</files>\r\n",
@@ -347,6 +379,7 @@ TEST(RenameLogReader, ReadsEveryLogAsTheXmlReaderDoesAndBackwardsTheSame)
                 EXPECT_EQ(r.srcfilename, e.srcfilename);
                 EXPECT_EQ(r.tarfilename, e.tarfilename);
                 EXPECT_EQ(r.inode, e.inode);
+                EXPECT_EQ(int(r.reservation), int(e.reservation));
             }
         }
         RenameLogEntry none;

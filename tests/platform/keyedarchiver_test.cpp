@@ -317,7 +317,7 @@ TEST(KeyedArchiver, NestingIsLimited)
 
     QVariantList deep;
     for (int i = 0; i < 600; ++i)
-        deep = QVariantList{deep};
+        deep = QVariantList{QVariant(deep)};
     QString error;
     EXPECT_TRUE(KeyedArchiver::archive(deep, &error).isEmpty());
     EXPECT_TRUE(error.contains("deeper")) << error.toStdString();

@@ -186,7 +186,7 @@ TEST(PlistWrite, RefusesValuesWithoutAPropertyListForm)
 {
     QVariantList tooDeep;
     for (int i = 0; i < Plist::kMaxNesting; ++i)
-        tooDeep = QVariantList{tooDeep};
+        tooDeep = QVariantList{QVariant(tooDeep)};
     const QList<QVariant> refused{
         QVariant(),
         QVariant::fromValue(QPoint(1, 2)),

@@ -1,5 +1,5 @@
 // The settings keys beyond the classic ones (regular expressions in replace/remove,
-// transliteration in the general method): written only when they differ from their
+// transliteration in the general method, movie times in the photo method): written only when they differ from their
 // defaults, read back by profiles and rule steps, run by the rule preview, and unknown to
 // the earlier edition.
 #include "profilestesthelpers.h"
@@ -63,7 +63,7 @@ QVariantMap regexReplaceStep(const QString& find, const QString& with)
 
 } // namespace
 
-TEST(ExtendedKeys, TheTableHoldsFourKeysBeyondTheClassicOnes)
+TEST(ExtendedKeys, TheTableHoldsItsKeysBeyondTheClassicOnes)
 {
     QStringList extended;
     int classic = 0;
@@ -76,8 +76,8 @@ TEST(ExtendedKeys, TheTableHoldsFourKeysBeyondTheClassicOnes)
         }
     }
     EXPECT_EQ(classic, 172);
-    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, QStringLiteral("isGeneralRepairEncoding"),
-                                     QStringLiteral("generalRepairEncodingFrom")}));
+    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, "isGeneralRepairEncoding", "generalRepairEncodingFrom",
+                                     "photoClockShifts", "photoVideoTimesAreLocal"}));
     EXPECT_EQ(classicDictionaryKeys().size(), 172); // 171 keys and appVersion
 }
 
@@ -211,9 +211,9 @@ TEST(ExtendedKeys, RuleStepsCarryThemOnlyWhenUsed)
             out << root->childAtIndex(i)->option;
         return out;
     };
-    EXPECT_TRUE(labels(regex).contains(msg("Regular Expression")));
-    EXPECT_FALSE(labels(plain).contains(msg("Regular Expression")));
-    EXPECT_EQ(labels(step), QStringList{msg("Transliterate to plain Latin")});
+    EXPECT_TRUE(labels(regex).contains(msg("REGULAREXPRESSION")));
+    EXPECT_FALSE(labels(plain).contains(msg("REGULAREXPRESSION")));
+    EXPECT_EQ(labels(step), QStringList{msg("TRANSLITERATE")});
 }
 
 TEST(ExtendedKeys, RuleFilesRoundTripThem)

@@ -122,7 +122,11 @@ TEST(RuleSteps, LoadingAStepBackDerivesTheModesAndDefaultsMissingKeys)
                                  MetaDataField::initWithLabelAndTagCode("EXIF", "Time", "<EXIF_Time>", "Time")});
     source.rebuildPhotoMask();
     source.setList("photoExtensions", {".JPG"});
+    // A list key beyond the classic ones goes into the step only when it is not empty.
+    EXPECT_FALSE(RuleSteps::buildRule(source).step->contains("photoClockShifts"));
+    source.setList("photoClockShifts", {"EOS 5D=+3600"});
     const QVariantMap photo = *RuleSteps::buildRule(source).step;
+    EXPECT_EQ(photo.value("photoClockShifts").toList(), QVariantList{"EOS 5D=+3600"});
     EXPECT_EQ(photo.value("photoMetaDataList").toList(), (QVariantList{"<EXIF_Date>", "<EXIF_Time>"}));
     EXPECT_EQ(photo.value("photoExtensions").toList(), QVariantList{".JPG"});
     EXPECT_EQ(photo.value("MetaDataList").userType(), QMetaType::QByteArray);
@@ -136,6 +140,7 @@ TEST(RuleSteps, LoadingAStepBackDerivesTheModesAndDefaultsMissingKeys)
     EXPECT_EQ(state.settings.photoMetaDataList(), source.photoMetaDataList());
     EXPECT_EQ(state.settings.text("photoRenamingMask"), "<EXIF_Date>+<EXIF_Time>");
     EXPECT_EQ(state.settings.list("photoExtensions"), QStringList{".JPG"});
+    EXPECT_EQ(state.settings.list("photoClockShifts"), QStringList{"EOS 5D=+3600"});
     EXPECT_FALSE(state.settings.hasRenameFile());
     EXPECT_FALSE(state.isProfileLoading);
 
@@ -178,16 +183,15 @@ TEST(Rule, DisplayTreeOfAReplaceStep)
     std::unique_ptr<Rule> root = Rule::rootItem(step);
     EXPECT_EQ(root->option, "Replace");
     EXPECT_EQ(root->rule, step);
-    ASSERT_EQ(root->numberOfChildren(), 6);
+    ASSERT_EQ(root->numberOfChildren(), 5);
     QStringList labels, values;
     for (int i = 0; i < root->numberOfChildren(); ++i) {
         labels << root->childAtIndex(i)->objectValueForColumn("options");
         values << root->childAtIndex(i)->objectValueForColumn("value");
     }
-    EXPECT_EQ(labels, (QStringList{"THIS", "WITH", "Case Sensitive", "Start From", "All Occurrence",
-                                   "Start From Character"}));
-    EXPECT_EQ(values, (QStringList{"a", "b", "FALSE", "End of the filename", "TRUE", "2"}));
-    EXPECT_EQ(root->childAtIndex(6), nullptr);
+    EXPECT_EQ(labels, (QStringList{"Find", "Replace with", "Match case", "Start at character", "Every occurrence"}));
+    EXPECT_EQ(values, (QStringList{"'a'", "'b'", "no", "2 from the end", "yes"}));
+    EXPECT_EQ(root->childAtIndex(5), nullptr);
     EXPECT_EQ(root->childAtIndex(0)->numberOfChildren(), 0);
 
     const QVariantMap date = {{"rule", "PrefixSuffix"}, {"type", "As Date"}, {"prefixSuffixFileDateAttribute", "2"},
@@ -196,10 +200,11 @@ TEST(Rule, DisplayTreeOfAReplaceStep)
                               {"prefixSuffixDatePart3", "yyyy"}, {"prefixSuffixTimePart1", "None"},
                               {"prefixSuffixTimePart2", "None"}, {"prefixSuffixTimePart3", "None"}};
     root = Rule::rootItem(date);
-    ASSERT_EQ(root->numberOfChildren(), 6);
-    EXPECT_EQ(root->childAtIndex(0)->value, "Date Modified");
-    EXPECT_EQ(root->childAtIndex(3)->option, "DateAndTime Format");
-    EXPECT_EQ(root->childAtIndex(3)->value, "dd-yyyy hh mm ss a");
+    ASSERT_EQ(root->numberOfChildren(), 7);
+    EXPECT_EQ(root->childAtIndex(0)->value, "Date modified");
+    EXPECT_EQ(root->childAtIndex(3)->option, "Date");
+    EXPECT_EQ(root->childAtIndex(3)->value, "dd-yyyy");
+    EXPECT_EQ(root->childAtIndex(6)->value, "(empty)");
 }
 
 TEST(RulesDrawer, SelectionMovesAndClearing)

@@ -30,7 +30,7 @@ const QList<Case>& cases()
              s.setText("alphaNumericIncrementBy", "2");
              s.setFlag("isAlphaNumericPrefix", true);
          },
-         "TABSEQUENCE", "Numbers from 5, up by 2, as a prefix"},
+         "TABSEQUENCE", "Numbers from 5, increasing by 2, before the name"},
         {"alphabetic down",
          [](Settings& s) {
              s.alphaNumericNumericAlphabeticChanged(1);
@@ -40,7 +40,7 @@ const QList<Case>& cases()
              s.setFlag("isAlphaNumericPrefix", false);
              s.setFlag("isAlphaNumericSufix", true);
          },
-         "TABSEQUENCE", "Letters from 'k', down by 3, as a suffix"},
+         "TABSEQUENCE", "Letters from 'k', decreasing by 3, after the name"},
         {"insert at position from end",
          [](Settings& s) {
              s.setInteger("selectedTab", 1);
@@ -78,7 +78,7 @@ const QList<Case>& cases()
              s.setText("replaceRemoveOccuranceCount", "1");
              s.setFlag("isReplaceRemoveCaseSensitive", true);
          },
-         "TABREPLACEREMOVE", "Remove '_', 1 occurrence(s) from occurrence 2, case sensitive"},
+         "TABREPLACEREMOVE", "Remove '_', 1 occurrence(s) from occurrence 2, match case"},
         {"prefix and suffix as text",
          [](Settings& s) {
              s.setInteger("selectedTab", 3);
@@ -92,7 +92,7 @@ const QList<Case>& cases()
              s.generalOptionsChanged(0);
              s.setInteger("generalFileNameCase", 1);
          },
-         "TABGENERAL", QString("Name in ") + msg("Upper Case")},
+         "TABGENERAL", QString("Name in ") + msg("UPPERCASE")},
         {"general extension",
          [](Settings& s) {
              s.setInteger("selectedTab", 5);

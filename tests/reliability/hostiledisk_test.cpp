@@ -175,10 +175,14 @@ TEST(HostileDisk, ReadOnlyFoldersRenameNothingAndLoseNothing)
         ASSERT_TRUE(s.apply());
     }
     EXPECT_EQ(s.lastApply.renamedCount, 1);
-    int noChanges = 0;
+    int couldNotRename = 0;
     for (const QString& status : s.statuses())
-        noChanges += status == Status::NoChanges;
-    EXPECT_EQ(noChanges, 2);
+        couldNotRename += status == Status::CouldNotRename;
+    EXPECT_EQ(couldNotRename, 2);
+    // The outcome line says why, in the system's words.
+    ASSERT_EQ(s.lastApply.failureReasons.size(), 1);
+    EXPECT_TRUE(s.lastApply.summary().contains(QStringLiteral("Could Not Rename: 2 (%1)").arg(s.lastApply.failureReasons.front())))
+        << s.lastApply.summary().toStdString();
     EXPECT_EQ(RenameLogReader::read(s.lastApply.logFile).entries.size(), 1);
     s.undo();
     EXPECT_EQ(TreeState::read(tree.at("t")), before);

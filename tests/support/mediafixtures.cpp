@@ -121,6 +121,130 @@ bool writeM4a(const QString& path)
                                 + box("mdat", QByteArray(8, '\0')));
 }
 
+namespace {
+
+// A payload written big-endian.
+template <typename Write>
+QByteArray bytesOf(Write&& write)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    write(out);
+    return bytes;
+}
+
+QByteArray movieHeader(const Movie& m)
+{
+    return bytesOf([&](QDataStream& out) {
+        if (m.wideTimes)
+            out << quint32(1 << 24) << quint64(m.headerTime) << quint64(m.headerTime) << quint32(600) << quint64(0);
+        else
+            out << quint32(0) << quint32(m.headerTime) << quint32(m.headerTime) << quint32(600) << quint32(0);
+        out << quint32(0x00010000) << quint16(0x0100);
+        out.writeRawData(QByteArray(10 + 36 + 24, '\0').constData(), 10 + 36 + 24);
+        out << quint32(3); // next track id
+    });
+}
+
+QByteArray handler(const char* type)
+{
+    return box("hdlr", bytesOf([&](QDataStream& out) {
+                   out << quint32(0) << quint32(0);
+                   out.writeRawData(type, 4);
+                   out.writeRawData(QByteArray(13, '\0').constData(), 13);
+               }));
+}
+
+QByteArray track(quint32 id, const char* handlerType, quint32 width, quint32 height)
+{
+    const QByteArray header = bytesOf([&](QDataStream& out) {
+        out << quint32(3) << quint32(0) << quint32(0) << id << quint32(0) << quint32(0);
+        out.writeRawData(QByteArray(8 + 8 + 36, '\0').constData(), 8 + 8 + 36);
+        out << quint32(width << 16) << quint32(height << 16);
+    });
+    return box("trak", box("tkhd", header) + box("mdia", handler(handlerType)));
+}
+
+// QuickTime's metadata: a handler, the keys, an item list whose entries number the keys.
+QByteArray quickTimeKeys(const QList<QPair<QString, QString>>& values)
+{
+    QByteArray keys = bytesOf([&](QDataStream& out) { out << quint32(0) << quint32(values.size()); });
+    QByteArray items;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QByteArray key = values[i].first.toUtf8();
+        keys += bytesOf([&](QDataStream& out) { out << quint32(8 + key.size()); }) + "mdta" + key;
+        const QByteArray data = bytesOf([](QDataStream& out) { out << quint32(1) << quint32(0); }) + values[i].second.toUtf8();
+        const QByteArray item = box("data", data);
+        items += bytesOf([&](QDataStream& out) { out << quint32(8 + item.size()) << quint32(i + 1); }) + item;
+    }
+    return box("meta", handler("mdta") + box("keys", keys) + box("ilst", items));
+}
+
+QByteArray userDataText(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return bytesOf([&](QDataStream& out) { out << quint16(utf8.size()) << quint16(0x55C4); }) + utf8;
+}
+
+// A little-endian TIFF with one IFD of ASCII entries, in tag order.
+QByteArray asciiTiff(const QList<QPair<quint16, QByteArray>>& entries)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("II", 2);
+    out << quint16(42) << quint32(8) << quint16(entries.size());
+    quint32 dataAt = 8 + 2 + 12 * quint32(entries.size()) + 4;
+    QByteArray data;
+    for (const auto& [tag, text] : entries) {
+        const QByteArray value = text + '\0';
+        out << tag << quint16(2) << quint32(value.size());
+        if (value.size() <= 4) {
+            out.writeRawData(value.leftJustified(4, '\0').constData(), 4);
+        } else {
+            out << quint32(dataAt + data.size());
+            data += value;
+        }
+    }
+    out << quint32(0);
+    return bytes + data;
+}
+
+} // namespace
+
+bool writeMovie(const QString& path, const Movie& m)
+{
+    QByteArray movie = box("mvhd", movieHeader(m));
+    if (m.width > 0)
+        movie += track(1, "soun", 0, 0) + track(2, "vide", m.width, m.height);
+    QList<QPair<QString, QString>> keys;
+    if (!m.creationDate.isEmpty())
+        keys.append({QStringLiteral("com.apple.quicktime.creationdate"), m.creationDate});
+    if (m.deviceInUserData)
+        movie += box("udta", box("\251mak", userDataText(m.make)) + box("\251mod", userDataText(m.model)));
+    else if (!m.make.isEmpty())
+        keys += {{QStringLiteral("com.apple.quicktime.make"), m.make}, {QStringLiteral("com.apple.quicktime.model"), m.model}};
+    if (!keys.isEmpty())
+        movie += quickTimeKeys(keys);
+
+    const QByteArray fileType = box("ftyp", m.brand + bytesOf([](QDataStream& out) { out << quint32(0x200); }) + m.brand + "isom");
+    const QByteArray media(64, '\x55');
+    const QByteArray mediaData = m.mediaDataFirst
+        ? bytesOf([&](QDataStream& out) { out << quint32(1); out.writeRawData("mdat", 4); out << quint64(16 + media.size()); }) + media
+        : box("mdat", media);
+    return writeBytes(path, fileType + (m.mediaDataFirst ? mediaData + box("moov", movie) : box("moov", movie) + mediaData));
+}
+
+bool writeCr3(const QString& path, const QString& make, const QString& model, const QString& dateTimeOriginal)
+{
+    const QByteArray canon = QByteArray::fromHex("85c0b687820f11e08111f4ce462b6a48");
+    const QByteArray device = asciiTiff({{0x010F, make.toUtf8()}, {0x0110, model.toUtf8()}});
+    const QByteArray exif = asciiTiff({{0x9003, dateTimeOriginal.toUtf8()}});
+    const QByteArray fileType = box("ftyp", QByteArray("crx ") + QByteArray::fromHex("00000001") + "crx isom");
+    return writeBytes(path, fileType + box("moov", box("uuid", canon + box("CMT1", device) + box("CMT2", exif)))
+                                + box("mdat", QByteArray(64, '\0')));
+}
+
 bool writeAdts(const QString& path, const QByteArray& leading, int frames)
 {
     // MPEG-4 AAC LC, 44.1 kHz, stereo, no CRC; each frame a 7-byte header and 9 bytes.

@@ -22,6 +22,25 @@ bool writeAdts(const QString& path, const QByteArray& leading, int frames = 8);
 
 bool writeBytes(const QString& path, const QByteArray& bytes);
 
+// A movie as phones and cameras write one, built box by box: a file type, the movie box
+// (movie header; an audio track, then a video track; QuickTime keys or user data texts),
+// the media data.
+struct Movie {
+    QByteArray brand = "isom"; // the major brand ("qt  " for a MOV)
+    quint64 headerTime = 0;    // the movie header's creation time, seconds since 1904 UTC
+    bool wideTimes = false;    // a version 1 movie header (64-bit times)
+    QString creationDate = {}; // the key com.apple.quicktime.creationdate; none when empty
+    QString make = {}, model = {}; // QuickTime keys, or the user data's ©mak and ©mod
+    bool deviceInUserData = false;
+    quint32 width = 0, height = 0; // the video track's size; no tracks when 0
+    bool mediaDataFirst = false;   // the media data before the movie box, with a 64-bit size
+};
+bool writeMovie(const QString& path, const Movie& movie);
+
+// A Canon CR3: file type "crx ", and in the movie box Canon's box holding CMT1 (TIFF: Make,
+// Model) and CMT2 (TIFF of the Exif IFD: DateTimeOriginal).
+bool writeCr3(const QString& path, const QString& make, const QString& model, const QString& dateTimeOriginal);
+
 // Everything written to file descriptor 2 (C stdio and std::cerr included) while alive.
 class StderrCapture {
 public:
