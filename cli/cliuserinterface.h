@@ -34,4 +34,12 @@ public:
     // Notes at the end of a pass (names a folder cannot hold, names left out) go to stderr.
     void showStatusMessage(const QString& text) override;
     void openDocument(const QString&) override {}
+
+    // The last progress line printed under --verbose (a line the pass repeats, such as the
+    // outcome given as both its count and its time taken, is printed once).
+    const QString& lastProgressLine() const { return lastProgressLine_; }
+
+private:
+    void printProgress(const QString& text);
+    QString lastProgressLine_;
 };
