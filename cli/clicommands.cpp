@@ -63,7 +63,8 @@ int previewOrApply(const CliOptions& options, bool apply)
     session.buildList(options.positional);
     if (session.state.list.isEmpty()) {
         printCliError(QStringLiteral("no item to rename was found"));
-        return ExitCode::NothingToRename;
+        // Items left out for their names were meant to be renamed: an apply failed them.
+        return apply && session.state.leftOutAtIntake.count > 0 ? ExitCode::Failure : ExitCode::NothingToRename;
     }
     if (!session.runPreview())
         return ExitCode::Usage; // the option check's message was printed

@@ -139,6 +139,7 @@ int CliSession::applyPreviewed()
         // Nothing to rename, but items the user meant to rename may have been refused.
         ApplyOutcome none;
         none.countPreviewRefusals(state.list.files);
+        none.countLeftOutAtIntake(state.leftOutAtIntake.count);
         if (none.allRefusedCount() > 0) {
             std::fprintf(stderr, "%s\n", none.summary().toLocal8Bit().constData());
             code = ExitCode::Failure;
@@ -147,6 +148,7 @@ int CliSession::applyPreviewed()
         printCliError(QStringLiteral("nothing was renamed"));
         return ExitCode::NothingToRename;
     } else {
+        lastApply.countLeftOutAtIntake(state.leftOutAtIntake.count);
         code = reportApply();
     }
     printFileList(state.list, effectiveFormat(options.format));

@@ -90,3 +90,8 @@ void CliUserInterface::printProgress(const QString& text)
     lastProgressLine_ = text;
     printErr(text);
 }
+
+void CliUserInterface::showStatusMessage(const QString& text)
+{
+    printErr(QStringLiteral("note: %1").arg(text));
+}

@@ -31,6 +31,8 @@ public:
     void passEnded() override {}
     void reloadList() override {}
     void showTimeTaken(const QString& text) override;
+    // Notes at the end of a pass (names a folder cannot hold, names left out) go to stderr.
+    void showStatusMessage(const QString& text) override;
     void openDocument(const QString&) override {}
 
     // The last progress line printed under --verbose (a line the pass repeats, such as the

@@ -25,6 +25,9 @@ inline const QString NotRestored = QStringLiteral("Not Restored");
 inline const QString CouldNotRename = QStringLiteral("Could Not Rename");
 // The new name is longer than the folder's file system takes.
 inline const QString NameTooLong = QStringLiteral("Name Too Long");
+// The new name holds a character or an ending the folder's file system refuses, or
+// cannot be a file name anywhere ("." or "..", U+0000, a lone surrogate).
+inline const QString NameNotAllowedHere = QStringLiteral("Name Not Allowed Here");
 
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);

@@ -1,5 +1,6 @@
 #include "engine/methodoptions.h"
 
+#include "engine/encodingrepair.h"
 #include "engine/findexpression.h"
 #include "engine/plainlatin.h"
 #include "engine/settingsreader.h"
@@ -170,8 +171,11 @@ GeneralOptions GeneralOptions::from(const SettingsReader& settings)
     o.cutFromOccurrence = r.numberOrOne("generalRemoveFromStringOccurrence");
     o.compatibleReplacement = r.text("generalConvertWindowsCompatibleString");
     o.filenameMask = r.text("generalFilenameMask");
+    o.repairEncodingFrom = r.text("generalRepairEncodingFrom");
     if (o.change == GeneralChange::PlainLatin)
         o.plainLatin = std::make_shared<const PlainLatinTransliterator>();
+    if (o.change == GeneralChange::RepairEncoding)
+        o.encodingRepair = std::make_shared<const EncodingRepair>(o.repairEncodingFrom);
     return o;
 }
 

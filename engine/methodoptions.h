@@ -20,6 +20,7 @@
 
 #include <memory>
 
+class EncodingRepair;
 class PlainLatinTransliterator;
 class SettingsReader;
 
@@ -146,6 +147,7 @@ enum class GeneralChange {
     FilenameMask = 10,
     OtherFileSystems = 11,
     PlainLatin = 12,
+    RepairEncoding = 13,
 };
 
 // "generalFileNameCase" and "generalExtensionCase"; any other value leaves the case.
@@ -167,6 +169,10 @@ struct GeneralOptions {
     QString filenameMask;
     // Plain Latin: one transliterator for the pass; without one a call makes its own.
     std::shared_ptr<const PlainLatinTransliterator> plainLatin;
+    // The encoding a mis-decoded name was read as (an ICU converter name), and the pass's
+    // converter for it; without one a call makes its own.
+    QString repairEncodingFrom = QStringLiteral("windows-1252");
+    std::shared_ptr<const EncodingRepair> encodingRepair;
 
     static GeneralOptions from(const SettingsReader& settings);
 };

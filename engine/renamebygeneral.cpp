@@ -1,6 +1,8 @@
 // General transformations of a whole name, chosen by an option index: letter case,
 // extension, reversal, blanks, swaps, cutting at a text, a filename mask, and names that
-// other file systems accept, and plain Latin letters.
+// other file systems accept, plain Latin letters, and names read in the wrong encoding.
+#include "engine/encodingrepair.h"
+#include "engine/filename.h"
 #include "engine/plainlatin.h"
 #include "engine/proposedname.h"
 #include "engine/renamingcontract.h"
@@ -101,6 +103,16 @@ QString inPlainLatin(const QString& base, const PlainLatinTransliterator* plainL
     return latin.isEmpty() ? base : latin;
 }
 
+// The whole name (a wrong decoding spans base and extension alike) as it was before it
+// was read in the wrong encoding; a name that is no such reading keeps its name.
+QString withRepairedEncoding(const QString& name, const GeneralOptions& options)
+{
+    std::shared_ptr<const EncodingRepair> repair = options.encodingRepair;
+    if (!repair)
+        repair = std::make_shared<const EncodingRepair>(options.repairEncodingFrom);
+    return repair->repaired(name).value_or(name);
+}
+
 } // namespace
 
 MethodResult renameByGeneral(FileSystemItem& item, const GeneralOptions& options)
@@ -145,6 +157,10 @@ MethodResult renameByGeneral(FileSystemItem& item, const GeneralOptions& options
             if (!Edition::current().hasExtendedMethods)
                 return proposedName(base, extension);
             return proposedName(inPlainLatin(base, options.plainLatin.get()), extension);
+        case GeneralChange::RepairEncoding:
+            if (!Edition::current().hasExtendedMethods)
+                return proposedName(base, extension);
+            return withRepairedEncoding(joinName(base, extension), options);
         }
         return proposedName(base, extension);
     });

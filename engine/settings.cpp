@@ -63,14 +63,14 @@ std::optional<QStringList> stringListOf(const QVariant& v, QString* error)
     return out;
 }
 
-// The general flags by GeneralChange; the last (plain Latin) exists only in editions with
-// the extended methods.
-const char* const kGeneralFlags[int(GeneralChange::PlainLatin) + 1] = {
+// The general flags by GeneralChange; the last two (plain Latin, encoding repair) exist
+// only in editions with the extended methods.
+const char* const kGeneralFlags[int(GeneralChange::RepairEncoding) + 1] = {
     "isGeneralConvertFilenameCase", "isGeneralConvertExtension", "isGeneralRemoveExtension",
     "isGeneralChangeExtension",     "isGeneralReverseFileName",  "isGeneralRemoveSpaces",
     "isGeneralSwapFromSeperator",   "isGeneralSwapFromPostion",  "isGeneralRemoveAfterString",
     "isGeneralRemoveFromString",    "isGeneralFilenameMask",     "isGeneralConvertWindowsCompatible",
-    "isGeneralTransliterate"};
+    "isGeneralTransliterate",       "isGeneralRepairEncoding"};
 const char* const kDateTimeWhere[5] = {"isDateTimeAtBeginning", "isDateTimeAtEnd",
                                        "isDateTimeAtPosition", "isDateTimeAtBeforeText",
                                        "isDateTimeAtAfterText"};
@@ -475,7 +475,8 @@ void Settings::generalOptionsChanged(int tag)
 {
     setInteger(QStringLiteral("generalOptionIndex"), tag);
     setInteger(QStringLiteral("generalOptionsIndex"), tag);
-    const int flags = int(GeneralChange::PlainLatin) + (Edition::current().hasExtendedMethods ? 1 : 0);
+    const int flags = Edition::current().hasExtendedMethods ? int(std::size(kGeneralFlags))
+                                                            : int(GeneralChange::PlainLatin);
     for (int i = 0; i < flags; ++i)
         setFlag(key(kGeneralFlags[i]), i == tag);
     invertSettingsChanged();

@@ -33,7 +33,8 @@ constexpr const char* kCase = "1=upper case;2=lower case;3=capitalized";
 constexpr const char* kGeneralChanges =
     "0=letter case of the name;1=letter case of the extension;2=remove the extension;3=change the extension;"
     "4=reverse the name;5=remove blanks;6=swap around a separator;7=swap at a position;8=cut after a text;"
-    "9=cut from a text;10=filename mask;11=compatible with other file systems;12=transliterate to plain Latin";
+    "9=cut from a text;10=filename mask;11=compatible with other file systems;12=transliterate to plain Latin;"
+    "13=repair the name's encoding";
 
 // One line per key: key, kind, default, signals a change, tab, extended, meaning, values.
 const SettingDescriptor kSettings[] = {
@@ -173,6 +174,8 @@ const SettingDescriptor kSettings[] = {
     {"isGeneralConvertWindowsCompatible", K::Flag, "0", N, General, C, "replace the characters / \\ : * ? \" < > | by generalConvertWindowsCompatibleString"},
     {"isGeneralFilenameMask", K::Flag, "0", N, General, C, "pad or trim the name to generalFilenameMask"},
     {"isGeneralTransliterate", K::Flag, "0", S, General, X, "write the name with plain Latin letters (ICU Any-Latin; Latin-ASCII)"},
+    {"isGeneralRepairEncoding", K::Flag, "0", S, General, X, "give back its letters to a UTF-8 name that was read as generalRepairEncodingFrom (two or three odd characters for each accented letter)"},
+    {"generalRepairEncodingFrom", K::Text, "windows-1252", S, General, X, "the encoding the name was wrongly read as: an ICU converter name (generalOptionIndex 13)"},
     {"generalChangeExtension", K::Text, "", S, General, C, "the new extension, without the dot"},
     {"generalSwapSeperator", K::Text, "", S, General, C, "the separator to swap around"},
     {"generalSwapPosition", K::Text, "1", S, General, C, "the character position to swap at"},

@@ -8,11 +8,13 @@
 #include "intake/intakepath.h"
 #include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/nameverdict.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "platform/folderentries.h"
 #include "platform/filemanager.h"
 #include "platform/messages.h"
+#include "platform/rawnames.h"
 #include "platform/userinterface.h"
 #include "platform/utf16scan.h"
 
@@ -60,6 +62,8 @@ struct Frame {
     size_t next = 0;
     bool isTop = false;
     bool isFresh = false; // nothing was listed in the folder before its walk
+    // The folder's names that are not UTF-8, read when the first of them is met.
+    std::optional<std::vector<RawNames::Name>> undecodable;
 
     size_t size() const { return isTop ? size_t(paths.size()) : entries.size(); }
 };
@@ -120,38 +124,76 @@ Frame folderFrame(const QString& folder, FileList& list)
     return Frame{folder, {}, std::move(sorted), 0, false, fresh};
 }
 
+// An item whose name is not UTF-8 is left out (it could be neither renamed nor logged
+// faithfully yet): logged by its path as a person reads it, and counted.
+void leaveOut(ControllerState& state, const QString& shownPath)
+{
+    qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
+                                .arg(QStringLiteral("\"%1\" cannot be renamed safely yet: its name is not UTF-8")
+                                         .arg(shownPath));
+    ControllerState::LeftOut& leftOut = state.leftOutAtIntake;
+    if (leftOut.count++ < ControllerState::LeftOut::kPathsKept)
+        leftOut.paths << shownPath;
+}
+
+// The count of items found, with those left out: "3 files found, 1 refused (Name Not
+// UTF-8: 1)".
+QString foundText(const ControllerState& state, const char* foundKey)
+{
+    const QString found = msgN(foundKey, state.searchFilesCount);
+    const int leftOut = state.leftOutAtIntake.count;
+    if (leftOut == 0)
+        return found;
+    return msgN("OUTCOMEREFUSED", leftOut)
+        .arg(found, msg("OUTCOMEREASON").arg(msg("REFUSEDNAMENOTUTF8"), QString::number(leftOut)));
+}
+
 // The item of a path the run was given, or nothing when it is refused.
-std::optional<FileSystemItem> givenItem(const QString& given)
+std::optional<FileSystemItem> givenItem(ControllerState& state, const QString& given)
 {
     std::optional<QString> path = IntakePath::normalized(given);
     if (!path) {
+        // The bytes of a given path are gone by now: its decoded form is shown.
         if (!given.isEmpty())
-            qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
-                                        .arg(QStringLiteral("the path %1 cannot be named faithfully")
-                                                 .arg(FileSystemItem::getDisplayFilePath(given)));
+            leaveOut(state, FileSystemItem::getDisplayFilePath(given));
         return std::nullopt;
     }
     return FileSystemItem::initWithPath(*path);
 }
 
-// The item of a folder's entry, or nothing when it is refused. The folder's path is
-// already faithful, so the entry's name decides: its bytes must come back unchanged from
-// the decoded name (and a replacement character in it must name what is there). A regular
-// file is known from the listing itself (the flags initWithPath gives it whether or not
-// it can be stat'ed); folders, links and entries of unknown kind are examined on disk
-// like any path.
-std::optional<FileSystemItem> entryItem(const QString& folder, const FileManager::DirectoryEntry& entry)
+// The folder's path is already faithful, so the entry's name decides: its bytes must come
+// back unchanged from the decoded name (and a replacement character in it must name what
+// is there).
+bool isFaithfulEntry(const FileManager::DirectoryEntry& entry)
+{
+    return entry.isAscii
+        || (entry.isExactName
+            && (!entry.name().contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(entry.path)));
+}
+
+// Leaves out an entry whose name is not UTF-8, named by its bytes: the first of the
+// folder's such names not yet told of that decodes as this one does.
+void leaveOutEntry(ControllerState& state, Frame& frame, const FileManager::DirectoryEntry& entry)
+{
+    if (!frame.undecodable)
+        frame.undecodable = RawNames::undecodableNamesIn(frame.folder);
+    std::vector<RawNames::Name>& names = *frame.undecodable;
+    const auto it = std::find_if(names.begin(), names.end(),
+                                 [&](const RawNames::Name& name) { return name.decoded == entry.name(); });
+    QString name = entry.name().toString();
+    if (it != names.end()) {
+        name = it->escaped;
+        names.erase(it);
+    }
+    leaveOut(state, appendingPathComponent(FileSystemItem::getDisplayFilePath(frame.folder), name));
+}
+
+// The item of a folder's faithful entry, or nothing for a hidden name. A regular file is
+// known from the listing itself (the flags initWithPath gives it whether or not it can be
+// stat'ed); folders, links and entries of unknown kind are examined on disk like any path.
+std::optional<FileSystemItem> entryItem(const FileManager::DirectoryEntry& entry)
 {
     const QString& path = entry.path;
-    const bool faithful = entry.isAscii
-        || (entry.isExactName
-            && (!entry.name().contains(QChar(QChar::ReplacementCharacter)) || IntakePath::isFaithful(path)));
-    if (!faithful) {
-        qWarning().noquote() << QStringLiteral("addFilesToList Error : %1")
-                                    .arg(QStringLiteral("the name of an item in %1 cannot be named faithfully")
-                                             .arg(FileSystemItem::getDisplayFilePath(folder)));
-        return std::nullopt;
-    }
     if (entry.name().startsWith(QLatin1Char('.')))
         return std::nullopt; // hidden, as initWithPath refuses it
     if (entry.kind == FileManager::DirectoryEntry::Kind::RegularFile)
@@ -189,15 +231,20 @@ bool Intake::addFilesToList(const QStringList& paths)
     const bool accepted = addFilesToList(state_, scope, paths, progress);
     // Called on the main thread: the queued updates die with progress, so the final
     // count is shown directly.
-    if (accepted)
-        ui_.setCountText(msgN(scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND", state_.searchFilesCount));
+    if (accepted || state_.leftOutAtIntake.count > 0)
+        ui_.setCountText(foundText(state_, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND"));
+    if (!state_.namesNote.isEmpty())
+        ui_.showStatusMessage(state_.namesNote);
     return accepted;
 }
 
 bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, const QStringList& paths,
                             PassProgress& progress, int* skippedFolders)
 {
-    FoundCounter counter(progress, scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND");
+    const char* foundKey = scope.isFiles ? "TOTALFILESFOUND" : "TOTALFOLDERSFOUND";
+    FoundCounter counter(progress, foundKey);
+    state.leftOutAtIntake = {};
+    state.namesNote.clear();
     std::vector<Frame> stack;
     stack.push_back(Frame{QString(), paths, {}, 0, true, false});
     while (!stack.empty()) {
@@ -210,9 +257,16 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
                 continue;
             }
             // Each name is released once taken, so a walked folder keeps no leftovers.
-            std::optional<FileSystemItem> item = frame.isTop
-                ? givenItem(std::exchange(frame.paths[qsizetype(frame.next++)], QString()))
-                : entryItem(frame.folder, std::exchange(frame.entries[frame.next++], {}));
+            std::optional<FileSystemItem> item;
+            if (frame.isTop) {
+                item = givenItem(state, std::exchange(frame.paths[qsizetype(frame.next++)], QString()));
+            } else {
+                const FileManager::DirectoryEntry entry = std::exchange(frame.entries[frame.next++], {});
+                if (isFaithfulEntry(entry))
+                    item = entryItem(entry);
+                else
+                    leaveOutEntry(state, frame, entry);
+            }
             if (!item)
                 continue; // refused, or a hidden name: never in the list
             const QString path = item->fullPath;
@@ -247,12 +301,18 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
         }
     }
     counter.finish();
+    if (const ControllerState::LeftOut& leftOut = state.leftOutAtIntake; leftOut.count > 0) {
+        progress.setCount(foundText(state, foundKey));
+        const QString note = msg("LEFTOUTNOTUTF8").arg(QLatin1Char('"') + leftOut.paths.first() + QLatin1Char('"'));
+        state.namesNote = leftOut.count == 1 ? note : msgN("NAMESREFUSEDMORE", leftOut.count - 1).arg(note);
+    }
     return state.searchFilesCount > 0;
 }
 
 void Intake::beginRun(const QString& progressMessage)
 {
     state_.searchFilesCount = 0;
+    state_.namesNote.clear();
     state_.isCancelProcess = false;
     state_.isExecuting = true;
     state_.startTime = ControllerState::now();
@@ -272,6 +332,8 @@ void endRun(ControllerState& state, UserInterface& ui, PassProgress& progress, b
     ui.passEnded();
     const QString timeTaken = state.showLastActionTimeTaken(msg("LOADINGTIME"));
     ui.showTimeTaken(onlySkippedFolders ? msg("NOFILESATTOPOFFOLDER") : timeTaken);
+    if (!state.namesNote.isEmpty())
+        ui.showStatusMessage(state.namesNote);
 }
 
 // Returns true when nothing was added although folders were met in files scope without
@@ -364,6 +426,8 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
     FoundCounter counter(progress, wantsFolders ? "TOTALFOLDERSFOUND" : "TOTALFILESFOUND");
     // The listed items and their new names are looked up in one set of folder listings.
     FolderEntries disk;
+    NameVerdicts names;
+    state.leftOutAtIntake = {};
     try {
         for (const QString& listed : list.paths) {
             if (state.isCancelProcess.load())
@@ -388,7 +452,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
                 item = FileSystemItem::withKind(*path, wantsFolders ? ItemType::Folder : ItemType::File);
                 item->newFilename = wantsFolders ? Status::FolderNotFound : Status::FileNotFound;
             } else {
-                proposesNewName(*item);
+                proposesNewName(*item, names);
             }
             // A folder for a folders list; anything else (files, links to files) for a
             // files list.
@@ -403,6 +467,7 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
         // as a batch; only an item that is listed can make Apply worth running.
         if (classifyBatch(state.list.files, BatchRules::forState(state), SIZE_MAX, &disk))
             state.isHasFilesForRenaming = true;
+        state.namesNote = names.summary();
     } catch (...) {
         qWarning().noquote() << QStringLiteral("importFiles Error : %1").arg(currentExceptionReason());
     }

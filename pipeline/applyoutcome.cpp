@@ -75,6 +75,12 @@ void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files
     refusedAtPreview = previewRefusals(files);
 }
 
+void ApplyOutcome::countLeftOutAtIntake(int count)
+{
+    if (count > 0)
+        addTo(refusedAtPreview, msg("REFUSEDNAMENOTUTF8"), count);
+}
+
 QString formatOutcomeDuration(qint64 elapsedMs)
 {
     elapsedMs = qMax<qint64>(0, elapsedMs);

@@ -54,6 +54,9 @@ struct ApplyOutcome {
     void addRefusal(const QString& status);
     // Takes the refusals the preview left in the list (before any move changes a status).
     void countPreviewRefusals(const std::vector<FileSystemItem>& files);
+    // Counts the items the intake left out because their names are not UTF-8 among the
+    // refusals at preview (under a reason of their own, in the reader's language).
+    void countLeftOutAtIntake(int count);
 
     // The one line that tells the outcome everywhere, in the reader's language, with every
     // refusal (at preview or at apply) under one word: "9 renamed, 3 refused (File Name

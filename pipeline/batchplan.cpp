@@ -3,6 +3,7 @@
 #include "engine/filename.h"
 #include "pipeline/batchproposals.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/nameverdict.h"
 #include "platform/edition.h"
 #include "platform/foldercase.h"
 #include "platform/folderentries.h"
@@ -230,17 +231,23 @@ BatchRules BatchRules::forState(const ControllerState& state)
     return BatchRules{true, state.preferences.renameChainsInOneGo};
 }
 
-bool proposesNewName(FileSystemItem& item)
+bool proposesNewName(FileSystemItem& item, NameVerdicts& names)
 {
-    const QStringView oldName = QStringView(item.fullPath).mid(Utf16Scan::lastIndexOf(item.fullPath, u'/') + 1);
+    const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
+    const QStringView oldName = QStringView(item.fullPath).mid(slash + 1);
     // A status text left from an earlier pass or an imported list is not a name.
     if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename)) {
         item.newFilename = Status::NoChanges;
         return false;
     }
     const QString newName = item.newFilenameValue();
-    if (newName == oldName || !isUsableFileName(newName)) {
+    if (newName == oldName) {
         item.newFilename = Status::NoChanges;
+        return false;
+    }
+    if (QString status = names.judge(QStringView(item.fullPath).left(qMax<qsizetype>(slash, 0)), newName);
+        !status.isEmpty()) {
+        item.newFilename = std::move(status);
         return false;
     }
     return true;

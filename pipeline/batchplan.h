@@ -9,6 +9,7 @@
 #include <vector>
 
 class FolderEntries;
+class NameVerdicts;
 struct ControllerState;
 
 // How a batch of proposed names is judged.
@@ -28,9 +29,10 @@ struct BatchRules {
 };
 
 // The name part of an item's classification, done as each item is computed: "No Changes"
-// when the proposed name is empty, a status, the current name, or cannot be a file name.
-// Returns true when the item still proposes a new name.
-bool proposesNewName(FileSystemItem& item);
+// when the proposed name is empty, a status or the current name; "Name Too Long" or "Name
+// Not Allowed Here" when the item's folder cannot hold it (judged by names, which keeps
+// the note for the pass). Returns true when the item still proposes a new name.
+bool proposesNewName(FileSystemItem& item, NameVerdicts& names);
 
 // Judges every item that proposes a new name against the disk and against the other items
 // of the list, in one pass (hashes of the target paths): duplicates first (the first item

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <atomic>
@@ -46,6 +47,17 @@ struct ControllerState {
     QString currLogFile;
     int importType = 0;
     int searchFilesCount = 0;
+    // What the last pass has to say about names besides the statuses, shown once at its
+    // end (the window's status bar, the command line's stderr): the first proposed name a
+    // folder cannot hold and how many more, or the first name an intake left out.
+    QString namesNote;
+    // The items the last intake run left out because their names are not UTF-8 (they
+    // cannot be renamed safely yet): how many, and the first of them, escaped.
+    struct LeftOut {
+        static constexpr int kPathsKept = 100;
+        int count = 0;
+        QStringList paths; // "/folder/caf\xE9.txt", at most kPathsKept
+    } leftOutAtIntake;
 
     bool isFiles() const { return settings.flag(QStringLiteral("isFiles")); }
     bool isFolders() const { return settings.flag(QStringLiteral("isFolders")); }

@@ -1,5 +1,6 @@
 #include "pipeline/previewchecks.h"
 
+#include "engine/encodingrepair.h"
 #include "engine/findexpression.h"
 #include "engine/methodoptions.h"
 #include "engine/methodtab.h"
@@ -91,6 +92,10 @@ std::optional<PreviewCheckFailure> check(const Settings& s)
             return PreviewCheckFailure{"GENERALINVALIDINPUT", "ENTERVALIDVALUE", k("640002"), k("generalRemoveFromString")};
         if (change == GeneralChange::FilenameMask && empty(s, "generalFilenameMask"))
             return PreviewCheckFailure{"GENERALINVALIDINPUT", "ENTERVALIDVALUE", k("640003"), k("generalFilenameMask")};
+        if (change == GeneralChange::RepairEncoding && !EncodingRepair(s.text(k("generalRepairEncodingFrom"))).isValid())
+            // The name stays as typed (live preview does not empty it).
+            return PreviewCheckFailure{"GENERALINVALIDINPUT", "UNKNOWNENCODING", k("generalRepairEncodingFrom"),
+                                       QString(), msg("UNKNOWNENCODING").arg(s.text(k("generalRepairEncodingFrom")))};
         break;
     }
     case MethodTab::AudioTags:

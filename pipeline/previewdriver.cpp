@@ -3,6 +3,7 @@
 #include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/nameverdict.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewchecks.h"
@@ -75,6 +76,8 @@ void PreviewDriver::endPreviewPass(ControllerState& state, UserInterface& ui, Pa
     ui.showTimeTaken(state.showLastActionTimeTaken(msg("PREVIEWTIME")));
     if (!error.isEmpty())
         ui.alert(AlertStyle::Warning, msg("PREVIEWTIME"), error);
+    if (!state.namesNote.isEmpty())
+        ui.showStatusMessage(state.namesNote);
     if (onFinished)
         onFinished();
 }
@@ -99,6 +102,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     // Whether each item is still there and whether its new name is taken are answered from
     // the same entries: each folder that holds many items is listed once.
     FolderEntries disk;
+    NameVerdicts names;
     dispatch.readAhead(state.list.files);
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
@@ -121,7 +125,7 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
         } else {
             if (std::optional<bool> called = dispatch.call(item, error))
                 result = *called;
-            proposesNewName(item);
+            proposesNewName(item, names);
         }
         if (state.isCancelProcess.load())
             break;
@@ -132,5 +136,6 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     // (the items the loop reached).
     if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
         state.isHasFilesForRenaming = true;
+    state.namesNote = names.summary();
     return result;
 }

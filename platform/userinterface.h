@@ -55,7 +55,7 @@ public:
     // The list's contents changed as a whole (end of a pass, load, clear).
     virtual void reloadList() = 0;
     // A short confirmation that needs no answer ("The rule was saved."): the window's
-    // status bar shows it for a while; elsewhere it may go unseen.
+    // status bar shows it for a while, the command line prints it on stderr.
     virtual void showStatusMessage(const QString& text) { (void)text; }
     // The timing message of the last action ("TIMETAKEN").
     virtual void showTimeTaken(const QString& text) = 0;

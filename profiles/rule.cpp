@@ -285,6 +285,7 @@ void generalRows(RowBuilder& r)
         r.addText(msg("WINDOWSCOMPATIBLE"), "generalConvertWindowsCompatibleString");
         break;
     case GeneralChange::PlainLatin: r.add(msg("TRANSLITERATE"), yesNo(true)); break;
+    case GeneralChange::RepairEncoding: r.addText(msg("REPAIRENCODING"), "generalRepairEncodingFrom"); break;
     }
 }
 

@@ -114,12 +114,16 @@ QStringList settingsKeys(Kind kind, const QString& type)
                      "dateTimeFormatTimePart2", "dateTimeFormatTimeSeperator2", "dateTimeFormatTimePart3",
                      "isDateTimeColonReplace", "dateTimeColonReplace", "dateTimeSeparator", "dateTimePrefix",
                      "dateTimeSuffix"});
-    case Kind::General:
-        return keys({"generalOptionIndex", "generalFileNameCase", "generalExtensionCase", "generalChangeExtension",
-                     "generalSwapSeperator", "generalSwapPosition", "generalRemoveAfterString",
-                     "generalRemoveFromString", "generalRemoveAfterStringOccurrence",
-                     "generalRemoveFromStringOccurrence", "generalConvertWindowsCompatibleString",
-                     "generalFilenameMask"});
+    case Kind::General: {
+        QStringList out = keys({"generalOptionIndex", "generalFileNameCase", "generalExtensionCase",
+                                "generalChangeExtension", "generalSwapSeperator", "generalSwapPosition",
+                                "generalRemoveAfterString", "generalRemoveFromString",
+                                "generalRemoveAfterStringOccurrence", "generalRemoveFromStringOccurrence",
+                                "generalConvertWindowsCompatibleString", "generalFilenameMask"});
+        if (Edition::current().hasExtendedMethods)
+            out.append(QStringLiteral("generalRepairEncodingFrom"));
+        return out;
+    }
     case Kind::ID3:
         return keys({"isID3RenamingSeperator", "isID3RenamingColonReplace", "id3RenamingSeperator",
                      "id3RenamingColonReplace", "id3RenamingMask", "id3Extensions", "id3RenamingTagsList"});

@@ -2,6 +2,7 @@
 
 #include "pipeline/batchplan.h"
 #include "pipeline/controllerstate.h"
+#include "pipeline/nameverdict.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
 #include "pipeline/previewdispatch.h"
@@ -200,6 +201,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     // Whether each item is still there and whether its new name is taken are answered from
     // the same entries: each folder that holds many items is listed once.
     FolderEntries disk;
+    NameVerdicts names;
     for (FileSystemItem& item : state.list.files) {
         if (state.isCancelProcess.load())
             break;
@@ -228,7 +230,7 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
                     result = shareWithPass(*called, error);
             }
             if (mode.classify)
-                proposesNewName(item);
+                proposesNewName(item, names);
         }
         if (state.isCancelProcess.load())
             break;
@@ -239,6 +241,8 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     // (the items the loop reached).
     if (mode.classify && classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
         state.isHasFilesForRenaming = true;
+    if (mode.classify)
+        state.namesNote = names.summary();
 
     state.photoSkips = photo.skippedExtensions();
     for (const PreparedStep& step : steps) {

@@ -151,6 +151,7 @@ QString general(const Step& s)
     case GeneralChange::OtherFileSystems:
         return msg("SUMWINDOWSCOMPATIBLE").arg(s.text("generalConvertWindowsCompatibleString"));
     case GeneralChange::PlainLatin: return msg("SUMTRANSLITERATE");
+    case GeneralChange::RepairEncoding: return msg("SUMREPAIRENCODING").arg(s.text("generalRepairEncodingFrom"));
     }
     return QString();
 }

@@ -26,11 +26,11 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     auto* grid = new QGridLayout(box);
     QButtonGroup* op = radioGroup(w, "generalOptionIndex");
 
-    // One row per operation, in two columns (of six, or seven and six with the
-    // transliteration): its radio button (id = generalOptionIndex) and its fields,
-    // enabled while it is the chosen operation.
-    const bool transliteration = Edition::current().hasExtendedMethods;
-    const int perColumn = transliteration ? 7 : 6;
+    // One row per operation, in two columns (of six, or seven with the transliteration
+    // and the encoding repair): its radio button (id = generalOptionIndex) and its
+    // fields, enabled while it is the chosen operation.
+    const bool extended = Edition::current().hasExtendedMethods;
+    const int perColumn = extended ? 7 : 6;
     auto add = [&](int id, const char* labelKey, std::initializer_list<QWidget*> fields) -> QRadioButton* {
         const int row = id % perColumn;
         int column = id < perColumn ? 0 : 4;
@@ -65,8 +65,12 @@ QWidget* MethodTabs::generalTab(QuorvelAppController&)
     QLineEdit* safe = lineEdit(w, "generalConvertWindowsCompatibleString", 0, 80);
     safe->setToolTip(msg("TIPWINDOWSCOMPATIBLE"));
     add(11, "WINDOWSCOMPATIBLE", {safe});
-    if (transliteration)
+    if (extended) {
         add(12, "TRANSLITERATE", {})->setToolTip(msg("TIPTRANSLITERATE"));
+        QLineEdit* encoding = lineEdit(w, "generalRepairEncodingFrom", 0, 120);
+        encoding->setToolTip(msg("TIPREPAIRENCODING"));
+        add(13, "REPAIRENCODING", {encoding});
+    }
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(7, 1);

@@ -145,6 +145,10 @@
     <source>Not Restored</source>
     <translation>Nicht wiederhergestellt</translation>
 </message>
+<message id="STATUSNAMENOTALLOWEDHERE">
+    <source>Name Not Allowed Here</source>
+    <translation>Name hier nicht erlaubt</translation>
+</message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
     <translation>
@@ -190,6 +194,45 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Abgebrochen: %1</translation>
+</message>
+<message id="NAMEISNOFILENAME">
+    <source>%1 cannot be a file name</source>
+    <translation>%1 kann kein Dateiname sein</translation>
+</message>
+<message id="NAMECHARACTERNOWHERE">
+    <source>%1: %2 cannot be part of a file name</source>
+    <translation>%1: %2 darf in keinem Dateinamen stehen</translation>
+</message>
+<message id="NAMECHARACTERNOTHERE">
+    <source>%1: %2 is not allowed on this drive (%3)</source>
+    <translation>%1: %2 ist auf diesem Laufwerk nicht erlaubt (%3)</translation>
+</message>
+<message id="NAMEENDINGNOTHERE">
+    <source>%1: a name cannot end in a dot or a blank on this drive (%2)</source>
+    <translation>%1: ein Name darf auf diesem Laufwerk nicht mit einem Punkt oder Leerzeichen enden (%2)</translation>
+</message>
+<message id="NAMETOOLONGBYTES">
+    <source>%1: the name is %2 bytes long; this drive takes at most %3</source>
+    <translation>%1: der Name ist %2 Bytes lang; dieses Laufwerk erlaubt höchstens %3</translation>
+</message>
+<message id="NAMETOOLONGUNITS">
+    <source>%1: the name is %2 characters long; this drive (%3) takes at most %4</source>
+    <translation>%1: der Name ist %2 Zeichen lang; dieses Laufwerk (%3) erlaubt höchstens %4</translation>
+</message>
+<message id="NAMESREFUSEDMORE" numerus="yes">
+    <source>%1 (and %n more)</source>
+    <translation>
+        <numerusform>%1 (und %n weiterer)</numerusform>
+        <numerusform>%1 (und %n weitere)</numerusform>
+    </translation>
+</message>
+<message id="LEFTOUTNOTUTF8">
+    <source>%1 cannot be renamed safely yet: its name is not UTF-8</source>
+    <translation>%1 kann noch nicht sicher umbenannt werden: sein Name ist kein UTF-8</translation>
+</message>
+<message id="REFUSEDNAMENOTUTF8">
+    <source>Name Not UTF-8</source>
+    <translation>Name kein UTF-8</translation>
 </message>
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
@@ -362,6 +405,10 @@
 <message id="INVALIDREGULAREXPRESSION">
     <source>The regular expression is not valid at position %1: %2</source>
     <translation>Der reguläre Ausdruck ist an Position %1 ungültig: %2</translation>
+</message>
+<message id="UNKNOWNENCODING">
+    <source>No encoding is named "%1". Enter an ICU converter name, such as windows-1252 or ISO-8859-15.</source>
+    <translation>Keine Kodierung heißt „%1“. Geben Sie einen ICU-Konverternamen ein, etwa windows-1252 oder ISO-8859-15.</translation>
 </message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
@@ -973,6 +1020,10 @@
     <source>The text that replaces characters other systems do not allow in names</source>
     <translation>Der Text, der Zeichen ersetzt, die andere Systeme in Namen nicht erlauben</translation>
 </message>
+<message id="TIPREPAIRENCODING">
+    <source>Gives back their letters to names written in UTF-8 but read in this encoding ("cafÃ©" becomes "café"); any ICU converter name</source>
+    <translation>Gibt Namen, die in UTF-8 geschrieben, aber in dieser Kodierung gelesen wurden, ihre Buchstaben zurück („cafÃ©“ wird „café“); jeder ICU-Konvertername</translation>
+</message>
 <message id="TIPAUDIOMASK">
     <source>The tags that make the new name, in order</source>
     <translation>Die Tags, aus denen der neue Name besteht, in ihrer Reihenfolge</translation>
@@ -1392,6 +1443,10 @@
 <message id="TRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>In einfaches Latein transliterieren</translation>
+</message>
+<message id="REPAIRENCODING">
+    <source>Repair the name's encoding, read as:</source>
+    <translation>Kodierung des Namens reparieren, gelesen als:</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2072,6 +2127,10 @@
 <message id="SUMTRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>In einfaches Latein transliterieren</translation>
+</message>
+<message id="SUMREPAIRENCODING">
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Kodierung des Namens reparieren, gelesen als „%1“</translation>
 </message>
 <message id="SUMAUDIO">
     <source>New name from tags '%1'</source>

@@ -145,6 +145,10 @@
     <source>Not Restored</source>
     <translation>No restaurado</translation>
 </message>
+<message id="STATUSNAMENOTALLOWEDHERE">
+    <source>Name Not Allowed Here</source>
+    <translation>Nombre no permitido aquí</translation>
+</message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
     <translation>
@@ -190,6 +194,45 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Detenido: %1</translation>
+</message>
+<message id="NAMEISNOFILENAME">
+    <source>%1 cannot be a file name</source>
+    <translation>%1 no puede ser un nombre de archivo</translation>
+</message>
+<message id="NAMECHARACTERNOWHERE">
+    <source>%1: %2 cannot be part of a file name</source>
+    <translation>%1: %2 no puede formar parte de un nombre de archivo</translation>
+</message>
+<message id="NAMECHARACTERNOTHERE">
+    <source>%1: %2 is not allowed on this drive (%3)</source>
+    <translation>%1: %2 no está permitido en esta unidad (%3)</translation>
+</message>
+<message id="NAMEENDINGNOTHERE">
+    <source>%1: a name cannot end in a dot or a blank on this drive (%2)</source>
+    <translation>%1: un nombre no puede terminar en punto o espacio en esta unidad (%2)</translation>
+</message>
+<message id="NAMETOOLONGBYTES">
+    <source>%1: the name is %2 bytes long; this drive takes at most %3</source>
+    <translation>%1: el nombre ocupa %2 bytes; esta unidad admite como máximo %3</translation>
+</message>
+<message id="NAMETOOLONGUNITS">
+    <source>%1: the name is %2 characters long; this drive (%3) takes at most %4</source>
+    <translation>%1: el nombre tiene %2 caracteres; esta unidad (%3) admite como máximo %4</translation>
+</message>
+<message id="NAMESREFUSEDMORE" numerus="yes">
+    <source>%1 (and %n more)</source>
+    <translation>
+        <numerusform>%1 (y %n más)</numerusform>
+        <numerusform>%1 (y %n más)</numerusform>
+    </translation>
+</message>
+<message id="LEFTOUTNOTUTF8">
+    <source>%1 cannot be renamed safely yet: its name is not UTF-8</source>
+    <translation>%1 aún no se puede renombrar con seguridad: su nombre no está en UTF-8</translation>
+</message>
+<message id="REFUSEDNAMENOTUTF8">
+    <source>Name Not UTF-8</source>
+    <translation>Nombre no UTF-8</translation>
 </message>
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
@@ -362,6 +405,10 @@
 <message id="INVALIDREGULAREXPRESSION">
     <source>The regular expression is not valid at position %1: %2</source>
     <translation>La expresión regular no es válida en la posición %1: %2</translation>
+</message>
+<message id="UNKNOWNENCODING">
+    <source>No encoding is named "%1". Enter an ICU converter name, such as windows-1252 or ISO-8859-15.</source>
+    <translation>Ninguna codificación se llama «%1». Escriba un nombre de convertidor de ICU, como windows-1252 o ISO-8859-15.</translation>
 </message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
@@ -973,6 +1020,10 @@
     <source>The text that replaces characters other systems do not allow in names</source>
     <translation>El texto que sustituye a los caracteres que otros sistemas no admiten en los nombres</translation>
 </message>
+<message id="TIPREPAIRENCODING">
+    <source>Gives back their letters to names written in UTF-8 but read in this encoding ("cafÃ©" becomes "café"); any ICU converter name</source>
+    <translation>Devuelve sus letras a los nombres escritos en UTF-8 pero leídos en esta codificación («cafÃ©» pasa a ser «café»); cualquier nombre de convertidor de ICU</translation>
+</message>
 <message id="TIPAUDIOMASK">
     <source>The tags that make the new name, in order</source>
     <translation>Las etiquetas que forman el nombre nuevo, en orden</translation>
@@ -1392,6 +1443,10 @@
 <message id="TRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>Transliterar a latín simple</translation>
+</message>
+<message id="REPAIRENCODING">
+    <source>Repair the name's encoding, read as:</source>
+    <translation>Reparar la codificación del nombre, leído como:</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2072,6 +2127,10 @@
 <message id="SUMTRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>Transliterar a latín simple</translation>
+</message>
+<message id="SUMREPAIRENCODING">
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Reparar la codificación del nombre, leído como «%1»</translation>
 </message>
 <message id="SUMAUDIO">
     <source>New name from tags '%1'</source>

@@ -145,6 +145,10 @@
     <source>Not Restored</source>
     <translation>Non restauré</translation>
 </message>
+<message id="STATUSNAMENOTALLOWEDHERE">
+    <source>Name Not Allowed Here</source>
+    <translation>Nom non autorisé ici</translation>
+</message>
 <message id="OUTCOMERENAMED" numerus="yes">
     <source>%n renamed</source>
     <translation>
@@ -190,6 +194,45 @@
 <message id="OUTCOMESTOPPED">
     <source>Stopped: %1</source>
     <translation>Arrêté : %1</translation>
+</message>
+<message id="NAMEISNOFILENAME">
+    <source>%1 cannot be a file name</source>
+    <translation>%1 ne peut pas être un nom de fichier</translation>
+</message>
+<message id="NAMECHARACTERNOWHERE">
+    <source>%1: %2 cannot be part of a file name</source>
+    <translation>%1 : %2 ne peut pas faire partie d'un nom de fichier</translation>
+</message>
+<message id="NAMECHARACTERNOTHERE">
+    <source>%1: %2 is not allowed on this drive (%3)</source>
+    <translation>%1 : %2 n'est pas autorisé sur ce disque (%3)</translation>
+</message>
+<message id="NAMEENDINGNOTHERE">
+    <source>%1: a name cannot end in a dot or a blank on this drive (%2)</source>
+    <translation>%1 : un nom ne peut pas finir par un point ou une espace sur ce disque (%2)</translation>
+</message>
+<message id="NAMETOOLONGBYTES">
+    <source>%1: the name is %2 bytes long; this drive takes at most %3</source>
+    <translation>%1 : le nom fait %2 octets ; ce disque en accepte au plus %3</translation>
+</message>
+<message id="NAMETOOLONGUNITS">
+    <source>%1: the name is %2 characters long; this drive (%3) takes at most %4</source>
+    <translation>%1 : le nom fait %2 caractères ; ce disque (%3) en accepte au plus %4</translation>
+</message>
+<message id="NAMESREFUSEDMORE" numerus="yes">
+    <source>%1 (and %n more)</source>
+    <translation>
+        <numerusform>%1 (et %n autre)</numerusform>
+        <numerusform>%1 (et %n autres)</numerusform>
+    </translation>
+</message>
+<message id="LEFTOUTNOTUTF8">
+    <source>%1 cannot be renamed safely yet: its name is not UTF-8</source>
+    <translation>%1 ne peut pas encore être renommé sans risque : son nom n'est pas en UTF-8</translation>
+</message>
+<message id="REFUSEDNAMENOTUTF8">
+    <source>Name Not UTF-8</source>
+    <translation>Nom non UTF-8</translation>
 </message>
 <message id="SLASHWRITTENASCOLON">
     <source>A “/” cannot be part of a name: it is written as “:”. Help (F1) tells how to use another character.</source>
@@ -362,6 +405,10 @@
 <message id="INVALIDREGULAREXPRESSION">
     <source>The regular expression is not valid at position %1: %2</source>
     <translation>L'expression régulière n'est pas valide à la position %1 : %2</translation>
+</message>
+<message id="UNKNOWNENCODING">
+    <source>No encoding is named "%1". Enter an ICU converter name, such as windows-1252 or ISO-8859-15.</source>
+    <translation>Aucun codage ne s'appelle « %1 ». Saisissez un nom de convertisseur ICU, par exemple windows-1252 ou ISO-8859-15.</translation>
 </message>
 <message id="DATETIMEATBEFORETEXTINVALIDINPUT">
     <source>Date and time before text</source>
@@ -973,6 +1020,10 @@
     <source>The text that replaces characters other systems do not allow in names</source>
     <translation>Le texte qui remplace les caractères que d'autres systèmes n'acceptent pas dans les noms</translation>
 </message>
+<message id="TIPREPAIRENCODING">
+    <source>Gives back their letters to names written in UTF-8 but read in this encoding ("cafÃ©" becomes "café"); any ICU converter name</source>
+    <translation>Rend leurs lettres aux noms écrits en UTF-8 mais lus dans ce codage (« cafÃ© » devient « café ») ; tout nom de convertisseur ICU</translation>
+</message>
 <message id="TIPAUDIOMASK">
     <source>The tags that make the new name, in order</source>
     <translation>Les balises qui composent le nouveau nom, dans l'ordre</translation>
@@ -1392,6 +1443,10 @@
 <message id="TRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>Translittérer en latin simple</translation>
+</message>
+<message id="REPAIRENCODING">
+    <source>Repair the name's encoding, read as:</source>
+    <translation>Réparer le codage du nom, lu comme :</translation>
 </message>
 <message id="AUDIOMASK">
     <source>New name from tags</source>
@@ -2072,6 +2127,10 @@
 <message id="SUMTRANSLITERATE">
     <source>Transliterate to plain Latin</source>
     <translation>Translittérer en latin simple</translation>
+</message>
+<message id="SUMREPAIRENCODING">
+    <source>Repair the name's encoding, read as '%1'</source>
+    <translation>Réparer le codage du nom, lu comme « %1 »</translation>
 </message>
 <message id="SUMAUDIO">
     <source>New name from tags '%1'</source>

@@ -363,8 +363,9 @@ TEST_P(Editions, OnlyTheCurrentEditionOffersRegularExpressionsAndTransliteration
     EXPECT_EQ(w.window().binder().controlFor("isReplaceRemoveRegularExpression") != nullptr, !isEarlier());
     auto* general = qobject_cast<QButtonGroup*>(w.window().binder().controlFor("generalOptionIndex"));
     ASSERT_NE(general, nullptr);
-    EXPECT_EQ(general->buttons().size(), isEarlier() ? 12 : 13);
+    EXPECT_EQ(general->buttons().size(), isEarlier() ? 12 : 14);
     EXPECT_EQ(general->button(12) != nullptr, !isEarlier());
+    EXPECT_EQ(w.window().binder().controlFor("generalRepairEncodingFrom") != nullptr, !isEarlier());
 }
 
 INSTANTIATE_FOR_BOTH_EDITIONS(Editions);

@@ -32,7 +32,7 @@ const QStringList kDerivedKeys = {
     "isGeneralConvertFilenameCase", "isGeneralConvertExtension", "isGeneralRemoveExtension",
     "isGeneralChangeExtension", "isGeneralReverseFileName", "isGeneralRemoveSpaces", "isGeneralSwapFromSeperator",
     "isGeneralSwapFromPostion", "isGeneralRemoveAfterString", "isGeneralRemoveFromString",
-    "isGeneralConvertWindowsCompatible", "isGeneralFilenameMask", "isGeneralTransliterate", "isPathComponentsAtBeginning",
+    "isGeneralConvertWindowsCompatible", "isGeneralFilenameMask", "isGeneralTransliterate", "isGeneralRepairEncoding", "isPathComponentsAtBeginning",
     "isPathComponentsAtEnd", "isPathComponentsAtPosition", "isPathComponentsAtBeforeText",
     "isPathComponentsAtAfterText", "id3RenamingTagsList", "photoMetaDataList"};
 

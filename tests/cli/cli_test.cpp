@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 // Exiv2 0.27 declares its smart pointers as std::auto_ptr.
@@ -417,6 +418,45 @@ TEST(Cli, RegularExpressionsAndTransliterationThroughSet)
     EXPECT_FALSE(plain.out.contains("isGeneralTransliterate"));
     const CliResult used = cli.run({"settings", "--set", "generalOptionIndex=12"});
     EXPECT_TRUE(used.out.contains("<key>isGeneralTransliterate</key>"));
+
+    // A name read in the wrong encoding gets its letters back; a converter ICU does not
+    // know is refused before anything is listed.
+    tree.file("cafÃ©.txt");
+    const CliResult repaired = cli.run({"preview", "--format", "tsv", "--set", "selectedTab=5", "--set",
+                                        "generalOptionIndex=13", tree.at("cafÃ©.txt")});
+    EXPECT_EQ(repaired.lines(), QStringList{tree.at("cafÃ©.txt") + "\tcafé.txt"}) << repaired.err.toStdString();
+    const CliResult unknown = cli.run({"preview", "--set", "selectedTab=5", "--set", "generalOptionIndex=13", "--set",
+                                       "generalRepairEncodingFrom=klingon", tree.path()});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("\"klingon\"")) << unknown.err.toStdString();
+}
+
+// What a folder's drive cannot hold reads "Name Too Long" (json and tsv, the stored
+// English text), a name that is not UTF-8 is left out by name, and the outcome counts both.
+TEST(Cli, NamesADriveCannotHoldOrThatAreNotUtf8AreRefusedAndNamed)
+{
+    TempTree tree;
+    const QString d = tree.folder("d");
+    tree.file("d/good.txt", "good");
+    tree.file("d/" + QString(251, QLatin1Char('a')) + ".txt", "long");
+    const QByteArray latin1Name = QFile::encodeName(d + "/caf").append("\xe9.txt");
+    const int raw = ::creat(latin1Name.constData(), 0644);
+    ASSERT_GE(raw, 0);
+    ::close(raw);
+    CliRunner cli;
+    const QStringList prefix = {"--set", "selectedTab=3", "--set", "prefixSuffixPrefix=new_", d};
+    const CliResult preview = cli.run(QStringList{"preview", "--format", "json"} + prefix);
+    EXPECT_EQ(preview.out.count("\"status\": \"Name Too Long\""), 1) << preview.out.toStdString();
+    const QString leftOut = "note: \"" + d + "/caf\\xE9.txt\" cannot be renamed safely yet: its name is not UTF-8";
+    EXPECT_TRUE(preview.err.contains(leftOut)) << preview.err.toStdString();
+    EXPECT_TRUE(preview.err.contains(": the name is 259 bytes long; this drive takes at most 255")) << preview.err.toStdString();
+
+    const CliResult applied = cli.run(QStringList{"apply", "--yes", "--format", "tsv"} + prefix);
+    EXPECT_EQ(applied.exitCode, 3);
+    EXPECT_TRUE(applied.err.contains("1 renamed, 2 refused (Name Too Long: 1, Name Not UTF-8: 1) in "))
+        << applied.err.toStdString();
+    EXPECT_TRUE(tree.names("d").contains("new_good.txt"));
+    EXPECT_EQ(::unlink(latin1Name.constData()), 0); // untouched (and not a name the tree can remove)
 }
 
 // A photo renaming from the shell reads the capture date through Exiv2, without a word on

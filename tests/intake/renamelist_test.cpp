@@ -131,14 +131,17 @@ TEST_F(RenameList, NamesAndPathsAreTakenAsGiven)
     tree.file("x:y.txt");
     const QByteArray data = line("a.txt", "2009/03/a.txt", tree.path())
         + line("b.txt", "No Changes", tree.path())            // a status text is no name
+        + line("c.txt", "Name Too Long", tree.path())
         + line("a.txt", "second.txt", tree.path())             // listed twice: the first line wins
         + line("x/y.txt", "z.txt", tree.path())                // "/" in a name is the shown form of ":"
         + line("missing.txt", "new.txt", tree.path());
     std::optional<FileRenameItem> list = parse(data);
     ASSERT_TRUE(list);
-    EXPECT_EQ(list->paths, QStringList({tree.at("a.txt"), tree.at("b.txt"), tree.at("x:y.txt"), tree.at("missing.txt")}));
+    EXPECT_EQ(list->paths, QStringList({tree.at("a.txt"), tree.at("b.txt"), tree.at("c.txt"), tree.at("x:y.txt"),
+                                        tree.at("missing.txt")}));
     EXPECT_EQ(list->records.value(tree.at("a.txt")), "2009:03:a.txt");
     EXPECT_EQ(list->records.value(tree.at("b.txt")), "b.txt");
+    EXPECT_EQ(list->records.value(tree.at("c.txt")), "c.txt");
     EXPECT_EQ(list->records.value(tree.at("x:y.txt")), "z.txt");
     EXPECT_EQ(list->records.value(tree.at("missing.txt")), ""); // nothing there: no new name
 }
@@ -164,7 +167,7 @@ TEST_F(RenameList, ImportClassifiesEachListedItem)
 
     EXPECT_EQ(listed(), QStringList({"same.txt", "photo.JPG", "taken.txt", "free.txt", "dot.txt", "gone.txt"}));
     EXPECT_EQ(newNames(), QStringList({Status::NoChanges, "photo.jpg", Status::FileAlreadyExists, "a:b.txt",
-                                       Status::NoChanges, Status::FileNotFound}));
+                                       Status::NameNotAllowedHere, Status::FileNotFound}));
     EXPECT_TRUE(state.isHasFilesForRenaming.load());
     EXPECT_EQ(state.list.files.back().itemType, 0);
     EXPECT_TRUE(state.isFiles());

@@ -153,7 +153,7 @@ TEST(Preview, LetterCaseChangesAreDecidedByIdentity)
     Q_UNUSED(upper);
 }
 
-TEST(Preview, UnusableNamesAreNoChanges)
+TEST(Preview, UnusableNamesSayWhyOnceAndAStatusTextIsNoName)
 {
     TempTree tree;
     ControllerState state;
@@ -161,12 +161,14 @@ TEST(Preview, UnusableNamesAreNoChanges)
     state.settings.setInteger("selectedTab", 9);
     state.list.files[0].newFilename = QStringLiteral("..");
     state.list.files[1].newFilename = QString(300, QChar('n'));
-    state.list.files[2].newFilename = QStringLiteral("No Changes");
+    state.list.files[2].newFilename = QStringLiteral("Name Too Long");
     PassProgress progress(nullptr);
     QString error;
     PreviewDriver::preview(state, state.settings, progress, error);
-    EXPECT_EQ(proposed(state), (QStringList{"No Changes", "No Changes", "No Changes"}));
+    EXPECT_EQ(proposed(state), (QStringList{"Name Not Allowed Here", "Name Too Long", "No Changes"}));
     EXPECT_FALSE(state.isHasFilesForRenaming.load());
+    // The first refusal is named, the others counted.
+    EXPECT_EQ(state.namesNote, msgN("NAMESREFUSEDMORE", 1).arg(msg("NAMEISNOFILENAME").arg("\"..\"")));
 }
 
 TEST(Preview, CancelStopsAtTheNextItem)

@@ -48,8 +48,15 @@ TEST(HostileDisk, NamesThatAreNotUtf8StayUntouched)
     s.set("selectedTab", "3");
     s.set("prefixSuffixPrefix", "new_");
     s.add({tree.at("t")});
-    // Their names could be neither renamed nor logged faithfully: intake leaves them out.
+    // Their names could be neither renamed nor logged faithfully: intake leaves them out,
+    // names them by their bytes and counts them.
     ASSERT_EQ(s.state.list.files.size(), 1u);
+    QStringList leftOut = s.state.leftOutAtIntake.paths;
+    leftOut.sort();
+    EXPECT_EQ(leftOut, (QStringList{tree.at("t") + R"(/bad\xFF\xFE.txt)", tree.at("t") + R"(/half\xE6\x97.txt)"}));
+    EXPECT_EQ(s.state.leftOutAtIntake.count, 2);
+    EXPECT_TRUE(s.state.namesNote.endsWith(R"(.txt" cannot be renamed safely yet: its name is not UTF-8 (and 1 more))"))
+        << s.state.namesNote.toStdString();
     ASSERT_TRUE(s.preview());
     ASSERT_TRUE(s.apply());
     EXPECT_EQ(s.lastApply.renamedCount, 1);
@@ -74,17 +81,17 @@ TEST(HostileDisk, NamesOf255BytesAndOneMore)
     const TreeState before = TreeState::read(tree.at("t"));
 
     {
-        // One more byte does not fit: "No Changes", nothing renamed.
+        // One more byte does not fit: "Name Too Long", nothing renamed.
         Session s(tree.folder("Logs"));
         s.set("selectedTab", "3");
         s.set("prefixSuffixPrefix", "x");
         s.add({tree.at("t")});
         ASSERT_EQ(s.state.list.files.size(), 3u);
         ASSERT_TRUE(s.preview());
-        int noChanges = 0;
+        int tooLong = 0;
         for (const QString& status : s.statuses())
-            noChanges += status == Status::NoChanges;
-        EXPECT_EQ(noChanges, 2);
+            tooLong += status == Status::NameTooLong;
+        EXPECT_EQ(tooLong, 2);
         ASSERT_TRUE(s.apply());
         EXPECT_EQ(s.lastApply.renamedCount, 1); // only the 253-byte name had room
         s.undo();
