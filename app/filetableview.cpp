@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 
@@ -62,6 +63,39 @@ void FileTableView::selectRows(const QList<int>& rows)
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!rows.isEmpty() && rows.last() < model()->rowCount())
         selectionModel()->setCurrentIndex(model()->index(rows.last(), 1), QItemSelectionModel::NoUpdate);
+}
+
+void FileTableView::setOptionalColumns(const QList<int>& columns)
+{
+    optionalColumns_ = columns;
+    for (int column : columns)
+        setColumnHidden(column, true);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this, &FileTableView::showColumnMenu,
+            Qt::UniqueConnection);
+}
+
+void FileTableView::showColumnMenu(const QPoint& position)
+{
+    if (!model())
+        return;
+    QMenu menu(this);
+    for (int column : optionalColumns_) {
+        QAction* action = menu.addAction(model()->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!isColumnHidden(column));
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            setColumnHidden(column, !shown);
+            if (shown) {
+                if (horizontalHeader()->sectionSize(column) < 60)
+                    horizontalHeader()->resizeSection(column, 150);
+                if (onColumnShown)
+                    onColumnShown(column);
+            }
+            shareSpareWidth();
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
 }
 
 bool FileTableView::isDropHintVisible() const
