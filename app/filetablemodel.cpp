@@ -126,11 +126,11 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
         if (key == kNewFilename)
             return msg("NEWFILENAME");
         if (key == kDateTaken)
-            return msg("DATETAKEN");
+            return msg("COLUMNDATETAKEN");
         if (key == kDateModified)
-            return msg("DATEMODIFIED");
+            return msg("COLUMNDATEMODIFIED");
         if (key == kFileSize)
-            return msg("FILESIZE");
+            return msg("COLUMNFILESIZE");
         if (key == QLatin1String("fileLocation"))
             return msg("LOCATION");
         return msg("FILETYPE");

@@ -4,7 +4,9 @@
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QDate>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -87,8 +89,12 @@ void FileTableView::showColumnMenu(const QPoint& position)
         connect(action, &QAction::toggled, this, [this, column](bool shown) {
             setColumnHidden(column, !shown);
             if (shown) {
-                if (horizontalHeader()->sectionSize(column) < 60)
-                    horizontalHeader()->resizeSection(column, 150);
+                // Room for a date and time as the locale writes them.
+                const QString sample = QLocale().toString(QDate(2000, 12, 30), QLocale::ShortFormat)
+                    + QStringLiteral(" 00:00:00");
+                const int width = fontMetrics().horizontalAdvance(sample) + 24;
+                if (horizontalHeader()->sectionSize(column) < width)
+                    horizontalHeader()->resizeSection(column, width);
                 if (onColumnShown)
                     onColumnShown(column);
             }
