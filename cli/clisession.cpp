@@ -127,7 +127,9 @@ int CliSession::reportApply()
                      QStringLiteral("nothing was renamed: the rename log could not be created").toLocal8Bit().constData());
         return ExitCode::Failure;
     }
-    std::fprintf(stderr, "%s\n", lastApply.summary().toLocal8Bit().constData());
+    // Under --verbose the outcome may just have been printed as the pass's last progress line.
+    if (ui.lastProgressLine() != lastApply.summary())
+        std::fprintf(stderr, "%s\n", lastApply.summary().toLocal8Bit().constData());
     if (!state.currLogFile.isEmpty())
         std::fprintf(stderr, "%s\n", state.currLogFile.toLocal8Bit().constData());
     if (lastApply.allRefusedCount() > 0 || lastApply.cancelled)

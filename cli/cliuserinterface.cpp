@@ -65,24 +65,28 @@ void CliUserInterface::showCallout(int, const QString& messageKey)
 
 void CliUserInterface::passStarted(const QString& progressMessage)
 {
-    if (verbose)
-        printErr(progressMessage);
+    printProgress(progressMessage);
 }
 
 void CliUserInterface::setProgressMessage(const QString& text)
 {
-    if (verbose)
-        printErr(text);
+    printProgress(text);
 }
 
 void CliUserInterface::setCountText(const QString& text)
 {
-    if (verbose)
-        printErr(text);
+    printProgress(text);
 }
 
 void CliUserInterface::showTimeTaken(const QString& text)
 {
-    if (verbose)
-        printErr(text);
+    printProgress(text);
+}
+
+void CliUserInterface::printProgress(const QString& text)
+{
+    if (!verbose || text == lastProgressLine_)
+        return;
+    lastProgressLine_ = text;
+    printErr(text);
 }

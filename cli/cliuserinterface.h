@@ -32,4 +32,12 @@ public:
     void reloadList() override {}
     void showTimeTaken(const QString& text) override;
     void openDocument(const QString&) override {}
+
+    // The last progress line printed under --verbose (a line the pass repeats, such as the
+    // outcome given as both its count and its time taken, is printed once).
+    const QString& lastProgressLine() const { return lastProgressLine_; }
+
+private:
+    void printProgress(const QString& text);
+    QString lastProgressLine_;
 };

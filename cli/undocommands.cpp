@@ -5,6 +5,7 @@
 #include "cli/exitcodes.h"
 #include "cli/listoutput.h"
 #include "pipeline/renamelogreader.h"
+#include "platform/dateformat.h"
 #include "platform/messages.h"
 #include "undo/logfilelist.h"
 #include "undo/undosheetcontroller.h"
@@ -46,7 +47,10 @@ int logsCommand(const CliOptions& options)
     } else if (format == QLatin1String("table")) {
         out(QStringLiteral("%1  %2  %3\n").arg(QStringLiteral("Log"), -40).arg(QStringLiteral("Created"), -25).arg(QStringLiteral("Items")));
         for (const LogFileEntry& e : logs)
-            out(QStringLiteral("%1  %2  %3\n").arg(e.logFileName, -40).arg(e.dateCreated, -25).arg(e.filesCount));
+            out(QStringLiteral("%1  %2  %3\n")
+                    .arg(e.logFileName, -40)
+                    .arg(DateFormat::localeDateTime(e.sortTime), -25)
+                    .arg(e.filesCount));
     } else {
         for (const LogFileEntry& e : logs)
             out(QStringLiteral("%1\t%2\t%3\n").arg(e.logFilePath, e.dateCreated).arg(e.filesCount));
@@ -79,7 +83,7 @@ int undoCommand(const CliOptions& options)
         path = CliSession::absolutePath(options.positional.first());
         entries = int(RenameLogBackwards(path).itemCount());
     }
-    const QString question = msg("UNDOCONFIRM").arg(entries).arg(path);
+    const QString question = msgN("UNDOCONFIRM", entries).arg(path);
     if (session.ui.alert(AlertStyle::Warning, msg("UNDOFILESFOLDERSTITLE"), question,
                          {QStringLiteral("YES"), QStringLiteral("NO")})
         != QLatin1String("YES"))

@@ -4,7 +4,6 @@
 #include "metadata/xmpdate.h"
 #include "platform/dateformat.h"
 
-#include <QRegularExpression>
 
 #include <cstdlib>
 #include <memory>
@@ -33,17 +32,14 @@ std::optional<QDateTime> exifDate(const QString& text)
 }
 
 // ISO 8601 as QuickTime keys write it: "2022-07-08T11:10:11+0200", also with "+02:00",
-// "Z", no zone or fractions of a second. Its wall-clock time as written.
+// "Z", no zone or fractions of a second. Its wall-clock time as written; a date alone is
+// not a capture moment.
 std::optional<QDateTime> quickTimeDate(const QString& text)
 {
-    static const QRegularExpression shape(QStringLiteral(
-        "^(\\d{4}-\\d{2}-\\d{2})T(\\d{2}:\\d{2})(?::(\\d{2}))?(?:[.,]\\d+)?(?:Z|[+-]\\d{2}(?::?\\d{2})?)?$"));
-    const QRegularExpressionMatch match = shape.match(text.trimmed());
-    if (!match.hasMatch())
+    const std::optional<XmpDate> date = parseXmpDate(text);
+    if (!date || !date->hasTime)
         return std::nullopt;
-    const QString seconds = match.hasCaptured(3) ? match.captured(3) : QStringLiteral("00");
-    return DateFormat::parseWallClock(match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(':') + seconds,
-                                      kWallClockPattern);
+    return date->wallClock;
 }
 
 // The user's wall-clock time at an instant, through ICU's default zone (TZ) like every other

@@ -7,7 +7,7 @@
 std::optional<XmpDate> parseXmpDate(const QString& text)
 {
     static const QRegularExpression shape(QStringLiteral(
-        "^(\\d{4}-\\d{2}-\\d{2})(?:T(\\d{2}:\\d{2})(?::(\\d{2})(?:\\.\\d+)?)?(?:Z|[+-]\\d{2}:\\d{2})?)?$"));
+        "^(\\d{4}-\\d{2}-\\d{2})(?:T(\\d{2}:\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
     const QRegularExpressionMatch match = shape.match(text.trimmed());
     if (!match.hasMatch())
         return std::nullopt;

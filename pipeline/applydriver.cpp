@@ -58,7 +58,7 @@ private:
     void send()
     {
         pending_ = false;
-        progress_.setCount(msg(isFile_ ? "TOTALFILESRENAMED" : "TOTALFOLDERSRENAMED").arg(count_));
+        progress_.setCount(msgN(isFile_ ? "TOTALFILESRENAMED" : "TOTALFOLDERSRENAMED", count_));
     }
     PassProgress& progress_;
     QElapsedTimer clock_;

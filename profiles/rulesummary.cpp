@@ -79,8 +79,9 @@ QString insertDelete(const Step& s, const QString& type)
                                     placement(s, "insertDeleteInsertOptionIndex", "insertDeleteAtCharacterPositions",
                                               "insertDeleteInsertAtPostionDirection", "insertDeleteInsertAtBeforeText",
                                               "insertDeleteInsertAtAfterText"));
-    return msg(s.flag("isInsertDeleteDeleteFromBackWard") ? "SUMDELETEFROMEND" : "SUMDELETE")
-        .arg(s.text("insertDeleteNumberOfCharacters"), s.text("insertDeleteFromCharacterPosition"));
+    return msgN(s.flag("isInsertDeleteDeleteFromBackWard") ? "SUMDELETEFROMEND" : "SUMDELETE",
+                s.text("insertDeleteNumberOfCharacters").toLongLong())
+        .arg(s.text("insertDeleteFromCharacterPosition"));
 }
 
 QString replaceRemove(const Step& s, const QString& type)
@@ -97,7 +98,8 @@ QString replaceRemove(const Step& s, const QString& type)
     const bool every = s.number("replaceRemoveOccuranceCount") < 0
         || (type == QLatin1String("Replace") && s.flag("isReplaceRemoveAllOccurrence"));
     out += every ? msg("SUMEVERYOCCURRENCE")
-                 : msg("SUMOCCURRENCES").arg(s.text("replaceRemoveOccuranceCount"), s.text("replaceRemoveStartOnOccurrence"));
+                 : msgN("SUMOCCURRENCES", s.text("replaceRemoveOccuranceCount").toLongLong())
+                       .arg(s.text("replaceRemoveStartOnOccurrence"));
     if (CountFrom(s.number("replaceRemovePositionDirection")) != CountFrom::Start)
         out += msg("SUMFROMEND");
     if (s.flag("isReplaceRemoveCaseSensitive"))
@@ -155,10 +157,9 @@ QString general(const Step& s)
 
 QString pathComponents(const Step& s)
 {
-    return msg("SUMPATHCOMPONENTS").arg(s.text("pathComponentsLevelNo"),
-                                        placement(s, "pathComponentsOptionsIndex", "pathComponentsAtPositionNo",
-                                                  "pathComponentsAtPositionDirection", "pathComponentsAtBeforeText",
-                                                  "pathComponentsAtAfterText"));
+    return msgN("SUMPATHCOMPONENTS", s.text("pathComponentsLevelNo").toLongLong())
+        .arg(placement(s, "pathComponentsOptionsIndex", "pathComponentsAtPositionNo", "pathComponentsAtPositionDirection",
+                       "pathComponentsAtBeforeText", "pathComponentsAtAfterText"));
 }
 
 } // namespace

@@ -42,8 +42,8 @@ QString UndoSheetController::defaultLogFolderPath() const
 
 void UndoSheetController::reloadData()
 {
-    logTotalNosOfFiles_ = msg("TOTALLOGFILES").arg(logFiles_.size());
-    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
+    logTotalNosOfFiles_ = msgN("TOTALLOGFILES", logFiles_.size());
+    totalFilesInLog_ = msgN("TOTALNOSRENAMEDITEMSFOUND", 0);
 }
 
 void UndoSheetController::awakeFromNib()
@@ -69,7 +69,7 @@ void UndoSheetController::tableViewSelectionDidChange(int row)
         selectedRow_ = -1;
         currLogFilePath_.clear();
         totalFilesCanBeUndoFromLog_ = 0;
-        totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(0);
+        totalFilesInLog_ = msgN("TOTALNOSRENAMEDITEMSFOUND", 0);
         notify();
         return;
     }
@@ -77,7 +77,7 @@ void UndoSheetController::tableViewSelectionDidChange(int row)
     const LogFileEntry& entry = logFiles_.at(row);
     currLogFilePath_ = entry.logFilePath;
     totalFilesCanBeUndoFromLog_ = entry.filesCount;
-    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog_);
+    totalFilesInLog_ = msgN("TOTALNOSRENAMEDITEMSFOUND", totalFilesCanBeUndoFromLog_);
     notify();
 }
 
@@ -150,7 +150,7 @@ bool UndoSheetController::verifyLogFile(const QString& path)
         qWarning().noquote() << QStringLiteral("Error in verifyLogFile :  %1").arg(QString::fromUtf8(e.what()));
     }
     isUndoing_ = false;
-    totalFilesInLog_ = msg("TOTALNOSRENAMEDITEMSFOUND").arg(totalFilesCanBeUndoFromLog_);
+    totalFilesInLog_ = msgN("TOTALNOSRENAMEDITEMSFOUND", totalFilesCanBeUndoFromLog_);
     notify();
     return totalFilesCanBeUndoFromLog_ > 0;
 }
@@ -189,7 +189,7 @@ UndoOutcome UndoSheetController::undoRenaming()
 
     ui_.reloadList();
     isUndoing_ = false;
-    totalFilesInLog_ = msg("ITEMSRESTORED").arg(outcome.restored);
+    totalFilesInLog_ = msgN("ITEMSRESTORED", outcome.restored);
     notify();
     ui_.showTimeTaken(state_.showLastActionTimeTaken(msg("UNDOINGTIME")));
     report(outcome);

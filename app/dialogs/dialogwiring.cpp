@@ -50,7 +50,7 @@ void undoLastRename(QuorvelAppController& controller)
     }
     const LogFileEntry newest = undo.logFiles().first(); // listed newest first
     const QString answer =
-        controller.ui().alert(AlertStyle::Warning, msg("UNDOLASTRENAMECONFIRM").arg(newest.filesCount),
+        controller.ui().alert(AlertStyle::Warning, msgN("UNDOLASTRENAMECONFIRM", newest.filesCount),
                               msg("UNDOLASTRENAMEDETAIL").arg(newest.logFileName), {QStringLiteral("Undo"), QStringLiteral("CANCEL")});
     if (answer != QLatin1String("Undo"))
         return;

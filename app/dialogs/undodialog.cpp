@@ -101,7 +101,7 @@ void UndoDialog::confirmAndUndo()
     // As Rename does: the count first, then the renames.
     const QString answer =
         ui_.alert(AlertStyle::Informational, msg("UNDOFILESFOLDERSTITLE"),
-                  msg("UNDOCONFIRMMESSAGE").arg(controller_.totalFilesCanBeUndoFromLog()),
+                  msgN("UNDOCONFIRMMESSAGE", controller_.totalFilesCanBeUndoFromLog()),
                   {QStringLiteral("Undo"), QStringLiteral("CANCEL")});
     if (answer == QLatin1String("Undo"))
         controller_.undoRenaming();

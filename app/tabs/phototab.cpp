@@ -86,9 +86,9 @@ QWidget* MethodTabs::photoTab(QuorvelAppController& controller)
         clocks->setToolTip(msg("TIPCAMERACLOCKS"));
         QObject::connect(clocks, &QPushButton::clicked, &controller,
                          [&controller] { CameraClocksDialog::openFor(controller); });
-        grid->addWidget(label(w, "CAMERACLOCKSLABEL", shifts), 5, 0);
-        grid->addWidget(shifts, 5, 1, 1, 4);
-        grid->addWidget(clocks, 5, 5);
+        grid->addWidget(label(w, "CAMERACLOCKSLABEL", shifts), 3, 3);
+        grid->addWidget(shifts, 3, 4);
+        grid->addWidget(clocks, 3, 5);
     }
     grid->setColumnStretch(6, 1);
 

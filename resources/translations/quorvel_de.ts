@@ -95,21 +95,19 @@
         <numerusform>%n Ordner gefunden</numerusform>
     </translation>
 </message>
-<message id="TOTALFILESRENAMED">
-    <source>%1 file(s) renamed</source>
-    <translation>%1 Datei(en) umbenannt</translation>
+<message id="TOTALFILESRENAMED" numerus="yes">
+    <source>%n files renamed</source>
+    <translation>
+        <numerusform>%n Datei umbenannt</numerusform>
+        <numerusform>%n Dateien umbenannt</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSRENAMED">
-    <source>%1 folder(s) renamed</source>
-    <translation>%1 Ordner umbenannt</translation>
-</message>
-<message id="TOTALNOSFILESRENAMED">
-    <source>Done: %1 file(s) renamed</source>
-    <translation>Fertig: %1 Datei(en) umbenannt</translation>
-</message>
-<message id="TOTALNOSFOLDERSRENAMED">
-    <source>Done: %1 folder(s) renamed</source>
-    <translation>Fertig: %1 Ordner umbenannt</translation>
+<message id="TOTALFOLDERSRENAMED" numerus="yes">
+    <source>%n folders renamed</source>
+    <translation>
+        <numerusform>%n Ordner umbenannt</numerusform>
+        <numerusform>%n Ordner umbenannt</numerusform>
+    </translation>
 </message>
 <message id="STATUSNOCHANGES">
     <source>No Changes</source>
@@ -306,10 +304,6 @@
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>
     <translation>Umbenennen</translation>
-</message>
-<message id="ITEMRENAMINGMESSAGE">
-    <source>Rename the items in the list to their new names now?</source>
-    <translation>Die Elemente der Liste jetzt in ihre neuen Namen umbenennen?</translation>
 </message>
 <message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
     <source>Rename %n items to the new names shown in the list?</source>
@@ -616,9 +610,12 @@
     <source>Delete the selected rename log?</source>
     <translation>Ausgewähltes Umbenennungsprotokoll löschen?</translation>
 </message>
-<message id="UNDOCONFIRMMESSAGE">
-    <source>Give the %1 items this log renamed their earlier names back?</source>
-    <translation>Den %1 Elementen, die dieses Protokoll umbenannt hat, ihre früheren Namen zurückgeben?</translation>
+<message id="UNDOCONFIRMMESSAGE" numerus="yes">
+    <source>Give the %n items this log renamed their earlier names back?</source>
+    <translation>
+        <numerusform>Dem %n Element, das dieses Protokoll umbenannt hat, seinen früheren Namen zurückgeben?</numerusform>
+        <numerusform>Den %n Elementen, die dieses Protokoll umbenannt hat, ihre früheren Namen zurückgeben?</numerusform>
+    </translation>
 </message>
 <message id="OPENDOCUMENTNOHANDLER">
     <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
@@ -632,17 +629,26 @@
     <source>Checking the rename log...</source>
     <translation>Das Umbenennungsprotokoll wird geprüft...</translation>
 </message>
-<message id="ITEMSRESTORED">
-    <source>%1 item(s) restored</source>
-    <translation>%1 Element(e) wiederhergestellt</translation>
+<message id="ITEMSRESTORED" numerus="yes">
+    <source>%n items restored</source>
+    <translation>
+        <numerusform>%n Element wiederhergestellt</numerusform>
+        <numerusform>%n Elemente wiederhergestellt</numerusform>
+    </translation>
 </message>
-<message id="TOTALLOGFILES">
-    <source>%1 rename log(s)</source>
-    <translation>%1 Umbenennungsprotokoll(e)</translation>
+<message id="TOTALLOGFILES" numerus="yes">
+    <source>%n rename logs</source>
+    <translation>
+        <numerusform>%n Umbenennungsprotokoll</numerusform>
+        <numerusform>%n Umbenennungsprotokolle</numerusform>
+    </translation>
 </message>
-<message id="TOTALNOSRENAMEDITEMSFOUND">
-    <source>%1 renamed item(s) in this log</source>
-    <translation>%1 umbenannte(s) Element(e) in diesem Protokoll</translation>
+<message id="TOTALNOSRENAMEDITEMSFOUND" numerus="yes">
+    <source>%n renamed items in this log</source>
+    <translation>
+        <numerusform>%n umbenanntes Element in diesem Protokoll</numerusform>
+        <numerusform>%n umbenannte Elemente in diesem Protokoll</numerusform>
+    </translation>
 </message>
 <message id="UNDOTOTALNOSITEMSFOUND">
     <source>Items in the log: %1.</source>
@@ -724,9 +730,12 @@
     <source>The rename log %1 could not be deleted: %2</source>
     <translation>Das Umbenennungsprotokoll %1 konnte nicht gelöscht werden: %2</translation>
 </message>
-<message id="UNDOCONFIRM">
-    <source>Undo the %1 rename(s) recorded in %2?</source>
-    <translation>Die %1 in %2 aufgezeichnete(n) Umbenennung(en) rückgängig machen?</translation>
+<message id="UNDOCONFIRM" numerus="yes">
+    <source>Undo the %n renames recorded in %1?</source>
+    <translation>
+        <numerusform>Die %n in %1 aufgezeichnete Umbenennung rückgängig machen?</numerusform>
+        <numerusform>Die %n in %1 aufgezeichneten Umbenennungen rückgängig machen?</numerusform>
+    </translation>
 </message>
 <message id="MENUFILE">
     <source>&amp;File</source>
@@ -1852,9 +1861,12 @@
     <source>Undo Last Rename</source>
     <translation>Letzte Umbenennung rückgängig machen</translation>
 </message>
-<message id="UNDOLASTRENAMECONFIRM">
-    <source>Give %1 item(s) their earlier names back?</source>
-    <translation>%1 Element(en) ihre früheren Namen zurückgeben?</translation>
+<message id="UNDOLASTRENAMECONFIRM" numerus="yes">
+    <source>Give %n items their earlier names back?</source>
+    <translation>
+        <numerusform>%n Element seinen früheren Namen zurückgeben?</numerusform>
+        <numerusform>%n Elementen ihre früheren Namen zurückgeben?</numerusform>
+    </translation>
 </message>
 <message id="UNDOLASTRENAMEDETAIL">
     <source>The newest rename log, %1, is undone and then deleted.</source>
@@ -1928,13 +1940,19 @@
     <source>Insert '%1' %2</source>
     <translation>„%1“ %2 einfügen</translation>
 </message>
-<message id="SUMDELETE">
-    <source>Delete %1 character(s) from position %2</source>
-    <translation>%1 Zeichen ab Position %2 löschen</translation>
+<message id="SUMDELETE" numerus="yes">
+    <source>Delete %n characters from position %1</source>
+    <translation>
+        <numerusform>%n Zeichen ab Position %1 löschen</numerusform>
+        <numerusform>%n Zeichen ab Position %1 löschen</numerusform>
+    </translation>
 </message>
-<message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counted from the end</source>
-    <translation>%1 Zeichen ab Position %2 löschen, vom Ende gezählt</translation>
+<message id="SUMDELETEFROMEND" numerus="yes">
+    <source>Delete %n characters from position %1, counted from the end</source>
+    <translation>
+        <numerusform>%n Zeichen ab Position %1 löschen, vom Ende gezählt</numerusform>
+        <numerusform>%n Zeichen ab Position %1 löschen, vom Ende gezählt</numerusform>
+    </translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1952,9 +1970,12 @@
     <source>, every occurrence</source>
     <translation>, jedes Vorkommen</translation>
 </message>
-<message id="SUMOCCURRENCES">
-    <source>, %1 occurrence(s) from occurrence %2</source>
-    <translation>, %1 Vorkommen ab Vorkommen %2</translation>
+<message id="SUMOCCURRENCES" numerus="yes">
+    <source>, %n occurrences from occurrence %1</source>
+    <translation>
+        <numerusform>, %n Vorkommen ab Vorkommen %1</numerusform>
+        <numerusform>, %n Vorkommen ab Vorkommen %1</numerusform>
+    </translation>
 </message>
 <message id="SUMFROMEND">
     <source>, from the end</source>
@@ -2060,9 +2081,12 @@
     <source>New name from metadata '%1'</source>
     <translation>Neuer Name aus Metadaten „%1“</translation>
 </message>
-<message id="SUMPATHCOMPONENTS">
-    <source>Insert %1 folder name(s) %2</source>
-    <translation>%1 Ordnername(n) %2 einfügen</translation>
+<message id="SUMPATHCOMPONENTS" numerus="yes">
+    <source>Insert %n folder names %1</source>
+    <translation>
+        <numerusform>%n Ordnernamen %1 einfügen</numerusform>
+        <numerusform>%n Ordnernamen %1 einfügen</numerusform>
+    </translation>
 </message>
 <message id="OPTIONYES">
     <source>yes</source>

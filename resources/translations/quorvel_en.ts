@@ -95,21 +95,19 @@
         <numerusform>%n folders found</numerusform>
     </translation>
 </message>
-<message id="TOTALFILESRENAMED">
-    <source>%1 file(s) renamed</source>
-    <translation>%1 file(s) renamed</translation>
+<message id="TOTALFILESRENAMED" numerus="yes">
+    <source>%n files renamed</source>
+    <translation>
+        <numerusform>%n file renamed</numerusform>
+        <numerusform>%n files renamed</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSRENAMED">
-    <source>%1 folder(s) renamed</source>
-    <translation>%1 folder(s) renamed</translation>
-</message>
-<message id="TOTALNOSFILESRENAMED">
-    <source>Done: %1 file(s) renamed</source>
-    <translation>Done: %1 file(s) renamed</translation>
-</message>
-<message id="TOTALNOSFOLDERSRENAMED">
-    <source>Done: %1 folder(s) renamed</source>
-    <translation>Done: %1 folder(s) renamed</translation>
+<message id="TOTALFOLDERSRENAMED" numerus="yes">
+    <source>%n folders renamed</source>
+    <translation>
+        <numerusform>%n folder renamed</numerusform>
+        <numerusform>%n folders renamed</numerusform>
+    </translation>
 </message>
 <message id="STATUSNOCHANGES">
     <source>No Changes</source>
@@ -306,10 +304,6 @@
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>
     <translation>Rename</translation>
-</message>
-<message id="ITEMRENAMINGMESSAGE">
-    <source>Rename the items in the list to their new names now?</source>
-    <translation>Rename the items in the list to their new names now?</translation>
 </message>
 <message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
     <source>Rename %n items to the new names shown in the list?</source>
@@ -616,9 +610,12 @@
     <source>Delete the selected rename log?</source>
     <translation>Delete the selected rename log?</translation>
 </message>
-<message id="UNDOCONFIRMMESSAGE">
-    <source>Give the %1 items this log renamed their earlier names back?</source>
-    <translation>Give the %1 items this log renamed their earlier names back?</translation>
+<message id="UNDOCONFIRMMESSAGE" numerus="yes">
+    <source>Give the %n items this log renamed their earlier names back?</source>
+    <translation>
+        <numerusform>Give the %n item this log renamed its earlier name back?</numerusform>
+        <numerusform>Give the %n items this log renamed their earlier names back?</numerusform>
+    </translation>
 </message>
 <message id="OPENDOCUMENTNOHANDLER">
     <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
@@ -632,17 +629,26 @@
     <source>Checking the rename log...</source>
     <translation>Checking the rename log...</translation>
 </message>
-<message id="ITEMSRESTORED">
-    <source>%1 item(s) restored</source>
-    <translation>%1 item(s) restored</translation>
+<message id="ITEMSRESTORED" numerus="yes">
+    <source>%n items restored</source>
+    <translation>
+        <numerusform>%n item restored</numerusform>
+        <numerusform>%n items restored</numerusform>
+    </translation>
 </message>
-<message id="TOTALLOGFILES">
-    <source>%1 rename log(s)</source>
-    <translation>%1 rename log(s)</translation>
+<message id="TOTALLOGFILES" numerus="yes">
+    <source>%n rename logs</source>
+    <translation>
+        <numerusform>%n rename log</numerusform>
+        <numerusform>%n rename logs</numerusform>
+    </translation>
 </message>
-<message id="TOTALNOSRENAMEDITEMSFOUND">
-    <source>%1 renamed item(s) in this log</source>
-    <translation>%1 renamed item(s) in this log</translation>
+<message id="TOTALNOSRENAMEDITEMSFOUND" numerus="yes">
+    <source>%n renamed items in this log</source>
+    <translation>
+        <numerusform>%n renamed item in this log</numerusform>
+        <numerusform>%n renamed items in this log</numerusform>
+    </translation>
 </message>
 <message id="UNDOTOTALNOSITEMSFOUND">
     <source>Items in the log: %1.</source>
@@ -724,9 +730,12 @@
     <source>The rename log %1 could not be deleted: %2</source>
     <translation>The rename log %1 could not be deleted: %2</translation>
 </message>
-<message id="UNDOCONFIRM">
-    <source>Undo the %1 rename(s) recorded in %2?</source>
-    <translation>Undo the %1 rename(s) recorded in %2?</translation>
+<message id="UNDOCONFIRM" numerus="yes">
+    <source>Undo the %n renames recorded in %1?</source>
+    <translation>
+        <numerusform>Undo the %n rename recorded in %1?</numerusform>
+        <numerusform>Undo the %n renames recorded in %1?</numerusform>
+    </translation>
 </message>
 <message id="MENUFILE">
     <source>&amp;File</source>
@@ -1852,9 +1861,12 @@
     <source>Undo Last Rename</source>
     <translation>Undo Last Rename</translation>
 </message>
-<message id="UNDOLASTRENAMECONFIRM">
-    <source>Give %1 item(s) their earlier names back?</source>
-    <translation>Give %1 item(s) their earlier names back?</translation>
+<message id="UNDOLASTRENAMECONFIRM" numerus="yes">
+    <source>Give %n items their earlier names back?</source>
+    <translation>
+        <numerusform>Give %n item its earlier name back?</numerusform>
+        <numerusform>Give %n items their earlier names back?</numerusform>
+    </translation>
 </message>
 <message id="UNDOLASTRENAMEDETAIL">
     <source>The newest rename log, %1, is undone and then deleted.</source>
@@ -1928,13 +1940,19 @@
     <source>Insert '%1' %2</source>
     <translation>Insert '%1' %2</translation>
 </message>
-<message id="SUMDELETE">
-    <source>Delete %1 character(s) from position %2</source>
-    <translation>Delete %1 character(s) from position %2</translation>
+<message id="SUMDELETE" numerus="yes">
+    <source>Delete %n characters from position %1</source>
+    <translation>
+        <numerusform>Delete %n character from position %1</numerusform>
+        <numerusform>Delete %n characters from position %1</numerusform>
+    </translation>
 </message>
-<message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counted from the end</source>
-    <translation>Delete %1 character(s) from position %2, counted from the end</translation>
+<message id="SUMDELETEFROMEND" numerus="yes">
+    <source>Delete %n characters from position %1, counted from the end</source>
+    <translation>
+        <numerusform>Delete %n character from position %1, counted from the end</numerusform>
+        <numerusform>Delete %n characters from position %1, counted from the end</numerusform>
+    </translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1952,9 +1970,12 @@
     <source>, every occurrence</source>
     <translation>, every occurrence</translation>
 </message>
-<message id="SUMOCCURRENCES">
-    <source>, %1 occurrence(s) from occurrence %2</source>
-    <translation>, %1 occurrence(s) from occurrence %2</translation>
+<message id="SUMOCCURRENCES" numerus="yes">
+    <source>, %n occurrences from occurrence %1</source>
+    <translation>
+        <numerusform>, %n occurrence from occurrence %1</numerusform>
+        <numerusform>, %n occurrences from occurrence %1</numerusform>
+    </translation>
 </message>
 <message id="SUMFROMEND">
     <source>, from the end</source>
@@ -2060,9 +2081,12 @@
     <source>New name from metadata '%1'</source>
     <translation>New name from metadata '%1'</translation>
 </message>
-<message id="SUMPATHCOMPONENTS">
-    <source>Insert %1 folder name(s) %2</source>
-    <translation>Insert %1 folder name(s) %2</translation>
+<message id="SUMPATHCOMPONENTS" numerus="yes">
+    <source>Insert %n folder names %1</source>
+    <translation>
+        <numerusform>Insert %n folder name %1</numerusform>
+        <numerusform>Insert %n folder names %1</numerusform>
+    </translation>
 </message>
 <message id="OPTIONYES">
     <source>yes</source>

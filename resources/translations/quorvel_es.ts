@@ -95,21 +95,19 @@
         <numerusform>%n carpetas encontradas</numerusform>
     </translation>
 </message>
-<message id="TOTALFILESRENAMED">
-    <source>%1 file(s) renamed</source>
-    <translation>Se cambió el nombre de %1 archivo(s)</translation>
+<message id="TOTALFILESRENAMED" numerus="yes">
+    <source>%n files renamed</source>
+    <translation>
+        <numerusform>Se cambió el nombre de %n archivo</numerusform>
+        <numerusform>Se cambió el nombre de %n archivos</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSRENAMED">
-    <source>%1 folder(s) renamed</source>
-    <translation>Se cambió el nombre de %1 carpeta(s)</translation>
-</message>
-<message id="TOTALNOSFILESRENAMED">
-    <source>Done: %1 file(s) renamed</source>
-    <translation>Listo: se cambió el nombre de %1 archivo(s)</translation>
-</message>
-<message id="TOTALNOSFOLDERSRENAMED">
-    <source>Done: %1 folder(s) renamed</source>
-    <translation>Listo: se cambió el nombre de %1 carpeta(s)</translation>
+<message id="TOTALFOLDERSRENAMED" numerus="yes">
+    <source>%n folders renamed</source>
+    <translation>
+        <numerusform>Se cambió el nombre de %n carpeta</numerusform>
+        <numerusform>Se cambió el nombre de %n carpetas</numerusform>
+    </translation>
 </message>
 <message id="STATUSNOCHANGES">
     <source>No Changes</source>
@@ -306,10 +304,6 @@
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>
     <translation>Cambiar nombre</translation>
-</message>
-<message id="ITEMRENAMINGMESSAGE">
-    <source>Rename the items in the list to their new names now?</source>
-    <translation>¿Cambiar ahora el nombre de los elementos de la lista por sus nombres nuevos?</translation>
 </message>
 <message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
     <source>Rename %n items to the new names shown in the list?</source>
@@ -616,9 +610,12 @@
     <source>Delete the selected rename log?</source>
     <translation>¿Eliminar el registro de cambios de nombre seleccionado?</translation>
 </message>
-<message id="UNDOCONFIRMMESSAGE">
-    <source>Give the %1 items this log renamed their earlier names back?</source>
-    <translation>¿Devolver su nombre anterior a los %1 elementos que renombró este registro?</translation>
+<message id="UNDOCONFIRMMESSAGE" numerus="yes">
+    <source>Give the %n items this log renamed their earlier names back?</source>
+    <translation>
+        <numerusform>¿Devolver su nombre anterior al %n elemento que cambió este registro?</numerusform>
+        <numerusform>¿Devolver su nombre anterior a los %n elementos que cambió este registro?</numerusform>
+    </translation>
 </message>
 <message id="OPENDOCUMENTNOHANDLER">
     <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
@@ -632,17 +629,26 @@
     <source>Checking the rename log...</source>
     <translation>Comprobando el registro de cambios de nombre...</translation>
 </message>
-<message id="ITEMSRESTORED">
-    <source>%1 item(s) restored</source>
-    <translation>%1 elemento(s) restaurado(s)</translation>
+<message id="ITEMSRESTORED" numerus="yes">
+    <source>%n items restored</source>
+    <translation>
+        <numerusform>%n elemento restaurado</numerusform>
+        <numerusform>%n elementos restaurados</numerusform>
+    </translation>
 </message>
-<message id="TOTALLOGFILES">
-    <source>%1 rename log(s)</source>
-    <translation>%1 registro(s) de cambios de nombre</translation>
+<message id="TOTALLOGFILES" numerus="yes">
+    <source>%n rename logs</source>
+    <translation>
+        <numerusform>%n registro de cambios de nombre</numerusform>
+        <numerusform>%n registros de cambios de nombre</numerusform>
+    </translation>
 </message>
-<message id="TOTALNOSRENAMEDITEMSFOUND">
-    <source>%1 renamed item(s) in this log</source>
-    <translation>%1 elemento(s) con nombre cambiado en este registro</translation>
+<message id="TOTALNOSRENAMEDITEMSFOUND" numerus="yes">
+    <source>%n renamed items in this log</source>
+    <translation>
+        <numerusform>%n elemento con nombre cambiado en este registro</numerusform>
+        <numerusform>%n elementos con nombre cambiado en este registro</numerusform>
+    </translation>
 </message>
 <message id="UNDOTOTALNOSITEMSFOUND">
     <source>Items in the log: %1.</source>
@@ -724,9 +730,12 @@
     <source>The rename log %1 could not be deleted: %2</source>
     <translation>No se pudo eliminar el registro de cambios de nombre %1: %2</translation>
 </message>
-<message id="UNDOCONFIRM">
-    <source>Undo the %1 rename(s) recorded in %2?</source>
-    <translation>¿Deshacer los %1 cambio(s) de nombre registrado(s) en %2?</translation>
+<message id="UNDOCONFIRM" numerus="yes">
+    <source>Undo the %n renames recorded in %1?</source>
+    <translation>
+        <numerusform>¿Deshacer el %n cambio de nombre registrado en %1?</numerusform>
+        <numerusform>¿Deshacer los %n cambios de nombre registrados en %1?</numerusform>
+    </translation>
 </message>
 <message id="MENUFILE">
     <source>&amp;File</source>
@@ -1852,9 +1861,12 @@
     <source>Undo Last Rename</source>
     <translation>Deshacer el último cambio de nombre</translation>
 </message>
-<message id="UNDOLASTRENAMECONFIRM">
-    <source>Give %1 item(s) their earlier names back?</source>
-    <translation>¿Devolver a %1 elemento(s) sus nombres anteriores?</translation>
+<message id="UNDOLASTRENAMECONFIRM" numerus="yes">
+    <source>Give %n items their earlier names back?</source>
+    <translation>
+        <numerusform>¿Devolver a %n elemento su nombre anterior?</numerusform>
+        <numerusform>¿Devolver a %n elementos sus nombres anteriores?</numerusform>
+    </translation>
 </message>
 <message id="UNDOLASTRENAMEDETAIL">
     <source>The newest rename log, %1, is undone and then deleted.</source>
@@ -1928,13 +1940,19 @@
     <source>Insert '%1' %2</source>
     <translation>Insertar «%1» %2</translation>
 </message>
-<message id="SUMDELETE">
-    <source>Delete %1 character(s) from position %2</source>
-    <translation>Eliminar %1 carácter(es) desde la posición %2</translation>
+<message id="SUMDELETE" numerus="yes">
+    <source>Delete %n characters from position %1</source>
+    <translation>
+        <numerusform>Eliminar %n carácter desde la posición %1</numerusform>
+        <numerusform>Eliminar %n caracteres desde la posición %1</numerusform>
+    </translation>
 </message>
-<message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counted from the end</source>
-    <translation>Eliminar %1 carácter(es) desde la posición %2, contada desde el final</translation>
+<message id="SUMDELETEFROMEND" numerus="yes">
+    <source>Delete %n characters from position %1, counted from the end</source>
+    <translation>
+        <numerusform>Eliminar %n carácter desde la posición %1, contada desde el final</numerusform>
+        <numerusform>Eliminar %n caracteres desde la posición %1, contada desde el final</numerusform>
+    </translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1952,9 +1970,12 @@
     <source>, every occurrence</source>
     <translation>, cada aparición</translation>
 </message>
-<message id="SUMOCCURRENCES">
-    <source>, %1 occurrence(s) from occurrence %2</source>
-    <translation>, %1 aparición(es) desde la aparición %2</translation>
+<message id="SUMOCCURRENCES" numerus="yes">
+    <source>, %n occurrences from occurrence %1</source>
+    <translation>
+        <numerusform>, %n aparición desde la aparición %1</numerusform>
+        <numerusform>, %n apariciones desde la aparición %1</numerusform>
+    </translation>
 </message>
 <message id="SUMFROMEND">
     <source>, from the end</source>
@@ -2060,9 +2081,12 @@
     <source>New name from metadata '%1'</source>
     <translation>Nombre nuevo a partir de metadatos «%1»</translation>
 </message>
-<message id="SUMPATHCOMPONENTS">
-    <source>Insert %1 folder name(s) %2</source>
-    <translation>Insertar %1 nombre(s) de carpeta %2</translation>
+<message id="SUMPATHCOMPONENTS" numerus="yes">
+    <source>Insert %n folder names %1</source>
+    <translation>
+        <numerusform>Insertar %n nombre de carpeta %1</numerusform>
+        <numerusform>Insertar %n nombres de carpeta %1</numerusform>
+    </translation>
 </message>
 <message id="OPTIONYES">
     <source>yes</source>

@@ -95,21 +95,19 @@
         <numerusform>%n dossiers trouvés</numerusform>
     </translation>
 </message>
-<message id="TOTALFILESRENAMED">
-    <source>%1 file(s) renamed</source>
-    <translation>%1 fichier(s) renommé(s)</translation>
+<message id="TOTALFILESRENAMED" numerus="yes">
+    <source>%n files renamed</source>
+    <translation>
+        <numerusform>%n fichier renommé</numerusform>
+        <numerusform>%n fichiers renommés</numerusform>
+    </translation>
 </message>
-<message id="TOTALFOLDERSRENAMED">
-    <source>%1 folder(s) renamed</source>
-    <translation>%1 dossier(s) renommé(s)</translation>
-</message>
-<message id="TOTALNOSFILESRENAMED">
-    <source>Done: %1 file(s) renamed</source>
-    <translation>Terminé : %1 fichier(s) renommé(s)</translation>
-</message>
-<message id="TOTALNOSFOLDERSRENAMED">
-    <source>Done: %1 folder(s) renamed</source>
-    <translation>Terminé : %1 dossier(s) renommé(s)</translation>
+<message id="TOTALFOLDERSRENAMED" numerus="yes">
+    <source>%n folders renamed</source>
+    <translation>
+        <numerusform>%n dossier renommé</numerusform>
+        <numerusform>%n dossiers renommés</numerusform>
+    </translation>
 </message>
 <message id="STATUSNOCHANGES">
     <source>No Changes</source>
@@ -306,10 +304,6 @@
 <message id="ITEMRENAMINGTITLE">
     <source>Rename</source>
     <translation>Renommer</translation>
-</message>
-<message id="ITEMRENAMINGMESSAGE">
-    <source>Rename the items in the list to their new names now?</source>
-    <translation>Renommer maintenant les éléments de la liste avec leurs nouveaux noms ?</translation>
 </message>
 <message id="ITEMRENAMINGCOUNTMESSAGE" numerus="yes">
     <source>Rename %n items to the new names shown in the list?</source>
@@ -616,9 +610,12 @@
     <source>Delete the selected rename log?</source>
     <translation>Supprimer le journal de renommage sélectionné ?</translation>
 </message>
-<message id="UNDOCONFIRMMESSAGE">
-    <source>Give the %1 items this log renamed their earlier names back?</source>
-    <translation>Rendre leur nom précédent aux %1 éléments renommés dans ce journal ?</translation>
+<message id="UNDOCONFIRMMESSAGE" numerus="yes">
+    <source>Give the %n items this log renamed their earlier names back?</source>
+    <translation>
+        <numerusform>Rendre son nom précédent à l’élément renommé dans ce journal ?</numerusform>
+        <numerusform>Rendre leur nom précédent aux %n éléments renommés dans ce journal ?</numerusform>
+    </translation>
 </message>
 <message id="OPENDOCUMENTNOHANDLER">
     <source>No application on this computer opens “%1”. Set one for this type of file in the desktop's settings.</source>
@@ -632,17 +629,26 @@
     <source>Checking the rename log...</source>
     <translation>Vérification du journal de renommage...</translation>
 </message>
-<message id="ITEMSRESTORED">
-    <source>%1 item(s) restored</source>
-    <translation>%1 élément(s) restauré(s)</translation>
+<message id="ITEMSRESTORED" numerus="yes">
+    <source>%n items restored</source>
+    <translation>
+        <numerusform>%n élément restauré</numerusform>
+        <numerusform>%n éléments restaurés</numerusform>
+    </translation>
 </message>
-<message id="TOTALLOGFILES">
-    <source>%1 rename log(s)</source>
-    <translation>%1 journal(aux) de renommage</translation>
+<message id="TOTALLOGFILES" numerus="yes">
+    <source>%n rename logs</source>
+    <translation>
+        <numerusform>%n journal de renommage</numerusform>
+        <numerusform>%n journaux de renommage</numerusform>
+    </translation>
 </message>
-<message id="TOTALNOSRENAMEDITEMSFOUND">
-    <source>%1 renamed item(s) in this log</source>
-    <translation>%1 élément(s) renommé(s) dans ce journal</translation>
+<message id="TOTALNOSRENAMEDITEMSFOUND" numerus="yes">
+    <source>%n renamed items in this log</source>
+    <translation>
+        <numerusform>%n élément renommé dans ce journal</numerusform>
+        <numerusform>%n éléments renommés dans ce journal</numerusform>
+    </translation>
 </message>
 <message id="UNDOTOTALNOSITEMSFOUND">
     <source>Items in the log: %1.</source>
@@ -724,9 +730,12 @@
     <source>The rename log %1 could not be deleted: %2</source>
     <translation>Le journal de renommage %1 n'a pas pu être supprimé : %2</translation>
 </message>
-<message id="UNDOCONFIRM">
-    <source>Undo the %1 rename(s) recorded in %2?</source>
-    <translation>Annuler les %1 renommage(s) enregistré(s) dans %2 ?</translation>
+<message id="UNDOCONFIRM" numerus="yes">
+    <source>Undo the %n renames recorded in %1?</source>
+    <translation>
+        <numerusform>Annuler le %n renommage enregistré dans %1 ?</numerusform>
+        <numerusform>Annuler les %n renommages enregistrés dans %1 ?</numerusform>
+    </translation>
 </message>
 <message id="MENUFILE">
     <source>&amp;File</source>
@@ -1852,9 +1861,12 @@
     <source>Undo Last Rename</source>
     <translation>Annuler le dernier renommage</translation>
 </message>
-<message id="UNDOLASTRENAMECONFIRM">
-    <source>Give %1 item(s) their earlier names back?</source>
-    <translation>Rendre leur ancien nom à %1 élément(s) ?</translation>
+<message id="UNDOLASTRENAMECONFIRM" numerus="yes">
+    <source>Give %n items their earlier names back?</source>
+    <translation>
+        <numerusform>Rendre son ancien nom à %n élément ?</numerusform>
+        <numerusform>Rendre leur ancien nom à %n éléments ?</numerusform>
+    </translation>
 </message>
 <message id="UNDOLASTRENAMEDETAIL">
     <source>The newest rename log, %1, is undone and then deleted.</source>
@@ -1928,13 +1940,19 @@
     <source>Insert '%1' %2</source>
     <translation>Insérer « %1 » %2</translation>
 </message>
-<message id="SUMDELETE">
-    <source>Delete %1 character(s) from position %2</source>
-    <translation>Supprimer %1 caractère(s) à partir de la position %2</translation>
+<message id="SUMDELETE" numerus="yes">
+    <source>Delete %n characters from position %1</source>
+    <translation>
+        <numerusform>Supprimer %n caractère à partir de la position %1</numerusform>
+        <numerusform>Supprimer %n caractères à partir de la position %1</numerusform>
+    </translation>
 </message>
-<message id="SUMDELETEFROMEND">
-    <source>Delete %1 character(s) from position %2, counted from the end</source>
-    <translation>Supprimer %1 caractère(s) à partir de la position %2, comptée depuis la fin</translation>
+<message id="SUMDELETEFROMEND" numerus="yes">
+    <source>Delete %n characters from position %1, counted from the end</source>
+    <translation>
+        <numerusform>Supprimer %n caractère à partir de la position %1, comptée depuis la fin</numerusform>
+        <numerusform>Supprimer %n caractères à partir de la position %1, comptée depuis la fin</numerusform>
+    </translation>
 </message>
 <message id="SUMREPLACE">
     <source>Replace '%1' with '%2'</source>
@@ -1952,9 +1970,12 @@
     <source>, every occurrence</source>
     <translation>, chaque occurrence</translation>
 </message>
-<message id="SUMOCCURRENCES">
-    <source>, %1 occurrence(s) from occurrence %2</source>
-    <translation>, %1 occurrence(s) à partir de l’occurrence %2</translation>
+<message id="SUMOCCURRENCES" numerus="yes">
+    <source>, %n occurrences from occurrence %1</source>
+    <translation>
+        <numerusform>, %n occurrence à partir de l’occurrence %1</numerusform>
+        <numerusform>, %n occurrences à partir de l’occurrence %1</numerusform>
+    </translation>
 </message>
 <message id="SUMFROMEND">
     <source>, from the end</source>
@@ -2060,9 +2081,12 @@
     <source>New name from metadata '%1'</source>
     <translation>Nouveau nom à partir des métadonnées « %1 »</translation>
 </message>
-<message id="SUMPATHCOMPONENTS">
-    <source>Insert %1 folder name(s) %2</source>
-    <translation>Insérer %1 nom(s) de dossier %2</translation>
+<message id="SUMPATHCOMPONENTS" numerus="yes">
+    <source>Insert %n folder names %1</source>
+    <translation>
+        <numerusform>Insérer %n nom de dossier %1</numerusform>
+        <numerusform>Insérer %n noms de dossier %1</numerusform>
+    </translation>
 </message>
 <message id="OPTIONYES">
     <source>yes</source>

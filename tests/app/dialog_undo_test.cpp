@@ -65,18 +65,18 @@ TEST_F(UndoDialogTest, SelectingALogAndPressingUndoPutsTheFilesBackAndDeletesThe
     ASSERT_EQ(table->model()->rowCount(), 1);
     EXPECT_EQ(table->model()->index(0, 0).data().toString(), QFileInfo(log).fileName());
     EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
-    EXPECT_EQ(labelText(dialog, "logTotalNosOfFiles"), msg("TOTALLOGFILES").arg(1));
+    EXPECT_EQ(labelText(dialog, "logTotalNosOfFiles"), msgN("TOTALLOGFILES", 1));
     EXPECT_FALSE(dialog->findChild<QProgressBar*>()->isVisible());
 
     clickRow(table, 0);
     EXPECT_EQ(dialog->controller().currLogFilePath(), log);
-    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msgN("TOTALNOSRENAMEDITEMSFOUND", 2));
 
     // Undo asks first, with the count, as Rename does; declining changes nothing.
     ui.alertAnswers = {QStringLiteral("CANCEL")};
     click(button(dialog, msg("Undo")));
     ASSERT_EQ(ui.alerts.size(), 1);
-    EXPECT_EQ(ui.alerts.first().message, msg("UNDOCONFIRMMESSAGE").arg(2));
+    EXPECT_EQ(ui.alerts.first().message, msgN("UNDOCONFIRMMESSAGE", 2));
     EXPECT_EQ(ui.alerts.first().buttons, (QStringList{"Undo", "CANCEL"}));
     EXPECT_EQ(tree.names(QStringLiteral("photos")), (QStringList{"x.txt", "y.txt"}));
     ui.alerts.clear();
@@ -162,7 +162,7 @@ TEST_F(UndoDialogTest, TheNewestLogIsCurrentAtOnceAndUndoIsOfferedOnlyWithALogAn
     // The newest log is selected and current; the footer counts its row.
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
     EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
-    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msgN("TOTALNOSRENAMEDITEMSFOUND", 2));
     EXPECT_FALSE(dialog->controller().currLogFilePath().isEmpty());
     for (const char* name : {"undoButton", "viewButton", "deleteButton"})
         EXPECT_TRUE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
@@ -175,14 +175,14 @@ TEST_F(UndoDialogTest, TheNewestLogIsCurrentAtOnceAndUndoIsOfferedOnlyWithALogAn
     // selection.
     dialog->controller().tableViewSelectionDidChange(-1);
     EXPECT_TRUE(dialog->controller().currLogFilePath().isEmpty());
-    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msgN("TOTALNOSRENAMEDITEMSFOUND", 0));
     for (const char* name : {"undoButton", "viewButton", "deleteButton"})
         EXPECT_FALSE(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
     click(button(dialog, msg("Undo")));
     EXPECT_TRUE(ui.alerts.isEmpty());
     EXPECT_EQ(tree.names(QStringLiteral("f")), (QStringList{"one.txt", "three.txt", "two.txt"}));
     clickRow(table, 1);
-    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msg("TOTALNOSRENAMEDITEMSFOUND").arg(1));
+    EXPECT_EQ(labelText(dialog, "totalFilesInLog"), msgN("TOTALNOSRENAMEDITEMSFOUND", 1));
     EXPECT_TRUE(dialog->findChild<QPushButton*>(QStringLiteral("undoButton"))->isEnabled());
 
     // The renamed-items column: ascending on the first click, descending on the second.

@@ -205,7 +205,7 @@ TEST_F(Keyboard, CtrlZAsksAndUndoesTheNewestRename)
     w.table().setFocus(Qt::OtherFocusReason);
     pressKeys(QKeySequence(QKeySequence::Undo));
     ASSERT_GE(answers.seen.size(), 1);
-    EXPECT_EQ(answers.seen[0].title, msg("UNDOLASTRENAMECONFIRM").arg(1));
+    EXPECT_EQ(answers.seen[0].title, msgN("UNDOLASTRENAMECONFIRM", 1));
     EXPECT_EQ(answers.seen[0].buttons, QStringList({"Undo", "CANCEL"}));
     EXPECT_EQ(tree.names(), QStringList({"c_d.txt", "z_b.txt"})); // declined: nothing changed
 
@@ -225,6 +225,6 @@ TEST_F(Keyboard, CtrlZAsksAndUndoesTheNewestRename)
     pressKeys(QKeySequence(QKeySequence::Undo));
     waitIdle(w.controller);
     ASSERT_GE(answers.seen.size(), 1);
-    EXPECT_EQ(answers.seen[0].title, msg("UNDOLASTRENAMECONFIRM").arg(2));
+    EXPECT_EQ(answers.seen[0].title, msgN("UNDOLASTRENAMECONFIRM", 2));
     EXPECT_EQ(tree.names(), QStringList({"a b.txt", "c d.txt"}));
 }

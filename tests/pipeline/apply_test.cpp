@@ -196,7 +196,7 @@ TEST(Apply, FilesKeepTheListOrderAndColonsShowAsSlashes)
     EXPECT_EQ(log.entries.at(1).srcfilename, QStringLiteral("a/b.txt"));
     EXPECT_EQ(log.entries.at(1).tarfilename, QStringLiteral("c/d.txt"));
     EXPECT_EQ(b.ui.countTexts.last(), outcome.summary());
-    EXPECT_TRUE(b.ui.countTexts.contains(msg("TOTALFILESRENAMED").arg(1)));
+    EXPECT_TRUE(b.ui.countTexts.contains(msgN("TOTALFILESRENAMED", 1)));
 }
 
 TEST(Apply, TakenNamesAreNeverReplaced)

@@ -59,7 +59,7 @@ const QList<Case>& cases()
              s.setText("insertDeleteFromCharacterPosition", "2");
              s.setText("insertDeleteNumberOfCharacters", "3");
          },
-         "TABINSERTDELETE", "Delete 3 character(s) from position 2"},
+         "TABINSERTDELETE", "Delete 3 characters from position 2"},
         {"replace every occurrence",
          [](Settings& s) {
              s.setInteger("selectedTab", 2);
@@ -78,7 +78,7 @@ const QList<Case>& cases()
              s.setText("replaceRemoveOccuranceCount", "1");
              s.setFlag("isReplaceRemoveCaseSensitive", true);
          },
-         "TABREPLACEREMOVE", "Remove '_', 1 occurrence(s) from occurrence 2, match case"},
+         "TABREPLACEREMOVE", "Remove '_', 1 occurrence from occurrence 2, match case"},
         {"prefix and suffix as text",
          [](Settings& s) {
              s.setInteger("selectedTab", 3);

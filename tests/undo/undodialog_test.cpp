@@ -66,8 +66,8 @@ TEST_F(UndoDialog, ListsOnlyLogsOfThisMajorVersionWhoseNamesSplitIntoSixParts)
         EXPECT_EQ(e.filesCount, e.logFileName.contains(QLatin1String("-12")) ? 12 : 3);
         EXPECT_EQ(e.logFilePath, logs + QLatin1Char('/') + e.logFileName);
     }
-    EXPECT_EQ(undo.logTotalNosOfFiles(), msg("TOTALLOGFILES").arg(3));
-    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    EXPECT_EQ(undo.logTotalNosOfFiles(), msgN("TOTALLOGFILES", 3));
+    EXPECT_EQ(undo.totalFilesInLog(), msgN("TOTALNOSRENAMEDITEMSFOUND", 0));
     EXPECT_GT(changes, 0);
 }
 
@@ -136,14 +136,14 @@ TEST_F(UndoDialog, SelectingARowMakesItsLogCurrent)
     undo.tableViewSelectionDidChange(1);
     EXPECT_EQ(undo.currLogFilePath(), logs + QLatin1Char('/') + TestLogs::name(at(1, 1, 2026), QStringLiteral("4")));
     EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 4);
-    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(4));
+    EXPECT_EQ(undo.totalFilesInLog(), msgN("TOTALNOSRENAMEDITEMSFOUND", 4));
 
     // No row selected: no log is current, so nothing is offered for undo.
     undo.tableViewSelectionDidChange(-1);
     EXPECT_EQ(undo.selectedRow(), -1);
     EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 0);
     EXPECT_TRUE(undo.currLogFilePath().isEmpty());
-    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(0));
+    EXPECT_EQ(undo.totalFilesInLog(), msgN("TOTALNOSRENAMEDITEMSFOUND", 0));
 }
 
 TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
@@ -175,7 +175,7 @@ TEST_F(UndoDialog, DeleteAsksAndThenReselectsTheRowAtTheSameIndex)
     ASSERT_EQ(undo.logFiles().size(), 2);
     EXPECT_EQ(undo.selectedRow(), 1);
     EXPECT_EQ(undo.currLogFilePath(), first);
-    EXPECT_EQ(undo.logTotalNosOfFiles(), msg("TOTALLOGFILES").arg(2));
+    EXPECT_EQ(undo.logTotalNosOfFiles(), msgN("TOTALLOGFILES", 2));
 
     // Deleting the last row selects the new last row.
     undo.deleteLogFile();
@@ -227,7 +227,7 @@ TEST_F(UndoDialog, OpeningALogChecksItsVersionAndItsEntries)
     EXPECT_EQ(undo.currLogFilePath(), two);
     EXPECT_EQ(undo.selectedRow(), -1);
     EXPECT_EQ(undo.totalFilesCanBeUndoFromLog(), 2);
-    EXPECT_EQ(undo.totalFilesInLog(), msg("TOTALNOSRENAMEDITEMSFOUND").arg(2));
+    EXPECT_EQ(undo.totalFilesInLog(), msgN("TOTALNOSRENAMEDITEMSFOUND", 2));
     EXPECT_FALSE(undo.isUndoing());
 
     undo.openLogFile();
