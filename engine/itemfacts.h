@@ -3,9 +3,8 @@
 #include <QtGlobal>
 
 // What the list's sorts by date taken, date modified and size read from an item's file,
-// kept with the item so that each file is read once. A rename leaves all of it true (the
-// file moves with its item); a file whose size or modification time changed since is read
-// again at the next sort that needs it.
+// kept with the item so that each file is read once. A rename leaves all of it true: the
+// file moves with its item and keeps its content, size and modification time.
 struct ItemFacts {
     enum class Capture : quint8 {
         Unread,

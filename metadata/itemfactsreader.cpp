@@ -90,12 +90,8 @@ void read(FileSystemItem& item, bool withCapture)
     struct stat st {};
     if (::lstat(QFile::encodeName(item.fullPath).constData(), &st) == 0) {
         const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-        const qint64 size = S_ISDIR(st.st_mode) ? -1 : qint64(st.st_size);
-        // A file written since its capture moment was read is read again.
-        if (facts.statRead && (modified != facts.modifiedMsecs || size != facts.size))
-            facts.capture = ItemFacts::Capture::Unread;
         facts.modifiedMsecs = modified;
-        facts.size = size;
+        facts.size = S_ISDIR(st.st_mode) ? -1 : qint64(st.st_size);
         facts.missing = false;
     } else {
         // Gone or out of reach: nothing to sort by.

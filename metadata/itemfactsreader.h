@@ -15,8 +15,7 @@ namespace ItemFactsReader {
 // Brings the item's facts up to date: one lstat for its modification time and size (the
 // path as listed, a link not followed); and with `withCapture`, the capture moment and
 // camera model of a file in a format the photo readers read, whether or not the photo
-// list names it. A capture moment already read is kept while the file's size and
-// modification time stay as they were.
+// list names it.
 void read(FileSystemItem& item, bool withCapture);
 // Whether read() has something to do for this item.
 bool needsReading(const FileSystemItem& item, bool withCapture);
