@@ -2,11 +2,14 @@
 
 #include "app/fileicons.h"
 #include "engine/filesystemitem.h"
+#include "metadata/itemfactsreader.h"
 #include "pipeline/controllerstate.h"
 #include "platform/messages.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPalette>
 #include <QMimeData>
 #include <QUrl>
@@ -15,6 +18,9 @@ namespace {
 
 const QString kIcon = QStringLiteral("icon");
 const QString kNewFilename = QStringLiteral("newFilename");
+const QString kDateTaken = QStringLiteral("dateTaken");
+const QString kDateModified = QStringLiteral("dateModified");
+const QString kFileSize = QStringLiteral("fileSize");
 
 // Where a proposed name's capture date came from, as a person reads it ("" for none).
 QString dateSourceText(DateSource source)
@@ -40,7 +46,9 @@ FileTableModel::FileTableModel(ControllerState& state, QObject* parent)
 const QStringList& FileTableModel::columnKeys()
 {
     static const QStringList keys = {kIcon, QStringLiteral("filenameWithExtension"), kNewFilename,
-                                     QStringLiteral("fileLocation"), QStringLiteral("fileType")};
+                                     QStringLiteral("fileLocation"), QStringLiteral("fileType"),
+                                     kDateTaken,    kDateModified,
+                                     kFileSize};
     return keys;
 }
 
@@ -72,7 +80,11 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
         // A status in the reader's language ("Renamed" for the stored "Renaming (OK)").
         if (key == kNewFilename && Status::isStatus(item.newFilename))
             return Status::displayText(item.newFilename);
+        if (key == kDateTaken || key == kDateModified || key == kFileSize)
+            return factText(item, key);
         return item.displayField(key);
+    case Qt::TextAlignmentRole:
+        return key == kFileSize ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     case Qt::DecorationRole:
         return key == kIcon ? QVariant(icons_.iconFor(item)) : QVariant();
     case Qt::ForegroundRole:
@@ -113,6 +125,12 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
             return msg("FILENAME");
         if (key == kNewFilename)
             return msg("NEWFILENAME");
+        if (key == kDateTaken)
+            return msg("COLUMNDATETAKEN");
+        if (key == kDateModified)
+            return msg("COLUMNDATEMODIFIED");
+        if (key == kFileSize)
+            return msg("COLUMNFILESIZE");
         if (key == QLatin1String("fileLocation"))
             return msg("LOCATION");
         return msg("FILETYPE");
@@ -127,10 +145,61 @@ Qt::ItemFlags FileTableModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+std::optional<ListSort> FileTableModel::factsSort(int column, Qt::SortOrder order)
+{
+    const QString key = column >= 0 && column < columnKeys().size() ? columnKeys().at(column) : QString();
+    ListSort sort;
+    sort.descending = order == Qt::DescendingOrder;
+    if (key == kDateTaken)
+        sort.by = ListSort::By::Taken;
+    else if (key == kDateModified)
+        sort.by = ListSort::By::Modified;
+    else if (key == kFileSize)
+        sort.by = ListSort::By::Size;
+    else
+        return std::nullopt;
+    return sort;
+}
+
+QVariant FileTableModel::factText(const FileSystemItem& item, const QString& key) const
+{
+    const ItemFacts& facts = item.facts;
+    const QLocale locale;
+    const auto dateTime = [&locale](const QDateTime& value) {
+        return locale.toString(value.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+            + locale.toString(value.time(), QStringLiteral("HH:mm:ss"));
+    };
+    if (key == kFileSize)
+        return facts.hasStat() && facts.size >= 0 ? locale.formattedDataSize(facts.size) : QString();
+    if (key == kDateModified)
+        return facts.hasStat() ? dateTime(QDateTime::fromMSecsSinceEpoch(facts.modifiedMsecs)) : QString();
+    // The shifts are parsed again only when the stored entries changed.
+    const QStringList entries = state_.settings.list(QStringLiteral("photoClockShifts"));
+    if (entries != shiftEntries_) {
+        shiftEntries_ = entries;
+        shifts_ = ClockShifts::fromEntries(entries);
+    }
+    const std::optional<qint64> taken =
+        ItemFactsReader::takenSeconds(facts, shifts_, state_.settings.flag(QStringLiteral("photoVideoTimesAreLocal")));
+    if (!taken)
+        return QString();
+    // A wall-clock value: its fields as written, in no zone.
+    const QDateTime wallClock = QDateTime::fromSecsSinceEpoch(*taken, Qt::UTC);
+    if (facts.capture == ItemFacts::Capture::DateOnly)
+        return locale.toString(wallClock.date(), QLocale::ShortFormat);
+    return dateTime(wallClock);
+}
+
 void FileTableModel::sort(int column, Qt::SortOrder order)
 {
     if (detached_ || column <= 0 || column >= columnKeys().size() || state_.isExecuting.load())
         return;
+    if (const std::optional<ListSort> facts = factsSort(column, order)) {
+        // Reading the files may take a pass: the controller runs it and shows the result.
+        if (onSortByFacts)
+            onSortByFacts(*facts);
+        return;
+    }
     beginResetModel();
     state_.list.sortByKey(columnKeys().at(column), order == Qt::AscendingOrder);
     endResetModel();

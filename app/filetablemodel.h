@@ -1,17 +1,21 @@
 #pragma once
 
 #include "app/fileicons.h"
+#include "metadata/clockshifts.h"
+#include "pipeline/listsort.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 
 #include <functional>
 
+class FileSystemItem;
 struct ControllerState;
 
 // The file table over the controller's list: one row per item, columns named by the item
 // keys they show ("icon", "filenameWithExtension", "newFilename", "fileLocation",
-// "fileType"). While a background pass owns the list the model is detached and shows no
+// "fileType"), then the facts the list sorts by ("dateTaken", "dateModified", "fileSize",
+// shown as the items hold them: the model never reads a file). While a background pass owns the list the model is detached and shows no
 // rows, so the view never reads items the worker is changing.
 class FileTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -38,6 +42,10 @@ public:
                       const QModelIndex& parent) override;
     // The user sorted the list by a column (the order of the items changed).
     std::function<void()> onSorted;
+    // The user sorted by a fact the files may first have to be read for (a pass).
+    std::function<void(const ListSort& sort)> onSortByFacts;
+    // The sort a facts column stands for (nullopt for the other columns).
+    static std::optional<ListSort> factsSort(int column, Qt::SortOrder order = Qt::AscendingOrder);
     std::function<void(const QStringList& paths)> onDropPaths;
 
     // A pass takes the list (no rows shown) and gives it back (all rows shown again).
@@ -48,7 +56,12 @@ public:
     void reload();
 
 private:
+    QVariant factText(const FileSystemItem& item, const QString& key) const;
+
     ControllerState& state_;
+    // The clock shifts as last parsed, and the stored entries they came from.
+    mutable QStringList shiftEntries_;
+    mutable ClockShifts shifts_;
     mutable FileIcons icons_;
     bool detached_ = false;
 };

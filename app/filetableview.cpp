@@ -4,7 +4,10 @@
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QDate>
 #include <QItemSelectionModel>
+#include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 
@@ -62,6 +65,43 @@ void FileTableView::selectRows(const QList<int>& rows)
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!rows.isEmpty() && rows.last() < model()->rowCount())
         selectionModel()->setCurrentIndex(model()->index(rows.last(), 1), QItemSelectionModel::NoUpdate);
+}
+
+void FileTableView::setOptionalColumns(const QList<int>& columns)
+{
+    optionalColumns_ = columns;
+    for (int column : columns)
+        setColumnHidden(column, true);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this, &FileTableView::showColumnMenu,
+            Qt::UniqueConnection);
+}
+
+void FileTableView::showColumnMenu(const QPoint& position)
+{
+    if (!model())
+        return;
+    QMenu menu(this);
+    for (int column : optionalColumns_) {
+        QAction* action = menu.addAction(model()->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!isColumnHidden(column));
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            setColumnHidden(column, !shown);
+            if (shown) {
+                // Room for a date and time as the locale writes them.
+                const QString sample = QLocale().toString(QDate(2000, 12, 30), QLocale::ShortFormat)
+                    + QStringLiteral(" 00:00:00");
+                const int width = fontMetrics().horizontalAdvance(sample) + 24;
+                if (horizontalHeader()->sectionSize(column) < width)
+                    horizontalHeader()->resizeSection(column, width);
+                if (onColumnShown)
+                    onColumnShown(column);
+            }
+            shareSpareWidth();
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
 }
 
 bool FileTableView::isDropHintVisible() const

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QTableView>
 
+#include <functional>
+
 // The file table (control tag 12000): rows selected whole, columns sortable by a click on
 // their header, file URLs from other programs dropped anywhere on it, and the drop hint
 // drawn while the list is empty.
@@ -20,6 +22,12 @@ public:
     bool isDropHintVisible() const;
     void setDropHintAllowed(bool allowed);
 
+    // Columns hidden at first that the header's context menu shows and hides again (one
+    // checkable entry each, named by the column's header).
+    void setOptionalColumns(const QList<int>& columns);
+    // An optional column was shown from the menu.
+    std::function<void(int column)> onColumnShown;
+
     // The list's width changed (the window, the drawer, a scroll bar): the Filename and
     // New Filename columns share the difference, the other columns keep their widths.
     void shareSpareWidth();
@@ -33,6 +41,8 @@ protected:
 
 private:
     bool accepts(const QDropEvent* event) const;
+    void showColumnMenu(const QPoint& position);
+    QList<int> optionalColumns_;
     bool dropHintAllowed_ = true;
     bool sharing_ = false;
 };

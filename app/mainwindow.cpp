@@ -3,6 +3,7 @@
 #include "app/busypanel.h"
 #include "app/filetablemodel.h"
 #include "app/filetableview.h"
+#include "app/listsortcommands.h"
 #include "app/quorvelappcontroller.h"
 #include "app/rulebar.h"
 #include "app/settingsbinder.h"
@@ -103,6 +104,10 @@ QWidget* MainWindow::createListPane()
     header->resizeSection(2, 260);
     header->resizeSection(3, 320);
     table_->setColumnHidden(FileTableModel::columnOf(QStringLiteral("fileType")), true);
+    // Date Taken, Date Modified and Size: shown from the header's context menu.
+    table_->setOptionalColumns({FileTableModel::columnOf(QStringLiteral("dateTaken")),
+                                FileTableModel::columnOf(QStringLiteral("dateModified")),
+                                FileTableModel::columnOf(QStringLiteral("fileSize"))});
     table_->setToolTip(msg("TIPFILELIST"));
     // Keys of the list: Ctrl+Up / Ctrl+Down move, Delete removes.
     table_->addAction(actions_.moveUp);
@@ -234,6 +239,11 @@ void MainWindow::connectBinder()
     connect(model_, &QAbstractItemModel::modelReset, &controller_, &QuorvelAppController::tableViewSelectionDidChange);
     model_->onDropPaths = [this](const QStringList& paths) { controller_.tableViewAcceptDrop(paths); };
     model_->onSorted = [this] { controller_.listEdited(); };
+    model_->onSortByFacts = [this](const ListSort& sort) { ListSortCommands::sort(controller_, sort); };
+    table_->onColumnShown = [this](int column) {
+        if (const std::optional<ListSort> facts = FileTableModel::factsSort(column))
+            ListSortCommands::readForColumn(controller_, *facts);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #include "cli/clioptions.h"
 
+#include "pipeline/listsort.h"
+
 namespace {
 
 // Checks and sets an option's value; returns the error text when it is refused (empty
@@ -65,6 +67,14 @@ QString setTab(CliOptions& o, const QString& v)
     return accepted();
 }
 
+QString setSort(CliOptions& o, const QString& v)
+{
+    o.sort = v;
+    if (!ListSort::parse(v))
+        return QStringLiteral("--sort must be name, taken, modified or size, optionally followed by ,desc");
+    return accepted();
+}
+
 const OptionSpec kOptions[] = {
     {.name = QLatin1String("--help"), .flag = &CliOptions::help},
     {.name = QLatin1String("--version"), .flag = &CliOptions::version},
@@ -84,6 +94,7 @@ const OptionSpec kOptions[] = {
     {.name = QLatin1String("--columns"), .set = setColumns},
     {.name = QLatin1String("--tab"), .set = setTab},
     {.name = QLatin1String("--include-location"), .flag = &CliOptions::includeLocation},
+    {.name = QLatin1String("--sort"), .set = setSort},
 };
 
 const OptionSpec* findOption(const QString& name)
@@ -219,6 +230,10 @@ Options:
                        whether to rename without a log (without a rename log nothing is renamed)
   --no-chains          judge every item on its own: refuse any target that exists, also one
                        another item of the batch moves away from (no shifts, swaps or cycles)
+  --sort name|taken|modified|size[,desc]
+                       order of the list, which sequence numbers follow (default: the order
+                       the paths were given): by name, capture time (files without one last),
+                       modification time or size; per-folder numbering keeps it in each folder
   --verbose            print progress and timing on stderr
   --version            print the program's name and version
   --help               this text

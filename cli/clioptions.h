@@ -20,6 +20,7 @@ struct CliOptions {
     bool yes = false;                        // --yes
     bool verbose = false;                    // --verbose
     bool noChains = false;                   // --no-chains
+    QString sort;                            // --sort name|taken|modified|size[,desc] ("" = as given)
 
     // import-list
     QString importType;                      // --import-type files|folders

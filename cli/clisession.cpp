@@ -7,6 +7,7 @@
 #include "intake/intake.h"
 #include "pipeline/applydriver.h"
 #include "pipeline/passrunner.h"
+#include "pipeline/listsort.h"
 #include "pipeline/previewdriver.h"
 #include "profiles/rulefile.h"
 #include "profiles/rulepreview.h"
@@ -87,6 +88,10 @@ void CliSession::buildList(const QStringList& paths)
     Intake intake(state, ui);
     intake.addFiles(absolute);
     PassRunner::waitUntilIdle(state);
+    if (const std::optional<ListSort> sort = ListSort::parse(options.sort); sort && !state.list.isEmpty()) {
+        ListSorting::start(state, ui, *sort);
+        PassRunner::waitUntilIdle(state);
+    }
 }
 
 bool CliSession::runPreview()

@@ -27,7 +27,8 @@ public:
     int applySettingsOptions(QString& error);
     // A path made absolute against the working folder and cleaned (links not resolved).
     static QString absolutePath(const QString& path);
-    // Adds the paths to the list (made absolute against the working folder).
+    // Adds the paths to the list (made absolute against the working folder), then sorts
+    // it as --sort says.
     void buildList(const QStringList& paths);
     // Runs the preview (or the rule preview when a rule was given). False when it could not
     // start (empty list or an option check failed; the reason was printed).

@@ -19,6 +19,24 @@ QString folderKey(const QString& folder)
     return folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
 }
 
+// An item's place in the per-folder order.
+struct Keyed {
+    QString location;
+    QString name;
+    size_t index;
+};
+
+// The items put in the order of keys (each key holds its item's index).
+template <typename Key>
+void reorderBy(std::vector<FileSystemItem>& files, const std::vector<Key>& keys)
+{
+    std::vector<FileSystemItem> sorted;
+    sorted.reserve(files.size());
+    for (const Key& k : keys)
+        sorted.push_back(std::move(files[k.index]));
+    files = std::move(sorted);
+}
+
 } // namespace
 
 void FileList::resetFilesDic()
@@ -138,10 +156,12 @@ void FileList::clear()
     uncheckedFolders_.clear();
     lastAppendFolder_.clear();
     stale_ = false;
+    keepsOrderInFolders_ = false;
 }
 
 QList<int> FileList::moveUp(QList<int> selectedRows)
 {
+    keepsOrderInFolders_ = false; // the order is now the user's own
     std::sort(selectedRows.begin(), selectedRows.end());
     QList<int> moved;
     for (int row : selectedRows) {
@@ -157,6 +177,7 @@ QList<int> FileList::moveUp(QList<int> selectedRows)
 
 QList<int> FileList::moveDown(QList<int> selectedRows)
 {
+    keepsOrderInFolders_ = false;
     std::sort(selectedRows.begin(), selectedRows.end(), std::greater<int>());
     QList<int> moved;
     for (int i = 0; i < selectedRows.size(); ++i) {
@@ -176,6 +197,7 @@ QList<int> FileList::moveDown(QList<int> selectedRows)
 
 void FileList::sortByKey(const QString& key, bool ascending)
 {
+    keepsOrderInFolders_ = false;
     std::stable_sort(files.begin(), files.end(),
                      [&](const FileSystemItem& a, const FileSystemItem& b) {
                          const int c = compareFiles(a.objectForKey(key), b.objectForKey(key));
@@ -183,26 +205,40 @@ void FileList::sortByKey(const QString& key, bool ascending)
                      });
 }
 
-void FileList::sortForFolderRuns()
+void FileList::sortByNumbers(const std::vector<std::optional<qint64>>& values, bool descending)
 {
-    struct Keyed {
-        QString location;
+    struct Valued {
+        std::optional<qint64> value;
         QString name;
         size_t index;
     };
+    std::vector<Valued> keys;
+    keys.reserve(files.size());
+    for (size_t i = 0; i < files.size(); ++i)
+        keys.push_back({i < values.size() ? values[i] : std::nullopt, files[i].filenameWithExtension(), i});
+    std::stable_sort(keys.begin(), keys.end(), [descending](const Valued& a, const Valued& b) {
+        if (a.value.has_value() != b.value.has_value())
+            return a.value.has_value();
+        if (a.value != b.value)
+            return descending ? *a.value > *b.value : *a.value < *b.value;
+        return compareFiles(a.name, b.name) < 0;
+    });
+    reorderBy(files, keys);
+    keepsOrderInFolders_ = true;
+}
+
+void FileList::sortForFolderRuns()
+{
     std::vector<Keyed> keys;
     keys.reserve(files.size());
     for (size_t i = 0; i < files.size(); ++i)
-        keys.push_back({files[i].fileLocation(), files[i].filenameWithExtension(), i});
+        keys.push_back({files[i].fileLocation(), keepsOrderInFolders_ ? QString() : files[i].filenameWithExtension(), i});
+    // Names are left empty when the order inside each folder stays: only locations count.
     std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
         const int c = compareFiles(a.location, b.location);
         if (c != 0)
             return c < 0;
         return compareFiles(a.name, b.name) < 0;
     });
-    std::vector<FileSystemItem> sorted;
-    sorted.reserve(files.size());
-    for (const Keyed& k : keys)
-        sorted.push_back(std::move(files[k.index]));
-    files = std::move(sorted);
+    reorderBy(files, keys);
 }

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The ordered file list and the index of listed paths that guards against listing an item
@@ -53,9 +54,17 @@ public:
 
     // Stable sort by a column key compared with compareFiles.
     void sortByKey(const QString& key, bool ascending = true);
-    // Grouped by folder (ascending) and by name within a folder: one stable sort by
-    // (location, name), the order of the per-folder runs and of folder renames.
+    // Stable sort by one number per item (values[i] belongs to files[i]): ascending or
+    // descending, the items without a number after the others; equal numbers by name
+    // (compareFiles). The order is then kept inside each folder by sortForFolderRuns.
+    void sortByNumbers(const std::vector<std::optional<qint64>>& values, bool descending);
+    // Grouped by folder (ascending), the order of the per-folder runs and of folder renames.
+    // After sortByNumbers: one stable sort by location, keeping the order inside each
+    // folder. Otherwise (the order given, a column sort, rows moved by hand): one stable
+    // sort by (location, name).
     void sortForFolderRuns();
+    // Whether sortForFolderRuns keeps the order inside each folder.
+    bool keepsOrderInFolders() const { return keepsOrderInFolders_; }
 
 private:
     // The index brought up to date: rebuilt when stale, and holding every path of the
@@ -68,4 +77,5 @@ private:
     QSet<QString> uncheckedFolders_; // folders whose entries are not in filesDic_
     QString lastAppendFolder_;       // the folder append looked at last (in folders_)
     bool stale_ = false;
+    bool keepsOrderInFolders_ = false;
 };

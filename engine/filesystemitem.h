@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/datesource.h"
+#include "engine/itemfacts.h"
 
 #include <QString>
 
@@ -73,6 +74,8 @@ public:
     // Where the capture date in newFilename came from, set by the photo method; a pass
     // clears it with the proposal. Read it through proposedDateSource().
     DateSource dateSource = DateSource::None;
+    // The capture time, modification time and size the sorts read (see ItemFacts).
+    ItemFacts facts;
     // The source of the proposed name's capture date (dateSourceName() gives its text);
     // None when the item holds no proposed name (nothing, or a status).
     DateSource proposedDateSource() const

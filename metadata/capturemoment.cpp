@@ -58,6 +58,12 @@ QDateTime inUserZone(const QDateTime& instant)
 
 } // namespace
 
+QDateTime movieHeaderWallClock(qint64 secondsUtc, bool videoTimesAreLocal)
+{
+    const QDateTime instant = QDateTime::fromSecsSinceEpoch(secondsUtc, Qt::UTC);
+    return videoTimesAreLocal ? instant : inUserZone(instant);
+}
+
 CaptureMoment chooseCaptureMoment(const QVariantMap& properties, const PhotoOptions& options)
 {
     CaptureMoment moment;
@@ -85,8 +91,7 @@ CaptureMoment chooseCaptureMoment(const QVariantMap& properties, const PhotoOpti
     // Seconds since 1970 UTC; the reader leaves out a zero or earlier time.
     const QVariant header = movie.value(QStringLiteral("MovieHeaderTime"));
     if (header.isValid()) {
-        const QDateTime instant = QDateTime::fromSecsSinceEpoch(header.toLongLong(), Qt::UTC);
-        const QDateTime wallClock = options.videoTimesAreLocal ? instant : inUserZone(instant);
+        const QDateTime wallClock = movieHeaderWallClock(header.toLongLong(), options.videoTimesAreLocal);
         if (wallClock.isValid())
             return take(wallClock, true, DateSource::MovieHeader);
     }

@@ -31,3 +31,7 @@ struct CaptureMoment {
 //   camera writes local time.
 // A text that is not a date counts as absent. The model is "{TIFF}" Model.
 CaptureMoment chooseCaptureMoment(const QVariantMap& properties, const PhotoOptions& options);
+
+// A movie header's time (seconds since 1970 UTC) as a wall-clock value: in the user's time
+// zone, or as it is when the camera writes local time (videoTimesAreLocal).
+QDateTime movieHeaderWallClock(qint64 secondsUtc, bool videoTimesAreLocal);

@@ -15,7 +15,7 @@ _quorvel_cli()
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --profile | --rule | --set | --format | --import-type | --output | --columns | --tab) ((i++)) ;;
+            --profile | --rule | --set | --format | --import-type | --output | --columns | --tab | --sort) ((i++)) ;;
             --) break ;;
             -*) ;;
             *) command=${words[i]}; break ;;
@@ -29,6 +29,7 @@ _quorvel_cli()
         --format) COMPREPLY=($(compgen -W "tsv json table" -- "$cur")); return ;;
         --import-type) COMPREPLY=($(compgen -W "files folders" -- "$cur")); return ;;
         --tab) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 none" -- "$cur")); return ;;
+        --sort) COMPREPLY=($(compgen -W "name taken modified size name,desc taken,desc modified,desc size,desc" -- "$cur")); return ;;
         --columns)
             local prefix="" last=$cur
             if [[ $cur == *,* ]]; then
@@ -70,6 +71,9 @@ _quorvel_cli()
             logs) options="--format --help" ;;
             export) options+=" --output --no-header --columns --include-location" ;;
             keys) options="--tab --format --help" ;;
+        esac
+        case $command in
+            preview | apply | export) options+=" --sort" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return

@@ -61,7 +61,7 @@ complete -c quorvel-cli -n "not __fish_seen_subcommand_from $commands" -a save-p
 complete -c quorvel-cli -n "not __fish_seen_subcommand_from $commands" -a keys -d 'list the settings keys --set takes'
 
 # Paths for the commands that take them.
-set -l valued '__fish_prev_arg_in --profile --rule --set --format --import-type --output --columns --tab'
+set -l valued '__fish_prev_arg_in --profile --rule --set --format --import-type --output --columns --tab --sort'
 complete -c quorvel-cli -n "__fish_seen_subcommand_from preview apply export import-list; and not $valued" -F
 complete -c quorvel-cli -n "__fish_seen_subcommand_from undo; and not $valued" -k -a "(__quorvel_cli_files_with .xml)"
 complete -c quorvel-cli -n "__fish_seen_subcommand_from save-profile; and not $valued" -k -a "(__quorvel_cli_files_with .qvprofile)"
@@ -84,3 +84,4 @@ complete -c quorvel-cli -n "__fish_seen_subcommand_from export" -l no-header -d 
 complete -c quorvel-cli -n "__fish_seen_subcommand_from export" -l columns -x -a "filename newfilename location" -d 'the columns to write'
 complete -c quorvel-cli -n "__fish_seen_subcommand_from export" -l include-location -d 'add the folder of each item'
 complete -c quorvel-cli -n "__fish_seen_subcommand_from keys" -l tab -x -a "(__quorvel_cli_tabs)" -d 'only the keys of one method tab'
+complete -c quorvel-cli -n "__fish_seen_subcommand_from preview apply export" -l sort -x -a "name taken modified size name,desc taken,desc modified,desc size,desc" -d 'order of the list, which numbers follow'

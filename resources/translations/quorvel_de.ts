@@ -2263,5 +2263,25 @@
     <source>Reading the cameras of the photos…</source>
     <translation>Die Kameras der Fotos werden gelesen …</translation>
 </message>
+<message id="COLUMNDATETAKEN">
+    <source>Date Taken</source>
+    <translation>Aufnahmedatum</translation>
+</message>
+<message id="COLUMNDATEMODIFIED">
+    <source>Date Modified</source>
+    <translation>Änderungsdatum</translation>
+</message>
+<message id="COLUMNFILESIZE">
+    <source>Size</source>
+    <translation>Größe</translation>
+</message>
+<message id="SORTREADINGCAPTURE">
+    <source>Reading the capture times…</source>
+    <translation>Die Aufnahmezeiten werden gelesen …</translation>
+</message>
+<message id="SORTREADINGFILES">
+    <source>Reading the dates and sizes of the files…</source>
+    <translation>Datum und Größe der Dateien werden gelesen …</translation>
+</message>
 </context>
 </TS>

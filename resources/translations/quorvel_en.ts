@@ -2263,5 +2263,25 @@
     <source>Reading the cameras of the photos…</source>
     <translation>Reading the cameras of the photos…</translation>
 </message>
+<message id="COLUMNDATETAKEN">
+    <source>Date Taken</source>
+    <translation>Date Taken</translation>
+</message>
+<message id="COLUMNDATEMODIFIED">
+    <source>Date Modified</source>
+    <translation>Date Modified</translation>
+</message>
+<message id="COLUMNFILESIZE">
+    <source>Size</source>
+    <translation>Size</translation>
+</message>
+<message id="SORTREADINGCAPTURE">
+    <source>Reading the capture times…</source>
+    <translation>Reading the capture times…</translation>
+</message>
+<message id="SORTREADINGFILES">
+    <source>Reading the dates and sizes of the files…</source>
+    <translation>Reading the dates and sizes of the files…</translation>
+</message>
 </context>
 </TS>

@@ -2263,5 +2263,25 @@
     <source>Reading the cameras of the photos…</source>
     <translation>Leyendo las cámaras de las fotos…</translation>
 </message>
+<message id="COLUMNDATETAKEN">
+    <source>Date Taken</source>
+    <translation>Fecha de captura</translation>
+</message>
+<message id="COLUMNDATEMODIFIED">
+    <source>Date Modified</source>
+    <translation>Fecha de modificación</translation>
+</message>
+<message id="COLUMNFILESIZE">
+    <source>Size</source>
+    <translation>Tamaño</translation>
+</message>
+<message id="SORTREADINGCAPTURE">
+    <source>Reading the capture times…</source>
+    <translation>Leyendo las fechas de captura…</translation>
+</message>
+<message id="SORTREADINGFILES">
+    <source>Reading the dates and sizes of the files…</source>
+    <translation>Leyendo las fechas y tamaños de los archivos…</translation>
+</message>
 </context>
 </TS>

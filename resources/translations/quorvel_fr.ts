@@ -2263,5 +2263,25 @@
     <source>Reading the cameras of the photos…</source>
     <translation>Lecture des appareils des photos…</translation>
 </message>
+<message id="COLUMNDATETAKEN">
+    <source>Date Taken</source>
+    <translation>Date de prise de vue</translation>
+</message>
+<message id="COLUMNDATEMODIFIED">
+    <source>Date Modified</source>
+    <translation>Date de modification</translation>
+</message>
+<message id="COLUMNFILESIZE">
+    <source>Size</source>
+    <translation>Taille</translation>
+</message>
+<message id="SORTREADINGCAPTURE">
+    <source>Reading the capture times…</source>
+    <translation>Lecture des dates de prise de vue…</translation>
+</message>
+<message id="SORTREADINGFILES">
+    <source>Reading the dates and sizes of the files…</source>
+    <translation>Lecture des dates et tailles des fichiers…</translation>
+</message>
 </context>
 </TS>
