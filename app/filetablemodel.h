@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class FileSystemItem;
 struct ControllerState;
 
 // The file table over the controller's list: one row per item, columns named by the item
@@ -48,6 +49,9 @@ public:
     void reload();
 
 private:
+    QString withFollowerCount(const QString& name, const FileSystemItem& item) const;
+    QString followersTip(const FileSystemItem& item) const;
+
     ControllerState& state_;
     mutable FileIcons icons_;
     bool detached_ = false;

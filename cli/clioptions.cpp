@@ -84,6 +84,8 @@ const OptionSpec kOptions[] = {
     {.name = QLatin1String("--columns"), .set = setColumns},
     {.name = QLatin1String("--tab"), .set = setTab},
     {.name = QLatin1String("--include-location"), .flag = &CliOptions::includeLocation},
+    {.name = QLatin1String("--companions"), .flag = &CliOptions::companions},
+    {.name = QLatin1String("--number-duplicates"), .flag = &CliOptions::numberDuplicates},
 };
 
 const OptionSpec* findOption(const QString& name)
@@ -219,6 +221,12 @@ Options:
                        whether to rename without a log (without a rename log nothing is renamed)
   --no-chains          judge every item on its own: refuse any target that exists, also one
                        another item of the batch moves away from (no shifts, swaps or cycles)
+  --companions         rename companion files with their item: files of the same folder that
+                       share the stem (IMG_0001.CR2, .JPG, .xmp, IMG_0001.CR2.xmp) take the
+                       new stem of the first, raw formats first (isRenameCompanions=1)
+  --number-duplicates  number names used twice instead of refusing them: the first keeps the
+                       name, later ones take "-2", "-3" ... before the extension
+                       (isNumberNamesUsedTwice=1; namesUsedTwiceSeparator sets the "-")
   --verbose            print progress and timing on stderr
   --version            print the program's name and version
   --help               this text

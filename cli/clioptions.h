@@ -20,6 +20,8 @@ struct CliOptions {
     bool yes = false;                        // --yes
     bool verbose = false;                    // --verbose
     bool noChains = false;                   // --no-chains
+    bool companions = false;                 // --companions
+    bool numberDuplicates = false;           // --number-duplicates
 
     // import-list
     QString importType;                      // --import-type files|folders

@@ -12,7 +12,8 @@ bool isError(const QString& text)
 {
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
         || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
-        || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong;
+        || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong
+        || text == RefusedWithItsGroup;
 }
 
 bool isStatus(const QString& text)
@@ -37,6 +38,7 @@ QString displayText(const QString& text)
         {NotRestored, "STATUSNOTRESTORED"},
         {CouldNotRename, "STATUSCOULDNOTRENAME"},
         {NameTooLong, "STATUSNAMETOOLONG"},
+        {RefusedWithItsGroup, "STATUSREFUSEDWITHGROUP"},
     };
     for (const auto& entry : kKeys) {
         if (text == entry.status)

@@ -2,6 +2,7 @@
 
 #include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
+#include "pipeline/companiongroups.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/passrunner.h"
@@ -12,6 +13,7 @@
 #include "platform/userinterface.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 constexpr int kListControlTag = 12000;
@@ -99,8 +101,25 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     // Whether each item is still there and whether its new name is taken are answered from
     // the same entries: each folder that holds many items is listed once.
     FolderEntries disk;
+    // Companion files are grouped from the same listings, before any item is named.
+    state.companions.clear();
+    state.numberedNames = 0;
+    std::optional<CompanionFinder> companions;
+    if (settings.flag(QStringLiteral("isRenameCompanions")) && settings.flag(QStringLiteral("isFiles")))
+        companions.emplace(state.list.files, disk, state.companions);
+    const auto nameItem = [&](FileSystemItem& item) {
+        if (!keepImportedNames)
+            item.newFilename.clear();
+        item.inode = disk.inodeAt(item.fullPath);
+        if (item.inode == 0) {
+            item.newFilename = item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
+        } else if (std::optional<bool> called = dispatch.call(item, error)) {
+            result = *called;
+        }
+    };
     dispatch.readAhead(state.list.files);
-    for (FileSystemItem& item : state.list.files) {
+    for (size_t i = 0; i < state.list.files.size(); ++i) {
+        FileSystemItem& item = state.list.files[i];
         if (state.isCancelProcess.load())
             break;
         ++reached;
@@ -111,18 +130,15 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
                 dispatch.resetCounters();
             }
         }
-        if (!keepImportedNames)
-            item.newFilename.clear();
         progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
-
-        item.inode = disk.inodeAt(item.fullPath);
-        if (item.inode == 0) {
-            item.newFilename = item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
-        } else {
-            if (std::optional<bool> called = dispatch.call(item, error))
-                result = *called;
+        // A group is named when its first member is reached; its other members are not
+        // handed to the method again.
+        if (companions && item.companionGroup >= 0)
+            companions->nameGroupOf(i, nameItem);
+        else
+            nameItem(item);
+        if (item.inode != 0)
             proposesNewName(item);
-        }
         if (state.isCancelProcess.load())
             break;
     }
@@ -130,7 +146,9 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     state.photoSkips = dispatch.skippedExtensions();
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
+    if (companions)
+        companions->finish();
+    if (classifyWithCompanions(state, settings, reached, &disk))
         state.isHasFilesForRenaming = true;
     return result;
 }
