@@ -145,7 +145,12 @@ void MainWindow::addListNamingOptions(QHBoxLayout* scope)
     separator->setObjectName(QStringLiteral("namesUsedTwiceSeparator"));
     separator->setProperty("enabledWhen", QStringLiteral("isNumberNamesUsedTwice"));
     separator->setMaximumWidth(48);
+    // As tall as the check boxes: the bar keeps its height, and the list its rows.
+    separator->setFixedHeight(numbering->sizeHint().height());
     separatorLabel->setBuddy(separator);
+    // Long labels shrink with a narrow window rather than widen it.
+    for (QWidget* box : {static_cast<QWidget*>(companions), static_cast<QWidget*>(numbering)})
+        box->setSizePolicy(QSizePolicy::Ignored, box->sizePolicy().verticalPolicy());
     scope->addSpacing(16);
     scope->addWidget(companions);
     scope->addSpacing(16);

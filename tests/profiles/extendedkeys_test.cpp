@@ -76,7 +76,8 @@ TEST(ExtendedKeys, TheTableHoldsItsKeysBeyondTheClassicOnes)
         }
     }
     EXPECT_EQ(classic, 172);
-    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, "photoClockShifts", QStringLiteral("photoVideoTimesAreLocal")}));
+    EXPECT_EQ(extended, (QStringList{"isRenameCompanions", "isNumberNamesUsedTwice", "namesUsedTwiceSeparator", kRegex,
+                                     kTransliterate, "photoClockShifts", QStringLiteral("photoVideoTimesAreLocal")}));
     EXPECT_EQ(classicDictionaryKeys().size(), 172); // 171 keys and appVersion
 }
 
