@@ -67,6 +67,32 @@ int FileTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(columnKeys().size());
 }
 
+// A lead's new name with the count of the files renamed with it: "20200101_0002.CR2  +2".
+QString FileTableModel::withFollowerCount(const QString& name, const FileSystemItem& item) const
+{
+    const std::vector<CompanionGroup>& groups = state_.companions.groups;
+    const qint32 g = item.companionGroup;
+    if (g < 0 || size_t(g) >= groups.size() || groups[size_t(g)].followers == 0)
+        return name;
+    return name + QStringLiteral("  ") + msg("COMPANIONSCOUNT").arg(groups[size_t(g)].followers);
+}
+
+// The files renamed with a lead, each with its new name (or its status).
+QString FileTableModel::followersTip(const FileSystemItem& item) const
+{
+    const std::vector<const FileSystemItem*> followers =
+        state_.companions.followersOf(state_.list.files, item.companionGroup);
+    if (followers.empty())
+        return {};
+    QString tip = QLatin1Char('\n') + msg("COMPANIONSTOOLTIPTITLE");
+    for (const FileSystemItem* follower : followers) {
+        const QString shown = Status::isStatus(follower->newFilename) ? Status::displayText(follower->newFilename)
+                                                                      : follower->displayField(kNewFilename);
+        tip += QLatin1Char('\n') + msg("COMPANIONSTOOLTIPLINE").arg(follower->displayField(QStringLiteral("filenameWithExtension")), shown);
+    }
+    return tip;
+}
+
 QVariant FileTableModel::data(const QModelIndex& index, int role) const
 {
     if (detached_ || !index.isValid() || index.row() >= state_.list.size())
@@ -82,6 +108,8 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
             return Status::displayText(item.newFilename);
         if (key == kDateTaken || key == kDateModified || key == kFileSize)
             return factText(item, key);
+        if (key == kNewFilename && item.leadsCompanions)
+            return withFollowerCount(item.displayField(key), item);
         return item.displayField(key);
     case Qt::TextAlignmentRole:
         return key == kFileSize ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
@@ -106,6 +134,8 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const
         // The proposed name says where its capture date came from.
         if (const QString source = dateSourceText(item.proposedDateSource()); key == kNewFilename && !source.isEmpty())
             tip += QLatin1Char('\n') + msg("DATESOURCETIP").arg(source);
+        if (key == kNewFilename && item.leadsCompanions)
+            tip += followersTip(item);
         return tip;
     }
     default:

@@ -57,6 +57,8 @@ public:
 
 private:
     QVariant factText(const FileSystemItem& item, const QString& key) const;
+    QString withFollowerCount(const QString& name, const FileSystemItem& item) const;
+    QString followersTip(const FileSystemItem& item) const;
 
     ControllerState& state_;
     // The clock shifts as last parsed, and the stored entries they came from.

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -89,6 +90,8 @@ QWidget* MainWindow::createListPane()
     scope->addWidget(folders);
     scope->addSpacing(16);
     scope->addWidget(subfolders);
+    if (Edition::current().hasExtendedMethods)
+        addListNamingOptions(scope);
     scope->addStretch(1);
 
     table_ = new FileTableView(pane);
@@ -130,6 +133,35 @@ QWidget* MainWindow::createListPane()
     layout->addWidget(scopeBar_);
     layout->addWidget(listStack_, 1);
     return pane;
+}
+
+// Beside the list's scope: companion files renamed with their item, and names used twice
+// numbered (with the separator before the number).
+void MainWindow::addListNamingOptions(QHBoxLayout* scope)
+{
+    auto* companions = new QCheckBox(msg("COMPANIONSCHECKBOX"), scopeBar_);
+    companions->setObjectName(QStringLiteral("isRenameCompanions"));
+    companions->setToolTip(msg("COMPANIONSCHECKBOXTIP"));
+    auto* numbering = new QCheckBox(msg("NUMBERDUPLICATESCHECKBOX"), scopeBar_);
+    numbering->setObjectName(QStringLiteral("isNumberNamesUsedTwice"));
+    numbering->setToolTip(msg("NUMBERDUPLICATESTIP"));
+    auto* separatorLabel = new QLabel(msg("NUMBERSEPARATORLABEL"), scopeBar_);
+    auto* separator = new QLineEdit(scopeBar_);
+    separator->setObjectName(QStringLiteral("namesUsedTwiceSeparator"));
+    separator->setProperty("enabledWhen", QStringLiteral("isNumberNamesUsedTwice"));
+    separator->setMaximumWidth(48);
+    // As tall as the check boxes: the bar keeps its height, and the list its rows.
+    separator->setFixedHeight(numbering->sizeHint().height());
+    separatorLabel->setBuddy(separator);
+    // Long labels shrink with a narrow window rather than widen it.
+    for (QWidget* box : {static_cast<QWidget*>(companions), static_cast<QWidget*>(numbering)})
+        box->setSizePolicy(QSizePolicy::Ignored, box->sizePolicy().verticalPolicy());
+    scope->addSpacing(16);
+    scope->addWidget(companions);
+    scope->addSpacing(16);
+    scope->addWidget(numbering);
+    scope->addWidget(separatorLabel);
+    scope->addWidget(separator);
 }
 
 QWidget* MainWindow::createMethodPane()

@@ -8,6 +8,7 @@ class FileTableView;
 class QAction;
 class QButtonGroup;
 class QCloseEvent;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -106,6 +107,7 @@ private:
     void createMenus();
     void createToolBar();
     QWidget* createListPane();
+    void addListNamingOptions(QHBoxLayout* scope);
     QWidget* createMethodPane();
     void createStatusBar();
     void connectBinder();

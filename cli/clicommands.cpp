@@ -71,7 +71,7 @@ int previewOrApply(const CliOptions& options, bool apply)
     tellSkippedExtensions(session.state);
     if (apply)
         return session.applyPreviewed();
-    printFileList(session.state.list, effectiveFormat(options.format));
+    printFileList(session.state.list, effectiveFormat(options.format), &session.state.companions);
     leaveItemsToTheExit(session.state.list);
     return session.state.isHasFilesForRenaming.load() ? ExitCode::Done : ExitCode::NothingToRename;
 }

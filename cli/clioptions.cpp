@@ -95,6 +95,8 @@ const OptionSpec kOptions[] = {
     {.name = QLatin1String("--tab"), .set = setTab},
     {.name = QLatin1String("--include-location"), .flag = &CliOptions::includeLocation},
     {.name = QLatin1String("--sort"), .set = setSort},
+    {.name = QLatin1String("--companions"), .flag = &CliOptions::companions},
+    {.name = QLatin1String("--number-duplicates"), .flag = &CliOptions::numberDuplicates},
 };
 
 const OptionSpec* findOption(const QString& name)
@@ -234,6 +236,12 @@ Options:
                        order of the list, which sequence numbers follow (default: the order
                        the paths were given): by name, capture time (files without one last),
                        modification time or size; per-folder numbering keeps it in each folder
+  --companions         rename companion files with their item: files of the same folder that
+                       share the stem (IMG_0001.CR2, .JPG, .xmp, IMG_0001.CR2.xmp) take the
+                       new stem of the first, raw formats first (isRenameCompanions=1)
+  --number-duplicates  number names used twice instead of refusing them: the first keeps the
+                       name, later ones take "-2", "-3" ... before the extension
+                       (isNumberNamesUsedTwice=1; namesUsedTwiceSeparator sets the "-")
   --verbose            print progress and timing on stderr
   --version            print the program's name and version
   --help               this text

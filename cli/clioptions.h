@@ -21,6 +21,8 @@ struct CliOptions {
     bool verbose = false;                    // --verbose
     bool noChains = false;                   // --no-chains
     QString sort;                            // --sort name|taken|modified|size[,desc] ("" = as given)
+    bool companions = false;                 // --companions
+    bool numberDuplicates = false;           // --number-duplicates
 
     // import-list
     QString importType;                      // --import-type files|folders

@@ -72,6 +72,10 @@ int CliSession::applySettingsOptions(QString& error)
         state.settings.filesFoldersOptionChanged(FilesOrFolders::Folders);
     if (options.noSubfolders)
         state.settings.setFlag(QStringLiteral("isIncludeSubFolders"), false);
+    if (options.companions)
+        state.settings.setFlag(QStringLiteral("isRenameCompanions"), true);
+    if (options.numberDuplicates)
+        state.settings.setFlag(QStringLiteral("isNumberNamesUsedTwice"), true);
     return ExitCode::Done;
 }
 
@@ -156,7 +160,7 @@ int CliSession::applyPreviewed()
         lastApply.countLeftOutAtIntake(state.leftOutAtIntake.count);
         code = reportApply();
     }
-    printFileList(state.list, effectiveFormat(options.format));
+    printFileList(state.list, effectiveFormat(options.format), &state.companions);
     leaveItemsToTheExit(state.list);
     return code;
 }

@@ -32,7 +32,7 @@ int importListCommand(const CliOptions& options)
 
     if (options.apply)
         return session.applyPreviewed();
-    printFileList(state.list, effectiveFormat(options.format));
+    printFileList(state.list, effectiveFormat(options.format), &state.companions);
     const int code = state.list.isEmpty() ? ExitCode::NothingToRename : ExitCode::Done;
     leaveItemsToTheExit(state.list);
     return code;

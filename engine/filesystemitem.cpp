@@ -13,7 +13,7 @@ bool isError(const QString& text)
     return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
         || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
         || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong
-        || text == NameNotAllowedHere;
+        || text == NameNotAllowedHere || text == RefusedWithItsGroup;
 }
 
 bool isStatus(const QString& text)
@@ -39,6 +39,7 @@ QString displayText(const QString& text)
         {CouldNotRename, "STATUSCOULDNOTRENAME"},
         {NameTooLong, "STATUSNAMETOOLONG"},
         {NameNotAllowedHere, "STATUSNAMENOTALLOWEDHERE"},
+        {RefusedWithItsGroup, "STATUSREFUSEDWITHGROUP"},
     };
     for (const auto& entry : kKeys) {
         if (text == entry.status)

@@ -29,6 +29,9 @@ inline const QString NameTooLong = QStringLiteral("Name Too Long");
 // The new name holds a character or an ending the folder's file system refuses, or
 // cannot be a file name anywhere ("." or "..", U+0000, a lone surrogate).
 inline const QString NameNotAllowedHere = QStringLiteral("Name Not Allowed Here");
+// A companion file (or the item they follow) not renamed because another member of its
+// group could not take its new name: a group is renamed whole or not at all.
+inline const QString RefusedWithItsGroup = QStringLiteral("Refused With Its Group");
 
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
 bool isError(const QString& text);
@@ -66,6 +69,10 @@ public:
     bool isPackageAtpath = false;
     bool isHidden = false;
     qint32 itemType = 0; // an ItemType
+    // The companion group the last preview put the item in (an index into the pass's
+    // groups), or -1; leadsCompanions: the item names its group, the others follow it.
+    qint32 companionGroup = -1;
+    bool leadsCompanions = false;
     ItemType kind() const { return ItemType(itemType); }
     // The inode the last preview found at fullPath (0: not known). The rename log records
     // it with each move, so that recovery after a crash can tell moves made from moves

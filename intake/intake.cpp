@@ -464,7 +464,9 @@ void Intake::importFilesToList(ControllerState& state, const FileRenameItem& lis
             counter.found(state.searchFilesCount);
         }
         // The listed items' new names are judged against the disk and against each other
-        // as a batch; only an item that is listed can make Apply worth running.
+        // as a batch; only an item that is listed can make Apply worth running. Imported
+        // names rename each item on its own (no companion groups).
+        state.companions.forget(state.list.files);
         if (classifyBatch(state.list.files, BatchRules::forState(state), SIZE_MAX, &disk))
             state.isHasFilesForRenaming = true;
         state.namesNote = names.summary();

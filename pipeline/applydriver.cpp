@@ -91,6 +91,8 @@ public:
     ApplyOutcome run(const QString& logFolder, UserInterface* uiForQuestions);
 
 private:
+    void takeCompanionsIn();
+    void giveCompanionsBack();
     void planUnits();
     bool createLog(const QString& logFolder, UserInterface* uiForQuestions);
     void moveUnits();
@@ -117,6 +119,7 @@ private:
     CountLine countLine_;
     std::vector<MoveUnit> units_;
     std::vector<bool> reached_; // the items whose turn came, by list index
+    size_t listedCount_ = 0;    // the listed items, before the unlisted companions
     int renamed_ = 0;
     ApplyOutcome outcome_;
 };
@@ -145,7 +148,11 @@ ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgr
 
 ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuestions)
 {
+    if (foldersFirst_)
+        state_.list.sortForFolderRuns();
+    takeCompanionsIn();
     outcome_.countPreviewRefusals(files_);
+    outcome_.numberedCount = state_.numberedNames;
     planUnits();
     try {
         if (createLog(logFolder, uiForQuestions))
@@ -162,9 +169,27 @@ ApplyOutcome ApplyPass::run(const QString& logFolder, UserInterface* uiForQuesti
 // The order of the moves, by the batch rules: folders before their contents.
 void ApplyPass::planUnits()
 {
-    if (foldersFirst_)
-        state_.list.sortForFolderRuns();
     units_ = planMoves(files_, BatchRules::forState(state_).chains);
+}
+
+// The followers that are not listed join the list for the pass (after it, listedCount_
+// ends the list again): their moves are planned, made, journaled and counted as the
+// listed items' are.
+void ApplyPass::takeCompanionsIn()
+{
+    std::vector<FileSystemItem>& unlisted = state_.companions.unlisted;
+    listedCount_ = files_.size();
+    files_.insert(files_.end(), std::make_move_iterator(unlisted.begin()), std::make_move_iterator(unlisted.end()));
+    unlisted.clear();
+    reached_.resize(files_.size(), false);
+}
+
+void ApplyPass::giveCompanionsBack()
+{
+    std::vector<FileSystemItem>& unlisted = state_.companions.unlisted;
+    unlisted.assign(std::make_move_iterator(files_.begin() + qsizetype(listedCount_)),
+                    std::make_move_iterator(files_.end()));
+    files_.resize(listedCount_);
 }
 
 // Creates the journal; when it cannot be created, asks whether to go on without a log
@@ -320,6 +345,7 @@ void ApplyPass::finish()
 {
     outcome_.cancelled = state_.isCancelProcess.load() && !outcome_.aborted && renamed_ < outcome_.proposedCount;
     bringUnreachedItemsAlong();
+    giveCompanionsBack();
     outcome_.renamedCount = renamed_;
     outcome_.moveCount = ctx_.moves;
     outcome_.failureReasons = ctx_.failureReasons;

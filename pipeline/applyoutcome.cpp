@@ -99,6 +99,8 @@ QString ApplyOutcome::summary() const
         addTo(all, status, count);
     if (const int refusedTotal = totalCount(all); refusedTotal > 0)
         line = msgN("OUTCOMEREFUSED", refusedTotal).arg(line, refusalReasons(all, failureReasons));
+    if (numberedCount > 0)
+        line = msgN("OUTCOMENUMBERED", numberedCount).arg(line);
     line = msg("OUTCOMEDURATION").arg(line, formatOutcomeDuration(elapsedMs));
     if (reservedRenames)
         line = msg("OUTCOMERESERVEDRENAMES").arg(line);

@@ -32,6 +32,8 @@ struct ApplyOutcome {
     // Some move went onto a reserved placeholder (a drive without atomic no-replace moves):
     // the line says so once.
     bool reservedRenames = false;
+    // Names the preview numbered instead of refusing them as used twice: "3 names numbered".
+    int numberedCount = 0;
     qint64 elapsedMs = 0;
     bool cancelled = false; // Cancel stopped the apply between two items (or chains)
 

@@ -2,12 +2,16 @@
 
 #include "engine/filename.h"
 #include "pipeline/batchproposals.h"
+#include "pipeline/companiongroups.h"
+#include "pipeline/namenumbering.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/nameverdict.h"
 #include "platform/edition.h"
 #include "platform/foldercase.h"
 #include "platform/folderentries.h"
 #include "platform/utf16scan.h"
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -222,6 +226,66 @@ void appendCycles(const WaitLinks& links, std::vector<bool>& placed, std::vector
     }
 }
 
+// Groups with a member refused (its proposal left the batch, its status an error): every
+// member still in the batch is refused with its group and leaves it. Returns true when
+// some proposal left.
+bool refuseGroupsWithRefusedMembers(std::vector<FileSystemItem>& files, BatchProposals& batch)
+{
+    QSet<qint32> refused;
+    for (const BatchProposal& p : batch.list) {
+        const FileSystemItem& item = files[p.index];
+        if (item.companionGroup >= 0 && Status::isError(item.newFilename))
+            refused.insert(item.companionGroup);
+    }
+    // Members that left the batch earlier (used twice) are found among the items.
+    for (const FileSystemItem& item : files) {
+        if (item.companionGroup >= 0 && Status::isError(item.newFilename) && item.newFilename != Status::NoChanges
+            && item.newFilename != Status::RefusedWithItsGroup)
+            refused.insert(item.companionGroup);
+    }
+    if (refused.isEmpty())
+        return false;
+    const size_t before = batch.list.size();
+    std::erase_if(batch.list, [&](const BatchProposal& p) {
+        FileSystemItem& item = files[p.index];
+        if (item.companionGroup < 0 || !refused.contains(item.companionGroup))
+            return false;
+        if (!Status::isError(item.newFilename))
+            item.newFilename = Status::RefusedWithItsGroup;
+        return true;
+    });
+    return batch.list.size() != before;
+}
+
+// The units of a companion group's members joined into the unit of its first: one part
+// per unit joined.
+void joinCompanionGroups(const std::vector<FileSystemItem>& files, std::vector<MoveUnit>& units)
+{
+    QHash<qint32, size_t> unitOfGroup;
+    bool joined = false;
+    for (size_t u = 0; u < units.size(); ++u) {
+        const qint32 g = files[units[u].members.front()].companionGroup;
+        if (g < 0)
+            continue;
+        auto it = unitOfGroup.find(g);
+        if (it == unitOfGroup.end()) {
+            unitOfGroup.insert(g, u);
+            continue;
+        }
+        MoveUnit& into = units[*it];
+        if (into.parts.empty())
+            into.parts.push_back({0, size_t(into.members.size()), into.isCycle});
+        into.parts.push_back({size_t(into.members.size()), size_t(into.members.size() + units[u].members.size()),
+                              units[u].isCycle});
+        into.members.append(units[u].members.constData(), units[u].members.size());
+        into.isCycle = false;
+        units[u].members.clear();
+        joined = true;
+    }
+    if (joined)
+        std::erase_if(units, [](const MoveUnit& unit) { return unit.members.isEmpty(); });
+}
+
 } // namespace
 
 BatchRules BatchRules::forState(const ControllerState& state)
@@ -254,24 +318,59 @@ bool proposesNewName(FileSystemItem& item, NameVerdicts& names)
 }
 
 bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count,
-                   FolderEntries* entries)
+                   FolderEntries* entries, size_t tailFrom, const std::vector<CompanionGroup>* groups, int* numbered)
 {
     FolderEntries ownEntries;
     FolderEntries& disk = entries ? *entries : ownEntries;
     FolderCase::Cache folds;
-    BatchProposals batch = collectProposals(files, folds, count);
+    BatchProposals batch = collectProposals(files, folds, count, tailFrom);
+    if (rules.numberNamesUsedTwice) {
+        static const std::vector<CompanionGroup> none;
+        const int n = numberNamesUsedTwice(files, batch, disk, rules.numberSeparator, groups ? *groups : none);
+        if (numbered)
+            *numbered = n;
+    }
     if (rules.markDuplicates)
         dropNamesUsedTwice(files, batch);
-    const std::vector<size_t> taken = takenOnDisk(files, batch, disk, entries != nullptr);
-    const std::vector<char> verdict = chainVerdicts(proposalsWaitedFor(batch, taken, rules.chains));
-    bool any = false;
-    for (size_t k = 0; k < batch.list.size(); ++k) {
-        FileSystemItem& item = files[batch.list[k].index];
-        if (verdict[k] == Refused)
-            item.newFilename = alreadyExists(item);
-        else
-            any = true;
+    const bool hasGroups = std::any_of(batch.list.begin(), batch.list.end(),
+                                       [&](const BatchProposal& p) { return files[p.index].companionGroup >= 0; });
+    if (hasGroups)
+        refuseGroupsWithRefusedMembers(files, batch);
+    for (;;) {
+        const std::vector<size_t> taken = takenOnDisk(files, batch, disk, entries != nullptr);
+        const std::vector<char> verdict = chainVerdicts(proposalsWaitedFor(batch, taken, rules.chains));
+        for (size_t k = 0; k < batch.list.size(); ++k) {
+            if (verdict[k] == Refused)
+                files[batch.list[k].index].newFilename = alreadyExists(files[batch.list[k].index]);
+        }
+        // A refused member takes its group with it; those moves no longer free the names
+        // others wait for, so the rest is judged again.
+        if (!hasGroups || !refuseGroupsWithRefusedMembers(files, batch)) {
+            return std::any_of(verdict.begin(), verdict.end(), [](char v) { return v != Refused; });
+        }
     }
+}
+
+bool classifyWithCompanions(ControllerState& state, const Settings& settings, size_t count, FolderEntries* entries)
+{
+    BatchRules rules = BatchRules::forState(state);
+    rules.numberNamesUsedTwice = rules.markDuplicates && settings.flag(QStringLiteral("isNumberNamesUsedTwice"));
+    if (rules.numberNamesUsedTwice)
+        rules.numberSeparator = settings.text(QStringLiteral("namesUsedTwiceSeparator"));
+    std::vector<FileSystemItem>& files = state.list.files;
+    std::vector<FileSystemItem>& unlisted = state.companions.unlisted;
+    const size_t listed = files.size();
+    files.insert(files.end(), std::make_move_iterator(unlisted.begin()), std::make_move_iterator(unlisted.end()));
+    bool any = false;
+    try {
+        any = classifyBatch(files, rules, count, entries, listed, &state.companions.groups, &state.numberedNames);
+    } catch (...) {
+        unlisted.assign(std::make_move_iterator(files.begin() + qsizetype(listed)), std::make_move_iterator(files.end()));
+        files.resize(listed);
+        throw;
+    }
+    unlisted.assign(std::make_move_iterator(files.begin() + qsizetype(listed)), std::make_move_iterator(files.end()));
+    files.resize(listed);
     return any;
 }
 
@@ -298,7 +397,8 @@ std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool c
     units.reserve(all.size()); // at most one unit per proposal: the vector never grows
     if (!chains) {
         for (const BatchProposal& p : all)
-            units.push_back(MoveUnit{{p.index}, false});
+            units.push_back(MoveUnit{{p.index}, false, {}});
+        joinCompanionGroups(files, units);
         return units;
     }
     const WaitLinks links = linkWaitingProposals(batch);
@@ -309,6 +409,7 @@ std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool c
         for (size_t& member : unit.members)
             member = all[member].index;
     }
+    joinCompanionGroups(files, units);
     // Units in the order of their first item in the list. When no item waits for another
     // (the common case) they come in that order already: no sort, no moves of units.
     const auto byFirstItem = [](const MoveUnit& a, const MoveUnit& b) {

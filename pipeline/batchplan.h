@@ -10,6 +10,7 @@
 
 class FolderEntries;
 class NameVerdicts;
+struct CompanionGroup;
 struct ControllerState;
 
 // How a batch of proposed names is judged.
@@ -21,11 +22,15 @@ struct BatchRules {
     // counts as free: shifts, swaps and cycles are renamed in one go. Off: every taken
     // target is refused, item by item.
     bool chains = true;
+    // Names used twice (and targets held by files outside the batch) are numbered instead
+    // of refused, with this separator before the number.
+    bool numberNamesUsedTwice = false;
+    QString numberSeparator = QStringLiteral("-");
 
     // The edition's rule, with the "Rename shifts and swaps in one go" preference.
     static BatchRules forState(const ControllerState& state);
     // Item by item, as the earlier edition judges.
-    static BatchRules itemByItem() { return BatchRules{false, false}; }
+    static BatchRules itemByItem() { return BatchRules{false, false, false, {}}; }
 };
 
 // The name part of an item's classification, done as each item is computed: "No Changes"
@@ -45,8 +50,20 @@ bool proposesNewName(FileSystemItem& item, NameVerdicts& names);
 // item would be renamed. The disk is asked through `entries` when given (the pass's own
 // listings, so that its folders are read once); the items' inodes are then taken as read
 // from those entries in the same pass.
+//
+// Companion groups (items with a companionGroup) are judged whole: when a member is
+// refused, every other member of its group gets "Refused With Its Group". Items from
+// tailFrom on are judged too (the followers that are not listed, appended for the
+// judgement); groups are numbered as one (numbered: how many names were numbered).
 bool classifyBatch(std::vector<FileSystemItem>& files, const BatchRules& rules, size_t count = SIZE_MAX,
-                   FolderEntries* entries = nullptr);
+                   FolderEntries* entries = nullptr, size_t tailFrom = SIZE_MAX,
+                   const std::vector<CompanionGroup>* groups = nullptr, int* numbered = nullptr);
+
+// The full preview's judgement: the list with the followers that are not listed (moved in
+// for it and back), by the edition's rules and the settings' numbering of names used
+// twice; sets state.numberedNames.
+class Settings;
+bool classifyWithCompanions(ControllerState& state, const Settings& settings, size_t count, FolderEntries* entries);
 
 // The live preview's share: among the first `count` items, every later item whose
 // computed name (different from its current name) repeats one proposed earlier in the
@@ -65,5 +82,14 @@ struct MoveUnit {
     // Most units hold one item: kept inline, without an allocation each.
     QVarLengthArray<size_t, 2> members;
     bool isCycle = false;
+    // A companion group's unit joins the chains and cycles of its members: each part is a
+    // run of members made as a chain or a cycle. Empty when the unit is one of them.
+    struct Part {
+        size_t begin = 0;
+        size_t end = 0;
+        bool isCycle = false;
+    };
+    std::vector<Part> parts;
 };
+// The members of a companion group are one unit: moved together, taken back together.
 std::vector<MoveUnit> planMoves(const std::vector<FileSystemItem>& files, bool chains);

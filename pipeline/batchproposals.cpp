@@ -7,17 +7,24 @@
 
 #include <algorithm>
 
-BatchProposals collectProposals(const std::vector<FileSystemItem>& files, FolderCase::Cache& folds, size_t count)
+BatchProposals collectProposals(const std::vector<FileSystemItem>& files, FolderCase::Cache& folds, size_t count,
+                                size_t tailFrom)
 {
     BatchProposals out;
     count = std::min(count, files.size());
-    out.list.reserve(count);
+    tailFrom = std::max(tailFrom, count);
+    out.list.reserve(count + (files.size() - std::min(tailFrom, files.size())));
     // Items come folder by folder: the folder's hash and case rule are kept from the last.
     QStringView lastFolder;
     bool haveFolder = false;
     bool fold = false;
     size_t folderHash = 0;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (i == count) {
+            if (tailFrom >= files.size())
+                break;
+            i = tailFrom;
+        }
         const FileSystemItem& item = files[i];
         if (item.newFilename.isEmpty() || Status::isStatus(item.newFilename))
             continue;
@@ -49,6 +56,14 @@ BatchProposals collectProposals(const std::vector<FileSystemItem>& files, Folder
         out.list.push_back(std::move(p));
     }
     return out;
+}
+
+void retarget(BatchProposals& batch, BatchProposal& p, QString targetName)
+{
+    p.targetName = std::move(targetName);
+    if (p.folded >= 0)
+        batch.folded[size_t(p.folded)].second = FolderCase::comparisonName(p.targetName, true);
+    p.targetHash = qHash(batch.targetKey(p), qHash(p.folder, 0));
 }
 
 ProposalTable::ProposalTable(size_t expected)

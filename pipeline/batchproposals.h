@@ -59,8 +59,11 @@ struct BatchProposals {
 
 // The items among the first `count` that propose a new name: not empty, not a status, not
 // their current name.
+// Items from tailFrom on (companion files that follow a listed item) are taken too.
 BatchProposals collectProposals(const std::vector<FileSystemItem>& files, FolderCase::Cache& folds,
-                                size_t count = SIZE_MAX);
+                                size_t count = SIZE_MAX, size_t tailFrom = SIZE_MAX);
+// Sets a proposal's new name (and its compared form and hash) after it changed.
+void retarget(BatchProposals& batch, BatchProposal& p, QString targetName);
 
 // Proposal numbers by the hash of a key (a folder with a name), in one flat table sized for
 // the batch: no allocation per entry. Which stored number holds an equal key is the

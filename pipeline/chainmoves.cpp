@@ -27,26 +27,40 @@ private:
         QString source;
         QString target;
     };
+    // A move of the unit: an item's move to its new name, a cycle's first member parked
+    // under a temporary name (chosen when it is made), or that member from there to its
+    // new name.
+    struct Step {
+        size_t item; // in plan_
+        qint32 parkedAt = -1; // for the move out of a temporary name: the step that parked it
+        bool parks = false;
+        QString temporary; // for a step that parks: the name chosen
+    };
     struct Done {
         size_t index;
         QString from;
         QString to;
     };
 
-    // Step k: the item it moves, from where, to where.
-    const Planned& itemOf(size_t k) const { return plan_[k < plan_.size() ? k : 0]; }
     const QString& sourceOf(size_t k) const
     {
-        return unit_.isCycle && k == plan_.size() ? temporary_ : itemOf(k).source;
+        const Step& step = steps_[k];
+        return step.parkedAt >= 0 ? steps_[size_t(step.parkedAt)].temporary : plan_[step.item].source;
     }
-    const QString& targetOf(size_t k) const { return unit_.isCycle && k == 0 ? temporary_ : itemOf(k).target; }
+    const QString& targetOf(size_t k) const
+    {
+        return steps_[k].parks ? steps_[k].temporary : plan_[steps_[k].item].target;
+    }
+    // Both paths of the step are known (a temporary name is chosen only when its move is made).
+    bool isKnown(size_t k) const { return !sourceOf(k).isEmpty() && !targetOf(k).isEmpty(); }
     RenameLogJournal::AnnouncedMove announcedMoveOf(size_t k) const
     {
-        return journaledMove(ctx_, files_[itemOf(k).index], sourceOf(k), targetOf(k));
+        return journaledMove(ctx_, files_[plan_[steps_[k].item].index], sourceOf(k), targetOf(k));
     }
+    void addPart(size_t begin, size_t end, bool isCycle);
 
     void announceFrom(size_t k);
-    bool parkCycleStart();
+    bool park(size_t k);
     bool makeSteps(size_t k);
     bool makeStep(size_t k);
     size_t makeStepsAhead(size_t from);
@@ -61,9 +75,8 @@ private:
     const MoveUnit& unit_;
     MoveContext& ctx_;
     std::vector<Planned> plan_;
+    std::vector<Step> steps_;
     std::vector<Done> done_; // the moves made, in order
-    QString temporary_;
-    size_t stepCount_;
     size_t announcedUpTo_ = 0;
     MoveOutcome failure_ = MoveOutcome::Moved;
     int failureError_ = 0; // the errno of the move that failed
@@ -74,7 +87,6 @@ ChainMoves::ChainMoves(std::vector<FileSystemItem>& files, const MoveUnit& unit,
     : files_(files)
     , unit_(unit)
     , ctx_(ctx)
-    , stepCount_(unit.isCycle ? unit.members.size() + 1 : unit.members.size())
     , failedIndex_(unit.members.front())
 {
     plan_.reserve(unit.members.size());
@@ -82,38 +94,55 @@ ChainMoves::ChainMoves(std::vector<FileSystemItem>& files, const MoveUnit& unit,
         const FileSystemItem& item = files[index];
         plan_.push_back({index, item.fullPath, appendingPathComponent(item.fileLocation(), item.newFilenameValue())});
     }
+    if (unit.parts.empty()) {
+        addPart(0, plan_.size(), unit.isCycle);
+    } else {
+        for (const MoveUnit::Part& part : unit.parts)
+            addPart(part.begin, part.end, part.isCycle);
+    }
+}
+
+// A chain's members are moved in their order; a cycle's first member is parked first and
+// moved to its place last.
+void ChainMoves::addPart(size_t begin, size_t end, bool isCycle)
+{
+    const size_t parkStep = steps_.size();
+    for (size_t m = begin; m < end; ++m)
+        steps_.push_back(Step{m, -1, isCycle && m == begin, {}});
+    if (isCycle)
+        steps_.push_back(Step{begin, qint32(parkStep), false, {}});
 }
 
 int ChainMoves::run()
 {
-    const bool made = unit_.isCycle ? parkCycleStart() && makeSteps(1) : makeSteps(0);
-    if (made)
+    if (makeSteps(0))
         return finishRenamed();
     takeBackMoves();
     refuse();
     return 0;
 }
 
-// Announces the steps from k on, up to a batch, unless they are announced already (or
-// others are left to take, or folders move and change the paths of what follows).
+// Announces the steps from k on, up to a batch or a step whose temporary name is not
+// chosen yet, unless they are announced already (or others are left to take, or folders
+// move and change the paths of what follows).
 void ChainMoves::announceFrom(size_t k)
 {
     if (ctx_.movedFolders || ctx_.log.announcedLeft() > 0 || k < announcedUpTo_)
         return;
     std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t j = k; j < stepCount_ && moves.size() < RunAhead::kBatchMoves; ++j)
+    for (size_t j = k; j < steps_.size() && moves.size() < RunAhead::kBatchMoves && isKnown(j); ++j)
         moves.push_back(announcedMoveOf(j));
     announcedUpTo_ = k + size_t(ctx_.log.announceMoves(moves));
 }
 
 // A cycle's first member goes under a temporary name; a name that turns out taken is
 // tried again with another.
-bool ChainMoves::parkCycleStart()
+bool ChainMoves::park(size_t k)
 {
-    const QString folder = deletingLastPathComponent(plan_.front().source);
+    const QString folder = deletingLastPathComponent(sourceOf(k));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary_ = RenameLogWriter::temporaryPath(folder);
-        if (makeStep(0))
+        steps_[k].temporary = RenameLogWriter::temporaryPath(folder);
+        if (makeStep(k))
             return true;
         if (failure_ != MoveOutcome::Taken)
             return false;
@@ -124,13 +153,14 @@ bool ChainMoves::parkCycleStart()
 // The steps from k on, each made ahead when it can be, else on its own.
 bool ChainMoves::makeSteps(size_t k)
 {
-    while (k < stepCount_) {
-        if (ctx_.worker && ctx_.log.announcedLeft() == 0 && stepCount_ - k >= RunAhead::kMinimumMoves) {
+    while (k < steps_.size()) {
+        if (ctx_.worker && ctx_.log.announcedLeft() == 0 && steps_.size() - k >= RunAhead::kMinimumMoves
+            && isKnown(k)) {
             k = makeStepsAhead(k);
-            if (k == stepCount_)
+            if (k == steps_.size())
                 break;
         }
-        if (!makeStep(k))
+        if (!(steps_[k].parks ? park(k) : makeStep(k)))
             return false;
         ++k;
     }
@@ -141,7 +171,7 @@ bool ChainMoves::makeSteps(size_t k)
 bool ChainMoves::makeStep(size_t k)
 {
     announceFrom(k);
-    const size_t index = itemOf(k).index;
+    const size_t index = plan_[steps_[k].item].index;
     const QString& from = sourceOf(k);
     const QString& to = targetOf(k);
     ctx_.progress.setPath(FileSystemItem::getDisplayFilePath(from));
@@ -161,7 +191,7 @@ bool ChainMoves::makeStep(size_t k)
 size_t ChainMoves::makeStepsAhead(size_t from)
 {
     return runAhead(
-        ctx_, from, stepCount_, [this](size_t k) { return planBatch(k); },
+        ctx_, from, steps_.size(), [this](size_t k) { return planBatch(k); },
         [this](const RunAhead::Batch& batch) { return takeBatch(batch); });
 }
 
@@ -170,7 +200,7 @@ RunAhead::Batch ChainMoves::planBatch(size_t from)
     RunAhead::Batch batch;
     batch.begin = batch.end = from;
     // Only steps into a folder whose rung is renameat2 go to the worker.
-    while (batch.end < stepCount_ && batch.moves.size() < RunAhead::kBatchMoves
+    while (batch.end < steps_.size() && batch.moves.size() < RunAhead::kBatchMoves && isKnown(batch.end)
            && ctx_.rungs.rungOfFolder(MoveLadder::folderOf(targetOf(batch.end))) == MoveLadder::Rung::NoReplace) {
         const RenameLogJournal::AnnouncedMove move = announcedMoveOf(batch.end);
         if (!batch.add(&move))
@@ -186,7 +216,7 @@ size_t ChainMoves::takeBatch(const RunAhead::Batch& batch)
     const size_t stop = RunAhead::firstNotMade(batch);
     for (size_t k = batch.begin; k < stop; ++k) {
         const RenameLogJournal::AnnouncedMove& move = batch.moves[size_t(batch.moveOf[k - batch.begin])];
-        const size_t index = itemOf(k).index;
+        const size_t index = plan_[steps_[k].item].index;
         takeMadeMove(ctx_, files_[index], move);
         done_.push_back({index, move.source, move.target});
     }
@@ -219,7 +249,8 @@ void ChainMoves::takeBackMoves()
 
 // The statuses of a refused unit: "Already Exists" for each item, unless the move that
 // failed found its item gone, could not record it or failed for a reason of its own, which
-// that item's status says (the others of the unit are refused with it).
+// that item's status says (the others of the unit are refused with it; the members of a
+// companion group say so).
 void ChainMoves::refuse()
 {
     for (const Planned& p : plan_) {
@@ -227,6 +258,8 @@ void ChainMoves::refuse()
         if (p.index == failedIndex_ && failure_ != MoveOutcome::Taken && failure_ != MoveOutcome::Moved) {
             ctx_.lastError = failureError_;
             item.newFilename = statusOfMoveNotMade(ctx_, item, failure_);
+        } else if (p.index != failedIndex_ && item.companionGroup >= 0) {
+            item.newFilename = Status::RefusedWithItsGroup; // a companion group is renamed whole
         } else {
             item.newFilename = alreadyExists(item);
         }

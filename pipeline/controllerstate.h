@@ -3,6 +3,7 @@
 #include "engine/filelist.h"
 #include "engine/settings.h"
 #include "metadata/skippedextensions.h"
+#include "pipeline/companiongroups.h"
 
 #include <QList>
 #include <QString>
@@ -44,6 +45,10 @@ struct ControllerState {
     QString lastActionTimeTaken;
     // Set by each preview (full, live, rule): the photos it left unnamed for their extension.
     SkippedExtensions photoSkips;
+    // Set by each full preview: the companion groups it named (none unless companion files
+    // rename with their item), and how many names it numbered instead of refusing them.
+    Companions companions;
+    int numberedNames = 0;
     QString currLogFile;
     int importType = 0;
     int searchFilesCount = 0;

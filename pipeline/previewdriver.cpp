@@ -2,6 +2,7 @@
 
 #include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
+#include "pipeline/companiongroups.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/nameverdict.h"
 #include "pipeline/passprogress.h"
@@ -13,6 +14,7 @@
 #include "platform/userinterface.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 constexpr int kListControlTag = 12000;
@@ -103,8 +105,25 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     // the same entries: each folder that holds many items is listed once.
     FolderEntries disk;
     NameVerdicts names;
+    // Companion files are grouped from the same listings, before any item is named.
+    state.companions.clear();
+    state.numberedNames = 0;
+    std::optional<CompanionFinder> companions;
+    if (settings.flag(QStringLiteral("isRenameCompanions")) && settings.flag(QStringLiteral("isFiles")))
+        companions.emplace(state.list.files, disk, state.companions);
+    const auto nameItem = [&](FileSystemItem& item) {
+        if (!keepImportedNames)
+            item.newFilename.clear();
+        item.inode = disk.inodeAt(item.fullPath);
+        if (item.inode == 0) {
+            item.newFilename = item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
+        } else if (std::optional<bool> called = dispatch.call(item, error)) {
+            result = *called;
+        }
+    };
     dispatch.readAhead(state.list.files);
-    for (FileSystemItem& item : state.list.files) {
+    for (size_t i = 0; i < state.list.files.size(); ++i) {
+        FileSystemItem& item = state.list.files[i];
         if (state.isCancelProcess.load())
             break;
         ++reached;
@@ -115,18 +134,15 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
                 dispatch.resetCounters();
             }
         }
-        if (!keepImportedNames)
-            item.newFilename.clear();
         progress.setPath(FileSystemItem::getDisplayFilePath(item.fullPath));
-
-        item.inode = disk.inodeAt(item.fullPath);
-        if (item.inode == 0) {
-            item.newFilename = item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
-        } else {
-            if (std::optional<bool> called = dispatch.call(item, error))
-                result = *called;
+        // A group is named when its first member is reached; its other members are not
+        // handed to the method again.
+        if (companions && item.companionGroup >= 0)
+            companions->nameGroupOf(i, nameItem);
+        else
+            nameItem(item);
+        if (item.inode != 0)
             proposesNewName(item, names);
-        }
         if (state.isCancelProcess.load())
             break;
     }
@@ -134,7 +150,9 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     state.photoSkips = dispatch.skippedExtensions();
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (classifyBatch(state.list.files, BatchRules::forState(state), reached, &disk))
+    if (companions)
+        companions->finish();
+    if (classifyWithCompanions(state, settings, reached, &disk))
         state.isHasFilesForRenaming = true;
     state.namesNote = names.summary();
     return result;

@@ -52,6 +52,12 @@ public:
             slots_[at] = quint64(tagOf(hash)) << 32 | quint64(k + 1);
         }
     }
+    template <typename Visit>
+    void forEach(Visit&& visit) const
+    {
+        for (const Named& n : named_)
+            visit(names_.data() + n.at, size_t(n.length), n.entry);
+    }
     FolderEntries::Entry find(const char* name, size_t length) const
     {
         const size_t hash = hashOf(name, length);
@@ -181,6 +187,28 @@ FolderEntries::Entry FolderEntries::entryAt(QStringView folder, QStringView name
         return lookUp(joined(folder, name));
     encodeNameInto(nameBytes_, name);
     return f.entries.find(nameBytes_.constData(), size_t(nameBytes_.size()));
+}
+
+void FolderEntries::forEachEntry(const QString& folder,
+                                 const std::function<void(const QString& name, const Entry& entry)>& visit)
+{
+    Folder& f = folderOf(folder);
+    if (!f.listed && !f.unlistable)
+        list(lastFolderPath_, f);
+    if (f.listed) {
+        f.entries.forEach([&](const char* name, size_t length, const Entry& entry) {
+            visit(QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))), entry);
+        });
+        return;
+    }
+    // A folder answered one lookup at a time (it folds case): read once for the caller.
+    Folder once;
+    if (list(folder, once)) {
+        --listingsRead_;
+        once.entries.forEach([&](const char* name, size_t length, const Entry& entry) {
+            visit(QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))), entry);
+        });
+    }
 }
 
 FolderEntries::Entry FolderEntries::lookUp(const QString& path)

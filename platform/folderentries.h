@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <sys/types.h>
 
@@ -32,6 +33,11 @@ public:
     // The inode of the entry at path, or 0 when there is none.
     ino_t inodeAt(const QString& path) { return entryAt(path).inode; }
     bool exists(const QString& path) { return inodeAt(path) != 0; }
+
+    // Calls visit with every entry of the folder (not "." and ".."), read in one listing
+    // that later lookups in the folder are answered from. A folder that folds case is read
+    // all the same (its lookups stay one at a time). Nothing when it cannot be read.
+    void forEachEntry(const QString& folder, const std::function<void(const QString& name, const Entry& entry)>& visit);
 
     // Listings made so far (for tests: the many-names case is served by a listing).
     int listingsRead() const { return listingsRead_; }

@@ -72,7 +72,22 @@ std::optional<MethodTab> tabOf(Kind kind)
     return std::nullopt;
 }
 
+namespace {
+QStringList methodKeys(Kind kind, const QString& type);
+} // namespace
+
+// Every step kind carries the list's companion and numbering options with its method's.
 QStringList settingsKeys(Kind kind, const QString& type)
+{
+    QStringList out = methodKeys(kind, type);
+    if (kind != Kind::Unknown && Edition::current().hasExtendedMethods)
+        out.append({QStringLiteral("isRenameCompanions"), QStringLiteral("isNumberNamesUsedTwice"),
+                    QStringLiteral("namesUsedTwiceSeparator")});
+    return out;
+}
+
+namespace {
+QStringList methodKeys(Kind kind, const QString& type)
 {
     switch (kind) {
     case Kind::AlphaNumeric:
@@ -148,6 +163,7 @@ QStringList settingsKeys(Kind kind, const QString& type)
     }
     return {};
 }
+} // namespace
 
 QString text(const QVariantMap& step, const QString& key)
 {

@@ -187,6 +187,9 @@ bool runRules(ControllerState& state, QList<QVariantMap>& rules, PassProgress* p
     state.isCancelProcess = false;
     state.isHasFilesForRenaming = false;
     state.photoSkips = {};
+    // Rule chains rename each item on its own: groups of an earlier preview no longer hold.
+    state.companions.forget(state.list.files);
+    state.numberedNames = 0;
 
     std::vector<PreparedStep> steps = prepareSteps(rules);
     const bool perFolder = resetsPerFolder(steps);

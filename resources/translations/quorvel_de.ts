@@ -2283,5 +2283,48 @@
     <source>Reading the dates and sizes of the files…</source>
     <translation>Datum und Größe der Dateien werden gelesen …</translation>
 </message>
+<message id="STATUSREFUSEDWITHGROUP">
+    <source>Refused With Its Group</source>
+    <translation>Mit seiner Gruppe abgelehnt</translation>
+</message>
+<message id="OUTCOMENUMBERED" numerus="yes">
+    <source>%1, %n names numbered</source>
+    <translation>
+        <numerusform>%1, %n Name nummeriert</numerusform>
+        <numerusform>%1, %n Namen nummeriert</numerusform>
+    </translation>
+</message>
+<message id="COMPANIONSCHECKBOX">
+    <source>Rename companion files with their item</source>
+    <translation>Begleitdateien mit ihrem Element umbenennen</translation>
+</message>
+<message id="COMPANIONSCHECKBOXTIP">
+    <source>Files of the same folder that share the stem (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) take the new name of the first in the list, raw formats first</source>
+    <translation>Dateien desselben Ordners mit gleichem Stamm (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) erhalten den neuen Namen der ersten in der Liste, Rohformate zuerst</translation>
+</message>
+<message id="NUMBERDUPLICATESCHECKBOX">
+    <source>Number names used twice</source>
+    <translation>Doppelt vergebene Namen nummerieren</translation>
+</message>
+<message id="NUMBERDUPLICATESTIP">
+    <source>The first keeps the name; later ones take the separator and 2, 3 … before the extension</source>
+    <translation>Der erste behält den Namen; spätere erhalten das Trennzeichen und 2, 3 … vor der Endung</translation>
+</message>
+<message id="NUMBERSEPARATORLABEL">
+    <source>Separator:</source>
+    <translation>Trennzeichen:</translation>
+</message>
+<message id="COMPANIONSCOUNT">
+    <source>+%1</source>
+    <translation>+%1</translation>
+</message>
+<message id="COMPANIONSTOOLTIPTITLE">
+    <source>Renamed with it:</source>
+    <translation>Mit ihm umbenannt:</translation>
+</message>
+<message id="COMPANIONSTOOLTIPLINE">
+    <source>%1 → %2</source>
+    <translation>%1 → %2</translation>
+</message>
 </context>
 </TS>

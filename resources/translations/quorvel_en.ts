@@ -2283,5 +2283,48 @@
     <source>Reading the dates and sizes of the files…</source>
     <translation>Reading the dates and sizes of the files…</translation>
 </message>
+<message id="STATUSREFUSEDWITHGROUP">
+    <source>Refused With Its Group</source>
+    <translation>Refused With Its Group</translation>
+</message>
+<message id="OUTCOMENUMBERED" numerus="yes">
+    <source>%1, %n names numbered</source>
+    <translation>
+        <numerusform>%1, %n name numbered</numerusform>
+        <numerusform>%1, %n names numbered</numerusform>
+    </translation>
+</message>
+<message id="COMPANIONSCHECKBOX">
+    <source>Rename companion files with their item</source>
+    <translation>Rename companion files with their item</translation>
+</message>
+<message id="COMPANIONSCHECKBOXTIP">
+    <source>Files of the same folder that share the stem (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) take the new name of the first in the list, raw formats first</source>
+    <translation>Files of the same folder that share the stem (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) take the new name of the first in the list, raw formats first</translation>
+</message>
+<message id="NUMBERDUPLICATESCHECKBOX">
+    <source>Number names used twice</source>
+    <translation>Number names used twice</translation>
+</message>
+<message id="NUMBERDUPLICATESTIP">
+    <source>The first keeps the name; later ones take the separator and 2, 3 … before the extension</source>
+    <translation>The first keeps the name; later ones take the separator and 2, 3 … before the extension</translation>
+</message>
+<message id="NUMBERSEPARATORLABEL">
+    <source>Separator:</source>
+    <translation>Separator:</translation>
+</message>
+<message id="COMPANIONSCOUNT">
+    <source>+%1</source>
+    <translation>+%1</translation>
+</message>
+<message id="COMPANIONSTOOLTIPTITLE">
+    <source>Renamed with it:</source>
+    <translation>Renamed with it:</translation>
+</message>
+<message id="COMPANIONSTOOLTIPLINE">
+    <source>%1 → %2</source>
+    <translation>%1 → %2</translation>
+</message>
 </context>
 </TS>

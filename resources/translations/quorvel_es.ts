@@ -2283,5 +2283,48 @@
     <source>Reading the dates and sizes of the files…</source>
     <translation>Leyendo las fechas y tamaños de los archivos…</translation>
 </message>
+<message id="STATUSREFUSEDWITHGROUP">
+    <source>Refused With Its Group</source>
+    <translation>Rechazado con su grupo</translation>
+</message>
+<message id="OUTCOMENUMBERED" numerus="yes">
+    <source>%1, %n names numbered</source>
+    <translation>
+        <numerusform>%1, %n nombre numerado</numerusform>
+        <numerusform>%1, %n nombres numerados</numerusform>
+    </translation>
+</message>
+<message id="COMPANIONSCHECKBOX">
+    <source>Rename companion files with their item</source>
+    <translation>Renombrar los archivos acompañantes con su elemento</translation>
+</message>
+<message id="COMPANIONSCHECKBOXTIP">
+    <source>Files of the same folder that share the stem (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) take the new name of the first in the list, raw formats first</source>
+    <translation>Los archivos de una misma carpeta que comparten la raíz (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) toman el nombre nuevo del primero de la lista, formatos RAW primero</translation>
+</message>
+<message id="NUMBERDUPLICATESCHECKBOX">
+    <source>Number names used twice</source>
+    <translation>Numerar los nombres usados dos veces</translation>
+</message>
+<message id="NUMBERDUPLICATESTIP">
+    <source>The first keeps the name; later ones take the separator and 2, 3 … before the extension</source>
+    <translation>El primero conserva el nombre; los siguientes toman el separador y 2, 3 … antes de la extensión</translation>
+</message>
+<message id="NUMBERSEPARATORLABEL">
+    <source>Separator:</source>
+    <translation>Separador:</translation>
+</message>
+<message id="COMPANIONSCOUNT">
+    <source>+%1</source>
+    <translation>+%1</translation>
+</message>
+<message id="COMPANIONSTOOLTIPTITLE">
+    <source>Renamed with it:</source>
+    <translation>Renombrados con él:</translation>
+</message>
+<message id="COMPANIONSTOOLTIPLINE">
+    <source>%1 → %2</source>
+    <translation>%1 → %2</translation>
+</message>
 </context>
 </TS>

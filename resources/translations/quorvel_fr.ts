@@ -2283,5 +2283,48 @@
     <source>Reading the dates and sizes of the files…</source>
     <translation>Lecture des dates et tailles des fichiers…</translation>
 </message>
+<message id="STATUSREFUSEDWITHGROUP">
+    <source>Refused With Its Group</source>
+    <translation>Refusé avec son groupe</translation>
+</message>
+<message id="OUTCOMENUMBERED" numerus="yes">
+    <source>%1, %n names numbered</source>
+    <translation>
+        <numerusform>%1, %n nom numéroté</numerusform>
+        <numerusform>%1, %n noms numérotés</numerusform>
+    </translation>
+</message>
+<message id="COMPANIONSCHECKBOX">
+    <source>Rename companion files with their item</source>
+    <translation>Renommer les fichiers compagnons avec leur élément</translation>
+</message>
+<message id="COMPANIONSCHECKBOXTIP">
+    <source>Files of the same folder that share the stem (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) take the new name of the first in the list, raw formats first</source>
+    <translation>Les fichiers d’un même dossier qui partagent la racine (IMG_0001.CR2, IMG_0001.JPG, IMG_0001.xmp, IMG_0001.CR2.xmp) prennent le nouveau nom du premier de la liste, formats bruts d’abord</translation>
+</message>
+<message id="NUMBERDUPLICATESCHECKBOX">
+    <source>Number names used twice</source>
+    <translation>Numéroter les noms utilisés deux fois</translation>
+</message>
+<message id="NUMBERDUPLICATESTIP">
+    <source>The first keeps the name; later ones take the separator and 2, 3 … before the extension</source>
+    <translation>Le premier garde le nom ; les suivants prennent le séparateur et 2, 3 … avant l’extension</translation>
+</message>
+<message id="NUMBERSEPARATORLABEL">
+    <source>Separator:</source>
+    <translation>Séparateur :</translation>
+</message>
+<message id="COMPANIONSCOUNT">
+    <source>+%1</source>
+    <translation>+%1</translation>
+</message>
+<message id="COMPANIONSTOOLTIPTITLE">
+    <source>Renamed with it:</source>
+    <translation>Renommés avec lui :</translation>
+</message>
+<message id="COMPANIONSTOOLTIPLINE">
+    <source>%1 → %2</source>
+    <translation>%1 → %2</translation>
+</message>
 </context>
 </TS>

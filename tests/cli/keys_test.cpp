@@ -59,7 +59,8 @@ TEST(CliKeys, ListsEveryKeyWithKindDefaultTabAndMeaning)
     QStringList scopeKeys;
     for (const QString& line : scope.lines())
         scopeKeys << line.section('\t', 0, 0);
-    EXPECT_EQ(scopeKeys, (QStringList{"selectedTab", "isFiles", "isFolders", "isIncludeSubFolders", "fileFolderIndex"}));
+    EXPECT_EQ(scopeKeys, (QStringList{"selectedTab", "isFiles", "isFolders", "isIncludeSubFolders", "isRenameCompanions",
+                                      "isNumberNamesUsedTwice", "namesUsedTwiceSeparator", "fileFolderIndex"}));
 
     // json: the same rows, the tab and method null for keys of no method.
     const CliResult json = cli.run({"keys", "--format", "json"});

@@ -76,7 +76,8 @@ TEST(ExtendedKeys, TheTableHoldsItsKeysBeyondTheClassicOnes)
         }
     }
     EXPECT_EQ(classic, 172);
-    EXPECT_EQ(extended, (QStringList{kRegex, kTransliterate, "isGeneralRepairEncoding", "generalRepairEncodingFrom",
+    EXPECT_EQ(extended, (QStringList{"isRenameCompanions", "isNumberNamesUsedTwice", "namesUsedTwiceSeparator", kRegex,
+                                     kTransliterate, "isGeneralRepairEncoding", "generalRepairEncodingFrom",
                                      "photoClockShifts", "photoVideoTimesAreLocal"}));
     EXPECT_EQ(classicDictionaryKeys().size(), 172); // 171 keys and appVersion
 }
