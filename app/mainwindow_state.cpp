@@ -7,6 +7,7 @@
 #include "app/rulebar.h"
 #include "app/settingsbinder.h"
 #include "app/themeicons.h"
+#include "engine/methodtab.h"
 #include "engine/settings.h"
 #include "platform/edition.h"
 #include "platform/messages.h"
@@ -76,7 +77,7 @@ void MainWindow::updateCommands()
 {
     const ControllerState& state = controller_.state();
     const bool executing = executing_ || state.isExecuting.load();
-    const bool tab9 = state.selectedTab() == 9;
+    const bool tab9 = MethodTab(state.selectedTab()) == MethodTab::RenameFromList;
     const QList<int> selected = table_->selectedRows();
     const int rows = model_->rowCount();
     const Actions& a = actions_;

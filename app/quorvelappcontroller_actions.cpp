@@ -4,6 +4,7 @@
 #include "app/filetableview.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "engine/methodtab.h"
 #include "intake/intake.h"
 #include "pipeline/applydriver.h"
 #include "pipeline/applyoutcome.h"
@@ -72,7 +73,7 @@ void QuorvelAppController::stepAdded()
 
 void QuorvelAppController::actionPreview()
 {
-    if (state_.isExecuting.load() || state_.selectedTab() == 9)
+    if (state_.isExecuting.load() || MethodTab(state_.selectedTab()) == MethodTab::RenameFromList)
         return;
     if (routesPreviewToRules()) {
         QTimer::singleShot(kRulePreviewDelayMs, this, [this] {

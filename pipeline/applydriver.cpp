@@ -1,6 +1,7 @@
 #include "pipeline/applydriver.h"
 
 #include "engine/filename.h"
+#include "engine/methodtab.h"
 #include "pipeline/batchplan.h"
 #include "pipeline/chainmoves.h"
 #include "pipeline/controllerstate.h"
@@ -131,7 +132,7 @@ ApplyPass::ApplyPass(ControllerState& state, const Settings& settings, PassProgr
     , isFiles_(settings.flag(QStringLiteral("isFiles")))
     , foldersFirst_(settings.flag(QStringLiteral("isFolders"))
                     && (settings.flag(QStringLiteral("isIncludeSubFolders"))
-                        || settings.integer(QStringLiteral("selectedTab")) == 9))
+                        || MethodTab(settings.integer(QStringLiteral("selectedTab"))) == MethodTab::RenameFromList))
     , ctx_{log_, foldersFirst_ ? &movedFolders_ : nullptr, progress}
     , countLine_(progress)
     , reached_(files_.size(), false)
@@ -337,7 +338,7 @@ void ApplyPass::unitDone(size_t u, int count)
     }
     if (count > 0) {
         renamed_ += count;
-        countLine_.renamed(renamed_, files_[unit.members.front()].itemType == 0);
+        countLine_.renamed(renamed_, files_[unit.members.front()].kind() == ItemType::File);
     }
 }
 

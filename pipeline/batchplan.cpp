@@ -39,12 +39,12 @@ TargetState targetState(FolderEntries& entries, const BatchProposals& batch, con
 
 const QString& alreadyExists(const FileSystemItem& item)
 {
-    return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
+    return item.kind() == ItemType::File ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
 }
 
 const QString& usedTwice(const FileSystemItem& item)
 {
-    return item.itemType == 0 ? Status::FileNameUsedTwice : Status::FolderNameUsedTwice;
+    return item.kind() == ItemType::File ? Status::FileNameUsedTwice : Status::FolderNameUsedTwice;
 }
 
 // What a proposal waits for: the proposal that must move first, or one of these.

@@ -23,7 +23,7 @@ QString siblingPath(const QString& path, qsizetype slash, const QString& name)
 
 MoveLadder::Kind kindOf(const FileSystemItem& item)
 {
-    return item.itemType == 0 ? MoveLadder::Kind::File : MoveLadder::Kind::Folder;
+    return item.kind() == ItemType::File ? MoveLadder::Kind::File : MoveLadder::Kind::Folder;
 }
 
 // Records a move in the log ahead of it. False when the paths cannot be recorded (the
@@ -46,7 +46,7 @@ bool recordMove(MoveContext& ctx, const RenameLogJournal::AnnouncedMove& move)
 void countMove(MoveContext& ctx, const FileSystemItem& item, const QString& source, const QString& target)
 {
     ++ctx.moves;
-    if (ctx.movedFolders && item.itemType != 0)
+    if (ctx.movedFolders && item.kind() != ItemType::File)
         ctx.movedFolders->add(source, target);
 }
 
@@ -161,12 +161,12 @@ const FolderFacts& FolderFactsCache::of(QStringView folder)
 
 const QString& alreadyExists(const FileSystemItem& item)
 {
-    return item.itemType == 0 ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
+    return item.kind() == ItemType::File ? Status::FileAlreadyExists : Status::FolderAlreadyExists;
 }
 
 const QString& notFound(const FileSystemItem& item)
 {
-    return item.itemType == 0 ? Status::FileNotFound : Status::FolderNotFound;
+    return item.kind() == ItemType::File ? Status::FileNotFound : Status::FolderNotFound;
 }
 
 const QString& statusOfMoveNotMade(MoveContext& ctx, const FileSystemItem& item, MoveOutcome outcome)
