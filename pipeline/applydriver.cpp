@@ -411,7 +411,7 @@ bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinishe
     if (refusesOptionsPreviewWouldRefuse())
         return false;
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
-                                     applyConfirmation(state_.list.files), {QStringLiteral("YES"), QStringLiteral("NO")});
+                                     applyConfirmation(state_.list.files, state_.companions.unlisted), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return false;
     state_.isCancelProcess = false;
