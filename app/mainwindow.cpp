@@ -153,9 +153,10 @@ void MainWindow::addListNamingOptions(QHBoxLayout* scope)
     // As tall as the check boxes: the bar keeps its height, and the list its rows.
     separator->setFixedHeight(numbering->sizeHint().height());
     separatorLabel->setBuddy(separator);
-    // Long labels shrink with a narrow window rather than widen it.
+    // Long labels take their whole width where the bar has room, and shrink (cut short,
+    // never below a few letters) with a narrow window rather than widen it.
     for (QWidget* box : {static_cast<QWidget*>(companions), static_cast<QWidget*>(numbering)})
-        box->setSizePolicy(QSizePolicy::Ignored, box->sizePolicy().verticalPolicy());
+        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 8);
     scope->addSpacing(16);
     scope->addWidget(companions);
     scope->addSpacing(16);

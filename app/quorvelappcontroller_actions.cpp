@@ -92,7 +92,7 @@ void QuorvelAppController::actionApply()
     if (ApplyDriver(state_, *ui_).refusesOptionsPreviewWouldRefuse())
         return;
     const QString answer = ui_->alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
-                                      applyConfirmation(state_.list.files),
+                                      applyConfirmation(state_.list.files, state_.companions.unlisted),
                                       {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return;

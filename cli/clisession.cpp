@@ -147,7 +147,7 @@ int CliSession::applyPreviewed()
     if (!state.isHasFilesForRenaming.load()) {
         // Nothing to rename, but items the user meant to rename may have been refused.
         ApplyOutcome none;
-        none.countPreviewRefusals(state.list.files);
+        none.countPreviewRefusals(state.list.files, state.companions.unlisted);
         none.countLeftOutAtIntake(state.leftOutAtIntake.count);
         if (none.allRefusedCount() > 0) {
             std::fprintf(stderr, "%s\n", none.summary().toLocal8Bit().constData());

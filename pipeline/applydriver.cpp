@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -101,6 +102,7 @@ private:
     size_t moveLoneUnitsAhead(size_t from);
     RunAhead::Batch planLoneBatch(size_t from);
     size_t takeLoneBatch(const RunAhead::Batch& batch);
+    bool plannedUnitMoves(const MoveUnit& unit, std::vector<RenameLogJournal::AnnouncedMove>& moves);
     void announceLoneMoves(size_t first);
     void moveUnit(size_t u);
     void unitDone(size_t u, int count);
@@ -291,22 +293,45 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
     return stop;
 }
 
-// Announces the moves of the lone units from units[first] on (up to a batch), so that the
-// journal is written once per batch rather than once per move. Only while no folder moves
-// (a moved folder changes the paths of what follows it). Until the first unit's folder has
-// a known rung (its first move tells, and with it how its entries are written) only that
-// unit is announced.
+// The moves of a unit when they are known before any is made, appended to moves: a lone
+// item's, or a companion group's whose members move as chains, each member once from its
+// path to its new name, in the unit's order (a cycle's member is parked under a name
+// chosen only when it moves). False, with nothing appended, for any other unit.
+bool ApplyPass::plannedUnitMoves(const MoveUnit& unit, std::vector<RenameLogJournal::AnnouncedMove>& moves)
+{
+    if (unit.members.size() == 1) {
+        plannedMoves(ctx_, files_[unit.members.front()], moves);
+        return true;
+    }
+    if (files_[unit.members.front()].companionGroup < 0 || unit.isCycle
+        || std::any_of(unit.parts.begin(), unit.parts.end(), [](const MoveUnit::Part& part) { return part.isCycle; }))
+        return false;
+    for (size_t index : unit.members) {
+        const FileSystemItem& item = files_[index];
+        moves.push_back(journaledMove(ctx_, item, item.fullPath,
+                                      appendingPathComponent(item.fileLocation(), item.newFilenameValue())));
+    }
+    return true;
+}
+
+// Announces the moves of the units from units[first] on whose moves are known ahead (lone
+// items, companion groups; up to a batch), so that the journal is written once per batch
+// rather than once per unit. A group's moves take their announcements in order; one that
+// fails, or a move taken back, withdraws the rest. Only while no folder moves (a moved
+// folder changes the paths of what follows it). Until the first unit's folder has a known
+// rung (its first move tells, and with it how its entries are written) only that unit is
+// announced, when it is a lone item.
 void ApplyPass::announceLoneMoves(size_t first)
 {
-    if (ctx_.movedFolders || log_.announcedLeft() > 0 || units_[first].members.size() != 1)
+    if (ctx_.movedFolders || log_.announcedLeft() > 0)
         return;
     const QString& path = files_[units_[first].members.front()].fullPath;
     const bool rungKnown = ctx_.rungs.rungOfFolder(MoveLadder::folderOf(path)) != MoveLadder::Rung::Unknown;
     std::vector<RenameLogJournal::AnnouncedMove> moves;
-    for (size_t u = first; u < units_.size() && moves.size() < RunAhead::kBatchMoves && (rungKnown || u == first); ++u) {
-        if (units_[u].members.size() != 1)
+    const size_t upTo = rungKnown ? units_.size() : units_[first].members.size() == 1 ? first + 1 : first;
+    for (size_t u = first; u < upTo && moves.size() < RunAhead::kBatchMoves; ++u) {
+        if (!plannedUnitMoves(units_[u], moves))
             break;
-        plannedMoves(ctx_, files_[units_[u].members.front()], moves);
     }
     log_.announceMoves(moves);
 }
@@ -412,7 +437,7 @@ bool ApplyDriver::actionApply(std::function<void(const ApplyOutcome&)> onFinishe
     if (refusesOptionsPreviewWouldRefuse())
         return false;
     const QString answer = ui_.alert(AlertStyle::Informational, msg("ITEMRENAMINGTITLE"),
-                                     applyConfirmation(state_.list.files), {QStringLiteral("YES"), QStringLiteral("NO")});
+                                     applyConfirmation(state_.list.files, state_.companions.unlisted), {QStringLiteral("YES"), QStringLiteral("NO")});
     if (answer != QLatin1String("YES"))
         return false;
     state_.isCancelProcess = false;

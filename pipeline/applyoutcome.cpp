@@ -33,12 +33,14 @@ int totalCount(const StatusCounts& counts)
     return total;
 }
 
-StatusCounts previewRefusals(const std::vector<FileSystemItem>& files)
+StatusCounts previewRefusals(const std::vector<FileSystemItem>& files, const std::vector<FileSystemItem>& followers)
 {
     StatusCounts counts;
-    for (const FileSystemItem& item : files) {
-        if (isPreviewRefusal(item.newFilename))
-            addTo(counts, item.newFilename);
+    for (const std::vector<FileSystemItem>* items : {&files, &followers}) {
+        for (const FileSystemItem& item : *items) {
+            if (isPreviewRefusal(item.newFilename))
+                addTo(counts, item.newFilename);
+        }
     }
     return counts;
 }
@@ -70,9 +72,10 @@ void ApplyOutcome::addRefusal(const QString& status)
     addTo(refused, status);
 }
 
-void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files)
+void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files,
+                                        const std::vector<FileSystemItem>& followers)
 {
-    refusedAtPreview = previewRefusals(files);
+    refusedAtPreview = previewRefusals(files, followers);
 }
 
 void ApplyOutcome::countLeftOutAtIntake(int count)
@@ -107,12 +110,14 @@ QString ApplyOutcome::summary() const
     return cancelled ? msg("OUTCOMESTOPPED").arg(line) : line;
 }
 
-QString applyConfirmation(const std::vector<FileSystemItem>& files)
+QString applyConfirmation(const std::vector<FileSystemItem>& files, const std::vector<FileSystemItem>& followers)
 {
     int toRename = 0;
-    for (const FileSystemItem& item : files)
-        toRename += !item.newFilename.isEmpty() && !Status::isStatus(item.newFilename) ? 1 : 0;
-    const StatusCounts refused = previewRefusals(files);
+    for (const std::vector<FileSystemItem>* items : {&files, &followers}) {
+        for (const FileSystemItem& item : *items)
+            toRename += !item.newFilename.isEmpty() && !Status::isStatus(item.newFilename) ? 1 : 0;
+    }
+    const StatusCounts refused = previewRefusals(files, followers);
     if (refused.isEmpty())
         return toRename == 1 ? msg("ITEMRENAMINGONEMESSAGE") : msgN("ITEMRENAMINGCOUNTMESSAGE", toRename);
     const int refusedTotal = totalCount(refused);

@@ -54,8 +54,10 @@ struct ApplyOutcome {
     bool isComplete() const { return !aborted && !cancelled && renamedCount == proposedCount; }
     // Counts one item refused with the given status.
     void addRefusal(const QString& status);
-    // Takes the refusals the preview left in the list (before any move changes a status).
-    void countPreviewRefusals(const std::vector<FileSystemItem>& files);
+    // Takes the refusals the preview left in the list and among the companion files that
+    // follow listed items (before any move changes a status).
+    void countPreviewRefusals(const std::vector<FileSystemItem>& files,
+                              const std::vector<FileSystemItem>& followers = {});
     // Counts the items the intake left out because their names are not UTF-8 among the
     // refusals at preview (under a reason of their own, in the reader's language).
     void countLeftOutAtIntake(int count);
@@ -68,18 +70,21 @@ struct ApplyOutcome {
 };
 
 // The refusals a preview left in the list: items whose proposed name is an error status
-// other than "No Changes".
-StatusCounts previewRefusals(const std::vector<FileSystemItem>& files);
+// other than "No Changes", counted in the list and then among the followers that are not
+// listed.
+StatusCounts previewRefusals(const std::vector<FileSystemItem>& files,
+                             const std::vector<FileSystemItem>& followers = {});
 int totalCount(const StatusCounts& counts);
 // "File Name Used Twice: 3, File Already Exists: 1", in the reader's language; the
 // system's reasons, when given, follow the count of "Could Not Rename" ("Could Not
 // Rename: 1 (Operation not permitted)").
 QString refusalReasons(const StatusCounts& counts, const QStringList& failureReasons = {});
 
-// The question before an apply, counting what the list shows: "Rename 9 items to the new
+// The question before an apply, counting every file the apply would move (the list's items
+// and the companion files that follow them but are not listed): "Rename 9 items to the new
 // names shown in the list?", or with refusals "Rename 9 of 12 items? 3 are refused (File
 // Name Used Twice: 3)."
-QString applyConfirmation(const std::vector<FileSystemItem>& files);
+QString applyConfirmation(const std::vector<FileSystemItem>& files, const std::vector<FileSystemItem>& followers = {});
 
 // "0.4 s" or "2 min 5 s", in the reader's language.
 QString formatOutcomeDuration(qint64 elapsedMs);

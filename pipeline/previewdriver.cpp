@@ -150,8 +150,13 @@ bool PreviewDriver::preview(ControllerState& state, const Settings& settings, Pa
     state.photoSkips = dispatch.skippedExtensions();
     // The proposed names are judged against the disk and against each other as a batch
     // (the items the loop reached).
-    if (companions)
+    // The followers that are not listed get the name checks the listed items got: a name
+    // their folder's drive refuses refuses their group with the judgement below.
+    if (companions) {
         companions->finish();
+        for (FileSystemItem& follower : state.companions.unlisted)
+            proposesNewName(follower, names);
+    }
     if (classifyWithCompanions(state, settings, reached, &disk))
         state.isHasFilesForRenaming = true;
     state.namesNote = names.summary();

@@ -2,10 +2,12 @@
 // moved whole) and names used twice numbered: the names on disk after the apply, and after
 // the undo of its log.
 #include "pipeline/applydriver.h"
+#include "pipeline/applyoutcome.h"
 #include "pipeline/controllerstate.h"
 #include "pipeline/passprogress.h"
 #include "pipeline/previewdriver.h"
 #include "platform/foldercase.h"
+#include "platform/messages.h"
 #include "support/scripteduserinterface.h"
 #include "support/temptree.h"
 #include "undo/undosheetcontroller.h"
@@ -37,7 +39,7 @@ TEST(Companions, GroupsAndNumberedNamesOnDiskAfterApplyAndUndo)
         bool numbering;
         bool folds;
         QStringList after;  // "name=first name" on disk after the apply
-        QStringList statuses = {}; // of the listed items after the apply, when checked
+        QStringList statuses = {}; // of the listed items after the preview, when checked
     };
     const Case cases[] = {
         {"raw, JPEG and xmp: the raw file leads, whatever the list's order",
@@ -59,6 +61,9 @@ TEST(Companions, GroupsAndNumberedNamesOnDiskAfterApplyAndUndo)
         {"two groups that swap their names move as one unit",
          {"A.CR2", "A.JPG", "B.CR2", "B.JPG"}, {"A.CR2>B.CR2", "B.CR2>A.CR2"}, false, false,
          {"A.CR2=B.CR2", "A.JPG=B.JPG", "B.CR2=A.CR2", "B.JPG=A.JPG"}},
+        {"a follower's name too long for its folder refuses the group",
+         {"A.JPG", "A.JPG.xmp"}, {QStringLiteral("A.JPG>") + QString(251, u'n') + QStringLiteral(".JPG")}, false, false,
+         {"A.JPG=A.JPG", "A.JPG.xmp=A.JPG.xmp"}, {"Refused With Its Group"}},
         {"where the folder folds case, stems compare without case",
          {"IMG.JPG", "img.xmp"}, {"IMG.JPG>z.JPG"}, false, true, {"z.JPG=IMG.JPG", "z.xmp=img.xmp"}},
         {"burst shots: later ones are numbered",
@@ -94,14 +99,14 @@ TEST(Companions, GroupsAndNumberedNamesOnDiskAfterApplyAndUndo)
         PassProgress progress(&ui);
         QString error;
         PreviewDriver::preview(state, state.settings, progress, error);
-        const ApplyOutcome outcome = ApplyDriver::applyRenames(state, state.settings, &ui, progress);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(namesWithContents(tree), c.after);
         QStringList statuses;
         for (const FileSystemItem& item : state.list.files)
             statuses << item.newFilename;
         if (!c.statuses.isEmpty())
             EXPECT_EQ(statuses, c.statuses);
+        const ApplyOutcome outcome = ApplyDriver::applyRenames(state, state.settings, &ui, progress);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(namesWithContents(tree), c.after);
         if (!outcome.logFile.isEmpty())
             UndoSheetController(state, ui).undoLogFile(outcome.logFile);
         EXPECT_EQ(namesWithContents(tree), before);
@@ -129,6 +134,7 @@ TEST(Companions, TheCounterAdvancesOncePerGroupAndTheOutcomeCountsEveryFile)
     PreviewDriver::preview(state, state.settings, progress, error);
     ASSERT_EQ(state.companions.groups.size(), 2u);
     EXPECT_EQ(state.companions.unlisted.size(), 2u); // A_1.xmp, A_2.CR2.xmp
+    EXPECT_EQ(applyConfirmation(state.list.files, state.companions.unlisted), msgN("ITEMRENAMINGCOUNTMESSAGE", 5));
     const ApplyOutcome outcome = ApplyDriver::applyRenames(state, state.settings, &ui, progress);
     EXPECT_EQ(outcome.renamedCount, 5);
     EXPECT_EQ(tree.names(), (QStringList{"01.JPG", "01.xmp", "02.CR2", "02.CR2.xmp", "03.JPG", "A_1.CR2"}));
