@@ -23,6 +23,7 @@ protected:
     ModalAnswerer answers;
 
     QAction* command(const char* name) { return w.window().findChild<QAction*>(QString::fromLatin1(name)); }
+    void list(const QStringList& paths) { w.controller.tableViewAcceptDrop(paths), waitIdle(w.controller); }
     void replaceAll(const QString& find, const QString& with)
     {
         w.window().methodTabs()->setCurrentIndex(2);
@@ -44,8 +45,7 @@ protected:
 
 TEST_F(TellsUser, TheBarSaysWhenTheRuleNamesTheListAndTheTabCanTakeOver)
 {
-    w.controller.tableViewAcceptDrop({tree.file("a1.txt"), tree.file("a2.txt")});
-    waitIdle(w.controller);
+    list({tree.file("a1.txt"), tree.file("a2.txt")});
     QDockWidget* drawer = w.controller.rulesDrawer;
 
     // Steps added with the drawer closed are told, with the count, where they are seen.
@@ -83,8 +83,7 @@ TEST_F(TellsUser, TheBarSaysWhenTheRuleNamesTheListAndTheTabCanTakeOver)
 
 TEST_F(TellsUser, TheQuestionAndTheOutcomeCountRefusalsMetAtPreview)
 {
-    w.controller.tableViewAcceptDrop({tree.file("p1.txt"), tree.file("p11.txt"), tree.file("q.txt"), tree.file("r1.txt")});
-    waitIdle(w.controller);
+    list({tree.file("p1.txt"), tree.file("p11.txt"), tree.file("q.txt"), tree.file("r1.txt")});
     tree.file("r.txt");
     replaceAll("1", "");
     preview();
@@ -103,8 +102,7 @@ TEST_F(TellsUser, TheQuestionAndTheOutcomeCountRefusalsMetAtPreview)
 
 TEST_F(TellsUser, ASlashWrittenAsAColonIsToldOncePerPreview)
 {
-    w.controller.tableViewAcceptDrop({tree.file("rain.txt")});
-    waitIdle(w.controller);
+    list({tree.file("rain.txt")});
     replaceAll("rain", "rain / shine");
     preview();
     EXPECT_EQ(w.shown(0, "newFilename"), "rain : shine.txt");

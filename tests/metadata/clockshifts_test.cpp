@@ -11,6 +11,28 @@
 
 using namespace MetadataFixtures;
 
+namespace {
+
+struct Photo {
+    const char* name, *taken, *model;
+};
+
+// Each photo written into the tree with its capture time and camera model, and its item.
+std::vector<FileSystemItem> writePhotos(TempTree& tree, std::initializer_list<Photo> photos)
+{
+    std::vector<FileSystemItem> items;
+    for (const Photo& p : photos) {
+        PhotoTags tags;
+        tags.dateTimeOriginal = p.taken;
+        tags.model = p.model;
+        EXPECT_TRUE(writeTaggedJpeg(tree.at(p.name), tags)) << p.name;
+        items.push_back(*FileSystemItem::initWithPath(tree.at(p.name)));
+    }
+    return items;
+}
+
+} // namespace
+
 TEST(ClockShifts, EntriesAreReadAsTypedAndRefusedWhenTheyAreNoShift)
 {
     QStringList refused;
@@ -30,34 +52,20 @@ TEST(ClockShifts, EntriesAreReadAsTypedAndRefusedWhenTheyAreNoShift)
 TEST(ClockShifts, EachCameraIsMovedByItsOwnShiftOnly)
 {
     TempTree tree;
-    struct Photo {
-        const char* name;
-        const char* date;
-        const char* model;
-    };
-    const Photo photos[] = {
-        {"a.jpg", "2021:12:31 23:30:00", "EOS 5D"}, // across midnight into a new year
-        {"b.jpg", "2021:03:01 00:00:30", "D700"},   // back across a month's end
-        {"c.jpg", "2021:06:07 08:09:10", "X100F"},  // no shift of its own
-    };
-    for (const Photo& p : photos) {
-        PhotoTags tags;
-        tags.dateTimeOriginal = p.date;
-        tags.model = p.model;
-        ASSERT_TRUE(writeTaggedJpeg(tree.at(p.name), tags));
-    }
-    PhotoTags dateOnly; // a date without a time of day is not shifted
-    dateOnly.xmpCreateDate = "2021-06-07";
+    std::vector<FileSystemItem> items = writePhotos(tree, {{"a.jpg", "2021:12:31 23:30:00", "EOS 5D"}, // into a new year
+                                                           {"b.jpg", "2021:03:01 00:00:30", "D700"}, // before March
+                                                           {"c.jpg", "2021:06:07 08:09:10", "X100F"}}); // no shift
+    PhotoTags dateOnly; // a date without a time of day is not shifted, nor is an IPTC field
     dateOnly.model = "EOS 5D";
-    dateOnly.xmpDateCreated = "2021-06-07T23:59:00"; // an IPTC field is never shifted
+    dateOnly.xmpCreateDate = "2021-06-07";
+    dateOnly.xmpDateCreated = "2021-06-07T23:59:00";
     ASSERT_TRUE(writeTaggedJpeg(tree.at("d.jpg"), dateOnly));
-
-    struct Case {
+    items.push_back(*FileSystemItem::initWithPath(tree.at("d.jpg")));
+    const struct {
         QStringList shifts;
         QString mask;
         QStringList expected; // a, b, c, d
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{"EOS 5D=+3600"}, "<EXIF_Date>_<EXIF_Time>",
          {"20220101_003000.jpg", "20210301_000030.jpg", "20210607_080910.jpg", "20210607_.jpg"}},
         {{"EOS 5D=+3600", "D700=-60"}, "<EXIF_Date>_<EXIF_Time>_<EXIF_Device_Model>",
@@ -68,18 +76,17 @@ TEST(ClockShifts, EachCameraIsMovedByItsOwnShiftOnly)
         {{"EOS 5D=-86400"}, "<IPTC_Origin_Date_Created>_<IPTC_Origin_Time_Created>",
          {"_.jpg", "_.jpg", "_.jpg", "20210607_235900.jpg"}},
     };
-    for (const Case& c : cases) {
-        PhotoOptions options;
+    PhotoOptions options;
+    options.date = {"yyyy", "", "MM", "", "dd"};
+    options.time = {"HH", "", "mm", "", "ss"};
+    options.extensions = {".JPG"};
+    for (const auto& c : cases) {
         options.mask = c.mask;
-        options.date = {"yyyy", "", "MM", "", "dd"};
-        options.time = {"HH", "", "mm", "", "ss"};
-        options.extensions = {".JPG"};
         options.clockShifts = ClockShifts::fromEntries(c.shifts);
         PhotoRenaming photo;
         QStringList names;
         qint64 counter = 1;
-        for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
-            FileSystemItem item = *FileSystemItem::initWithPath(tree.at(name));
+        for (FileSystemItem item : items) {
             ASSERT_TRUE(photo.renameByPhotoEXIFTags(item, options, counter).ok());
             names.append(item.newFilename);
         }
@@ -90,27 +97,15 @@ TEST(ClockShifts, EachCameraIsMovedByItsOwnShiftOnly)
 TEST(ClockShifts, TheCameraTableShowsEachModelAndKeepsWhatItCannotRead)
 {
     TempTree tree;
-    const struct {
-        const char* name;
-        const char* date;
-        const char* model;
-    } photos[] = {{"a.jpg", "2021:06:07 10:00:00", "EOS 5D"}, {"b.jpg", "2021:06:07 09:00:00", "eos 5d"},
-                  {"c.jpg", "2021:06:07 11:00:00", "D700"},   {"d.jpg", "2021:06:07 08:00:00", ""},
-                  {"e.png", "2021:06:07 07:00:00", "D700"}}; // not a photo extension: not read
-    std::vector<FileSystemItem> items;
-    for (const auto& p : photos) {
-        PhotoTags tags;
-        tags.dateTimeOriginal = p.date;
-        tags.model = p.model;
-        ASSERT_TRUE(writeTaggedJpeg(tree.at(p.name), tags));
-        items.push_back(*FileSystemItem::initWithPath(tree.at(p.name)));
-    }
+    const std::vector<FileSystemItem> items =
+        writePhotos(tree, {{"a.jpg", "2021:06:07 10:00:00", "EOS 5D"}, {"b.jpg", "2021:06:07 09:00:00", "eos 5d"},
+                           {"c.jpg", "2021:06:07 11:00:00", "D700"},   {"d.jpg", "2021:06:07 08:00:00", ""},
+                           {"e.png", "2021:06:07 07:00:00", "D700"}}); // not a photo extension: not read
     const std::atomic<bool> cancel{false};
     PhotoOptions options;
     options.extensions = {".JPG"};
     const CameraSurvey survey = CameraSurvey::survey(items, options, cancel);
     EXPECT_EQ(survey.files, 4);
-
     CameraClocksController table(survey, {"GR III=+60", "not a shift"});
     QStringList rows;
     for (const CameraClocksController::Row& row : table.rows())

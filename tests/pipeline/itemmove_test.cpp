@@ -11,18 +11,16 @@
 
 namespace {
 
-struct MoveCase {
-    const char* what;
-    const char* target;     // below the tree; the item is "a", holding "item"
-    const char* linkOfItem; // a hard link of the item made first under this name, or null
-    const char* otherFile;  // another file made first under this name, or null
-    bool itemGone;
-    MoveOutcome expected;
-};
-
 TEST(ItemMove, EachTargetGivesItsOutcomeAndNothingIsReplaced)
 {
-    const MoveCase cases[] = {
+    const struct {
+        const char* what;
+        const char* target;     // below the tree; the item is "a", holding "item"
+        const char* linkOfItem; // a hard link of the item made first under this name, or null
+        const char* otherFile;  // another file made first under this name, or null
+        bool itemGone;
+        MoveOutcome expected;
+    } cases[] = {
         {"free target", "b", nullptr, nullptr, false, MoveOutcome::Moved},
         {"another file", "b", nullptr, "b", false, MoveOutcome::Taken},
         {"the item under another name", "b", "b", nullptr, false, MoveOutcome::SameFile},
@@ -30,7 +28,7 @@ TEST(ItemMove, EachTargetGivesItsOutcomeAndNothingIsReplaced)
         {"the item is gone", "b", nullptr, nullptr, true, MoveOutcome::Missing},
         {"the target's folder is absent", "none/b", nullptr, nullptr, false, MoveOutcome::Failed},
     };
-    for (const MoveCase& c : cases) {
+    for (const auto& c : cases) {
         for (const MoveLadder::Rung rung : {MoveLadder::Rung::NoReplace, MoveLadder::Rung::LinkUnlink,
                                             MoveLadder::Rung::Reserved}) {
             SCOPED_TRACE(std::string(c.what) + ", rung " + std::to_string(int(rung)));
@@ -58,10 +56,6 @@ TEST(ItemMove, EachTargetGivesItsOutcomeAndNothingIsReplaced)
         }
     }
 }
-
-} // namespace
-
-namespace {
 
 // The local disk answering as another drive does, through MoveLadder's system calls: the
 // errno of renameat2 with flags, of linkat and of the plain renameat (0: left as it is).
@@ -91,13 +85,6 @@ const MoveLadder::SystemCalls kRefusingDrive = {
     [](int a, const char* b, mode_t mode) { return MoveLadder::realCalls().mkdirat(a, b, mode); },
 };
 
-struct DriveCase {
-    const char* what;
-    Refusals refusals;
-    MoveLadder::Rung learnt; // the folder's rung after its first move
-    bool reserved;           // the file's move went onto a placeholder
-};
-
 } // namespace
 
 // Each drive's answers lead to its rung, remembered for the folder; a file and a folder move,
@@ -105,7 +92,12 @@ struct DriveCase {
 // or a rename(2) refused leaves the item where it was with no placeholder behind.
 TEST(ItemMove, EachDriveFindsItsRungAndNeverReplaces)
 {
-    const DriveCase cases[] = {
+    const struct {
+        const char* what;
+        Refusals refusals;
+        MoveLadder::Rung learnt; // the folder's rung after its first move
+        bool reserved;           // the file's move went onto a placeholder
+    } cases[] = {
         {"local disk", {}, MoveLadder::Rung::NoReplace, false},
         {"no rename flags", {EINVAL, 0, 0}, MoveLadder::Rung::LinkUnlink, false},
         {"flags not supported, too many links", {EOPNOTSUPP, EMLINK, 0}, MoveLadder::Rung::LinkUnlink, true},
@@ -113,7 +105,7 @@ TEST(ItemMove, EachDriveFindsItsRungAndNeverReplaces)
         {"no flags, links not supported", {ENOSYS, EOPNOTSUPP, 0}, MoveLadder::Rung::Reserved, true},
     };
     MoveLadder::setCallsForTesting(&kRefusingDrive);
-    for (const DriveCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         gRefusals = c.refusals;
         TempTree tree;
