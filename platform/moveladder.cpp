@@ -1,5 +1,7 @@
 #include "platform/moveladder.h"
 
+#include "platform/filesystemtype.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -109,32 +111,16 @@ Result moveByLink(const char* from, const char* to)
 }
 
 // The file system type of the mount holding path, as /proc/self/mountinfo names it.
-QByteArray mountTypeOf(const QByteArray& path)
-{
-    QFile mounts(QStringLiteral("/proc/self/mountinfo"));
-    if (!mounts.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray best, type;
-    for (const QByteArray& line : mounts.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        const qsizetype dash = fields.indexOf("-");
-        if (fields.size() < 5 || dash < 0 || dash + 1 >= fields.size())
-            continue;
-        const QByteArray& point = fields.at(4); // octal escapes left as they are: a miss only
-        const bool holds = path == point || point == "/" || path.startsWith(point + '/');
-        if (holds && point.size() >= best.size()) {
-            best = point;
-            type = fields.at(dash + 1);
-        }
-    }
-    return type;
-}
-
 // Drivers known to lose what a folder holds when they rename it (fusefat: the folder arrives
 // empty). Folders are not moved there at all.
-bool losesFolderContents(const char* folderPath)
+bool losesFolderContents(const QString& folder)
 {
-    return mountTypeOf(QByteArray(folderPath)) == "fuse.fusefat";
+    QFile mountInfo(QStringLiteral("/proc/self/mountinfo"));
+    if (!mountInfo.open(QIODevice::ReadOnly))
+        return false;
+    const std::vector<FileSystemType::Mount> mounts = FileSystemType::parseMountInfo(mountInfo.readAll());
+    const FileSystemType::Mount* mount = FileSystemType::mountHolding(mounts, folder);
+    return mount && mount->type == QLatin1String("fuse.fusefat");
 }
 
 bool refusesLinks(int error)
@@ -241,7 +227,7 @@ Result FolderRungs::move(const QString& source, const QString& target, Kind kind
         const QString key = folder.toString();
         auto unsafe = unsafeFolderMoves_.constFind(key);
         if (unsafe == unsafeFolderMoves_.constEnd())
-            unsafe = unsafeFolderMoves_.insert(key, losesFolderContents(QFile::encodeName(key).constData()));
+            unsafe = unsafeFolderMoves_.insert(key, losesFolderContents(key));
         if (*unsafe)
             return Result{Result::Failed, EOPNOTSUPP, rung};
     }
