@@ -8,17 +8,44 @@
 
 namespace Status {
 
+namespace {
+
+const QString* const kErrors[] = {&NoChanges, &FileAlreadyExists, &FolderAlreadyExists, &FileNotFound,
+                                  &FolderNotFound, &FileNameUsedTwice, &FolderNameUsedTwice, &NotRestored,
+                                  &CouldNotRename, &NameTooLong, &NameNotAllowedHere, &RefusedWithItsGroup};
+
+// Every status is shorter than 64 units: bit n is set when a status has n units. Most texts
+// asked about are new names, which a length no status has answers at once.
+quint64 statusLengths()
+{
+    quint64 mask = quint64(1) << RenamingOK.size();
+    for (const QString* status : kErrors)
+        mask |= quint64(1) << status->size();
+    return mask;
+}
+
+bool mayBeStatus(const QString& text)
+{
+    static const quint64 lengths = statusLengths();
+    return text.size() < 64 && (lengths >> text.size() & 1) != 0;
+}
+
+} // namespace
+
 bool isError(const QString& text)
 {
-    return text == NoChanges || text == FileAlreadyExists || text == FolderAlreadyExists
-        || text == FileNotFound || text == FolderNotFound || text == FileNameUsedTwice
-        || text == FolderNameUsedTwice || text == NotRestored || text == CouldNotRename || text == NameTooLong
-        || text == NameNotAllowedHere || text == RefusedWithItsGroup;
+    if (!mayBeStatus(text))
+        return false;
+    for (const QString* status : kErrors) {
+        if (text == *status)
+            return true;
+    }
+    return false;
 }
 
 bool isStatus(const QString& text)
 {
-    return isError(text) || text == RenamingOK;
+    return mayBeStatus(text) && (text == RenamingOK || isError(text));
 }
 
 QString displayText(const QString& text)

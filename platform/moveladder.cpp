@@ -1,6 +1,7 @@
 #include "platform/moveladder.h"
 
 #include "platform/filesystemtype.h"
+#include "platform/utf16scan.h"
 
 #include <QFile>
 
@@ -152,7 +153,7 @@ bool refusesNoReplace(int error)
 
 QStringView folderOf(QStringView path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
     if (slash < 0)
         return {};
     return path.left(slash == 0 ? 1 : slash);

@@ -197,7 +197,11 @@ TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
 
     std::mt19937 rng(seed());
     int midApply = 0, beforeJournal = 0, finished = 0, unrestoredEntries = 0, twoLogs = 0;
-    for (int trial = 0; trial < kTrials; ++trial) {
+    // A loaded machine stretches the apply unevenly, so fewer kills may land inside it: the
+    // trials go on (up to three times as many) until half of the planned number have.
+    int trials = 0;
+    for (; trials < kTrials || (midApply < kTrials / 2 && trials < 3 * kTrials); ++trials) {
+        const int trial = trials;
         SCOPED_TRACE(QStringLiteral("trial %1 (seed %2)").arg(trial).arg(seed()).toStdString());
         JournalWatch watch(cli.logFolder());
         const pid_t pid = cli.start(applyArguments(root));
@@ -254,7 +258,7 @@ TEST(CrashSafety, ApplyKilledAtRandomMomentsIsUndoneFromItsJournal)
     std::printf("[ crash    ] %d trials: %d killed while renaming, %d before any log, %d finished; "
                 "%d journal entries had no rename behind them; %d left a journal beside the final log; "
                 "apply took %lld ms after %lld ms of start-up\n",
-                kTrials, midApply, beforeJournal, finished, unrestoredEntries, twoLogs, applyMs, startupMs);
+                trials, midApply, beforeJournal, finished, unrestoredEntries, twoLogs, applyMs, startupMs);
     EXPECT_GE(midApply, kTrials / 2) << "too few kills landed inside the renaming";
 }
 
