@@ -72,11 +72,6 @@ void ApplyOutcome::addRefusal(const QString& status)
     addTo(refused, status);
 }
 
-void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files)
-{
-    countPreviewRefusals(files, {});
-}
-
 void ApplyOutcome::countPreviewRefusals(const std::vector<FileSystemItem>& files,
                                         const std::vector<FileSystemItem>& followers)
 {

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "engine/filesystemitem.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-class FileSystemItem;
 
 // Counts of items by status (the stored English text), in the order the statuses were
 // first met.
@@ -57,8 +57,7 @@ struct ApplyOutcome {
     // Takes the refusals the preview left in the list and among the companion files that
     // follow listed items (before any move changes a status).
     void countPreviewRefusals(const std::vector<FileSystemItem>& files,
-                              const std::vector<FileSystemItem>& followers);
-    void countPreviewRefusals(const std::vector<FileSystemItem>& files);
+                              const std::vector<FileSystemItem>& followers = {});
     // Counts the items the intake left out because their names are not UTF-8 among the
     // refusals at preview (under a reason of their own, in the reader's language).
     void countLeftOutAtIntake(int count);
