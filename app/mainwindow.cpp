@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -61,7 +62,13 @@ MainWindow::MainWindow(QuorvelAppController& controller)
     resize(1280, 900);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The docked drawer is hidden while the QWidget part of this window is destroyed; its
+    // signals must not reach this window's slots by then.
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        disconnect(dock, nullptr, this, nullptr);
+}
 
 QWidget* MainWindow::createListPane()
 {
