@@ -6,46 +6,75 @@
 #include "platform/messages.h"
 #include "platform/utf16scan.h"
 
+#include <array>
+
 namespace Status {
 
 namespace {
 
-const QString* const kErrors[] = {&NoChanges, &FileAlreadyExists, &FolderAlreadyExists, &FileNotFound,
-                                  &FolderNotFound, &FileNameUsedTwice, &FolderNameUsedTwice, &NotRestored,
-                                  &CouldNotRename, &NameTooLong, &NameNotAllowedHere, &RefusedWithItsGroup};
+// The statuses by their length in UTF-16 units (every status is shorter than 64 units and
+// no length is shared by more than three): most texts asked about are new names, which
+// are answered by one look at their length and at most three comparisons.
+struct StatusesByLength {
+    struct Entry {
+        const QString* text = nullptr;
+        bool isError = false;
+    };
+    std::array<std::array<Entry, 3>, 64> byLength{};
 
-// Every status is shorter than 64 units: bit n is set when a status has n units. Most texts
-// asked about are new names, which a length no status has answers at once.
-quint64 statusLengths()
-{
-    quint64 mask = quint64(1) << RenamingOK.size();
-    for (const QString* status : kErrors)
-        mask |= quint64(1) << status->size();
-    return mask;
-}
+    StatusesByLength()
+    {
+        const QString* const errors[] = {&NoChanges, &FileAlreadyExists, &FolderAlreadyExists, &FileNotFound,
+                                         &FolderNotFound, &FileNameUsedTwice, &FolderNameUsedTwice, &NotRestored,
+                                         &CouldNotRename, &NameTooLong, &NameNotAllowedHere, &RefusedWithItsGroup};
+        add(&RenamingOK, false);
+        for (const QString* status : errors)
+            add(status, true);
+    }
+    void add(const QString* status, bool error)
+    {
+        for (Entry& slot : byLength.at(size_t(status->size()))) {
+            if (!slot.text) {
+                slot = {status, error};
+                return;
+            }
+        }
+        Q_ASSERT_X(false, "StatusesByLength", "more than three statuses of one length");
+    }
+    // The status the text is, or nullptr.
+    const Entry* find(const QString& text) const
+    {
+        if (text.size() >= qsizetype(byLength.size()))
+            return nullptr;
+        for (const Entry& slot : byLength[size_t(text.size())]) {
+            if (!slot.text)
+                return nullptr;
+            // The first unit turns most names of a status's length away before the whole
+            // comparison, which Qt makes as an ordering.
+            if (text.front() == slot.text->front() && text == *slot.text)
+                return &slot;
+        }
+        return nullptr;
+    }
+};
 
-bool mayBeStatus(const QString& text)
+const StatusesByLength& statuses()
 {
-    static const quint64 lengths = statusLengths();
-    return text.size() < 64 && (lengths >> text.size() & 1) != 0;
+    static const StatusesByLength table;
+    return table;
 }
 
 } // namespace
 
 bool isError(const QString& text)
 {
-    if (!mayBeStatus(text))
-        return false;
-    for (const QString* status : kErrors) {
-        if (text == *status)
-            return true;
-    }
-    return false;
+    const StatusesByLength::Entry* status = statuses().find(text);
+    return status && status->isError;
 }
 
 bool isStatus(const QString& text)
 {
-    return mayBeStatus(text) && (text == RenamingOK || isError(text));
+    return statuses().find(text) != nullptr;
 }
 
 QString displayText(const QString& text)
