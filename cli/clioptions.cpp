@@ -10,7 +10,7 @@ using SetValue = QString (*)(CliOptions& o, const QString& value);
 
 // One option: a flag, a file path (a value that must not be empty: an empty path is not an
 // option left out), or a value that set checks.
-struct OptionSpec {
+struct OptionRow {
     QLatin1String name;
     bool CliOptions::*flag = nullptr;
     QString CliOptions::*path = nullptr;
@@ -75,7 +75,7 @@ QString setSort(CliOptions& o, const QString& v)
     return accepted();
 }
 
-const OptionSpec kOptions[] = {
+const OptionRow kOptions[] = {
     {.name = QLatin1String("--help"), .flag = &CliOptions::help},
     {.name = QLatin1String("--version"), .flag = &CliOptions::version},
     {.name = QLatin1String("--profile"), .path = &CliOptions::profile},
@@ -99,11 +99,11 @@ const OptionSpec kOptions[] = {
     {.name = QLatin1String("--number-duplicates"), .flag = &CliOptions::numberDuplicates},
 };
 
-const OptionSpec* findOption(const QString& name)
+const OptionRow* findOption(const QString& name)
 {
-    for (const OptionSpec& spec : kOptions) {
-        if (name == spec.name)
-            return &spec;
+    for (const OptionRow& row : kOptions) {
+        if (name == row.name)
+            return &row;
     }
     return nullptr;
 }
@@ -152,27 +152,27 @@ bool takeOption(const QStringList& args, int& i, CliOptions& o, QString& error)
 {
     const qsizetype eq = args.at(i).indexOf(QLatin1Char('='));
     const QString name = eq > 0 ? args.at(i).left(eq) : args.at(i);
-    const OptionSpec* spec = findOption(name);
-    if (!spec) {
+    const OptionRow* row = findOption(name);
+    if (!row) {
         error = QStringLiteral("unknown option %1").arg(name);
         return false;
     }
-    if (spec->flag) {
-        o.*spec->flag = true;
+    if (row->flag) {
+        o.*row->flag = true;
         return true;
     }
     QString value;
     if (!takeValue(args, i, name, eq, value, error))
         return false;
-    if (spec->path) {
+    if (row->path) {
         if (value.isEmpty()) {
             error = QStringLiteral("%1: empty path").arg(name);
             return false;
         }
-        o.*spec->path = value;
+        o.*row->path = value;
         return true;
     }
-    const QString refused = spec->set(o, value);
+    const QString refused = row->set(o, value);
     if (refused.isEmpty())
         return true;
     error = refused;
