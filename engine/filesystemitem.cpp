@@ -66,16 +66,30 @@ const StatusesByLength& statuses()
 
 } // namespace
 
-bool isError(const QString& text)
+namespace detail {
+
+quint64 statusLengths()
+{
+    quint64 lengths = 0;
+    for (const auto& sameLength : statuses().byLength) {
+        if (sameLength.front().text)
+            lengths |= quint64(1) << sameLength.front().text->size();
+    }
+    return lengths;
+}
+
+bool isErrorText(const QString& text)
 {
     const StatusesByLength::Entry* status = statuses().find(text);
     return status && status->isError;
 }
 
-bool isStatus(const QString& text)
+bool isStatusText(const QString& text)
 {
     return statuses().find(text) != nullptr;
 }
+
+} // namespace detail
 
 QString displayText(const QString& text)
 {

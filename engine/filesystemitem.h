@@ -33,10 +33,30 @@ inline const QString NameNotAllowedHere = QStringLiteral("Name Not Allowed Here"
 // group could not take its new name: a group is renamed whole or not at all.
 inline const QString RefusedWithItsGroup = QStringLiteral("Refused With Its Group");
 
+namespace detail {
+// Bit n set when some status is n units long (every status is shorter than 64 units).
+quint64 statusLengths();
+inline const quint64 kStatusLengths = statusLengths();
+// Whether the text may be a status: most new names are answered here, by their length,
+// without a call.
+inline bool mayBeStatus(const QString& text)
+{
+    return text.size() < 64 && (kStatusLengths >> text.size() & 1) != 0;
+}
+bool isErrorText(const QString& text);
+bool isStatusText(const QString& text);
+} // namespace detail
+
 // One of the statuses that are never renamed (every status but "Renaming (OK)").
-bool isError(const QString& text);
+inline bool isError(const QString& text)
+{
+    return detail::mayBeStatus(text) && detail::isErrorText(text);
+}
 // One of the status texts.
-bool isStatus(const QString& text);
+inline bool isStatus(const QString& text)
+{
+    return detail::mayBeStatus(text) && detail::isStatusText(text);
+}
 // The status in the reader's language (the text itself when it is not a status).
 QString displayText(const QString& text);
 } // namespace Status
