@@ -305,7 +305,7 @@ bool proposesNewName(FileSystemItem& item, NameVerdicts& names)
         return false;
     }
     const QString newName = item.newFilenameValue();
-    if (newName == oldName) {
+    if (Utf16Scan::sameUnits(newName, oldName)) {
         item.newFilename = Status::NoChanges;
         return false;
     }

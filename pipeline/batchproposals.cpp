@@ -32,10 +32,10 @@ BatchProposals collectProposals(const std::vector<FileSystemItem>& files, Folder
         const qsizetype slash = Utf16Scan::lastIndexOf(path, u'/');
         const QStringView currentName = path.mid(slash + 1);
         QString newName = item.newFilenameValue();
-        if (newName == currentName)
+        if (Utf16Scan::sameUnits(newName, currentName))
             continue;
         const QStringView folder = slash < 0 ? QStringView() : path.left(slash == 0 ? 1 : slash);
-        if (!haveFolder || folder != lastFolder) {
+        if (!haveFolder || !Utf16Scan::sameUnits(folder, lastFolder)) {
             fold = folds.foldsCase(folder.toString());
             folderHash = qHash(folder, 0);
             lastFolder = folder;

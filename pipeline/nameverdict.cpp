@@ -155,7 +155,7 @@ NameVerdicts::NameVerdicts(std::function<NameRules(const QString& folder)> rules
 
 QString NameVerdicts::judge(QStringView folder, const QString& name)
 {
-    if (!hasLast_ || folder != lastFolder_) {
+    if (!hasLast_ || !Utf16Scan::sameUnits(folder, lastFolder_)) {
         lastFolder_ = folder.isEmpty() ? QStringLiteral("/") : folder.toString();
         if (rulesOf_) {
             lastRules_ = rulesOf_(lastFolder_);

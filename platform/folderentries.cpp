@@ -102,7 +102,7 @@ FolderEntries::~FolderEntries() = default;
 FolderEntries::Folder& FolderEntries::folderOf(QStringView folderView)
 {
     // Items come folder by folder, so the last folder answers most calls.
-    if (lastFolder_ && folderView == lastFolderPath_)
+    if (lastFolder_ && Utf16Scan::sameUnits(folderView, lastFolderPath_))
         return *lastFolder_;
     const QString folder = folderView.toString();
     std::shared_ptr<Folder>& slot = folders_[folder];

@@ -161,7 +161,7 @@ QStringView folderOf(QStringView path)
 
 Rung FolderRungs::rungOfFolder(QStringView folder) const
 {
-    if (folder == lastFolder_ && !lastFolder_.isEmpty())
+    if (!lastFolder_.isEmpty() && Utf16Scan::sameUnits(folder, lastFolder_))
         return lastRung_;
     lastFolder_ = folder.toString();
     const auto it = rungs_.constFind(lastFolder_);

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <cstring>
+
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -14,6 +16,13 @@ namespace Utf16Scan {
 
 // The index of the last unit equal to unit, or -1.
 qsizetype lastIndexOf(QStringView text, char16_t unit);
+
+// Whether two texts hold the same units. Inline, for the caches that compare each item's
+// folder with the last one met, several times per item.
+inline bool sameUnits(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && std::memcmp(a.utf16(), b.utf16(), size_t(a.size()) * sizeof(char16_t)) == 0;
+}
 
 // The length of the longest prefix of text whose units all lie in [low, high) and are none
 // of Excluded. Inline, so that each use gets its own loop with the units as constants.
