@@ -63,21 +63,25 @@ std::optional<QString> plannedTarget(const FileSystemItem& item)
     if (newName.isEmpty() || Status::isStatus(item.newFilename))
         return std::nullopt;
     const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
-    if (newName == QStringView(item.fullPath).mid(slash + 1) || !isUsableFileName(newName))
+    const QStringView oldName = QStringView(item.fullPath).mid(slash + 1);
+    if (Utf16Scan::sameUnits(newName, oldName) || !isUsableFileName(newName))
         return std::nullopt;
     return siblingPath(item.fullPath, slash, newName);
+}
+
+// Whether two names of one folder differ in letter case only.
+bool changesCaseOnly(const QString& source, const QString& target)
+{
+    const QString from = lastPathComponent(source);
+    const QString to = lastPathComponent(target);
+    return from != to && FolderCase::comparisonName(from, true) == FolderCase::comparisonName(to, true);
 }
 
 // A change of letter case only, in a folder that folds case: the target is the item
 // itself, so the move goes through a temporary name.
 bool movesThroughTemporary(MoveContext& ctx, const QString& source, const QString& target)
 {
-    const QStringView folder = MoveLadder::folderOf(source);
-    if (!ctx.folders.of(folder).foldsCase)
-        return false;
-    const QString from = lastPathComponent(source);
-    const QString to = lastPathComponent(target);
-    return from != to && FolderCase::comparisonName(from, true) == FolderCase::comparisonName(to, true);
+    return ctx.folders.of(MoveLadder::folderOf(source)).foldsCase && changesCaseOnly(source, target);
 }
 
 // The target of the item's own move. False when the item is not moved (its status then
@@ -145,7 +149,7 @@ void keepReason(MoveContext& ctx, const QString& reason)
 
 const FolderFacts& FolderFactsCache::of(QStringView folder)
 {
-    if (haveLast_ && folder == lastFolder_)
+    if (haveLast_ && Utf16Scan::sameUnits(folder, lastFolder_))
         return last_;
     lastFolder_ = folder.toString();
     const auto it = known_.constFind(lastFolder_);
@@ -265,14 +269,18 @@ int plannedMoves(MoveContext& ctx, const FileSystemItem& item, std::vector<Renam
 std::optional<RenameLogJournal::AnnouncedMove> moveAhead(MoveContext& ctx, const FileSystemItem& item, bool& eligible)
 {
     eligible = true;
-    const std::optional<QString> target = plannedTarget(item);
+    std::optional<QString> target = plannedTarget(item);
     if (!target)
         return std::nullopt;
-    eligible = ctx.rungs.rungOfFolder(MoveLadder::folderOf(*target)) == MoveLadder::Rung::NoReplace
-        && !movesThroughTemporary(ctx, item.fullPath, *target);
+    // The item stays in its folder: one look at the folder answers for source and target.
+    const QStringView folder = MoveLadder::folderOf(*target);
+    const FolderFacts& facts = ctx.folders.of(folder);
+    eligible = ctx.rungs.rungOfFolder(folder) == MoveLadder::Rung::NoReplace
+        && !(facts.foldsCase && changesCaseOnly(item.fullPath, *target));
     if (!eligible)
         return std::nullopt;
-    return journaledMove(ctx, item, item.fullPath, *target);
+    // renameat2 never goes through a placeholder.
+    return RenameLogJournal::AnnouncedMove{item.fullPath, std::move(*target), facts.stableInodes ? item.inode : 0, false};
 }
 
 bool renameItem(FileSystemItem& item, MoveContext& ctx)
