@@ -188,11 +188,16 @@ void leaveOutEntry(ControllerState& state, Frame& frame, const FileManager::Dire
     leaveOut(state, appendingPathComponent(FileSystemItem::getDisplayFilePath(frame.folder), name));
 }
 
-// The item of a folder's faithful entry, or nothing for a hidden name. A regular file is
-// known from the listing itself (the flags initWithPath gives it whether or not it can be
-// stat'ed); folders, links and entries of unknown kind are examined on disk like any path.
-std::optional<FileSystemItem> entryItem(const FileManager::DirectoryEntry& entry)
+// The item of a folder's entry, or nothing for a hidden name or one left out. A regular
+// file is known from the listing itself (the flags initWithPath gives it whether or not it
+// can be stat'ed); folders, links and entries of unknown kind are examined on disk like
+// any path.
+std::optional<FileSystemItem> entryItem(ControllerState& state, Frame& frame, const FileManager::DirectoryEntry& entry)
 {
+    if (!isFaithfulEntry(entry)) {
+        leaveOutEntry(state, frame, entry);
+        return std::nullopt;
+    }
     const QString& path = entry.path;
     if (entry.name().startsWith(QLatin1Char('.')))
         return std::nullopt; // hidden, as initWithPath refuses it
@@ -257,16 +262,9 @@ bool Intake::addFilesToList(ControllerState& state, const IntakeScope& scope, co
                 continue;
             }
             // Each name is released once taken, so a walked folder keeps no leftovers.
-            std::optional<FileSystemItem> item;
-            if (frame.isTop) {
-                item = givenItem(state, std::exchange(frame.paths[qsizetype(frame.next++)], QString()));
-            } else {
-                const FileManager::DirectoryEntry entry = std::exchange(frame.entries[frame.next++], {});
-                if (isFaithfulEntry(entry))
-                    item = entryItem(entry);
-                else
-                    leaveOutEntry(state, frame, entry);
-            }
+            std::optional<FileSystemItem> item = frame.isTop
+                ? givenItem(state, std::exchange(frame.paths[qsizetype(frame.next++)], QString()))
+                : entryItem(state, frame, std::exchange(frame.entries[frame.next++], {}));
             if (!item)
                 continue; // refused, or a hidden name: never in the list
             const QString path = item->fullPath;
