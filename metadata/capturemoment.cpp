@@ -13,9 +13,9 @@ namespace {
 
 const QString kWallClockPattern = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-QVariantMap group(const QVariantMap& properties, const char* name)
+QVariantMap group(const QVariantMap& properties, const QString& name)
 {
-    return properties.value(QString::fromLatin1(name)).toMap();
+    return properties.value(name).toMap();
 }
 
 // "2009:03:05 10:11:12", the EXIF form; all zeros (an unset camera clock) is no date.
@@ -67,7 +67,7 @@ QDateTime movieHeaderWallClock(qint64 secondsUtc, bool videoTimesAreLocal)
 CaptureMoment chooseCaptureMoment(const QVariantMap& properties, const PhotoOptions& options)
 {
     CaptureMoment moment;
-    moment.model = group(properties, "{TIFF}").value(QStringLiteral("Model")).toString().trimmed();
+    moment.model = group(properties, QStringLiteral("{TIFF}")).value(QStringLiteral("Model")).toString().trimmed();
     const auto take = [&](const QDateTime& wallClock, bool hasTime, DateSource source) {
         moment.wallClock = wallClock;
         moment.hasTime = hasTime;
@@ -75,17 +75,18 @@ CaptureMoment chooseCaptureMoment(const QVariantMap& properties, const PhotoOpti
         return moment;
     };
 
-    const QString original = group(properties, "{Exif}").value(QStringLiteral("DateTimeOriginal")).toString();
+    const QString original =
+        group(properties, QStringLiteral("{Exif}")).value(QStringLiteral("DateTimeOriginal")).toString();
     if (const std::optional<QDateTime> date = exifDate(original))
         return take(*date, true, DateSource::Exif);
 
-    const QVariantMap xmp = group(properties, "{XMP}");
-    for (const char* key : {"DateTimeOriginal", "CreateDate"}) {
-        if (const std::optional<XmpDate> date = parseXmpDate(xmp.value(QString::fromLatin1(key)).toString()))
+    const QVariantMap xmp = group(properties, QStringLiteral("{XMP}"));
+    for (const QString& key : {QStringLiteral("DateTimeOriginal"), QStringLiteral("CreateDate")}) {
+        if (const std::optional<XmpDate> date = parseXmpDate(xmp.value(key).toString()))
             return take(date->wallClock, date->hasTime, DateSource::Xmp);
     }
 
-    const QVariantMap movie = group(properties, "{QuickTime}");
+    const QVariantMap movie = group(properties, QStringLiteral("{QuickTime}"));
     if (const std::optional<QDateTime> date = quickTimeDate(movie.value(QStringLiteral("CreationDate")).toString()))
         return take(*date, true, DateSource::QuickTimeKey);
     // Seconds since 1970 UTC; the reader leaves out a zero or earlier time.
