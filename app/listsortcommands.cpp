@@ -1,5 +1,6 @@
 #include "app/listsortcommands.h"
 
+#include "app/filetablemodel.h"
 #include "app/filetableview.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
@@ -28,6 +29,15 @@ void readForColumn(QuorvelAppController& controller, const ListSort& facts)
     if (!ListSorting::needsReading(controller.state().list.files, facts))
         return;
     ListSorting::startReading(controller.state(), controller.ui(), facts);
+}
+
+void sortAgainAfterClockChange(QuorvelAppController& controller)
+{
+    const QHeaderView* header = controller.mainWindow().table()->horizontalHeader();
+    const std::optional<ListSort> facts =
+        FileTableModel::factsSort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    if (facts && facts->by == ListSort::By::Taken)
+        sort(controller, *facts);
 }
 
 } // namespace ListSortCommands

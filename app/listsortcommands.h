@@ -11,5 +11,8 @@ namespace ListSortCommands {
 void sort(QuorvelAppController& controller, const ListSort& sort);
 // Reads what a newly shown column displays, when some item lacks it.
 void readForColumn(QuorvelAppController& controller, const ListSort& facts);
+// The camera clocks changed: a list sorted by Date Taken takes the order of the shifted
+// times (the capture times are read already, so nothing is read again).
+void sortAgainAfterClockChange(QuorvelAppController& controller);
 
 } // namespace ListSortCommands

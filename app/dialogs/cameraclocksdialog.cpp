@@ -1,6 +1,7 @@
 #include "app/dialogs/cameraclocksdialog.h"
 
 #include "app/dialogs/dialogwidgets.h"
+#include "app/listsortcommands.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 #include "app/quorvelappcontroller.h"
@@ -188,6 +189,7 @@ void CameraClocksDialog::openFor(QuorvelAppController& controller)
                     return;
                 c->state().settings.setList(kShiftsKey, entries);
                 c->mainWindow().showSettings();
+                ListSortCommands::sortAgainAfterClockChange(*c);
             };
             sheet->open();
         });

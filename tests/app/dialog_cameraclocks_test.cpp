@@ -47,6 +47,8 @@ TEST(CameraClocks, AShiftTypedForOneCameraMovesOnlyItsNames)
                                       photo(tree, "b.jpg", "2021:06:07 10:30:00", "D700")});
     waitIdle(w.controller);
     nameByTime(w);
+    w.table().sortByColumn(FileTableModel::columnOf("dateTaken"), Qt::AscendingOrder);
+    waitIdle(w.controller);
 
     w.window().findChild<QPushButton*>(QStringLiteral("cameraClocksButton"))->click();
     waitIdle(w.controller);
@@ -60,14 +62,17 @@ TEST(CameraClocks, AShiftTypedForOneCameraMovesOnlyItsNames)
     EXPECT_EQ(table->item(2, 3)->text(), "+3600");
     EXPECT_EQ(table->item(2, 4)->text(), "2021-06-07 11:00:00");
     sheet->findChild<QPushButton*>(QStringLiteral("applyButton"))->click();
+    waitIdle(w.controller);
     EXPECT_EQ(w.controller.state().settings.list("photoClockShifts"), QStringList{"EOS 5D=+3600"});
+    // The list sorted by Date Taken takes the shifted order.
+    EXPECT_EQ(w.shown(0, "filenameWithExtension"), "b.jpg");
 
     w.controller.actionPreview();
     waitIdle(w.controller);
-    EXPECT_EQ(w.shown(0, "newFilename"), "110000.jpg");
-    EXPECT_EQ(w.shown(1, "newFilename"), "103000.jpg");
+    EXPECT_EQ(w.shown(0, "newFilename"), "103000.jpg");
+    EXPECT_EQ(w.shown(1, "newFilename"), "110000.jpg");
     // The proposed name's tool tip says where its date came from.
-    const QModelIndex proposed = w.model().index(0, FileTableModel::columnOf("newFilename"));
+    const QModelIndex proposed = w.model().index(1, FileTableModel::columnOf("newFilename"));
     EXPECT_TRUE(w.model().data(proposed, Qt::ToolTipRole).toString().endsWith(
         msg("DATESOURCETIP").arg(msg("DATESOURCEEXIF"))));
 }
