@@ -346,6 +346,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
         bool ascii;
     };
     std::vector<Candidate> candidates;
+    candidates.reserve(listed.size() + listed.size() / 2);
     std::u16string folded;
     disk.forEachEntry(folder, [&](QStringView name, const FolderEntries::Entry& entry) {
         if (name.startsWith(u'.'))
