@@ -153,14 +153,16 @@ QString joined(QStringView a, QStringView b)
     return out;
 }
 
-// Names by their text, for the few lookups per name of one folder's grouping: a flat table
-// (open addressing, each slot the name's hash, its text and a value) where names are compared
-// only where their hashes agree. The texts are views: what they view outlives the table.
+// Names by their text, for the few lookups per name of one folder's grouping: the entries
+// in the order added (a view of the name and a value each), and a flat table of slots
+// (open addressing, 8 bytes each: a tag of the name's hash and the entry's number) where
+// names are compared only where the tags agree. The views' texts outlive the table.
 template <typename Value>
 class NameTable {
 public:
     explicit NameTable(size_t expected)
     {
+        entries_.reserve(expected);
         size_t capacity = 16;
         while (capacity < 2 * expected)
             capacity *= 2;
@@ -194,19 +196,21 @@ public:
             }
             h = (h ^ word) * 0xC4CEB9FE1A85EC53ull;
         }
-        h ^= h >> 32;
-        return h | 1; // 0 marks an empty slot
+        return h ^ (h >> 32);
     }
 
     Value* find(QStringView name, quint64 hash)
     {
-        for (size_t at = hash & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
-            Slot& slot = slots_[at];
-            if (slot.hash == 0)
+        const quint32 tag = quint32(hash);
+        for (size_t at = slotOf(hash);; at = (at + 1) & (slots_.size() - 1)) {
+            const Slot slot = slots_[at];
+            if (slot.entry == 0)
                 return nullptr;
-            if (slot.hash == hash && slot.size == name.size()
-                && std::memcmp(slot.data, name.data(), size_t(name.size()) * 2) == 0)
-                return &slot.value;
+            if (slot.tag != tag)
+                continue;
+            Entry& e = entries_[slot.entry - 1];
+            if (e.size == name.size() && std::memcmp(e.data, name.data(), size_t(name.size()) * 2) == 0)
+                return &e.value;
         }
     }
     Value* find(QStringView name) { return find(name, hashOf(name)); }
@@ -216,40 +220,41 @@ public:
     {
         if (Value* known = find(name, hash))
             return *known;
-        if (2 * (used_ + 1) > slots_.size())
+        if (2 * (entries_.size() + 1) > slots_.size())
             grow();
-        ++used_;
-        Slot& slot = emptySlotFor(hash);
-        slot = Slot{hash, name.data(), name.size(), value};
-        return slot.value;
+        entries_.push_back(Entry{name.data(), name.size(), hash, value});
+        place(hash, quint32(entries_.size()));
+        return entries_.back().value;
     }
     Value& insert(QStringView name, Value value) { return insert(name, hashOf(name), value); }
 
 private:
     struct Slot {
-        quint64 hash = 0;
-        const QChar* data = nullptr;
-        qsizetype size = 0;
-        Value value{};
+        quint32 tag = 0;
+        quint32 entry = 0; // its number + 1; 0 for an empty slot
     };
-    Slot& emptySlotFor(quint64 hash)
+    struct Entry {
+        const QChar* data;
+        qsizetype size;
+        quint64 hash;
+        Value value;
+    };
+    size_t slotOf(quint64 hash) const { return size_t(hash >> 32) & (slots_.size() - 1); }
+    void place(quint64 hash, quint32 entry)
     {
-        size_t at = hash & (slots_.size() - 1);
-        while (slots_[at].hash != 0)
+        size_t at = slotOf(hash);
+        while (slots_[at].entry != 0)
             at = (at + 1) & (slots_.size() - 1);
-        return slots_[at];
+        slots_[at] = Slot{quint32(hash), entry};
     }
     void grow()
     {
-        std::vector<Slot> old(slots_.size() * 2);
-        old.swap(slots_);
-        for (const Slot& slot : old) {
-            if (slot.hash != 0)
-                emptySlotFor(slot.hash) = slot;
-        }
+        slots_.assign(slots_.size() * 2, Slot{});
+        for (size_t k = 0; k < entries_.size(); ++k)
+            place(entries_[k].hash, quint32(k + 1));
     }
+    std::vector<Entry> entries_;
     std::vector<Slot> slots_;
-    size_t used_ = 0;
 };
 
 } // namespace
@@ -318,7 +323,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
         foldedListed.reserve(listed.size());
     NameTable<size_t> listedByName(listed.size());
     // The stems met, with the number of the group each stem names (-1 until it does).
-    NameTable<qint32> stems(2 * listed.size());
+    NameTable<qint32> stems(listed.size() / 2);
     for (size_t index : listed) {
         const QString& path = files[index].fullPath;
         QStringView name = QStringView(path).mid(Utf16Scan::lastIndexOf(path, u'/') + 1);
