@@ -255,7 +255,8 @@ bool refuseGroupsWithRefusedMembers(std::vector<FileSystemItem>& files, BatchPro
     const size_t before = batch.list.size();
     std::erase_if(batch.list, [&](const BatchProposal& p) {
         FileSystemItem& item = files[p.index];
-        if (item.companionGroup < 0 || size_t(item.companionGroup) >= refused.size() || !refused[size_t(item.companionGroup)])
+        const qint32 g = item.companionGroup;
+        if (g < 0 || size_t(g) >= refused.size() || !refused[size_t(g)])
             return false;
         if (!Status::isError(item.newFilename))
             item.newFilename = Status::RefusedWithItsGroup;

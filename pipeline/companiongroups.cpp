@@ -289,7 +289,9 @@ CompanionFinder::CompanionFinder(std::vector<FileSystemItem>& files, FolderEntri
         if (item.kind() != ItemType::File || item.isHidden)
             continue;
         const qsizetype slash = Utf16Scan::lastIndexOf(item.fullPath, u'/');
-        const QStringView folder = slash < 0 ? QStringView() : slash == 0 ? QStringView(u"/") : QStringView(item.fullPath).left(slash);
+        const QStringView folder = slash < 0 ? QStringView()
+            : slash == 0                     ? QStringView(u"/")
+                                             : QStringView(item.fullPath).left(slash);
         if (last == SIZE_MAX || folder != QStringView(folders[last])) {
             const QString location = item.fileLocation();
             const auto it = folderIndex.constFind(location);
@@ -351,7 +353,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
         bool ascii;
     };
     std::vector<Candidate> candidates;
-    candidates.reserve(listed.size() + listed.size() / 2);
+    candidates.reserve(listed.size());
     std::u16string folded;
     disk.forEachEntry(folder, [&](QStringView name, const FolderEntries::Entry& entry) {
         if (name.startsWith(u'.'))
@@ -373,8 +375,8 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
                 || !S_ISREG(st.st_mode))
                 return;
         }
-        Candidate c{qsizetype(names.size()), name.size(),   qsizetype(names.size()), compared.size(),
-                    dot,                      baseDot,       quint64(entry.inode),     isAscii(name)};
+        const qsizetype at = qsizetype(names.size());
+        Candidate c{at, name.size(), at, compared.size(), dot, baseDot, quint64(entry.inode), isAscii(name)};
         names.append(name.utf16(), size_t(name.size()));
         if (folds) {
             c.comparedAt = qsizetype(folded.size());

@@ -168,16 +168,19 @@ TEST(Companions, AGroupWhoseMoveFailsAmongGroupsMovedAheadIsTakenBackWhole)
     const ApplyOutcome outcome = ApplyDriver::applyRenames(state, state.settings, &ui, progress);
     EXPECT_EQ(outcome.renamedCount, 117);
     QStringList expected;
-    for (const QString& name : before)
-        expected << (name.startsWith(QLatin1String("IMG_20.")) ? name : QString(name).replace(QLatin1String("IMG"), QLatin1String("TRIP")));
+    for (const QString& name : before) {
+        const bool refused = name.startsWith(QLatin1String("IMG_20."));
+        expected << (refused ? name : QString(name).replace(QLatin1String("IMG"), QLatin1String("TRIP")));
+    }
     expected << QStringLiteral("TRIP_20.xmp");
     expected.sort();
     EXPECT_EQ(tree.names(), expected);
     for (const FileSystemItem& item : state.list.files) {
-        if (item.fullPath.endsWith(QLatin1String("IMG_20.xmp")))
+        if (item.fullPath.endsWith(QLatin1String("IMG_20.xmp"))) {
             EXPECT_EQ(item.newFilename, Status::FileAlreadyExists);
-        else if (item.fullPath.contains(QLatin1String("IMG_20.")))
+        } else if (item.fullPath.contains(QLatin1String("IMG_20."))) {
             EXPECT_EQ(item.newFilename, Status::RefusedWithItsGroup);
+        }
     }
     QCoreApplication::processEvents();
     UndoSheetController(state, ui).undoLogFile(outcome.logFile);
