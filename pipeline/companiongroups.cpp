@@ -326,6 +326,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
     NameTable<size_t> listedByName(listed.size());
     // The stems met, with the number of the group each stem names (-1 until it does).
     NameTable<qint32> stems(listed.size() / 2);
+    size_t listedUnits = 0;
     for (size_t index : listed) {
         const QString& path = files[index].fullPath;
         QStringView name = QStringView(path).mid(Utf16Scan::lastIndexOf(path, u'/') + 1);
@@ -334,6 +335,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
             name = foldedListed.back();
         }
         listedByName.insert(name, index) = index; // a name listed twice: the later item
+        listedUnits += size_t(name.size());
         const QStringView stem = baseOf(name);
         stems.insert(stem, -1);
         if (const QStringView baseStem = baseOf(stem); baseStem.size() != stem.size())
@@ -342,19 +344,24 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
 
     // The candidates, in the listing's order: their names go to names, their compared names
     // (where they differ, the folded ones) to folded.
+    // (A name is at most a few hundred units, and one folder's names far below 4G units:
+    // 32 bytes each.)
     struct Candidate {
-        qsizetype nameAt;
-        qsizetype nameSize;
-        qsizetype comparedAt;
-        qsizetype comparedSize;
-        qsizetype dot;     // of the compared name's extension (extensionDot), or -1
-        qsizetype baseDot; // of the extension of the compared name without its own, or -1
+        quint32 nameAt; // in names, from this folder's first
+
+        quint32 comparedAt;
+        quint16 nameSize;
+        quint16 comparedSize;
+        qint16 dot;     // of the compared name's extension (extensionDot), or -1
+        qint16 baseDot; // of the extension of the compared name without its own, or -1
         quint64 inode;
         bool ascii;
     };
     std::vector<Candidate> candidates;
     candidates.reserve(listed.size());
     std::u16string folded;
+    const size_t namesFrom = names.size();
+    names.reserve(namesFrom + listedUnits); // the listed files are candidates, mostly
     disk.forEachEntry(folder, [&](QStringView name, const FolderEntries::Entry& entry) {
         if (name.startsWith(u'.'))
             return;
@@ -375,11 +382,12 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
                 || !S_ISREG(st.st_mode))
                 return;
         }
-        const qsizetype at = qsizetype(names.size());
-        Candidate c{at, name.size(), at, compared.size(), dot, baseDot, quint64(entry.inode), isAscii(name)};
+        const quint32 at = quint32(names.size() - namesFrom);
+        Candidate c{at, at, quint16(name.size()), quint16(compared.size()), qint16(dot), qint16(baseDot),
+                    quint64(entry.inode), isAscii(name)};
         names.append(name.utf16(), size_t(name.size()));
         if (folds) {
-            c.comparedAt = qsizetype(folded.size());
+            c.comparedAt = quint32(folded.size());
             folded.append(compared.utf16(), size_t(compared.size()));
         }
         candidates.push_back(c);
@@ -389,11 +397,10 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
     // A listed member's inode is the one a lookup of its path gives when the folder is
     // answered from this very listing and the name is its own bytes (plain ASCII).
     const bool inodesAsLookedUp = !folds && disk.answersFromListing(folder);
-    const std::u16string& comparedText = folds ? folded : names;
-    const auto comparedOf = [&](const Candidate& c) {
-        return QStringView(comparedText.data() + c.comparedAt, c.comparedSize);
-    };
-    const auto nameOfCandidate = [&](const Candidate& c) { return QStringView(names.data() + c.nameAt, c.nameSize); };
+    const char16_t* const namesHere = names.data() + namesFrom;
+    const char16_t* const comparedHere = folds ? folded.data() : namesHere;
+    const auto comparedOf = [&](const Candidate& c) { return QStringView(comparedHere + c.comparedAt, c.comparedSize); };
+    const auto nameOfCandidate = [&](const Candidate& c) { return QStringView(namesHere + c.nameAt, c.nameSize); };
 
     // A name that extends another candidate's full name by one extension is that
     // candidate's sidecar; the set of names is needed only when some name has two.
@@ -463,7 +470,7 @@ void CompanionFinder::State::groupFolder(size_t folderIndex, const std::vector<s
             Member m;
             const size_t* listedAt = listedByName.find(comparedOf(c));
             m.listIndex = listedAt ? *listedAt : SIZE_MAX;
-            m.nameAt = c.nameAt;
+            m.nameAt = qsizetype(namesFrom + c.nameAt);
             m.nameSize = c.nameSize;
             m.suffixAt = sidecar ? baseOf(realBase).size() : realBase.size();
             m.rank = sidecar ? 3 : leadRank(dot < 0 ? QStringView() : name.mid(dot + 1));
