@@ -99,6 +99,8 @@ private:
     bool createLog(const QString& logFolder, UserInterface* uiForQuestions);
     void moveUnits();
     bool canMoveAhead(size_t u) const;
+    bool isChainGroup(const MoveUnit& unit) const;
+    bool addGroupMoves(RunAhead::Batch& batch, const MoveUnit& unit);
     size_t moveLoneUnitsAhead(size_t from);
     RunAhead::Batch planLoneBatch(size_t from);
     size_t takeLoneBatch(const RunAhead::Batch& batch);
@@ -123,6 +125,10 @@ private:
     std::vector<MoveUnit> units_;
     std::vector<bool> reached_; // the items whose turn came, by list index
     size_t listedCount_ = 0;    // the listed items, before the unlisted companions
+    // A companion group whose first moves the worker made before one of its moves failed
+    // (or the pass was cancelled): its unit, and the moves made, for its own path to go on.
+    size_t resumedUnit_ = SIZE_MAX;
+    size_t madeAhead_ = 0;
     int renamed_ = 0;
     ApplyOutcome outcome_;
 };
@@ -228,7 +234,8 @@ void ApplyPass::moveUnits()
         ctx_.cancel = &state_.isCancelProcess;
     }
     for (size_t u = 0; u < units_.size();) {
-        if (state_.isCancelProcess.load())
+        // Cancel waits for a group that is partly moved: it is finished or taken back.
+        if (state_.isCancelProcess.load() && u != resumedUnit_)
             break;
         if (canMoveAhead(u)) {
             const size_t next = moveLoneUnitsAhead(u);
@@ -244,7 +251,48 @@ void ApplyPass::moveUnits()
 
 bool ApplyPass::canMoveAhead(size_t u) const
 {
-    return ctx_.worker && units_[u].members.size() == 1 && log_.announcedLeft() == 0;
+    return ctx_.worker && (units_[u].members.size() == 1 || isChainGroup(units_[u])) && log_.announcedLeft() == 0
+        && u != resumedUnit_;
+}
+
+// A companion group whose members move as chains: its moves are known before any is made,
+// each member once from its path to its new name, in the unit's order.
+bool ApplyPass::isChainGroup(const MoveUnit& unit) const
+{
+    return unit.members.size() > 1 && files_[unit.members.front()].companionGroup >= 0 && !unit.isCycle
+        && std::none_of(unit.parts.begin(), unit.parts.end(), [](const MoveUnit::Part& part) { return part.isCycle; });
+}
+
+// Adds the moves of a chain group to a batch ahead, as one position whose move is the
+// group's last (the group is made when that one is). False, with nothing added, when one of
+// them cannot go ahead: its folder's rung is not (or not yet) renameat2, its folder folds
+// case (a change of case only is refused in a group, as the ladder decides), or its paths
+// cannot go to the kernel as they are; or when the batch would grow past its size.
+bool ApplyPass::addGroupMoves(RunAhead::Batch& batch, const MoveUnit& unit)
+{
+    const size_t before = batch.moves.size();
+    if (before + size_t(unit.members.size()) > RunAhead::kBatchMoves)
+        return false;
+    for (size_t index : unit.members) {
+        const FileSystemItem& item = files_[index];
+        const QString target = appendingPathComponent(item.fileLocation(), item.newFilenameValue());
+        const QStringView folder = MoveLadder::folderOf(target);
+        if (ctx_.rungs.rungOfFolder(folder) != MoveLadder::Rung::NoReplace || ctx_.folders.of(folder).foldsCase) {
+            batch.native.truncate(before);
+            batch.moves.resize(before);
+            return false;
+        }
+        RenameLogJournal::AnnouncedMove move = journaledMove(ctx_, item, item.fullPath, target);
+        if (!batch.native.add(move.source, move.target)) {
+            batch.native.truncate(before);
+            batch.moves.resize(before);
+            return false;
+        }
+        batch.moves.push_back(std::move(move));
+    }
+    batch.moveOf.push_back(qint32(batch.moves.size() - 1));
+    ++batch.end;
+    return true;
 }
 
 // Lone units from `from` on made ahead; returns the unit where the loop takes over.
@@ -255,21 +303,34 @@ size_t ApplyPass::moveLoneUnitsAhead(size_t from)
         [this](const RunAhead::Batch& batch) { return takeLoneBatch(batch); });
 }
 
-// The moves of lone units from unit `from`, announced: a batch ends at a unit of several
-// items.
+// The moves of lone units and chain groups from unit `from`, announced: a batch ends at
+// any other unit.
 RunAhead::Batch ApplyPass::planLoneBatch(size_t from)
 {
     RunAhead::Batch batch;
     batch.begin = batch.end = from;
-    while (batch.end < units_.size() && batch.moves.size() < RunAhead::kBatchMoves
-           && units_[batch.end].members.size() == 1) {
-        const FileSystemItem& item = files_[units_[batch.end].members.front()];
+    while (batch.end < units_.size() && batch.moves.size() < RunAhead::kBatchMoves) {
+        const MoveUnit& unit = units_[batch.end];
+        if (unit.members.size() != 1) {
+            if (!isChainGroup(unit) || !addGroupMoves(batch, unit))
+                break;
+            continue;
+        }
+        const FileSystemItem& item = files_[unit.members.front()];
         bool eligible = true;
         const std::optional<RenameLogJournal::AnnouncedMove> move = moveAhead(ctx_, item, eligible);
         if (!eligible || !batch.add(move ? &*move : nullptr))
             break;
     }
     RunAhead::announce(batch, log_);
+    // A batch the journal ended inside a group keeps none of that group's moves: the ones
+    // announced are left to the group's own path, which takes them in order.
+    const auto last = std::find_if(batch.moveOf.rbegin(), batch.moveOf.rend(), [](qint32 m) { return m >= 0; });
+    const size_t kept = last == batch.moveOf.rend() ? 0 : size_t(*last) + 1;
+    if (kept < batch.moves.size()) {
+        batch.moves.resize(kept);
+        batch.native.truncate(kept);
+    }
     return batch;
 }
 
@@ -278,8 +339,21 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
 {
     const size_t stop = RunAhead::firstNotMade(batch);
     for (size_t u = batch.begin; u < stop; ++u) {
-        FileSystemItem& item = files_[units_[u].members.front()];
+        const MoveUnit& unit = units_[u];
         const qint32 m = batch.moveOf[u - batch.begin];
+        if (unit.members.size() != 1) { // a chain group, every move made
+            const size_t first = size_t(m) + 1 - size_t(unit.members.size());
+            for (qsizetype k = 0; k < unit.members.size(); ++k)
+                takeMadeMove(ctx_, files_[unit.members[k]], batch.moves[first + size_t(k)]);
+            for (qsizetype k = 0; k < unit.members.size(); ++k) {
+                FileSystemItem& member = files_[unit.members[k]];
+                member.newFilename = Status::RenamingOK;
+                member.fullPath = batch.moves[first + size_t(k)].target;
+            }
+            unitDone(u, int(unit.members.size()));
+            continue;
+        }
+        FileSystemItem& item = files_[unit.members.front()];
         if (m < 0) {
             unitDone(u, renameItem(item, ctx_) ? 1 : 0); // only sets its status
             continue;
@@ -289,6 +363,19 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
         item.newFilename = Status::RenamingOK;
         item.fullPath = move.target;
         unitDone(u, 1);
+    }
+    // A group the worker stopped in: the moves it made are taken, and its own path goes on
+    // from there (and takes them back if the group cannot be renamed whole).
+    if (stop < batch.end && units_[stop].members.size() != 1) {
+        const MoveUnit& unit = units_[stop];
+        const size_t last = size_t(batch.moveOf[stop - batch.begin]);
+        const size_t first = last + 1 - size_t(unit.members.size());
+        if (batch.native.made > first) {
+            madeAhead_ = batch.native.made - first;
+            resumedUnit_ = stop;
+            for (size_t k = 0; k < madeAhead_; ++k)
+                takeMadeMove(ctx_, files_[unit.members[qsizetype(k)]], batch.moves[first + k]);
+        }
     }
     return stop;
 }
@@ -347,8 +434,9 @@ void ApplyPass::moveUnit(size_t u)
         if (!movedFolders_.isEmpty())
             files_[index].fullPath = movedFolders_.resolve(files_[index].fullPath);
     }
+    const size_t madeAhead = u == resumedUnit_ ? madeAhead_ : 0;
     const int count = unit.members.size() == 1 ? (renameItem(files_[unit.members.front()], ctx_) ? 1 : 0)
-                                               : renameTogether(files_, unit, ctx_);
+                                               : renameTogether(files_, unit, ctx_, madeAhead);
     unitDone(u, count);
 }
 

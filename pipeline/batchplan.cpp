@@ -11,7 +11,6 @@
 #include "platform/folderentries.h"
 #include "platform/utf16scan.h"
 
-#include <QSet>
 
 #include <algorithm>
 
@@ -231,24 +230,33 @@ void appendCycles(const WaitLinks& links, std::vector<bool>& placed, std::vector
 // some proposal left.
 bool refuseGroupsWithRefusedMembers(std::vector<FileSystemItem>& files, BatchProposals& batch)
 {
-    QSet<qint32> refused;
+    // By group number (groups are numbered from 0).
+    std::vector<char> refused;
+    bool any = false;
+    const auto refuse = [&](qint32 g) {
+        if (size_t(g) >= refused.size())
+            refused.resize(size_t(g) + 1, 0);
+        refused[size_t(g)] = 1;
+        any = true;
+    };
     for (const BatchProposal& p : batch.list) {
         const FileSystemItem& item = files[p.index];
         if (item.companionGroup >= 0 && Status::isError(item.newFilename))
-            refused.insert(item.companionGroup);
+            refuse(item.companionGroup);
     }
     // Members that left the batch earlier (used twice) are found among the items.
     for (const FileSystemItem& item : files) {
         if (item.companionGroup >= 0 && Status::isError(item.newFilename) && item.newFilename != Status::NoChanges
             && item.newFilename != Status::RefusedWithItsGroup)
-            refused.insert(item.companionGroup);
+            refuse(item.companionGroup);
     }
-    if (refused.isEmpty())
+    if (!any)
         return false;
     const size_t before = batch.list.size();
     std::erase_if(batch.list, [&](const BatchProposal& p) {
         FileSystemItem& item = files[p.index];
-        if (item.companionGroup < 0 || !refused.contains(item.companionGroup))
+        const qint32 g = item.companionGroup;
+        if (g < 0 || size_t(g) >= refused.size() || !refused[size_t(g)])
             return false;
         if (!Status::isError(item.newFilename))
             item.newFilename = Status::RefusedWithItsGroup;
@@ -258,21 +266,39 @@ bool refuseGroupsWithRefusedMembers(std::vector<FileSystemItem>& files, BatchPro
 }
 
 // The units of a companion group's members joined into the unit of its first: one part
-// per unit joined.
+// per unit joined. Groups are numbered from 0, so each group's first unit is found by its
+// number; the units and members of each group are counted first, so that the unit joined
+// into grows once.
 void joinCompanionGroups(const std::vector<FileSystemItem>& files, std::vector<MoveUnit>& units)
 {
-    QHash<qint32, size_t> unitOfGroup;
+    struct Joined {
+        size_t unit = SIZE_MAX; // the group's first unit
+        size_t units = 0;
+        size_t members = 0;
+    };
+    std::vector<Joined> groups;
+    for (const MoveUnit& unit : units) {
+        const qint32 g = files[unit.members.front()].companionGroup;
+        if (g < 0)
+            continue;
+        if (size_t(g) >= groups.size())
+            groups.resize(size_t(g) + 1);
+        ++groups[size_t(g)].units;
+        groups[size_t(g)].members += size_t(unit.members.size());
+    }
     bool joined = false;
     for (size_t u = 0; u < units.size(); ++u) {
         const qint32 g = files[units[u].members.front()].companionGroup;
-        if (g < 0)
+        if (g < 0 || groups[size_t(g)].units < 2)
             continue;
-        auto it = unitOfGroup.find(g);
-        if (it == unitOfGroup.end()) {
-            unitOfGroup.insert(g, u);
+        Joined& group = groups[size_t(g)];
+        if (group.unit == SIZE_MAX) {
+            group.unit = u;
+            units[u].members.reserve(qsizetype(group.members));
+            units[u].parts.reserve(group.units);
             continue;
         }
-        MoveUnit& into = units[*it];
+        MoveUnit& into = units[group.unit];
         if (into.parts.empty())
             into.parts.push_back({0, size_t(into.members.size()), into.isCycle});
         into.parts.push_back({size_t(into.members.size()), size_t(into.members.size() + units[u].members.size()),

@@ -17,9 +17,9 @@ namespace {
 class ChainMoves {
 public:
     ChainMoves(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx);
-    // Makes every step, or takes back the steps made; sets the statuses. Returns the items
-    // renamed.
-    int run();
+    // Makes every step from step `from` on (the steps before it made already), or takes
+    // back the steps made; sets the statuses. Returns the items renamed.
+    int run(size_t from);
 
 private:
     struct Planned {
@@ -113,9 +113,11 @@ void ChainMoves::addPart(size_t begin, size_t end, bool isCycle)
         steps_.push_back(Step{begin, qint32(parkStep), false, {}});
 }
 
-int ChainMoves::run()
+int ChainMoves::run(size_t from)
 {
-    if (makeSteps(0))
+    for (size_t k = 0; k < from; ++k)
+        done_.push_back({plan_[steps_[k].item].index, sourceOf(k), targetOf(k)});
+    if (makeSteps(from))
         return finishRenamed();
     takeBackMoves();
     refuse();
@@ -268,7 +270,7 @@ void ChainMoves::refuse()
 
 } // namespace
 
-int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx)
+int renameTogether(std::vector<FileSystemItem>& files, const MoveUnit& unit, MoveContext& ctx, size_t madeAhead)
 {
-    return ChainMoves(files, unit, ctx).run();
+    return ChainMoves(files, unit, ctx).run(madeAhead);
 }

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,11 +63,28 @@ public:
     CompanionFinder(std::vector<FileSystemItem>& files, FolderEntries& disk, Companions& out);
     ~CompanionFinder();
 
+    // The method's call on one item, as a reference to the caller's callable (made once per
+    // group reached, so never a copy of it).
+    class MethodCall {
+    public:
+        template <typename Call>
+        MethodCall(Call& call) // NOLINT(google-explicit-constructor): passed as the call itself
+            : call_(const_cast<void*>(static_cast<const void*>(&call)))
+            , invoke_([](void* c, FileSystemItem& item) { (*static_cast<Call*>(c))(item); })
+        {
+        }
+        void operator()(FileSystemItem& item) const { invoke_(call_, item); }
+
+    private:
+        void* call_;
+        void (*invoke_)(void*, FileSystemItem&);
+    };
+
     // Called when the preview reaches a listed member. The first call of a group names it:
     // callMethod is called on its listed members in lead order until one holds a proposed
     // name afterwards (the lead); the members ranked below the lead take its new stem. A
     // member ranked above the lead is left as it is. Later calls do nothing.
-    void nameGroupOf(size_t index, const std::function<void(FileSystemItem&)>& callMethod);
+    void nameGroupOf(size_t index, MethodCall callMethod);
 
     // After the preview's loop: the followers that are not listed go to out.unlisted.
     void finish();

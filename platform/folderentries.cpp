@@ -190,25 +190,45 @@ FolderEntries::Entry FolderEntries::entryAt(QStringView folder, QStringView name
 }
 
 void FolderEntries::forEachEntry(const QString& folder,
-                                 const std::function<void(const QString& name, const Entry& entry)>& visit)
+                                 const std::function<void(QStringView name, const Entry& entry)>& visit)
 {
+    // Plain ASCII names (most) are widened into the buffer without the general decoder and
+    // without an allocation per name.
+    QString decoded;
+    const auto visitDecoded = [&](const char* name, size_t length, const Entry& entry) {
+        const qsizetype size = qsizetype(length);
+        // Widened and tested in one pass: names are mostly shorter than the blocks of the
+        // vector scans.
+        decoded.resize(size);
+        char16_t* out = reinterpret_cast<char16_t*>(decoded.data());
+        unsigned char high = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const unsigned char c = static_cast<unsigned char>(name[i]);
+            high |= c;
+            out[i] = c;
+        }
+        if (high >= 0x80)
+            decoded = QFile::decodeName(QByteArray::fromRawData(name, size));
+        visit(QStringView(decoded), entry);
+    };
     Folder& f = folderOf(folder);
     if (!f.listed && !f.unlistable)
         list(lastFolderPath_, f);
     if (f.listed) {
-        f.entries.forEach([&](const char* name, size_t length, const Entry& entry) {
-            visit(QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))), entry);
-        });
+        f.entries.forEach(visitDecoded);
         return;
     }
     // A folder answered one lookup at a time (it folds case): read once for the caller.
     Folder once;
     if (list(folder, once)) {
         --listingsRead_;
-        once.entries.forEach([&](const char* name, size_t length, const Entry& entry) {
-            visit(QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))), entry);
-        });
+        once.entries.forEach(visitDecoded);
     }
+}
+
+bool FolderEntries::answersFromListing(QStringView folder)
+{
+    return folderOf(folder).listed;
 }
 
 FolderEntries::Entry FolderEntries::lookUp(const QString& path)

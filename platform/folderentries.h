@@ -36,8 +36,14 @@ public:
 
     // Calls visit with every entry of the folder (not "." and ".."), read in one listing
     // that later lookups in the folder are answered from. A folder that folds case is read
-    // all the same (its lookups stay one at a time). Nothing when it cannot be read.
-    void forEachEntry(const QString& folder, const std::function<void(const QString& name, const Entry& entry)>& visit);
+    // all the same (its lookups stay one at a time). Nothing when it cannot be read. Each
+    // name is decoded into one buffer kept for the whole listing: the view is valid only
+    // during its call.
+    void forEachEntry(const QString& folder, const std::function<void(QStringView name, const Entry& entry)>& visit);
+
+    // Whether the folder's lookups are answered from a listing already read (not one lookup
+    // at a time).
+    bool answersFromListing(QStringView folder);
 
     // Listings made so far (for tests: the many-names case is served by a listing).
     int listingsRead() const { return listingsRead_; }

@@ -139,3 +139,53 @@ TEST(Companions, TheCounterAdvancesOncePerGroupAndTheOutcomeCountsEveryFile)
     EXPECT_EQ(outcome.renamedCount, 5);
     EXPECT_EQ(tree.names(), (QStringList{"01.JPG", "01.xmp", "02.CR2", "02.CR2.xmp", "03.JPG", "A_1.CR2"}));
 }
+
+TEST(Companions, AGroupWhoseMoveFailsAmongGroupsMovedAheadIsTakenBackWhole)
+{
+    // 40 groups: enough moves for the rename worker. The sidecar's target of group 20 is
+    // taken after the preview: the worker makes the group's first moves and fails on that
+    // one, and the group is taken back whole while every other group is renamed.
+    TempTree tree;
+    TempTree logs;
+    QStringList before;
+    for (int i = 1; i <= 40; ++i) {
+        for (const char* ext : {".CR2", ".JPG", ".xmp"})
+            before << QStringLiteral("IMG_%1%2").arg(i, 2, 10, QLatin1Char('0')).arg(QLatin1String(ext));
+    }
+    ControllerState state;
+    state.preferences.defaultLogFolderPath = logs.path();
+    state.settings.setInteger(QStringLiteral("selectedTab"), 2);
+    state.settings.setText(QStringLiteral("replaceRemoveThis"), QStringLiteral("IMG"));
+    state.settings.setText(QStringLiteral("replaceRemoveWith"), QStringLiteral("TRIP"));
+    state.settings.setFlag(QStringLiteral("isRenameCompanions"), true);
+    for (const QString& name : before)
+        state.list.append(*FileSystemItem::initWithPath(tree.file(name, name.toUtf8())));
+    ScriptedUserInterface ui;
+    PassProgress progress(&ui);
+    QString error;
+    PreviewDriver::preview(state, state.settings, progress, error);
+    tree.file(QStringLiteral("TRIP_20.xmp"), "taken");
+    const ApplyOutcome outcome = ApplyDriver::applyRenames(state, state.settings, &ui, progress);
+    EXPECT_EQ(outcome.renamedCount, 117);
+    QStringList expected;
+    for (const QString& name : before) {
+        const bool refused = name.startsWith(QLatin1String("IMG_20."));
+        expected << (refused ? name : QString(name).replace(QLatin1String("IMG"), QLatin1String("TRIP")));
+    }
+    expected << QStringLiteral("TRIP_20.xmp");
+    expected.sort();
+    EXPECT_EQ(tree.names(), expected);
+    for (const FileSystemItem& item : state.list.files) {
+        if (item.fullPath.endsWith(QLatin1String("IMG_20.xmp"))) {
+            EXPECT_EQ(item.newFilename, Status::FileAlreadyExists);
+        } else if (item.fullPath.contains(QLatin1String("IMG_20."))) {
+            EXPECT_EQ(item.newFilename, Status::RefusedWithItsGroup);
+        }
+    }
+    QCoreApplication::processEvents();
+    UndoSheetController(state, ui).undoLogFile(outcome.logFile);
+    expected = before;
+    expected << QStringLiteral("TRIP_20.xmp");
+    expected.sort();
+    EXPECT_EQ(tree.names(), expected);
+}
