@@ -286,6 +286,8 @@ void joinCompanionGroups(const std::vector<FileSystemItem>& files, std::vector<M
         ++groups[size_t(g)].units;
         groups[size_t(g)].members += size_t(unit.members.size());
     }
+    if (groups.empty())
+        return; // no item leads or follows a group
     bool joined = false;
     for (size_t u = 0; u < units.size(); ++u) {
         const qint32 g = files[units[u].members.front()].companionGroup;
