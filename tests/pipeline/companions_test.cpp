@@ -28,6 +28,17 @@ QStringList namesWithContents(const TempTree& tree)
     return out;
 }
 
+// Companions renamed with the method of a tab and its text settings, logs kept in logs.
+void renameCompanions(ControllerState& state, const TempTree& logs, int tab,
+                      std::initializer_list<std::pair<const char*, const char*>> texts)
+{
+    state.preferences.defaultLogFolderPath = logs.path();
+    state.settings.setInteger(QStringLiteral("selectedTab"), tab);
+    for (const auto& [key, value] : texts)
+        state.settings.setText(QString::fromLatin1(key), QString::fromLatin1(value));
+    state.settings.setFlag(QStringLiteral("isRenameCompanions"), true);
+}
+
 } // namespace
 
 TEST(Companions, GroupsAndNumberedNamesOnDiskAfterApplyAndUndo)
@@ -121,11 +132,7 @@ TEST(Companions, TheCounterAdvancesOncePerGroupAndTheOutcomeCountsEveryFile)
     for (const char* name : {"A_1.CR2", "A_1.JPG", "A_1.xmp", "A_2.CR2", "A_2.CR2.xmp", "B_1.JPG"})
         tree.file(QString::fromLatin1(name), name);
     ControllerState state;
-    state.preferences.defaultLogFolderPath = logs.path();
-    state.settings.setInteger(QStringLiteral("selectedTab"), 0);
-    state.settings.setText(QStringLiteral("alphaNumericNumericStartWith"), QStringLiteral("1"));
-    state.settings.setText(QStringLiteral("alphaNumericPaddingMask"), QStringLiteral("00"));
-    state.settings.setFlag(QStringLiteral("isRenameCompanions"), true);
+    renameCompanions(state, logs, 0, {{"alphaNumericNumericStartWith", "1"}, {"alphaNumericPaddingMask", "00"}});
     for (const char* name : {"A_1.JPG", "A_2.CR2", "B_1.JPG"}) // A_1.CR2 is not listed: it ranks above
         state.list.append(*FileSystemItem::initWithPath(tree.at(QString::fromLatin1(name))));
     ScriptedUserInterface ui;
@@ -153,11 +160,7 @@ TEST(Companions, AGroupWhoseMoveFailsAmongGroupsMovedAheadIsTakenBackWhole)
             before << QStringLiteral("IMG_%1%2").arg(i, 2, 10, QLatin1Char('0')).arg(QLatin1String(ext));
     }
     ControllerState state;
-    state.preferences.defaultLogFolderPath = logs.path();
-    state.settings.setInteger(QStringLiteral("selectedTab"), 2);
-    state.settings.setText(QStringLiteral("replaceRemoveThis"), QStringLiteral("IMG"));
-    state.settings.setText(QStringLiteral("replaceRemoveWith"), QStringLiteral("TRIP"));
-    state.settings.setFlag(QStringLiteral("isRenameCompanions"), true);
+    renameCompanions(state, logs, 2, {{"replaceRemoveThis", "IMG"}, {"replaceRemoveWith", "TRIP"}});
     for (const QString& name : before)
         state.list.append(*FileSystemItem::initWithPath(tree.file(name, name.toUtf8())));
     ScriptedUserInterface ui;
