@@ -88,19 +88,21 @@ public:
     bool isAlias = false;
     bool isPackageAtpath = false;
     bool isHidden = false;
+    // The fields below are ordered by size, so that the list's items carry no padding.
+    // leadsCompanions: the item names its companion group, the others follow it.
+    bool leadsCompanions = false;
+    // Where the capture date in newFilename came from, set by the photo method; a pass
+    // clears it with the proposal. Read it through proposedDateSource().
+    DateSource dateSource = DateSource::None;
     qint32 itemType = 0; // an ItemType
     // The companion group the last preview put the item in (an index into the pass's
-    // groups), or -1; leadsCompanions: the item names its group, the others follow it.
+    // groups), or -1.
     qint32 companionGroup = -1;
-    bool leadsCompanions = false;
     ItemType kind() const { return ItemType(itemType); }
     // The inode the last preview found at fullPath (0: not known). The rename log records
     // it with each move, so that recovery after a crash can tell moves made from moves
     // only announced.
     quint64 inode = 0;
-    // Where the capture date in newFilename came from, set by the photo method; a pass
-    // clears it with the proposal. Read it through proposedDateSource().
-    DateSource dateSource = DateSource::None;
     // The capture time, modification time and size the sorts read (see ItemFacts).
     ItemFacts facts;
     // The source of the proposed name's capture date (dateSourceName() gives its text);
