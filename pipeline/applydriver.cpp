@@ -273,21 +273,20 @@ bool ApplyPass::addGroupMoves(RunAhead::Batch& batch, const MoveUnit& unit)
     const size_t before = batch.moves.size();
     if (before + size_t(unit.members.size()) > RunAhead::kBatchMoves)
         return false;
+    const auto addNone = [&] {
+        batch.native.truncate(before);
+        batch.moves.resize(before);
+        return false;
+    };
     for (size_t index : unit.members) {
         const FileSystemItem& item = files_[index];
         const QString target = appendingPathComponent(item.fileLocation(), item.newFilenameValue());
         const QStringView folder = MoveLadder::folderOf(target);
-        if (ctx_.rungs.rungOfFolder(folder) != MoveLadder::Rung::NoReplace || ctx_.folders.of(folder).foldsCase) {
-            batch.native.truncate(before);
-            batch.moves.resize(before);
-            return false;
-        }
+        if (ctx_.rungs.rungOfFolder(folder) != MoveLadder::Rung::NoReplace || ctx_.folders.of(folder).foldsCase)
+            return addNone();
         RenameLogJournal::AnnouncedMove move = journaledMove(ctx_, item, item.fullPath, target);
-        if (!batch.native.add(move.source, move.target)) {
-            batch.native.truncate(before);
-            batch.moves.resize(before);
-            return false;
-        }
+        if (!batch.native.add(move.source, move.target))
+            return addNone();
         batch.moves.push_back(std::move(move));
     }
     batch.moveOf.push_back(qint32(batch.moves.size() - 1));
