@@ -8,12 +8,10 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <cerrno>
 #include <exception>
 #include <limits>
 #include <mutex>
 #include <string>
-#include <vector>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -294,38 +292,30 @@ QVariantMap xmpDatesDictionary(const Exiv2::XmpData& xmp)
 
 // The bytes of a regular file for Exiv2, with few system calls: Exiv2's own file reader
 // opens a file three times to read its head, and every system call costs more than the
-// parsing of a small JPEG. A small file is read whole in one read, a larger one mapped
-// (Exiv2 reads only the parts it needs, and TIFF-based formats map the file anyway).
+// parsing of a small JPEG. A small file comes read whole in one read, a larger one is
+// mapped (Exiv2 reads only the parts it needs, and TIFF-based formats map the file anyway).
 // `readable` is false when the file could not be read this way: the caller then lets
 // Exiv2 open it, so that its errors name the file as before.
 class FileBytes {
 public:
-    FileBytes(int fd, uint64_t size)
+    FileBytes(int fd, uint64_t size, const QByteArray& whole)
     {
         if (size == 0 || size > uint64_t(std::numeric_limits<long>::max()))
             return;
-        if (size <= kReadWhole) {
-            buffer_.resize(size_t(size));
-            size_t done = 0;
-            while (done < buffer_.size()) {
-                const ssize_t n = ::pread(fd, buffer_.data() + done, buffer_.size() - done, off_t(done));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                done += size_t(n);
-            }
-            buffer_.resize(done);
-            data_ = buffer_.data();
-            size_ = long(done);
-            readable_ = done > 0;
+        if (size <= Exiv2Reader::kReadWhole) {
+            if (uint64_t(whole.size()) != size)
+                return; // read short: the file changed under us
+            buffer_ = whole;
+            data_ = reinterpret_cast<const Exiv2::byte*>(buffer_.constData());
         } else if (void* map = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fd, 0); map != MAP_FAILED) {
             map_ = map;
             mapSize_ = size_t(size);
             data_ = static_cast<const Exiv2::byte*>(map);
-            size_ = long(size);
-            readable_ = true;
+        } else {
+            return;
         }
+        size_ = long(size);
+        readable_ = true;
     }
     ~FileBytes()
     {
@@ -341,8 +331,7 @@ public:
     Exiv2::BasicIo::AutoPtr io() const { return Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(data_, size_)); }
 
 private:
-    static constexpr uint64_t kReadWhole = 256 * 1024;
-    std::vector<Exiv2::byte> buffer_;
+    QByteArray buffer_;
     void* map_ = nullptr;
     size_t mapSize_ = 0;
     const Exiv2::byte* data_ = nullptr;
@@ -401,13 +390,13 @@ void initializeExiv2()
 
 namespace Exiv2Reader {
 
-QVariantMap readImage(int fd, uint64_t size, const std::string& path, unsigned wanted)
+QVariantMap readImage(int fd, uint64_t size, const std::string& path, unsigned wanted, const QByteArray& whole)
 {
     using namespace ImageMetadata;
     initializeExiv2();
     QVariantMap properties;
     try {
-        const FileBytes bytes(fd, size);
+        const FileBytes bytes(fd, size, whole);
         // Otherwise a FileIo, so that a path is never taken for a URL.
         Exiv2::BasicIo::AutoPtr io =
             bytes.readable() ? bytes.io() : Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(path));

@@ -6,7 +6,6 @@
 #include <QDebug>
 #include <QFile>
 
-#include <array>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -42,15 +41,22 @@ QVariantMap movieProperties(const MovieFacts& facts, unsigned wanted)
     return properties;
 }
 
-// The file's first bytes (fewer when it is shorter).
-QByteArray head(int fd)
+// The file's first bytes, enough to tell a movie: the whole file when Exiv2 would read it
+// whole anyway, so that one read serves both (fewer bytes when the file is shorter).
+QByteArray head(int fd, uint64_t size)
 {
-    std::array<char, 12> bytes{};
-    ssize_t n;
-    do {
-        n = ::pread(fd, bytes.data(), bytes.size(), 0);
-    } while (n < 0 && errno == EINTR);
-    return n > 0 ? QByteArray(bytes.data(), qsizetype(n)) : QByteArray();
+    QByteArray bytes(size <= Exiv2Reader::kReadWhole ? qsizetype(size) : 12, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += qsizetype(n);
+    }
+    bytes.truncate(done);
+    return bytes;
 }
 
 } // namespace
@@ -69,14 +75,15 @@ QVariantMap readProperties(const QString& path, unsigned wanted)
     struct stat status {};
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
         const uint64_t size = uint64_t(status.st_size);
-        if (VideoBoxReader::looksLikeMovie(head(fd))) {
+        const QByteArray first = head(fd, size);
+        if (VideoBoxReader::looksLikeMovie(first)) {
             if (const std::optional<MovieFacts> facts = VideoBoxReader::read(fd, size))
                 properties = movieProperties(*facts, wanted);
             else
                 qWarning().noquote() << QStringLiteral("Error in ImageMetadata::readProperties : %1 : no movie box")
                                             .arg(path);
         } else {
-            properties = Exiv2Reader::readImage(fd, size, encoded, wanted);
+            properties = Exiv2Reader::readImage(fd, size, encoded, wanted, first);
         }
     }
     ::close(fd);
