@@ -47,17 +47,11 @@ bool resetPeak()
     return bool(out);
 }
 
-#ifdef QUORVEL_WITH_JEMALLOC
-constexpr size_t kBlockHeader = 0; // jemalloc keeps its blocks' sizes apart from them
-#else
-constexpr size_t kBlockHeader = sizeof(size_t); // glibc's chunk header
-#endif
-
 // The heap block behind a string (its header and its characters), 0 when it owns none.
 size_t heapBytes(QString& s)
 {
     void* block = s.data_ptr().d_ptr();
-    return block ? malloc_usable_size(block) + kBlockHeader : 0;
+    return block ? malloc_usable_size(block) + sizeof(size_t) : 0;
 }
 
 } // namespace

@@ -292,8 +292,9 @@ QVariantMap xmpDatesDictionary(const Exiv2::XmpData& xmp)
 
 // The bytes of a regular file for Exiv2, with few system calls: Exiv2's own file reader
 // opens a file three times to read its head, and every system call costs more than the
-// parsing of a small JPEG. A small file comes read whole in one read, a larger one is
-// mapped (Exiv2 reads only the parts it needs, and TIFF-based formats map the file anyway).
+// parsing of a small JPEG. A small file comes already read whole, in one read by the
+// caller; a larger one is mapped (Exiv2 reads only the parts it needs, and TIFF-based
+// formats map the file anyway).
 // `readable` is false when the file could not be read this way: the caller then lets
 // Exiv2 open it, so that its errors name the file as before.
 class FileBytes {

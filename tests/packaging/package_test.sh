@@ -33,7 +33,7 @@ expect_equal "Priority" "$(field Priority)" "optional"
 [[ $(field Homepage) == https://* ]] || fail "Homepage \"$(field Homepage)\""
 [[ $(field Description) == "batch renamer for files and folders"* ]] || fail "Description \"$(field Description)\""
 depends=$(field Depends)
-for library in libqt6core6 libqt6widgets6 libexiv2-27 libtag1v5 libplist3 libjemalloc2 libc6; do
+for library in libqt6core6 libqt6widgets6 libexiv2-27 libtag1v5 libplist3 libc6; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
