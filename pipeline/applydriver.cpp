@@ -104,6 +104,7 @@ private:
     size_t moveLoneUnitsAhead(size_t from);
     RunAhead::Batch planLoneBatch(size_t from);
     size_t takeLoneBatch(const RunAhead::Batch& batch);
+    void takeRenamed(FileSystemItem& item, const RenameLogJournal::AnnouncedMove& move);
     bool plannedUnitMoves(const MoveUnit& unit, std::vector<RenameLogJournal::AnnouncedMove>& moves);
     void announceLoneMoves(size_t first);
     void moveUnit(size_t u);
@@ -343,12 +344,7 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
         if (unit.members.size() != 1) { // a chain group, every move made
             const size_t first = size_t(m) + 1 - size_t(unit.members.size());
             for (qsizetype k = 0; k < unit.members.size(); ++k)
-                takeMadeMove(ctx_, files_[unit.members[k]], batch.moves[first + size_t(k)]);
-            for (qsizetype k = 0; k < unit.members.size(); ++k) {
-                FileSystemItem& member = files_[unit.members[k]];
-                member.newFilename = Status::RenamingOK;
-                member.fullPath = batch.moves[first + size_t(k)].target;
-            }
+                takeRenamed(files_[unit.members[k]], batch.moves[first + size_t(k)]);
             unitDone(u, int(unit.members.size()));
             continue;
         }
@@ -357,10 +353,7 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
             unitDone(u, renameItem(item, ctx_) ? 1 : 0); // only sets its status
             continue;
         }
-        const RenameLogJournal::AnnouncedMove& move = batch.moves[size_t(m)];
-        takeMadeMove(ctx_, item, move);
-        item.newFilename = Status::RenamingOK;
-        item.fullPath = move.target;
+        takeRenamed(item, batch.moves[size_t(m)]);
         unitDone(u, 1);
     }
     // A group the worker stopped in: the moves it made are taken, and its own path goes on
@@ -377,6 +370,14 @@ size_t ApplyPass::takeLoneBatch(const RunAhead::Batch& batch)
         }
     }
     return stop;
+}
+
+// A move the worker made, taken into the log and the counts; the item has its new name.
+void ApplyPass::takeRenamed(FileSystemItem& item, const RenameLogJournal::AnnouncedMove& move)
+{
+    takeMadeMove(ctx_, item, move);
+    item.newFilename = Status::RenamingOK;
+    item.fullPath = move.target;
 }
 
 // The moves of a unit when they are known before any is made, appended to moves: a lone

@@ -197,18 +197,12 @@ void FolderEntries::forEachEntry(const QString& folder,
     QString decoded;
     const auto visitDecoded = [&](const char* name, size_t length, const Entry& entry) {
         const qsizetype size = qsizetype(length);
-        // Widened and tested in one pass: names are mostly shorter than the blocks of the
-        // vector scans.
-        decoded.resize(size);
-        char16_t* out = reinterpret_cast<char16_t*>(decoded.data());
-        unsigned char high = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            const unsigned char c = static_cast<unsigned char>(name[i]);
-            high |= c;
-            out[i] = c;
-        }
-        if (high >= 0x80)
+        if (Utf16Scan::asciiSpan(name, size) == size) {
+            decoded.resize(size);
+            Utf16Scan::widenInto(decoded.data(), name, size);
+        } else {
             decoded = QFile::decodeName(QByteArray::fromRawData(name, size));
+        }
         visit(QStringView(decoded), entry);
     };
     Folder& f = folderOf(folder);
